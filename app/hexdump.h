@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+
+// The log's hex dump: a header line with the buffer's address, then rows of 16
+// bytes with their offset, the bytes in hex and the printable characters
+// (0x20..0x7F as themselves, everything else as "."). The last, short row is
+// padded so its columns line up with the full rows.
+[[nodiscard]] QByteArray hexDump(const void *data, int length);
