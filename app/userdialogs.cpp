@@ -1,0 +1,56 @@
+#include "app/userdialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+
+QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                     const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString UserDialogs::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                     const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QString UserDialogs::getText(QWidget *parent, const QString &title, const QString &label,
+                             QLineEdit::EchoMode mode, const QString &text, bool *ok)
+{
+    return QInputDialog::getText(parent, title, label, mode, text, ok);
+}
+
+int UserDialogs::getInt(QWidget *parent, const QString &title, const QString &label, int value,
+                        int min, int max, int step, bool *ok)
+{
+    return QInputDialog::getInt(parent, title, label, value, min, max, step, ok);
+}
+
+QString UserDialogs::getItem(QWidget *parent, const QString &title, const QString &label,
+                             const QStringList &items, int current, bool editable, bool *ok)
+{
+    return QInputDialog::getItem(parent, title, label, items, current, editable, ok);
+}
+
+QColor UserDialogs::getColor(const QColor &initial, QWidget *parent)
+{
+    return QColorDialog::getColor(initial, parent);
+}
+
+QMessageBox::StandardButton UserDialogs::message(QMessageBox::Icon icon, QWidget *parent,
+                                                 const QString &title, const QString &text,
+                                                 QMessageBox::StandardButtons buttons)
+{
+    switch (icon) {
+    case QMessageBox::Critical:
+        return QMessageBox::critical(parent, title, text, buttons);
+    case QMessageBox::Warning:
+        return QMessageBox::warning(parent, title, text, buttons);
+    case QMessageBox::Question:
+        return QMessageBox::question(parent, title, text, buttons);
+    default:
+        return QMessageBox::information(parent, title, text, buttons);
+    }
+}

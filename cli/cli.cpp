@@ -1,0 +1,64 @@
+#include "cli/cli.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace Cli {
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int usage(const Command &command, const QString &message)
+{
+    err() << "lc420-cli: " << message << "\nusage: lc420-cli " << command.synopsis << Qt::endl;
+    return UsageError;
+}
+
+Progress::Progress(QString label)
+    : m_label(std::move(label))
+    , m_terminal(isatty(fileno(stdout)) != 0)
+{}
+
+Progress::~Progress()
+{
+    finish();
+}
+
+void Progress::setPercent(int percent)
+{
+    percent = qBound(0, percent, 100);
+    if (percent == m_percent)
+        return;
+    m_percent = percent;
+    if (!m_terminal) {
+        out() << m_label << ": " << percent << '%' << Qt::endl;
+        return;
+    }
+    constexpr int Width = 40;
+    const int filled = percent * Width / 100;
+    out() << '\r' << m_label << " [" << QString(filled, QLatin1Char('#'))
+          << QString(Width - filled, QLatin1Char('.')) << "] " << qSetFieldWidth(3) << percent
+          << qSetFieldWidth(0) << '%' << Qt::flush;
+    m_open = true;
+}
+
+void Progress::finish()
+{
+    if (m_open) {
+        out() << Qt::endl;
+        m_open = false;
+    }
+}
+
+} // namespace Cli

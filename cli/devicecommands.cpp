@@ -1,0 +1,10 @@
+#include "cli/cli.h"
+
+namespace Cli {
+
+QList<Command> deviceCommands()
+{
+    return {};
+}
+
+} // namespace Cli

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/userdialogs.h"
+
+#include <QList>
+#include <QVariant>
+
+// A UserDialogs for tests: records every question and answers from a script.
+// An answer is a QVariant: a QString for file and text dialogs, an int for
+// integer dialogs, a QString (the item) for item dialogs, a QColor for colour
+// dialogs. An invalid QVariant (or an empty script) cancels the dialog.
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    struct Question
+    {
+        QString kind; // "open", "save", "text", "int", "item", "color", "critical", ...
+        QWidget *parent = nullptr;
+        QString title;
+        QString label;  // label, or the filter of a file dialog, or the text of a message
+        QString dir;    // starting directory of a file dialog
+        QVariant value; // initial text, value, current item or colour
+        int min = 0;
+        int max = 0;
+        int step = 0;
+        QStringList items;
+        bool editable = false;
+    };
+
+    QList<QVariant> answers;
+    QList<Question> asked;
+
+    QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+                            const QString &filter) override;
+    QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                            const QString &filter) override;
+    QString getText(QWidget *parent, const QString &title, const QString &label,
+                    QLineEdit::EchoMode mode, const QString &text, bool *ok) override;
+    int getInt(QWidget *parent, const QString &title, const QString &label, int value, int min,
+               int max, int step, bool *ok) override;
+    QString getItem(QWidget *parent, const QString &title, const QString &label,
+                    const QStringList &items, int current, bool editable, bool *ok) override;
+    QColor getColor(const QColor &initial, QWidget *parent) override;
+    QMessageBox::StandardButton message(QMessageBox::Icon icon, QWidget *parent,
+                                        const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override;
+
+    // The questions of one kind ("critical", "open", ...), in order.
+    [[nodiscard]] QList<Question> askedOf(const QString &kind) const;
+
+private:
+    QVariant next();
+};
