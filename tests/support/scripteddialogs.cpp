@@ -1,5 +1,20 @@
 #include "tests/support/scripteddialogs.h"
 
+namespace {
+
+ScriptedDialogs::Question question(const char *kind, QWidget *parent, const QString &title,
+                                   const QString &label)
+{
+    ScriptedDialogs::Question q;
+    q.kind = QString::fromLatin1(kind);
+    q.parent = parent;
+    q.title = title;
+    q.label = label;
+    return q;
+}
+
+} // namespace
+
 QVariant ScriptedDialogs::next()
 {
     return answers.isEmpty() ? QVariant() : answers.takeFirst();
@@ -18,7 +33,8 @@ QList<ScriptedDialogs::Question> ScriptedDialogs::askedOf(const QString &kind) c
 QString ScriptedDialogs::getOpenFileName(QWidget *parent, const QString &caption,
                                          const QString &dir, const QString &filter)
 {
-    Question q{QStringLiteral("open"), parent, caption, filter, dir};
+    Question q = question("open", parent, caption, filter);
+    q.dir = dir;
     asked.append(q);
     const QVariant answer = next();
     return answer.isValid() ? answer.toString() : QString();
@@ -27,7 +43,8 @@ QString ScriptedDialogs::getOpenFileName(QWidget *parent, const QString &caption
 QString ScriptedDialogs::getSaveFileName(QWidget *parent, const QString &caption,
                                          const QString &dir, const QString &filter)
 {
-    Question q{QStringLiteral("save"), parent, caption, filter, dir};
+    Question q = question("save", parent, caption, filter);
+    q.dir = dir;
     asked.append(q);
     const QVariant answer = next();
     return answer.isValid() ? answer.toString() : QString();
@@ -36,7 +53,8 @@ QString ScriptedDialogs::getSaveFileName(QWidget *parent, const QString &caption
 QString ScriptedDialogs::getText(QWidget *parent, const QString &title, const QString &label,
                                  QLineEdit::EchoMode, const QString &text, bool *ok)
 {
-    Question q{QStringLiteral("text"), parent, title, label, QString(), text};
+    Question q = question("text", parent, title, label);
+    q.value = text;
     asked.append(q);
     const QVariant answer = next();
     if (ok)
@@ -47,7 +65,11 @@ QString ScriptedDialogs::getText(QWidget *parent, const QString &title, const QS
 int ScriptedDialogs::getInt(QWidget *parent, const QString &title, const QString &label,
                             int value, int min, int max, int step, bool *ok)
 {
-    Question q{QStringLiteral("int"), parent, title, label, QString(), value, min, max, step};
+    Question q = question("int", parent, title, label);
+    q.value = value;
+    q.min = min;
+    q.max = max;
+    q.step = step;
     asked.append(q);
     const QVariant answer = next();
     if (ok)
@@ -58,7 +80,8 @@ int ScriptedDialogs::getInt(QWidget *parent, const QString &title, const QString
 QString ScriptedDialogs::getItem(QWidget *parent, const QString &title, const QString &label,
                                  const QStringList &items, int current, bool editable, bool *ok)
 {
-    Question q{QStringLiteral("item"), parent, title, label, QString(), current};
+    Question q = question("item", parent, title, label);
+    q.value = current;
     q.items = items;
     q.editable = editable;
     asked.append(q);
@@ -70,7 +93,8 @@ QString ScriptedDialogs::getItem(QWidget *parent, const QString &title, const QS
 
 QColor ScriptedDialogs::getColor(const QColor &initial, QWidget *parent)
 {
-    Question q{QStringLiteral("color"), parent, QString(), QString(), QString(), initial};
+    Question q = question("color", parent, QString(), QString());
+    q.value = initial;
     asked.append(q);
     const QVariant answer = next();
     return answer.isValid() ? answer.value<QColor>() : QColor();
@@ -82,8 +106,7 @@ QMessageBox::StandardButton ScriptedDialogs::message(QMessageBox::Icon icon, QWi
 {
     static const char *const kinds[] = {"none", "information", "warning", "critical", "question"};
     const int index = int(icon);
-    Question q{QString::fromLatin1(index >= 0 && index <= 4 ? kinds[index] : "none"), parent,
-               title, text};
+    Question q = question(index >= 0 && index <= 4 ? kinds[index] : "none", parent, title, text);
     q.value = int(buttons);
     asked.append(q);
     return QMessageBox::Ok;
