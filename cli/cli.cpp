@@ -19,6 +19,16 @@ QTextStream &err()
     return stream;
 }
 
+Command makeCommand(const QString &name, const QString &synopsis, const QString &summary,
+                    int (*handler)(const Command &command, const QStringList &arguments))
+{
+    Command command{name, synopsis, summary, {}};
+    command.run = [command, handler](const QStringList &arguments) {
+        return handler(command, arguments);
+    };
+    return command;
+}
+
 int usage(const Command &command, const QString &message)
 {
     err() << "lc420-cli: " << message << "\nusage: lc420-cli " << command.synopsis << Qt::endl;

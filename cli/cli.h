@@ -32,6 +32,10 @@ struct Command
 QTextStream &out();
 QTextStream &err();
 
+// A command whose handler also gets its own description (for usage()).
+Command makeCommand(const QString &name, const QString &synopsis, const QString &summary,
+                    int (*handler)(const Command &command, const QStringList &arguments));
+
 // Prints "lc420-cli: <message>" and the command's synopsis to standard error;
 // returns UsageError.
 int usage(const Command &command, const QString &message);
