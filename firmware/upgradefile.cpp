@@ -1,0 +1,142 @@
+#include "firmware/upgradefile.h"
+
+#include "firmware/hextobin.h"
+#include "usb/scramble.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace Upgrade {
+
+namespace {
+
+constexpr quint32 AppLo = FlashBase + AppOffset;
+constexpr quint32 AppHi = FlashBase + AppOffset + AppLength - 1; // 0x0801FFFF
+constexpr quint32 ExtLo = FlashBase + ExtOffset;
+constexpr quint32 ExtHi = FlashBase + ExtOffset + ExtLength - 1; // 0x08033FFF
+
+} // namespace
+
+quint32 checkWord(const QByteArray &image, int offset, int length)
+{
+    if (offset < 0 || length < 4 || qsizetype(offset) + length > image.size())
+        return 0;
+    const auto *bytes = reinterpret_cast<const uchar *>(image.constData()) + offset;
+    quint32 sum = 0;
+    for (int at = 0; at < length - 4; at += 4)
+        sum += qFromLittleEndian<quint32>(bytes + at);
+    return sum;
+}
+
+void storeCheckWords(QByteArray &image)
+{
+    if (image.size() != ImageSize)
+        return;
+    auto *bytes = reinterpret_cast<uchar *>(image.data());
+    qToLittleEndian<quint32>(checkWord(image, AppOffset, AppLength), bytes + AppCheckOffset);
+    qToLittleEndian<quint32>(checkWord(image, ExtOffset, ExtLength), bytes + ExtCheckOffset);
+}
+
+ImageBuild buildImage(const QString &hexFileName)
+{
+    ImageBuild build;
+    build.image = QByteArray(ImageSize, '\0');
+    // The bootloader area and everything above the external-flash block stay
+    // zero: only the two windows are read from the HEX file.
+    build.appResult = HexToBin(hexFileName, build.image.data() + AppOffset, AppLo, AppHi);
+    build.extResult = HexToBin(hexFileName, build.image.data() + ExtOffset, ExtLo, ExtHi);
+    storeCheckWords(build.image);
+    return build;
+}
+
+bool writeFile(QIODevice &device, const QByteArray &plainImage)
+{
+    if (plainImage.size() != ImageSize)
+        return false;
+    QByteArray scrambled = plainImage;
+    encodeWords(scrambled.data(), qint32(scrambled.size()));
+
+    QDataStream stream(&device);
+    stream.setVersion(QDataStream::Qt_4_8);
+    stream << QString::fromLatin1(FileHeader) << QString::fromLatin1(FileVersion) << scrambled;
+    return stream.status() == QDataStream::Ok;
+}
+
+QString saveFile(const QString &fileName, const QByteArray &plainImage)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!writeFile(file, plainImage)) {
+        const QString why = file.error() != QFileDevice::NoError
+                                ? file.errorString()
+                                : QStringLiteral("Wrong image size %1").arg(plainImage.size());
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+FileContents readFile(QIODevice &device)
+{
+    FileContents contents;
+    QDataStream stream(&device);
+    stream.setVersion(QDataStream::Qt_4_8);
+
+    QString header;
+    stream >> header;
+    if (stream.status() != QDataStream::Ok)
+        return contents;
+    contents.header = header;
+
+    QString version;
+    stream >> version;
+    if (stream.status() != QDataStream::Ok)
+        return contents;
+    contents.version = version;
+
+    QByteArray image;
+    stream >> image;
+    if (stream.status() != QDataStream::Ok)
+        return contents;
+    contents.image = image;
+    contents.complete = true;
+    return contents;
+}
+
+FileContents readFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return readFile(file);
+}
+
+QByteArray unscrambleImage(const QByteArray &storedImage)
+{
+    if (storedImage.size() < ImageSize)
+        return {};
+    QByteArray plain = storedImage.left(ImageSize);
+    decodeWords(plain.data(), ImageSize);
+    return plain;
+}
+
+ImageCheck checkImage(const QByteArray &plainImage)
+{
+    ImageCheck check;
+    check.size = int(plainImage.size());
+    if (!check.sizeOk())
+        return check;
+    const auto *bytes = reinterpret_cast<const uchar *>(plainImage.constData());
+    check.appStored = qFromLittleEndian<quint32>(bytes + AppCheckOffset);
+    check.extStored = qFromLittleEndian<quint32>(bytes + ExtCheckOffset);
+    check.appComputed = checkWord(plainImage, AppOffset, AppLength);
+    check.extComputed = checkWord(plainImage, ExtOffset, ExtLength);
+    return check;
+}
+
+} // namespace Upgrade
