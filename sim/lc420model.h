@@ -1,0 +1,284 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The simulated Lc420 driver: its memories, its two firmware modes and its answers
+// to USB control transfers, with fault injection and a transfer log for tests.
+//
+// The model knows nothing about umockdev: SimHost (sim/simhost.h) feeds it the
+// control transfers that reach the emulated device node and mirrors its presence
+// on the bus (a reset or an unplug takes the node away, coming back adds it again).
+//
+// Every public function is thread safe: umockdev serves ioctls on its own worker
+// thread while tests and the upgrade worker use the control API. Callbacks
+// (state and bus listeners) are called without the model's lock held.
+class Lc420Model
+{
+public:
+    // Memory map of the controller and the external flash.
+    static constexpr quint32 InternalBase = 0x08000000;
+    static constexpr quint32 InternalSize = 0x20000; // 128 KiB
+    static constexpr quint32 BootloaderSize = 0x4000;
+    static constexpr quint32 ApplicationBase = InternalBase + BootloaderSize;
+    static constexpr quint32 ApplicationEnd = InternalBase + InternalSize; // exclusive
+    static constexpr quint32 PageSize = 1024;
+    static constexpr quint32 CheckWordAddress = ApplicationEnd - 4;
+    static constexpr quint32 BootVersionAddress = 0x08003FD0;
+    static constexpr quint32 BootDateAddress = 0x08003FE0;
+    static constexpr quint32 SerialAddress = 0x08003FF0;
+    static constexpr quint32 ExternalSize = 0x100000; // 1 MiB
+
+    // USB identity and the driver's vendor requests.
+    static constexpr quint16 VendorId = 0x16C0;
+    static constexpr quint16 ProductId = 0x078A;
+    static constexpr quint16 IdentificationWord = 0x00B2;
+    static constexpr quint8 SerialStringIndex = 3;
+    enum Request : quint8 {
+        ReadMemory = 1,
+        TestBlock = 2,
+        WritePage = 3,
+        RunApplication = 4,
+        ReadExternal = 5,
+        WriteExternal = 6,
+        StatusSet = 7,
+        StatusClear = 8,
+        StatusGet = 9,
+        Identify = 255,
+    };
+    static constexpr int MaxMemoryRead = 2048;
+    static constexpr int TestBlockSize = 512;
+    static constexpr int MaxExternalRead = 512;
+    static constexpr int MaxExternalWrite = 256;
+
+    enum class Mode { Application, Bootloader };
+    enum class Memory { Internal, External };
+
+    // The setup packet of one control transfer; bit 7 of requestType is the direction.
+    struct Setup
+    {
+        quint8 requestType = 0;
+        quint8 request = 0;
+        quint16 value = 0;
+        quint16 index = 0;
+        quint16 length = 0;
+    };
+
+    // One control transfer as the device saw it.
+    struct Transfer
+    {
+        enum class Kind {
+            Identification,   // vendor request 255
+            Command,          // vendor requests 1..9
+            StringDescriptor, // standard GET_DESCRIPTOR of a string
+            OtherStandard,    // any other standard request
+            Unknown,          // any other vendor or class request (always refused)
+        };
+        Kind kind = Kind::Unknown;
+        bool in = false; // device to host
+        quint8 requestType = 0;
+        quint8 request = 0;
+        quint16 value = 0;
+        quint16 index = 0;
+        quint16 length = 0; // wLength as asked
+        int result = 0;     // bytes transferred, or -errno (-EPIPE refused, -ETIMEDOUT time-out)
+        qint64 atMs = 0;    // Clock::nowMs() when it was served
+
+        // The 32-bit address of a memory or flash request (wIndex:wValue).
+        [[nodiscard]] quint32 address() const { return quint32(value) | quint32(index) << 16; }
+    };
+
+    // Which transfers a fault counts and hits.
+    struct Match
+    {
+        enum class Scope { Any, Commands, Request };
+        Scope scope = Scope::Any;
+        quint8 request = 0;
+
+        // Every control transfer, identification and descriptor reads included.
+        [[nodiscard]] static Match any() { return {}; }
+        // Vendor requests 1..9 only.
+        [[nodiscard]] static Match commands() { return {Scope::Commands, 0}; }
+        // One vendor request (1..9 or 255).
+        [[nodiscard]] static Match vendor(quint8 request) { return {Scope::Request, request}; }
+        [[nodiscard]] bool matches(const Transfer &transfer) const;
+    };
+
+    struct Fault
+    {
+        enum class Kind {
+            Fail,  // the transfer fails with -error and has no effect
+            Short, // missingBytes fewer bytes than asked; an OUT transfer is not applied
+        };
+        Kind kind = Kind::Fail;
+        Match match;
+        int skip = 0;  // matching transfers let through before the fault hits
+        int count = 1; // matching transfers hit
+        int error = 110; // ETIMEDOUT: libusb-0.1 reports -110, as after its 2000 ms time-out
+        int missingBytes = 1;
+    };
+
+    // What changed through a transfer (for the launcher, which saves its state).
+    struct Change
+    {
+        enum class What { Internal, External, Device }; // Device: mode, serial or status word
+        What what = What::Device;
+        quint32 offset = 0; // from the start of the memory
+        quint32 length = 0;
+    };
+
+    // A fresh driver: our own bootloader image (version texts "LC420 BOOT 2.10" and
+    // "2026-11-02", serial "261107001"), a small application with a valid check word,
+    // application mode, status word 0, external flash erased to 0xFF.
+    Lc420Model();
+    Lc420Model(const Lc420Model &) = delete;
+    Lc420Model &operator=(const Lc420Model &) = delete;
+
+    // ---- Serving (called by the host for each control transfer) -------------------
+
+    // Answers one control transfer. data holds setup.length bytes: read for an OUT
+    // transfer, filled for an IN transfer. Returns the byte count or -errno.
+    // Waits the configured latency on Clock before answering.
+    [[nodiscard]] int control(const Setup &setup, quint8 *data);
+
+    // On the bus now (not unplugged, not in the middle of a reset)? Brings the device
+    // back when its time off the bus is over on Clock::nowMs().
+    [[nodiscard]] bool isOnBus();
+
+    // Clock::nowMs() at which a device that is off the bus comes back, or -1 if it
+    // stays off until replug() (or is on the bus).
+    [[nodiscard]] qint64 backOnBusAtMs() const;
+
+    // Called after anything that may change isOnBus(): a reset, an unplug, a replug,
+    // the end of the time off the bus. The host syncs the emulated node from it.
+    void setBusListener(std::function<void()> listener);
+
+    // Called after every transfer or control call that changed stored state.
+    void setStateListener(std::function<void(const Change &)> listener);
+
+    // ---- State ----------------------------------------------------------------------
+
+    [[nodiscard]] Mode mode() const;
+    void setMode(Mode mode); // at once, without a reset
+
+    // The nine digits stored at 0x08003FF0 (what the string descriptor reports).
+    [[nodiscard]] QByteArray serial() const;
+    void setSerial(const QByteArray &serial); // up to 15 characters, stored zero-padded
+
+    // The serial-number string the driver reports now: serial, plus "b" in the bootloader.
+    [[nodiscard]] QString serialString() const;
+
+    [[nodiscard]] quint32 status() const;
+    void setStatus(quint32 status);
+
+    // Plain contents, as the controller holds them (not scrambled).
+    [[nodiscard]] QByteArray internalFlash() const;        // 131072 bytes
+    void setInternalFlash(const QByteArray &contents);     // must be 131072 bytes
+    [[nodiscard]] QByteArray externalFlash() const;        // 1048576 bytes, as stored
+    void setExternalFlash(const QByteArray &contents);     // must be 1048576 bytes
+    // address is a controller address (0x08000000..) for Internal, 0.. for External.
+    [[nodiscard]] QByteArray read(Memory memory, quint32 address, int length) const;
+    void write(Memory memory, quint32 address, const QByteArray &bytes); // no protection
+
+    // The 32-bit sum of the 28671 little-endian words at 0x08004000..0x0801FFF8.
+    [[nodiscard]] static quint32 applicationSum(const QByteArray &internalFlash);
+    [[nodiscard]] bool applicationValid() const; // sum equals the word at 0x0801FFFC
+
+    // The last test block received with request 2 (empty if none).
+    [[nodiscard]] QByteArray lastTestBlock() const;
+
+    // ---- Timing ---------------------------------------------------------------------
+
+    void setResetTimeMs(int ms); // time off the bus after request 4; default 1000
+    [[nodiscard]] int resetTimeMs() const;
+    void setLatencyMs(int ms); // waited on Clock before each transfer; default 0
+    [[nodiscard]] int latencyMs() const;
+
+    // ---- Fault injection ---------------------------------------------------------------
+
+    void addFault(const Fault &fault);
+    void clearFaults(); // also clears corruptions, overrides and a pending unplug
+    // The nth matching transfer from now (1 = the next) fails with -error.
+    void failTransfer(int nth, Match match = Match::any(), int error = 110);
+    // The next count matching transfers fail with -error.
+    void failNextTransfers(int count, Match match = Match::any(), int error = 110);
+    // The next count matching transfers move missingBytes fewer bytes than asked.
+    void shortNextTransfers(int count, int missingBytes, Match match = Match::commands());
+
+    // Answer the identification request with this word (0x00B2 is right).
+    void setIdentificationWord(quint16 word);
+    [[nodiscard]] quint16 identificationWord() const;
+    // Report this serial-number string instead of the stored serial (no "b" added).
+    void setSerialStringOverride(std::optional<QString> serial);
+    // Answer string descriptor 3 with these raw bytes (cut to wLength), malformed or not.
+    void setSerialDescriptorOverride(std::optional<QByteArray> descriptor);
+    // Reads of this range come back wrong (every byte inverted before scrambling).
+    void corruptReadBack(Memory memory, quint32 address, quint32 length);
+
+    // Off the bus at once; back after replugAfterMs on Clock, or on replug() if negative.
+    void unplug(qint64 replugAfterMs = -1);
+    void replug();
+    // Off the bus right after the nth transfer from now (answered normally).
+    void unplugAfterTransfers(int nth, qint64 replugAfterMs = -1);
+
+    // ---- Transfer log ------------------------------------------------------------------
+
+    [[nodiscard]] QList<Transfer> transferLog() const;
+    // Only vendor requests 1..9 (no identification, no descriptor reads).
+    [[nodiscard]] QList<Transfer> commandLog() const;
+    void clearTransferLog();
+
+    // The standard descriptors of the device, as the host declares them.
+    [[nodiscard]] static QByteArray deviceDescriptor();
+    [[nodiscard]] static QByteArray configurationDescriptor(); // with interface and endpoints
+
+private:
+    int serveLocked(const Setup &setup, quint8 *data, Transfer &transfer, bool &changedBus);
+    int vendorIn(const Setup &setup, quint8 *data, bool apply);
+    int vendorOut(const Setup &setup, const quint8 *data, bool apply, bool &changedBus);
+    int standard(const Setup &setup, quint8 *data);
+    [[nodiscard]] QByteArray stringDescriptor(quint8 index) const;
+    void goOffBus(qint64 durationMs);
+    bool updateBusLocked(qint64 now);
+    void notifyState(const std::vector<Change> &changes);
+    void notifyBus();
+
+    mutable QMutex mutex;
+    QByteArray internal;
+    QByteArray external;
+    QByteArray testBlock;
+    Mode currentMode = Mode::Application;
+    quint32 statusWord = 0;
+    quint16 idWord = IdentificationWord;
+    std::optional<QString> serialOverride;
+    std::optional<QByteArray> descriptorOverride;
+    int resetMs = 1000;
+    int latency = 0;
+    bool onBus = true;
+    qint64 offBusUntil = -1; // -1: until replug()
+    int unplugCountdown = 0;  // 0: none pending
+    qint64 unplugReplugAfter = -1;
+    struct ActiveFault
+    {
+        Fault fault;
+        int seen = 0;
+    };
+    std::vector<ActiveFault> faults;
+    struct Range
+    {
+        Memory memory;
+        quint32 address;
+        quint32 length;
+    };
+    std::vector<Range> corruptions;
+    QList<Transfer> log;
+    std::function<void()> busListener;
+    std::function<void(const Change &)> stateListener;
+};
