@@ -62,6 +62,7 @@ private:
 
 // The subcommands, grouped by the file that implements them.
 QList<Command> deviceCommands();   // info, status
-QList<Command> firmwareCommands(); // build-upg, boot-images, inspect, upgrade
+QList<Command> firmwareCommands(); // build-upg, boot-images, inspect
+QList<Command> upgradeCommands();  // upgrade
 
 } // namespace Cli

@@ -9,7 +9,7 @@ namespace {
 
 QList<Cli::Command> allCommands()
 {
-    return Cli::deviceCommands() + Cli::firmwareCommands();
+    return Cli::deviceCommands() + Cli::upgradeCommands() + Cli::firmwareCommands();
 }
 
 void printHelp(const QList<Cli::Command> &commands)
@@ -19,8 +19,11 @@ void printHelp(const QList<Cli::Command> &commands)
            "The Lc420 driver's configuration tool for terminals and scripts.\n"
            "Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.\n\n"
            "Commands:\n";
+    qsizetype width = 0;
     for (const Cli::Command &command : commands)
-        out << "  " << command.synopsis.leftJustified(60) << ' ' << command.summary << '\n';
+        width = qMax(width, command.synopsis.size());
+    for (const Cli::Command &command : commands)
+        out << "  " << command.synopsis.leftJustified(width) << "  " << command.summary << '\n';
     out << "\nOptions:\n  --trace   write the debug trace to standard error\n"
            "  --help    this text\n";
     out.flush();

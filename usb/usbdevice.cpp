@@ -130,7 +130,7 @@ int UsbDevice::connectPrivate()
             unsigned char reply[2] = {0, 0};
             const int count = control_receivePrivate(IdentificationRequest, 0, 0, reply,
                                                      sizeof reply);
-            LC420_TRACE() << "control_receivePrivate( " << IdentificationRequest << 0 << 0
+            LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0 << 0
                           << QString::fromLatin1(reinterpret_cast<const char *>(reply),
                                                  sizeof reply)
                           << 2 << ")";

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMutex>
+#include <QString>
+#include <QThread>
+
+class USBLC350;
+
+// Runs the firmware upgrade on its own thread so the window stays responsive.
+// It reaches the window only through its two signals (queued across threads);
+// the device object is the window's and must outlive the thread's run.
+class Upgrader : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit Upgrader(USBLC350 *device);
+    ~Upgrader() override;
+
+public Q_SLOTS:
+    // The file of the next run; a null name makes the run end at once.
+    void slotSetFileName(QString name);
+
+Q_SIGNALS:
+    void sendText(QString text);
+    void sendPercent(int percent);
+
+protected:
+    void run() override;
+
+private:
+    USBLC350 *device;
+    QMutex fileNameMutex; // the name is set on the GUI thread, read by run()
+    QString fileName;
+};
