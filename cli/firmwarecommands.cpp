@@ -1,10 +1,227 @@
 #include "cli/cli.h"
 
+#include "firmware/bootimage.h"
+#include "firmware/upgradefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
 namespace Cli {
+
+namespace {
+
+QString hex32(quint32 value)
+{
+    return QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0'));
+}
+
+// The GUI's log line for a faulty HEX file, closing parenthesis included.
+QString hexError(int code)
+{
+    return QStringLiteral("HexToBin error: %1)").arg(code);
+}
+
+QString writeError(const QString &fileName, const QString &why)
+{
+    return QStringLiteral("Cannot write %1: %2").arg(fileName, why);
+}
+
+// Unlike the GUI, which lets its user decide whether to save an image built
+// from a faulty HEX file, a script gets no upgrade file at all: nobody would
+// see the error before the file reached a driver.
+int buildUpg(const Command &command, const QStringList &arguments)
+{
+    if (arguments.size() != 2)
+        return usage(command, QStringLiteral("expected a HEX file and an output file"));
+    const QString &hexFile = arguments.at(0);
+    const QString &upgFile = arguments.at(1);
+
+    const Upgrade::ImageBuild build = Upgrade::buildImage(hexFile);
+    if (build.appResult != 0 || build.extResult != 0) {
+        if (build.appResult != 0)
+            err() << hexError(build.appResult) << '\n';
+        if (build.extResult != 0 && build.extResult != build.appResult)
+            err() << hexError(build.extResult) << '\n';
+        err() << "No upgrade file written." << Qt::endl;
+        return FileError;
+    }
+    const QString why = Upgrade::saveFile(upgFile, build.image);
+    if (!why.isEmpty()) {
+        err() << writeError(upgFile, why) << Qt::endl;
+        return FileError;
+    }
+    const Upgrade::ImageCheck check = Upgrade::checkImage(build.image);
+    out() << "Wrote " << upgFile << " (" << Upgrade::FileSize << " bytes)\n"
+          << "Application check word:    " << hex32(check.appStored) << '\n'
+          << "External flash check word: " << hex32(check.extStored) << Qt::endl;
+    return Success;
+}
+
+// Reads "--name VALUE" pairs and positional arguments.
+struct Options
+{
+    QStringList positional;
+    QHash<QString, QString> values;
+    QString error;
+};
+
+Options parseOptions(const QStringList &arguments, const QStringList &names)
+{
+    Options options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1String("--"))) {
+            options.positional.append(argument);
+            continue;
+        }
+        const QString name = argument.mid(2);
+        if (!names.contains(name)) {
+            options.error = QStringLiteral("unknown option %1").arg(argument);
+            return options;
+        }
+        if (i + 1 >= arguments.size()) {
+            options.error = QStringLiteral("%1 needs a value").arg(argument);
+            return options;
+        }
+        options.values.insert(name, arguments.at(++i));
+    }
+    return options;
+}
+
+// A whole decimal number in [min, max], else min - 1.
+int boundedNumber(const QString &text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok && value >= min && value <= max ? value : min - 1;
+}
+
+int bootImages(const Command &command, const QStringList &arguments)
+{
+    const Options options = parseOptions(
+        arguments,
+        {QStringLiteral("date"), QStringLiteral("number"), QStringLiteral("count"),
+         QStringLiteral("out")});
+    if (!options.error.isEmpty())
+        return usage(command, options.error);
+    if (options.positional.size() != 1)
+        return usage(command, QStringLiteral("expected one HEX file"));
+    for (const char *required : {"date", "number", "count"}) {
+        if (!options.values.contains(QLatin1String(required)))
+            return usage(command, QStringLiteral("--%1 is required").arg(QLatin1String(required)));
+    }
+
+    const QString date = options.values.value(QStringLiteral("date"));
+    if (!Boot::isValidDatePrefix(date))
+        return usage(command,
+                     QStringLiteral("--date must be YYMMDD (year 00-99, month 01-12, day 01-31)"));
+    const int number = boundedNumber(options.values.value(QStringLiteral("number")), 0,
+                                     Boot::MaxNumber);
+    if (number < 0)
+        return usage(command, QStringLiteral("--number must be 0 to 999"));
+    // The range the GUI's counter dialog offers; it collapses to 1 at 999.
+    const int maxCount = qMax(1, Boot::MaxNumber - number);
+    const int count = boundedNumber(options.values.value(QStringLiteral("count")), 1, maxCount);
+    if (count < 1)
+        return usage(command, QStringLiteral("--count must be 1 to %1").arg(maxCount));
+
+    const QString folder = options.values.value(QStringLiteral("out"), QStringLiteral("."));
+    const QList<Boot::Outcome> outcomes
+        = Boot::writeImages(options.positional.first(), date, number, count, folder);
+    for (const Boot::Outcome &outcome : outcomes) {
+        out() << outcome.serial << Qt::endl;
+        if (outcome.hexResult != 0) {
+            err() << hexError(outcome.hexResult) << Qt::endl;
+            return FileError;
+        }
+        if (!outcome.writeError.isEmpty()) {
+            err() << writeError(outcome.absolutePath, outcome.writeError) << Qt::endl;
+            return FileError;
+        }
+        out() << outcome.absolutePath << '\n'
+              << "New bootloader + serial:\n"
+              << outcome.fileName << Qt::endl;
+    }
+    return Success;
+}
+
+int inspectUpgrade(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err() << "Cannot open " << fileName << ": " << file.errorString() << Qt::endl;
+        return FileError;
+    }
+    const Upgrade::FileContents contents = Upgrade::readFile(file);
+    out() << "File:      " << fileName << " (" << file.size() << " bytes)\n";
+
+    bool consistent = true;
+    if (contents.headerMatches()) {
+        out() << "Header:    " << contents.header << '\n';
+    } else {
+        out() << "Header:    Wrong file header\n";
+        consistent = false;
+    }
+    if (contents.versionMatches()) {
+        out() << "Version:   " << contents.version << '\n';
+    } else if (!contents.version.isNull()) {
+        out() << "Version:   Wrong file version (" << contents.version << ")\n";
+        consistent = false;
+    }
+
+    const QByteArray image = Upgrade::unscrambleImage(contents.image);
+    if (!contents.complete) {
+        out() << "Image:     incomplete\n";
+        consistent = false;
+    } else if (image.isEmpty()) {
+        out() << "Image:     " << contents.image.size() << " bytes, too short (needs "
+              << Upgrade::ImageSize << ")\n";
+        consistent = false;
+    } else {
+        out() << "Image:     " << contents.image.size() << " bytes\n";
+        const Upgrade::ImageCheck check = Upgrade::checkImage(image);
+        const auto line = [](quint32 stored, quint32 computed, bool matches) {
+            return QStringLiteral("check word %1, areas add up to %2: %3")
+                .arg(hex32(stored), hex32(computed),
+                     matches ? QStringLiteral("match") : QStringLiteral("MISMATCH"));
+        };
+        out() << "App:       " << line(check.appStored, check.appComputed, check.appMatches())
+              << '\n'
+              << "Ext flash: " << line(check.extStored, check.extComputed, check.extMatches())
+              << '\n';
+        consistent = consistent && check.ok();
+    }
+    out() << (consistent ? "Consistent" : "Damaged") << Qt::endl;
+    return consistent ? Success : FileError;
+}
+
+int inspect(const Command &command, const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return usage(command, QStringLiteral("expected one file"));
+    const QString &fileName = arguments.first();
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("upg"))
+        return inspectUpgrade(fileName);
+    return usage(command, QStringLiteral("cannot inspect \"%1\": not an upgrade file (.upg)")
+                              .arg(fileName));
+}
+
+} // namespace
 
 QList<Command> firmwareCommands()
 {
-    return {};
+    return {
+        makeCommand(QStringLiteral("build-upg"), QStringLiteral("build-upg IN.hex OUT.upg"),
+                    QStringLiteral("build an upgrade file from an Intel HEX file"), buildUpg),
+        makeCommand(QStringLiteral("boot-images"),
+                    QStringLiteral("boot-images IN.hex --date YYMMDD --number N --count C "
+                                   "[--out DIR]"),
+                    QStringLiteral("bootloader images with serial numbers"), bootImages),
+        makeCommand(QStringLiteral("inspect"), QStringLiteral("inspect FILE"),
+                    QStringLiteral("check an upgrade file and summarise it"), inspect),
+    };
 }
 
 } // namespace Cli

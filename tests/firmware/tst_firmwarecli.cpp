@@ -1,0 +1,302 @@
+// lc420-cli build-upg, boot-images and inspect, run as a user runs them.
+
+#include "firmware/upgradefile.h"
+
+#include "tests/firmware/hexrecords.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace HexRecords;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestFirmwareCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_firmwareHex; // srec_cat, 32-byte records, application and external block
+    QString m_upg;         // built from it by build-upg
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    Run cli(const QStringList &arguments) const
+    {
+        QProcess process;
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(LC420_CLI_PATH), arguments);
+        Run run;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return run;
+        run.exitCode = process.exitCode();
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    static QByteArray readAll(const QString &name)
+    {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList filesIn(const QString &folder) const
+    {
+        return QDir(path(folder)).entryList(QDir::Files, QDir::Name);
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void buildUpgFromSrecCatIsConsistent();
+    void buildUpgRefusesFaultyHex_data();
+    void buildUpgRefusesFaultyHex();
+    void buildUpgCannotWrite();
+    void inspectFindsDamage_data();
+    void inspectFindsDamage();
+    void bootImages();
+    void bootImagesAtTheTop();
+    void bootImagesHexError();
+    void usageErrors_data();
+    void usageErrors();
+};
+
+void TestFirmwareCli::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QFile::exists(QStringLiteral(LC420_CLI_PATH)));
+
+    QByteArray firmware(0x30000, '\0');
+    QRandomGenerator random(2021);
+    for (char &c : firmware)
+        c = char(random.bounded(256));
+    QVERIFY(writeFile(path(QStringLiteral("fw.bin")), firmware));
+    const QString srecCat = QStandardPaths::findExecutable(QStringLiteral("srec_cat"));
+    QVERIFY2(!srecCat.isEmpty(), "srec_cat is missing (scripts/install-deps installs it)");
+    QProcess process;
+    process.setWorkingDirectory(m_dir.path());
+    process.start(srecCat, {QStringLiteral("fw.bin"), QStringLiteral("-binary"),
+                            QStringLiteral("-offset"), QStringLiteral("0x08004000"),
+                            QStringLiteral("-o"), QStringLiteral("fw.hex"),
+                            QStringLiteral("-intel"), QStringLiteral("-obs=32")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    m_firmwareHex = path(QStringLiteral("fw.hex"));
+    QVERIFY(readAll(m_firmwareHex).contains("\n:20"));
+
+    m_upg = path(QStringLiteral("fw.upg"));
+    const Run run = cli({QStringLiteral("build-upg"), m_firmwareHex, m_upg});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+}
+
+void TestFirmwareCli::buildUpgFromSrecCatIsConsistent()
+{
+    QByteArray file = readAll(m_upg);
+    QCOMPARE(file.size(), 262210);
+    const Upgrade::ImageBuild build = Upgrade::buildImage(m_firmwareHex);
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    QCOMPARE(Upgrade::unscrambleImage(Upgrade::readFile(buffer).image), build.image);
+
+    const Run run = cli({QStringLiteral("inspect"), m_upg});
+    QCOMPARE(run.exitCode, 0);
+    const Upgrade::ImageCheck check = Upgrade::checkImage(build.image);
+    const QString app = QStringLiteral("0x%1").arg(check.appStored, 8, 16, QLatin1Char('0'));
+    const QString ext = QStringLiteral("0x%1").arg(check.extStored, 8, 16, QLatin1Char('0'));
+    QCOMPARE(run.out,
+             QStringLiteral("File:      %1 (262210 bytes)\n"
+                            "Header:    Lc420 Upgrade File Header\n"
+                            "Version:   01\n"
+                            "Image:     262144 bytes\n"
+                            "App:       check word %2, areas add up to %2: match\n"
+                            "Ext flash: check word %3, areas add up to %3: match\n"
+                            "Consistent\n")
+                 .arg(m_upg, app, ext));
+}
+
+void TestFirmwareCli::buildUpgRefusesFaultyHex_data()
+{
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("bad checksum") << upper(0x0800) + QByteArray(":0200000001020A\n")
+                                  << "HexToBin error: -8)\n";
+    QTest::newRow("type 02 record") << record(0x02, 0, QByteArray::fromHex("1000"))
+                                    << "HexToBin error: -7)\n";
+    QTest::newRow("missing file") << QByteArray() << "HexToBin error: -9)\n";
+}
+
+void TestFirmwareCli::buildUpgRefusesFaultyHex()
+{
+    QFETCH(QByteArray, hex);
+    QFETCH(QString, message);
+    const QString hexFile = path(QStringLiteral("faulty.hex"));
+    QFile::remove(hexFile);
+    if (!hex.isEmpty())
+        QVERIFY(writeFile(hexFile, hex));
+    const QString upg = path(QStringLiteral("faulty.upg"));
+    const Run run = cli({QStringLiteral("build-upg"), hexFile, upg});
+    QCOMPARE(run.exitCode, 3);
+    QCOMPARE(run.err, message + QStringLiteral("No upgrade file written.\n"));
+    QVERIFY(!QFile::exists(upg));
+}
+
+void TestFirmwareCli::buildUpgCannotWrite()
+{
+    const QString upg = path(QStringLiteral("no/such/folder/x.upg"));
+    const Run run = cli({QStringLiteral("build-upg"), m_firmwareHex, upg});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.err.startsWith(QStringLiteral("Cannot write %1: ").arg(upg)), qPrintable(run.err));
+}
+
+void TestFirmwareCli::inspectFindsDamage_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("replacement");
+    QTest::addColumn<QString>("finding");
+    // File offsets: the image starts at 66.
+    QTest::newRow("application byte") << 66 + 0x5000 << QByteArray("\x5A") << "App:       check word";
+    QTest::newRow("external byte") << 66 + 0x21000 << QByteArray("\x5A")
+                                   << "Ext flash: check word";
+    QTest::newRow("version 02") << 61 << QByteArray("2") << "Version:   Wrong file version (02)";
+    QTest::newRow("header") << 5 << QByteArray("X") << "Header:    Wrong file header";
+}
+
+void TestFirmwareCli::inspectFindsDamage()
+{
+    QFETCH(int, offset);
+    QFETCH(QByteArray, replacement);
+    QFETCH(QString, finding);
+    QByteArray bytes = readAll(m_upg);
+    if (bytes.mid(offset, replacement.size()) == replacement)
+        replacement[0] = char(replacement.at(0) ^ 1);
+    bytes.replace(offset, replacement.size(), replacement);
+    const QString damaged = path(QStringLiteral("damaged.upg"));
+    QVERIFY(writeFile(damaged, bytes));
+
+    const Run run = cli({QStringLiteral("inspect"), damaged});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.out.endsWith(QStringLiteral("Damaged\n")), qPrintable(run.out));
+    const QStringList lines = run.out.split('\n');
+    const auto found = std::find_if(lines.begin(), lines.end(),
+                                    [&](const QString &l) { return l.startsWith(finding); });
+    QVERIFY2(found != lines.end(), qPrintable(run.out));
+    if (finding.contains(QStringLiteral("check word")))
+        QVERIFY2(found->endsWith(QStringLiteral("MISMATCH")), qPrintable(*found));
+}
+
+void TestFirmwareCli::bootImages()
+{
+    const QString hex = path(QStringLiteral("boot.hex"));
+    QVERIFY(writeFile(hex, upper(0x0800) + data(0x3FD0, "BL 1.0") + end()));
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("boot")));
+    const Run run = cli({QStringLiteral("boot-images"), hex, QStringLiteral("--date"),
+                         QStringLiteral("210305"), QStringLiteral("--number"), QStringLiteral("5"),
+                         QStringLiteral("--count"), QStringLiteral("3"), QStringLiteral("--out"),
+                         QStringLiteral("boot")});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QString expected;
+    for (const char *serial : {"210305005", "210305006", "210305007"}) {
+        const QString name = QStringLiteral("Lc420Bootloader_%1.bin").arg(QLatin1String(serial));
+        expected += QLatin1String(serial) + '\n' + path(QStringLiteral("boot/") + name) + '\n'
+                    + QStringLiteral("New bootloader + serial:\n") + name + '\n';
+        const QByteArray image = readAll(path(QStringLiteral("boot/") + name));
+        QCOMPARE(image.size(), 16384);
+        QCOMPARE(image.mid(0x3FD0, 6), QByteArray("BL 1.0"));
+        QCOMPARE(image.mid(0x3FF0, 9), QByteArray(serial));
+    }
+    QCOMPARE(run.out, expected);
+    QCOMPARE(filesIn(QStringLiteral("boot")).size(), 3);
+}
+
+void TestFirmwareCli::bootImagesAtTheTop()
+{
+    // Number 999 allows exactly one image; the current folder is the default.
+    const QString hex = path(QStringLiteral("top.hex"));
+    QVERIFY(writeFile(hex, end()));
+    const Run run = cli({QStringLiteral("boot-images"), hex, QStringLiteral("--date"),
+                         QStringLiteral("310231"), QStringLiteral("--number"),
+                         QStringLiteral("999"), QStringLiteral("--count"), QStringLiteral("1")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.split('\n').first(), QStringLiteral("310231999"));
+    QCOMPARE(readAll(path(QStringLiteral("Lc420Bootloader_310231999.bin"))).size(), 16384);
+}
+
+void TestFirmwareCli::bootImagesHexError()
+{
+    const QString hex = path(QStringLiteral("bad.hex"));
+    QVERIFY(writeFile(hex, QByteArray(":0200000001020A\n")));
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("badboot")));
+    const Run run = cli({QStringLiteral("boot-images"), hex, QStringLiteral("--date"),
+                         QStringLiteral("210305"), QStringLiteral("--number"), QStringLiteral("1"),
+                         QStringLiteral("--count"), QStringLiteral("3"), QStringLiteral("--out"),
+                         QStringLiteral("badboot")});
+    QCOMPARE(run.exitCode, 3);
+    QCOMPARE(run.out, QStringLiteral("210305001\n"));
+    QCOMPARE(run.err, QStringLiteral("HexToBin error: -8)\n"));
+    QCOMPARE(filesIn(QStringLiteral("badboot")), QStringList());
+}
+
+void TestFirmwareCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    const QString hex = QStringLiteral("fw.hex");
+    const auto boot = [&](const QStringList &more) {
+        return QStringList{QStringLiteral("boot-images"), hex} + more;
+    };
+    QTest::newRow("build-upg without output") << QStringList{"build-upg", hex} << 2;
+    QTest::newRow("boot-images month 13")
+        << boot({"--date", "211305", "--number", "1", "--count", "1"}) << 2;
+    QTest::newRow("boot-images date too short")
+        << boot({"--date", "21035", "--number", "1", "--count", "1"}) << 2;
+    QTest::newRow("boot-images number 1000")
+        << boot({"--date", "210305", "--number", "1000", "--count", "1"}) << 2;
+    QTest::newRow("boot-images number not a number")
+        << boot({"--date", "210305", "--number", "5x", "--count", "1"}) << 2;
+    QTest::newRow("boot-images count 0")
+        << boot({"--date", "210305", "--number", "1", "--count", "0"}) << 2;
+    QTest::newRow("boot-images count above 999 - N")
+        << boot({"--date", "210305", "--number", "5", "--count", "995"}) << 2;
+    QTest::newRow("boot-images 999 with count 2")
+        << boot({"--date", "210305", "--number", "999", "--count", "2"}) << 2;
+    QTest::newRow("boot-images without count") << boot({"--date", "210305", "--number", "1"})
+                                               << 2;
+    QTest::newRow("boot-images option without value")
+        << boot({"--date", "210305", "--number", "1", "--count"}) << 2;
+    QTest::newRow("boot-images unknown option")
+        << boot({"--date", "210305", "--number", "1", "--count", "1", "--serial", "1"}) << 2;
+    QTest::newRow("inspect of another kind of file") << QStringList{"inspect", "fw.bin"} << 2;
+    QTest::newRow("inspect of a missing file") << QStringList{"inspect", "missing.upg"} << 3;
+}
+
+void TestFirmwareCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+    const Run run = cli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY(!run.err.isEmpty());
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+}
+
+QTEST_GUILESS_MAIN(TestFirmwareCli)
+#include "tst_firmwarecli.moc"
