@@ -204,7 +204,9 @@ public:
     // ---- Fault injection ---------------------------------------------------------------
 
     void addFault(const Fault &fault);
-    void clearFaults(); // also clears corruptions, overrides and a pending unplug
+    // Also clears corruptions, the identification word and serial overrides, and a
+    // pending unplugAfterTransfers.
+    void clearFaults();
     // The nth matching transfer from now (1 = the next) fails with -error.
     void failTransfer(int nth, Match match = Match::any(), int error = 110);
     // The next count matching transfers fail with -error.
@@ -240,11 +242,21 @@ public:
     [[nodiscard]] static QByteArray configurationDescriptor(); // with interface and endpoints
 
 private:
-    int serveLocked(const Setup &setup, quint8 *data, Transfer &transfer, bool &changedBus);
-    int vendorIn(const Setup &setup, quint8 *data, bool apply);
-    int vendorOut(const Setup &setup, const quint8 *data, bool apply, bool &changedBus);
+    int serveLocked(const Setup &setup,
+                    quint8 *data,
+                    std::vector<Change> &changes,
+                    bool &busChanged);
+    int vendorIn(const Setup &setup, quint8 *data);
+    [[nodiscard]] int validateOut(const Setup &setup) const;
+    int vendorOut(const Setup &setup,
+                  const quint8 *data,
+                  std::vector<Change> &changes,
+                  bool &busChanged);
     int standard(const Setup &setup, quint8 *data);
     [[nodiscard]] QByteArray stringDescriptor(quint8 index) const;
+    [[nodiscard]] QByteArray storedSerialLocked() const;
+    [[nodiscard]] QString serialStringLocked() const;
+    void corrupt(Memory memory, quint32 address, quint8 *data, int length) const;
     void goOffBus(qint64 durationMs);
     bool updateBusLocked(qint64 now);
     void notifyState(const std::vector<Change> &changes);

@@ -29,10 +29,10 @@ public:
     SimHost(const SimHost &) = delete;
     SimHost &operator=(const SimHost &) = delete;
 
-    // Declares a device for the model (not owned; it must outlive the host).
-    // A device added earlier is enumerated by libusb-0.1 before one added later
-    // when both are new to the program's device list (libusb keeps devices it has
-    // already seen in place and puts newly found ones first).
+    // Declares a device for the model (not owned; it must outlive the host). Its node
+    // appears at the next sync() or setPlugged(). Devices that appear in the same
+    // sync are enumerated by libusb-0.1 in the order they were added (libusb keeps the
+    // devices it has already seen in place and puts newly found ones first).
     void addDevice(Lc420Model &model);
 
     // Plugs or unplugs a device regardless of its model (an impostor being connected

@@ -1,0 +1,445 @@
+#include "sim/simhost.h"
+
+#include "app/clock.h"
+#include "sim/lc420model.h"
+
+#include <QDir>
+#include <QRecursiveMutex>
+
+#include <sys/ioctl.h>
+
+#include <linux/usbdevice_fs.h>
+#include <umockdev.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <list>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// What a control transfer carries: the data pointer sits at offset 16 of the 24-byte
+// struct usbdevfs_ctrltransfer on x86-64; it is resolved separately.
+constexpr gsize CtrlDataOffset = offsetof(usbdevfs_ctrltransfer, data);
+
+struct GObjectDeleter
+{
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+
+template<typename T>
+using GPtr = std::unique_ptr<T, GObjectDeleter>;
+
+QByteArray hex(const QByteArray &bytes)
+{
+    return bytes.toHex().toUpper();
+}
+
+void complete(UMockdevIoctlClient *client, long result, int error)
+{
+    umockdev_ioctl_client_complete(client, result, result < 0 ? error : 0);
+}
+
+} // namespace
+
+struct SimHost::Private
+{
+    struct Slot;
+
+    // One handler object per plug-in: clients that opened the node before an unplug
+    // stay connected to the old handler, which then answers ENODEV like the kernel.
+    struct Attachment
+    {
+        Private *host = nullptr;
+        Slot *slot = nullptr;
+        int generation = 0;
+        GPtr<UMockdevIoctlBase> handler;
+    };
+
+    struct Slot
+    {
+        Lc420Model *model = nullptr;
+        int order = 0;
+        bool plugged = true;
+        bool nodePresent = false;
+        int devnum = 0;
+        std::atomic<int> generation{0};
+    };
+
+    GPtr<UMockdevTestbed> testbed;
+    QRecursiveMutex mutex; // testbed changes; taken again from the model's bus listener
+    std::list<Slot> devices;
+    std::list<Attachment> attachments;
+    int nextDevnum = 2;
+    int clockListener = 0;
+
+    // Brings devices back when their time off the bus ends on the real clock.
+    std::thread waker;
+    std::mutex wakerMutex;
+    std::condition_variable wakerCondition;
+    bool stopping = false;
+    bool rescan = false;
+
+    [[nodiscard]] static QString nodeName(int devnum)
+    {
+        return QStringLiteral("/dev/bus/usb/001/%1").arg(devnum, 3, 10, QLatin1Char('0'));
+    }
+    [[nodiscard]] static QString sysPath(int devnum)
+    {
+        return QStringLiteral("/sys/devices/pci0000:00/0000:00:14.0/usb1/1-%1").arg(devnum);
+    }
+
+    void sync();
+    void addNode(Slot &slot);
+    void removeNode(Slot &slot);
+    [[nodiscard]] QStringList listedNodes() const;
+    void wakeWaker();
+    void runWaker();
+    static gboolean handleIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer user)
+    {
+        auto *attachment = static_cast<Attachment *>(user);
+        return attachment->host->serve(*attachment, client);
+    }
+    gboolean serve(Attachment &attachment, UMockdevIoctlClient *client);
+    void serveControl(Attachment &attachment, UMockdevIoctlClient *client);
+};
+
+
+SimHost::SimHost()
+    : d(std::make_unique<Private>())
+{
+    d->testbed.reset(umockdev_testbed_new());
+    d->clockListener = Clock::addAdvanceListener([this](qint64) { d->sync(); });
+    d->waker = std::thread([this] { d->runWaker(); });
+}
+
+SimHost::~SimHost()
+{
+    Clock::removeAdvanceListener(d->clockListener);
+    {
+        std::lock_guard<std::mutex> lock(d->wakerMutex);
+        d->stopping = true;
+    }
+    d->wakerCondition.notify_all();
+    d->waker.join();
+
+    QMutexLocker lock(&d->mutex);
+    for (Private::Slot &slot : d->devices) {
+        slot.model->setBusListener({});
+        if (slot.nodePresent)
+            d->removeNode(slot);
+    }
+    d->testbed.reset();
+}
+
+void SimHost::addDevice(Lc420Model &model)
+{
+    QMutexLocker lock(&d->mutex);
+    Private::Slot &slot = d->devices.emplace_back();
+    slot.model = &model;
+    slot.order = int(d->devices.size());
+    model.setBusListener([this] {
+        d->sync();
+        d->wakeWaker();
+    });
+}
+
+void SimHost::setPlugged(const Lc420Model &model, bool plugged)
+{
+    {
+        QMutexLocker lock(&d->mutex);
+        for (Private::Slot &slot : d->devices) {
+            if (slot.model == &model)
+                slot.plugged = plugged;
+        }
+    }
+    sync();
+}
+
+void SimHost::sync()
+{
+    d->sync();
+}
+
+QString SimHost::deviceNode(const Lc420Model &model) const
+{
+    QMutexLocker lock(&d->mutex);
+    for (const Private::Slot &slot : d->devices) {
+        if (slot.model == &model && slot.devnum != 0)
+            return Private::nodeName(slot.devnum);
+    }
+    return {};
+}
+
+QString SimHost::rootDir() const
+{
+    g_autofree gchar *root = umockdev_testbed_get_root_dir(d->testbed.get());
+    return QString::fromLocal8Bit(root);
+}
+
+bool SimHost::inMockEnvironment()
+{
+    return umockdev_in_mock_environment();
+}
+
+void SimHost::Private::sync()
+{
+    QMutexLocker lock(&mutex);
+    std::vector<Slot *> added;
+    for (Slot &slot : devices) {
+        const bool present = slot.plugged && slot.model->isOnBus();
+        if (present == slot.nodePresent)
+            continue;
+        if (present) {
+            addNode(slot);
+            added.push_back(&slot);
+        } else {
+            removeNode(slot);
+        }
+    }
+    if (added.size() < 2)
+        return;
+
+    // libusb-0.1 lists the devices it finds new in one scan in directory order, and
+    // that order depends on the file system (name hash or creation order). Devices
+    // plugged in together are renamed until the listing matches the order in which
+    // they were declared, so that an impostor reliably comes first.
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        QList<int> orders;
+        const QStringList listed = listedNodes();
+        for (const QString &name : listed) {
+            for (const Slot *slot : added) {
+                if (nodeName(slot->devnum).endsWith(QLatin1Char('/') + name))
+                    orders.append(slot->order);
+            }
+        }
+        Slot *misplaced = nullptr;
+        for (int i = 1; i < orders.size() && !misplaced; ++i) {
+            if (orders[i] < orders[i - 1]) {
+                for (Slot *slot : added) {
+                    if (slot->order == orders[i - 1])
+                        misplaced = slot;
+                }
+            }
+        }
+        if (!misplaced)
+            return;
+        removeNode(*misplaced);
+        misplaced->devnum = 0;
+        addNode(*misplaced);
+    }
+    qWarning("lc420-sim: could not arrange the emulated devices in their declared order");
+}
+
+QStringList SimHost::Private::listedNodes() const
+{
+    // Directory order as readdir gives it, unsorted: the order libusb-0.1 sees.
+    g_autofree gchar *root = umockdev_testbed_get_root_dir(testbed.get());
+    QStringList names;
+    const QByteArray folder = QByteArray(root) + "/dev/bus/usb/001";
+    GDir *dir = g_dir_open(folder.constData(), 0, nullptr);
+    if (!dir)
+        return names;
+    while (const gchar *name = g_dir_read_name(dir))
+        names.append(QString::fromLocal8Bit(name));
+    g_dir_close(dir);
+    return names;
+}
+
+void SimHost::Private::addNode(Slot &slot)
+{
+    if (slot.devnum == 0)
+        slot.devnum = nextDevnum++;
+    const int devnum = slot.devnum;
+    const QByteArray contents = Lc420Model::deviceDescriptor()
+                                + Lc420Model::configurationDescriptor();
+    const QString node = nodeName(devnum);
+    const QString record
+        = QStringLiteral("P: %1\n"
+                         "N: bus/usb/001/%2=%3\n"
+                         "E: DEVNAME=%4\n"
+                         "E: SUBSYSTEM=usb\n"
+                         "E: DEVTYPE=usb_device\n"
+                         "E: BUSNUM=001\n"
+                         "E: DEVNUM=%2\n"
+                         "A: idVendor=%5\n"
+                         "A: idProduct=%6\n"
+                         "A: busnum=1\n"
+                         "A: devnum=%7\n"
+                         "A: speed=1.5\n"
+                         "A: dev=189:%8\n"
+                         "\n")
+              .arg(sysPath(devnum).mid(4))
+              .arg(devnum, 3, 10, QLatin1Char('0'))
+              .arg(QString::fromLatin1(hex(contents)), node)
+              .arg(Lc420Model::VendorId, 4, 16, QLatin1Char('0'))
+              .arg(Lc420Model::ProductId, 4, 16, QLatin1Char('0'))
+              .arg(devnum)
+              .arg(devnum - 1);
+
+    GError *error = nullptr;
+    if (!umockdev_testbed_add_from_string(testbed.get(), record.toUtf8().constData(), &error)) {
+        qWarning("lc420-sim: cannot add the emulated device: %s", error->message);
+        g_error_free(error);
+        return;
+    }
+    const int generation = ++slot.generation;
+    Attachment &attachment = attachments.emplace_back();
+    attachment.host = this;
+    attachment.slot = &slot;
+    attachment.generation = generation;
+    attachment.handler.reset(umockdev_ioctl_base_new());
+    g_signal_connect(attachment.handler.get(),
+                     "handle-ioctl",
+                     G_CALLBACK(handleIoctl),
+                     &attachment);
+    if (!umockdev_testbed_attach_ioctl(testbed.get(),
+                                       node.toUtf8().constData(),
+                                       attachment.handler.get(),
+                                       &error)) {
+        qWarning("lc420-sim: cannot serve the emulated device: %s", error->message);
+        g_error_free(error);
+    }
+    slot.nodePresent = true;
+}
+
+void SimHost::Private::removeNode(Slot &slot)
+{
+    ++slot.generation; // handles opened before now get ENODEV
+    const QByteArray node = nodeName(slot.devnum).toUtf8();
+    umockdev_testbed_detach_ioctl(testbed.get(), node.constData(), nullptr);
+    umockdev_testbed_remove_device(testbed.get(), sysPath(slot.devnum).toUtf8().constData());
+    slot.nodePresent = false;
+}
+
+void SimHost::Private::wakeWaker()
+{
+    {
+        std::lock_guard<std::mutex> lock(wakerMutex);
+        rescan = true;
+    }
+    wakerCondition.notify_all();
+}
+
+void SimHost::Private::runWaker()
+{
+    std::unique_lock<std::mutex> lock(wakerMutex);
+    while (!stopping) {
+        // With the virtual clock the advance listener does this work.
+        qint64 next = -1;
+        if (!Clock::isVirtual()) {
+            QMutexLocker slotsLock(&mutex);
+            for (const Slot &slot : devices) {
+                const qint64 at = slot.model->backOnBusAtMs();
+                if (slot.plugged && at >= 0 && (next < 0 || at < next))
+                    next = at;
+            }
+        }
+        rescan = false;
+        if (next < 0) {
+            wakerCondition.wait(lock, [this] { return stopping || rescan; });
+        } else {
+            const auto wait = std::chrono::milliseconds(std::max<qint64>(0, next - Clock::nowMs()));
+            if (!wakerCondition.wait_for(lock, wait, [this] { return stopping || rescan; })) {
+                lock.unlock();
+                sync();
+                lock.lock();
+            }
+        }
+    }
+}
+
+gboolean SimHost::Private::serve(Attachment &attachment, UMockdevIoctlClient *client)
+{
+    const unsigned long request = umockdev_ioctl_client_get_request(client);
+    Slot &slot = *attachment.slot;
+    if (attachment.generation != slot.generation.load()) {
+        complete(client, -1, ENODEV);
+        return TRUE;
+    }
+
+    if (request == static_cast<unsigned long>(USBDEVFS_CONTROL)) {
+        serveControl(attachment, client);
+        return TRUE;
+    }
+
+    UMockdevIoctlData *arg = umockdev_ioctl_client_get_arg(client);
+    if (request == static_cast<unsigned long>(USBDEVFS_CONNECTINFO)) {
+        GError *error = nullptr;
+        GPtr<UMockdevIoctlData> data(
+            umockdev_ioctl_data_resolve(arg, 0, sizeof(usbdevfs_connectinfo), &error));
+        if (!data) {
+            g_clear_error(&error);
+            complete(client, -1, EFAULT);
+            return TRUE;
+        }
+        auto *info = reinterpret_cast<usbdevfs_connectinfo *>(data->data);
+        info->devnum = unsigned(slot.devnum);
+        info->slow = 1; // a low-speed device
+        complete(client, 0, 0);
+    } else if (request == static_cast<unsigned long>(USBDEVFS_SETCONFIGURATION)
+               || request == static_cast<unsigned long>(USBDEVFS_CLAIMINTERFACE)
+               || request == static_cast<unsigned long>(USBDEVFS_RELEASEINTERFACE)) {
+        GError *error = nullptr;
+        GPtr<UMockdevIoctlData> data(umockdev_ioctl_data_resolve(arg, 0, sizeof(unsigned), &error));
+        if (!data) {
+            g_clear_error(&error);
+            complete(client, -1, EFAULT);
+            return TRUE;
+        }
+        const unsigned value = *reinterpret_cast<const unsigned *>(data->data);
+        // Configuration 1 and interface 0 are all the device has.
+        const unsigned valid = request == static_cast<unsigned long>(USBDEVFS_SETCONFIGURATION)
+                                   ? 1
+                                   : 0;
+        complete(client, value == valid ? 0 : -1, value == valid ? 0 : EINVAL);
+    } else if (request == static_cast<unsigned long>(USBDEVFS_IOCTL)) {
+        complete(client, -1, ENOSYS); // not a hub
+    } else if (request == static_cast<unsigned long>(USBDEVFS_BULK)) {
+        complete(client, -1, EPIPE); // the bulk endpoints are not served
+    } else {
+        complete(client, -1, ENOTTY);
+    }
+    return TRUE;
+}
+
+void SimHost::Private::serveControl(Attachment &attachment, UMockdevIoctlClient *client)
+{
+    Slot &slot = *attachment.slot;
+    UMockdevIoctlData *arg = umockdev_ioctl_client_get_arg(client);
+    GError *error = nullptr;
+    GPtr<UMockdevIoctlData> data(
+        umockdev_ioctl_data_resolve(arg, 0, sizeof(usbdevfs_ctrltransfer), &error));
+    if (!data) {
+        g_clear_error(&error);
+        complete(client, -1, EFAULT);
+        return;
+    }
+    const auto *transfer = reinterpret_cast<const usbdevfs_ctrltransfer *>(data->data);
+    Lc420Model::Setup setup;
+    setup.requestType = transfer->bRequestType;
+    setup.request = transfer->bRequest;
+    setup.value = transfer->wValue;
+    setup.index = transfer->wIndex;
+    setup.length = transfer->wLength;
+
+    // A zero-length transfer has a null data pointer, which must not be resolved.
+    GPtr<UMockdevIoctlData> buffer;
+    if (setup.length > 0) {
+        buffer.reset(umockdev_ioctl_data_resolve(data.get(), CtrlDataOffset, setup.length, &error));
+        if (!buffer || buffer->data_len < setup.length) {
+            g_clear_error(&error);
+            complete(client, -1, EFAULT);
+            return;
+        }
+    }
+
+    const int result = slot.model->control(setup, buffer ? buffer->data : nullptr);
+    // The node must be gone before the caller sees the answer to a request that
+    // took the device off the bus, so that its next scan does not find it.
+    sync();
+    complete(client, result >= 0 ? result : -1, -result);
+}

@@ -1,0 +1,194 @@
+// lc420-sim [options] -- COMMAND...
+//
+// Runs COMMAND against the simulated Lc420: the driver is emulated below the real
+// libusb-0.1 with umockdev, its state is kept in $LC420_SIM_DIR (default ./sim-state)
+// and saved after every change. Exits with COMMAND's exit code.
+
+#include "sim/lc420model.h"
+#include "sim/simhost.h"
+#include "sim/simstate.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+#include <sys/wait.h>
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::atomic<pid_t> childPid{0};
+
+// Ctrl-C reaches the command too (same process group); the simulator keeps serving
+// until the command has ended. A termination request is passed on.
+void forwardSignal(int signal)
+{
+    const pid_t pid = childPid.load();
+    if (pid > 0 && signal != SIGINT)
+        kill(pid, signal);
+}
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "lc420-sim: %s\n", qUtf8Printable(message));
+    return 2;
+}
+
+bool readCount(const QCommandLineParser &parser, const QString &name, int minimum, int *value)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    *value = parser.value(name).toInt(&ok);
+    return ok && *value >= minimum;
+}
+
+int runCommand(const QStringList &command)
+{
+    std::vector<QByteArray> storage;
+    for (const QString &argument : command)
+        storage.push_back(QFile::encodeName(argument));
+    std::vector<char *> argv;
+    for (QByteArray &argument : storage)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    // The command reaches the emulated device through the umockdev preload;
+    // UMOCKDEV_DIR was set when the testbed was created.
+    QByteArray preload("libumockdev-preload.so.0");
+    const QByteArray existing = qgetenv("LD_PRELOAD");
+    if (!existing.isEmpty())
+        preload += ':' + existing;
+    qputenv("LD_PRELOAD", preload);
+
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0)
+        return fail(QStringLiteral("cannot start %1: %2").arg(command.first(), QString::fromLocal8Bit(std::strerror(errno))));
+    if (pid == 0) {
+        execvp(argv[0], argv.data());
+        const char message[] = "lc420-sim: cannot run the command\n";
+        [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, message, sizeof message - 1);
+        _exit(127);
+    }
+    qunsetenv("LD_PRELOAD");
+    childPid = pid;
+
+    struct sigaction action = {};
+    action.sa_handler = forwardSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return fail(QStringLiteral("lost the command: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    childPid = 0;
+    if (WIFEXITED(status))
+        return WEXITSTATUS(status);
+    if (WIFSIGNALED(status))
+        return 128 + WTERMSIG(status);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lc420-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Runs COMMAND against a simulated Lc420 driver (emulated USB device).\n"
+        "The driver's memories are kept in $LC420_SIM_DIR (default: ./sim-state)\n"
+        "and saved after every change.\n\n"
+        "Example: lc420-sim -- ./lc420-cli info"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("COMMAND"),
+                                 QStringLiteral("The program to run, with its arguments (after --)."),
+                                 QStringLiteral("-- COMMAND..."));
+    parser.addOptions({
+        {QStringLiteral("serial"), QStringLiteral("Store this serial number (nine digits) in the driver."), QStringLiteral("DIGITS")},
+        {QStringLiteral("mode"), QStringLiteral("Start in this mode: application or bootloader."), QStringLiteral("MODE")},
+        {QStringLiteral("latency"), QStringLiteral("Wait this long before answering each transfer."), QStringLiteral("MS")},
+        {QStringLiteral("reset-time"), QStringLiteral("Time off the bus after a reset (default 1000)."), QStringLiteral("MS")},
+        {QStringLiteral("fail-transfer"), QStringLiteral("The Nth control transfer times out."), QStringLiteral("N")},
+        {QStringLiteral("fail-next"), QStringLiteral("The next N vendor commands (requests 1..9) time out."), QStringLiteral("N")},
+        {QStringLiteral("unplug-after"), QStringLiteral("Unplug the driver after N transfers."), QStringLiteral("N")},
+        {QStringLiteral("replug-after"), QStringLiteral("Plug it in again this long after an unplug (default 3000; -1: never)."), QStringLiteral("MS")},
+        {QStringLiteral("wrong-id"), QStringLiteral("Answer the identification request with a wrong word.")},
+        {QStringLiteral("impostor"), QStringLiteral("Add a second device with the same ids and a wrong identification word, listed first.")},
+    });
+
+    const QStringList arguments = QCoreApplication::arguments();
+    const int separator = int(arguments.indexOf(QStringLiteral("--")));
+    const QStringList options = separator < 0 ? arguments : arguments.mid(0, separator);
+    const QStringList command = separator < 0 ? QStringList() : arguments.mid(separator + 1);
+    if (!parser.parse(options))
+        return fail(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (!parser.positionalArguments().isEmpty() || command.isEmpty())
+        return fail(QStringLiteral("usage: lc420-sim [options] -- COMMAND... (see --help)"));
+
+    int latency = 0, resetTime = 1000, failTransfer = 0, failNext = 0, unplugAfter = 0,
+        replugAfter = 3000;
+    if (!readCount(parser, QStringLiteral("latency"), 0, &latency)
+        || !readCount(parser, QStringLiteral("reset-time"), 0, &resetTime)
+        || !readCount(parser, QStringLiteral("fail-transfer"), 1, &failTransfer)
+        || !readCount(parser, QStringLiteral("fail-next"), 1, &failNext)
+        || !readCount(parser, QStringLiteral("unplug-after"), 1, &unplugAfter)
+        || !readCount(parser, QStringLiteral("replug-after"), -1, &replugAfter))
+        return fail(QStringLiteral("a number option has a bad value (see --help)"));
+    const QString mode = parser.value(QStringLiteral("mode"));
+    if (parser.isSet(QStringLiteral("mode")) && mode != QLatin1String("application")
+        && mode != QLatin1String("bootloader"))
+        return fail(QStringLiteral("--mode takes application or bootloader"));
+    const QByteArray serial = parser.value(QStringLiteral("serial")).toLatin1();
+    if (parser.isSet(QStringLiteral("serial")) && (serial.isEmpty() || serial.size() > 15))
+        return fail(QStringLiteral("--serial takes 1 to 15 characters"));
+
+    Lc420Model model;
+    SimState state(SimState::defaultFolder());
+    QString error;
+    if (!state.load(model, &error))
+        return fail(error);
+    state.track(model);
+    if (!serial.isEmpty())
+        model.setSerial(serial);
+    if (!mode.isEmpty())
+        model.setMode(mode == QLatin1String("application") ? Lc420Model::Mode::Application
+                                                           : Lc420Model::Mode::Bootloader);
+    model.setLatencyMs(latency);
+    model.setResetTimeMs(resetTime);
+    if (failTransfer > 0)
+        model.failTransfer(failTransfer);
+    if (failNext > 0)
+        model.failNextTransfers(failNext, Lc420Model::Match::commands());
+    if (unplugAfter > 0)
+        model.unplugAfterTransfers(unplugAfter, replugAfter);
+    if (parser.isSet(QStringLiteral("wrong-id")))
+        model.setIdentificationWord(Lc420Model::IdentificationWord + 1);
+
+    Lc420Model impostor; // outlives the host that serves it
+    SimHost host;
+    if (parser.isSet(QStringLiteral("impostor"))) {
+        impostor.setIdentificationWord(Lc420Model::IdentificationWord + 1);
+        host.addDevice(impostor);
+    }
+    host.addDevice(model);
+    host.sync();
+
+    return runCommand(command);
+}
