@@ -1,6 +1,7 @@
 #include "app/userdialogs.h"
 
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 
@@ -53,4 +54,9 @@ QMessageBox::StandardButton UserDialogs::message(QMessageBox::Icon icon, QWidget
     default:
         return QMessageBox::information(parent, title, text, buttons);
     }
+}
+
+int UserDialogs::exec(QDialog &dialog)
+{
+    return dialog.exec();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 // Every standard dialog and message box a main-window slot shows goes through
@@ -40,4 +41,7 @@ public:
                                                 const QString &title, const QString &text,
                                                 QMessageBox::StandardButtons buttons
                                                 = QMessageBox::Ok);
+
+    // Runs a dialog the caller built (the about box) modally; returns its result.
+    virtual int exec(QDialog &dialog);
 };

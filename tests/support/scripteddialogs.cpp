@@ -1,5 +1,7 @@
 #include "tests/support/scripteddialogs.h"
 
+#include <QDialog>
+
 namespace {
 
 ScriptedDialogs::Question question(const char *kind, QWidget *parent, const QString &title,
@@ -110,4 +112,12 @@ QMessageBox::StandardButton ScriptedDialogs::message(QMessageBox::Icon icon, QWi
     q.value = int(buttons);
     asked.append(q);
     return QMessageBox::Ok;
+}
+
+int ScriptedDialogs::exec(QDialog &dialog)
+{
+    Question q = question("exec", dialog.parentWidget(), dialog.windowTitle(), dialog.objectName());
+    asked.append(q);
+    const QVariant answer = next();
+    return answer.isValid() ? answer.toInt() : int(QDialog::Rejected);
 }

@@ -8,16 +8,18 @@
 // A UserDialogs for tests: records every question and answers from a script.
 // An answer is a QVariant: a QString for file and text dialogs, an int for
 // integer dialogs, a QString (the item) for item dialogs, a QColor for colour
-// dialogs. An invalid QVariant (or an empty script) cancels the dialog.
+// dialogs, an int (the dialog's result) for exec. An invalid QVariant (or an
+// empty script) cancels the dialog.
 class ScriptedDialogs : public UserDialogs
 {
 public:
     struct Question
     {
-        QString kind; // "open", "save", "text", "int", "item", "color", "critical", ...
+        QString kind; // "open", "save", "text", "int", "item", "color", "critical", "exec", ...
         QWidget *parent = nullptr;
         QString title;
-        QString label;  // label, or the filter of a file dialog, or the text of a message
+        QString label;  // label, the filter of a file dialog, the text of a message, or the
+                        // object name of an exec'd dialog
         QString dir;    // starting directory of a file dialog
         QVariant value; // initial text, value, current item or colour
         int min = 0;
@@ -44,6 +46,8 @@ public:
     QMessageBox::StandardButton message(QMessageBox::Icon icon, QWidget *parent,
                                         const QString &title, const QString &text,
                                         QMessageBox::StandardButtons buttons) override;
+    // Records the dialog without showing it.
+    int exec(QDialog &dialog) override;
 
     // The questions of one kind ("critical", "open", ...), in order.
     [[nodiscard]] QList<Question> askedOf(const QString &kind) const;
