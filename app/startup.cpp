@@ -1,0 +1,49 @@
+#include "app/startup.h"
+
+#include "app/lc460_bootloader.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+#include <memory>
+
+namespace Startup {
+
+QString translationBaseName(int exitCode, const QString &localeName)
+{
+    switch (exitCode) {
+    case Lc460_bootloader::ExitCodePolish:
+        return QStringLiteral("lc420_pl");
+    case Lc460_bootloader::ExitCodeEnglish:
+        return QStringLiteral("lc420_en");
+    default:
+        return QStringLiteral("lc420_") + localeName;
+    }
+}
+
+int runMainWindowLoop(const QString &localeName)
+{
+    int exitCode = 0;
+    do {
+        QTranslator translator;
+        // No directory, delimiters or suffix: the file is looked for in the
+        // working directory, with ".qm" behind the name and the name cut at its
+        // last underscore on failure. They must be null strings: Qt 6 takes an
+        // empty ("") suffix or delimiter set literally and then finds nothing.
+        // A missing file is no error: the window then shows the English texts
+        // built into the program.
+        [[maybe_unused]] const bool loaded = translator.load(
+            translationBaseName(exitCode, localeName), QString(), QString(), QString());
+        QCoreApplication::installTranslator(&translator);
+
+        auto window = std::make_unique<Lc460_bootloader>();
+        window->show();
+        exitCode = QApplication::exec();
+        // The window goes before the translator that its texts came from.
+        window.reset();
+    } while (exitCode == Lc460_bootloader::ExitCodePolish
+             || exitCode == Lc460_bootloader::ExitCodeEnglish);
+    return exitCode;
+}
+
+} // namespace Startup

@@ -1,0 +1,201 @@
+#include "app/information.h"
+#include "app/lc460_bootloader.h"
+#include "app/startup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// Drives the real start-up loop from inside its event loop: each time a new
+// main window is up, it records what the window looks like, leaves traces
+// behind (log text, show data, another tab) that a rebuild must discard, and
+// then does the next user action.
+class LoopDriver : public QObject
+{
+public:
+    explicit LoopDriver(QStringList actions)
+        : actions(std::move(actions))
+    {
+        connect(&poll, &QTimer::timeout, this, &LoopDriver::step);
+        poll.start(10);
+        clock.start();
+    }
+
+    QStringList seen;   // per window: title | Firmware Change caption | about box version
+    QStringList fresh;  // per window: what was not as a new window has it ("" when all was)
+    bool timedOut = false;
+
+private:
+    void step()
+    {
+        if (clock.elapsed() > 20000) {
+            // Ends a loop that no longer follows the script (exit 99 is no language code).
+            timedOut = true;
+            QCoreApplication::exit(99);
+            return;
+        }
+        Lc460_bootloader *window = currentWindow();
+        if (!window || window == handled.data() || actions.isEmpty())
+            return;
+        handled = window;
+        inspect(*window);
+        leaveTraces(*window);
+        act(*window, actions.takeFirst());
+    }
+
+    static Lc460_bootloader *currentWindow()
+    {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            auto *window = qobject_cast<Lc460_bootloader *>(top);
+            if (window && window->isVisible())
+                return window;
+        }
+        return nullptr;
+    }
+
+    void inspect(Lc460_bootloader &window)
+    {
+        Information about(&window);
+        seen.append(window.windowTitle() + QLatin1Char('|')
+                    + window.findChild<QPushButton *>(QStringLiteral("pushButtonCHF"))->text()
+                    + QLatin1Char('|')
+                    + about.findChild<QLabel *>(QStringLiteral("labelVersion"))->text());
+
+        QStringList stale;
+        if (!window.findChild<QTextBrowser *>(QStringLiteral("txt"))->toPlainText().isEmpty())
+            stale.append(QStringLiteral("log"));
+        const auto isZero = [](quint8 byte) { return byte == 0; };
+        if (!std::all_of(window.programTable.begin(), window.programTable.end(), isZero))
+            stale.append(QStringLiteral("programTable"));
+        if (!std::all_of(window.sceneTable.begin(), window.sceneTable.end(), isZero))
+            stale.append(QStringLiteral("sceneTable"));
+        if (window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex() != 0)
+            stale.append(QStringLiteral("tab"));
+        fresh.append(stale.join(QLatin1Char(',')));
+    }
+
+    static void leaveTraces(Lc460_bootloader &window)
+    {
+        window.findChild<QTextBrowser *>(QStringLiteral("txt"))->append(QStringLiteral("old"));
+        window.programTable.fill(0xab);
+        window.sceneTable.fill(0xcd);
+        window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(2);
+    }
+
+    static void act(Lc460_bootloader &window, const QString &action)
+    {
+        if (action == QLatin1String("close"))
+            window.close();
+        else
+            window.findChild<QAction *>(action)->trigger();
+    }
+
+    QStringList actions;
+    QPointer<Lc460_bootloader> handled;
+    QTimer poll;
+    QElapsedTimer clock;
+};
+
+const QString english = QStringLiteral("Lc420 ver. 1.03|Firmware Change|Lc420 ver. 1.03");
+const QString polish = QStringLiteral("Lc420 wer. 1.03|Zmiana oprogramowania|Lc420 wer. 1.03");
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void translationBaseName_data();
+    void translationBaseName();
+    void loop_data();
+    void loop();
+};
+
+void TestStartup::initTestCase()
+{
+    // The program looks for its translations in the working directory; the
+    // build puts them in the build folder, where the tests run.
+    QVERIFY2(QFile::exists(QStringLiteral("lc420_pl.qm")), "lc420_pl.qm not in the working directory");
+    QVERIFY2(QFile::exists(QStringLiteral("lc420_en.qm")), "lc420_en.qm not in the working directory");
+    QVERIFY(!QFile::exists(QStringLiteral("lc420_de.qm")));
+}
+
+void TestStartup::translationBaseName_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("baseName");
+
+    QTest::newRow("first pass follows the locale pl_PL") << 0 << "pl_PL" << "lc420_pl_PL";
+    QTest::newRow("first pass follows the locale de_DE") << 0 << "de_DE" << "lc420_de_DE";
+    QTest::newRow("Polish chosen under de_DE") << -11 << "de_DE" << "lc420_pl";
+    QTest::newRow("English chosen under pl_PL") << -12 << "pl_PL" << "lc420_en";
+    QTest::newRow("Polish chosen under pl_PL") << -11 << "pl_PL" << "lc420_pl";
+}
+
+void TestStartup::translationBaseName()
+{
+    QFETCH(int, exitCode);
+    QFETCH(QString, locale);
+    QFETCH(QString, baseName);
+    QCOMPARE(Startup::translationBaseName(exitCode, locale), baseName);
+}
+
+void TestStartup::loop_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("windows");
+
+    QTest::newRow("pl_PL comes up in Polish; closing ends with 0")
+        << "pl_PL" << QStringList{"close"} << QStringList{polish};
+    QTest::newRow("de_DE has no file and comes up in English")
+        << "de_DE" << QStringList{"close"} << QStringList{english};
+    QTest::newRow("English from a Polish window rebuilds it")
+        << "pl_PL" << QStringList{"actionEnglish", "actionClose"} << QStringList{polish, english};
+    QTest::newRow("Polish from an English window rebuilds it")
+        << "de_DE" << QStringList{"actionPolish", "close"} << QStringList{english, polish};
+    QTest::newRow("the active language still rebuilds")
+        << "pl_PL" << QStringList{"actionPolish", "actionPolish", "close"}
+        << QStringList{polish, polish, polish};
+    QTest::newRow("back and forth")
+        << "en_GB" << QStringList{"actionPolish", "actionEnglish", "actionEnglish", "close"}
+        << QStringList{english, polish, english, english};
+}
+
+void TestStartup::loop()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, windows);
+
+    LoopDriver driver(actions);
+    const int exitCode = Startup::runMainWindowLoop(locale);
+
+    QVERIFY(!driver.timedOut);
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(driver.seen, windows);
+    // Every window, the rebuilt ones too, starts with an empty log, zeroed
+    // show data and the Settings tab.
+    QCOMPARE(driver.fresh, QStringList(windows.size(), QString()));
+    // Nothing of the loop outlives it.
+    for (QWidget *top : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<Lc460_bootloader *>(top));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

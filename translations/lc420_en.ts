@@ -1,0 +1,284 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>DialogInfo</name>
+    <message>
+        <location filename="../app/information.ui" line="+14"/>
+        <source>Lc420 Information</source>
+        <translation>Lc420 Information</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;html&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Lc420 driver configuration software&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;img src=&quot;:/res/images/logo.png&quot;/&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;https://www.example.com&quot;&gt;https://www.example.com&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Example Lighting Ltd.&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;12 Sample Street&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;00-000 Exampletown&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Nowhere Land&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;tel. +00 000 000 000&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;fax +00 000 000 001&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;mailto:info@example.com&quot;&gt;info@example.com&lt;/a&gt;&lt;/p&gt;
+&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Lc420 driver configuration software&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;img src=&quot;:/res/images/logo.png&quot;/&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;https://www.example.com&quot;&gt;https://www.example.com&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Example Lighting Ltd.&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;12 Sample Street&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;00-000 Exampletown&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Nowhere Land&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;tel. +00 000 000 000&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;fax +00 000 000 001&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;mailto:info@example.com&quot;&gt;info@example.com&lt;/a&gt;&lt;/p&gt;
+&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Lc460_bootloader</name>
+    <message>
+        <location filename="../app/lc460_bootloader.cpp" line="+19"/>
+        <source>Lc420 ver. </source>
+        <translation>Lc420 ver. </translation>
+    </message>
+</context>
+<context>
+    <name>Lc460_bootloaderClass</name>
+    <message>
+        <location filename="../app/lc460_bootloader.ui" line="+37"/>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Flash %p%</source>
+        <translation>Flash %p%</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>External flash write %p%</source>
+        <translation>External flash write %p%</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>External flash verify %p%</source>
+        <translation>External flash verify %p%</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Firmware Change</source>
+        <translation>Firmware Change</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>WritePage</source>
+        <translation>WritePage</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>WriteExtFlashBin</source>
+        <translation>WriteExtFlashBin</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>RunApplication</source>
+        <translation>RunApplication</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>WriteExternalFlash</source>
+        <translation>WriteExternalFlash</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ReadExternalFlash</source>
+        <translation>ReadExternalFlash</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CreateUpg</source>
+        <translation>CreateUpg</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CreateBootBin</source>
+        <translation>CreateBootBin</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>StatusClr</source>
+        <translation>StatusClr</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>StatusGet</source>
+        <translation>StatusGet</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>StatusSet</source>
+        <translation>StatusSet</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Programs</source>
+        <translation>Programs</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Program Number</source>
+        <translation>Program Number</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+217"/>
+        <source>Scene Number</source>
+        <translation>Scene Number</translation>
+    </message>
+    <message>
+        <location line="-197"/>
+        <location line="+217"/>
+        <source>XFade</source>
+        <translation>XFade</translation>
+    </message>
+    <message>
+        <location line="-204"/>
+        <location line="+217"/>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <location line="-210"/>
+        <location line="+217"/>
+        <source>Scene Time</source>
+        <translation>Scene Time</translation>
+    </message>
+    <message>
+        <location line="-204"/>
+        <location line="+217"/>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <location line="-210"/>
+        <source>End Marker</source>
+        <translation>End Marker</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Get Programs Form Lc460</source>
+        <translation>Get Programs Form Lc460</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Set Programs In Lc460</source>
+        <translation>Set Programs In Lc460</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Load Programs From FIle</source>
+        <translation>Load Programs From FIle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save Programs To File</source>
+        <translation>Save Programs To File</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Scenes</source>
+        <translation>Scenes</translation>
+    </message>
+    <message>
+        <location line="+148"/>
+        <source>Get Scenes Form Lc460</source>
+        <translation>Get Scenes Form Lc460</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Set Scenes In Lc460</source>
+        <translation>Set Scenes In Lc460</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Load Scenes From File</source>
+        <translation>Load Scenes From File</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save Scenes To File</source>
+        <translation>Save Scenes To File</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Polish</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lc420 - info</source>
+        <translation>Lc420 - info</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <location filename="../app/information.cpp" line="+12"/>
+        <source>Lc420 ver. </source>
+        <translation>Lc420 ver. </translation>
+    </message>
+</context>
+</TS>

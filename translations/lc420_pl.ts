@@ -1,0 +1,284 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>DialogInfo</name>
+    <message>
+        <location filename="../app/information.ui" line="+14"/>
+        <source>Lc420 Information</source>
+        <translation>Informacje o Lc420</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;html&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Lc420 driver configuration software&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;img src=&quot;:/res/images/logo.png&quot;/&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;https://www.example.com&quot;&gt;https://www.example.com&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Example Lighting Ltd.&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;12 Sample Street&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;00-000 Exampletown&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Nowhere Land&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;tel. +00 000 000 000&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;fax +00 000 000 001&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;mailto:info@example.com&quot;&gt;info@example.com&lt;/a&gt;&lt;/p&gt;
+&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Oprogramowanie konfiguracyjne sterownika Lc420&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;img src=&quot;:/res/images/logo.png&quot;/&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;https://www.example.com&quot;&gt;https://www.example.com&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Example Lighting Ltd.&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;12 Sample Street&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;00-000 Exampletown&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Kraina Nigdzie&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;tel. +00 000 000 000&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;faks +00 000 000 001&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;mailto:info@example.com&quot;&gt;info@example.com&lt;/a&gt;&lt;/p&gt;
+&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Lc460_bootloader</name>
+    <message>
+        <location filename="../app/lc460_bootloader.cpp" line="+19"/>
+        <source>Lc420 ver. </source>
+        <translation>Lc420 wer. </translation>
+    </message>
+</context>
+<context>
+    <name>Lc460_bootloaderClass</name>
+    <message>
+        <location filename="../app/lc460_bootloader.ui" line="+37"/>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Flash %p%</source>
+        <translation>Pamięć flash %p%</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>External flash write %p%</source>
+        <translation>Zapis zewnętrznej pamięci flash %p%</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>External flash verify %p%</source>
+        <translation>Weryfikacja zewnętrznej pamięci flash %p%</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Firmware Change</source>
+        <translation>Zmiana oprogramowania</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Connect</source>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Disconnect</source>
+        <translation>Rozłącz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read</source>
+        <translation>Odczyt</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Write</source>
+        <translation>Zapis</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>WritePage</source>
+        <translation>Zapis strony</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>WriteExtFlashBin</source>
+        <translation>Zapis pliku BIN do pamięci zewn.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>RunApplication</source>
+        <translation>Uruchom aplikację</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>WriteExternalFlash</source>
+        <translation>Zapis pamięci zewnętrznej</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ReadExternalFlash</source>
+        <translation>Odczyt pamięci zewnętrznej</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CreateUpg</source>
+        <translation>Utwórz plik UPG</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CreateBootBin</source>
+        <translation>Utwórz obraz bootloadera</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>StatusClr</source>
+        <translation>Wyczyść status</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>StatusGet</source>
+        <translation>Odczytaj status</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>StatusSet</source>
+        <translation>Ustaw status</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Programs</source>
+        <translation>Programy</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Program Number</source>
+        <translation>Numer programu</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+217"/>
+        <source>Scene Number</source>
+        <translation>Numer sceny</translation>
+    </message>
+    <message>
+        <location line="-197"/>
+        <location line="+217"/>
+        <source>XFade</source>
+        <translation>Przenikanie</translation>
+    </message>
+    <message>
+        <location line="-204"/>
+        <location line="+217"/>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <location line="-210"/>
+        <location line="+217"/>
+        <source>Scene Time</source>
+        <translation>Czas sceny</translation>
+    </message>
+    <message>
+        <location line="-204"/>
+        <location line="+217"/>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <location line="-210"/>
+        <source>End Marker</source>
+        <translation>Znacznik końca</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Get Programs Form Lc460</source>
+        <translation>Pobierz programy z Lc420</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Set Programs In Lc460</source>
+        <translation>Zapisz programy w Lc420</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Load Programs From FIle</source>
+        <translation>Wczytaj programy z pliku</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save Programs To File</source>
+        <translation>Zapisz programy do pliku</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Scenes</source>
+        <translation>Sceny</translation>
+    </message>
+    <message>
+        <location line="+148"/>
+        <source>Get Scenes Form Lc460</source>
+        <translation>Pobierz sceny z Lc420</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Set Scenes In Lc460</source>
+        <translation>Zapisz sceny w Lc420</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Load Scenes From File</source>
+        <translation>Wczytaj sceny z pliku</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save Scenes To File</source>
+        <translation>Zapisz sceny do pliku</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>English</source>
+        <translation>Angielski</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lc420 - info</source>
+        <translation>Lc420 - informacje</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <location filename="../app/information.cpp" line="+12"/>
+        <source>Lc420 ver. </source>
+        <translation>Lc420 wer. </translation>
+    </message>
+</context>
+</TS>
