@@ -281,4 +281,118 @@
         <translation>Lc420 ver. </translation>
     </message>
 </context>
+<context>
+    <name>Upgrader</name>
+    <message>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+57"/>
+        <source>Wrong file header</source>
+        <translation>Wrong file header</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrong file version</source>
+        <translation>Wrong file version</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Damaged upgrade file</source>
+        <translation>Damaged upgrade file</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>USB Timeout
+Check USB Cable</source>
+        <translation>USB Timeout
+Check USB Cable</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Bootloader Version Read Error</source>
+        <translation>Bootloader Version Read Error</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Bootloader mode</source>
+        <translation>Bootloader mode</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+42"/>
+        <source>Serial:</source>
+        <translation>Serial:</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>Writting firmware ... </source>
+        <translation>Writting firmware ... </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Apllication mode</source>
+        <translation>Apllication mode</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reset device</source>
+        <translation>Reset device</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>USB timout
+Check USB cable</source>
+        <translation>USB timout
+Check USB cable</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+8"/>
+        <location line="+14"/>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+21"/>
+        <location line="+21"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Writting External Flash ... </source>
+        <translation>Writting External Flash ... </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Verify External Flash ...  </source>
+        <translation>Verify External Flash ...  </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>read_buffer</source>
+        <translation>read_buffer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ext_datas.data()</source>
+        <translation>ext_datas.data()</translation>
+    </message>
+</context>
 </TS>

@@ -281,4 +281,118 @@
         <translation>Lc420 wer. </translation>
     </message>
 </context>
+<context>
+    <name>Upgrader</name>
+    <message>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+57"/>
+        <source>Wrong file header</source>
+        <translation>Nieprawidłowy nagłówek pliku</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrong file version</source>
+        <translation>Nieprawidłowa wersja pliku</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Damaged upgrade file</source>
+        <translation>Uszkodzony plik aktualizacji</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>USB Timeout
+Check USB Cable</source>
+        <translation>Przekroczony czas oczekiwania USB
+Sprawdź kabel USB</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Bootloader Version Read Error</source>
+        <translation>Błąd odczytu wersji bootloadera</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Bootloader mode</source>
+        <translation>Tryb bootloadera</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+42"/>
+        <source>Serial:</source>
+        <translation>Numer seryjny:</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>Writting firmware ... </source>
+        <translation>Zapis oprogramowania ... </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Apllication mode</source>
+        <translation>Tryb aplikacji</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reset device</source>
+        <translation>Reset urządzenia</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>USB timout
+Check USB cable</source>
+        <translation>Przekroczony czas oczekiwania USB
+Sprawdź kabel USB</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Disconnect</source>
+        <translation>Rozłączanie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Connect</source>
+        <translation>Łączenie</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+8"/>
+        <location line="+14"/>
+        <source>ERROR</source>
+        <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+21"/>
+        <location line="+21"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Writting External Flash ... </source>
+        <translation>Zapis zewnętrznej pamięci flash ... </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Verify External Flash ...  </source>
+        <translation>Weryfikacja zewnętrznej pamięci flash ...  </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>read_buffer</source>
+        <translation>Odczytane dane (read_buffer)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ext_datas.data()</source>
+        <translation>Oczekiwane dane (ext_datas.data())</translation>
+    </message>
+</context>
 </TS>
