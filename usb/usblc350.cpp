@@ -82,8 +82,10 @@ int USBLC350::externalFlashTransfer(quint32 address, quint32 length, quint32 chu
         if (transfer(offset, address + offset, n) == int(n)) {
             offset += n;
             remaining -= n;
-            // 64-bit so that no length a caller can pass overflows.
-            Q_EMIT(this->*progress)(int(quint64(total - remaining) * 100 / total));
+            // 64-bit so that no length a caller can pass overflows. A completed
+            // chunk is never reported as 0 %, even early in a long transfer.
+            const int percent = int(quint64(total - remaining) * 100 / total);
+            Q_EMIT(this->*progress)(qMax(1, percent));
             continue;
         }
         if (retries == 0)

@@ -1,0 +1,290 @@
+#include "usb/usbdevice.h"
+#include "usb/usblc350.h"
+
+#include "sim/simulatedbus.h"
+#include "tests/support/tracecapture.h"
+
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+using Match = Lc420Model::Match;
+
+namespace {
+
+bool anyStartsWith(const QStringList &lines, const QString &prefix)
+{
+    for (const QString &line : lines) {
+        if (line.startsWith(prefix))
+            return true;
+    }
+    return false;
+}
+
+QByteArray descriptor(std::initializer_list<int> bytes)
+{
+    QByteArray d;
+    for (int b : bytes)
+        d.append(char(b));
+    return d;
+}
+
+} // namespace
+
+class TestUsbDevice : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { bus.reset(); }
+
+    // First, while libusb has seen no device of this process: both devices are
+    // then new to its list and the impostor comes first.
+    void impostorIsSkippedForTheRightDevice();
+    void impostorAloneIsRefused();
+    void noDriverConnectFails();
+    void connectTracesEveryStep();
+    void timeoutClosesAndNextTransferRescans();
+    void zeroLengthSend_data();
+    void zeroLengthSend();
+    void disconnectOnClosedOnlyTraces();
+    void serialStringOnClosedTouchesNothing();
+    void serialStringFromUntrustedDescriptor_data();
+    void serialStringFromUntrustedDescriptor();
+    void shortReplyIsReturnedAsCount();
+    void twoThreadsShareOneDevice();
+
+private:
+    std::unique_ptr<SimulatedBus> bus;
+};
+
+void TestUsbDevice::noDriverConnectFails()
+{
+    SimulatedBus::Options options;
+    options.plugged = false;
+    bus = std::make_unique<SimulatedBus>(options);
+    USBLC350 device;
+    TraceCapture trace;
+
+    QCOMPARE(device.connect(), -1);
+    QCOMPARE(trace.lines().value(0), QStringLiteral("USB Connect"));
+    QVERIFY(!anyStartsWith(trace.lines(), QStringLiteral("usb_opened")));
+
+    // The next transfer tries to connect again and writes no transfer line.
+    trace.clear();
+    const char byte = 0;
+    QCOMPARE(device.control_send(2, 0, 0, &byte, 1), -1);
+    QCOMPARE(trace.lines().value(0), QStringLiteral("UsbDevice::control_send()"));
+    QCOMPARE(trace.lines().value(1), QStringLiteral("USB Connect"));
+    QVERIFY(!anyStartsWith(trace.lines(), QStringLiteral("USB Control")));
+}
+
+void TestUsbDevice::connectTracesEveryStep()
+{
+    bus = std::make_unique<SimulatedBus>();
+    USBLC350 device;
+    TraceCapture trace;
+
+    QCOMPARE(device.connect(), 0);
+    const QStringList lines = trace.lines();
+    const int vendorLine = lines.indexOf(QStringLiteral("dev->descriptor.idVendor:  16c0"));
+    QVERIFY2(vendorLine > 0, qPrintable(lines.join(QLatin1Char('|'))));
+    QVERIFY(lines.at(vendorLine - 1).startsWith(QStringLiteral("bus->devices:  ")));
+    const QStringList expected = {
+        QStringLiteral("dev->descriptor.idVendor:  16c0"),
+        QStringLiteral("dev->descriptor.idProduct:  78a"),
+        QStringLiteral("dev->descriptor.iSerialNumber:  3"),
+        QStringLiteral("dev->descriptor.bMaxPacketSize0:  8"),
+        QStringLiteral("usb_opened "),
+        QStringLiteral("usb_set_configuration "),
+        QStringLiteral("usb_claim_interface "),
+        QStringLiteral("USB Control Receive bRequest=255, wValue=0, wIndex=0, dataLength=2 - OK."),
+    };
+    QCOMPARE(lines.mid(vendorLine, expected.size()), expected);
+    QVERIFY(lines.at(vendorLine + expected.size()).startsWith(
+        QStringLiteral("control_receivePrivate(  255 0 0 ")));
+    QCOMPARE(lines.mid(vendorLine + expected.size() + 1),
+             QStringList({QStringLiteral("\nlcid: b2"), QStringLiteral("\nUSB_LC510_ID: b2")}));
+}
+
+void TestUsbDevice::impostorIsSkippedForTheRightDevice()
+{
+    SimulatedBus::Options options;
+    options.impostor = true;
+    bus = std::make_unique<SimulatedBus>(options);
+    USBLC350 device;
+    TraceCapture trace;
+
+    QCOMPARE(device.connect(), 0);
+    const QStringList lines = trace.lines();
+    const int wrong = lines.indexOf(QStringLiteral("\nlcid: b3"));
+    const int right = lines.indexOf(QStringLiteral("\nlcid: b2"));
+    QVERIFY2(wrong >= 0 && right > wrong, qPrintable(lines.join(QLatin1Char('|'))));
+    QVERIFY(lines.mid(wrong, right - wrong).contains(QStringLiteral("USB Disconnect")));
+
+    quint32 status = 0;
+    QCOMPARE(device.StatusGet(status), 0);
+    QCOMPARE(bus->impostor().commandLog().size(), 0);
+    QCOMPARE(bus->device().commandLog().size(), 1);
+}
+
+void TestUsbDevice::impostorAloneIsRefused()
+{
+    SimulatedBus::Options options;
+    options.impostor = true;
+    bus = std::make_unique<SimulatedBus>(options);
+    bus->setPlugged(bus->device(), false);
+    USBLC350 device;
+
+    QCOMPARE(device.connect(), -1);
+    quint32 status = 0;
+    QCOMPARE(device.StatusGet(status), -1);
+    QCOMPARE(bus->impostor().commandLog().size(), 0);
+}
+
+void TestUsbDevice::timeoutClosesAndNextTransferRescans()
+{
+    bus = std::make_unique<SimulatedBus>();
+    USBLC350 device;
+    QCOMPARE(device.connect(), 0);
+    bus->device().failNextTransfers(1, Match::vendor(9));
+    TraceCapture trace;
+
+    uchar word[4];
+    QCOMPARE(device.control_receive(9, 0, 0, word, 4), -1);
+    QCOMPARE(trace.lines(),
+             QStringList({QStringLiteral("USB Control Receive bRequest=9, wValue=0, wIndex=0, "
+                                         "dataLength=4 - ERROR."),
+                          QStringLiteral("USB Disconnect")}));
+
+    trace.clear();
+    QCOMPARE(device.control_receive(9, 0, 0, word, 4), 4);
+    QCOMPARE(trace.lines().value(0), QStringLiteral("USB Connect"));
+    QCOMPARE(trace.lines().last(),
+             QStringLiteral("USB Control Receive bRequest=9, wValue=0, wIndex=0, dataLength=4 - OK."));
+}
+
+void TestUsbDevice::zeroLengthSend_data()
+{
+    QTest::addColumn<bool>("nullPointer");
+    QTest::newRow("null pointer") << true;
+    QTest::newRow("pointer with length 0") << false;
+}
+
+void TestUsbDevice::zeroLengthSend()
+{
+    QFETCH(bool, nullPointer);
+    bus = std::make_unique<SimulatedBus>();
+    bus->device().setMode(Lc420Model::Mode::Bootloader);
+    bus->device().setInternalFlash(QByteArray(int(Lc420Model::InternalSize), '\0'));
+    USBLC350 device;
+    QCOMPARE(device.connect(), 0);
+    TraceCapture trace;
+
+    // Request 4 in a bootloader with no valid application: the driver stays put.
+    const char byte = 1;
+    QCOMPARE(device.control_send(4, 0, 0, nullPointer ? nullptr : &byte, 0), 0);
+    QCOMPARE(trace.lines(),
+             QStringList({QStringLiteral("UsbDevice::control_send()"),
+                          QStringLiteral("USB Control Send bRequest=4, wValue=0, wIndex=0 - OK.")}));
+    const QList<Lc420Model::Transfer> log = bus->device().commandLog();
+    QCOMPARE(log.size(), 1);
+    QCOMPARE(log.first().length, quint16(0));
+}
+
+void TestUsbDevice::disconnectOnClosedOnlyTraces()
+{
+    bus = std::make_unique<SimulatedBus>();
+    USBLC350 device;
+    TraceCapture trace;
+    device.disconnect();
+    QCOMPARE(trace.lines(), QStringList(QStringLiteral("USB Disconnect")));
+    QCOMPARE(bus->device().transferLog().size(), 0);
+}
+
+void TestUsbDevice::serialStringOnClosedTouchesNothing()
+{
+    bus = std::make_unique<SimulatedBus>();
+    USBLC350 device;
+    TraceCapture trace;
+    QCOMPARE(device.read_serial_string(), QByteArray());
+    QCOMPARE(bus->device().transferLog().size(), 0);
+    QCOMPARE(trace.lines(), QStringList());
+}
+
+void TestUsbDevice::serialStringFromUntrustedDescriptor_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<QByteArray>("serial");
+
+    QTest::newRow("well formed") << descriptor({8, 3, '1', 0, '2', 0, '3', 0}) << QByteArray("123");
+    QTest::newRow("length byte claims more than arrived")
+        << descriptor({200, 3, '4', 0, '2', 0}) << QByteArray("42");
+    QTest::newRow("odd length drops the half unit")
+        << descriptor({7, 3, 'a', 0, 'b', 0, 'c'}) << QByteArray("ab");
+    QTest::newRow("zero unit ends the string")
+        << descriptor({10, 3, '1', 0, 0, 0, '2', 0, '3', 0}) << QByteArray("1");
+    QTest::newRow("non-ASCII unit keeps its low byte")
+        << descriptor({6, 3, 0x41, 0x01, 'x', 0}) << QByteArray("Ax");
+    QTest::newRow("length byte 0") << descriptor({0, 3, '1', 0}) << QByteArray();
+    QTest::newRow("length byte 1") << descriptor({1, 3, '1', 0}) << QByteArray();
+    QTest::newRow("only the length byte arrived") << descriptor({4}) << QByteArray();
+}
+
+void TestUsbDevice::serialStringFromUntrustedDescriptor()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(QByteArray, serial);
+    bus = std::make_unique<SimulatedBus>();
+    bus->device().setSerialDescriptorOverride(raw);
+    USBLC350 device;
+    QCOMPARE(device.connect(), 0);
+    QCOMPARE(device.read_serial_string(), serial);
+}
+
+void TestUsbDevice::shortReplyIsReturnedAsCount()
+{
+    bus = std::make_unique<SimulatedBus>();
+    USBLC350 device;
+    bus->device().shortNextTransfers(1, 3, Match::vendor(9));
+    uchar word[4];
+    QCOMPARE(device.control_receive(9, 0, 0, word, 4), 1);
+    // The device stays open: the next transfer needs no new identification.
+    bus->device().clearTransferLog();
+    QCOMPARE(device.control_receive(9, 0, 0, word, 4), 4);
+    QCOMPARE(bus->device().transferLog().size(), 1);
+}
+
+void TestUsbDevice::twoThreadsShareOneDevice()
+{
+    bus = std::make_unique<SimulatedBus>();
+    USBLC350 device;
+    const QByteArray expected = bus->device().read(Lc420Model::Memory::Internal, 0x08000000, 6000);
+
+    constexpr int Rounds = 30;
+    int readFailures = 0;
+    int statusFailures = 0;
+    std::unique_ptr<QThread> reader(QThread::create([&] {
+        for (int i = 0; i < Rounds; ++i) {
+            QByteArray buffer(6000, '\0');
+            if (device.ReadMemoryFromAddress(buffer.data(), 0x08000000, 6000) != 0
+                || buffer != expected)
+                ++readFailures;
+        }
+    }));
+    reader->start();
+    for (int i = 0; i < Rounds * 3; ++i) {
+        quint32 status = 0xFFFFFFFF;
+        if (device.StatusGet(status) != 0 || status != 0)
+            ++statusFailures;
+    }
+    QVERIFY(reader->wait(60000));
+    QCOMPARE(readFailures, 0);
+    QCOMPARE(statusFailures, 0);
+    for (const Lc420Model::Transfer &t : bus->device().commandLog())
+        QCOMPARE(t.result, int(t.length)); // every transfer whole
+}
+
+QTEST_GUILESS_MAIN(TestUsbDevice)
+#include "tst_usbdevice.moc"
