@@ -27,6 +27,10 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->pushButtonWriteExtFlashBin->hide();
     ui->pushButtonWritePage->hide();
 
+    connect(ui->pushButtonCreateUpg, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonCreateUpg);
+    connect(ui->pushButtonCreateBootBin, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonCreateBootBin);
     connect(ui->actionLc460_info, &QAction::triggered, this, &Lc460_bootloader::slotShowInfo);
     connect(ui->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(ui->actionPolish, &QAction::triggered, this, &Lc460_bootloader::slotPolish);

@@ -47,6 +47,8 @@ public:
     std::array<quint8, SceneCount * SceneRecordSize> sceneTable{};
 
 public Q_SLOTS:
+    void slotpushButtonCreateUpg(bool t);
+    void slotpushButtonCreateBootBin(bool t);
     void slotShowInfo(bool t);
     void slotPolish(bool t);
     void slotEnglish(bool t);

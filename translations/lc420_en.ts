@@ -49,6 +49,80 @@
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Hex (*.hex)</source>
+        <translation>Hex (*.hex)</translation>
+    </message>
+    <message>
+        <source>HexToBin error: %1)</source>
+        <translation>HexToBin error: %1)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Upg (*.upg)</source>
+        <translation>Upg (*.upg)</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>Cannot write %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Production year</source>
+        <translation>Production year</translation>
+    </message>
+    <message>
+        <source>Year(YY)</source>
+        <translation>Year(YY)</translation>
+    </message>
+    <message>
+        <source>Production mont</source>
+        <translation>Production mont</translation>
+    </message>
+    <message>
+        <source>Month(MM)</source>
+        <translation>Month(MM)</translation>
+    </message>
+    <message>
+        <source>Production day</source>
+        <translation>Production day</translation>
+    </message>
+    <message>
+        <source>Day(DD)</source>
+        <translation>Day(DD)</translation>
+    </message>
+    <message>
+        <source>Production number</source>
+        <translation>Production number</translation>
+    </message>
+    <message>
+        <source>Number(NNN)</source>
+        <translation>Number(NNN)</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Counter</translation>
+    </message>
+    <message>
+        <source>New bootloader + serial:</source>
+        <translation>New bootloader + serial:</translation>
+    </message>
 </context>
 <context>
     <name>Lc460_bootloaderClass</name>

@@ -49,6 +49,80 @@
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Hex (*.hex)</source>
+        <translation>Hex (*.hex)</translation>
+    </message>
+    <message>
+        <source>HexToBin error: %1)</source>
+        <translation>Błąd HexToBin: %1)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Zapisz plik</translation>
+    </message>
+    <message>
+        <source>Upg (*.upg)</source>
+        <translation>Upg (*.upg)</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Błąd pliku</translation>
+    </message>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>Nie można zapisać %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Production year</source>
+        <translation>Rok produkcji</translation>
+    </message>
+    <message>
+        <source>Year(YY)</source>
+        <translation>Rok (RR)</translation>
+    </message>
+    <message>
+        <source>Production mont</source>
+        <translation>Miesiąc produkcji</translation>
+    </message>
+    <message>
+        <source>Month(MM)</source>
+        <translation>Miesiąc (MM)</translation>
+    </message>
+    <message>
+        <source>Production day</source>
+        <translation>Dzień produkcji</translation>
+    </message>
+    <message>
+        <source>Day(DD)</source>
+        <translation>Dzień (DD)</translation>
+    </message>
+    <message>
+        <source>Production number</source>
+        <translation>Numer produkcyjny</translation>
+    </message>
+    <message>
+        <source>Number(NNN)</source>
+        <translation>Numer (NNN)</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Licznik</translation>
+    </message>
+    <message>
+        <source>New bootloader + serial:</source>
+        <translation>Nowy bootloader + numer seryjny:</translation>
+    </message>
 </context>
 <context>
     <name>Lc460_bootloaderClass</name>

@@ -1,0 +1,110 @@
+// The production functions of the Settings tab: the upgrade-file builder and
+// the bootloader images with serial numbers. The buttons are hidden in the
+// delivered configuration; the slots stay connected.
+
+#include "app/lc460_bootloader.h"
+
+#include "app/trace.h"
+#include "firmware/bootimage.h"
+#include "firmware/upgradefile.h"
+#include "ui_lc460_bootloader.h"
+
+#include <QDate>
+#include <QDir>
+
+namespace {
+
+// The HEX dialog of the upgrade builder starts in the working directory, the
+// same place as every other file dialog of the window.
+const QString hexDirectory = QStringLiteral(".");
+
+} // namespace
+
+void Lc460_bootloader::slotpushButtonCreateUpg(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonCreateUpg(bool t)";
+    ui->txt->clear();
+
+    const QString hexFile
+        = dialogs().getOpenFileName(this, tr("Open File"), hexDirectory, tr("Hex (*.hex)"));
+    if (hexFile.isEmpty())
+        return;
+
+    // A faulty HEX file is reported, but the user may still save what was read.
+    const Upgrade::ImageBuild build = Upgrade::buildImage(hexFile);
+    for (const int result : {build.appResult, build.extResult}) {
+        if (result == 0)
+            continue;
+        const QString text = tr("HexToBin error: %1)").arg(result);
+        ui->txt->append(text);
+        dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
+    }
+
+    const QString upgFile = dialogs().getSaveFileName(this, tr("Save File"), QStringLiteral("."),
+                                                      tr("Upg (*.upg)"));
+    if (upgFile.isEmpty())
+        return;
+    const QString why = Upgrade::saveFile(upgFile, build.image);
+    if (!why.isEmpty())
+        dialogs().message(QMessageBox::Critical, this, tr("File error"),
+                          tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(upgFile), why),
+                          QMessageBox::Ok);
+}
+
+void Lc460_bootloader::slotpushButtonCreateBootBin(bool)
+{
+    ui->txt->append(QStringLiteral("Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"));
+
+    const QString hexFile = dialogs().getOpenFileName(this, tr("Open File"), QStringLiteral("."),
+                                                      tr("Hex (*.hex)"));
+    if (hexFile.isEmpty())
+        return;
+
+    const QDate today = QDate::currentDate();
+    bool ok = false;
+    const QString year = dialogs().getItem(this, tr("Production year"), tr("Year(YY)"),
+                                           Boot::yearChoices(), today.year() % 100, false, &ok);
+    if (!ok)
+        return;
+    const QString month = dialogs().getItem(this, tr("Production mont"), tr("Month(MM)"),
+                                            Boot::monthChoices(), today.month() - 1, false, &ok);
+    if (!ok)
+        return;
+    const QString day = dialogs().getItem(this, tr("Production day"), tr("Day(DD)"),
+                                          Boot::dayChoices(), today.day() - 1, false, &ok);
+    if (!ok)
+        return;
+    const int number = dialogs().getInt(this, tr("Production number"), tr("Number(NNN)"), 1, 0,
+                                        Boot::MaxNumber, 1, &ok);
+    if (!ok)
+        return;
+    // At number 999 the range 1..0 collapses to the single value 1, as the
+    // integer dialog would make it; passing it collapsed says so.
+    const int count = dialogs().getInt(this, tr("Counter"), tr("Counter"), 1, 1,
+                                       qMax(1, Boot::MaxNumber - number), 1, &ok);
+    if (!ok)
+        return;
+
+    const QList<Boot::Outcome> outcomes
+        = Boot::writeImages(hexFile, year + month + day, number, count, QDir::currentPath());
+    for (const Boot::Outcome &outcome : outcomes) {
+        ui->txt->append(outcome.serial);
+        if (outcome.hexResult != 0) {
+            const QString text = tr("HexToBin error: %1)").arg(outcome.hexResult);
+            ui->txt->append(text);
+            dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
+            return;
+        }
+        if (!outcome.writeError.isEmpty()) {
+            dialogs().message(QMessageBox::Critical, this, tr("File error"),
+                              tr("Cannot write %1:\n%2")
+                                  .arg(QDir::toNativeSeparators(outcome.absolutePath),
+                                       outcome.writeError),
+                              QMessageBox::Ok);
+            return;
+        }
+        ui->txt->append(outcome.absolutePath);
+        ui->txt->append(tr("New bootloader + serial:"));
+        ui->txt->append(outcome.fileName);
+    }
+}
