@@ -41,41 +41,14 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
-    void serial_data();
-    void serial();
     void datePrefix_data();
     void datePrefix();
-    void choices();
-    void imageLayout();
-    void emptyHexGivesFullImage();
-    void runWritesNumbersInOrder();
     void runStopsAtHexError();
     void runStopsAtWriteError();
     void runReplacesExistingFile();
     void invalidRuns_data();
     void invalidRuns();
 };
-
-void TestBootImage::serial_data()
-{
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("number 42 on 5 March 2021") << "210305" << 42 << "210305042";
-    QTest::newRow("number 0 ends in 000") << "210305" << 0 << "210305000";
-    QTest::newRow("number 999 ends in 999") << "210305" << 999 << "210305999";
-    QTest::newRow("number 5 ends in 005") << "000101" << 5 << "000101005";
-    QTest::newRow("31 February is a prefix like any other") << "310231" << 7 << "310231007";
-}
-
-void TestBootImage::serial()
-{
-    QFETCH(QString, date);
-    QFETCH(int, number);
-    QFETCH(QString, expected);
-    QCOMPARE(Boot::serial(date, number), expected);
-    QCOMPARE(Boot::fileName(expected), QStringLiteral("Lc420Bootloader_") + expected + ".bin");
-}
 
 void TestBootImage::datePrefix_data()
 {
@@ -100,71 +73,6 @@ void TestBootImage::datePrefix()
     QFETCH(QString, date);
     QFETCH(bool, valid);
     QCOMPARE(Boot::isValidDatePrefix(date), valid);
-}
-
-void TestBootImage::choices()
-{
-    const QStringList years = Boot::yearChoices();
-    QCOMPARE(years.size(), 100);
-    QCOMPARE(years.first(), QStringLiteral("00"));
-    QCOMPARE(years.at(21), QStringLiteral("21"));
-    QCOMPARE(years.last(), QStringLiteral("99"));
-    const QStringList months = Boot::monthChoices();
-    QCOMPARE(months.size(), 12);
-    QCOMPARE(months.first(), QStringLiteral("01"));
-    QCOMPARE(months.last(), QStringLiteral("12"));
-    const QStringList days = Boot::dayChoices();
-    QCOMPARE(days.size(), 31);
-    QCOMPARE(days.first(), QStringLiteral("01"));
-    QCOMPARE(days.last(), QStringLiteral("31"));
-}
-
-void TestBootImage::imageLayout()
-{
-    // HEX data from 0x08003F00 to 0x08004020: the bootloader's top and a bit
-    // of the application area above it.
-    const QByteArray code = counting(0x120, 0x40);
-    const QByteArray hex = upper(0x0800) + data(0x0000, "\x11\x22") + data(0x3F00, code.left(0x80))
-                           + data(0x3F80, code.mid(0x80, 0x80)) + data(0x4000, code.mid(0x100))
-                           + end();
-    const Boot::ImageBuild build = Boot::buildImage(file(hex), QStringLiteral("210305042"));
-    QCOMPARE(build.hexResult, 0);
-    QCOMPARE(build.image.size(), 16384);
-    QCOMPARE(build.image.left(2), QByteArray("\x11\x22"));
-    QCOMPARE(build.image.mid(2, 0x3F00 - 2), QByteArray(0x3F00 - 2, '\0'));
-    QCOMPARE(build.image.mid(0x3F00, 0xF0), code.left(0xF0)); // up to 0x3FEF from the HEX
-    QCOMPARE(build.image.mid(0x3FF0, 9), QByteArray("210305042"));
-    QCOMPARE(build.image.mid(0x3FF9, 7), code.mid(0xF9, 7)); // behind the serial: the HEX again
-}
-
-void TestBootImage::emptyHexGivesFullImage()
-{
-    const Boot::ImageBuild build = Boot::buildImage(file(end()), QStringLiteral("000101000"));
-    QCOMPARE(build.hexResult, 0);
-    QCOMPARE(build.image,
-             QByteArray(0x3FF0, '\0') + QByteArray("000101000") + QByteArray(7, '\0'));
-}
-
-void TestBootImage::runWritesNumbersInOrder()
-{
-    const QString hex = file(upper(0x0800) + data(0x3FE0, "v1.0") + end());
-    const QString folder = freshFolder();
-    const QList<Boot::Outcome> outcomes = Boot::writeImages(hex, QStringLiteral("210305"), 5, 3,
-                                                            folder);
-    QCOMPARE(outcomes.size(), 3);
-    const QStringList serials{"210305005", "210305006", "210305007"};
-    for (int i = 0; i < 3; ++i) {
-        const Boot::Outcome &o = outcomes[i];
-        QCOMPARE(o.serial, serials[i]);
-        QCOMPARE(o.fileName, QStringLiteral("Lc420Bootloader_%1.bin").arg(serials[i]));
-        QCOMPARE(o.absolutePath, QDir(folder).absoluteFilePath(o.fileName));
-        QVERIFY(o.written());
-        const QByteArray image = readAll(o.absolutePath);
-        QCOMPARE(image.size(), 16384);
-        QCOMPARE(image.mid(0x3FE0, 4), QByteArray("v1.0"));
-        QCOMPARE(image.mid(0x3FF0, 9), serials[i].toLatin1());
-    }
-    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
 }
 
 void TestBootImage::runStopsAtHexError()
