@@ -33,6 +33,16 @@ struct GObjectDeleter
 template<typename T>
 using GPtr = std::unique_ptr<T, GObjectDeleter>;
 
+// Like the kernel, every plug-in gets a device number never used before in this
+// process: libusb-0.1 keeps the devices of earlier scans by file name, so a number
+// used again would look like a device it already knows (with its old place in the
+// list) even after a reset, a replug or a new fixture.
+int takeDevnum()
+{
+    static std::atomic<int> next{2};
+    return next++;
+}
+
 QByteArray hex(const QByteArray &bytes)
 {
     return bytes.toHex().toUpper();
@@ -73,7 +83,6 @@ struct SimHost::Private
     QRecursiveMutex mutex; // testbed changes; taken again from the model's bus listener
     std::list<Slot> devices;
     std::list<Attachment> attachments;
-    int nextDevnum = 2;
     int clockListener = 0;
 
     // Brings devices back when their time off the bus ends on the real clock.
@@ -94,6 +103,7 @@ struct SimHost::Private
 
     void sync();
     void addNode(Slot &slot);
+    void keepBusFolder();
     void removeNode(Slot &slot);
     [[nodiscard]] QStringList listedNodes() const;
     void wakeWaker();
@@ -112,6 +122,7 @@ SimHost::SimHost()
     : d(std::make_unique<Private>())
 {
     d->testbed.reset(umockdev_testbed_new());
+    d->keepBusFolder();
     d->clockListener = Clock::addAdvanceListener([this](qint64) { d->sync(); });
     d->waker = std::thread([this] { d->runWaker(); });
 }
@@ -168,7 +179,7 @@ QString SimHost::deviceNode(const Lc420Model &model) const
 {
     QMutexLocker lock(&d->mutex);
     for (const Private::Slot &slot : d->devices) {
-        if (slot.model == &model && slot.devnum != 0)
+        if (slot.model == &model && slot.nodePresent)
             return Private::nodeName(slot.devnum);
     }
     return {};
@@ -182,7 +193,9 @@ QString SimHost::rootDir() const
 
 bool SimHost::inMockEnvironment()
 {
-    return umockdev_in_mock_environment();
+    // umockdev_in_mock_environment() answers false under umockdev-wrapper in the
+    // installed umockdev (0.17), so look for the preload itself.
+    return qgetenv("LD_PRELOAD").contains("libumockdev-preload");
 }
 
 void SimHost::Private::sync()
@@ -216,11 +229,14 @@ void SimHost::Private::sync()
                     orders.append(slot->order);
             }
         }
+        // Rename one of the first pair out of order, taking turns: a name that sorts
+        // last (by its hash) would otherwise never move.
         Slot *misplaced = nullptr;
         for (int i = 1; i < orders.size() && !misplaced; ++i) {
             if (orders[i] < orders[i - 1]) {
+                const int rename = attempt % 2 == 0 ? orders[i - 1] : orders[i];
                 for (Slot *slot : added) {
-                    if (slot->order == orders[i - 1])
+                    if (slot->order == rename)
                         misplaced = slot;
                 }
             }
@@ -228,7 +244,6 @@ void SimHost::Private::sync()
         if (!misplaced)
             return;
         removeNode(*misplaced);
-        misplaced->devnum = 0;
         addNode(*misplaced);
     }
     qWarning("lc420-sim: could not arrange the emulated devices in their declared order");
@@ -251,8 +266,7 @@ QStringList SimHost::Private::listedNodes() const
 
 void SimHost::Private::addNode(Slot &slot)
 {
-    if (slot.devnum == 0)
-        slot.devnum = nextDevnum++;
+    slot.devnum = takeDevnum();
     const int devnum = slot.devnum;
     const QByteArray contents = Lc420Model::deviceDescriptor()
                                 + Lc420Model::configurationDescriptor();
@@ -313,6 +327,16 @@ void SimHost::Private::removeNode(Slot &slot)
     umockdev_testbed_detach_ioctl(testbed.get(), node.constData(), nullptr);
     umockdev_testbed_remove_device(testbed.get(), sysPath(slot.devnum).toUtf8().constData());
     slot.nodePresent = false;
+    keepBusFolder();
+}
+
+void SimHost::Private::keepBusFolder()
+{
+    // A real system always lists its buses (each has its root hub). Without the bus
+    // folder libusb-0.1 fails to scan and keeps its stale device list.
+    g_autofree gchar *root = umockdev_testbed_get_root_dir(testbed.get());
+    const QByteArray folder = QByteArray(root) + "/dev/bus/usb/001";
+    g_mkdir_with_parents(folder.constData(), 0755);
 }
 
 void SimHost::Private::wakeWaker()

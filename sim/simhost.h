@@ -44,7 +44,9 @@ public:
     // itself after every transfer and clock advance; harmless to call at any time.
     void sync();
 
-    // The device node path the program opens, e.g. "/dev/bus/usb/001/002".
+    // The device node path the program opens, e.g. "/dev/bus/usb/001/002"; empty while
+    // the device is off the bus. Like the kernel, every plug-in (also the return after
+    // a reset) gets a new device number.
     [[nodiscard]] QString deviceNode(const Lc420Model &model) const;
     // The testbed's root folder (UMOCKDEV_DIR).
     [[nodiscard]] QString rootDir() const;
