@@ -1,0 +1,434 @@
+#include "firmware/upgradefile.h"
+#include "firmware/upgradeprocedure.h"
+#include "firmware/upgrader.h"
+#include "usb/scramble.h"
+#include "usb/usblc350.h"
+
+#include "app/clock.h"
+#include "sim/simulatedbus.h"
+#include "tests/support/tracecapture.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using Match = Lc420Model::Match;
+using Memory = Lc420Model::Memory;
+using Outcome = UpgradeProcedure::Outcome;
+
+namespace {
+
+const QString Serial = QStringLiteral("261107001");
+
+// The texts of a complete upgrade, after the file name.
+QStringList applicationModeTexts()
+{
+    return {Serial,
+            QStringLiteral("LC420 BOOT 2.10"),
+            QStringLiteral("2026-11-02"),
+            QStringLiteral("Apllication mode"),
+            QStringLiteral("Reset device"),
+            QStringLiteral("Disconnect"),
+            QStringLiteral("Connect"),
+            QStringLiteral("Serial:") + Serial + QLatin1Char('b'),
+            QStringLiteral("Writting firmware ... "),
+            QStringLiteral("OK"),
+            QStringLiteral("Writting External Flash ... "),
+            QStringLiteral("OK"),
+            QStringLiteral("Verify External Flash ...  "),
+            QStringLiteral("OK")};
+}
+
+QList<int> pagePercents()
+{
+    QList<int> values{0};
+    for (int page = 1; page <= 112; ++page)
+        values.append(100 * page / 112);
+    return values;
+}
+
+int countOf(const QList<Lc420Model::Transfer> &log, quint8 request)
+{
+    int n = 0;
+    for (const Lc420Model::Transfer &t : log)
+        n += t.request == request ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestUpgradeProcedure : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void upgradesDriverInApplicationMode();
+    void driverAlreadyInBootloader();
+    void badFilesNeverTouchTheDriver_data();
+    void badFilesNeverTouchTheDriver();
+    void driverAnswersAtTheFourthAttempt();
+    void noDriver();
+    void unexpectedSerials_data();
+    void unexpectedSerials();
+    void bootloaderNeverComesBack();
+    void pageReadsBackWrong();
+    void pageReadBackFails();
+    void pageWriteRefused();
+    void externalFlashMismatch();
+    void powerCutAnywhereThenRunAgain();
+    void workerThreadReportsThroughSignals();
+    void workerWithoutFileEndsSilently();
+
+private:
+    Outcome runUpgrade(const QString &fileName);
+    QString writeUpgradeFile(const QString &name, const QByteArray &plainImage);
+
+    QTemporaryDir dir;
+    QByteArray image; // plain upgrade image with valid check words
+    QString upgradeFile;
+    std::unique_ptr<SimulatedBus> bus;
+    std::unique_ptr<USBLC350> device;
+    QStringList texts;
+    QList<int> percents;
+};
+
+void TestUpgradeProcedure::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    image = QByteArray(Upgrade::ImageSize, '\0');
+    QRandomGenerator random(4200);
+    for (int i = Upgrade::AppOffset; i < Upgrade::ExtOffset + Upgrade::ExtLength; ++i)
+        image[i] = char(random.bounded(256));
+    Upgrade::storeCheckWords(image);
+    upgradeFile = writeUpgradeFile(QStringLiteral("new.upg"), image);
+}
+
+void TestUpgradeProcedure::init()
+{
+    bus = std::make_unique<SimulatedBus>();
+    device = std::make_unique<USBLC350>();
+    texts.clear();
+    percents.clear();
+}
+
+void TestUpgradeProcedure::cleanup()
+{
+    device.reset();
+    bus.reset();
+}
+
+QString TestUpgradeProcedure::writeUpgradeFile(const QString &name, const QByteArray &plainImage)
+{
+    const QString path = dir.filePath(name);
+    const QString error = Upgrade::saveFile(path, plainImage);
+    if (!error.isEmpty())
+        qFatal("cannot write %s: %s", qPrintable(path), qPrintable(error));
+    return path;
+}
+
+Outcome TestUpgradeProcedure::runUpgrade(const QString &fileName)
+{
+    UpgradeProcedure procedure(
+        *device, [this](const QString &text) { texts.append(text); },
+        [this](int percent) { percents.append(percent); });
+    return procedure.run(fileName);
+}
+
+void TestUpgradeProcedure::upgradesDriverInApplicationMode()
+{
+    TraceCapture trace;
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::Started);
+
+    QCOMPARE(texts, QStringList(upgradeFile) + applicationModeTexts());
+    QCOMPARE(percents, pagePercents());
+    QCOMPARE(Clock::virtualSleptMs(), 2000 + 500 + 1000);
+    QVERIFY(trace.lines().contains(QStringLiteral("usb->RunApplication()")));
+
+    Lc420Model &driver = bus->device();
+    QCOMPARE(driver.read(Memory::Internal, 0x08004000, Upgrade::AppLength),
+             image.mid(Upgrade::AppOffset, Upgrade::AppLength));
+    QByteArray scrambled = image.mid(Upgrade::ExtOffset, Upgrade::ExtLength);
+    encodeWords(scrambled.data(), Upgrade::ExtLength);
+    QCOMPARE(driver.read(Memory::External, 0, Upgrade::ExtLength), scrambled);
+
+    // The driver is back on the bus running the new application.
+    Clock::sleepMs(5000);
+    QCOMPARE(driver.mode(), Lc420Model::Mode::Application);
+    QVERIFY(driver.applicationValid());
+
+    // Every page went to its address, in order, each read back at once.
+    QList<quint32> pageWrites;
+    for (const Lc420Model::Transfer &t : driver.commandLog()) {
+        if (t.request == 3)
+            pageWrites.append(t.address());
+    }
+    QCOMPARE(pageWrites.size(), 112);
+    for (int k = 0; k < pageWrites.size(); ++k)
+        QCOMPARE(pageWrites[k], 0x08004000u + 1024u * quint32(k));
+}
+
+void TestUpgradeProcedure::driverAlreadyInBootloader()
+{
+    bus->device().setMode(Lc420Model::Mode::Bootloader);
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::Started);
+
+    QStringList expected = QStringList(upgradeFile) + applicationModeTexts();
+    expected[1] = Serial + QLatin1Char('b');
+    expected.erase(expected.begin() + 4, expected.begin() + 9);
+    expected.insert(4, QStringLiteral("Bootloader mode"));
+    QCOMPARE(texts, expected);
+    QCOMPARE(Clock::virtualSleptMs(), 1000); // only the wait after the final start
+    QCOMPARE(countOf(bus->device().commandLog(), 4), 1);
+}
+
+void TestUpgradeProcedure::badFilesNeverTouchTheDriver_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("message");
+
+    QByteArray wrongHeader;
+    {
+        QDataStream stream(&wrongHeader, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_4_8);
+        stream << QStringLiteral("Lc420 Upgrade File Headex") << QStringLiteral("01")
+               << QByteArray(Upgrade::ImageSize, '\0');
+    }
+    QByteArray version02;
+    {
+        QDataStream stream(&version02, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_4_8);
+        stream << QStringLiteral("Lc420 Upgrade File Header") << QStringLiteral("02")
+               << QByteArray(Upgrade::ImageSize, '\0');
+    }
+    QByteArray shortImage;
+    {
+        QDataStream stream(&shortImage, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_4_8);
+        stream << QStringLiteral("Lc420 Upgrade File Header") << QStringLiteral("01")
+               << QByteArray(Upgrade::ImageSize - 4, '\0');
+    }
+    const auto save = [this](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", name);
+        return file.fileName();
+    };
+
+    QByteArray good;
+    {
+        QFile file(upgradeFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        good = file.readAll();
+    }
+    QByteArray flippedApp = good;
+    flippedApp[66 + 0x5000] = char(flippedApp[66 + 0x5000] ^ 0x01);
+    QByteArray flippedExt = good;
+    flippedExt[66 + 0x30000] = char(flippedExt[66 + 0x30000] ^ 0x80);
+
+    QTest::newRow("missing file") << dir.filePath(QStringLiteral("absent.upg"))
+                                  << QStringLiteral("Wrong file header");
+    QTest::newRow("wrong header") << save("header.upg", wrongHeader)
+                                  << QStringLiteral("Wrong file header");
+    QTest::newRow("version 02") << save("v02.upg", version02) << QStringLiteral("Wrong file version");
+    QTest::newRow("image array too short")
+        << save("short.upg", shortImage) << QStringLiteral("Damaged upgrade file");
+    QTest::newRow("file cut in the image")
+        << save("cut.upg", good.left(good.size() - 100)) << QStringLiteral("Damaged upgrade file");
+    QTest::newRow("bit flipped in the application")
+        << save("app.upg", flippedApp) << QStringLiteral("Damaged upgrade file");
+    QTest::newRow("bit flipped in the external block")
+        << save("ext.upg", flippedExt) << QStringLiteral("Damaged upgrade file");
+}
+
+void TestUpgradeProcedure::badFilesNeverTouchTheDriver()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, message);
+    QCOMPARE(runUpgrade(fileName), Outcome::BadFile);
+    QCOMPARE(texts, QStringList({fileName, message}));
+    QCOMPARE(percents, QList<int>());
+    QCOMPARE(bus->device().transferLog().size(), 0);
+}
+
+void TestUpgradeProcedure::driverAnswersAtTheFourthAttempt()
+{
+    bus->device().unplug(550); // back between the third retry (400 ms) and the fourth (600 ms)
+    TraceCapture trace;
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::Started);
+    QCOMPARE(trace.lines().count(QStringLiteral("usb->connect()\nmssleep(200)")), 3);
+    QCOMPARE(Clock::virtualSleptMs(), 600 + 2000 + 500 + 1000);
+    QCOMPARE(texts.last(), QStringLiteral("OK"));
+}
+
+void TestUpgradeProcedure::noDriver()
+{
+    bus->setPlugged(bus->device(), false);
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::NoDriver);
+    QCOMPARE(texts, QStringList({upgradeFile, QStringLiteral("USB Timeout\nCheck USB Cable")}));
+    QCOMPARE(percents, QList<int>({0}));
+    QCOMPARE(Clock::virtualSleptMs(), 600);
+}
+
+void TestUpgradeProcedure::unexpectedSerials_data()
+{
+    QTest::addColumn<QString>("serial");
+    QTest::newRow("8 characters") << QStringLiteral("26110700");
+    QTest::newRow("11 characters") << QStringLiteral("26110700123");
+    QTest::newRow("10 characters without b") << QStringLiteral("261107001x");
+}
+
+void TestUpgradeProcedure::unexpectedSerials()
+{
+    QFETCH(QString, serial);
+    bus->device().setSerialStringOverride(serial);
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::DriverRefused);
+    QCOMPARE(texts.size(), 5);
+    QCOMPARE(texts.at(1), serial);
+    QCOMPARE(texts.last(), QStringLiteral("Serial:") + serial);
+    QCOMPARE(countOf(bus->device().commandLog(), 3), 0);
+    QCOMPARE(countOf(bus->device().commandLog(), 4), 0);
+}
+
+void TestUpgradeProcedure::bootloaderNeverComesBack()
+{
+    bus->device().setResetTimeMs(1000000);
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::NoDriver);
+    QCOMPARE(texts.last(), QStringLiteral("USB timout\nCheck USB cable"));
+    QCOMPARE(Clock::virtualSleptMs(), 2000 + 500 + 10 * 200);
+    QCOMPARE(countOf(bus->device().commandLog(), 3), 0);
+}
+
+void TestUpgradeProcedure::pageReadsBackWrong()
+{
+    bus->device().corruptReadBack(Memory::Internal, 0x08004000 + 5 * 1024 + 100, 1);
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::VerifyFailed);
+
+    const int writing = texts.indexOf(QStringLiteral("Writting firmware ... "));
+    QCOMPARE(texts.mid(writing + 1), QStringList({QStringLiteral("ERROR"), QStringLiteral("ERROR")}));
+    QCOMPARE(percents, pagePercents()); // every page still written
+    const QList<Lc420Model::Transfer> log = bus->device().commandLog();
+    QCOMPARE(countOf(log, 3), 112);
+    QCOMPARE(countOf(log, 6), 0); // no external flash
+    QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader); // never started
+
+    // The next run takes the bootloader branch and rewrites everything.
+    bus->device().clearFaults();
+    texts.clear();
+    percents.clear();
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::Started);
+    QVERIFY(texts.contains(QStringLiteral("Bootloader mode")));
+}
+
+void TestUpgradeProcedure::pageReadBackFails()
+{
+    // Request 1: the version texts, then one read-back per page; fail page 8's.
+    bus->device().failTransfer(1 + 8, Match::vendor(1));
+    TraceCapture trace;
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::VerifyFailed);
+    const int writing = texts.indexOf(QStringLiteral("Writting firmware ... "));
+    QCOMPARE(texts.mid(writing + 1), QStringList(QStringLiteral("ERROR")));
+    QCOMPARE(trace.lines().count(QStringLiteral("page read ERROR")), 1);
+    QCOMPARE(percents.last(), 100);
+    QCOMPARE(countOf(bus->device().commandLog(), 6), 0);
+    QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader);
+}
+
+void TestUpgradeProcedure::pageWriteRefused()
+{
+    bus->device().failTransfer(3, Match::vendor(3));
+    TraceCapture trace;
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::DriverRefused);
+    QCOMPARE(texts.last(), QStringLiteral("ERROR"));
+    QCOMPARE(trace.lines().count(QStringLiteral("page write ERROR")), 1);
+    QCOMPARE(percents.last(), 100 * 2 / 112);
+    QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader);
+}
+
+void TestUpgradeProcedure::externalFlashMismatch()
+{
+    bus->device().corruptReadBack(Memory::External, 0x1000, 4);
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::VerifyFailed);
+    const int verify = texts.indexOf(QStringLiteral("Verify External Flash ...  "));
+    QVERIFY(verify > 0);
+    const QStringList tail = texts.mid(verify + 1);
+    QCOMPARE(tail.size(), 5);
+    QCOMPARE(tail.at(0), QStringLiteral("Error"));
+    QCOMPARE(tail.at(1), QStringLiteral("read_buffer"));
+    QVERIFY(tail.at(2).startsWith(QStringLiteral("\n src address: 0x")));
+    QCOMPARE(tail.at(3), QStringLiteral("ext_datas.data()"));
+    QVERIFY(tail.at(4).contains(QStringLiteral("\n0x13ff0: ")));
+    QVERIFY(tail.at(2) != tail.at(4));
+    QCOMPARE(countOf(bus->device().commandLog(), 4), 1); // only the reset, no start
+    QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader);
+}
+
+void TestUpgradeProcedure::powerCutAnywhereThenRunAgain()
+{
+    // How many transfers a clean run makes, to spread the cuts over all phases.
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::Started);
+    const int total = bus->device().transferLog().size();
+    QVERIFY(total > 600);
+
+    QList<int> cuts;
+    for (int k = 1; k < total; k += qMax(1, total / 60))
+        cuts.append(k);
+    cuts << total - 1 << total;
+
+    for (int k : cuts) {
+        cleanup();
+        init();
+        bus->device().unplugAfterTransfers(k);
+        runUpgrade(upgradeFile);
+        bus->device().replug();
+        Clock::sleepMs(5000); // whatever reset was pending is over
+
+        texts.clear();
+        percents.clear();
+        const Outcome second = runUpgrade(upgradeFile);
+        QVERIFY2(second == Outcome::Started,
+                 qPrintable(QStringLiteral("cut after transfer %1: %2").arg(k).arg(texts.join('|'))));
+        Clock::sleepMs(5000);
+        QCOMPARE(bus->device().mode(), Lc420Model::Mode::Application);
+        QCOMPARE(bus->device().read(Memory::Internal, 0x08004000, Upgrade::AppLength),
+                 image.mid(Upgrade::AppOffset, Upgrade::AppLength));
+    }
+    qInfo("power cut at %d transfer points out of %d", int(cuts.size()), total);
+}
+
+void TestUpgradeProcedure::workerThreadReportsThroughSignals()
+{
+    Upgrader upgrader(device.get());
+    QSignalSpy textSpy(&upgrader, &Upgrader::sendText);
+    QSignalSpy percentSpy(&upgrader, &Upgrader::sendPercent);
+    upgrader.slotSetFileName(upgradeFile);
+    upgrader.start();
+    QVERIFY(upgrader.wait(60000));
+    QStringList received;
+    for (const QList<QVariant> &call : textSpy)
+        received.append(call.at(0).toString());
+    QCOMPARE(received, QStringList(upgradeFile) + applicationModeTexts());
+    QCOMPARE(percentSpy.size(), 113);
+    QCOMPARE(percentSpy.last().at(0).toInt(), 100);
+}
+
+void TestUpgradeProcedure::workerWithoutFileEndsSilently()
+{
+    Upgrader upgrader(device.get());
+    QSignalSpy textSpy(&upgrader, &Upgrader::sendText);
+    upgrader.slotSetFileName(QString());
+    upgrader.start();
+    QVERIFY(upgrader.wait(10000));
+    QCOMPARE(textSpy.size(), 0);
+    QCOMPARE(bus->device().transferLog().size(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestUpgradeProcedure)
+#include "tst_upgradeprocedure.moc"
