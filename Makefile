@@ -16,7 +16,7 @@ build: deps
 
 # The tool against the simulated driver; its state lives in $(BUILD)/sim-state/.
 run: build
-	cd $(BUILD) && if [ -x ./lc420-sim ]; then ./lc420-sim -- ./lc420; else ./lc420; fi
+	cd $(BUILD) && ./lc420-sim -- ./lc420
 
 # The tool against real hardware.
 run-usb: build
