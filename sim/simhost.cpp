@@ -92,6 +92,11 @@ struct SimHost::Private
     bool stopping = false;
     bool rescan = false;
 
+    // Teardown waits for ioctls being served; later ones (from handles a program
+    // kept open) get ENODEV.
+    std::atomic<bool> closing{false};
+    std::atomic<int> serving{0};
+
     [[nodiscard]] static QString nodeName(int devnum)
     {
         return QStringLiteral("/dev/bus/usb/001/%1").arg(devnum, 3, 10, QLatin1Char('0'));
@@ -137,7 +142,12 @@ SimHost::~SimHost()
     d->wakerCondition.notify_all();
     d->waker.join();
 
+    d->closing = true;
+    while (d->serving.load() > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     QMutexLocker lock(&d->mutex);
+    for (Private::Attachment &attachment : d->attachments)
+        g_signal_handlers_disconnect_by_data(attachment.handler.get(), &attachment);
     for (Private::Slot &slot : d->devices) {
         slot.model->setBusListener({});
         if (slot.nodePresent)
@@ -378,9 +388,16 @@ void SimHost::Private::runWaker()
 
 gboolean SimHost::Private::serve(Attachment &attachment, UMockdevIoctlClient *client)
 {
+    ++serving;
+    struct Served
+    {
+        std::atomic<int> &count;
+        ~Served() { --count; }
+    } served{serving};
+
     const unsigned long request = umockdev_ioctl_client_get_request(client);
     Slot &slot = *attachment.slot;
-    if (attachment.generation != slot.generation.load()) {
+    if (closing || attachment.generation != slot.generation.load()) {
         complete(client, -1, ENODEV);
         return TRUE;
     }
