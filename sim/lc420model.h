@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cerrno>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -121,7 +122,7 @@ public:
         Match match;
         int skip = 0;  // matching transfers let through before the fault hits
         int count = 1; // matching transfers hit
-        int error = 110; // ETIMEDOUT: libusb-0.1 reports -110, as after its 2000 ms time-out
+        int error = ETIMEDOUT; // libusb-0.1 reports -110, as after its 2000 ms time-out
         int missingBytes = 1;
     };
 
@@ -156,8 +157,8 @@ public:
     // stays off until replug() (or is on the bus).
     [[nodiscard]] qint64 backOnBusAtMs() const;
 
-    // Called after anything that may change isOnBus(): a reset, an unplug, a replug,
-    // the end of the time off the bus. The host syncs the emulated node from it.
+    // Called after a reset, an unplug or a replug. The end of a time off the bus is not
+    // announced: the host watches Clock for it (backOnBusAtMs()).
     void setBusListener(std::function<void()> listener);
 
     // Called after every transfer or control call that changed stored state.
@@ -208,9 +209,9 @@ public:
     // pending unplugAfterTransfers.
     void clearFaults();
     // The nth matching transfer from now (1 = the next) fails with -error.
-    void failTransfer(int nth, Match match = Match::any(), int error = 110);
+    void failTransfer(int nth, Match match = Match::any(), int error = ETIMEDOUT);
     // The next count matching transfers fail with -error.
-    void failNextTransfers(int count, Match match = Match::any(), int error = 110);
+    void failNextTransfers(int count, Match match = Match::any(), int error = ETIMEDOUT);
     // The next count matching transfers move missingBytes fewer bytes than asked.
     void shortNextTransfers(int count, int missingBytes, Match match = Match::commands());
 
@@ -231,6 +232,8 @@ public:
     void unplugAfterTransfers(int nth, qint64 replugAfterMs = -1);
 
     // ---- Transfer log ------------------------------------------------------------------
+    // Every control transfer the device answered, faults included. Transfers it never
+    // saw (sent while it was off the bus, or on a handle from before) are not logged.
 
     [[nodiscard]] QList<Transfer> transferLog() const;
     // Only vendor requests 1..9 (no identification, no descriptor reads).
