@@ -7,6 +7,7 @@
 #include "app/trace.h"
 #include "firmware/bootimage.h"
 #include "firmware/upgradefile.h"
+#include "firmware/upgrader.h"
 #include "ui_lc460_bootloader.h"
 
 #include <QDate>
@@ -107,4 +108,35 @@ void Lc460_bootloader::slotpushButtonCreateBootBin(bool)
         ui->txt->append(tr("New bootloader + serial:"));
         ui->txt->append(outcome.fileName);
     }
+}
+
+// Firmware Change: the upgrade runs on the worker thread; the window only
+// hands it the file and shows what it reports.
+void Lc460_bootloader::slotpushButtonCHF(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonCHF(bool t)";
+    if (!upgrader || upgradeInProgress())
+        return;
+
+    ui->progressBarFlash->setValue(0);
+    ui->progressBarExtFlashWr->setValue(0);
+    ui->progressBarExtFlashRd->setValue(0);
+
+    const QString fileName = dialogs().getOpenFileName(nullptr, tr("Open File"),
+                                                       QStringLiteral("."), tr("Upg (*.upg)"));
+    // A cancelled dialog still starts the worker, which ends at once.
+    upgrader->slotSetFileName(fileName);
+    setDeviceActionsEnabled(false);
+    upgrader->start();
+}
+
+// The actions that use the driver, and that must wait while the upgrade runs.
+// The service buttons stay disabled as the window built them.
+void Lc460_bootloader::setDeviceActionsEnabled(bool enabled)
+{
+    ui->pushButtonCHF->setEnabled(enabled);
+    ui->pushButtonGetProgramsFormLc460->setEnabled(enabled);
+    ui->pushButtonSetProgramsInLc460->setEnabled(enabled);
+    ui->pushButtonGetScenesFormLc460->setEnabled(enabled);
+    ui->pushButtonSetScenesInLc460->setEnabled(enabled);
 }

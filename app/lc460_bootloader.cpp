@@ -3,7 +3,9 @@
 #include "app/information.h"
 #include "app/trace.h"
 #include "app/version.h"
+#include "firmware/upgrader.h"
 #include "ui_lc460_bootloader.h"
+#include "usb/usblc350.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,12 +29,16 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->pushButtonWriteExtFlashBin->hide();
     ui->pushButtonWritePage->hide();
 
+    device = std::make_unique<USBLC350>();
+
     connect(ui->pushButtonCreateUpg, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonCreateUpg);
     connect(ui->pushButtonCreateBootBin, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonCreateBootBin);
+    connect(ui->pushButtonCHF, &QPushButton::clicked, this, &Lc460_bootloader::slotpushButtonCHF);
     connect(ui->actionLc460_info, &QAction::triggered, this, &Lc460_bootloader::slotShowInfo);
     connect(ui->actionClose, &QAction::triggered, this, &QWidget::close);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &Lc460_bootloader::slotTabChange);
     connect(ui->actionPolish, &QAction::triggered, this, &Lc460_bootloader::slotPolish);
     connect(ui->actionEnglish, &QAction::triggered, this, &Lc460_bootloader::slotEnglish);
 
@@ -63,6 +69,14 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->spinBoxSceneRiseTime->setRange(0, 100000);
     ui->spinBoxSceneStaticTime->setRange(0, 900000);
     ui->spinBoxSceneSceneNumber->setRange(1, 8);
+
+    upgrader = std::make_unique<Upgrader>(device.get());
+    connect(upgrader.get(), &Upgrader::sendText, ui->txt, &QTextBrowser::append);
+    connect(upgrader.get(), &Upgrader::sendPercent, ui->progressBarFlash, &QProgressBar::setValue);
+    connect(upgrader.get(), &QThread::finished, this, [this] { setDeviceActionsEnabled(true); });
+    // The Settings tab is current now; from here on slotTabChange keeps these
+    // two connections while it is.
+    connectExternalFlashProgress();
 }
 
 Lc460_bootloader::~Lc460_bootloader() = default;
@@ -78,10 +92,63 @@ UserDialogs &Lc460_bootloader::dialogs()
     return *userDialogs;
 }
 
+bool Lc460_bootloader::upgradeInProgress() const
+{
+    return upgrader && upgrader->isRunning();
+}
+
+bool Lc460_bootloader::refuseDuringUpgrade()
+{
+    if (!upgradeInProgress())
+        return false;
+    dialogs().message(QMessageBox::Information, this, tr("Info"),
+                      tr("Firmware upgrade in progress"), QMessageBox::Ok);
+    return true;
+}
+
 void Lc460_bootloader::closeEvent(QCloseEvent *event)
 {
     LC420_TRACE() << "Lc460_bootloader::closeEvent ( QCloseEvent * event )";
+    // Closing in the middle of an upgrade would leave the driver half written.
+    if (refuseDuringUpgrade()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
+}
+
+void Lc460_bootloader::connectExternalFlashProgress()
+{
+    connect(device.get(), &USBLC350::sendPercentExtFlashWrite, ui->progressBarExtFlashWr,
+            &QProgressBar::setValue, Qt::UniqueConnection);
+    connect(device.get(), &USBLC350::sendPercentExtFlashRead, ui->progressBarExtFlashRd,
+            &QProgressBar::setValue, Qt::UniqueConnection);
+}
+
+void Lc460_bootloader::disconnectExternalFlashProgress()
+{
+    QObject::disconnect(device.get(), &USBLC350::sendPercentExtFlashWrite,
+                        ui->progressBarExtFlashWr, &QProgressBar::setValue);
+    QObject::disconnect(device.get(), &USBLC350::sendPercentExtFlashRead,
+                        ui->progressBarExtFlashRd, &QProgressBar::setValue);
+}
+
+// The external-flash bars are on the Settings tab; transfers made from the
+// Programs and Scenes tabs move no bar.
+void Lc460_bootloader::slotTabChange(int index)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotTabChange(int index)";
+    switch (index) {
+    case 0:
+        connectExternalFlashProgress();
+        break;
+    case 1:
+    case 2:
+        disconnectExternalFlashProgress();
+        break;
+    default:
+        break;
+    }
 }
 
 void Lc460_bootloader::slotShowInfo(bool)
@@ -96,11 +163,15 @@ void Lc460_bootloader::slotShowInfo(bool)
 void Lc460_bootloader::slotPolish(bool)
 {
     LC420_TRACE() << "Lc460_bootloader::slotPolish(bool t)";
+    if (refuseDuringUpgrade())
+        return;
     QApplication::exit(ExitCodePolish);
 }
 
 void Lc460_bootloader::slotEnglish(bool)
 {
     LC420_TRACE() << "Lc460_bootloader::slotEnglish(bool t)";
+    if (refuseDuringUpgrade())
+        return;
     QApplication::exit(ExitCodeEnglish);
 }

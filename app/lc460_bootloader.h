@@ -10,6 +10,9 @@
 #include <memory>
 
 class QCloseEvent;
+class QPushButton;
+class Upgrader;
+class USBLC350;
 
 namespace Ui {
 class Lc460_bootloaderClass;
@@ -41,6 +44,13 @@ public:
     void setUserDialogs(std::unique_ptr<UserDialogs> dialogs);
     [[nodiscard]] UserDialogs &dialogs();
 
+    // The driver, shared by the slots and the upgrade worker.
+    [[nodiscard]] USBLC350 &usbDevice() { return *device; }
+
+    // True while the firmware upgrade runs: every action that uses the driver
+    // is refused then (its slot returns without touching the device).
+    [[nodiscard]] bool upgradeInProgress() const;
+
     // The driver's show data as it is held in memory, in the byte layout of
     // its external flash (unscrambled): 8 programs of 20 steps, and 8 scenes.
     std::array<quint8, ProgramCount * StepsPerProgram * SceneRecordSize> programTable{};
@@ -49,7 +59,9 @@ public:
 public Q_SLOTS:
     void slotpushButtonCreateUpg(bool t);
     void slotpushButtonCreateBootBin(bool t);
+    void slotpushButtonCHF(bool t);
     void slotShowInfo(bool t);
+    void slotTabChange(int index);
     void slotPolish(bool t);
     void slotEnglish(bool t);
 
@@ -57,6 +69,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Refuses a device action or a window change while the upgrade runs:
+    // tells the user and returns true.
+    bool refuseDuringUpgrade();
+    void setDeviceActionsEnabled(bool enabled);
+    void connectExternalFlashProgress();
+    void disconnectExternalFlashProgress();
+
+    // Declared before the worker, so the worker (which waits for its run to
+    // end) is destroyed first and never touches a deleted device.
+    std::unique_ptr<USBLC350> device;
+    std::unique_ptr<Upgrader> upgrader;
     std::unique_ptr<UserDialogs> userDialogs;
     std::unique_ptr<Ui::Lc460_bootloaderClass> ui;
 

@@ -45,81 +45,117 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+19"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+21"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
     <message>
+        <location line="+83"/>
+        <source>Info</source>
+        <translation>Informacja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware upgrade in progress</source>
+        <translation>Trwa aktualizacja oprogramowania sterownika</translation>
+    </message>
+    <message>
+        <location filename="../app/firmwareslots.cpp" line="+30"/>
+        <location line="+29"/>
+        <location line="+66"/>
         <source>Open File</source>
         <translation>Otwórz plik</translation>
     </message>
     <message>
+        <location line="-95"/>
+        <location line="+30"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
     </message>
     <message>
+        <location line="-21"/>
+        <location line="+55"/>
         <source>HexToBin error: %1)</source>
         <translation>Błąd HexToBin: %1)</translation>
     </message>
     <message>
+        <location line="-53"/>
+        <location line="+55"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
+        <location line="-52"/>
         <source>Save File</source>
         <translation>Zapisz plik</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+81"/>
         <source>Upg (*.upg)</source>
         <translation>Upg (*.upg)</translation>
     </message>
     <message>
+        <location line="-76"/>
+        <location line="+50"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
     <message>
+        <location line="-49"/>
+        <location line="+50"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Nie można zapisać %1:
 %2</translation>
     </message>
     <message>
+        <location line="-35"/>
         <source>Production year</source>
         <translation>Rok produkcji</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Year(YY)</source>
         <translation>Rok (RR)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Production mont</source>
         <translation>Miesiąc produkcji</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Month(MM)</source>
         <translation>Miesiąc (MM)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Production day</source>
         <translation>Dzień produkcji</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Day(DD)</source>
         <translation>Dzień (DD)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Production number</source>
         <translation>Numer produkcyjny</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Number(NNN)</source>
         <translation>Numer (NNN)</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Counter</source>
         <translation>Licznik</translation>
     </message>
     <message>
+        <location line="+24"/>
         <source>New bootloader + serial:</source>
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>

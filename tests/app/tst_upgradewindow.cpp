@@ -1,0 +1,237 @@
+// The firmware upgrade as the window runs it against the simulated driver:
+// the button, the worker thread, the log pane and the bars, and what the
+// window refuses while the upgrade runs.
+
+#include "app/clock.h"
+#include "app/lc460_bootloader.h"
+#include "firmware/upgradefile.h"
+#include "sim/simulatedbus.h"
+#include "tests/support/scripteddialogs.h"
+#include "usb/usblc350.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSemaphore>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+QStringList dumpedLines;
+
+void collectDump(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    dumpedLines.append(message.split(QLatin1Char('\n')));
+}
+
+// How many receivers the object's signal has, from Qt's own connection dump.
+int connectionsOf(QObject *sender, const QString &signal)
+{
+    dumpedLines.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectDump);
+    sender->dumpObjectInfo();
+    qInstallMessageHandler(previous);
+
+    int count = 0;
+    bool inSignal = false;
+    for (const QString &line : std::as_const(dumpedLines)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("signal:")))
+            inSignal = trimmed == QLatin1String("signal: ") + signal;
+        else if (inSignal
+                 && (trimmed.startsWith(QLatin1String("-->"))
+                     || trimmed == QLatin1String("<functor or function pointer>")))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+class TestUpgradeWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void settingsTabKeepsOneConnectionPerBar();
+    void upgradeRunsFromTheButton();
+    void cancelledDialogStartsAWorkerThatSaysNothing();
+    void actionsAreRefusedDuringTheRun();
+
+private:
+    QTextBrowser *log() const { return window->findChild<QTextBrowser *>(QStringLiteral("txt")); }
+    QProgressBar *bar(const char *name) const
+    {
+        return window->findChild<QProgressBar *>(QLatin1String(name));
+    }
+    QPushButton *button(const char *name) const
+    {
+        return window->findChild<QPushButton *>(QLatin1String(name));
+    }
+
+    QTemporaryDir dir;
+    QString upgradeFile;
+    std::unique_ptr<SimulatedBus> bus;
+    std::unique_ptr<Lc460_bootloader> window;
+    ScriptedDialogs *dialogs = nullptr; // owned by the window
+};
+
+void TestUpgradeWindow::initTestCase()
+{
+    QByteArray image(Upgrade::ImageSize, '\0');
+    QRandomGenerator random(7);
+    for (int i = Upgrade::AppOffset; i < Upgrade::ExtOffset + Upgrade::ExtLength; ++i)
+        image[i] = char(random.bounded(256));
+    Upgrade::storeCheckWords(image);
+    upgradeFile = dir.filePath(QStringLiteral("new.upg"));
+    QCOMPARE(Upgrade::saveFile(upgradeFile, image), QString());
+}
+
+void TestUpgradeWindow::init()
+{
+    bus = std::make_unique<SimulatedBus>();
+    window = std::make_unique<Lc460_bootloader>();
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    dialogs = scripted.get();
+    window->setUserDialogs(std::move(scripted));
+    window->show();
+}
+
+void TestUpgradeWindow::cleanup()
+{
+    window.reset();
+    bus.reset();
+}
+
+void TestUpgradeWindow::settingsTabKeepsOneConnectionPerBar()
+{
+    USBLC350 *device = &window->usbDevice();
+    auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    const QString write = QStringLiteral("sendPercentExtFlashWrite(int)");
+    const QString read = QStringLiteral("sendPercentExtFlashRead(int)");
+    QCOMPARE(connectionsOf(device, write), 1);
+    QCOMPARE(connectionsOf(device, read), 1);
+
+    for (int round = 0; round < 3; ++round) {
+        tabs->setCurrentIndex(1 + round % 2);
+        QCOMPARE(connectionsOf(device, write), 0);
+        QCOMPARE(connectionsOf(device, read), 0);
+        Q_EMIT device->sendPercentExtFlashWrite(55);
+        QCOMPARE(bar("progressBarExtFlashWr")->value(), 0);
+
+        tabs->setCurrentIndex(0);
+        QCOMPARE(connectionsOf(device, write), 1);
+        QCOMPARE(connectionsOf(device, read), 1);
+    }
+    Q_EMIT device->sendPercentExtFlashRead(77);
+    QCOMPARE(bar("progressBarExtFlashRd")->value(), 77);
+}
+
+void TestUpgradeWindow::upgradeRunsFromTheButton()
+{
+    bar("progressBarFlash")->setValue(33);
+    dialogs->answers = {upgradeFile};
+    button("pushButtonCHF")->click();
+
+    const QList<ScriptedDialogs::Question> asked = dialogs->askedOf(QStringLiteral("open"));
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].parent, static_cast<QWidget *>(nullptr));
+    QCOMPARE(asked[0].title, QStringLiteral("Open File"));
+    QCOMPARE(asked[0].dir, QStringLiteral("."));
+    QCOMPARE(asked[0].label, QStringLiteral("Upg (*.upg)"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
+    QTRY_VERIFY(log()->toPlainText().endsWith(QStringLiteral("Verify External Flash ...  \nOK")));
+    const QStringList lines = log()->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), upgradeFile);
+    QVERIFY(lines.contains(QStringLiteral("Apllication mode")));
+    QVERIFY(lines.contains(QStringLiteral("Serial:261107001b")));
+    QTRY_COMPARE(bar("progressBarFlash")->value(), 100);
+    QTRY_COMPARE(bar("progressBarExtFlashWr")->value(), 100);
+    QTRY_COMPARE(bar("progressBarExtFlashRd")->value(), 100);
+    QTRY_VERIFY(button("pushButtonCHF")->isEnabled());
+    QVERIFY(button("pushButtonGetProgramsFormLc460")->isEnabled());
+    QVERIFY(!button("pushButtonConnect")->isEnabled()); // service buttons stay as built
+}
+
+void TestUpgradeWindow::cancelledDialogStartsAWorkerThatSaysNothing()
+{
+    bar("progressBarFlash")->setValue(50);
+    dialogs->answers = {QVariant()};
+    button("pushButtonCHF")->click();
+    QCOMPARE(bar("progressBarFlash")->value(), 0);
+    QTRY_VERIFY(!window->upgradeInProgress());
+    QTRY_VERIFY(button("pushButtonCHF")->isEnabled());
+    QCoreApplication::processEvents();
+    QCOMPARE(log()->toPlainText(), QString());
+    QCOMPARE(bus->device().transferLog().size(), 0);
+}
+
+void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
+{
+    // Hold the worker in its first wait (after telling the driver to reset).
+    QSemaphore reached;
+    QSemaphore proceed;
+    std::atomic<bool> held{false};
+    const int listener = Clock::addAdvanceListener([&](qint64) {
+        if (!held.exchange(true)) {
+            reached.release();
+            proceed.acquire();
+        }
+    });
+
+    dialogs->answers = {upgradeFile};
+    button("pushButtonCHF")->click();
+    QVERIFY(reached.tryAcquire(1, 60000));
+    QVERIFY(window->upgradeInProgress());
+
+    for (const char *name : {"pushButtonCHF", "pushButtonGetProgramsFormLc460",
+                             "pushButtonSetProgramsInLc460", "pushButtonGetScenesFormLc460",
+                             "pushButtonSetScenesInLc460"})
+        QVERIFY2(!button(name)->isEnabled(), name);
+
+    // A second Firmware Change asks nothing and starts nothing.
+    window->slotpushButtonCHF(false);
+    QCOMPARE(dialogs->askedOf(QStringLiteral("open")).size(), 1);
+
+    // Closing and choosing a language are refused with a box; the window stays.
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window.get(), &close);
+    QVERIFY(!close.isAccepted());
+    window->findChild<QAction *>(QStringLiteral("actionPolish"))->trigger();
+    window->findChild<QAction *>(QStringLiteral("actionEnglish"))->trigger();
+    const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("information"));
+    QCOMPARE(boxes.size(), 3);
+    for (const ScriptedDialogs::Question &box : boxes) {
+        QCOMPARE(box.title, QStringLiteral("Info"));
+        QCOMPARE(box.label, QStringLiteral("Firmware upgrade in progress"));
+        QCOMPARE(box.parent, static_cast<QWidget *>(window.get()));
+    }
+    QVERIFY(window->isVisible());
+
+    proceed.release();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
+    Clock::removeAdvanceListener(listener);
+    QTRY_VERIFY(button("pushButtonCHF")->isEnabled());
+    QTRY_VERIFY(log()->toPlainText().endsWith(QStringLiteral("\nOK")));
+
+    // Afterwards the window closes as usual.
+    QCloseEvent later;
+    QCoreApplication::sendEvent(window.get(), &later);
+    QVERIFY(later.isAccepted());
+}
+
+QTEST_MAIN(TestUpgradeWindow)
+#include "tst_upgradewindow.moc"
