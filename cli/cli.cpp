@@ -52,7 +52,11 @@ void Progress::setPercent(int percent)
         return;
     m_percent = percent;
     if (!m_terminal) {
-        out() << m_label << ": " << percent << '%' << Qt::endl;
+        // A log or a pipe gets one line per tenth, not a line per chunk.
+        if (percent / 10 != m_loggedTenth || percent == 100) {
+            m_loggedTenth = percent / 10;
+            out() << m_label << ": " << percent << '%' << Qt::endl;
+        }
         return;
     }
     constexpr int Width = 40;

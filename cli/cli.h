@@ -56,6 +56,7 @@ public:
 private:
     QString m_label;
     int m_percent = -1;
+    int m_loggedTenth = -1;
     bool m_open = false;
     bool m_terminal;
 };
