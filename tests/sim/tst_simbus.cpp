@@ -238,12 +238,8 @@ void TestSimBus::requestsThroughLibusb_data()
     QTest::newRow("memory read 2048")           << true << 1 << 0x08005000u << 2048 << 2048;
     QTest::newRow("memory read past flash")     << true << 1 << 0x0801FF00u << 512 << -EPIPE;
     QTest::newRow("page write in application")  << false << 3 << 0x08004000u << 1024 << -EPIPE;
-    QTest::newRow("test block")                 << false << 2 << 0u << 512 << 512;
-    QTest::newRow("external read 512")          << true << 5 << 0x14000u << 512 << 512;
     QTest::newRow("external write 256")         << false << 6 << 0x15E00u << 256 << 256;
-    QTest::newRow("external write too long")    << false << 6 << 0x15E00u << 300 << -EPIPE;
     QTest::newRow("status get")                 << true << 9 << 0u << 4 << 4;
-    QTest::newRow("status set")                 << false << 7 << 0u << 4 << 4;
     QTest::newRow("zero-length run application") << false << 4 << 0u << 0 << 0;
     QTest::newRow("unknown request")            << true << 42 << 0u << 8 << -EPIPE;
     // clang-format on
