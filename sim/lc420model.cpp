@@ -171,6 +171,7 @@ int Lc420Model::control(const Setup &setup, quint8 *data)
 
         if (unplugCountdown > 0 && --unplugCountdown == 0) {
             goOffBus(unplugReplugAfter);
+            powerLost = true;
             busChanged = true;
         }
     }
@@ -293,9 +294,7 @@ int Lc420Model::vendorOut(const Setup &setup,
         // starts the application only if its check word is right, else it stays.
         if (currentMode == Mode::Application) {
             currentMode = Mode::Bootloader;
-        } else if (applicationSum(internal)
-                   == qFromLittleEndian<quint32>(internal.constData()
-                                                 + (CheckWordAddress - InternalBase))) {
+        } else if (applicationValidLocked()) {
             currentMode = Mode::Application;
         } else {
             return 0;
@@ -400,9 +399,27 @@ bool Lc420Model::updateBusLocked(qint64 now)
 {
     if (onBus || offBusUntil < 0 || now < offBusUntil)
         return false;
+    comeBackLocked();
+    return true;
+}
+
+// Back on the bus. Unplugged, the driver lost its power: it boots like a new
+// one, into the bootloader, which starts the application only if its check
+// word is right. After a reset it comes back in the mode the reset chose.
+void Lc420Model::comeBackLocked()
+{
     onBus = true;
     offBusUntil = -1;
-    return true;
+    if (powerLost) {
+        powerLost = false;
+        currentMode = applicationValidLocked() ? Mode::Application : Mode::Bootloader;
+    }
+}
+
+bool Lc420Model::applicationValidLocked() const
+{
+    return applicationSum(internal)
+           == qFromLittleEndian<quint32>(internal.constData() + (CheckWordAddress - InternalBase));
 }
 
 void Lc420Model::corrupt(Memory memory, quint32 address, quint8 *data, int length) const
@@ -615,8 +632,7 @@ quint32 Lc420Model::applicationSum(const QByteArray &internalFlash)
 bool Lc420Model::applicationValid() const
 {
     QMutexLocker lock(&mutex);
-    return applicationSum(internal)
-           == qFromLittleEndian<quint32>(internal.constData() + (CheckWordAddress - InternalBase));
+    return applicationValidLocked();
 }
 
 QByteArray Lc420Model::lastTestBlock() const
@@ -736,6 +752,7 @@ void Lc420Model::unplug(qint64 replugAfterMs)
     {
         QMutexLocker lock(&mutex);
         goOffBus(replugAfterMs);
+        powerLost = true;
     }
     notifyBus();
 }
@@ -744,8 +761,7 @@ void Lc420Model::replug()
 {
     {
         QMutexLocker lock(&mutex);
-        onBus = true;
-        offBusUntil = -1;
+        comeBackLocked();
     }
     notifyBus();
 }

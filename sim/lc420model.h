@@ -225,10 +225,12 @@ public:
     // Reads of this range come back wrong (every byte inverted before scrambling).
     void corruptReadBack(Memory memory, quint32 address, quint32 length);
 
-    // Off the bus at once; back after replugAfterMs on Clock, or on replug() if negative.
+    // Off the bus at once, and without power: back after replugAfterMs on Clock, or on
+    // replug() if negative, booting anew (application if its check word is right, else
+    // bootloader).
     void unplug(qint64 replugAfterMs = -1);
     void replug();
-    // Off the bus right after the nth transfer from now (answered normally).
+    // Unplugged right after the nth transfer from now (answered normally).
     void unplugAfterTransfers(int nth, qint64 replugAfterMs = -1);
 
     // ---- Transfer log ------------------------------------------------------------------
@@ -262,6 +264,8 @@ private:
     void corrupt(Memory memory, quint32 address, quint8 *data, int length) const;
     void goOffBus(qint64 durationMs);
     bool updateBusLocked(qint64 now);
+    void comeBackLocked();
+    [[nodiscard]] bool applicationValidLocked() const;
     void notifyState(const std::vector<Change> &changes);
     void notifyBus();
 
@@ -277,6 +281,7 @@ private:
     int resetMs = 1000;
     int latency = 0;
     bool onBus = true;
+    bool powerLost = false; // unplugged rather than reset: boots anew when back
     qint64 offBusUntil = -1; // -1: until replug()
     int unplugCountdown = 0;  // 0: none pending
     qint64 unplugReplugAfter = -1;

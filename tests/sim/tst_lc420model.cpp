@@ -86,6 +86,8 @@ private Q_SLOTS:
     void runApplication_data();
     void runApplication();
     void resetKeepsDeviceOffBusForResetTime();
+    void unplugPowersUpAnew_data();
+    void unplugPowersUpAnew();
     void faults_data();
     void faults();
     void failedAndShortWritesHaveNoEffect();
@@ -457,6 +459,48 @@ void TestLc420Model::runApplication()
     Clock::sleepMs(model.resetTimeMs());
     QVERIFY(model.isOnBus());
     QCOMPARE(model.serialString(), serialAfter);
+}
+
+void TestLc420Model::unplugPowersUpAnew_data()
+{
+    QTest::addColumn<bool>("bootloaderBefore");
+    QTest::addColumn<bool>("breakApplication");
+    QTest::addColumn<bool>("timedReplug");
+    QTest::addColumn<Mode>("modeAfter");
+
+    QTest::newRow("bootloader with a valid application boots it")
+        << true << false << false << Mode::Application;
+    QTest::newRow("application half rewritten stays in the bootloader")
+        << false << true << false << Mode::Bootloader;
+    QTest::newRow("bootloader with a bad application stays")
+        << true << true << true << Mode::Bootloader;
+    QTest::newRow("running application comes back running")
+        << false << false << true << Mode::Application;
+}
+
+// Unplugging takes the power away: whatever mode the driver was in, it boots
+// anew when plugged in again, unlike after a reset.
+void TestLc420Model::unplugPowersUpAnew()
+{
+    QFETCH(bool, bootloaderBefore);
+    QFETCH(bool, breakApplication);
+    QFETCH(bool, timedReplug);
+    QFETCH(Mode, modeAfter);
+
+    Model model;
+    if (bootloaderBefore)
+        model.setMode(Mode::Bootloader);
+    if (breakApplication)
+        model.write(Memory::Internal, 0x08010000, QByteArray(1, 0x42));
+
+    model.unplug(timedReplug ? 300 : -1);
+    QVERIFY(!model.isOnBus());
+    if (timedReplug)
+        Clock::sleepMs(300);
+    else
+        model.replug();
+    QVERIFY(model.isOnBus());
+    QCOMPARE(model.mode(), modeAfter);
 }
 
 void TestLc420Model::resetKeepsDeviceOffBusForResetTime()
