@@ -20,7 +20,7 @@ void appendRow(QByteArray &out, const unsigned char *row, int offset, int count)
         out.append(hex, sizeof hex);
     }
     const int missing = RowLength - count;
-    out.append(3 * missing, ' ');
+    out.append(qsizetype(3) * missing, ' ');
     out += " < ";
     for (int i = 0; i < count; ++i)
         out += printable(row[i]);
@@ -40,7 +40,7 @@ QByteArray hexDump(const void *data, int length)
                          .toLatin1();
     if (length <= 0)
         return out;
-    out.reserve(out.size() + (length / RowLength + 1) * 80);
+    out.reserve(out.size() + (qsizetype(length) / RowLength + 1) * 80);
     for (int offset = 0; offset < length; offset += RowLength)
         appendRow(out, bytes + offset, offset, qMin(RowLength, length - offset));
     return out;

@@ -16,7 +16,7 @@ QByteArray textAt(const QByteArray &data, int offset)
     if (offset < 0 || offset >= data.size())
         return {};
     const QByteArray rest = data.mid(offset);
-    const int zero = rest.indexOf('\0');
+    const qsizetype zero = rest.indexOf('\0');
     return zero < 0 ? rest : rest.left(zero);
 }
 

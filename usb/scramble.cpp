@@ -10,8 +10,8 @@ template<typename Convert>
 uchar *convertWords(void *buffer, qint32 length, Convert convert)
 {
     auto *bytes = static_cast<uchar *>(buffer);
-    const qint32 words = length > 0 ? length / 4 : 0;
-    for (qint32 i = 0; i < words; ++i) {
+    const qsizetype words = length > 0 ? length / 4 : 0;
+    for (qsizetype i = 0; i < words; ++i) {
         uchar *at = bytes + 4 * i;
         const quint32 key = ScrambleKey[static_cast<size_t>(i) & 31];
         qToLittleEndian<quint32>(convert(qFromLittleEndian<quint32>(at), key), at);
