@@ -77,7 +77,12 @@ int upgrade(const Command &command, const QStringList &arguments)
             progress.close();
             out() << text << Qt::endl;
         },
-        [&](int percent) { progress.show(QStringLiteral("Flash"), percent); });
+        [&](int percent) {
+            // 0 % resets the window's bar before the driver is touched; a
+            // terminal has no bar to reset, the first page opens one.
+            if (percent > 0)
+                progress.show(QStringLiteral("Flash"), percent);
+        });
 
     const UpgradeProcedure::Outcome outcome = procedure.run(arguments.first());
     progress.close();
