@@ -1,0 +1,199 @@
+// lc420-cli info, status and upgrade, run as a user runs them: under the
+// lc420-sim launcher, against a simulated driver whose state lives in a
+// temporary folder.
+
+#include "firmware/upgradefile.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+};
+
+} // namespace
+
+class TestDeviceCli : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+
+    void infoOfAFreshDriver();
+    void statusSetShowsBitZero();
+    void usageErrors_data();
+    void usageErrors();
+    void noDriver_data();
+    void noDriver();
+    void upgradeTakesTheDriverToTheNewFirmware();
+    void damagedUpgradeFileIsRefused();
+
+private:
+    // lc420-sim [simOptions] -- lc420-cli arguments
+    Run run(const QStringList &arguments, const QStringList &simOptions = {}) const;
+
+    QTemporaryDir dir;
+    QString stateDir;
+    QString upgradeFile;
+    QByteArray image;
+};
+
+void TestDeviceCli::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    image = QByteArray(Upgrade::ImageSize, '\0');
+    QRandomGenerator random(11);
+    for (int i = Upgrade::AppOffset; i < Upgrade::ExtOffset + Upgrade::ExtLength; ++i)
+        image[i] = char(random.bounded(256));
+    Upgrade::storeCheckWords(image);
+    upgradeFile = dir.filePath(QStringLiteral("new.upg"));
+    QCOMPARE(Upgrade::saveFile(upgradeFile, image), QString());
+}
+
+void TestDeviceCli::init()
+{
+    // A fresh driver for every test.
+    stateDir = dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + QLatin1Char('-')
+                            + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
+}
+
+Run TestDeviceCli::run(const QStringList &arguments, const QStringList &simOptions) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC420_SIM_DIR"), stateDir);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(LC420_SIM_PATH),
+                  simOptions + QStringList{QStringLiteral("--"), QStringLiteral(LC420_CLI_PATH)}
+                      + arguments);
+    Run result;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    return result;
+}
+
+void TestDeviceCli::infoOfAFreshDriver()
+{
+    const Run info = run({QStringLiteral("info")});
+    QCOMPARE(info.exitCode, 0);
+    const QStringList lines = info.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("Serial:      261107001"));
+    QCOMPARE(lines.value(1), QStringLiteral("Mode:        application"));
+    QCOMPARE(lines.value(2), QStringLiteral("Bootloader:  LC420 BOOT 2.10"));
+    QCOMPARE(lines.value(3).trimmed(), QStringLiteral("2026-11-02"));
+    QCOMPARE(lines.value(4), QStringLiteral("Status:      ") + QString(32, QLatin1Char('0')));
+
+    const Run bootloader = run({QStringLiteral("info")}, {QStringLiteral("--mode"),
+                                                          QStringLiteral("bootloader")});
+    QVERIFY2(bootloader.out.contains(QStringLiteral("Mode:        bootloader\n")),
+             qPrintable(bootloader.out));
+}
+
+void TestDeviceCli::statusSetShowsBitZero()
+{
+    QCOMPARE(run({QStringLiteral("status"), QStringLiteral("set")}).out,
+             QStringLiteral("StatusSet(") + QString(31, QLatin1Char('0')) + QStringLiteral("1)\n"));
+    // The driver keeps its status word across runs of the launcher.
+    const Run get = run({QStringLiteral("status")});
+    QCOMPARE(get.exitCode, 0);
+    QCOMPARE(get.out, QStringLiteral("Status: ") + QString(31, QLatin1Char('0'))
+                          + QStringLiteral("1\n"));
+    QCOMPARE(run({QStringLiteral("status"), QStringLiteral("clear")}).exitCode, 0);
+    QVERIFY(run({QStringLiteral("info")}).out.contains(QString(32, QLatin1Char('0'))));
+}
+
+void TestDeviceCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("unknown command") << QStringList{QStringLiteral("flash")};
+    QTest::newRow("status with a bad action") << QStringList{QStringLiteral("status"),
+                                                             QStringLiteral("toggle")};
+    QTest::newRow("info with an argument") << QStringList{QStringLiteral("info"),
+                                                          QStringLiteral("x")};
+    QTest::newRow("upgrade without a file") << QStringList{QStringLiteral("upgrade")};
+}
+
+void TestDeviceCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QCOMPARE(run(arguments).exitCode, 2);
+}
+
+void TestDeviceCli::noDriver_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("info") << QStringList{QStringLiteral("info")};
+    QTest::newRow("status") << QStringList{QStringLiteral("status")};
+    QTest::newRow("upgrade") << QStringList{QStringLiteral("upgrade"), upgradeFile};
+}
+
+void TestDeviceCli::noDriver()
+{
+    QFETCH(QStringList, arguments);
+    // A driver that answers with a wrong identification word is no Lc420.
+    QCOMPARE(run(arguments, {QStringLiteral("--wrong-id")}).exitCode, 1);
+}
+
+void TestDeviceCli::upgradeTakesTheDriverToTheNewFirmware()
+{
+    const Run upgrade = run({QStringLiteral("upgrade"), upgradeFile},
+                            {QStringLiteral("--reset-time"), QStringLiteral("300")});
+    QCOMPARE(upgrade.exitCode, 0);
+    const QStringList lines = upgrade.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList texts;
+    for (const QString &line : lines) {
+        if (!line.contains(QLatin1Char('%')))
+            texts.append(line);
+    }
+    QCOMPARE(texts,
+             QStringList({upgradeFile, QStringLiteral("261107001"),
+                          QStringLiteral("LC420 BOOT 2.10"), QStringLiteral("2026-11-02"),
+                          QStringLiteral("Apllication mode"), QStringLiteral("Reset device"),
+                          QStringLiteral("Disconnect"), QStringLiteral("Connect"),
+                          QStringLiteral("Serial:261107001b"),
+                          QStringLiteral("Writting firmware ... "), QStringLiteral("OK"),
+                          QStringLiteral("Writting External Flash ... "), QStringLiteral("OK"),
+                          QStringLiteral("Verify External Flash ...  "), QStringLiteral("OK"),
+                          QStringLiteral("Driver 261107001 runs the new firmware.")}));
+    QVERIFY(lines.contains(QStringLiteral("Flash: 100%")));
+    QVERIFY(lines.contains(QStringLiteral("External flash verify: 100%")));
+
+    // The new application is what the driver keeps in its flash.
+    QFile flash(stateDir + QStringLiteral("/internal-flash.bin"));
+    QVERIFY(flash.open(QIODevice::ReadOnly));
+    QCOMPARE(flash.readAll().mid(Upgrade::AppOffset, Upgrade::AppLength),
+             image.mid(Upgrade::AppOffset, Upgrade::AppLength));
+}
+
+void TestDeviceCli::damagedUpgradeFileIsRefused()
+{
+    QFile good(upgradeFile);
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    QByteArray bytes = good.readAll();
+    bytes[70000] = char(bytes[70000] ^ 0x10);
+    const QString damaged = dir.filePath(QStringLiteral("damaged.upg"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+
+    const Run upgrade = run({QStringLiteral("upgrade"), damaged});
+    QCOMPARE(upgrade.exitCode, 3);
+    QCOMPARE(upgrade.out, damaged + QStringLiteral("\nDamaged upgrade file\n"));
+    QVERIFY(run({QStringLiteral("info")}).out.contains(QStringLiteral("Mode:        application")));
+}
+
+QTEST_GUILESS_MAIN(TestDeviceCli)
+#include "tst_devicecli.moc"
