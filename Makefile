@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-usb test clean
+.PHONY: all deps build run run-usb test test-asan clean
 
 all: build
 
@@ -25,5 +25,16 @@ run-usb: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# Every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
+# (umockdev's preload comes before the sanitizer runtime; that is harmless.)
+test-asan: deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer" \
+		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(BUILD)-asan -j$(JOBS)
+	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan

@@ -105,7 +105,7 @@ Lc420Model::Lc420Model()
     // A small application and its check word, so that a fresh driver starts it.
     const QByteArray application = QByteArray::fromHex("00500020" "09410008" "0b410008"
                                                        "0b410008")
-                                   + QByteArray("LC420 APP 1.03", 16);
+                                   + fixedText("LC420 APP 1.03", 16);
     internal.replace(int(ApplicationBase - InternalBase), application.size(), application);
     qToLittleEndian<quint32>(applicationSum(internal),
                              internal.data() + (CheckWordAddress - InternalBase));
