@@ -4,8 +4,8 @@
 
 #include "app/clock.h"
 #include "app/lc460_bootloader.h"
-#include "firmware/upgradefile.h"
 #include "sim/simulatedbus.h"
+#include "tests/support/sampleimage.h"
 #include "tests/support/scripteddialogs.h"
 #include "usb/usblc350.h"
 
@@ -13,7 +13,6 @@
 #include <QCloseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QSemaphore>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -90,11 +89,7 @@ private:
 
 void TestUpgradeWindow::initTestCase()
 {
-    QByteArray image(Upgrade::ImageSize, '\0');
-    QRandomGenerator random(7);
-    for (int i = Upgrade::AppOffset; i < Upgrade::ExtOffset + Upgrade::ExtLength; ++i)
-        image[i] = char(random.bounded(256));
-    Upgrade::storeCheckWords(image);
+    const QByteArray image = sampleUpgradeImage(7);
     upgradeFile = dir.filePath(QStringLiteral("new.upg"));
     QCOMPARE(Upgrade::saveFile(upgradeFile, image), QString());
 }

@@ -3,10 +3,10 @@
 // temporary folder.
 
 #include "firmware/upgradefile.h"
+#include "tests/support/sampleimage.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,11 +50,7 @@ private:
 void TestDeviceCli::initTestCase()
 {
     QVERIFY(dir.isValid());
-    image = QByteArray(Upgrade::ImageSize, '\0');
-    QRandomGenerator random(11);
-    for (int i = Upgrade::AppOffset; i < Upgrade::ExtOffset + Upgrade::ExtLength; ++i)
-        image[i] = char(random.bounded(256));
-    Upgrade::storeCheckWords(image);
+    image = sampleUpgradeImage(11);
     upgradeFile = dir.filePath(QStringLiteral("new.upg"));
     QCOMPARE(Upgrade::saveFile(upgradeFile, image), QString());
 }

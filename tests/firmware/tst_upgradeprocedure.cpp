@@ -6,10 +6,10 @@
 
 #include "app/clock.h"
 #include "sim/simulatedbus.h"
+#include "tests/support/sampleimage.h"
 #include "tests/support/tracecapture.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -103,11 +103,7 @@ private:
 void TestUpgradeProcedure::initTestCase()
 {
     QVERIFY(dir.isValid());
-    image = QByteArray(Upgrade::ImageSize, '\0');
-    QRandomGenerator random(4200);
-    for (int i = Upgrade::AppOffset; i < Upgrade::ExtOffset + Upgrade::ExtLength; ++i)
-        image[i] = char(random.bounded(256));
-    Upgrade::storeCheckWords(image);
+    image = sampleUpgradeImage(4200);
     upgradeFile = writeUpgradeFile(QStringLiteral("new.upg"), image);
 }
 
