@@ -3,7 +3,6 @@
 // delivered configuration; the slots stay connected.
 
 #include "app/lc460_bootloader.h"
-
 #include "app/trace.h"
 #include "firmware/bootimage.h"
 #include "firmware/upgradefile.h"
@@ -41,8 +40,8 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
         dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
     }
 
-    const QString upgFile = dialogs().getSaveFileName(this, tr("Save File"), QStringLiteral("."),
-                                                      tr("Upg (*.upg)"));
+    const QString upgFile
+        = dialogs().getSaveFileName(this, tr("Save File"), QStringLiteral("."), tr("Upg (*.upg)"));
     if (upgFile.isEmpty())
         return;
     const QString why = Upgrade::saveFile(upgFile, build.image);
@@ -56,8 +55,8 @@ void Lc460_bootloader::slotpushButtonCreateBootBin(bool)
 {
     ui->txt->append(QStringLiteral("Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"));
 
-    const QString hexFile = dialogs().getOpenFileName(this, tr("Open File"), QStringLiteral("."),
-                                                      tr("Hex (*.hex)"));
+    const QString hexFile
+        = dialogs().getOpenFileName(this, tr("Open File"), QStringLiteral("."), tr("Hex (*.hex)"));
     if (hexFile.isEmpty())
         return;
 
@@ -97,11 +96,11 @@ void Lc460_bootloader::slotpushButtonCreateBootBin(bool)
             return;
         }
         if (!outcome.writeError.isEmpty()) {
-            dialogs().message(QMessageBox::Critical, this, tr("File error"),
-                              tr("Cannot write %1:\n%2")
-                                  .arg(QDir::toNativeSeparators(outcome.absolutePath),
-                                       outcome.writeError),
-                              QMessageBox::Ok);
+            dialogs().message(
+                QMessageBox::Critical, this, tr("File error"),
+                tr("Cannot write %1:\n%2")
+                    .arg(QDir::toNativeSeparators(outcome.absolutePath), outcome.writeError),
+                QMessageBox::Ok);
             return;
         }
         ui->txt->append(outcome.absolutePath);

@@ -34,10 +34,10 @@ QByteArray hexDump(const void *data, int length)
 {
     const auto *bytes = static_cast<const unsigned char *>(data);
     // The address is the buffer's own, as a developer sees it in a debugger.
-    QByteArray out = QString::asprintf("\n src address: 0x%08llx",
-                                       static_cast<unsigned long long>(
-                                           reinterpret_cast<quintptr>(data)))
-                         .toLatin1();
+    QByteArray out
+        = QString::asprintf("\n src address: 0x%08llx",
+                            static_cast<unsigned long long>(reinterpret_cast<quintptr>(data)))
+              .toLatin1();
     if (length <= 0)
         return out;
     out.reserve(out.size() + (qsizetype(length) / RowLength + 1) * 80);

@@ -46,12 +46,18 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // out of the user's reach: Firmware Change is the only button on the
     // Settings tab.
     QPushButton *const serviceButtons[] = {
-        ui->pushButtonConnect,           ui->pushButtonDisconnect,
-        ui->pushButtonRead,              ui->pushButtonWrite,
-        ui->pushButtonWritePage,         ui->pushButtonRunApplication,
-        ui->pushButtonReadExternalFlash, ui->pushButtonWriteExternalFlash,
-        ui->pushButtonWriteExtFlashBin,  ui->pushButtonCreateBootBin,
-        ui->pushButtonStatusClr,         ui->pushButtonStatusGet,
+        ui->pushButtonConnect,
+        ui->pushButtonDisconnect,
+        ui->pushButtonRead,
+        ui->pushButtonWrite,
+        ui->pushButtonWritePage,
+        ui->pushButtonRunApplication,
+        ui->pushButtonReadExternalFlash,
+        ui->pushButtonWriteExternalFlash,
+        ui->pushButtonWriteExtFlashBin,
+        ui->pushButtonCreateBootBin,
+        ui->pushButtonStatusClr,
+        ui->pushButtonStatusGet,
         ui->pushButtonStatusSet,
     };
     for (QPushButton *button : serviceButtons)
@@ -129,8 +135,8 @@ void Lc460_bootloader::disconnectExternalFlashProgress()
 {
     QObject::disconnect(device.get(), &USBLC350::sendPercentExtFlashWrite,
                         ui->progressBarExtFlashWr, &QProgressBar::setValue);
-    QObject::disconnect(device.get(), &USBLC350::sendPercentExtFlashRead,
-                        ui->progressBarExtFlashRd, &QProgressBar::setValue);
+    QObject::disconnect(device.get(), &USBLC350::sendPercentExtFlashRead, ui->progressBarExtFlashRd,
+                        &QProgressBar::setValue);
 }
 
 // The external-flash bars are on the Settings tab; transfers made from the

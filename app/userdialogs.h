@@ -37,10 +37,9 @@ public:
     // An invalid colour means cancelled.
     virtual QColor getColor(const QColor &initial, QWidget *parent);
 
-    virtual QMessageBox::StandardButton message(QMessageBox::Icon icon, QWidget *parent,
-                                                const QString &title, const QString &text,
-                                                QMessageBox::StandardButtons buttons
-                                                = QMessageBox::Ok);
+    virtual QMessageBox::StandardButton
+    message(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
     // Runs a dialog the caller built (the about box) modally; returns its result.
     virtual int exec(QDialog &dialog);

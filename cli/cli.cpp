@@ -23,9 +23,8 @@ Command makeCommand(const QString &name, const QString &synopsis, const QString 
                     int (*handler)(const Command &command, const QStringList &arguments))
 {
     Command command{name, synopsis, summary, {}};
-    command.run = [command, handler](const QStringList &arguments) {
-        return handler(command, arguments);
-    };
+    command.run
+        = [command, handler](const QStringList &arguments) { return handler(command, arguments); };
     return command;
 }
 

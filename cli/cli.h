@@ -22,9 +22,9 @@ enum Exit : int {
 
 struct Command
 {
-    QString name;     // "info", "build-upg", ...
-    QString synopsis; // "build-upg IN.hex OUT.upg"
-    QString summary;  // one line for --help
+    QString name;                                         // "info", "build-upg", ...
+    QString synopsis;                                     // "build-upg IN.hex OUT.upg"
+    QString summary;                                      // one line for --help
     std::function<int(const QStringList &arguments)> run; // arguments after the name
 };
 

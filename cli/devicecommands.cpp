@@ -1,5 +1,4 @@
 #include "cli/cli.h"
-
 #include "usb/driverinfo.h"
 #include "usb/usblc350.h"
 
@@ -69,8 +68,9 @@ int info(const Command &command, const QStringList &arguments)
 int status(const Command &command, const QStringList &arguments)
 {
     const QString action = arguments.value(0, QStringLiteral("get"));
-    if (arguments.size() > 1 || (action != QLatin1String("get") && action != QLatin1String("set")
-                                 && action != QLatin1String("clear")))
+    if (arguments.size() > 1
+        || (action != QLatin1String("get") && action != QLatin1String("set")
+            && action != QLatin1String("clear")))
         return usage(command, QStringLiteral("expected get, set or clear"));
 
     USBLC350 device;

@@ -1,5 +1,4 @@
 #include "cli/cli.h"
-
 #include "firmware/bootimage.h"
 #include "firmware/upgradefile.h"
 
@@ -99,10 +98,9 @@ int boundedNumber(const QString &text, int min, int max)
 
 int bootImages(const Command &command, const QStringList &arguments)
 {
-    const Options options = parseOptions(
-        arguments,
-        {QStringLiteral("date"), QStringLiteral("number"), QStringLiteral("count"),
-         QStringLiteral("out")});
+    const Options options
+        = parseOptions(arguments, {QStringLiteral("date"), QStringLiteral("number"),
+                                   QStringLiteral("count"), QStringLiteral("out")});
     if (!options.error.isEmpty())
         return usage(command, options.error);
     if (options.positional.size() != 1)
@@ -116,8 +114,8 @@ int bootImages(const Command &command, const QStringList &arguments)
     if (!Boot::isValidDatePrefix(date))
         return usage(command,
                      QStringLiteral("--date must be YYMMDD (year 00-99, month 01-12, day 01-31)"));
-    const int number = boundedNumber(options.values.value(QStringLiteral("number")), 0,
-                                     Boot::MaxNumber);
+    const int number
+        = boundedNumber(options.values.value(QStringLiteral("number")), 0, Boot::MaxNumber);
     if (number < 0)
         return usage(command, QStringLiteral("--number must be 0 to 999"));
     // The range the GUI's counter dialog offers; it collapses to 1 at 999.
@@ -204,8 +202,8 @@ int inspect(const Command &command, const QStringList &arguments)
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("upg"))
         return inspectUpgrade(fileName);
-    return usage(command, QStringLiteral("cannot inspect \"%1\": not an upgrade file (.upg)")
-                              .arg(fileName));
+    return usage(command,
+                 QStringLiteral("cannot inspect \"%1\": not an upgrade file (.upg)").arg(fileName));
 }
 
 } // namespace

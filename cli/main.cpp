@@ -1,6 +1,5 @@
-#include "cli/cli.h"
-
 #include "app/trace.h"
+#include "cli/cli.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,6 +1,5 @@
-#include "cli/cli.h"
-
 #include "app/clock.h"
+#include "cli/cli.h"
 #include "firmware/upgradeprocedure.h"
 #include "usb/driverinfo.h"
 #include "usb/usblc350.h"

@@ -73,15 +73,15 @@ ImageBuild buildImage(const QString &hexFileName, const QString &serial)
 {
     ImageBuild build;
     build.image = QByteArray(ImageSize, '\0');
-    build.hexResult = HexToBin(hexFileName, build.image.data(), FlashBase,
-                               FlashBase + ImageSize - 1);
+    build.hexResult
+        = HexToBin(hexFileName, build.image.data(), FlashBase, FlashBase + ImageSize - 1);
     const QByteArray digits = serial.toLatin1().left(SerialLength);
     std::memcpy(build.image.data() + SerialOffset, digits.constData(), size_t(digits.size()));
     return build;
 }
 
-QList<Outcome> writeImages(const QString &hexFileName, const QString &datePrefix,
-                           int firstNumber, int count, const QString &directory)
+QList<Outcome> writeImages(const QString &hexFileName, const QString &datePrefix, int firstNumber,
+                           int count, const QString &directory)
 {
     QList<Outcome> outcomes;
     if (!isValidDatePrefix(datePrefix) || firstNumber < 0 || count < 1

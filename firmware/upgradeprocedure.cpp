@@ -106,17 +106,14 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
         break;
     case DriverInfo::Mode::Unknown:
         m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Serial:"))
-               + QString::fromLatin1(
-                   DriverInfo::printableSerial(m_device.read_serial_string())));
+               + QString::fromLatin1(DriverInfo::printableSerial(m_device.read_serial_string())));
         return Outcome::DriverRefused;
     }
 
     send(QT_TRANSLATE_NOOP("Upgrader", "Writting firmware ... "));
-    if (const auto stop = writeInternalFlash(
-            image.mid(Upgrade::AppOffset, Upgrade::AppLength)))
+    if (const auto stop = writeInternalFlash(image.mid(Upgrade::AppOffset, Upgrade::AppLength)))
         return *stop;
-    return writeExternalFlashAndStart(
-        image.mid(Upgrade::ExtOffset, Upgrade::ExtLength));
+    return writeExternalFlashAndStart(image.mid(Upgrade::ExtOffset, Upgrade::ExtLength));
 }
 
 // Tells the running application to reset into the bootloader and waits until
@@ -155,7 +152,8 @@ std::optional<UpgradeProcedure::Outcome> UpgradeProcedure::bringIntoBootloader()
 // Writes the application area page by page, reading every page back. A page
 // that reads back wrong is reported and the remaining pages are still written,
 // but the run then stops in the bootloader.
-std::optional<UpgradeProcedure::Outcome> UpgradeProcedure::writeInternalFlash(const QByteArray &application)
+std::optional<UpgradeProcedure::Outcome>
+UpgradeProcedure::writeInternalFlash(const QByteArray &application)
 {
     const quint32 pageSize = USBLC350::PageSize;
     const quint32 total = quint32(application.size());

@@ -22,12 +22,12 @@ class UpgradeProcedure
 {
 public:
     enum class Outcome {
-        NoFile,          // no file name given: nothing done
-        BadFile,         // wrong header, version or a damaged image: driver untouched
-        NoDriver,        // no driver found, or it did not come back in its bootloader
-        DriverRefused,   // version read, page write or external flash failed
-        VerifyFailed,    // what was written did not read back the same
-        Started,         // everything verified and the new application started
+        NoFile,        // no file name given: nothing done
+        BadFile,       // wrong header, version or a damaged image: driver untouched
+        NoDriver,      // no driver found, or it did not come back in its bootloader
+        DriverRefused, // version read, page write or external flash failed
+        VerifyFailed,  // what was written did not read back the same
+        Started,       // everything verified and the new application started
     };
 
     using TextSink = std::function<void(const QString &text)>;

@@ -93,9 +93,19 @@ Lc420Model::Lc420Model()
     // Our own bootloader: a vector table (initial stack pointer, reset handler in
     // thumb mode) and a little code, then the version texts and the serial near the
     // top of the area. The bytes are made up; only the layout matters to the program.
-    const QByteArray code = QByteArray::fromHex("00500020" "c1000008" "c3000008" "c3000008"
-                                                "72b60848" "80f30888" "0748" "0068"
-                                                "0028" "01d0" "0649" "0847" "fee7"
+    const QByteArray code = QByteArray::fromHex("00500020"
+                                                "c1000008"
+                                                "c3000008"
+                                                "c3000008"
+                                                "72b60848"
+                                                "80f30888"
+                                                "0748"
+                                                "0068"
+                                                "0028"
+                                                "01d0"
+                                                "0649"
+                                                "0847"
+                                                "fee7"
                                                 "00bf");
     internal.replace(0, code.size(), code);
     internal.replace(int(BootVersionAddress - InternalBase), 16, fixedText("LC420 BOOT 2.10", 16));
@@ -103,7 +113,9 @@ Lc420Model::Lc420Model()
     internal.replace(int(SerialAddress - InternalBase), 16, fixedText("261107001", 16));
 
     // A small application and its check word, so that a fresh driver starts it.
-    const QByteArray application = QByteArray::fromHex("00500020" "09410008" "0b410008"
+    const QByteArray application = QByteArray::fromHex("00500020"
+                                                       "09410008"
+                                                       "0b410008"
                                                        "0b410008")
                                    + fixedText("LC420 APP 1.03", 16);
     internal.replace(int(ApplicationBase - InternalBase), application.size(), application);
@@ -152,8 +164,8 @@ int Lc420Model::control(const Setup &setup, quint8 *data)
             result = -hit->error;
         } else if (hit && hit->kind == Fault::Kind::Short) {
             // A short OUT transfer did not arrive whole: the driver ignores it.
-            result = transfer.in ? serveLocked(setup, data, changes, busChanged)
-                                 : validateOut(setup);
+            result
+                = transfer.in ? serveLocked(setup, data, changes, busChanged) : validateOut(setup);
             if (result >= 0)
                 result = std::max(0, int(setup.length) - hit->missingBytes);
         } else {
@@ -162,10 +174,10 @@ int Lc420Model::control(const Setup &setup, quint8 *data)
         transfer.result = result;
         log.append(transfer);
 
-        faults.erase(std::remove_if(faults.begin(),
-                                    faults.end(),
+        faults.erase(std::remove_if(faults.begin(), faults.end(),
                                     [](const ActiveFault &active) {
-                                        return active.seen >= active.fault.skip + active.fault.count;
+                                        return active.seen
+                                               >= active.fault.skip + active.fault.count;
                                     }),
                      faults.end());
 
@@ -181,9 +193,7 @@ int Lc420Model::control(const Setup &setup, quint8 *data)
     return result;
 }
 
-int Lc420Model::serveLocked(const Setup &setup,
-                            quint8 *data,
-                            std::vector<Change> &changes,
+int Lc420Model::serveLocked(const Setup &setup, quint8 *data, std::vector<Change> &changes,
                             bool &busChanged)
 {
     if (setup.length > 0 && !data)
@@ -259,7 +269,8 @@ int Lc420Model::validateOut(const Setup &setup) const
     case RunApplication:
         return length == 0 && noArguments ? 0 : Refused;
     case WriteExternal:
-        return length >= 1 && length <= MaxExternalWrite && inRange(address, length, 0, ExternalSize)
+        return length >= 1 && length <= MaxExternalWrite
+                       && inRange(address, length, 0, ExternalSize)
                    ? 0
                    : Refused;
     case StatusSet:
@@ -270,9 +281,7 @@ int Lc420Model::validateOut(const Setup &setup) const
     }
 }
 
-int Lc420Model::vendorOut(const Setup &setup,
-                          const quint8 *data,
-                          std::vector<Change> &changes,
+int Lc420Model::vendorOut(const Setup &setup, const quint8 *data, std::vector<Change> &changes,
                           bool &busChanged)
 {
     const quint32 address = quint32(setup.value) | quint32(setup.index) << 16;
@@ -516,8 +525,8 @@ void Lc420Model::setSerial(const QByteArray &serial)
         QMutexLocker lock(&mutex);
         internal.replace(int(SerialAddress - InternalBase), 16, stored);
     }
-    notifyState({{Change::What::Internal, SerialAddress - InternalBase, 16},
-                 {Change::What::Device, 0, 0}});
+    notifyState(
+        {{Change::What::Internal, SerialAddress - InternalBase, 16}, {Change::What::Device, 0, 0}});
 }
 
 QString Lc420Model::serialString() const
@@ -803,19 +812,19 @@ void Lc420Model::clearTransferLog()
 QByteArray Lc420Model::deviceDescriptor()
 {
     QByteArray d(18, '\0');
-    d[0] = 18;          // bLength
-    d[1] = 1;           // bDescriptorType: device
-    d[2] = 0x10;        // bcdUSB 1.10
+    d[0] = 18;   // bLength
+    d[1] = 1;    // bDescriptorType: device
+    d[2] = 0x10; // bcdUSB 1.10
     d[3] = 0x01;
-    d[4] = char(0xFF);  // bDeviceClass: vendor specific
-    d[7] = 8;           // bMaxPacketSize0: a low-speed device
+    d[4] = char(0xFF); // bDeviceClass: vendor specific
+    d[7] = 8;          // bMaxPacketSize0: a low-speed device
     qToLittleEndian<quint16>(VendorId, d.data() + 8);
     qToLittleEndian<quint16>(ProductId, d.data() + 10);
     qToLittleEndian<quint16>(0x0103, d.data() + 12); // bcdDevice
-    d[14] = 1;          // iManufacturer
-    d[15] = 2;          // iProduct
+    d[14] = 1;                                       // iManufacturer
+    d[15] = 2;                                       // iProduct
     d[16] = char(SerialStringIndex);
-    d[17] = 1;          // bNumConfigurations
+    d[17] = 1; // bNumConfigurations
     return d;
 }
 
@@ -823,7 +832,8 @@ QByteArray Lc420Model::configurationDescriptor()
 {
     // Configuration 1 with interface 0 and the two bulk endpoints (0x02 out, 0x81 in)
     // that the transport knows of but no command uses.
-    return QByteArray::fromHex("09022000010100" "8032"
+    return QByteArray::fromHex("09022000010100"
+                               "8032"
                                "0904000002ff000000"
                                "0705020208000a"
                                "0705810208000a");

@@ -120,8 +120,8 @@ public:
         };
         Kind kind = Kind::Fail;
         Match match;
-        int skip = 0;  // matching transfers let through before the fault hits
-        int count = 1; // matching transfers hit
+        int skip = 0;          // matching transfers let through before the fault hits
+        int count = 1;         // matching transfers hit
         int error = ETIMEDOUT; // libusb-0.1 reports -110, as after its 2000 ms time-out
         int missingBytes = 1;
     };
@@ -180,10 +180,10 @@ public:
     void setStatus(quint32 status);
 
     // Plain contents, as the controller holds them (not scrambled).
-    [[nodiscard]] QByteArray internalFlash() const;        // 131072 bytes
-    void setInternalFlash(const QByteArray &contents);     // must be 131072 bytes
-    [[nodiscard]] QByteArray externalFlash() const;        // 1048576 bytes, as stored
-    void setExternalFlash(const QByteArray &contents);     // must be 1048576 bytes
+    [[nodiscard]] QByteArray internalFlash() const;    // 131072 bytes
+    void setInternalFlash(const QByteArray &contents); // must be 131072 bytes
+    [[nodiscard]] QByteArray externalFlash() const;    // 1048576 bytes, as stored
+    void setExternalFlash(const QByteArray &contents); // must be 1048576 bytes
     // address is a controller address (0x08000000..) for Internal, 0.. for External.
     [[nodiscard]] QByteArray read(Memory memory, quint32 address, int length) const;
     void write(Memory memory, quint32 address, const QByteArray &bytes); // no protection
@@ -247,15 +247,11 @@ public:
     [[nodiscard]] static QByteArray configurationDescriptor(); // with interface and endpoints
 
 private:
-    int serveLocked(const Setup &setup,
-                    quint8 *data,
-                    std::vector<Change> &changes,
+    int serveLocked(const Setup &setup, quint8 *data, std::vector<Change> &changes,
                     bool &busChanged);
     int vendorIn(const Setup &setup, quint8 *data);
     [[nodiscard]] int validateOut(const Setup &setup) const;
-    int vendorOut(const Setup &setup,
-                  const quint8 *data,
-                  std::vector<Change> &changes,
+    int vendorOut(const Setup &setup, const quint8 *data, std::vector<Change> &changes,
                   bool &busChanged);
     int standard(const Setup &setup, quint8 *data);
     [[nodiscard]] QByteArray stringDescriptor(quint8 index) const;
@@ -281,9 +277,9 @@ private:
     int resetMs = 1000;
     int latency = 0;
     bool onBus = true;
-    bool powerLost = false; // unplugged rather than reset: boots anew when back
+    bool powerLost = false;  // unplugged rather than reset: boots anew when back
     qint64 offBusUntil = -1; // -1: until replug()
-    int unplugCountdown = 0;  // 0: none pending
+    int unplugCountdown = 0; // 0: none pending
     qint64 unplugReplugAfter = -1;
     struct ActiveFault
     {

@@ -6,18 +6,16 @@
 #include <QDir>
 #include <QRecursiveMutex>
 
-#include <sys/ioctl.h>
-
-#include <linux/usbdevice_fs.h>
-#include <umockdev.h>
-
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <linux/usbdevice_fs.h>
 #include <list>
 #include <mutex>
+#include <sys/ioctl.h>
 #include <thread>
+#include <umockdev.h>
 
 namespace {
 
@@ -30,8 +28,7 @@ struct GObjectDeleter
     void operator()(gpointer object) const { g_object_unref(object); }
 };
 
-template<typename T>
-using GPtr = std::unique_ptr<T, GObjectDeleter>;
+template<typename T> using GPtr = std::unique_ptr<T, GObjectDeleter>;
 
 // Like the kernel, every plug-in gets a device number never used before in this
 // process: libusb-0.1 keeps the devices of earlier scans by file name, so a number
@@ -121,7 +118,6 @@ struct SimHost::Private
     gboolean serve(Attachment &attachment, UMockdevIoctlClient *client);
     void serveControl(Attachment &attachment, UMockdevIoctlClient *client);
 };
-
 
 SimHost::SimHost()
     : d(std::make_unique<Private>())
@@ -278,31 +274,30 @@ void SimHost::Private::addNode(Slot &slot)
 {
     slot.devnum = takeDevnum();
     const int devnum = slot.devnum;
-    const QByteArray contents = Lc420Model::deviceDescriptor()
-                                + Lc420Model::configurationDescriptor();
+    const QByteArray contents
+        = Lc420Model::deviceDescriptor() + Lc420Model::configurationDescriptor();
     const QString node = nodeName(devnum);
-    const QString record
-        = QStringLiteral("P: %1\n"
-                         "N: bus/usb/001/%2=%3\n"
-                         "E: DEVNAME=%4\n"
-                         "E: SUBSYSTEM=usb\n"
-                         "E: DEVTYPE=usb_device\n"
-                         "E: BUSNUM=001\n"
-                         "E: DEVNUM=%2\n"
-                         "A: idVendor=%5\n"
-                         "A: idProduct=%6\n"
-                         "A: busnum=1\n"
-                         "A: devnum=%7\n"
-                         "A: speed=1.5\n"
-                         "A: dev=189:%8\n"
-                         "\n")
-              .arg(sysPath(devnum).mid(4))
-              .arg(devnum, 3, 10, QLatin1Char('0'))
-              .arg(QString::fromLatin1(hex(contents)), node)
-              .arg(Lc420Model::VendorId, 4, 16, QLatin1Char('0'))
-              .arg(Lc420Model::ProductId, 4, 16, QLatin1Char('0'))
-              .arg(devnum)
-              .arg(devnum - 1);
+    const QString record = QStringLiteral("P: %1\n"
+                                          "N: bus/usb/001/%2=%3\n"
+                                          "E: DEVNAME=%4\n"
+                                          "E: SUBSYSTEM=usb\n"
+                                          "E: DEVTYPE=usb_device\n"
+                                          "E: BUSNUM=001\n"
+                                          "E: DEVNUM=%2\n"
+                                          "A: idVendor=%5\n"
+                                          "A: idProduct=%6\n"
+                                          "A: busnum=1\n"
+                                          "A: devnum=%7\n"
+                                          "A: speed=1.5\n"
+                                          "A: dev=189:%8\n"
+                                          "\n")
+                               .arg(sysPath(devnum).mid(4))
+                               .arg(devnum, 3, 10, QLatin1Char('0'))
+                               .arg(QString::fromLatin1(hex(contents)), node)
+                               .arg(Lc420Model::VendorId, 4, 16, QLatin1Char('0'))
+                               .arg(Lc420Model::ProductId, 4, 16, QLatin1Char('0'))
+                               .arg(devnum)
+                               .arg(devnum - 1);
 
     GError *error = nullptr;
     if (!umockdev_testbed_add_from_string(testbed.get(), record.toUtf8().constData(), &error)) {
@@ -316,14 +311,10 @@ void SimHost::Private::addNode(Slot &slot)
     attachment.slot = &slot;
     attachment.generation = generation;
     attachment.handler.reset(umockdev_ioctl_base_new());
-    g_signal_connect(attachment.handler.get(),
-                     "handle-ioctl",
-                     G_CALLBACK(handleIoctl),
+    g_signal_connect(attachment.handler.get(), "handle-ioctl", G_CALLBACK(handleIoctl),
                      &attachment);
-    if (!umockdev_testbed_attach_ioctl(testbed.get(),
-                                       node.toUtf8().constData(),
-                                       attachment.handler.get(),
-                                       &error)) {
+    if (!umockdev_testbed_attach_ioctl(testbed.get(), node.toUtf8().constData(),
+                                       attachment.handler.get(), &error)) {
         qWarning("lc420-sim: cannot serve the emulated device: %s", error->message);
         g_error_free(error);
     }
@@ -433,9 +424,8 @@ gboolean SimHost::Private::serve(Attachment &attachment, UMockdevIoctlClient *cl
         }
         const unsigned value = *reinterpret_cast<const unsigned *>(data->data);
         // Configuration 1 and interface 0 are all the device has.
-        const unsigned valid = request == static_cast<unsigned long>(USBDEVFS_SETCONFIGURATION)
-                                   ? 1
-                                   : 0;
+        const unsigned valid
+            = request == static_cast<unsigned long>(USBDEVFS_SETCONFIGURATION) ? 1 : 0;
         complete(client, value == valid ? 0 : -1, value == valid ? 0 : EINVAL);
     } else if (request == static_cast<unsigned long>(USBDEVFS_IOCTL)) {
         complete(client, -1, ENOSYS); // not a hub

@@ -12,13 +12,12 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include <sys/wait.h>
-
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -71,7 +70,8 @@ int runCommand(const QStringList &command)
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid < 0)
-        return fail(QStringLiteral("cannot start %1: %2").arg(command.first(), QString::fromLocal8Bit(std::strerror(errno))));
+        return fail(QStringLiteral("cannot start %1: %2")
+                        .arg(command.first(), QString::fromLocal8Bit(std::strerror(errno))));
     if (pid == 0) {
         execvp(argv[0], argv.data());
         const char message[] = "lc420-sim: cannot run the command\n";
@@ -91,7 +91,8 @@ int runCommand(const QStringList &command)
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
         if (errno != EINTR)
-            return fail(QStringLiteral("lost the command: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return fail(QStringLiteral("lost the command: %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
     childPid = 0;
     if (WIFEXITED(status))
@@ -109,26 +110,40 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("lc420-sim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Runs COMMAND against a simulated Lc420 driver (emulated USB device).\n"
-        "The driver's memories are kept in $LC420_SIM_DIR (default: ./sim-state)\n"
-        "and saved after every change.\n\n"
-        "Example: lc420-sim -- ./lc420-cli info"));
+    parser.setApplicationDescription(
+        QStringLiteral("Runs COMMAND against a simulated Lc420 driver (emulated USB device).\n"
+                       "The driver's memories are kept in $LC420_SIM_DIR (default: ./sim-state)\n"
+                       "and saved after every change.\n\n"
+                       "Example: lc420-sim -- ./lc420-cli info"));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("COMMAND"),
-                                 QStringLiteral("The program to run, with its arguments (after --)."),
-                                 QStringLiteral("-- COMMAND..."));
+    parser.addPositionalArgument(
+        QStringLiteral("COMMAND"),
+        QStringLiteral("The program to run, with its arguments (after --)."),
+        QStringLiteral("-- COMMAND..."));
     parser.addOptions({
-        {QStringLiteral("serial"), QStringLiteral("Store this serial number (nine digits) in the driver."), QStringLiteral("DIGITS")},
-        {QStringLiteral("mode"), QStringLiteral("Start in this mode: application or bootloader."), QStringLiteral("MODE")},
-        {QStringLiteral("latency"), QStringLiteral("Wait this long before answering each transfer."), QStringLiteral("MS")},
-        {QStringLiteral("reset-time"), QStringLiteral("Time off the bus after a reset (default 1000)."), QStringLiteral("MS")},
-        {QStringLiteral("fail-transfer"), QStringLiteral("The Nth control transfer times out."), QStringLiteral("N")},
-        {QStringLiteral("fail-next"), QStringLiteral("The next N vendor commands (requests 1..9) time out."), QStringLiteral("N")},
-        {QStringLiteral("unplug-after"), QStringLiteral("Unplug the driver after N transfers."), QStringLiteral("N")},
-        {QStringLiteral("replug-after"), QStringLiteral("Plug it in again this long after an unplug (default 3000; -1: never)."), QStringLiteral("MS")},
-        {QStringLiteral("wrong-id"), QStringLiteral("Answer the identification request with a wrong word.")},
-        {QStringLiteral("impostor"), QStringLiteral("Add a second device with the same ids and a wrong identification word, listed first.")},
+        {QStringLiteral("serial"),
+         QStringLiteral("Store this serial number (nine digits) in the driver."),
+         QStringLiteral("DIGITS")},
+        {QStringLiteral("mode"), QStringLiteral("Start in this mode: application or bootloader."),
+         QStringLiteral("MODE")},
+        {QStringLiteral("latency"),
+         QStringLiteral("Wait this long before answering each transfer."), QStringLiteral("MS")},
+        {QStringLiteral("reset-time"),
+         QStringLiteral("Time off the bus after a reset (default 1000)."), QStringLiteral("MS")},
+        {QStringLiteral("fail-transfer"), QStringLiteral("The Nth control transfer times out."),
+         QStringLiteral("N")},
+        {QStringLiteral("fail-next"),
+         QStringLiteral("The next N vendor commands (requests 1..9) time out."),
+         QStringLiteral("N")},
+        {QStringLiteral("unplug-after"), QStringLiteral("Unplug the driver after N transfers."),
+         QStringLiteral("N")},
+        {QStringLiteral("replug-after"),
+         QStringLiteral("Plug it in again this long after an unplug (default 3000; -1: never)."),
+         QStringLiteral("MS")},
+        {QStringLiteral("wrong-id"),
+         QStringLiteral("Answer the identification request with a wrong word.")},
+        {QStringLiteral("impostor"), QStringLiteral("Add a second device with the same ids and a "
+                                                    "wrong identification word, listed first.")},
     });
 
     const QStringList arguments = QCoreApplication::arguments();

@@ -54,15 +54,15 @@ bool SimState::load(Lc420Model &model, QString *error)
         if (!file.exists())
             continue;
         if (!file.open(QIODevice::ReadOnly)) {
-            setError(error, QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
+            setError(error,
+                     QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
             return false;
         }
         if (file.size() != image.size) {
-            setError(error,
-                     QStringLiteral("%1 has %2 bytes, expected %3")
-                         .arg(file.fileName())
-                         .arg(file.size())
-                         .arg(image.size));
+            setError(error, QStringLiteral("%1 has %2 bytes, expected %3")
+                                .arg(file.fileName())
+                                .arg(file.size())
+                                .arg(image.size));
             return false;
         }
         image.contents = file.readAll();
@@ -78,7 +78,9 @@ bool SimState::load(Lc420Model &model, QString *error)
     QFile device(path(DeviceFile));
     if (device.exists()) {
         if (!device.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            setError(error, QStringLiteral("cannot read %1: %2").arg(device.fileName(), device.errorString()));
+            setError(
+                error,
+                QStringLiteral("cannot read %1: %2").arg(device.fileName(), device.errorString()));
             return false;
         }
         QTextStream in(&device);
@@ -86,8 +88,8 @@ bool SimState::load(Lc420Model &model, QString *error)
         while (!in.atEnd()) {
             const QString line = in.readLine().trimmed();
             ++number;
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';'))
-                || line.startsWith(QLatin1Char('[')))
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#'))
+                || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('[')))
                 continue;
             const int equals = line.indexOf(QLatin1Char('='));
             const QString key = line.left(equals).trimmed();
@@ -107,7 +109,10 @@ bool SimState::load(Lc420Model &model, QString *error)
                 status = value.toUInt(&ok, 0);
             }
             if (!ok) {
-                setError(error, QStringLiteral("%1:%2: cannot read \"%3\"").arg(device.fileName()).arg(number).arg(line));
+                setError(error, QStringLiteral("%1:%2: cannot read \"%3\"")
+                                    .arg(device.fileName())
+                                    .arg(number)
+                                    .arg(line));
                 return false;
             }
         }
@@ -150,16 +155,14 @@ void SimState::track(Lc420Model &model)
         case Lc420Model::Change::What::Internal:
             ok = saveRange(QString::fromLatin1(InternalFile),
                            model.read(Lc420Model::Memory::Internal,
-                                      Lc420Model::InternalBase + change.offset,
-                                      int(change.length)),
-                           change.offset,
-                           &error);
+                                      Lc420Model::InternalBase + change.offset, int(change.length)),
+                           change.offset, &error);
             break;
         case Lc420Model::Change::What::External:
-            ok = saveRange(QString::fromLatin1(ExternalFile),
-                           model.read(Lc420Model::Memory::External, change.offset, int(change.length)),
-                           change.offset,
-                           &error);
+            ok = saveRange(
+                QString::fromLatin1(ExternalFile),
+                model.read(Lc420Model::Memory::External, change.offset, int(change.length)),
+                change.offset, &error);
             break;
         case Lc420Model::Change::What::Device:
             ok = saveDevice(model, &error);
@@ -170,16 +173,15 @@ void SimState::track(Lc420Model &model)
     });
 }
 
-bool SimState::saveRange(const QString &name,
-                         const QByteArray &bytes,
-                         qint64 offset,
+bool SimState::saveRange(const QString &name, const QByteArray &bytes, qint64 offset,
                          QString *error) const
 {
     QFile file(QDir(dir).filePath(name));
     // Writing in place keeps a 1 MiB image cheap to update 256 bytes at a time.
-    if (!file.open(QIODevice::ReadWrite) || !file.seek(offset)
-        || file.write(bytes) != bytes.size() || !file.flush()) {
-        setError(error, QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
+    if (!file.open(QIODevice::ReadWrite) || !file.seek(offset) || file.write(bytes) != bytes.size()
+        || !file.flush()) {
+        setError(error,
+                 QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
         return false;
     }
     return true;
@@ -189,7 +191,8 @@ bool SimState::saveDevice(const Lc420Model &model, QString *error) const
 {
     QSaveFile file(path(DeviceFile));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        setError(error, QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
+        setError(error,
+                 QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
         return false;
     }
     QTextStream out(&file);
@@ -200,7 +203,8 @@ bool SimState::saveDevice(const Lc420Model &model, QString *error) const
         << "status=0x" << QStringLiteral("%1").arg(model.status(), 8, 16, QLatin1Char('0')) << '\n';
     out.flush();
     if (!file.commit()) {
-        setError(error, QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
+        setError(error,
+                 QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
         return false;
     }
     return true;

@@ -33,9 +33,7 @@ public:
 
 private:
     [[nodiscard]] bool saveDevice(const Lc420Model &model, QString *error) const;
-    [[nodiscard]] bool saveRange(const QString &name,
-                                 const QByteArray &bytes,
-                                 qint64 offset,
+    [[nodiscard]] bool saveRange(const QString &name, const QByteArray &bytes, qint64 offset,
                                  QString *error) const;
     [[nodiscard]] QString path(const char *name) const;
 

@@ -6,8 +6,7 @@
 
 namespace {
 
-template<typename Convert>
-uchar *convertWords(void *buffer, qint32 length, Convert convert)
+template<typename Convert> uchar *convertWords(void *buffer, qint32 length, Convert convert)
 {
     auto *bytes = static_cast<uchar *>(buffer);
     const qsizetype words = length > 0 ? length / 4 : 0;
@@ -30,8 +29,8 @@ QString address(const void *at)
 int encodeWords(void *buffer, qint32 length)
 {
     LC420_TRACE() << QStringLiteral("Encoding started @ ") + address(buffer);
-    const uchar *end = convertWords(buffer, length,
-                                    [](quint32 w, quint32 k) { return (w ^ k) + k; });
+    const uchar *end
+        = convertWords(buffer, length, [](quint32 w, quint32 k) { return (w ^ k) + k; });
     LC420_TRACE() << QStringLiteral("Encoding end @ ") + address(end);
     return 0;
 }

@@ -13,6 +13,7 @@
 //
 // The key table is shared with the driver's firmware: changing one value makes
 // every transfer and every upgrade file unreadable to the driver.
+// clang-format off
 inline constexpr std::array<quint32, 32> ScrambleKey = {
     0x06BE7099, 0xAC51675E, 0xC807CD78, 0x5D4FB5E2,
     0x45C9883B, 0x67168B10, 0x1878BE4B, 0xC39170F3,
@@ -23,6 +24,7 @@ inline constexpr std::array<quint32, 32> ScrambleKey = {
     0x54CEEC04, 0xFB299284, 0x6E732E81, 0x44A864E2,
     0x1FAFBE75, 0xE41C934A, 0xEB34F578, 0x5609785D,
 };
+// clang-format on
 
 // Plain to scrambled, in place: w = (w ^ k) + k. Always returns 0.
 int encodeWords(void *buffer, qint32 length);

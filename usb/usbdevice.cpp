@@ -128,8 +128,8 @@ int UsbDevice::connectPrivate()
             LC420_TRACE() << "usb_claim_interface ";
 
             unsigned char reply[2] = {0, 0};
-            const int count = control_receivePrivate(IdentificationRequest, 0, 0, reply,
-                                                     sizeof reply);
+            const int count
+                = control_receivePrivate(IdentificationRequest, 0, 0, reply, sizeof reply);
             LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0 << 0
                           << QString::fromLatin1(reinterpret_cast<const char *>(reply),
                                                  sizeof reply)
@@ -159,17 +159,16 @@ void UsbDevice::disconnectPrivate()
     handle = nullptr;
 }
 
-int UsbDevice::control_receivePrivate(quint8 bRequest, quint16 wValue, quint16 wIndex,
-                                      void *buffer, int length)
+int UsbDevice::control_receivePrivate(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer,
+                                      int length)
 {
     if (!handle && connectPrivate() != 0)
         return -1;
 
     int result = -1;
     if (buffer && length > 0) {
-        result = checkedCount(usb_control_msg(handle, RequestTypeVendorIn, bRequest, wValue,
-                                              wIndex, static_cast<char *>(buffer), length,
-                                              TimeoutMs),
+        result = checkedCount(usb_control_msg(handle, RequestTypeVendorIn, bRequest, wValue, wIndex,
+                                              static_cast<char *>(buffer), length, TimeoutMs),
                               length);
     }
     LC420_TRACE() << transferLine("Receive", bRequest, wValue, wIndex, length, result);
@@ -218,9 +217,9 @@ int UsbDevice::bulk_write(const void *data, int length)
     QMutexLocker lock(&usbMutex);
     if (!data || length < 1 || !handle)
         return -1;
-    const int result = usb_bulk_write(handle, BulkOutEndpoint,
-                                      const_cast<char *>(static_cast<const char *>(data)), length,
-                                      TimeoutMs);
+    const int result
+        = usb_bulk_write(handle, BulkOutEndpoint,
+                         const_cast<char *>(static_cast<const char *>(data)), length, TimeoutMs);
     return result < 0 ? -1 : checkedCount(result, length);
 }
 
@@ -229,8 +228,8 @@ int UsbDevice::bulk_read(void *buffer, int length)
     QMutexLocker lock(&usbMutex);
     if (!buffer || length < 1 || !handle)
         return -1;
-    const int result = usb_bulk_read(handle, BulkInEndpoint, static_cast<char *>(buffer), length,
-                                     TimeoutMs);
+    const int result
+        = usb_bulk_read(handle, BulkInEndpoint, static_cast<char *>(buffer), length, TimeoutMs);
     return result < 0 ? -1 : checkedCount(result, length);
 }
 
@@ -245,8 +244,8 @@ QByteArray UsbDevice::read_serial_string()
         return serial;
 
     unsigned char buffer[StringDescriptorBufferSize] = {};
-    const int received = usb_get_descriptor(handle, USB_DT_STRING, SerialStringIndex, buffer,
-                                            sizeof buffer);
+    const int received
+        = usb_get_descriptor(handle, USB_DT_STRING, SerialStringIndex, buffer, sizeof buffer);
     if (received < 2)
         return serial;
 

@@ -147,8 +147,8 @@ void TestFirmwareSlots::createUpgReportsHexErrors_data()
     QTest::addColumn<QString>("line");
     QTest::newRow("bad checksum: both reads report it")
         << upper(0x0800) + QByteArray(":0200000001020A\n") << "HexToBin error: -8)";
-    QTest::newRow("type 02 record") << record(0x02, 0, QByteArray::fromHex("1000"))
-                                    << "HexToBin error: -7)";
+    QTest::newRow("type 02 record")
+        << record(0x02, 0, QByteArray::fromHex("1000")) << "HexToBin error: -7)";
     QTest::newRow("unopenable file") << QByteArray() << "HexToBin error: -9)";
 }
 
@@ -213,8 +213,12 @@ void TestFirmwareSlots::bootBinQuestions()
 {
     const QDate today = QDate::currentDate();
     QVERIFY(writeFile("boot.hex", end()));
-    m_dialogs->answers = {QStringLiteral("boot.hex"), QStringLiteral("21"), QStringLiteral("03"),
-                          QStringLiteral("05"), 42, 1};
+    m_dialogs->answers = {QStringLiteral("boot.hex"),
+                          QStringLiteral("21"),
+                          QStringLiteral("03"),
+                          QStringLiteral("05"),
+                          42,
+                          1};
     click("pushButtonCreateBootBin");
 
     const QList<ScriptedDialogs::Question> &asked = m_dialogs->asked;
@@ -268,8 +272,12 @@ void TestFirmwareSlots::bootBinSerialSequence()
     for (int at = 0; at < code.size(); at += 32)
         hex += data(quint16(at), code.mid(at, 32));
     QVERIFY(writeFile("boot.hex", hex + data(0x4000, "\x77\x77") + end()));
-    m_dialogs->answers = {QStringLiteral("boot.hex"), QStringLiteral("21"), QStringLiteral("03"),
-                          QStringLiteral("05"), 5, 3};
+    m_dialogs->answers = {QStringLiteral("boot.hex"),
+                          QStringLiteral("21"),
+                          QStringLiteral("03"),
+                          QStringLiteral("05"),
+                          5,
+                          3};
     click("pushButtonCreateBootBin");
 
     QStringList expected{"Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"};
@@ -296,10 +304,10 @@ void TestFirmwareSlots::bootBinNumberLimits_data()
     QTest::newRow("number 0") << QStringList{"21", "03", "05"} << 0 << 999 << "210305000";
     QTest::newRow("number 999: counter range collapses to 1")
         << QStringList{"21", "03", "05"} << 999 << 1 << "210305999";
-    QTest::newRow("number 998: one image at most") << QStringList{"99", "12", "31"} << 998 << 1
-                                                   << "991231998";
-    QTest::newRow("31 February accepted") << QStringList{"31", "02", "31"} << 7 << 992
-                                          << "310231007";
+    QTest::newRow("number 998: one image at most")
+        << QStringList{"99", "12", "31"} << 998 << 1 << "991231998";
+    QTest::newRow("31 February accepted")
+        << QStringList{"31", "02", "31"} << 7 << 992 << "310231007";
 }
 
 void TestFirmwareSlots::bootBinNumberLimits()
@@ -315,8 +323,8 @@ void TestFirmwareSlots::bootBinNumberLimits()
     const ScriptedDialogs::Question counter = m_dialogs->askedOf("int").last();
     QCOMPARE(counter.min, 1);
     QCOMPARE(counter.max, counterMax);
-    QCOMPARE(logLines(),
-             QStringList{"Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"} + imageLines(serial));
+    QCOMPARE(logLines(), QStringList{"Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"}
+                             + imageLines(serial));
     QCOMPARE(binFiles(), QStringList{"Lc420Bootloader_" + serial + ".bin"});
     // An empty HEX file still gives the full 16 KiB.
     QCOMPARE(readAll(binFiles().first()),
@@ -338,8 +346,12 @@ void TestFirmwareSlots::bootBinCancelled()
 {
     QFETCH(int, answered);
     QVERIFY(writeFile("boot.hex", end()));
-    const QVariantList all{QStringLiteral("boot.hex"), QStringLiteral("21"), QStringLiteral("03"),
-                           QStringLiteral("05"), 5, 3};
+    const QVariantList all{QStringLiteral("boot.hex"),
+                           QStringLiteral("21"),
+                           QStringLiteral("03"),
+                           QStringLiteral("05"),
+                           5,
+                           3};
     m_dialogs->answers = all.mid(0, answered);
     click("pushButtonCreateBootBin");
     QCOMPARE(m_dialogs->asked.size(), answered + 1);
@@ -350,8 +362,12 @@ void TestFirmwareSlots::bootBinCancelled()
 void TestFirmwareSlots::bootBinHexError()
 {
     QVERIFY(writeFile("boot.hex", upper(0x0800) + data(0, "\x01") + ":0200000001020A\n"));
-    m_dialogs->answers = {QStringLiteral("boot.hex"), QStringLiteral("21"), QStringLiteral("03"),
-                          QStringLiteral("05"), 5, 3};
+    m_dialogs->answers = {QStringLiteral("boot.hex"),
+                          QStringLiteral("21"),
+                          QStringLiteral("03"),
+                          QStringLiteral("05"),
+                          5,
+                          3};
     click("pushButtonCreateBootBin");
 
     QCOMPARE(logLines(), (QStringList{"Lc420_bootloader::slotpushButtonCreateBootBin(bool t)",
@@ -368,8 +384,12 @@ void TestFirmwareSlots::bootBinFileError()
     // A folder where the second image should go.
     QVERIFY(writeFile("boot.hex", end()));
     QVERIFY(QDir::current().mkdir("Lc420Bootloader_210305006.bin"));
-    m_dialogs->answers = {QStringLiteral("boot.hex"), QStringLiteral("21"), QStringLiteral("03"),
-                          QStringLiteral("05"), 5, 3};
+    m_dialogs->answers = {QStringLiteral("boot.hex"),
+                          QStringLiteral("21"),
+                          QStringLiteral("03"),
+                          QStringLiteral("05"),
+                          5,
+                          3};
     click("pushButtonCreateBootBin");
 
     QCOMPARE(logLines(), QStringList{"Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"}

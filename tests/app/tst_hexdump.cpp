@@ -49,9 +49,9 @@ void TestHexDump::layout_data()
                       "\n0x0010: 40 41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f < "
                       "@ABCDEFGHIJKLMNO >");
 
-    QTest::newRow("one byte")
-        << QByteArray("\xff", 1)
-        << QByteArray("\n0x0000: ff") + QByteArray(45, ' ') + " < ." + QByteArray(15, ' ') + " >";
+    QTest::newRow("one byte") << QByteArray("\xff", 1)
+                              << QByteArray("\n0x0000: ff") + QByteArray(45, ' ') + " < ."
+                                     + QByteArray(15, ' ') + " >";
 }
 
 void TestHexDump::layout()

@@ -25,8 +25,7 @@ class TestLc460Bootloader : public QObject
     Q_OBJECT
 
 private:
-    template<typename T>
-    T *widget(Lc460_bootloader &window, const char *name)
+    template<typename T> T *widget(Lc460_bootloader &window, const char *name)
     {
         T *found = window.findChild<T *>(QLatin1String(name));
         if (!found)
@@ -146,8 +145,10 @@ void TestLc460Bootloader::progressBarsShowTheirFormatAtZero_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("flash") << "progressBarFlash" << "Flash 0%";
-    QTest::newRow("external flash write") << "progressBarExtFlashWr" << "External flash write 0%";
+    QTest::newRow("flash") << "progressBarFlash"
+                           << "Flash 0%";
+    QTest::newRow("external flash write") << "progressBarExtFlashWr"
+                                          << "External flash write 0%";
     QTest::newRow("external flash verify") << "progressBarExtFlashRd"
                                            << "External flash verify 0%";
 }
@@ -221,8 +222,7 @@ void TestLc460Bootloader::spinBoxes_data()
     QTest::newRow("program number 1..8") << "spinBoxProgramNumber" << 1 << 8 << "";
     QTest::newRow("program step 1..20") << "spinBoxSceneNumber" << 1 << 20 << "";
     QTest::newRow("program xfade 0..100000 %") << "spinBoxRiseTime" << 0 << 100000 << "%";
-    QTest::newRow("program scene time 0..900000 ms")
-        << "spinBoxStaticTime" << 0 << 900000 << "ms";
+    QTest::newRow("program scene time 0..900000 ms") << "spinBoxStaticTime" << 0 << 900000 << "ms";
     QTest::newRow("program end marker 0..1") << "spinBoxEndMarker" << 0 << 1 << "";
     QTest::newRow("scene number 1..8") << "spinBoxSceneSceneNumber" << 1 << 8 << "";
     QTest::newRow("scene xfade 0..100000 %") << "spinBoxSceneRiseTime" << 0 << 100000 << "%";
@@ -349,10 +349,14 @@ void TestLc460Bootloader::lampRowsSitInScrollAreas_data()
     QTest::addColumn<QString>("contentsLayout");
     QTest::addColumn<QString>("lampRow");
 
-    QTest::newRow("programs") << "scrollArea" << "scrollAreaWidgetContents"
-                              << "horizontalLayout_4" << "horizontalLayout";
-    QTest::newRow("scenes") << "scrollArea_2" << "scrollAreaWidgetContents_2"
-                            << "horizontalLayout_5" << "horizontalLayoutScenes";
+    QTest::newRow("programs") << "scrollArea"
+                              << "scrollAreaWidgetContents"
+                              << "horizontalLayout_4"
+                              << "horizontalLayout";
+    QTest::newRow("scenes") << "scrollArea_2"
+                            << "scrollAreaWidgetContents_2"
+                            << "horizontalLayout_5"
+                            << "horizontalLayoutScenes";
 }
 
 // The lamp editors go into these rows; the scroll area lets them scroll

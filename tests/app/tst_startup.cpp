@@ -33,8 +33,8 @@ public:
         clock.start();
     }
 
-    QStringList seen;   // per window: title | Firmware Change caption | about box version
-    QStringList fresh;  // per window: what was not as a new window has it ("" when all was)
+    QStringList seen;  // per window: title | Firmware Change caption | about box version
+    QStringList fresh; // per window: what was not as a new window has it ("" when all was)
     bool timedOut = false;
 
 private:
@@ -129,8 +129,10 @@ void TestStartup::initTestCase()
 {
     // The program looks for its translations in the working directory; the
     // build puts them in the build folder, where the tests run.
-    QVERIFY2(QFile::exists(QStringLiteral("lc420_pl.qm")), "lc420_pl.qm not in the working directory");
-    QVERIFY2(QFile::exists(QStringLiteral("lc420_en.qm")), "lc420_en.qm not in the working directory");
+    QVERIFY2(QFile::exists(QStringLiteral("lc420_pl.qm")),
+             "lc420_pl.qm not in the working directory");
+    QVERIFY2(QFile::exists(QStringLiteral("lc420_en.qm")),
+             "lc420_en.qm not in the working directory");
     QVERIFY(!QFile::exists(QStringLiteral("lc420_de.qm")));
 }
 
@@ -140,11 +142,16 @@ void TestStartup::translationBaseName_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("baseName");
 
-    QTest::newRow("first pass follows the locale pl_PL") << 0 << "pl_PL" << "lc420_pl_PL";
-    QTest::newRow("first pass follows the locale de_DE") << 0 << "de_DE" << "lc420_de_DE";
-    QTest::newRow("Polish chosen under de_DE") << -11 << "de_DE" << "lc420_pl";
-    QTest::newRow("English chosen under pl_PL") << -12 << "pl_PL" << "lc420_en";
-    QTest::newRow("Polish chosen under pl_PL") << -11 << "pl_PL" << "lc420_pl";
+    QTest::newRow("first pass follows the locale pl_PL") << 0 << "pl_PL"
+                                                         << "lc420_pl_PL";
+    QTest::newRow("first pass follows the locale de_DE") << 0 << "de_DE"
+                                                         << "lc420_de_DE";
+    QTest::newRow("Polish chosen under de_DE") << -11 << "de_DE"
+                                               << "lc420_pl";
+    QTest::newRow("English chosen under pl_PL") << -12 << "pl_PL"
+                                                << "lc420_en";
+    QTest::newRow("Polish chosen under pl_PL") << -11 << "pl_PL"
+                                               << "lc420_pl";
 }
 
 void TestStartup::translationBaseName()

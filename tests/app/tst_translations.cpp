@@ -96,9 +96,9 @@ void TestTranslations::complete()
 
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(LC420_SOURCE_DIR));
-    const QStringList arguments = QString::fromUtf8(LC420_LUPDATE_ARGUMENTS)
-                                      .split(QLatin1Char('|'), Qt::SkipEmptyParts)
-                                  + QStringList{QStringLiteral("-ts"), copy};
+    const QStringList arguments
+        = QString::fromUtf8(LC420_LUPDATE_ARGUMENTS).split(QLatin1Char('|'), Qt::SkipEmptyParts)
+          + QStringList{QStringLiteral("-ts"), copy};
     lupdate.start(QStringLiteral(LC420_LUPDATE), arguments);
     QVERIFY(lupdate.waitForFinished(120000));
     QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
@@ -119,11 +119,12 @@ void TestTranslations::complete()
         else if (placeholders(m.translation) != placeholders(m.source))
             problems.append(where + QLatin1String(" loses or adds a placeholder"));
     }
-    QVERIFY2(problems.isEmpty(),
-             qPrintable(QLatin1Char('\n') + problems.join(QLatin1Char('\n'))
-                        + QLatin1String("\nRun: cmake --build <build folder> --target lc420_lupdate,"
-                                        " then translate these in translations/")
-                        + tsFile));
+    QVERIFY2(
+        problems.isEmpty(),
+        qPrintable(QLatin1Char('\n') + problems.join(QLatin1Char('\n'))
+                   + QLatin1String("\nRun: cmake --build <build folder> --target lc420_lupdate,"
+                                   " then translate these in translations/")
+                   + tsFile));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

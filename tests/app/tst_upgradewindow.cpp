@@ -192,9 +192,9 @@ void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
     QVERIFY(reached.tryAcquire(1, 60000));
     QVERIFY(window->upgradeInProgress());
 
-    for (const char *name : {"pushButtonCHF", "pushButtonGetProgramsFormLc460",
-                             "pushButtonSetProgramsInLc460", "pushButtonGetScenesFormLc460",
-                             "pushButtonSetScenesInLc460"})
+    for (const char *name :
+         {"pushButtonCHF", "pushButtonGetProgramsFormLc460", "pushButtonSetProgramsInLc460",
+          "pushButtonGetScenesFormLc460", "pushButtonSetScenesInLc460"})
         QVERIFY2(!button(name)->isEnabled(), name);
 
     // A second Firmware Change asks nothing and starts nothing.

@@ -91,8 +91,8 @@ void TestDeviceCli::infoOfAFreshDriver()
     QCOMPARE(lines.value(3).trimmed(), QStringLiteral("2026-11-02"));
     QCOMPARE(lines.value(4), QStringLiteral("Status:      ") + QString(32, QLatin1Char('0')));
 
-    const Run bootloader = run({QStringLiteral("info")}, {QStringLiteral("--mode"),
-                                                          QStringLiteral("bootloader")});
+    const Run bootloader
+        = run({QStringLiteral("info")}, {QStringLiteral("--mode"), QStringLiteral("bootloader")});
     QVERIFY2(bootloader.out.contains(QStringLiteral("Mode:        bootloader\n")),
              qPrintable(bootloader.out));
 }
@@ -104,8 +104,8 @@ void TestDeviceCli::statusSetShowsBitZero()
     // The driver keeps its status word across runs of the launcher.
     const Run get = run({QStringLiteral("status")});
     QCOMPARE(get.exitCode, 0);
-    QCOMPARE(get.out, QStringLiteral("Status: ") + QString(31, QLatin1Char('0'))
-                          + QStringLiteral("1\n"));
+    QCOMPARE(get.out,
+             QStringLiteral("Status: ") + QString(31, QLatin1Char('0')) + QStringLiteral("1\n"));
     QCOMPARE(run({QStringLiteral("status"), QStringLiteral("clear")}).exitCode, 0);
     QVERIFY(run({QStringLiteral("info")}).out.contains(QString(32, QLatin1Char('0'))));
 }
@@ -114,10 +114,10 @@ void TestDeviceCli::usageErrors_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("unknown command") << QStringList{QStringLiteral("flash")};
-    QTest::newRow("status with a bad action") << QStringList{QStringLiteral("status"),
-                                                             QStringLiteral("toggle")};
-    QTest::newRow("info with an argument") << QStringList{QStringLiteral("info"),
-                                                          QStringLiteral("x")};
+    QTest::newRow("status with a bad action")
+        << QStringList{QStringLiteral("status"), QStringLiteral("toggle")};
+    QTest::newRow("info with an argument")
+        << QStringList{QStringLiteral("info"), QStringLiteral("x")};
     QTest::newRow("upgrade without a file") << QStringList{QStringLiteral("upgrade")};
 }
 
@@ -153,16 +153,16 @@ void TestDeviceCli::upgradeTakesTheDriverToTheNewFirmware()
         if (!line.contains(QLatin1Char('%')))
             texts.append(line);
     }
-    QCOMPARE(texts,
-             QStringList({upgradeFile, QStringLiteral("261107001"),
-                          QStringLiteral("LC420 BOOT 2.10"), QStringLiteral("2026-11-02"),
-                          QStringLiteral("Apllication mode"), QStringLiteral("Reset device"),
-                          QStringLiteral("Disconnect"), QStringLiteral("Connect"),
-                          QStringLiteral("Serial:261107001b"),
-                          QStringLiteral("Writting firmware ... "), QStringLiteral("OK"),
-                          QStringLiteral("Writting External Flash ... "), QStringLiteral("OK"),
-                          QStringLiteral("Verify External Flash ...  "), QStringLiteral("OK"),
-                          QStringLiteral("Driver 261107001 runs the new firmware.")}));
+    QCOMPARE(
+        texts,
+        QStringList({upgradeFile, QStringLiteral("261107001"), QStringLiteral("LC420 BOOT 2.10"),
+                     QStringLiteral("2026-11-02"), QStringLiteral("Apllication mode"),
+                     QStringLiteral("Reset device"), QStringLiteral("Disconnect"),
+                     QStringLiteral("Connect"), QStringLiteral("Serial:261107001b"),
+                     QStringLiteral("Writting firmware ... "), QStringLiteral("OK"),
+                     QStringLiteral("Writting External Flash ... "), QStringLiteral("OK"),
+                     QStringLiteral("Verify External Flash ...  "), QStringLiteral("OK"),
+                     QStringLiteral("Driver 261107001 runs the new firmware.")}));
     QVERIFY(lines.contains(QStringLiteral("Flash: 100%")));
     QVERIFY(lines.contains(QStringLiteral("External flash verify: 100%")));
 

@@ -28,7 +28,8 @@ inline QByteArray data(quint16 address, const QByteArray &bytes)
 
 inline QByteArray upper(quint16 value)
 {
-    return record(0x04, 0, QByteArray::fromHex(QByteArray::number(value, 16).rightJustified(4, '0')));
+    return record(0x04, 0,
+                  QByteArray::fromHex(QByteArray::number(value, 16).rightJustified(4, '0')));
 }
 
 inline QByteArray end()

@@ -1,5 +1,4 @@
 #include "firmware/bootimage.h"
-
 #include "tests/firmware/hexrecords.h"
 
 #include <QDir>
@@ -79,16 +78,16 @@ void TestBootImage::runStopsAtHexError()
 {
     const QString hex = file(upper(0x0800) + data(0x0000, "\x01") + ":0200000001020A\n");
     const QString folder = freshFolder();
-    const QList<Boot::Outcome> outcomes = Boot::writeImages(hex, QStringLiteral("210305"), 1, 4,
-                                                            folder);
+    const QList<Boot::Outcome> outcomes
+        = Boot::writeImages(hex, QStringLiteral("210305"), 1, 4, folder);
     QCOMPARE(outcomes.size(), 1);
     QCOMPARE(outcomes[0].serial, QStringLiteral("210305001"));
     QCOMPARE(outcomes[0].hexResult, -8);
     QVERIFY(!outcomes[0].written());
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 
-    const QList<Boot::Outcome> missing = Boot::writeImages(m_dir.filePath("missing.hex"),
-                                                           QStringLiteral("210305"), 1, 1, folder);
+    const QList<Boot::Outcome> missing
+        = Boot::writeImages(m_dir.filePath("missing.hex"), QStringLiteral("210305"), 1, 1, folder);
     QCOMPARE(missing.size(), 1);
     QCOMPARE(missing[0].hexResult, -9);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
@@ -97,8 +96,8 @@ void TestBootImage::runStopsAtHexError()
 void TestBootImage::runStopsAtWriteError()
 {
     const QString folder = m_dir.filePath(QStringLiteral("no/such/folder"));
-    const QList<Boot::Outcome> outcomes = Boot::writeImages(file(end()), QStringLiteral("210305"),
-                                                            1, 3, folder);
+    const QList<Boot::Outcome> outcomes
+        = Boot::writeImages(file(end()), QStringLiteral("210305"), 1, 3, folder);
     QCOMPARE(outcomes.size(), 1);
     QCOMPARE(outcomes[0].hexResult, 0);
     QVERIFY(!outcomes[0].writeError.isEmpty());
@@ -111,8 +110,8 @@ void TestBootImage::runReplacesExistingFile()
     const QString folder = freshFolder();
     const QString name = QDir(folder).filePath(QStringLiteral("Lc420Bootloader_210305999.bin"));
     QVERIFY(writeFile(name, QByteArray(50000, 'x')));
-    const QList<Boot::Outcome> outcomes = Boot::writeImages(file(end()), QStringLiteral("210305"),
-                                                            999, 1, folder);
+    const QList<Boot::Outcome> outcomes
+        = Boot::writeImages(file(end()), QStringLiteral("210305"), 999, 1, folder);
     QCOMPARE(outcomes.size(), 1);
     QVERIFY(outcomes[0].written());
     QCOMPARE(readAll(name).size(), 16384);

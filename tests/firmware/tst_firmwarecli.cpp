@@ -1,7 +1,6 @@
 // lc420-cli build-upg, boot-images and inspect, run as a user runs them.
 
 #include "firmware/upgradefile.h"
-
 #include "tests/firmware/hexrecords.h"
 
 #include <QBuffer>
@@ -91,10 +90,10 @@ void TestFirmwareCli::initTestCase()
     QVERIFY2(!srecCat.isEmpty(), "srec_cat is missing (scripts/install-deps installs it)");
     QProcess process;
     process.setWorkingDirectory(m_dir.path());
-    process.start(srecCat, {QStringLiteral("fw.bin"), QStringLiteral("-binary"),
-                            QStringLiteral("-offset"), QStringLiteral("0x08004000"),
-                            QStringLiteral("-o"), QStringLiteral("fw.hex"),
-                            QStringLiteral("-intel"), QStringLiteral("-obs=32")});
+    process.start(srecCat,
+                  {QStringLiteral("fw.bin"), QStringLiteral("-binary"), QStringLiteral("-offset"),
+                   QStringLiteral("0x08004000"), QStringLiteral("-o"), QStringLiteral("fw.hex"),
+                   QStringLiteral("-intel"), QStringLiteral("-obs=32")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     m_firmwareHex = path(QStringLiteral("fw.hex"));
@@ -120,15 +119,14 @@ void TestFirmwareCli::buildUpgFromSrecCatIsConsistent()
     const Upgrade::ImageCheck check = Upgrade::checkImage(build.image);
     const QString app = QStringLiteral("0x%1").arg(check.appStored, 8, 16, QLatin1Char('0'));
     const QString ext = QStringLiteral("0x%1").arg(check.extStored, 8, 16, QLatin1Char('0'));
-    QCOMPARE(run.out,
-             QStringLiteral("File:      %1 (262210 bytes)\n"
-                            "Header:    Lc420 Upgrade File Header\n"
-                            "Version:   01\n"
-                            "Image:     262144 bytes\n"
-                            "App:       check word %2, areas add up to %2: match\n"
-                            "Ext flash: check word %3, areas add up to %3: match\n"
-                            "Consistent\n")
-                 .arg(m_upg, app, ext));
+    QCOMPARE(run.out, QStringLiteral("File:      %1 (262210 bytes)\n"
+                                     "Header:    Lc420 Upgrade File Header\n"
+                                     "Version:   01\n"
+                                     "Image:     262144 bytes\n"
+                                     "App:       check word %2, areas add up to %2: match\n"
+                                     "Ext flash: check word %3, areas add up to %3: match\n"
+                                     "Consistent\n")
+                          .arg(m_upg, app, ext));
 }
 
 void TestFirmwareCli::buildUpgRefusesFaultyHex_data()
@@ -137,8 +135,8 @@ void TestFirmwareCli::buildUpgRefusesFaultyHex_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("bad checksum") << upper(0x0800) + QByteArray(":0200000001020A\n")
                                   << "HexToBin error: -8)\n";
-    QTest::newRow("type 02 record") << record(0x02, 0, QByteArray::fromHex("1000"))
-                                    << "HexToBin error: -7)\n";
+    QTest::newRow("type 02 record")
+        << record(0x02, 0, QByteArray::fromHex("1000")) << "HexToBin error: -7)\n";
     QTest::newRow("missing file") << QByteArray() << "HexToBin error: -9)\n";
 }
 
@@ -171,9 +169,9 @@ void TestFirmwareCli::inspectFindsDamage_data()
     QTest::addColumn<QByteArray>("replacement");
     QTest::addColumn<QString>("finding");
     // File offsets: the image starts at 66.
-    QTest::newRow("application byte") << 66 + 0x5000 << QByteArray("\x5A") << "App:       check word";
-    QTest::newRow("external byte") << 66 + 0x21000 << QByteArray("\x5A")
-                                   << "Ext flash: check word";
+    QTest::newRow("application byte")
+        << 66 + 0x5000 << QByteArray("\x5A") << "App:       check word";
+    QTest::newRow("external byte") << 66 + 0x21000 << QByteArray("\x5A") << "Ext flash: check word";
     QTest::newRow("version 02") << 61 << QByteArray("2") << "Version:   Wrong file version (02)";
     QTest::newRow("header") << 5 << QByteArray("X") << "Header:    Wrong file header";
 }
@@ -277,8 +275,7 @@ void TestFirmwareCli::usageErrors_data()
         << boot({"--date", "210305", "--number", "5", "--count", "995"}) << 2;
     QTest::newRow("boot-images 999 with count 2")
         << boot({"--date", "210305", "--number", "999", "--count", "2"}) << 2;
-    QTest::newRow("boot-images without count") << boot({"--date", "210305", "--number", "1"})
-                                               << 2;
+    QTest::newRow("boot-images without count") << boot({"--date", "210305", "--number", "1"}) << 2;
     QTest::newRow("boot-images option without value")
         << boot({"--date", "210305", "--number", "1", "--count"}) << 2;
     QTest::newRow("boot-images unknown option")

@@ -86,10 +86,10 @@ void TestHexPeers::sameBytesAsObjcopy_data()
     QTest::newRow("srec_cat, 255-byte records, the whole 256 KiB") << "srec_cat" << 255 << whole;
     QTest::newRow("srec_cat, 32-byte records, pieces with gaps across both windows")
         << "srec_cat" << 32
-        << QList<Piece>{{0x08003F00, 0x1000}, {0x0800FFF7, 0x25}, {0x0801FFE1, 0x41},
-                        {0x08033F80, 0x200}};
-    QTest::newRow("srec_cat, 26-byte records") << "srec_cat" << 26
-                                               << QList<Piece>{{0x08004000, 0x1C000}};
+        << QList<Piece>{
+               {0x08003F00, 0x1000}, {0x0800FFF7, 0x25}, {0x0801FFE1, 0x41}, {0x08033F80, 0x200}};
+    QTest::newRow("srec_cat, 26-byte records")
+        << "srec_cat" << 26 << QList<Piece>{{0x08004000, 0x1C000}};
 }
 
 void TestHexPeers::sameBytesAsObjcopy()
@@ -125,8 +125,7 @@ void TestHexPeers::sameBytesAsObjcopy()
     }
     // The records really have the size the row is about.
     const QByteArray firstData = readAll(hex).split('\n').value(1);
-    QCOMPARE(firstData.mid(1, 2).toInt(nullptr, 16),
-             qMin(recordSize, int(pieces[0].length)));
+    QCOMPARE(firstData.mid(1, 2).toInt(nullptr, 16), qMin(recordSize, int(pieces[0].length)));
 
     // The reference: objcopy's reading of the same file, from its lowest address.
     const QString reference = hex + QStringLiteral(".ref");

@@ -1,5 +1,4 @@
 #include "firmware/hextobin.h"
-
 #include "tests/firmware/hexrecords.h"
 
 #include <QTemporaryDir>
@@ -29,8 +28,8 @@ private:
     int read(const QByteArray &contents, quint32 lo, int length, QByteArray &window)
     {
         QByteArray buffer(length + 32, char(0xEE));
-        const int result = HexToBin(hexFile(contents), buffer.data() + 16, lo,
-                                    lo + quint32(length) - 1);
+        const int result
+            = HexToBin(hexFile(contents), buffer.data() + 16, lo, lo + quint32(length) - 1);
         if (buffer.left(16) != QByteArray(16, char(0xEE))
             || buffer.right(16) != QByteArray(16, char(0xEE)))
             qFatal("HexToBin wrote outside its window");
@@ -72,8 +71,7 @@ void TestHexToBin::resultCodes_data()
     QTest::newRow("CRLF line ends: 0") << QByteArray(upper(0x0800).trimmed() + "\r\n" + end()) << 0;
     QTest::newRow("type 05 skipped: 0")
         << upper(0x0800) + record(0x05, 0, QByteArray::fromHex("08004000")) + ok + end() << 0;
-    QTest::newRow("line of 10 characters with its line end: -1")
-        << QByteArray(":00000001\n") << -1;
+    QTest::newRow("line of 10 characters with its line end: -1") << QByteArray(":00000001\n") << -1;
     QTest::newRow("last line of 10 characters, no line end: -1") << QByteArray(":00000001F") << -1;
     QTest::newRow("end record of 11 characters, no line end: 0") << QByteArray(":00000001FF") << 0;
     QTest::newRow("empty line before the end record: -1") << "\n" + end() << -1;
@@ -146,8 +144,8 @@ void TestHexToBin::windowEdges()
 
 void TestHexToBin::extendedAddress()
 {
-    const QByteArray hex = upper(0x0800) + data(0x0000, "\xAA") + upper(0x0802)
-                           + data(0x0000, "\xBB\xCC") + end();
+    const QByteArray hex
+        = upper(0x0800) + data(0x0000, "\xAA") + upper(0x0802) + data(0x0000, "\xBB\xCC") + end();
     QByteArray window;
     QCOMPARE(read(hex, 0x08020000, 4, window), 0);
     QCOMPARE(window, QByteArray("\xBB\xCC\xEE\xEE"));
@@ -178,8 +176,8 @@ void TestHexToBin::withoutExtendedAddressDataLiesLow()
 
 void TestHexToBin::lowerCaseDigits()
 {
-    const QByteArray hex = upper(0x080a).toLower() + data(0xbeef, "\xab\xcd").toLower()
-                           + end().toLower();
+    const QByteArray hex
+        = upper(0x080a).toLower() + data(0xbeef, "\xab\xcd").toLower() + end().toLower();
     QVERIFY(hex.contains(":02beef00abcd"));
     QByteArray window;
     QCOMPARE(read(hex, 0x080abeef, 2, window), 0);

@@ -1,5 +1,4 @@
 #include "firmware/upgradefile.h"
-
 #include "tests/firmware/hexrecords.h"
 #include "usb/scramble.h"
 
@@ -113,12 +112,12 @@ void TestUpgradeFile::headerBytes()
     QCOMPARE(bytes.size(), 262210);
 
     QByteArray expected;
-    expected += QByteArray::fromHex("00000032");   // 0: header length 50 bytes
+    expected += QByteArray::fromHex("00000032"); // 0: header length 50 bytes
     for (char c : QByteArray("Lc420 Upgrade File Header"))
-        expected += QByteArray(1, '\0') + c;       // 4: UTF-16BE, 25 characters
-    expected += QByteArray::fromHex("00000004");   // 54: version length 4 bytes
-    expected += QByteArray::fromHex("00300031");   // 58: "01"
-    expected += QByteArray::fromHex("00040000");   // 62: image length 262144
+        expected += QByteArray(1, '\0') + c;     // 4: UTF-16BE, 25 characters
+    expected += QByteArray::fromHex("00000004"); // 54: version length 4 bytes
+    expected += QByteArray::fromHex("00300031"); // 58: "01"
+    expected += QByteArray::fromHex("00040000"); // 62: image length 262144
     QCOMPARE(expected.size(), 66);
     QCOMPARE(bytes.left(66), expected);
 }
@@ -143,12 +142,13 @@ void TestUpgradeFile::checkWords_data()
     QTest::newRow("HEX data on the external check word is replaced")
         << word(0x08033FFC, 0x12345678) << 0u << 0u;
     QTest::newRow("bootloader area counts nowhere") << word(0x08003FFC, 0x7777) << 0u << 0u;
-    QTest::newRow("above the external block counts nowhere") << word(0x08034000, 0x7777) << 0u
-                                                             << 0u;
+    QTest::newRow("above the external block counts nowhere")
+        << word(0x08034000, 0x7777) << 0u << 0u;
     QTest::newRow("sum wraps modulo 2^32")
         << word(0x08004000, 0xFFFFFFFF) + word(0x08004004, 0x00000003) << 2u << 0u;
     QTest::newRow("words are little-endian")
-        << upper(0x0800) + data(0x4100, QByteArray::fromHex("0100000000000001")) << 0x01000001u << 0u;
+        << upper(0x0800) + data(0x4100, QByteArray::fromHex("0100000000000001")) << 0x01000001u
+        << 0u;
     QTest::newRow("both areas") << word(0x08010000, 5) + word(0x08030000, 7) << 5u << 7u;
 }
 
@@ -196,9 +196,8 @@ void TestUpgradeFile::onlyTheTwoAreasReachTheImage()
 
 void TestUpgradeFile::scrambledImageDecodesBack()
 {
-    const QByteArray plain = Upgrade::buildImage(
-                                 file(hexOf(0x08004000, randomBytes(0x30000, 7)) + end()))
-                                 .image;
+    const QByteArray plain
+        = Upgrade::buildImage(file(hexOf(0x08004000, randomBytes(0x30000, 7)) + end())).image;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(Upgrade::writeFile(buffer, plain));
@@ -233,9 +232,8 @@ void TestUpgradeFile::buildsAreByteIdentical()
 
 void TestUpgradeFile::roundTripThroughBuffer()
 {
-    const QByteArray plain = Upgrade::buildImage(
-                                 file(hexOf(0x08004000, randomBytes(0x30000, 5)) + end()))
-                                 .image;
+    const QByteArray plain
+        = Upgrade::buildImage(file(hexOf(0x08004000, randomBytes(0x30000, 5)) + end())).image;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(Upgrade::writeFile(buffer, plain));
@@ -293,12 +291,12 @@ void TestUpgradeFile::damagedFiles_data()
         << good.left(30) << false << false << false << 0 << false << false;
     QTest::newRow("cut inside the image")
         << good.left(1000) << true << true << false << 0 << false << false;
-    QTest::newRow("wrong header")
-        << custom(QStringLiteral("Lc420 Scenes File"), QStringLiteral("01"), storedImage) << false
-        << true << true << 0x40000 << true << true;
-    QTest::newRow("version 02")
-        << custom(QStringLiteral("Lc420 Upgrade File Header"), QStringLiteral("02"), storedImage)
-        << true << false << true << 0x40000 << true << true;
+    QTest::newRow("wrong header") << custom(QStringLiteral("Lc420 Scenes File"),
+                                            QStringLiteral("01"), storedImage)
+                                  << false << true << true << 0x40000 << true << true;
+    QTest::newRow("version 02") << custom(QStringLiteral("Lc420 Upgrade File Header"),
+                                          QStringLiteral("02"), storedImage)
+                                << true << false << true << 0x40000 << true << true;
     QTest::newRow("image array one byte short")
         << custom(QStringLiteral("Lc420 Upgrade File Header"), QStringLiteral("01"),
                   storedImage.left(0x3FFFF))
@@ -356,8 +354,7 @@ void TestUpgradeFile::writeRefusesWrongImageSize()
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(!Upgrade::writeFile(buffer, QByteArray(0x3FFFC, '\0')));
-    QVERIFY(!Upgrade::saveFile(m_dir.filePath(QStringLiteral("short.upg")),
-                               QByteArray(16, '\0'))
+    QVERIFY(!Upgrade::saveFile(m_dir.filePath(QStringLiteral("short.upg")), QByteArray(16, '\0'))
                  .isEmpty());
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("short.upg"))));
 }

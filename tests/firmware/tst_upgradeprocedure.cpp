@@ -1,13 +1,12 @@
+#include "app/clock.h"
 #include "firmware/upgradefile.h"
 #include "firmware/upgradeprocedure.h"
 #include "firmware/upgrader.h"
-#include "usb/scramble.h"
-#include "usb/usblc350.h"
-
-#include "app/clock.h"
 #include "sim/simulatedbus.h"
 #include "tests/support/sampleimage.h"
 #include "tests/support/tracecapture.h"
+#include "usb/scramble.h"
+#include "usb/usblc350.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -233,7 +232,8 @@ void TestUpgradeProcedure::badFilesNeverTouchTheDriver_data()
                                   << QStringLiteral("Wrong file header");
     QTest::newRow("wrong header") << save("header.upg", wrongHeader)
                                   << QStringLiteral("Wrong file header");
-    QTest::newRow("version 02") << save("v02.upg", version02) << QStringLiteral("Wrong file version");
+    QTest::newRow("version 02") << save("v02.upg", version02)
+                                << QStringLiteral("Wrong file version");
     QTest::newRow("image array too short")
         << save("short.upg", shortImage) << QStringLiteral("Damaged upgrade file");
     QTest::newRow("file cut in the image")
@@ -308,11 +308,12 @@ void TestUpgradeProcedure::pageReadsBackWrong()
     QCOMPARE(runUpgrade(upgradeFile), Outcome::VerifyFailed);
 
     const int writing = texts.indexOf(QStringLiteral("Writting firmware ... "));
-    QCOMPARE(texts.mid(writing + 1), QStringList({QStringLiteral("ERROR"), QStringLiteral("ERROR")}));
+    QCOMPARE(texts.mid(writing + 1),
+             QStringList({QStringLiteral("ERROR"), QStringLiteral("ERROR")}));
     QCOMPARE(percents, pagePercents()); // every page still written
     const QList<Lc420Model::Transfer> log = bus->device().commandLog();
     QCOMPARE(countOf(log, 3), 112);
-    QCOMPARE(countOf(log, 6), 0); // no external flash
+    QCOMPARE(countOf(log, 6), 0);                                 // no external flash
     QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader); // never started
 
     // The next run takes the bootloader branch and rewrites everything.
@@ -389,8 +390,9 @@ void TestUpgradeProcedure::powerCutAnywhereThenRunAgain()
         texts.clear();
         percents.clear();
         const Outcome second = runUpgrade(upgradeFile);
-        QVERIFY2(second == Outcome::Started,
-                 qPrintable(QStringLiteral("cut after transfer %1: %2").arg(k).arg(texts.join('|'))));
+        QVERIFY2(
+            second == Outcome::Started,
+            qPrintable(QStringLiteral("cut after transfer %1: %2").arg(k).arg(texts.join('|'))));
         Clock::sleepMs(5000);
         QCOMPARE(bus->device().mode(), Lc420Model::Mode::Application);
         QCOMPARE(bus->device().read(Memory::Internal, 0x08004000, Upgrade::AppLength),

@@ -4,11 +4,10 @@
 //   serial | status | set-status VALUE | write-ext ADDRESS HEX | read-ext ADDRESS LENGTH
 //   | reset | exit CODE
 
-#include <usb.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <usb.h>
 #include <vector>
 
 namespace {
@@ -68,9 +67,11 @@ int main(int argc, char *argv[])
             std::printf("serial %s\n", serial.c_str());
         } else if (step == "status") {
             unsigned char word[4] = {};
-            const int count = usb_control_msg(handle, 0xC0, 9, 0, 0, reinterpret_cast<char *>(word), 4, 2000);
+            const int count
+                = usb_control_msg(handle, 0xC0, 9, 0, 0, reinterpret_cast<char *>(word), 4, 2000);
             if (count == 4)
-                std::printf("status %08x\n", unsigned(word[0] | word[1] << 8 | word[2] << 16 | unsigned(word[3]) << 24));
+                std::printf("status %08x\n", unsigned(word[0] | word[1] << 8 | word[2] << 16
+                                                      | unsigned(word[3]) << 24));
             else
                 std::printf("status error %d\n", count);
         } else if (step == "set-status" && i + 1 < argc) {
@@ -83,13 +84,15 @@ int main(int argc, char *argv[])
             std::vector<char> bytes;
             for (size_t at = 0; at + 1 < digits.size(); at += 2)
                 bytes.push_back(char(std::strtoul(digits.substr(at, 2).c_str(), nullptr, 16)));
-            std::printf("write-ext %d\n", usb_control_msg(handle, 0x40, 6, int(address & 0xFFFF), int(address >> 16),
-                                                          bytes.data(), int(bytes.size()), 2000));
+            std::printf("write-ext %d\n",
+                        usb_control_msg(handle, 0x40, 6, int(address & 0xFFFF), int(address >> 16),
+                                        bytes.data(), int(bytes.size()), 2000));
         } else if (step == "read-ext" && i + 2 < argc) {
             const unsigned long address = number(++i);
             std::vector<char> bytes(number(++i));
-            const int count = usb_control_msg(handle, 0xC0, 5, int(address & 0xFFFF), int(address >> 16),
-                                              bytes.data(), int(bytes.size()), 2000);
+            const int count
+                = usb_control_msg(handle, 0xC0, 5, int(address & 0xFFFF), int(address >> 16),
+                                  bytes.data(), int(bytes.size()), 2000);
             std::printf("read-ext %d %s\n", count, hex(bytes).c_str());
         } else if (step == "reset") {
             std::printf("reset %d\n", usb_control_msg(handle, 0x40, 4, 0, 0, nullptr, 0, 2000));

@@ -1,6 +1,5 @@
-#include "sim/lc420model.h"
-
 #include "app/clock.h"
+#include "sim/lc420model.h"
 #include "usb/scramble.h"
 
 #include <QTest>
@@ -340,15 +339,25 @@ void TestLc420Model::stringDescriptors_data()
     QTest::addColumn<QString>("serialOverride");
     QTest::addColumn<QByteArray>("expected");
 
-    const QByteArray application = QByteArray::fromHex(
-        "1403" "3200" "3600" "3100" "3100" "3000" "3700" "3000" "3000" "3100");
+    const QByteArray application = QByteArray::fromHex("1403"
+                                                       "3200"
+                                                       "3600"
+                                                       "3100"
+                                                       "3100"
+                                                       "3000"
+                                                       "3700"
+                                                       "3000"
+                                                       "3000"
+                                                       "3100");
     QByteArray bootloader = application + QByteArray::fromHex("6200");
     bootloader[0] = 0x16;
     QTest::newRow("serial in application") << 3 << false << QString() << application;
     QTest::newRow("serial in bootloader ends in b") << 3 << true << QString() << bootloader;
     QTest::newRow("languages") << 0 << false << QString() << QByteArray::fromHex("04030904");
     QTest::newRow("serial override as given")
-        << 3 << true << QStringLiteral("12345678") << QByteArray::fromHex("12033100320033003400350036003700" "3800");
+        << 3 << true << QStringLiteral("12345678")
+        << QByteArray::fromHex("12033100320033003400350036003700"
+                               "3800");
     QTest::newRow("serial override beyond latin1")
         << 3 << false << QStringLiteral("1\u20AC") << QByteArray::fromHex("06033100ac20");
     QTest::newRow("no string 7") << 7 << false << QString() << QByteArray();
@@ -535,8 +544,7 @@ void TestLc420Model::faults_data()
 
     const int timeout = -ETIMEDOUT;
     Model::Fault fault;
-    QTest::newRow("next transfer times out")
-        << fault << QList<int>{9, 9} << QList<int>{timeout, 4};
+    QTest::newRow("next transfer times out") << fault << QList<int>{9, 9} << QList<int>{timeout, 4};
 
     fault.skip = 2;
     QTest::newRow("third transfer times out")

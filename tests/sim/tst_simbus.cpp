@@ -1,20 +1,18 @@
 // The simulated driver as a program sees it: through the real libusb-0.1 and the
 // umockdev preload (this test runs under umockdev-wrapper).
 
-#include "sim/simulatedbus.h"
-
 #include "app/clock.h"
+#include "sim/simulatedbus.h"
 #include "usb/scramble.h"
 
 #include <QTest>
 #include <QThread>
 #include <QtEndian>
 
-#include <usb.h>
-
 #include <atomic>
 #include <cerrno>
 #include <memory>
+#include <usb.h>
 
 using Model = Lc420Model;
 using Mode = Lc420Model::Mode;
@@ -48,7 +46,8 @@ public:
     explicit Handle(struct usb_device *device)
         : handle(usb_open(device))
     {
-        if (handle && (usb_set_configuration(handle, 1) < 0 || usb_claim_interface(handle, 0) < 0)) {
+        if (handle
+            && (usb_set_configuration(handle, 1) < 0 || usb_claim_interface(handle, 0) < 0)) {
             usb_close(handle);
             handle = nullptr;
         }
@@ -202,7 +201,8 @@ void TestSimBus::serialStringDescriptor_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("application") << false << QByteArray() << QStringLiteral("261107001");
     QTest::newRow("bootloader") << true << QByteArray() << QStringLiteral("261107001b");
-    QTest::newRow("other serial") << false << QByteArray("270101042") << QStringLiteral("270101042");
+    QTest::newRow("other serial") << false << QByteArray("270101042")
+                                  << QStringLiteral("270101042");
 }
 
 void TestSimBus::serialStringDescriptor()

@@ -92,9 +92,9 @@ void TestSimLauncher::stateSurvivesARestart()
     QCOMPARE(fileContents(state + QStringLiteral("/device.ini")),
              QByteArray("[device]\nserial=270101042\nmode=application\nstatus=0x80000001\n"));
 
-    Run second = run({},
-                     {probe, QStringLiteral("serial"), QStringLiteral("status"),
-                      QStringLiteral("read-ext"), QStringLiteral("0x13fff"), QStringLiteral("5")});
+    Run second
+        = run({}, {probe, QStringLiteral("serial"), QStringLiteral("status"),
+                   QStringLiteral("read-ext"), QStringLiteral("0x13fff"), QStringLiteral("5")});
     QCOMPARE(second.exitCode, 0);
     QCOMPARE(second.lines,
              (QStringList{QStringLiteral("serial 270101042"), QStringLiteral("status 80000001"),
@@ -107,7 +107,8 @@ void TestSimLauncher::resetIsRememberedAsBootloaderMode()
     Run first = run({}, {probe, QStringLiteral("reset")});
     QCOMPARE(first.exitCode, 0);
     QCOMPARE(first.lines, QStringList{QStringLiteral("reset 0")});
-    QVERIFY(fileContents(dir->filePath(QStringLiteral("state/device.ini"))).contains("mode=bootloader\n"));
+    QVERIFY(fileContents(dir->filePath(QStringLiteral("state/device.ini")))
+                .contains("mode=bootloader\n"));
 
     Run second = run({}, {probe, QStringLiteral("serial")});
     QCOMPARE(second.lines, QStringList{QStringLiteral("serial 261107001b")});
@@ -120,9 +121,9 @@ void TestSimLauncher::exitCodeOfTheCommand_data()
     QTest::newRow("success") << QStringList{QStringLiteral("/bin/true")} << 0;
     QTest::newRow("failure") << QStringList{QStringLiteral("/bin/false")} << 1;
     QTest::newRow("code of the probe")
-        << QStringList{QStringLiteral(SIMPROBE_PATH), QStringLiteral("exit"), QStringLiteral("7")} << 7;
-    QTest::newRow("command not found")
-        << QStringList{QStringLiteral("/nonexistent/lc420")} << 127;
+        << QStringList{QStringLiteral(SIMPROBE_PATH), QStringLiteral("exit"), QStringLiteral("7")}
+        << 7;
+    QTest::newRow("command not found") << QStringList{QStringLiteral("/nonexistent/lc420")} << 127;
     QTest::newRow("no command") << QStringList{} << 2;
 }
 
@@ -152,8 +153,7 @@ void TestSimLauncher::faultOptions_data()
         << QStringList{QStringLiteral("--wrong-id")} << QStringList{probe, QStringLiteral("status")}
         << QStringList{QStringLiteral("no device")};
     QTest::newRow("impostor is skipped")
-        << QStringList{QStringLiteral("--impostor")}
-        << QStringList{probe, QStringLiteral("serial")}
+        << QStringList{QStringLiteral("--impostor")} << QStringList{probe, QStringLiteral("serial")}
         << QStringList{QStringLiteral("serial 261107001")};
     QTest::newRow("started in the bootloader")
         << QStringList{QStringLiteral("--mode"), QStringLiteral("bootloader")}

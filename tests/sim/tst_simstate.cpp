@@ -92,8 +92,8 @@ void TestSimState::badFilesAreRefusedAndKept_data()
         << QStringLiteral("internal-flash.bin") << QByteArray(131071, '\0');
     QTest::newRow("external flash too long")
         << QStringLiteral("external-flash.bin") << QByteArray(1048577, '\0');
-    QTest::newRow("unknown mode")
-        << QStringLiteral("device.ini") << QByteArray("[device]\nmode=sleeping\n");
+    QTest::newRow("unknown mode") << QStringLiteral("device.ini")
+                                  << QByteArray("[device]\nmode=sleeping\n");
     QTest::newRow("status not a number")
         << QStringLiteral("device.ini") << QByteArray("[device]\nstatus=0xZZ\n");
     QTest::newRow("serial too long")
@@ -146,7 +146,8 @@ void TestSimState::changesAreWrittenAsTheyHappen()
     model.setSerial("123456789");
     QCOMPARE(fileContents(dir.filePath(QStringLiteral("internal-flash.bin"))).mid(0x3FF0, 10),
              QByteArray("123456789\0", 10));
-    QVERIFY(fileContents(dir.filePath(QStringLiteral("device.ini"))).contains("serial=123456789\n"));
+    QVERIFY(
+        fileContents(dir.filePath(QStringLiteral("device.ini"))).contains("serial=123456789\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSimState)

@@ -64,8 +64,8 @@ QString ScriptedDialogs::getText(QWidget *parent, const QString &title, const QS
     return answer.isValid() ? answer.toString() : QString();
 }
 
-int ScriptedDialogs::getInt(QWidget *parent, const QString &title, const QString &label,
-                            int value, int min, int max, int step, bool *ok)
+int ScriptedDialogs::getInt(QWidget *parent, const QString &title, const QString &label, int value,
+                            int min, int max, int step, bool *ok)
 {
     Question q = question("int", parent, title, label);
     q.value = value;

@@ -1,6 +1,5 @@
-#include "usb/scramble.h"
-
 #include "tests/support/tracecapture.h"
+#include "usb/scramble.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -117,8 +116,9 @@ void TestScramble::traceLines()
     TraceCapture trace;
     QByteArray data(10, '\0');
     const auto at = [&](int offset) {
-        return QString::asprintf("0x%08llx", static_cast<unsigned long long>(
-                                                 reinterpret_cast<quintptr>(data.constData() + offset)));
+        return QString::asprintf(
+            "0x%08llx",
+            static_cast<unsigned long long>(reinterpret_cast<quintptr>(data.constData() + offset)));
     };
     encodeWords(data.data(), 10);
     decodeWords(data.data(), 10);

@@ -1,8 +1,7 @@
-#include "usb/usbdevice.h"
-#include "usb/usblc350.h"
-
 #include "sim/simulatedbus.h"
 #include "tests/support/tracecapture.h"
+#include "usb/usbdevice.h"
+#include "usb/usblc350.h"
 
 #include <QTest>
 #include <QThread>
@@ -102,8 +101,8 @@ void TestUsbDevice::connectTracesEveryStep()
         QStringLiteral("USB Control Receive bRequest=255, wValue=0, wIndex=0, dataLength=2 - OK."),
     };
     QCOMPARE(lines.mid(vendorLine, expected.size()), expected);
-    QVERIFY(lines.at(vendorLine + expected.size()).startsWith(
-        QStringLiteral("control_receivePrivate(  255 0 0 ")));
+    QVERIFY(lines.at(vendorLine + expected.size())
+                .startsWith(QStringLiteral("control_receivePrivate(  255 0 0 ")));
     QCOMPARE(lines.mid(vendorLine + expected.size() + 1),
              QStringList({QStringLiteral("\nlcid: b2"), QStringLiteral("\nUSB_LC510_ID: b2")}));
 }
@@ -161,8 +160,9 @@ void TestUsbDevice::timeoutClosesAndNextTransferRescans()
     trace.clear();
     QCOMPARE(device.control_receive(9, 0, 0, word, 4), 4);
     QCOMPARE(trace.lines().value(0), QStringLiteral("USB Connect"));
-    QCOMPARE(trace.lines().last(),
-             QStringLiteral("USB Control Receive bRequest=9, wValue=0, wIndex=0, dataLength=4 - OK."));
+    QCOMPARE(
+        trace.lines().last(),
+        QStringLiteral("USB Control Receive bRequest=9, wValue=0, wIndex=0, dataLength=4 - OK."));
 }
 
 void TestUsbDevice::zeroLengthSend_data()
@@ -185,9 +185,10 @@ void TestUsbDevice::zeroLengthSend()
     // Request 4 in a bootloader with no valid application: the driver stays put.
     const char byte = 1;
     QCOMPARE(device.control_send(4, 0, 0, nullPointer ? nullptr : &byte, 0), 0);
-    QCOMPARE(trace.lines(),
-             QStringList({QStringLiteral("UsbDevice::control_send()"),
-                          QStringLiteral("USB Control Send bRequest=4, wValue=0, wIndex=0 - OK.")}));
+    QCOMPARE(
+        trace.lines(),
+        QStringList({QStringLiteral("UsbDevice::control_send()"),
+                     QStringLiteral("USB Control Send bRequest=4, wValue=0, wIndex=0 - OK.")}));
     const QList<Lc420Model::Transfer> log = bus->device().commandLog();
     QCOMPARE(log.size(), 1);
     QCOMPARE(log.first().length, quint16(0));

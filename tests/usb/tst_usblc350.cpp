@@ -1,8 +1,7 @@
-#include "usb/scramble.h"
-#include "usb/usblc350.h"
-
 #include "sim/simulatedbus.h"
 #include "tests/support/tracecapture.h"
+#include "usb/scramble.h"
+#include "usb/usblc350.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -152,12 +151,12 @@ void TestUsbLc350::externalTransfersChunkAndProgress_data()
     QTest::addColumn<quint32>("length");
     QTest::addColumn<QList<int>>("chunks");
     QTest::addColumn<QList<int>>("percents");
-    QTest::newRow("write 600: 256/256/88") << true << 600u << QList<int>{256, 256, 88}
-                                           << QList<int>{42, 85, 100};
-    QTest::newRow("read 512: one chunk, one 100") << false << 512u << QList<int>{512}
-                                                  << QList<int>{100};
-    QTest::newRow("read 1100: 512/512/76") << false << 1100u << QList<int>{512, 512, 76}
-                                           << QList<int>{46, 93, 100};
+    QTest::newRow("write 600: 256/256/88")
+        << true << 600u << QList<int>{256, 256, 88} << QList<int>{42, 85, 100};
+    QTest::newRow("read 512: one chunk, one 100")
+        << false << 512u << QList<int>{512} << QList<int>{100};
+    QTest::newRow("read 1100: 512/512/76")
+        << false << 1100u << QList<int>{512, 512, 76} << QList<int>{46, 93, 100};
     QTest::newRow("write 1: one byte") << true << 1u << QList<int>{1} << QList<int>{100};
 }
 
