@@ -36,18 +36,14 @@ int info(const Command &command, const QStringList &arguments)
         err() << "No Lc420 driver found (USB Timeout, check the USB cable)." << Qt::endl;
         return DeviceFailure;
     }
-    const QByteArray serial = DriverInfo::printableSerial(device.read_serial_string());
+    const QByteArray serial = DriverInfo::readSerial(device);
     out() << "Serial:      " << serial << '\n'
           << "Mode:        " << modeName(DriverInfo::modeFromSerial(serial)) << '\n';
 
     int result = Success;
-    QByteArray versions(DriverInfo::VersionTextsLength, '\0');
-    if (device.ReadMemoryFromAddress(versions.data(), DriverInfo::VersionTextsAddress,
-                                     quint32(versions.size()))
-        == 0) {
-        out() << "Bootloader:  " << DriverInfo::textAt(versions, 0) << '\n'
-              << "             "
-              << DriverInfo::textAt(versions, DriverInfo::SecondVersionTextOffset) << '\n';
+    if (const auto versions = DriverInfo::readBootloaderVersions(device)) {
+        out() << "Bootloader:  " << versions->first << '\n'
+              << "             " << versions->second << '\n';
     } else {
         out() << "Bootloader:  Bootloader Version Read Error\n";
         result = DeviceFailure;

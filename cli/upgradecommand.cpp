@@ -45,7 +45,7 @@ bool runsApplication(USBLC350 &device)
 {
     for (int poll = 0; poll < ConfirmPolls; ++poll) {
         if (device.connect() == 0) {
-            const QByteArray serial = DriverInfo::printableSerial(device.read_serial_string());
+            const QByteArray serial = DriverInfo::readSerial(device);
             if (DriverInfo::modeFromSerial(serial) == DriverInfo::Mode::Application) {
                 out() << "Driver " << serial << " runs the new firmware." << Qt::endl;
                 return true;

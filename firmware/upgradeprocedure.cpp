@@ -44,6 +44,13 @@ void UpgradeProcedure::send(const char *text)
     m_text(translated(text));
 }
 
+// "Serial:" and the serial string as the driver reports it now.
+void UpgradeProcedure::sendSerial()
+{
+    m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Serial:"))
+           + QString::fromLatin1(DriverInfo::readSerial(m_device)));
+}
+
 UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
 {
     if (fileName.isNull())
@@ -83,18 +90,16 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
         return Outcome::NoDriver;
     }
 
-    const QByteArray serial = DriverInfo::printableSerial(m_device.read_serial_string());
+    const QByteArray serial = DriverInfo::readSerial(m_device);
     m_text(QString::fromLatin1(serial));
 
-    QByteArray versions(DriverInfo::VersionTextsLength, '\0');
-    if (m_device.ReadMemoryFromAddress(versions.data(), DriverInfo::VersionTextsAddress,
-                                       quint32(versions.size()))
-        != 0) {
+    const auto versions = DriverInfo::readBootloaderVersions(m_device);
+    if (!versions) {
         send(QT_TRANSLATE_NOOP("Upgrader", "Bootloader Version Read Error"));
         return Outcome::DriverRefused;
     }
-    m_text(QString::fromLatin1(DriverInfo::textAt(versions, 0)));
-    m_text(QString::fromLatin1(DriverInfo::textAt(versions, DriverInfo::SecondVersionTextOffset)));
+    m_text(QString::fromLatin1(versions->first));
+    m_text(QString::fromLatin1(versions->second));
 
     switch (DriverInfo::modeFromSerial(serial)) {
     case DriverInfo::Mode::Application:
@@ -105,8 +110,7 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
         send(QT_TRANSLATE_NOOP("Upgrader", "Bootloader mode"));
         break;
     case DriverInfo::Mode::Unknown:
-        m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Serial:"))
-               + QString::fromLatin1(DriverInfo::printableSerial(m_device.read_serial_string())));
+        sendSerial();
         return Outcome::DriverRefused;
     }
 
@@ -144,8 +148,7 @@ std::optional<UpgradeProcedure::Outcome> UpgradeProcedure::bringIntoBootloader()
     m_device.disconnect();
     send(QT_TRANSLATE_NOOP("Upgrader", "Connect"));
     m_device.connect();
-    m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Serial:"))
-           + QString::fromLatin1(DriverInfo::printableSerial(m_device.read_serial_string())));
+    sendSerial();
     return std::nullopt;
 }
 

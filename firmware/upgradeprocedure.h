@@ -44,6 +44,7 @@ private:
     Outcome writeExternalFlashAndStart(const QByteArray &external);
 
     void send(const char *text);
+    void sendSerial();
 
     USBLC350 &m_device;
     TextSink m_text;

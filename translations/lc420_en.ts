@@ -50,7 +50,7 @@
         <translation>Lc420 ver. </translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+89"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -60,9 +60,9 @@
         <translation>Firmware upgrade in progress</translation>
     </message>
     <message>
-        <location filename="../app/firmwareslots.cpp" line="+30"/>
-        <location line="+29"/>
-        <location line="+66"/>
+        <location filename="../app/firmwareslots.cpp" line="+29"/>
+        <location line="+30"/>
+        <location line="+65"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -85,32 +85,32 @@
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-52"/>
+        <location line="-51"/>
         <source>Save File</source>
         <translation>Save File</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <location line="+81"/>
         <source>Upg (*.upg)</source>
         <translation>Upg (*.upg)</translation>
     </message>
     <message>
         <location line="-76"/>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+50"/>
+        <location line="-50"/>
+        <location line="+51"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Cannot write %1:
 %2</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-36"/>
         <source>Production year</source>
         <translation>Production year</translation>
     </message>
@@ -394,7 +394,7 @@
 <context>
     <name>Upgrader</name>
     <message>
-        <location filename="../firmware/upgradeprocedure.cpp" line="+57"/>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+64"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>
@@ -416,7 +416,7 @@ Check USB Cable</source>
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Bootloader Version Read Error</source>
         <translation>Bootloader Version Read Error</translation>
     </message>
@@ -426,18 +426,17 @@ Check USB Cable</translation>
         <translation>Bootloader mode</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+42"/>
+        <location line="-60"/>
         <source>Serial:</source>
         <translation>Serial:</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="+67"/>
         <source>Writting firmware ... </source>
         <translation>Writting firmware ... </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+10"/>
         <source>Apllication mode</source>
         <translation>Apllication mode</translation>
     </message>

@@ -1,6 +1,16 @@
 #include "usb/driverinfo.h"
 
+#include "usb/usblc350.h"
+
 namespace DriverInfo {
+
+namespace {
+
+constexpr quint32 VersionTextsAddress = 0x08003FD0;
+constexpr int VersionTextsLength = 32;
+constexpr int SecondVersionTextOffset = 16;
+
+} // namespace
 
 Mode modeFromSerial(const QByteArray &serial)
 {
@@ -11,6 +21,19 @@ Mode modeFromSerial(const QByteArray &serial)
     return Mode::Unknown;
 }
 
+QByteArray readSerial(USBLC350 &device)
+{
+    return textAt(device.read_serial_string(), 0);
+}
+
+std::optional<BootloaderVersions> readBootloaderVersions(USBLC350 &device)
+{
+    QByteArray texts(VersionTextsLength, '\0');
+    if (device.ReadMemoryFromAddress(texts.data(), VersionTextsAddress, quint32(texts.size())) != 0)
+        return std::nullopt;
+    return BootloaderVersions{textAt(texts, 0), textAt(texts, SecondVersionTextOffset)};
+}
+
 QByteArray textAt(const QByteArray &data, int offset)
 {
     if (offset < 0 || offset >= data.size())
@@ -18,11 +41,6 @@ QByteArray textAt(const QByteArray &data, int offset)
     const QByteArray rest = data.mid(offset);
     const qsizetype zero = rest.indexOf('\0');
     return zero < 0 ? rest : rest.left(zero);
-}
-
-QByteArray printableSerial(const QByteArray &serial)
-{
-    return textAt(serial, 0);
 }
 
 } // namespace DriverInfo

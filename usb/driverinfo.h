@@ -2,6 +2,10 @@
 
 #include <QByteArray>
 
+#include <optional>
+
+class USBLC350;
+
 // What the driver tells about itself: its mode, read from the USB serial-number
 // string, and the bootloader's two version texts near the top of its area.
 namespace DriverInfo {
@@ -12,14 +16,20 @@ enum class Mode { Application, Bootloader, Unknown };
 
 [[nodiscard]] Mode modeFromSerial(const QByteArray &serial);
 
-constexpr quint32 VersionTextsAddress = 0x08003FD0;
-constexpr int VersionTextsLength = 32;
-constexpr int SecondVersionTextOffset = 16;
+// The driver's serial-number string up to its first zero byte; empty when the
+// device is closed.
+[[nodiscard]] QByteArray readSerial(USBLC350 &device);
+
+// The two version texts the bootloader keeps at 0x08003FD0 and 0x08003FE0,
+// each up to its first zero byte; nothing when the memory read fails.
+struct BootloaderVersions
+{
+    QByteArray first;
+    QByteArray second;
+};
+[[nodiscard]] std::optional<BootloaderVersions> readBootloaderVersions(USBLC350 &device);
 
 // The text at offset in data, up to its first zero byte and never past the end.
 [[nodiscard]] QByteArray textAt(const QByteArray &data, int offset);
-
-// The serial string up to its first zero byte.
-[[nodiscard]] QByteArray printableSerial(const QByteArray &serial);
 
 } // namespace DriverInfo

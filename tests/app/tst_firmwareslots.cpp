@@ -41,12 +41,6 @@ private:
         return QDir::current().entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name);
     }
 
-    static QByteArray readAll(const QString &name)
-    {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     // The four log lines of one image.
     static QStringList imageLines(const QString &serial)
     {
@@ -136,9 +130,9 @@ void TestFirmwareSlots::createUpgAsksAndWrites()
 
     // The same bytes as the core's builder writes.
     QVERIFY(Upgrade::saveFile("expected.upg", Upgrade::buildImage("fw.hex").image).isEmpty());
-    const QByteArray written = readAll("out.upg");
+    const QByteArray written = readFile("out.upg");
     QCOMPARE(written.size(), 262210);
-    QCOMPARE(written, readAll("expected.upg"));
+    QCOMPARE(written, readFile("expected.upg"));
 }
 
 void TestFirmwareSlots::createUpgReportsHexErrors_data()
@@ -286,7 +280,7 @@ void TestFirmwareSlots::bootBinSerialSequence()
     QCOMPARE(logLines(), expected);
     QCOMPARE(binFiles().size(), 3);
     for (const QString serial : {"210305005", "210305006", "210305007"}) {
-        const QByteArray image = readAll("Lc420Bootloader_" + serial + ".bin");
+        const QByteArray image = readFile("Lc420Bootloader_" + serial + ".bin");
         QCOMPARE(image.size(), 16384);
         QCOMPARE(image.left(0x3FF0), code.left(0x3FF0));
         QCOMPARE(image.mid(0x3FF0, 9), serial.toLatin1());
@@ -327,7 +321,7 @@ void TestFirmwareSlots::bootBinNumberLimits()
                              + imageLines(serial));
     QCOMPARE(binFiles(), QStringList{"Lc420Bootloader_" + serial + ".bin"});
     // An empty HEX file still gives the full 16 KiB.
-    QCOMPARE(readAll(binFiles().first()),
+    QCOMPARE(readFile(binFiles().first()),
              QByteArray(0x3FF0, '\0') + serial.toLatin1() + QByteArray(7, '\0'));
 }
 

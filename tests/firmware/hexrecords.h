@@ -52,4 +52,11 @@ inline bool writeFile(const QString &fileName, const QByteArray &contents)
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
 
+// The whole file, or nothing when it cannot be read.
+inline QByteArray readFile(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace HexRecords

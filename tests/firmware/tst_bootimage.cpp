@@ -32,12 +32,6 @@ private:
         return name;
     }
 
-    static QByteArray readAll(const QString &name)
-    {
-        QFile f(name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
     void datePrefix_data();
@@ -114,7 +108,7 @@ void TestBootImage::runReplacesExistingFile()
         = Boot::writeImages(file(end()), QStringLiteral("210305"), 999, 1, folder);
     QCOMPARE(outcomes.size(), 1);
     QVERIFY(outcomes[0].written());
-    QCOMPARE(readAll(name).size(), 16384);
+    QCOMPARE(readFile(name).size(), 16384);
 }
 
 void TestBootImage::invalidRuns_data()

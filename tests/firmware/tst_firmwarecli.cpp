@@ -50,12 +50,6 @@ private:
         return run;
     }
 
-    static QByteArray readAll(const QString &name)
-    {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QStringList filesIn(const QString &folder) const
     {
         return QDir(path(folder)).entryList(QDir::Files, QDir::Name);
@@ -97,7 +91,7 @@ void TestFirmwareCli::initTestCase()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     m_firmwareHex = path(QStringLiteral("fw.hex"));
-    QVERIFY(readAll(m_firmwareHex).contains("\n:20"));
+    QVERIFY(readFile(m_firmwareHex).contains("\n:20"));
 
     m_upg = path(QStringLiteral("fw.upg"));
     const Run run = cli({QStringLiteral("build-upg"), m_firmwareHex, m_upg});
@@ -107,7 +101,7 @@ void TestFirmwareCli::initTestCase()
 
 void TestFirmwareCli::buildUpgFromSrecCatIsConsistent()
 {
-    QByteArray file = readAll(m_upg);
+    QByteArray file = readFile(m_upg);
     QCOMPARE(file.size(), 262210);
     const Upgrade::ImageBuild build = Upgrade::buildImage(m_firmwareHex);
     QBuffer buffer(&file);
@@ -181,7 +175,7 @@ void TestFirmwareCli::inspectFindsDamage()
     QFETCH(int, offset);
     QFETCH(QByteArray, replacement);
     QFETCH(QString, finding);
-    QByteArray bytes = readAll(m_upg);
+    QByteArray bytes = readFile(m_upg);
     if (bytes.mid(offset, replacement.size()) == replacement)
         replacement[0] = char(replacement.at(0) ^ 1);
     bytes.replace(offset, replacement.size(), replacement);
@@ -215,7 +209,7 @@ void TestFirmwareCli::bootImages()
         const QString name = QStringLiteral("Lc420Bootloader_%1.bin").arg(QLatin1String(serial));
         expected += QLatin1String(serial) + '\n' + path(QStringLiteral("boot/") + name) + '\n'
                     + QStringLiteral("New bootloader + serial:\n") + name + '\n';
-        const QByteArray image = readAll(path(QStringLiteral("boot/") + name));
+        const QByteArray image = readFile(path(QStringLiteral("boot/") + name));
         QCOMPARE(image.size(), 16384);
         QCOMPARE(image.mid(0x3FD0, 6), QByteArray("BL 1.0"));
         QCOMPARE(image.mid(0x3FF0, 9), QByteArray(serial));
@@ -234,7 +228,7 @@ void TestFirmwareCli::bootImagesAtTheTop()
                          QStringLiteral("999"), QStringLiteral("--count"), QStringLiteral("1")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.split('\n').first(), QStringLiteral("310231999"));
-    QCOMPARE(readAll(path(QStringLiteral("Lc420Bootloader_310231999.bin"))).size(), 16384);
+    QCOMPARE(readFile(path(QStringLiteral("Lc420Bootloader_310231999.bin"))).size(), 16384);
 }
 
 void TestFirmwareCli::bootImagesHexError()

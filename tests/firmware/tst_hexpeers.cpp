@@ -5,6 +5,7 @@
 
 #include "firmware/hextobin.h"
 #include "firmware/upgradefile.h"
+#include "tests/firmware/hexrecords.h"
 
 #include <QFile>
 #include <QProcess>
@@ -12,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+using HexRecords::readFile;
 
 namespace {
 
@@ -52,12 +55,6 @@ private:
             return false;
         }
         return true;
-    }
-
-    static QByteArray readAll(const QString &name)
-    {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static bool writeAll(const QString &name, const QByteArray &bytes)
@@ -124,7 +121,7 @@ void TestHexPeers::sameBytesAsObjcopy()
                                       QStringLiteral("-obs=%1").arg(recordSize)}));
     }
     // The records really have the size the row is about.
-    const QByteArray firstData = readAll(hex).split('\n').value(1);
+    const QByteArray firstData = readFile(hex).split('\n').value(1);
     QCOMPARE(firstData.mid(1, 2).toInt(nullptr, 16), qMin(recordSize, int(pieces[0].length)));
 
     // The reference: objcopy's reading of the same file, from its lowest address.
@@ -132,7 +129,7 @@ void TestHexPeers::sameBytesAsObjcopy()
     QVERIFY(run(QStringLiteral("objcopy"),
                 {QStringLiteral("-I"), QStringLiteral("ihex"), QStringLiteral("-O"),
                  QStringLiteral("binary"), hex, reference}));
-    const QByteArray expected = readAll(reference);
+    const QByteArray expected = readFile(reference);
     const quint32 lowest = pieces[0].address;
     QVERIFY(!expected.isEmpty());
 

@@ -67,12 +67,6 @@ private:
         return name;
     }
 
-    static QByteArray readAll(const QString &name)
-    {
-        QFile f(name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
@@ -225,9 +219,9 @@ void TestUpgradeFile::buildsAreByteIdentical()
     const QString second = m_dir.filePath(QStringLiteral("b.upg"));
     QCOMPARE(Upgrade::saveFile(first, Upgrade::buildImage(hex).image), QString());
     QCOMPARE(Upgrade::saveFile(second, Upgrade::buildImage(hex).image), QString());
-    const QByteArray a = readAll(first);
+    const QByteArray a = readFile(first);
     QCOMPARE(a.size(), 262210);
-    QCOMPARE(readAll(second), a);
+    QCOMPARE(readFile(second), a);
 }
 
 void TestUpgradeFile::roundTripThroughBuffer()

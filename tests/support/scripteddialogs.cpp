@@ -32,24 +32,26 @@ QList<ScriptedDialogs::Question> ScriptedDialogs::askedOf(const QString &kind) c
     return result;
 }
 
-QString ScriptedDialogs::getOpenFileName(QWidget *parent, const QString &caption,
-                                         const QString &dir, const QString &filter)
+QString ScriptedDialogs::fileName(const char *kind, QWidget *parent, const QString &caption,
+                                  const QString &dir, const QString &filter)
 {
-    Question q = question("open", parent, caption, filter);
+    Question q = question(kind, parent, caption, filter);
     q.dir = dir;
     asked.append(q);
     const QVariant answer = next();
     return answer.isValid() ? answer.toString() : QString();
 }
 
+QString ScriptedDialogs::getOpenFileName(QWidget *parent, const QString &caption,
+                                         const QString &dir, const QString &filter)
+{
+    return fileName("open", parent, caption, dir, filter);
+}
+
 QString ScriptedDialogs::getSaveFileName(QWidget *parent, const QString &caption,
                                          const QString &dir, const QString &filter)
 {
-    Question q = question("save", parent, caption, filter);
-    q.dir = dir;
-    asked.append(q);
-    const QVariant answer = next();
-    return answer.isValid() ? answer.toString() : QString();
+    return fileName("save", parent, caption, dir, filter);
 }
 
 QString ScriptedDialogs::getText(QWidget *parent, const QString &title, const QString &label,

@@ -54,4 +54,6 @@ public:
 
 private:
     QVariant next();
+    QString fileName(const char *kind, QWidget *parent, const QString &caption, const QString &dir,
+                     const QString &filter);
 };
