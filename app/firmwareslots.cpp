@@ -3,7 +3,7 @@
 // delivered configuration; the slots stay connected.
 
 #include "app/lc460_bootloader.h"
-#include "app/trace.h"
+#include "core/trace.h"
 #include "firmware/bootimage.h"
 #include "firmware/upgradefile.h"
 #include "firmware/upgrader.h"

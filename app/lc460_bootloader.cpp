@@ -1,7 +1,7 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/information.h"
-#include "app/trace.h"
+#include "core/trace.h"
 #include "app/version.h"
 #include "firmware/upgrader.h"
 #include "ui_lc460_bootloader.h"

@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "app/trace.h"
+#include "core/trace.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "app/trace.h"
+#include "core/trace.h"
 #include "cli/cli.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "core/clock.h"
 #include "cli/cli.h"
 #include "firmware/upgradeprocedure.h"
 #include "usb/driverinfo.h"

@@ -1,10 +1,10 @@
 #include "firmware/bootimage.h"
 
+#include "core/safefile.h"
 #include "firmware/hextobin.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -18,21 +18,6 @@ QStringList numberChoices(int first, int last)
     for (int value = first; value <= last; ++value)
         choices.append(QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')));
     return choices;
-}
-
-QString writeImage(const QString &path, const QByteArray &image)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(image) != image.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
 }
 
 } // namespace
@@ -98,7 +83,7 @@ QList<Outcome> writeImages(const QString &hexFileName, const QString &datePrefix
         const ImageBuild build = buildImage(hexFileName, outcome.serial);
         outcome.hexResult = build.hexResult;
         if (outcome.hexResult == Hex::Ok)
-            outcome.writeError = writeImage(outcome.absolutePath, build.image);
+            outcome.writeError = SafeFile::write(outcome.absolutePath, build.image);
         outcomes.append(outcome);
         if (!outcome.written())
             break;

@@ -1,11 +1,11 @@
 #include "firmware/upgradefile.h"
 
+#include "core/safefile.h"
 #include "firmware/hextobin.h"
 #include "usb/scramble.h"
 
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace Upgrade {
@@ -66,19 +66,10 @@ bool writeFile(QIODevice &device, const QByteArray &plainImage)
 
 QString saveFile(const QString &fileName, const QByteArray &plainImage)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!writeFile(file, plainImage)) {
-        const QString why = file.error() != QFileDevice::NoError
-                                ? file.errorString()
-                                : QStringLiteral("Wrong image size %1").arg(plainImage.size());
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    if (plainImage.size() != ImageSize)
+        return QStringLiteral("Wrong image size %1").arg(plainImage.size());
+    return SafeFile::write(fileName,
+                           [&plainImage](QIODevice &device) { return writeFile(device, plainImage); });
 }
 
 FileContents readFile(QIODevice &device)

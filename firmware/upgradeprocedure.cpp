@@ -1,8 +1,8 @@
 #include "firmware/upgradeprocedure.h"
 
-#include "app/clock.h"
-#include "app/hexdump.h"
-#include "app/trace.h"
+#include "core/clock.h"
+#include "core/hexdump.h"
+#include "core/trace.h"
 #include "firmware/upgradefile.h"
 #include "usb/driverinfo.h"
 #include "usb/scramble.h"

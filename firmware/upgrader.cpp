@@ -1,6 +1,6 @@
 #include "firmware/upgrader.h"
 
-#include "app/trace.h"
+#include "core/trace.h"
 #include "firmware/upgradeprocedure.h"
 
 Upgrader::Upgrader(USBLC350 *device)

@@ -1,6 +1,6 @@
 #include "sim/lc420model.h"
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "usb/scramble.h"
 
 #include <QMutexLocker>

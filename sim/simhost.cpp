@@ -1,6 +1,6 @@
 #include "sim/simhost.h"
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "sim/lc420model.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "sim/simulatedbus.h"
 
-#include "app/clock.h"
+#include "core/clock.h"
 
 SimulatedBus::SimulatedBus()
     : SimulatedBus(Options())

@@ -392,6 +392,19 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <location filename="../core/safefile.cpp" line="+16"/>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Could not write %1</source>
+        <translation>Could not write %1</translation>
+    </message>
+</context>
+<context>
     <name>Upgrader</name>
     <message>
         <location filename="../firmware/upgradeprocedure.cpp" line="+64"/>

@@ -1,6 +1,6 @@
 #include "usb/scramble.h"
 
-#include "app/trace.h"
+#include "core/trace.h"
 
 #include <QtEndian>
 

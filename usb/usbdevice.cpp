@@ -1,6 +1,6 @@
 #include "usb/usbdevice.h"
 
-#include "app/trace.h"
+#include "core/trace.h"
 
 #include <QMutex>
 #include <QMutexLocker>

@@ -1,6 +1,6 @@
 #include "usb/usblc350.h"
 
-#include "app/trace.h"
+#include "core/trace.h"
 #include "usb/scramble.h"
 
 #include <QtEndian>

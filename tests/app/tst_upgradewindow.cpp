@@ -2,7 +2,7 @@
 // the button, the worker thread, the log pane and the bars, and what the
 // window refuses while the upgrade runs.
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "app/lc460_bootloader.h"
 #include "sim/simulatedbus.h"
 #include "tests/support/sampleimage.h"

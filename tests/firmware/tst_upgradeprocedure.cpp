@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "core/clock.h"
 #include "firmware/upgradefile.h"
 #include "firmware/upgradeprocedure.h"
 #include "firmware/upgrader.h"

@@ -1,7 +1,7 @@
 // The simulated driver as a program sees it: through the real libusb-0.1 and the
 // umockdev preload (this test runs under umockdev-wrapper).
 
-#include "app/clock.h"
+#include "core/clock.h"
 #include "sim/simulatedbus.h"
 #include "usb/scramble.h"
 

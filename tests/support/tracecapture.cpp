@@ -1,6 +1,6 @@
 #include "tests/support/tracecapture.h"
 
-#include "app/trace.h"
+#include "core/trace.h"
 
 #include <QMutex>
 

@@ -1,4 +1,4 @@
-#include "app/hexdump.h"
+#include "core/hexdump.h"
 
 #include <QTest>
 

@@ -1,0 +1,47 @@
+#include "core/safefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace SafeFile {
+
+QString write(const QString &fileName, const Writer &writer)
+{
+    const QFileInfo target(fileName);
+    // QFileInfo follows symbolic links: a link to a regular file is written
+    // through, a link to a device node is refused like the node itself.
+    if (target.exists() && !target.isFile())
+        return QCoreApplication::translate("SafeFile", "%1 is not a regular file")
+            .arg(QDir::toNativeSeparators(fileName));
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!writer(file) || file.error() != QFileDevice::NoError || !file.flush()) {
+        // A write the system cut short (the disk filled up part way) returns
+        // a short count and leaves no error behind; one more byte to the
+        // temporary file, which is discarded anyway, makes it say why.
+        if (file.error() == QFileDevice::NoError)
+            file.write("", 1);
+        const QString why = file.error() != QFileDevice::NoError
+                                ? file.errorString()
+                                : QCoreApplication::translate("SafeFile", "Could not write %1")
+                                      .arg(QDir::toNativeSeparators(fileName));
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString write(const QString &fileName, const QByteArray &bytes)
+{
+    return write(fileName, [&bytes](QIODevice &device) {
+        return device.write(bytes) == bytes.size();
+    });
+}
+
+} // namespace SafeFile
