@@ -130,7 +130,8 @@ int UsbDevice::connectPrivate()
             unsigned char reply[2] = {0, 0};
             const int count
                 = control_receivePrivate(IdentificationRequest, 0, 0, reply, sizeof reply);
-            LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0 << 0
+            LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0
+                          << 0
                           // As numbers: a raw 0 byte would cut the line short.
                           << int(reply[0]) << int(reply[1]) << 2 << ")";
             if (count == 2) {
