@@ -1,8 +1,8 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/information.h"
-#include "app/version.h"
 #include "core/trace.h"
+#include "app/version.h"
 #include "firmware/upgrader.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"

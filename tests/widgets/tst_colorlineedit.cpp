@@ -49,7 +49,6 @@ private Q_SLOTS:
     void doubleClickAsksForAColour();
     void dropPaintsColoursOnly_data();
     void dropPaintsColoursOnly();
-    void rightPressPlacesNoCursor();
     void keyGoesToTheParentFirst();
 };
 
@@ -140,15 +139,6 @@ void TestColorLineEdit::dropPaintsColoursOnly()
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         QCOMPARE(edit.palette().color(group, QPalette::Base), base);
     QCOMPARE(edit.grab().toImage().pixelColor(30, 10), base);
-}
-
-void TestColorLineEdit::rightPressPlacesNoCursor()
-{
-    ColorLineEdit edit;
-    edit.setText(QStringLiteral("123"));
-    edit.setCursorPosition(3);
-    QTest::mouseClick(&edit, Qt::RightButton, {}, QPoint(1, 5));
-    QCOMPARE(edit.cursorPosition(), 3);
 }
 
 void TestColorLineEdit::keyGoesToTheParentFirst()
