@@ -1,9 +1,10 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/information.h"
-#include "core/trace.h"
 #include "app/version.h"
+#include "core/trace.h"
 #include "firmware/upgrader.h"
+#include "style/arthurstyle.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"
 
@@ -19,6 +20,14 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->setupUi(this);
 
     setWindowTitle(tr("Lc420 ver. ") + QLatin1String(Lc420::version));
+
+    // A widget's style does not pass to its children, so the form's widgets
+    // get it one by one, as the lamp editors do.
+    arthurStyle = new ArthurStyle;
+    arthurStyle->setParent(this);
+    setStyle(arthurStyle);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setStyle(arthurStyle);
 
     LC420_TRACE() << "MY_DEBUG";
 
