@@ -1,8 +1,9 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/information.h"
-#include "core/trace.h"
+#include "app/logpane.h"
 #include "app/version.h"
+#include "core/trace.h"
 #include "firmware/upgrader.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"
@@ -31,6 +32,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
 
     device = std::make_unique<USBLC350>();
 
+    connectServiceButtons();
     connect(ui->pushButtonCreateUpg, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonCreateUpg);
     connect(ui->pushButtonCreateBootBin, &QPushButton::clicked, this,
@@ -77,7 +79,9 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->spinBoxSceneSceneNumber->setRange(1, 8);
 
     upgrader = std::make_unique<Upgrader>(device.get());
-    connect(upgrader.get(), &Upgrader::sendText, ui->txt, &QTextBrowser::append);
+    // Big texts (hex dumps of a failed verify) must not stall the window.
+    connect(upgrader.get(), &Upgrader::sendText, ui->txt,
+            [pane = ui->txt](const QString &text) { LogPane::append(*pane, text); });
     connect(upgrader.get(), &Upgrader::sendPercent, ui->progressBarFlash, &QProgressBar::setValue);
     connect(upgrader.get(), &QThread::finished, this, [this] { setDeviceActionsEnabled(true); });
     // The Settings tab is current now; from here on slotTabChange keeps these

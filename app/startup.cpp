@@ -21,7 +21,7 @@ QString translationBaseName(int exitCode, const QString &localeName)
     }
 }
 
-int runMainWindowLoop(const QString &localeName)
+int runMainWindowLoop(const QString &localeName, bool serviceButtons)
 {
     int exitCode = 0;
     do {
@@ -37,6 +37,8 @@ int runMainWindowLoop(const QString &localeName)
         QCoreApplication::installTranslator(&translator);
 
         auto window = std::make_unique<Lc460_bootloader>();
+        if (serviceButtons)
+            window->showServiceButtons();
         window->show();
         exitCode = QApplication::exec();
         // The window goes before the translator that its texts came from.
