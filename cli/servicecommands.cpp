@@ -202,14 +202,14 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
     }
     const QByteArray image = file.read(qint64(Service::ExternalFlashSize) + 1);
     // The file is checked before the driver is looked for.
-    if (image.isEmpty() || image.size() % 4 != 0) {
-        err() << "Length should be aligned to 4 (the file has " << image.size() << " bytes)"
-              << Qt::endl;
-        return FileError;
-    }
     if (image.size() > Service::ExternalFlashSize) {
         err() << "The file is larger than the external flash (" << Service::ExternalFlashSize
               << " bytes)" << Qt::endl;
+        return FileError;
+    }
+    if (image.isEmpty() || image.size() % 4 != 0) {
+        err() << "Length should be aligned to 4 (the file has " << image.size() << " bytes)"
+              << Qt::endl;
         return FileError;
     }
     USBLC350 device;

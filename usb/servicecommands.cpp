@@ -89,12 +89,12 @@ bool writeExternal(USBLC350 &device, quint32 address, const QByteArray &bytes)
 
 ImageResult writeExternalImage(USBLC350 &device, const QByteArray &image)
 {
-    if (image.isEmpty() || image.size() % 4 != 0)
-        return ImageResult::BadLength;
     // The driver refuses a chunk past the end of its flash only after all
-    // that fits was overwritten; a file that cannot fit is not sent at all.
+    // that fits was overwritten; an image that cannot fit is not sent at all.
     if (image.size() > ExternalFlashSize)
         return ImageResult::TooLarge;
+    if (image.isEmpty() || image.size() % 4 != 0)
+        return ImageResult::BadLength;
     QByteArray encoded = image;
     encodeWords(encoded.data(), qint32(encoded.size()));
     if (!writeExternal(device, 0, encoded))

@@ -55,8 +55,8 @@ constexpr int MaxLength = 1048576;
 // A raw image written to the start of the external flash and read back.
 enum class ImageResult {
     Written,     // stored and read back equal
-    BadLength,   // empty, or not a multiple of 4: nothing sent
     TooLarge,    // larger than the external flash: nothing sent
+    BadLength,   // empty, or not a multiple of 4: nothing sent
     WriteFailed, // WriteExternalFlashToAddress failed
     ReadFailed,  // ReadExternalFlashFromAddress failed
     Mismatch,    // read back different from the image
