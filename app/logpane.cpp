@@ -40,13 +40,14 @@ void append(QTextEdit &pane, const QString &text)
     }
     followEnd(pane);
     QScrollBar *bar = pane.verticalScrollBar();
-    const bool atEnd = bar->value() >= bar->maximum();
+    const int position = bar->value();
+    const bool atEnd = position >= bar->maximum();
     if (pane.document()->isEmpty())
         pane.setPlainText(text);
     else
         pane.setPlainText(pane.toPlainText() + QLatin1Char('\n') + text);
-    if (atEnd)
-        bar->setValue(bar->maximum());
+    // The old text is laid out first, so a reader further up stays where he was.
+    bar->setValue(atEnd ? bar->maximum() : position);
 }
 
 } // namespace LogPane
