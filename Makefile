@@ -15,8 +15,9 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The tool against the simulated driver; its state lives in $(BUILD)/sim-state/.
+# Options for lc420 go in ARGS: make run ARGS=--service shows the service console.
 run: build
-	cd $(BUILD) && ./lc420-sim -- ./lc420
+	cd $(BUILD) && ./lc420-sim -- ./lc420 $(ARGS)
 
 # The tool against real hardware.
 run-usb: build

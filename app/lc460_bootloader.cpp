@@ -1,6 +1,7 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/information.h"
+#include "app/logpane.h"
 #include "app/version.h"
 #include "core/trace.h"
 #include "firmware/upgrader.h"
@@ -41,6 +42,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
 
     device = std::make_unique<USBLC350>();
 
+    connectServiceButtons();
     connect(ui->pushButtonCreateUpg, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonCreateUpg);
     connect(ui->pushButtonCreateBootBin, &QPushButton::clicked, this,
@@ -89,7 +91,9 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     addLampEditors(sceneEditors, ui->horizontalLayoutScenes);
 
     upgrader = std::make_unique<Upgrader>(device.get());
-    connect(upgrader.get(), &Upgrader::sendText, ui->txt, &QTextBrowser::append);
+    // Big texts (hex dumps of a failed verify) must not stall the window.
+    connect(upgrader.get(), &Upgrader::sendText, ui->txt,
+            [pane = ui->txt](const QString &text) { LogPane::append(*pane, text); });
     connect(upgrader.get(), &Upgrader::sendPercent, ui->progressBarFlash, &QProgressBar::setValue);
     connect(upgrader.get(), &QThread::finished, this, [this] { setDeviceActionsEnabled(true); });
     // The Settings tab is current now; from here on slotTabChange keeps these

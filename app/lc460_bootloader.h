@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <memory>
 
+class QByteArray;
 class QCloseEvent;
 class ArthurStyle;
 class QHBoxLayout;
@@ -65,9 +66,25 @@ public:
     QList<SuperRGB *> programEditors;
     QList<SuperRGB *> sceneEditors;
 
+    // Shows and enables the service console's buttons (lc420 --service), for
+    // technicians; the window hides and disables them otherwise.
+    void showServiceButtons();
+
 public Q_SLOTS:
+    void slotpushButtonConnect(bool t);
+    void slotpushButtonDisconnect(bool t);
+    void slotpushButtonRead(bool t);
+    void slotpushButtonWrite(bool t);
+    void slotpushButtonWritePage(bool t);
+    void slotpushButtonWriteExtFlashBin(bool t);
+    void slotpushButtonRunApplication(bool t);
+    void slotpushButtonWriteExternalFlash(bool t);
+    void slotpushButtonReadExternalFlash(bool t);
     void slotpushButtonCreateUpg(bool t);
     void slotpushButtonCreateBootBin(bool t);
+    void slotpushButtonStatusGet(bool t);
+    void slotpushButtonStatusSet(bool t);
+    void slotpushButtonStatusClr(bool t);
     void slotpushButtonCHF(bool t);
     void slotShowInfo(bool t);
     void slotTabChange(int index);
@@ -81,6 +98,10 @@ private:
     // Refuses a device action or a window change while the upgrade runs:
     // tells the user and returns true.
     bool refuseDuringUpgrade();
+    // Connects the service console's buttons to their slots (service/).
+    void connectServiceButtons();
+    // Clears the log pane and shows a hex dump of bytes in it.
+    void showDump(const QByteArray &bytes);
     void setDeviceActionsEnabled(bool enabled);
     void connectExternalFlashProgress();
     void disconnectExternalFlashProgress();

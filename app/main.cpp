@@ -2,6 +2,7 @@
 #include "core/trace.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
 
 int main(int argc, char *argv[])
@@ -10,5 +11,19 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QStringList arguments = QApplication::arguments();
     Trace::enableFromArguments(arguments);
-    return Startup::runMainWindowLoop(localeName);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The Lc420 driver's configuration tool."));
+    parser.addHelpOption();
+    const QCommandLineOption service(
+        QStringLiteral("service"),
+        QStringLiteral(
+            "Show the service console's buttons on the Settings tab (for technicians)."));
+    parser.addOption(service);
+    parser.addOption(
+        {QStringLiteral("trace"), QStringLiteral("Write the debug trace to standard error.")});
+    // --trace was taken out above; it is declared only for --help.
+    parser.process(arguments);
+
+    return Startup::runMainWindowLoop(localeName, parser.isSet(service));
 }

@@ -29,7 +29,7 @@ QString qtTranslationBaseName(const QString &loadedFile)
     return QStringLiteral("qtbase_") + baseName.section(QLatin1Char('_'), 1);
 }
 
-int runMainWindowLoop(const QString &localeName)
+int runMainWindowLoop(const QString &localeName, bool serviceButtons)
 {
     int exitCode = 0;
     do {
@@ -53,6 +53,8 @@ int runMainWindowLoop(const QString &localeName)
             QCoreApplication::installTranslator(&qtTranslator);
 
         auto window = std::make_unique<Lc460_bootloader>();
+        if (serviceButtons)
+            window->showServiceButtons();
         window->show();
         exitCode = QApplication::exec();
         // The window goes before the translators that its texts came from.

@@ -17,7 +17,8 @@ namespace Startup {
 // Builds the main window under the translation for the locale, runs the event
 // loop, and builds it anew under the chosen translation for as long as the
 // user switches languages. Returns the last event-loop result (0 after the
-// window was closed). The QApplication must exist.
-[[nodiscard]] int runMainWindowLoop(const QString &localeName);
+// window was closed). With serviceButtons every window built shows the
+// service console's buttons. The QApplication must exist.
+[[nodiscard]] int runMainWindowLoop(const QString &localeName, bool serviceButtons = false);
 
 } // namespace Startup

@@ -65,5 +65,6 @@ private:
 QList<Command> deviceCommands();   // info, status
 QList<Command> firmwareCommands(); // build-upg, boot-images, inspect
 QList<Command> upgradeCommands();  // upgrade
+QList<Command> serviceCommands();  // memory, external flash, page, test block
 
 } // namespace Cli

@@ -8,7 +8,8 @@ namespace {
 
 QList<Cli::Command> allCommands()
 {
-    return Cli::deviceCommands() + Cli::upgradeCommands() + Cli::firmwareCommands();
+    return Cli::deviceCommands() + Cli::serviceCommands() + Cli::upgradeCommands()
+           + Cli::firmwareCommands();
 }
 
 void printHelp(const QList<Cli::Command> &commands)

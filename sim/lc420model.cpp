@@ -218,11 +218,20 @@ int Lc420Model::vendorIn(const Setup &setup, quint8 *data)
     const bool noArguments = setup.value == 0 && setup.index == 0;
     switch (setup.request) {
     case ReadMemory: {
-        if (length < 1 || length > MaxMemoryRead
-            || !inRange(address, length, InternalBase, InternalSize))
+        if (length < 1 || length > MaxMemoryRead)
             return Refused;
-        std::memcpy(data, internal.constData() + (address - InternalBase), size_t(length));
-        corrupt(Memory::Internal, address, data, length);
+        if (inRange(address, length, RamBase, RamSize)) {
+            std::memcpy(data, ram.constData() + (address - RamBase), size_t(length));
+        } else {
+            // The boot alias shows the internal flash from address 0 up.
+            const quint32 flash = inRange(address, length, BootAliasBase, InternalSize)
+                                      ? address - BootAliasBase + InternalBase
+                                      : address;
+            if (!inRange(flash, length, InternalBase, InternalSize))
+                return Refused;
+            std::memcpy(data, internal.constData() + (flash - InternalBase), size_t(length));
+            corrupt(Memory::Internal, flash, data, length);
+        }
         // The key index starts at 0 at the first word of every transfer.
         scramble(data, length);
         return length;

@@ -36,6 +36,11 @@ public:
     static constexpr quint32 BootDateAddress = 0x08003FE0;
     static constexpr quint32 SerialAddress = 0x08003FF0;
     static constexpr quint32 ExternalSize = 0x100000; // 1 MiB
+    // Request 1 also reads the boot alias of the internal flash and the RAM;
+    // any other address is refused.
+    static constexpr quint32 BootAliasBase = 0x00000000;
+    static constexpr quint32 RamBase = 0x20000000;
+    static constexpr quint32 RamSize = 0x5000; // 20 KiB
 
     // USB identity and the driver's vendor requests.
     static constexpr quint16 VendorId = 0x16C0;
@@ -268,6 +273,7 @@ private:
     mutable QMutex mutex;
     QByteArray internal;
     QByteArray external;
+    QByteArray ram = QByteArray(int(RamSize), '\0'); // volatile, never saved
     QByteArray testBlock;
     Mode currentMode = Mode::Application;
     quint32 statusWord = 0;

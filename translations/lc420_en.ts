@@ -138,12 +138,13 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+22"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+24"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+122"/>
+        <location filename="../service/serviceslots.cpp" line="+305"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -156,6 +157,7 @@
         <location filename="../app/firmwareslots.cpp" line="+29"/>
         <location line="+42"/>
         <location line="+65"/>
+        <location filename="../service/serviceslots.cpp" line="-12"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -175,6 +177,10 @@
         <location line="-63"/>
         <location line="+9"/>
         <location line="+56"/>
+        <location filename="../service/serviceslots.cpp" line="-10"/>
+        <location line="+36"/>
+        <location line="+4"/>
+        <location line="+4"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -257,6 +263,180 @@
         <location line="+24"/>
         <source>New bootloader + serial:</source>
         <translation>New bootloader + serial:</translation>
+    </message>
+    <message>
+        <location filename="../service/serviceslots.cpp" line="-247"/>
+        <source>Connect OK</source>
+        <translation>Connect OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Connect ERROR</source>
+        <translation>Connect ERROR</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Read From Lc350</source>
+        <translation>Read From Lc350</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+111"/>
+        <location line="+34"/>
+        <source>Address (hex)</source>
+        <translation>Address (hex)</translation>
+    </message>
+    <message>
+        <location line="-142"/>
+        <location line="+112"/>
+        <location line="+40"/>
+        <source>Length (dec)</source>
+        <translation>Length (dec)</translation>
+    </message>
+    <message>
+        <location line="-144"/>
+        <location line="+7"/>
+        <location line="+105"/>
+        <location line="+6"/>
+        <location line="+23"/>
+        <location line="+15"/>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <location line="-156"/>
+        <location line="+112"/>
+        <location line="+29"/>
+        <location line="+15"/>
+        <source>Conversion error</source>
+        <translation>Conversion error</translation>
+    </message>
+    <message>
+        <location line="-148"/>
+        <source>ReadMemoryFromAddress error</source>
+        <translation>ReadMemoryFromAddress error</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Write ERROR</source>
+        <translation>Write ERROR</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Fill pattern</source>
+        <translation>Fill pattern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Number (dec)</source>
+        <translation>Number (dec)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>page write ERROR</source>
+        <translation>page write ERROR</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Status: %1</source>
+        <translation>Status: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status: ERROR</source>
+        <translation>Status: ERROR</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>StatusSet(%1)</source>
+        <translation>StatusSet(%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>StatusSet() ERROR</source>
+        <translation>StatusSet() ERROR</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>StatusClr(%1)</source>
+        <translation>StatusClr(%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>StatusClr() ERROR</source>
+        <translation>StatusClr() ERROR</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Read External Flash From Lc350</source>
+        <translation>Read External Flash From Lc350</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>ReadExternalFlashFromAddress error</source>
+        <translation>ReadExternalFlashFromAddress error</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Write To External Flash Lc350</source>
+        <translation>Write To External Flash Lc350</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Data(hex)</source>
+        <translation>Data(hex)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>lenght: %1</source>
+        <translation>lenght: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>address: 0x%1</source>
+        <translation>address: 0x%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+36"/>
+        <source>WriteExternalFlashToAddress</source>
+        <translation>WriteExternalFlashToAddress</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Bin (*.bin)</source>
+        <translation>Bin (*.bin)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Write OK</source>
+        <translation>Write OK</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+5"/>
+        <source>Length error</source>
+        <translation>Length error</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Length should be aligned to 4</source>
+        <translation>Length should be aligned to 4</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file is larger than the external flash (%1 bytes)</source>
+        <translation>The file is larger than the external flash (%1 bytes)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ReadExternalFlashFromAddress</source>
+        <translation>ReadExternalFlashFromAddress</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>memcmp</source>
+        <translation>memcmp</translation>
     </message>
 </context>
 <context>

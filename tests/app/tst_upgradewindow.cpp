@@ -207,8 +207,17 @@ void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
     QVERIFY(!close.isAccepted());
     window->findChild<QAction *>(QStringLiteral("actionPolish"))->trigger();
     window->findChild<QAction *>(QStringLiteral("actionEnglish"))->trigger();
+    // So is every service command, before it touches the driver.
+    const int transfers = int(bus->device().transferLog().size());
+    for (const char *name :
+         {"pushButtonConnect", "pushButtonDisconnect", "pushButtonRead", "pushButtonWrite",
+          "pushButtonWritePage", "pushButtonRunApplication", "pushButtonReadExternalFlash",
+          "pushButtonWriteExternalFlash", "pushButtonWriteExtFlashBin", "pushButtonStatusGet",
+          "pushButtonStatusSet", "pushButtonStatusClr"})
+        Q_EMIT button(name)->clicked(false);
+    QCOMPARE(bus->device().transferLog().size(), transfers);
     const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("information"));
-    QCOMPARE(boxes.size(), 3);
+    QCOMPARE(boxes.size(), 3 + 12);
     for (const ScriptedDialogs::Question &box : boxes) {
         QCOMPARE(box.title, QStringLiteral("Info"));
         QCOMPARE(box.label, QStringLiteral("Firmware upgrade in progress"));

@@ -2,6 +2,7 @@
 // lc420-sim launcher, against a simulated driver whose state lives in a
 // temporary folder.
 
+#include "core/hexdump.h"
 #include "firmware/upgradefile.h"
 #include "tests/support/sampleimage.h"
 
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void noDriver();
     void upgradeTakesTheDriverToTheNewFirmware();
     void damagedUpgradeFileIsRefused();
+    void externalFlashRoundTrip();
 
 private:
     // lc420-sim [simOptions] -- lc420-cli arguments
@@ -45,6 +47,8 @@ private:
     QString stateDir;
     QString upgradeFile;
     QByteArray image;
+    QString binFile;
+    QByteArray bin;
 };
 
 void TestDeviceCli::initTestCase()
@@ -53,6 +57,11 @@ void TestDeviceCli::initTestCase()
     image = sampleUpgradeImage(11);
     upgradeFile = dir.filePath(QStringLiteral("new.upg"));
     QCOMPARE(Upgrade::saveFile(upgradeFile, image), QString());
+    bin = image.mid(1000, 4096);
+    binFile = dir.filePath(QStringLiteral("image.bin"));
+    QFile file(binFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bin), bin.size());
 }
 
 void TestDeviceCli::init()
@@ -119,6 +128,12 @@ void TestDeviceCli::usageErrors_data()
     QTest::newRow("info with an argument")
         << QStringList{QStringLiteral("info"), QStringLiteral("x")};
     QTest::newRow("upgrade without a file") << QStringList{QStringLiteral("upgrade")};
+    QTest::newRow("read-memory with a bad address") << QStringList{
+        QStringLiteral("read-memory"), QStringLiteral("0x08g0"), QStringLiteral("16")};
+    QTest::newRow("read-ext with length 0")
+        << QStringList{QStringLiteral("read-ext"), QStringLiteral("0"), QStringLiteral("0")};
+    QTest::newRow("write-page with pattern 256")
+        << QStringList{QStringLiteral("write-page"), QStringLiteral("256")};
 }
 
 void TestDeviceCli::usageErrors()
@@ -133,6 +148,9 @@ void TestDeviceCli::noDriver_data()
     QTest::newRow("info") << QStringList{QStringLiteral("info")};
     QTest::newRow("status") << QStringList{QStringLiteral("status")};
     QTest::newRow("upgrade") << QStringList{QStringLiteral("upgrade"), upgradeFile};
+    QTest::newRow("read-memory") << QStringList{QStringLiteral("read-memory"), QStringLiteral("0"),
+                                                QStringLiteral("16")};
+    QTest::newRow("write-ext-bin") << QStringList{QStringLiteral("write-ext-bin"), binFile};
 }
 
 void TestDeviceCli::noDriver()
@@ -189,6 +207,31 @@ void TestDeviceCli::damagedUpgradeFileIsRefused()
     QCOMPARE(upgrade.exitCode, 3);
     QCOMPARE(upgrade.out, damaged + QStringLiteral("\nDamaged upgrade file\n"));
     QVERIFY(run({QStringLiteral("info")}).out.contains(QStringLiteral("Mode:        application")));
+}
+
+void TestDeviceCli::externalFlashRoundTrip()
+{
+    const Run write = run({QStringLiteral("write-ext-bin"), binFile});
+    QCOMPARE(write.exitCode, 0);
+    QVERIFY2(write.out.endsWith(QStringLiteral("Write OK\n")), qPrintable(write.out));
+
+    // Decoded as the window decodes it: the file's own bytes.
+    const QString raw = dir.filePath(QStringLiteral("back.bin"));
+    QCOMPARE(run({QStringLiteral("read-ext"), QStringLiteral("0x0"), QStringLiteral("4096"),
+                  QStringLiteral("--raw"), raw})
+                 .exitCode,
+             0);
+    QFile back(raw);
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(back.readAll(), bin);
+
+    // Without --raw, the dump alone on standard output (its address line aside).
+    const Run dump = run({QStringLiteral("read-ext"), QStringLiteral("80"), QStringLiteral("20")});
+    QCOMPARE(dump.exitCode, 0);
+    const QByteArray expected = bin.mid(0x80, 20);
+    QCOMPARE(dump.out.section(QLatin1Char('\n'), 2),
+             QString::fromLatin1(hexDump(expected.constData(), 20)).section(QLatin1Char('\n'), 2)
+                 + QLatin1Char('\n'));
 }
 
 QTEST_GUILESS_MAIN(TestDeviceCli)

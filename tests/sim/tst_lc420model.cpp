@@ -74,6 +74,7 @@ private Q_SLOTS:
     void refusedRequestsChangeNothing();
     void memoryReadIsScrambledPerTransfer_data();
     void memoryReadIsScrambledPerTransfer();
+    void bootAliasShowsInternalFlash();
     void pageWriteIsDescrambledPerPage();
     void externalFlashStoredAsGiven();
     void statusBits();
@@ -144,7 +145,13 @@ void TestLc420Model::requestContract_data()
     QTest::newRow("read memory 2049 bytes")      << 0xC0 << 1 << 0x08000000u << 2049 << false << stall;
     QTest::newRow("read memory below flash")     << 0xC0 << 1 << 0x07FFFFFFu << 1 << false << stall;
     QTest::newRow("read memory past flash")      << 0xC0 << 1 << 0x0801FFFFu << 2 << false << stall;
-    QTest::newRow("read memory in RAM")          << 0xC0 << 1 << 0x20000000u << 4 << false << stall;
+    QTest::newRow("read memory in RAM")          << 0xC0 << 1 << 0x20000000u << 4 << false << 4;
+    QTest::newRow("read memory RAM last byte")   << 0xC0 << 1 << 0x20004FFFu << 1 << false << 1;
+    QTest::newRow("read memory past RAM")        << 0xC0 << 1 << 0x20004FFFu << 2 << false << stall;
+    QTest::newRow("read memory below RAM")       << 0xC0 << 1 << 0x1FFFFFFFu << 1 << false << stall;
+    QTest::newRow("read memory boot alias")      << 0xC0 << 1 << 0x00000000u << 2048 << false << 2048;
+    QTest::newRow("read memory alias last byte") << 0xC0 << 1 << 0x0001FFFFu << 1 << false << 1;
+    QTest::newRow("read memory past boot alias") << 0xC0 << 1 << 0x0001FFFFu << 2 << false << stall;
     QTest::newRow("test block 512")              << 0x40 << 2 << 0u << 512 << false << 512;
     QTest::newRow("test block 511")              << 0x40 << 2 << 0u << 511 << false << stall;
     QTest::newRow("test block with address")     << 0x40 << 2 << 0x10u << 512 << false << stall;
@@ -262,6 +269,16 @@ void TestLc420Model::memoryReadIsScrambledPerTransfer()
     QCOMPARE(wire, expected);
     if (length >= 4)
         QVERIFY(wire.left(4) != plain.left(4));
+}
+
+void TestLc420Model::bootAliasShowsInternalFlash()
+{
+    Model model;
+    model.write(Memory::Internal, 0x08004000, pattern(64, 5));
+    model.corruptReadBack(Memory::Internal, 0x08004010, 4);
+    // The same bytes through either address, corruption included.
+    QCOMPARE(readMemory(model, 0x00004000, 64), readMemory(model, 0x08004000, 64));
+    QVERIFY(readMemory(model, 0x08004000, 64) != pattern(64, 5));
 }
 
 void TestLc420Model::pageWriteIsDescrambledPerPage()

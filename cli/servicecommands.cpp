@@ -1,0 +1,333 @@
+#include "usb/servicecommands.h"
+
+#include "cli/cli.h"
+#include "core/hexdump.h"
+#include "core/safefile.h"
+#include "usb/usblc350.h"
+
+#include <QFile>
+#include <QObject>
+#include <QTextStream>
+
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
+
+namespace Cli {
+
+namespace {
+
+// Positional arguments and an optional "--raw OUT.bin".
+struct DumpArguments
+{
+    QStringList positional;
+    QString rawFile;
+    QString error;
+};
+
+DumpArguments parseDumpArguments(const QStringList &arguments)
+{
+    DumpArguments parsed;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--raw")) {
+            if (i + 1 >= arguments.size() || !parsed.rawFile.isEmpty()) {
+                parsed.error = QStringLiteral("--raw takes one output file");
+                return parsed;
+            }
+            parsed.rawFile = arguments.at(++i);
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            parsed.error = QStringLiteral("unknown option %1").arg(argument);
+            return parsed;
+        } else {
+            parsed.positional.append(argument);
+        }
+    }
+    return parsed;
+}
+
+std::optional<int> parseLength(const QString &text)
+{
+    bool ok = false;
+    const int length = text.toInt(&ok, 10);
+    if (!ok || length < 1 || length > Service::MaxLength)
+        return std::nullopt;
+    return length;
+}
+
+bool connected(USBLC350 &device)
+{
+    if (device.connect() == 0)
+        return true;
+    err() << "No Lc420 driver found (USB Timeout, check the USB cable)." << Qt::endl;
+    return false;
+}
+
+// The dump on standard output, or the same bytes into the --raw file.
+int showBytes(const QByteArray &bytes, const QString &rawFile)
+{
+    if (rawFile.isEmpty()) {
+        out() << hexDump(bytes.constData(), int(bytes.size())) << Qt::endl;
+        return Success;
+    }
+    const QString why = SafeFile::write(rawFile, bytes);
+    if (!why.isEmpty()) {
+        err() << "Cannot write " << rawFile << ": " << why << Qt::endl;
+        return FileError;
+    }
+    out() << "Wrote " << bytes.size() << " bytes to " << rawFile << Qt::endl;
+    return Success;
+}
+
+// ADDR LEN [--raw OUT.bin], checked.
+struct Region
+{
+    quint32 address = 0;
+    int length = 0;
+    QString rawFile;
+};
+
+std::optional<Region> parseRegion(const Command &command, const QStringList &arguments,
+                                  int &exitCode)
+{
+    const DumpArguments parsed = parseDumpArguments(arguments);
+    const auto fail = [&](const QString &message) {
+        exitCode = usage(command, message);
+        return std::nullopt;
+    };
+    if (!parsed.error.isEmpty())
+        return fail(parsed.error);
+    if (parsed.positional.size() != 2)
+        return fail(QStringLiteral("expected an address and a length"));
+    const std::optional<quint32> address = Service::parseHex(parsed.positional.at(0));
+    if (!address)
+        return fail(QStringLiteral("the address is not a hexadecimal number"));
+    const std::optional<int> length = parseLength(parsed.positional.at(1));
+    if (!length)
+        return fail(QStringLiteral("the length must be 1 to %1").arg(Service::MaxLength));
+    return Region{*address, *length, parsed.rawFile};
+}
+
+void showProgress(USBLC350 &device, Progress &write, Progress &read)
+{
+    QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite,
+                     [&write](int percent) { write.setPercent(percent); });
+    QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, [&write, &read](int percent) {
+        write.finish(); // a verify follows its write on a line of its own
+        read.setPercent(percent);
+    });
+}
+
+int readMemory(const Command &command, const QStringList &arguments)
+{
+    int exitCode = Success;
+    const std::optional<Region> region = parseRegion(command, arguments, exitCode);
+    if (!region)
+        return exitCode;
+    USBLC350 device;
+    if (!connected(device))
+        return DeviceFailure;
+    const std::optional<QByteArray> bytes
+        = Service::readMemory(device, region->address, quint32(region->length));
+    if (!bytes) {
+        err() << "ReadMemoryFromAddress error" << Qt::endl;
+        return DeviceFailure;
+    }
+    return showBytes(*bytes, region->rawFile);
+}
+
+int readExternal(const Command &command, const QStringList &arguments)
+{
+    int exitCode = Success;
+    const std::optional<Region> region = parseRegion(command, arguments, exitCode);
+    if (!region)
+        return exitCode;
+    USBLC350 device;
+    if (!connected(device))
+        return DeviceFailure;
+    std::optional<QByteArray> bytes;
+    {
+        Progress write(QStringLiteral("Write")), read(QStringLiteral("Read"));
+        // Progress lines would end up inside a dump piped to a file.
+        if (!region->rawFile.isEmpty() || isatty(fileno(stdout)) != 0)
+            showProgress(device, write, read);
+        bytes = Service::readExternal(device, region->address, quint32(region->length));
+    }
+    if (!bytes) {
+        err() << "ReadExternalFlashFromAddress error" << Qt::endl;
+        return DeviceFailure;
+    }
+    return showBytes(*bytes, region->rawFile);
+}
+
+int writeExternal(const Command &command, const QStringList &arguments)
+{
+    if (arguments.size() != 3)
+        return usage(command, QStringLiteral("expected an address, a length and a data byte"));
+    const std::optional<quint32> address = Service::parseHex(arguments.at(0));
+    const std::optional<int> length = parseLength(arguments.at(1));
+    const std::optional<quint32> data = Service::parseHex(arguments.at(2));
+    if (!address || !data)
+        return usage(command, QStringLiteral("address and data are hexadecimal numbers"));
+    if (!length)
+        return usage(command, QStringLiteral("the length must be 1 to %1").arg(Service::MaxLength));
+    USBLC350 device;
+    if (!connected(device))
+        return DeviceFailure;
+    bool written = false;
+    {
+        Progress write(QStringLiteral("Write")), read(QStringLiteral("Read"));
+        showProgress(device, write, read);
+        written = Service::writeExternal(device, *address,
+                                         Service::encodedFill(quint8(*data & 0xFF), *length));
+    }
+    if (!written) {
+        err() << "WriteExternalFlashToAddress error" << Qt::endl;
+        return DeviceFailure;
+    }
+    out() << "Wrote " << *length << " bytes of 0x"
+          << QStringLiteral("%1").arg(*data & 0xFF, 2, 16, QLatin1Char('0')) << " at 0x"
+          << QString::number(*address, 16) << Qt::endl;
+    return Success;
+}
+
+int writeExternalImage(const Command &command, const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return usage(command, QStringLiteral("expected one binary file"));
+    QFile file(arguments.first());
+    if (!file.open(QIODevice::ReadOnly)) {
+        err() << "Cannot read " << file.fileName() << ": " << file.errorString() << Qt::endl;
+        return FileError;
+    }
+    const QByteArray image = file.read(qint64(Service::ExternalFlashSize) + 1);
+    // The file is checked before the driver is looked for.
+    if (image.size() > Service::ExternalFlashSize) {
+        err() << "The file is larger than the external flash (" << Service::ExternalFlashSize
+              << " bytes)" << Qt::endl;
+        return FileError;
+    }
+    if (image.isEmpty() || image.size() % 4 != 0) {
+        err() << "Length should be aligned to 4 (the file has " << image.size() << " bytes)"
+              << Qt::endl;
+        return FileError;
+    }
+    USBLC350 device;
+    if (!connected(device))
+        return DeviceFailure;
+    Service::ImageResult result;
+    {
+        Progress write(QStringLiteral("Write")), read(QStringLiteral("Verify"));
+        showProgress(device, write, read);
+        result = Service::writeExternalImage(device, image);
+    }
+    switch (result) {
+    case Service::ImageResult::Written:
+        out() << "Write OK" << Qt::endl;
+        return Success;
+    case Service::ImageResult::WriteFailed:
+        err() << "WriteExternalFlashToAddress error" << Qt::endl;
+        break;
+    case Service::ImageResult::ReadFailed:
+        err() << "ReadExternalFlashFromAddress error" << Qt::endl;
+        break;
+    case Service::ImageResult::Mismatch:
+        err() << "Verify failed: the external flash differs from the file (memcmp)" << Qt::endl;
+        break;
+    case Service::ImageResult::BadLength:
+    case Service::ImageResult::TooLarge:
+        return FileError; // checked above
+    }
+    return DeviceFailure;
+}
+
+int writePage(const Command &command, const QStringList &arguments)
+{
+    bool ok = false;
+    const int pattern = arguments.value(0).toInt(&ok, 10);
+    if (arguments.size() != 1 || !ok || pattern < 0 || pattern > 255)
+        return usage(command, QStringLiteral("expected a fill pattern of 0 to 255"));
+    USBLC350 device;
+    if (!connected(device))
+        return DeviceFailure;
+    if (!Service::writePage(device, quint8(pattern))) {
+        out() << "page write ERROR" << Qt::endl;
+        return DeviceFailure;
+    }
+    out() << "page write OK" << Qt::endl;
+    return Success;
+}
+
+int writeTestBlock(const Command &command, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return usage(command, QStringLiteral("write-test-block takes no arguments"));
+    USBLC350 device;
+    if (!connected(device))
+        return DeviceFailure;
+    if (!Service::sendTestBlock(device)) {
+        out() << "Write ERROR" << Qt::endl;
+        return DeviceFailure;
+    }
+    out() << "Write OK" << Qt::endl;
+    return Success;
+}
+
+int runApplication(const Command &command, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return usage(command, QStringLiteral("run-application takes no arguments"));
+    USBLC350 device;
+    if (!connected(device))
+        return DeviceFailure;
+    // The driver resets as it answers; the transfer's result says nothing.
+    device.RunApplication();
+    device.disconnect();
+    out() << "RunApplication sent; the driver resets." << Qt::endl;
+    return Success;
+}
+
+int connectCommand(const Command &command, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return usage(command, QStringLiteral("connect takes no arguments"));
+    USBLC350 device;
+    if (device.connect() != 0) {
+        out() << "Connect ERROR" << Qt::endl;
+        return DeviceFailure;
+    }
+    out() << "Connect OK" << Qt::endl;
+    device.disconnect();
+    return Success;
+}
+
+} // namespace
+
+QList<Command> serviceCommands()
+{
+    return {
+        makeCommand(QStringLiteral("connect"), QStringLiteral("connect"),
+                    QStringLiteral("check that an Lc420 driver answers"), connectCommand),
+        makeCommand(QStringLiteral("read-memory"),
+                    QStringLiteral("read-memory ADDR LEN [--raw OUT.bin]"),
+                    QStringLiteral("hex dump of controller memory (ADDR in hex)"), readMemory),
+        makeCommand(QStringLiteral("read-ext"), QStringLiteral("read-ext ADDR LEN [--raw OUT.bin]"),
+                    QStringLiteral("hex dump of external flash, decoded (ADDR in hex)"),
+                    readExternal),
+        makeCommand(QStringLiteral("write-ext"), QStringLiteral("write-ext ADDR LEN DATA"),
+                    QStringLiteral("fill external flash with one byte (ADDR, DATA in hex)"),
+                    writeExternal),
+        makeCommand(QStringLiteral("write-ext-bin"), QStringLiteral("write-ext-bin FILE"),
+                    QStringLiteral("write a raw image to the external flash and verify it"),
+                    writeExternalImage),
+        makeCommand(QStringLiteral("write-page"), QStringLiteral("write-page PATTERN"),
+                    QStringLiteral("fill the page at 0x08005000 (bootloader only)"), writePage),
+        makeCommand(QStringLiteral("write-test-block"), QStringLiteral("write-test-block"),
+                    QStringLiteral("send the 512-byte test block"), writeTestBlock),
+        makeCommand(QStringLiteral("run-application"), QStringLiteral("run-application"),
+                    QStringLiteral("reset into the bootloader, or start the application"),
+                    runApplication),
+    };
+}
+
+} // namespace Cli

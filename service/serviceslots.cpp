@@ -1,0 +1,330 @@
+// The service console behind the Settings tab's service buttons: connection,
+// controller memory, test block, page, status word and external flash. The
+// window hides and disables the buttons unless started with --service; the
+// slots stay connected either way.
+
+#include "app/lc460_bootloader.h"
+#include "app/logpane.h"
+#include "core/hexdump.h"
+#include "core/trace.h"
+#include "service/servicevalues.h"
+#include "ui_lc460_bootloader.h"
+#include "usb/servicecommands.h"
+#include "usb/usblc350.h"
+
+#include <QFile>
+
+#include <optional>
+
+ServiceValues &ServiceValues::remembered()
+{
+    static ServiceValues values;
+    return values;
+}
+
+namespace {
+
+QString hexProposal(quint32 value)
+{
+    return QStringLiteral("0x") + QString::number(value, 16);
+}
+
+} // namespace
+
+void Lc460_bootloader::connectServiceButtons()
+{
+    using W = Lc460_bootloader;
+    const std::pair<QPushButton *, void (W::*)(bool)> buttons[] = {
+        {ui->pushButtonConnect, &W::slotpushButtonConnect},
+        {ui->pushButtonDisconnect, &W::slotpushButtonDisconnect},
+        {ui->pushButtonRead, &W::slotpushButtonRead},
+        {ui->pushButtonWrite, &W::slotpushButtonWrite},
+        {ui->pushButtonWritePage, &W::slotpushButtonWritePage},
+        {ui->pushButtonRunApplication, &W::slotpushButtonRunApplication},
+        {ui->pushButtonReadExternalFlash, &W::slotpushButtonReadExternalFlash},
+        {ui->pushButtonWriteExternalFlash, &W::slotpushButtonWriteExternalFlash},
+        {ui->pushButtonWriteExtFlashBin, &W::slotpushButtonWriteExtFlashBin},
+        {ui->pushButtonStatusGet, &W::slotpushButtonStatusGet},
+        {ui->pushButtonStatusSet, &W::slotpushButtonStatusSet},
+        {ui->pushButtonStatusClr, &W::slotpushButtonStatusClr},
+    };
+    for (const auto &[button, slot] : buttons)
+        connect(button, &QPushButton::clicked, this, slot);
+}
+
+void Lc460_bootloader::showServiceButtons()
+{
+    for (QPushButton *button :
+         {ui->pushButtonConnect, ui->pushButtonDisconnect, ui->pushButtonRead, ui->pushButtonWrite,
+          ui->pushButtonWritePage, ui->pushButtonRunApplication, ui->pushButtonReadExternalFlash,
+          ui->pushButtonWriteExternalFlash, ui->pushButtonWriteExtFlashBin, ui->pushButtonStatusGet,
+          ui->pushButtonStatusSet, ui->pushButtonStatusClr}) {
+        button->setEnabled(true);
+        button->show();
+    }
+}
+
+void Lc460_bootloader::showDump(const QByteArray &bytes)
+{
+    ui->txt->clear();
+    LogPane::append(*ui->txt, QString::fromLatin1(hexDump(bytes.constData(), int(bytes.size()))));
+}
+
+void Lc460_bootloader::slotpushButtonConnect(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonConnect(bool t)";
+    if (refuseDuringUpgrade())
+        return;
+    if (device->connect() == 0) {
+        LC420_TRACE() << "Connect OK";
+        ui->txt->append(tr("Connect OK"));
+    } else {
+        LC420_TRACE() << "Connect ERROR";
+        ui->txt->append(tr("Connect ERROR"));
+    }
+}
+
+void Lc460_bootloader::slotpushButtonDisconnect(bool)
+{
+    if (refuseDuringUpgrade())
+        return;
+    device->disconnect();
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonDisconnect(bool t)";
+}
+
+void Lc460_bootloader::slotpushButtonRead(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonRead(bool t)";
+    if (refuseDuringUpgrade())
+        return;
+    ServiceValues &values = ServiceValues::remembered();
+    const QString title = tr("Read From Lc350");
+    bool ok = false;
+    const QString addressText = dialogs().getText(
+        this, title, tr("Address (hex)"), QLineEdit::Normal, hexProposal(values.readAddress), &ok);
+    if (!ok)
+        return;
+    const int length = dialogs().getInt(this, title, tr("Length (dec)"), values.readLength, 1,
+                                        Service::MaxLength, 1, &ok);
+    if (!ok)
+        return;
+    values.readLength = length;
+    const std::optional<quint32> address = Service::parseHex(addressText);
+    values.readAddress = address.value_or(0);
+    if (!address) {
+        dialogs().message(QMessageBox::Warning, this, tr("error"), tr("Conversion error"));
+        return;
+    }
+    // A failed read is reported; a half-filled buffer is no picture of the
+    // driver's memory.
+    const std::optional<QByteArray> bytes = Service::readMemory(*device, *address, quint32(length));
+    if (!bytes) {
+        dialogs().message(QMessageBox::Warning, this, tr("error"),
+                          tr("ReadMemoryFromAddress error"));
+        return;
+    }
+    showDump(*bytes);
+}
+
+void Lc460_bootloader::slotpushButtonWrite(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonWrite(bool t)";
+    if (refuseDuringUpgrade())
+        return;
+    if (!Service::sendTestBlock(*device)) {
+        ui->txt->append(tr("Write ERROR"));
+        return;
+    }
+    const QByteArray block = Service::testBlock();
+    LC420_TRACE() << QLatin1Char('"')
+                         + QString::fromLatin1(hexDump(block.constData(), int(block.size())))
+                         + QLatin1Char('"');
+}
+
+void Lc460_bootloader::slotpushButtonWritePage(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonWritePage(bool t)";
+    if (refuseDuringUpgrade())
+        return;
+    ServiceValues &values = ServiceValues::remembered();
+    bool ok = false;
+    const int pattern = dialogs().getInt(this, tr("Fill pattern"), tr("Number (dec)"),
+                                         values.fillPattern, 0, 255, 1, &ok);
+    if (!ok)
+        return;
+    values.fillPattern = pattern;
+    if (Service::writePage(*device, quint8(pattern))) {
+        LC420_TRACE() << "page write OK";
+    } else {
+        LC420_TRACE() << "page write ERROR";
+        ui->txt->append(tr("page write ERROR"));
+    }
+}
+
+// The driver resets as it answers and drops off the bus mid-transfer, so
+// nothing here is a failure worth showing.
+void Lc460_bootloader::slotpushButtonRunApplication(bool)
+{
+    if (refuseDuringUpgrade())
+        return;
+    device->RunApplication();
+    device->disconnect();
+    [[maybe_unused]] const int connected = device->connect();
+}
+
+void Lc460_bootloader::slotpushButtonStatusGet(bool)
+{
+    if (refuseDuringUpgrade())
+        return;
+    quint32 status = 0;
+    if (device->StatusGet(status) == 0)
+        ui->txt->append(tr("Status: %1").arg(Service::binary32(status)));
+    else
+        ui->txt->append(tr("Status: ERROR"));
+}
+
+void Lc460_bootloader::slotpushButtonStatusSet(bool)
+{
+    if (refuseDuringUpgrade())
+        return;
+    if (device->StatusSet(Service::StatusBit) == 0)
+        ui->txt->append(tr("StatusSet(%1)").arg(Service::binary32(Service::StatusBit)));
+    else
+        ui->txt->append(tr("StatusSet() ERROR"));
+}
+
+void Lc460_bootloader::slotpushButtonStatusClr(bool)
+{
+    if (refuseDuringUpgrade())
+        return;
+    if (device->StatusClr(Service::StatusBit) == 0)
+        ui->txt->append(tr("StatusClr(%1)").arg(Service::binary32(Service::StatusBit)));
+    else
+        ui->txt->append(tr("StatusClr() ERROR"));
+}
+
+void Lc460_bootloader::slotpushButtonReadExternalFlash(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonReadExternalFlash(bool t)";
+    if (refuseDuringUpgrade())
+        return;
+    ServiceValues &values = ServiceValues::remembered();
+    const QString title = tr("Read External Flash From Lc350");
+    bool ok = false;
+    const QString addressText
+        = dialogs().getText(this, title, tr("Address (hex)"), QLineEdit::Normal,
+                            hexProposal(values.externalReadAddress), &ok);
+    if (!ok)
+        return;
+    const int length = dialogs().getInt(this, title, tr("Length (dec)"), values.externalReadLength,
+                                        1, Service::MaxLength, 1, &ok);
+    if (!ok)
+        return;
+    values.externalReadLength = length;
+    const std::optional<quint32> address = Service::parseHex(addressText);
+    values.externalReadAddress = address.value_or(0);
+    if (!address) {
+        dialogs().message(QMessageBox::Warning, this, tr("error"), tr("Conversion error"));
+        return;
+    }
+    const std::optional<QByteArray> bytes
+        = Service::readExternal(*device, *address, quint32(length));
+    if (!bytes) {
+        dialogs().message(QMessageBox::Warning, this, tr("error"),
+                          tr("ReadExternalFlashFromAddress error"));
+        return;
+    }
+    showDump(*bytes);
+}
+
+void Lc460_bootloader::slotpushButtonWriteExternalFlash(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonWriteExternalFlash(bool t)";
+    if (refuseDuringUpgrade())
+        return;
+    ServiceValues &values = ServiceValues::remembered();
+    const QString title = tr("Write To External Flash Lc350");
+    bool ok = false;
+    const QString addressText
+        = dialogs().getText(this, title, tr("Address (hex)"), QLineEdit::Normal,
+                            hexProposal(values.externalWriteAddress), &ok);
+    if (!ok)
+        return;
+    const std::optional<quint32> address = Service::parseHex(addressText);
+    values.externalWriteAddress = address.value_or(0);
+    if (!address) {
+        dialogs().message(QMessageBox::Warning, this, tr("error"), tr("Conversion error"));
+        return;
+    }
+    const int length = dialogs().getInt(this, title, tr("Length (dec)"), values.externalWriteLength,
+                                        1, Service::MaxLength, 1, &ok);
+    if (!ok)
+        return;
+    values.externalWriteLength = length;
+    const QString dataText = dialogs().getText(this, title, tr("Data(hex)"), QLineEdit::Normal,
+                                               hexProposal(values.externalWriteData), &ok);
+    if (!ok)
+        return;
+    const std::optional<quint32> data = Service::parseHex(dataText);
+    values.externalWriteData = data.value_or(0);
+    if (!data) {
+        dialogs().message(QMessageBox::Warning, this, tr("error"), tr("Conversion error"));
+        return;
+    }
+
+    const QByteArray sent = Service::encodedFill(quint8(*data & 0xFF), length);
+    const bool written = Service::writeExternal(*device, *address, sent);
+    ui->txt->clear();
+    ui->txt->append(tr("lenght: %1").arg(length, 8));
+    ui->txt->append(tr("address: 0x%1").arg(*address, 8, 16, QLatin1Char(' ')));
+    LogPane::append(*ui->txt, QString::fromLatin1(hexDump(sent.constData(), int(sent.size()))));
+    // The pieces alone look the same after a failure.
+    if (!written)
+        dialogs().message(QMessageBox::Critical, this, tr("Error"),
+                          tr("WriteExternalFlashToAddress"));
+}
+
+void Lc460_bootloader::slotpushButtonWriteExtFlashBin(bool)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonWriteExtFlashBin(bool t)";
+    if (refuseDuringUpgrade())
+        return;
+    const QString fileName
+        = dialogs().getOpenFileName(this, tr("Open File"), QStringLiteral("."), tr("Bin (*.bin)"));
+    if (fileName.isEmpty())
+        return;
+    // A file that cannot be opened reads as empty. Never more than one byte
+    // past what the external flash holds is read: that is enough to refuse it.
+    QFile file(fileName);
+    QByteArray image;
+    if (file.open(QIODevice::ReadOnly))
+        image = file.read(qint64(Service::ExternalFlashSize) + 1);
+
+    switch (Service::writeExternalImage(*device, image)) {
+    case Service::ImageResult::Written:
+        dialogs().message(QMessageBox::Information, this, tr("Info"), tr("Write OK"));
+        break;
+    case Service::ImageResult::BadLength:
+        LC420_TRACE() << "length error" << image.size();
+        dialogs().message(QMessageBox::Critical, this, tr("Length error"),
+                          tr("Length should be aligned to 4"));
+        break;
+    case Service::ImageResult::TooLarge:
+        LC420_TRACE() << "length error" << image.size();
+        dialogs().message(QMessageBox::Critical, this, tr("Length error"),
+                          tr("The file is larger than the external flash (%1 bytes)")
+                              .arg(Service::ExternalFlashSize));
+        break;
+    case Service::ImageResult::WriteFailed:
+        dialogs().message(QMessageBox::Critical, this, tr("Error"),
+                          tr("WriteExternalFlashToAddress"));
+        break;
+    case Service::ImageResult::ReadFailed:
+        dialogs().message(QMessageBox::Critical, this, tr("Error"),
+                          tr("ReadExternalFlashFromAddress"));
+        break;
+    case Service::ImageResult::Mismatch:
+        dialogs().message(QMessageBox::Critical, this, tr("Error"), tr("memcmp"));
+        break;
+    }
+}

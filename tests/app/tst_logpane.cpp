@@ -1,0 +1,77 @@
+// Appending to the log pane: big texts take another road than QTextEdit's
+// append, with the same text in the end.
+
+#include "app/logpane.h"
+#include "core/hexdump.h"
+
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextLayout>
+
+class TestLogPane : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sameTextAsAppend_data();
+    void sameTextAsAppend();
+    void keepsTheEndInView();
+
+private:
+    static QString dump(int length)
+    {
+        const QByteArray bytes(length, 'x');
+        return QString::fromLatin1(hexDump(bytes.constData(), length));
+    }
+};
+
+void TestLogPane::sameTextAsAppend_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("text");
+    const QStringList lines{QStringLiteral("Writting External Flash ... "), QStringLiteral("OK")};
+    QTest::newRow("a line after lines") << lines << QStringLiteral("Verify");
+    QTest::newRow("a dump into an empty pane") << QStringList{} << dump(64 * 1024);
+    QTest::newRow("a dump after lines") << lines << dump(64 * 1024);
+    QTest::newRow("a dump with empty lines around it")
+        << QStringList{QString()} << QStringLiteral("\n") + dump(8 * 1024) + QStringLiteral("\n");
+}
+
+void TestLogPane::sameTextAsAppend()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, text);
+    QTextBrowser pane;
+    QTextBrowser reference;
+    for (const QString &line : before) {
+        LogPane::append(pane, line);
+        reference.append(line);
+    }
+    LogPane::append(pane, text);
+    reference.append(text);
+    // And the next line lands after it as usual.
+    LogPane::append(pane, QStringLiteral("Done"));
+    reference.append(QStringLiteral("Done"));
+    QCOMPARE(pane.toPlainText(), reference.toPlainText());
+}
+
+void TestLogPane::keepsTheEndInView()
+{
+    QTextBrowser pane;
+    pane.resize(400, 200);
+    pane.show();
+    LogPane::append(pane, QStringLiteral("Verify External Flash ...  "));
+    LogPane::append(pane, dump(256 * 1024));
+    QScrollBar *bar = pane.verticalScrollBar();
+    // The layout goes on between events and grows the range; the view follows
+    // it to the end. 16385 rows are far more than a few steps of the layout.
+    QTRY_VERIFY_WITH_TIMEOUT(pane.document()->lastBlock().layout()->lineCount() > 0, 20000);
+    QTRY_VERIFY(bar->maximum() > 16000 * pane.fontMetrics().height() / 2);
+    QCOMPARE(bar->value(), bar->maximum());
+}
+
+QTEST_MAIN(TestLogPane)
+#include "tst_logpane.moc"
