@@ -6,15 +6,27 @@
 
 namespace {
 
+template<typename Convert> void convertWord(uchar *at, quint32 key, Convert convert)
+{
+    qToLittleEndian<quint32>(convert(qFromLittleEndian<quint32>(at), key), at);
+}
+
 template<typename Convert> uchar *convertWords(void *buffer, qint32 length, Convert convert)
 {
     auto *bytes = static_cast<uchar *>(buffer);
     const qsizetype words = length > 0 ? length / 4 : 0;
-    for (qsizetype i = 0; i < words; ++i) {
-        uchar *at = bytes + 4 * i;
-        const quint32 key = ScrambleKey[static_cast<size_t>(i) & 31];
-        qToLittleEndian<quint32>(convert(qFromLittleEndian<quint32>(at), key), at);
+    constexpr qsizetype KeyWords = qsizetype(ScrambleKey.size());
+    qsizetype i = 0;
+    // Whole rounds of the key first: with the key index equal to the inner
+    // loop's index the compiler turns each round into vector operations, which
+    // keeps a 1 MiB buffer at a good share of memcpy's speed.
+    for (; i + KeyWords <= words; i += KeyWords) {
+        uchar *round = bytes + 4 * i;
+        for (qsizetype k = 0; k < KeyWords; ++k)
+            convertWord(round + 4 * k, ScrambleKey[size_t(k)], convert);
     }
+    for (qsizetype k = 0; i < words; ++i, ++k)
+        convertWord(bytes + 4 * i, ScrambleKey[size_t(k)], convert);
     return bytes + 4 * words;
 }
 
