@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-usb test test-asan fuzz clean
+.PHONY: all deps build run run-usb test test-asan fuzz bench clean
 
 all: build
 
@@ -49,5 +49,15 @@ fuzz:
 	cmake --build $(BUILD)-fuzz -j$(JOBS) --target lc420_fuzzers lc420-cli
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run $(BUILD)-fuzz
 
+# Speed against peers (objcopy, xxd, memcpy, a bare window, the waits of the
+# upgrade): a Release build of the benchmarks in $(BUILD)-bench, then one
+# table from bench/compare. Timings are never part of `make test`.
+BENCH_ROUNDS ?= 5
+bench:
+	scripts/install-deps --bench
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)-bench -j$(JOBS) --target lc420_benchmarks
+	bench/compare $(BUILD)-bench --rounds $(BENCH_ROUNDS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench

@@ -1,5 +1,7 @@
 // Speed of the firmware file paths: reading a full-size HEX file, building and
-// writing an upgrade file, and scrambling a whole image.
+// writing an upgrade file, and scrambling 1 MiB next to memcpy of the same
+// buffer. bench/compare runs objcopy on the same HEX file (it passes the file
+// in LC420_BENCH_HEX); run by hand, the benchmark writes its own.
 
 #include "firmware/hextobin.h"
 #include "firmware/upgradefile.h"
@@ -11,6 +13,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -35,6 +39,9 @@ class HexFixture
 public:
     HexFixture()
     {
+        fileName = qEnvironmentVariable("LC420_BENCH_HEX");
+        if (!fileName.isEmpty())
+            return;
         QByteArray hex;
         QRandomGenerator random(1);
         for (quint32 address = 0x08004000; address < 0x08034000; address += 32) {
@@ -92,16 +99,59 @@ void BM_BuildAndWriteUpgradeFile(benchmark::State &state)
 }
 BENCHMARK(BM_BuildAndWriteUpgradeFile)->Unit(benchmark::kMillisecond);
 
-void BM_EncodeWords256KiB(benchmark::State &state)
+// The whole file into one window: every record parsed and stored, the same
+// work as objcopy -I ihex -O binary.
+void BM_HexToBinFullFirmware(benchmark::State &state)
 {
-    QByteArray image(Upgrade::ImageSize, '\x5A');
+    const QString hex = fixture().fileName;
+    QByteArray image(0x30000, '\0');
     for (auto _ : state) {
-        encodeWords(image.data(), qint32(image.size()));
+        const int result = HexToBin(hex, image.data(), 0x08004000, 0x08033FFF);
+        if (result != Hex::Ok)
+            state.SkipWithError("the HEX file did not read");
+        benchmark::DoNotOptimize(image.data());
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(hex).size());
+}
+BENCHMARK(BM_HexToBinFullFirmware)->Unit(benchmark::kMillisecond);
+
+constexpr qint32 OneMiB = 1024 * 1024;
+
+void BM_EncodeWords1MiB(benchmark::State &state)
+{
+    QByteArray buffer(OneMiB, '\x5A');
+    for (auto _ : state) {
+        encodeWords(buffer.data(), OneMiB);
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * image.size());
+    state.SetBytesProcessed(state.iterations() * OneMiB);
 }
-BENCHMARK(BM_EncodeWords256KiB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EncodeWords1MiB)->Unit(benchmark::kMicrosecond);
+
+void BM_DecodeWords1MiB(benchmark::State &state)
+{
+    QByteArray buffer(OneMiB, '\x5A');
+    for (auto _ : state) {
+        decodeWords(buffer.data(), OneMiB);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * OneMiB);
+}
+BENCHMARK(BM_DecodeWords1MiB)->Unit(benchmark::kMicrosecond);
+
+// The bandwidth the scrambling is measured against.
+void BM_Memcpy1MiB(benchmark::State &state)
+{
+    const std::vector<char> source(OneMiB, '\x5A');
+    std::vector<char> target(OneMiB);
+    for (auto _ : state) {
+        std::memcpy(target.data(), source.data(), OneMiB);
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * OneMiB);
+}
+BENCHMARK(BM_Memcpy1MiB)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,0 +1,159 @@
+// The firmware upgrade against the simulated driver, on the real clock: the
+// whole upgrade next to its floor, which is the waits it takes plus the same
+// control transfers sent bare, one after the other, through the same
+// emulation. Runs under umockdev:
+//     umockdev-wrapper build/bench/bench_upgrade
+//
+// BM_Upgrade's CPU time is the upgrading thread's own (the simulated driver
+// answers on umockdev's thread): our code, libusb-0.1 and the preload's side
+// of each emulated ioctl. Its "waits_ms" counter is the sum of the waits the
+// upgrade took, counted on a virtual-clock run of the same upgrade.
+
+#include "core/clock.h"
+#include "firmware/upgradefile.h"
+#include "firmware/upgradeprocedure.h"
+#include "sim/simulatedbus.h"
+#include "usb/usblc350.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+class UpgradeFixture
+{
+public:
+    UpgradeFixture()
+    {
+        QByteArray image(Upgrade::ImageSize, '\0');
+        QRandomGenerator random(11);
+        for (int i = Upgrade::AppOffset; i < Upgrade::ExtOffset + Upgrade::ExtLength; ++i)
+            image[i] = char(random.bounded(256));
+        Upgrade::storeCheckWords(image);
+        fileName = dir.filePath(QStringLiteral("firmware.upg"));
+        const QString error = Upgrade::saveFile(fileName, image);
+        if (!error.isEmpty())
+            qFatal("cannot write %s: %s", qPrintable(fileName), qPrintable(error));
+
+        // One run on the virtual clock: the waits it takes and every transfer.
+        SimulatedBus bus;
+        USBLC350 device;
+        if (upgrade(device) != UpgradeProcedure::Outcome::Started)
+            qFatal("the upgrade failed against the simulated driver");
+        waitsMs = Clock::virtualSleptMs();
+        transfers = bus.device().transferLog();
+    }
+
+    UpgradeProcedure::Outcome upgrade(USBLC350 &device) const
+    {
+        UpgradeProcedure procedure(
+            device, [](const QString &) {}, [](int) {});
+        return procedure.run(fileName);
+    }
+
+    QTemporaryDir dir;
+    QString fileName;
+    qint64 waitsMs = 0;
+    QList<Lc420Model::Transfer> transfers;
+};
+
+UpgradeFixture &fixture()
+{
+    static UpgradeFixture f;
+    return f;
+}
+
+SimulatedBus::Options realClock()
+{
+    SimulatedBus::Options options;
+    options.virtualClock = false;
+    return options;
+}
+
+void BM_Upgrade(benchmark::State &state)
+{
+    const UpgradeFixture &f = fixture();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto bus = std::make_unique<SimulatedBus>(realClock());
+        auto device = std::make_unique<USBLC350>();
+        state.ResumeTiming();
+
+        if (f.upgrade(*device) != UpgradeProcedure::Outcome::Started)
+            state.SkipWithError("the upgrade failed");
+
+        state.PauseTiming();
+        device.reset();
+        bus.reset();
+        state.ResumeTiming();
+    }
+    state.counters["waits_ms"] = double(f.waitsMs);
+}
+BENCHMARK(BM_Upgrade)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The upgrade's transfers again, bare: every connect (one per identification
+// request), serial read and vendor request with the same setup and length, to
+// a driver already in its bootloader. The two resets become a status read of
+// the same cost, since a real reset would take the driver off the bus.
+void BM_UpgradeTransfersOnly(benchmark::State &state)
+{
+    const UpgradeFixture &f = fixture();
+    QByteArray buffer(Lc420Model::MaxMemoryRead, '\0');
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto bus = std::make_unique<SimulatedBus>(realClock());
+        bus->device().setMode(Lc420Model::Mode::Bootloader);
+        auto device = std::make_unique<USBLC350>();
+        state.ResumeTiming();
+
+        for (const Lc420Model::Transfer &t : f.transfers) {
+            switch (t.kind) {
+            case Lc420Model::Transfer::Kind::Identification:
+                device->disconnect();
+                benchmark::DoNotOptimize(device->connect());
+                break;
+            case Lc420Model::Transfer::Kind::StringDescriptor:
+                benchmark::DoNotOptimize(device->read_serial_string());
+                break;
+            case Lc420Model::Transfer::Kind::Command:
+                if (t.request == Lc420Model::RunApplication)
+                    device->control_receive(Lc420Model::StatusGet, 0, 0, buffer.data(), 4);
+                else if (t.in)
+                    device->control_receive(t.request, t.value, t.index, buffer.data(), t.length);
+                else
+                    device->control_send(t.request, t.value, t.index, buffer.constData(), t.length);
+                break;
+            default:
+                break;
+            }
+        }
+
+        state.PauseTiming();
+        device.reset();
+        bus.reset();
+        state.ResumeTiming();
+    }
+    state.counters["transfers"] = double(f.transfers.size());
+}
+BENCHMARK(BM_UpgradeTransfersOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    if (!SimHost::inMockEnvironment()) {
+        std::fprintf(stderr, "bench_upgrade: run it under umockdev-wrapper\n");
+        return 2;
+    }
+    benchmark::Initialize(&argc, argv);
+    fixture();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
