@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-usb test test-asan fuzz clean
+.PHONY: all deps build run run-usb test test-asan package fuzz clean
 
 all: build
 
@@ -25,6 +25,10 @@ run-usb: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The Debian package, build/lc420_<version>_<arch>.deb: apt install ./build/lc420_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
 # (umockdev's preload comes before the sanitizer runtime; that is harmless.)

@@ -2,7 +2,7 @@
 
 #include "app/information.h"
 #include "app/logpane.h"
-#include "app/version.h"
+#include "core/version.h"
 #include "core/trace.h"
 #include "firmware/upgrader.h"
 #include "style/arthurstyle.h"

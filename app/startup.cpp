@@ -2,7 +2,10 @@
 
 #include "app/lc460_bootloader.h"
 
+#include "core/trace.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -23,6 +26,32 @@ QString translationBaseName(int exitCode, const QString &localeName)
     }
 }
 
+QStringList translationFolders()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {QString(), // the working directory
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/lc420")),
+            QStringLiteral(LC420_DATA_DIR), programFolder};
+}
+
+bool loadTranslation(QTranslator &translator, const QString &baseName, const QStringList &folders)
+{
+    // No delimiters or suffix: ".qm" is tried behind the name, and the name is
+    // cut at its last underscore on failure (pl_PL finds lc420_pl.qm). They
+    // must be null strings: Qt 6 takes an empty ("") suffix or delimiter set
+    // literally and then finds nothing. A null folder is the working
+    // directory. A missing file is no error: the window then shows the
+    // English texts built into the program.
+    for (const QString &folder : folders) {
+        if (translator.load(baseName, folder, QString(), QString())) {
+            LC420_TRACE() << "Translation:" << QFileInfo(translator.filePath()).absoluteFilePath();
+            return true;
+        }
+    }
+    LC420_TRACE() << "Translation: none for" << baseName;
+    return false;
+}
+
 QString qtTranslationBaseName(const QString &loadedFile)
 {
     const QString baseName = QFileInfo(loadedFile).completeBaseName(); // "lc420_pl"
@@ -34,14 +63,8 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons)
     int exitCode = 0;
     do {
         QTranslator translator;
-        // No directory, delimiters or suffix: the file is looked for in the
-        // working directory, with ".qm" behind the name and the name cut at its
-        // last underscore on failure. They must be null strings: Qt 6 takes an
-        // empty ("") suffix or delimiter set literally and then finds nothing.
-        // A missing file is no error: the window then shows the English texts
-        // built into the program.
-        const bool loaded = translator.load(translationBaseName(exitCode, localeName), QString(),
-                                            QString(), QString());
+        const bool loaded = loadTranslation(translator, translationBaseName(exitCode, localeName),
+                                            translationFolders());
         QCoreApplication::installTranslator(&translator);
         // Qt's own texts (file dialogs, message-box buttons) in the same
         // language as the window, never in the locale's when the window falls

@@ -11,9 +11,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -126,9 +128,41 @@ private Q_SLOTS:
     void initTestCase();
     void translationBaseName_data();
     void translationBaseName();
+    void translationLookup_data();
+    void translationLookup();
     void loop_data();
     void loop();
 };
+
+void TestStartup::translationLookup_data()
+{
+    QTest::addColumn<QList<int>>("holding"); // folders that hold lc420_pl.qm
+    QTest::addColumn<int>("found");          // the folder it is loaded from, -1: none
+    QTest::newRow("only the installed data folder") << QList<int>{1} << 1;
+    QTest::newRow("the first folder wins") << QList<int>{0, 1, 2} << 0;
+    QTest::newRow("the last folder is still looked in") << QList<int>{2} << 2;
+    QTest::newRow("nowhere: English built in") << QList<int>{} << -1;
+}
+
+void TestStartup::translationLookup()
+{
+    QFETCH(QList<int>, holding);
+    QFETCH(int, found);
+    QTemporaryDir root;
+    QStringList folders;
+    for (int i = 0; i < 3; ++i) {
+        folders.append(root.filePath(QString::number(i)));
+        QVERIFY(QDir().mkpath(folders.last()));
+    }
+    for (const int i : holding)
+        QVERIFY(QFile::copy(QStringLiteral("lc420_pl.qm"), folders[i] + "/lc420_pl.qm"));
+
+    QTranslator translator;
+    QCOMPARE(Startup::loadTranslation(translator, QStringLiteral("lc420_pl_PL"), folders),
+             found >= 0);
+    if (found >= 0)
+        QCOMPARE(QFileInfo(translator.filePath()).absolutePath(), folders[found]);
+}
 
 void TestStartup::initTestCase()
 {
