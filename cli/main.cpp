@@ -8,7 +8,8 @@ namespace {
 
 QList<Cli::Command> allCommands()
 {
-    return Cli::deviceCommands() + Cli::upgradeCommands() + Cli::firmwareCommands();
+    return Cli::deviceCommands() + Cli::upgradeCommands() + Cli::firmwareCommands()
+           + Cli::showCommands();
 }
 
 void printHelp(const QList<Cli::Command> &commands)
