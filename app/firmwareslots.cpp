@@ -30,7 +30,9 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
     if (hexFile.isEmpty())
         return;
 
-    // A faulty HEX file is reported, but the user may still save what was read.
+    // Both reads of a faulty HEX file are reported, and nothing built from it
+    // is offered for saving: a file cut short or damaged would otherwise
+    // become an upgrade file whose check words agree with the damage.
     const Upgrade::ImageBuild build = Upgrade::buildImage(hexFile);
     for (const int result : {build.appResult, build.extResult}) {
         if (result == 0)
@@ -38,6 +40,16 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
         const QString text = tr("HexToBin error: %1)").arg(result);
         ui->txt->append(text);
         dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
+    }
+    if (!build.readWhole())
+        return;
+    if (!build.hasApplication()) {
+        const QString text = tr("No application data (0x08004000..0x0801FFFB) in %1; "
+                                "no upgrade file written.")
+                                 .arg(QDir::toNativeSeparators(hexFile));
+        ui->txt->append(text);
+        dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
+        return;
     }
 
     const QString upgFile

@@ -15,10 +15,12 @@ QString hex32(quint32 value)
     return QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0'));
 }
 
-// The GUI's log line for a faulty HEX file, closing parenthesis included.
-QString hexError(int code)
+// FILE:LINE: what is wrong, as compilers name a fault.
+QString hexError(const QString &fileName, int code, const Hex::Report &report)
 {
-    return QStringLiteral("HexToBin error: %1)").arg(code);
+    const QString where
+        = report.line > 0 ? QStringLiteral("%1:%2").arg(fileName).arg(report.line) : fileName;
+    return QStringLiteral("%1: %2 (HexToBin error %3)").arg(where, Hex::describe(code)).arg(code);
 }
 
 QString writeError(const QString &fileName, const QString &why)
@@ -37,12 +39,20 @@ int buildUpg(const Command &command, const QStringList &arguments)
     const QString &upgFile = arguments.at(1);
 
     const Upgrade::ImageBuild build = Upgrade::buildImage(hexFile);
-    if (build.appResult != 0 || build.extResult != 0) {
-        if (build.appResult != 0)
-            err() << hexError(build.appResult) << '\n';
-        if (build.extResult != 0 && build.extResult != build.appResult)
-            err() << hexError(build.extResult) << '\n';
-        err() << "No upgrade file written." << Qt::endl;
+    if (!build.readWhole()) {
+        // Both reads go through the same lines; the first fault is the one to name.
+        const bool appFirst = build.appResult != 0;
+        err() << hexError(hexFile, appFirst ? build.appResult : build.extResult,
+                          appFirst ? build.appReport : build.extReport)
+              << '\n'
+              << "No upgrade file written." << Qt::endl;
+        return FileError;
+    }
+    if (!build.hasApplication()) {
+        err() << hexFile
+              << ": no application data in 0x08004000..0x0801FFFB; an upgrade file of zeros"
+                 " would leave the driver dark.\n"
+              << "No upgrade file written." << Qt::endl;
         return FileError;
     }
     const QString why = Upgrade::saveFile(upgFile, build.image);
@@ -130,7 +140,8 @@ int bootImages(const Command &command, const QStringList &arguments)
     for (const Boot::Outcome &outcome : outcomes) {
         out() << outcome.serial << Qt::endl;
         if (outcome.hexResult != 0) {
-            err() << hexError(outcome.hexResult) << Qt::endl;
+            err() << hexError(options.positional.first(), outcome.hexResult, outcome.hexReport)
+                  << Qt::endl;
             return FileError;
         }
         if (!outcome.writeError.isEmpty()) {
@@ -170,7 +181,7 @@ int inspectUpgrade(const QString &fileName)
 
     const QByteArray image = Upgrade::unscrambleImage(contents.image);
     if (!contents.complete) {
-        out() << "Image:     incomplete\n";
+        out() << "Image:     damaged: " << contents.damage << '\n';
         consistent = false;
     } else if (image.isEmpty()) {
         out() << "Image:     " << contents.image.size() << " bytes, too short (needs "

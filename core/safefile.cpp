@@ -39,9 +39,8 @@ QString write(const QString &fileName, const Writer &writer)
 
 QString write(const QString &fileName, const QByteArray &bytes)
 {
-    return write(fileName, [&bytes](QIODevice &device) {
-        return device.write(bytes) == bytes.size();
-    });
+    return write(fileName,
+                 [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
 }
 
 } // namespace SafeFile

@@ -58,8 +58,8 @@ ImageBuild buildImage(const QString &hexFileName, const QString &serial)
 {
     ImageBuild build;
     build.image = QByteArray(ImageSize, '\0');
-    build.hexResult
-        = HexToBin(hexFileName, build.image.data(), FlashBase, FlashBase + ImageSize - 1);
+    build.hexResult = HexToBin(hexFileName, build.image.data(), FlashBase,
+                               FlashBase + ImageSize - 1, &build.hexReport);
     const QByteArray digits = serial.toLatin1().left(SerialLength);
     std::memcpy(build.image.data() + SerialOffset, digits.constData(), size_t(digits.size()));
     return build;
@@ -82,6 +82,7 @@ QList<Outcome> writeImages(const QString &hexFileName, const QString &datePrefix
 
         const ImageBuild build = buildImage(hexFileName, outcome.serial);
         outcome.hexResult = build.hexResult;
+        outcome.hexReport = build.hexReport;
         if (outcome.hexResult == Hex::Ok)
             outcome.writeError = SafeFile::write(outcome.absolutePath, build.image);
         outcomes.append(outcome);

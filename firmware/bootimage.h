@@ -1,5 +1,7 @@
 #pragma once
 
+#include "firmware/hextobin.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -42,6 +44,7 @@ struct ImageBuild
 {
     QByteArray image;
     int hexResult = 0;
+    Hex::Report hexReport;
 };
 [[nodiscard]] ImageBuild buildImage(const QString &hexFileName, const QString &serial);
 
@@ -52,7 +55,8 @@ struct Outcome
     QString fileName;     // as above, without a folder
     QString absolutePath; // where it is (or would have been) written
     int hexResult = 0;    // not 0: the HEX file is faulty, nothing written
-    QString writeError;   // not empty: the file could not be written (Qt's text)
+    Hex::Report hexReport;
+    QString writeError; // not empty: the file could not be written (Qt's text)
 
     [[nodiscard]] bool written() const { return hexResult == 0 && writeError.isEmpty(); }
 };

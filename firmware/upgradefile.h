@@ -1,5 +1,7 @@
 #pragma once
 
+#include "firmware/hextobin.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -50,6 +52,14 @@ struct ImageBuild
     QByteArray image;
     int appResult = 0;
     int extResult = 0;
+    Hex::Report appReport;
+    Hex::Report extReport;
+
+    [[nodiscard]] bool readWhole() const { return appResult == 0 && extResult == 0; }
+    // Whether any record put a byte into the application proper
+    // (0x08004000..0x0801FFFB). An image without one would flash a driver
+    // with zeros, which nobody ever means to do.
+    [[nodiscard]] bool hasApplication() const;
 };
 [[nodiscard]] ImageBuild buildImage(const QString &hexFileName);
 
@@ -62,15 +72,19 @@ struct ImageBuild
 // it failed (Qt's translated error text).
 [[nodiscard]] QString saveFile(const QString &fileName, const QByteArray &plainImage);
 
-// What an upgrade file holds. The header reads as a null text when the file
-// cannot be opened or is too short for it; the version likewise. The image is
-// as stored (scrambled) and empty unless it was read whole.
+// What an upgrade file holds. Every length field is checked against the
+// format before it is read: the header and version texts, an image of exactly
+// ImageSize bytes, a file of exactly FileSize bytes. The header reads as a null
+// text when the file cannot be opened or its length field lies; the version
+// likewise. The image is as stored (scrambled) and empty unless the file was
+// read whole.
 struct FileContents
 {
     QString header;
     QString version;
     QByteArray image;
     bool complete = false; // header, version and image were all read whole
+    QString damage;        // when not complete: the first length that did not fit
 
     [[nodiscard]] bool headerMatches() const { return header == QLatin1String(FileHeader); }
     [[nodiscard]] bool versionMatches() const { return version == QLatin1String(FileVersion); }

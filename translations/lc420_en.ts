@@ -61,31 +61,37 @@
     </message>
     <message>
         <location filename="../app/firmwareslots.cpp" line="+29"/>
-        <location line="+30"/>
+        <location line="+42"/>
         <location line="+65"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location line="-95"/>
-        <location line="+30"/>
+        <location line="-107"/>
+        <location line="+42"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+55"/>
+        <location line="-31"/>
+        <location line="+65"/>
         <source>HexToBin error: %1)</source>
         <translation>HexToBin error: %1)</translation>
     </message>
     <message>
-        <location line="-53"/>
-        <location line="+55"/>
+        <location line="-63"/>
+        <location line="+9"/>
+        <location line="+56"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-60"/>
+        <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
+        <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Save File</source>
         <translation>Save File</translation>
     </message>

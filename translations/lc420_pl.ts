@@ -61,31 +61,37 @@
     </message>
     <message>
         <location filename="../app/firmwareslots.cpp" line="+29"/>
-        <location line="+30"/>
+        <location line="+42"/>
         <location line="+65"/>
         <source>Open File</source>
         <translation>Otwórz plik</translation>
     </message>
     <message>
-        <location line="-95"/>
-        <location line="+30"/>
+        <location line="-107"/>
+        <location line="+42"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+55"/>
+        <location line="-31"/>
+        <location line="+65"/>
         <source>HexToBin error: %1)</source>
         <translation>Błąd HexToBin: %1)</translation>
     </message>
     <message>
-        <location line="-53"/>
-        <location line="+55"/>
+        <location line="-63"/>
+        <location line="+9"/>
+        <location line="+56"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-60"/>
+        <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
+        <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Save File</source>
         <translation>Zapisz plik</translation>
     </message>

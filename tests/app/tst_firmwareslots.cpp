@@ -138,35 +138,45 @@ void TestFirmwareSlots::createUpgAsksAndWrites()
 void TestFirmwareSlots::createUpgReportsHexErrors_data()
 {
     QTest::addColumn<QByteArray>("hex");
-    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("lines");
+    const QString bad8 = QStringLiteral("HexToBin error: -8)");
     QTest::newRow("bad checksum: both reads report it")
-        << upper(0x0800) + QByteArray(":0200000001020A\n") << "HexToBin error: -8)";
+        << upper(0x0800) + QByteArray(":0200000001020A\n") << QStringList{bad8, bad8};
+    const QString bad7 = QStringLiteral("HexToBin error: -7)");
     QTest::newRow("type 02 record")
-        << record(0x02, 0, QByteArray::fromHex("1000")) << "HexToBin error: -7)";
-    QTest::newRow("unopenable file") << QByteArray() << "HexToBin error: -9)";
+        << record(0x02, 0, QByteArray::fromHex("1000")) << QStringList{bad7, bad7};
+    const QString bad9 = QStringLiteral("HexToBin error: -9)");
+    QTest::newRow("unopenable file") << QByteArray() << QStringList{bad9, bad9};
+    const QString bad10 = QStringLiteral("HexToBin error: -10)");
+    QTest::newRow("cut short") << upper(0x0800) + data(0x4000, "\x01\x02")
+                               << QStringList{bad10, bad10};
+    QTest::newRow("no application data")
+        << upper(0x0802) + data(0, "\x01") + end()
+        << QStringList{QStringLiteral("No application data (0x08004000..0x0801FFFB) in fw.hex; no "
+                                      "upgrade file written.")};
 }
 
 void TestFirmwareSlots::createUpgReportsHexErrors()
 {
     QFETCH(QByteArray, hex);
-    QFETCH(QString, line);
+    QFETCH(QStringList, lines);
     if (!hex.isEmpty())
         QVERIFY(writeFile("fw.hex", hex));
     m_dialogs->answers = {QStringLiteral("fw.hex"), QStringLiteral("out.upg")};
     click("pushButtonCreateUpg");
 
-    QCOMPARE(logLines(), (QStringList{line, line}));
+    QCOMPARE(logLines(), lines);
     const QList<ScriptedDialogs::Question> boxes = m_dialogs->askedOf("critical");
-    QCOMPARE(boxes.size(), 2);
-    for (const ScriptedDialogs::Question &box : boxes) {
-        QCOMPARE(box.title, QStringLiteral("Error"));
-        QCOMPARE(box.label, line);
-        QCOMPARE(box.parent, m_window.get());
-        QCOMPARE(box.value.toInt(), int(QMessageBox::Ok));
+    QCOMPARE(boxes.size(), lines.size());
+    for (int i = 0; i < boxes.size(); ++i) {
+        QCOMPARE(boxes[i].title, QStringLiteral("Error"));
+        QCOMPARE(boxes[i].label, lines[i]);
+        QCOMPARE(boxes[i].parent, m_window.get());
+        QCOMPARE(boxes[i].value.toInt(), int(QMessageBox::Ok));
     }
-    // The user may still save what was read.
-    QCOMPARE(m_dialogs->askedOf("save").size(), 1);
-    QCOMPARE(QFileInfo("out.upg").size(), Q_INT64_C(262210));
+    // Nothing built from a damaged file is offered for saving.
+    QCOMPARE(m_dialogs->askedOf("save").size(), 0);
+    QVERIFY(!QFileInfo::exists("out.upg"));
 }
 
 void TestFirmwareSlots::createUpgCancelled_data()
@@ -181,7 +191,7 @@ void TestFirmwareSlots::createUpgCancelled()
 {
     QFETCH(QVariantList, answers);
     QFETCH(int, questions);
-    QVERIFY(writeFile("fw.hex", end()));
+    QVERIFY(writeFile("fw.hex", upper(0x0800) + data(0x4000, "\x01") + end()));
     m_dialogs->answers = answers;
     click("pushButtonCreateUpg");
     QCOMPARE(m_dialogs->asked.size(), questions);
@@ -190,7 +200,7 @@ void TestFirmwareSlots::createUpgCancelled()
 
 void TestFirmwareSlots::createUpgFileError()
 {
-    QVERIFY(writeFile("fw.hex", end()));
+    QVERIFY(writeFile("fw.hex", upper(0x0800) + data(0x4000, "\x01") + end()));
     const QString target = QDir::current().absoluteFilePath("missing/out.upg");
     m_dialogs->answers = {QStringLiteral("fw.hex"), target};
     click("pushButtonCreateUpg");
@@ -310,7 +320,7 @@ void TestFirmwareSlots::bootBinNumberLimits()
     QFETCH(int, number);
     QFETCH(int, counterMax);
     QFETCH(QString, serial);
-    QVERIFY(writeFile("boot.hex", QByteArray()));
+    QVERIFY(writeFile("boot.hex", end()));
     m_dialogs->answers = {QStringLiteral("boot.hex"), date[0], date[1], date[2], number, 1};
     click("pushButtonCreateBootBin");
 
@@ -320,7 +330,7 @@ void TestFirmwareSlots::bootBinNumberLimits()
     QCOMPARE(logLines(), QStringList{"Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"}
                              + imageLines(serial));
     QCOMPARE(binFiles(), QStringList{"Lc420Bootloader_" + serial + ".bin"});
-    // An empty HEX file still gives the full 16 KiB.
+    // A HEX file of its end record alone still gives the full 16 KiB.
     QCOMPARE(readFile(binFiles().first()),
              QByteArray(0x3FF0, '\0') + serial.toLatin1() + QByteArray(7, '\0'));
 }

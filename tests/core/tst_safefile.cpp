@@ -67,7 +67,9 @@ void tst_SafeFile::refusesWhatIsNoRegularFile()
     QFETCH(QString, path);
     const QString why = SafeFile::write(path, QByteArray("data"));
     QCOMPARE(why, QStringLiteral("%1 is not a regular file").arg(path));
-    struct stat info {};
+    struct stat info
+    {
+    };
     QCOMPARE(stat(QFile::encodeName(path).constData(), &info), 0);
     QVERIFY(!S_ISREG(info.st_mode));
 }

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace HexRecords;
 
 namespace {
@@ -60,6 +62,9 @@ private Q_SLOTS:
     void buildUpgFromSrecCatIsConsistent();
     void buildUpgRefusesFaultyHex_data();
     void buildUpgRefusesFaultyHex();
+    void buildUpgReadsAnyLineEnd_data();
+    void buildUpgReadsAnyLineEnd();
+    void buildUpgCannotWrite_data();
     void buildUpgCannotWrite();
     void inspectFindsDamage_data();
     void inspectFindsDamage();
@@ -128,10 +133,21 @@ void TestFirmwareCli::buildUpgRefusesFaultyHex_data()
     QTest::addColumn<QByteArray>("hex");
     QTest::addColumn<QString>("message");
     QTest::newRow("bad checksum") << upper(0x0800) + QByteArray(":0200000001020A\n")
-                                  << "HexToBin error: -8)\n";
-    QTest::newRow("type 02 record")
-        << record(0x02, 0, QByteArray::fromHex("1000")) << "HexToBin error: -7)\n";
-    QTest::newRow("missing file") << QByteArray() << "HexToBin error: -9)\n";
+                                  << ":2: checksum mismatch (HexToBin error -8)\n";
+    QTest::newRow("type 02 record") << record(0x02, 0, QByteArray::fromHex("1000"))
+                                    << ":1: unsupported record type, or a byte count that does not "
+                                       "fit it (HexToBin error -7)\n";
+    QTest::newRow("missing file") << QByteArray() << ": cannot open the file (HexToBin error -9)\n";
+    QTest::newRow("cut at a line boundary")
+        << upper(0x0800) + data(0x4000, "\x01")
+        << ":3: no end-of-file record: the file is cut short (HexToBin error -10)\n";
+    QTest::newRow("end record only")
+        << end()
+        << ": no application data in 0x08004000..0x0801FFFB; an upgrade file of zeros would "
+           "leave the driver dark.\n";
+    QTest::newRow("external block only") << upper(0x0802) + data(0, "\x01") + end()
+                                         << ": no application data in 0x08004000..0x0801FFFB; an "
+                                            "upgrade file of zeros would leave the driver dark.\n";
 }
 
 void TestFirmwareCli::buildUpgRefusesFaultyHex()
@@ -145,16 +161,48 @@ void TestFirmwareCli::buildUpgRefusesFaultyHex()
     const QString upg = path(QStringLiteral("faulty.upg"));
     const Run run = cli({QStringLiteral("build-upg"), hexFile, upg});
     QCOMPARE(run.exitCode, 3);
-    QCOMPARE(run.err, message + QStringLiteral("No upgrade file written.\n"));
+    QCOMPARE(run.err, hexFile + message + QStringLiteral("No upgrade file written.\n"));
     QVERIFY(!QFile::exists(upg));
+}
+
+void TestFirmwareCli::buildUpgReadsAnyLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("CRLF") << QByteArray("\r\n");
+    QTest::newRow("CR alone") << QByteArray("\r");
+}
+
+// The same firmware with other line ends gives the same upgrade file.
+void TestFirmwareCli::buildUpgReadsAnyLineEnd()
+{
+    QFETCH(QByteArray, lineEnd);
+    const QString hex = path(QStringLiteral("line-ends.hex"));
+    QVERIFY(writeFile(hex, readFile(m_firmwareHex).replace("\n", lineEnd)));
+    const QString upg = path(QStringLiteral("line-ends.upg"));
+    const Run run = cli({QStringLiteral("build-upg"), hex, upg});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(readFile(upg), readFile(m_upg));
+}
+
+void TestFirmwareCli::buildUpgCannotWrite_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing folder") << path(QStringLiteral("no/such/folder/x.upg")) << QString();
+    const QString fifo = path(QStringLiteral("fifo.upg"));
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QTest::newRow("a FIFO") << fifo << fifo + QStringLiteral(" is not a regular file");
 }
 
 void TestFirmwareCli::buildUpgCannotWrite()
 {
-    const QString upg = path(QStringLiteral("no/such/folder/x.upg"));
-    const Run run = cli({QStringLiteral("build-upg"), m_firmwareHex, upg});
+    QFETCH(QString, target);
+    QFETCH(QString, why);
+    const Run run = cli({QStringLiteral("build-upg"), m_firmwareHex, target});
     QCOMPARE(run.exitCode, 3);
-    QVERIFY2(run.err.startsWith(QStringLiteral("Cannot write %1: ").arg(upg)), qPrintable(run.err));
+    const QString prefix = QStringLiteral("Cannot write %1: ").arg(target);
+    QVERIFY2(run.err.startsWith(prefix + why), qPrintable(run.err));
+    QCOMPARE(run.out, QString());
 }
 
 void TestFirmwareCli::inspectFindsDamage_data()
@@ -242,7 +290,7 @@ void TestFirmwareCli::bootImagesHexError()
                          QStringLiteral("badboot")});
     QCOMPARE(run.exitCode, 3);
     QCOMPARE(run.out, QStringLiteral("210305001\n"));
-    QCOMPARE(run.err, QStringLiteral("HexToBin error: -8)\n"));
+    QCOMPARE(run.err, hex + QStringLiteral(":1: checksum mismatch (HexToBin error -8)\n"));
     QCOMPARE(filesIn(QStringLiteral("badboot")), QStringList());
 }
 

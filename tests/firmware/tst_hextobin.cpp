@@ -57,6 +57,10 @@ private Q_SLOTS:
     void unopenableFile();
     void endRecordStopsReading();
     void overlongLineTail();
+    void lineEnds_data();
+    void lineEnds();
+    void report_data();
+    void report();
 };
 
 void TestHexToBin::resultCodes_data()
@@ -65,9 +69,18 @@ void TestHexToBin::resultCodes_data()
     QTest::addColumn<int>("expected");
 
     const QByteArray ok = data(0, "\x01\x02");
-    QTest::newRow("empty file: 0") << QByteArray() << 0;
+    QTest::newRow("empty file: -10") << QByteArray() << -10;
     QTest::newRow("end record only: 0") << end() << 0;
-    QTest::newRow("file ends without end record: 0") << upper(0x0800) + ok << 0;
+    QTest::newRow("cut at a line boundary, no end record: -10") << upper(0x0800) + ok << -10;
+    QTest::newRow("two records joined on one line: -6")
+        << upper(0x0800) + ok.trimmed() + data(2, "\x03") + end() << -6;
+    QTest::newRow("text after the checksum: -6") << ok.trimmed() + " x\n" + end() << -6;
+    QTest::newRow("blanks after the checksum: 0") << ok.trimmed() + " \t \n" + end() << 0;
+    QTest::newRow("end record carrying data: -7")
+        << record(0x01, 0, QByteArray(1, char(0x00))) << -7;
+    QTest::newRow("type 04 with 3 bytes: -7") << record(0x04, 0, "\x08\x00\x00") + end() << -7;
+    QTest::newRow("type 04 with 1 byte: -7") << record(0x04, 0, "\x08") + end() << -7;
+    QTest::newRow("type 05 with 2 bytes: -7") << record(0x05, 0, "\x08\x00") + end() << -7;
     QTest::newRow("CRLF line ends: 0") << QByteArray(upper(0x0800).trimmed() + "\r\n" + end()) << 0;
     QTest::newRow("type 05 skipped: 0")
         << upper(0x0800) + record(0x05, 0, QByteArray::fromHex("08004000")) + ok + end() << 0;
@@ -236,13 +249,61 @@ void TestHexToBin::endRecordStopsReading()
 
 void TestHexToBin::overlongLineTail()
 {
-    // Text behind a record's checksum is ignored, however long; it is never
-    // taken for a line of its own even when it looks like a record.
+    // However long the text behind a record's checksum, the line is refused
+    // whole; its tail is never taken for a line of its own.
     const QByteArray tail = QByteArray(2000, ' ') + data(1, "\x02").trimmed();
     const QByteArray hex = upper(0x0800) + data(0, "\x01").trimmed() + tail + '\n' + end();
     QByteArray window;
-    QCOMPARE(read(hex, 0x08000000, 2, window), 0);
-    QCOMPARE(window, QByteArray("\x01\xEE"));
+    QCOMPARE(read(hex, 0x08000000, 2, window), -6);
+    QCOMPARE(window, untouched(2));
+}
+
+void TestHexToBin::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CRLF") << QByteArray("\r\n");
+    QTest::newRow("CR alone") << QByteArray("\r");
+}
+
+void TestHexToBin::lineEnds()
+{
+    QFETCH(QByteArray, lineEnd);
+    QByteArray hex;
+    for (const QByteArray &line : {upper(0x0800), data(0, "\x01\x02"), data(2, "\x03"), end()})
+        hex += line.trimmed() + lineEnd;
+    QByteArray window;
+    QCOMPARE(read(hex, 0x08000000, 4, window), 0);
+    QCOMPARE(window, QByteArray("\x01\x02\x03\xEE"));
+}
+
+void TestHexToBin::report_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<quint32>("lowest");
+    const QByteArray records = upper(0x0800) + data(3, "\x01\x02") + data(1, "\x05");
+    QTest::newRow("read whole") << records + end() << 0 << qint64(3) << quint32(0x08000001);
+    QTest::newRow("fault on line 4")
+        << records + "junk\n" + end() << 4 << qint64(3) << quint32(0x08000001);
+    QTest::newRow("cut short after 3 lines") << records << 4 << qint64(3) << quint32(0x08000001);
+    QTest::newRow("nothing in the window")
+        << upper(0x0900) + data(0, "\x01") + end() << 0 << qint64(0) << quint32(0xFFFFFFFF);
+}
+
+void TestHexToBin::report()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(int, line);
+    QFETCH(qint64, stored);
+    QFETCH(quint32, lowest);
+    QByteArray buffer(16, '\0');
+    Hex::Report found;
+    (void)HexToBin(hexFile(contents), buffer.data(), 0x08000000, 0x0800000F, &found);
+    QCOMPARE(found.line, line);
+    QCOMPARE(found.stored, stored);
+    QCOMPARE(found.lowestStored, lowest);
 }
 
 QTEST_GUILESS_MAIN(TestHexToBin)

@@ -294,11 +294,22 @@ void TestUpgradeFile::damagedFiles_data()
     QTest::newRow("image array one byte short")
         << custom(QStringLiteral("Lc420 Upgrade File Header"), QStringLiteral("01"),
                   storedImage.left(0x3FFFF))
-        << true << true << true << 0 << false << false;
-    QTest::newRow("longer image array: its first 262144 bytes count")
+        << true << true << false << 0 << false << false;
+    QTest::newRow("longer image array")
         << custom(QStringLiteral("Lc420 Upgrade File Header"), QStringLiteral("01"),
                   storedImage + QByteArray(16, 'x'))
-        << true << true << true << 0x40000 << true << true;
+        << true << true << false << 0 << false << false;
+    const auto patched = [&](int offset, const QByteArray &bytes) {
+        return QByteArray(good).replace(offset, bytes.size(), bytes);
+    };
+    QTest::newRow("image length field says 300 MiB")
+        << patched(62, QByteArray::fromHex("12C00000")) << true << true << false << 0 << false
+        << false;
+    QTest::newRow("header length field says 4 GiB - 2")
+        << patched(0, QByteArray::fromHex("FFFFFFFE")) << false << false << false << 0 << false
+        << false;
+    QTest::newRow("bytes after the image")
+        << good + "x" << true << true << false << 0 << false << false;
     QTest::newRow("application byte damaged")
         << flipped(0x8000) << true << true << true << 0x40000 << false << true;
     QTest::newRow("application check word damaged")
