@@ -6,6 +6,7 @@
 #include "firmware/upgrader.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"
+#include "widgets/superrgb.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,10 +72,12 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->spinBoxStaticTime->setRange(0, 900000);
     ui->spinBoxProgramNumber->setRange(1, 8);
     ui->spinBoxSceneNumber->setRange(1, 20);
+    addLampEditors(programEditors, ui->horizontalLayout);
 
     ui->spinBoxSceneRiseTime->setRange(0, 100000);
     ui->spinBoxSceneStaticTime->setRange(0, 900000);
     ui->spinBoxSceneSceneNumber->setRange(1, 8);
+    addLampEditors(sceneEditors, ui->horizontalLayoutScenes);
 
     upgrader = std::make_unique<Upgrader>(device.get());
     connect(upgrader.get(), &Upgrader::sendText, ui->txt, &QTextBrowser::append);
@@ -91,6 +94,26 @@ void Lc460_bootloader::setUserDialogs(std::unique_ptr<UserDialogs> dialogs)
 {
     Q_ASSERT(dialogs);
     userDialogs = std::move(dialogs);
+    for (SuperRGB *editor : programEditors + sceneEditors)
+        editor->setUserDialogs(userDialogs.get());
+}
+
+void Lc460_bootloader::addLampEditors(QList<SuperRGB *> &editors, QHBoxLayout *row)
+{
+    for (quint16 lamp = 0; lamp < 12; ++lamp) {
+        auto *editor = new SuperRGB(0, 0, 0, lamp);
+        // The window's widget style goes to editor->setGroupStyle here.
+        editor->setUserDialogs(userDialogs.get());
+        editors.append(editor);
+        row->addWidget(editor);
+    }
+    // Group edit: dragging a marked slider moves every marked slider of this
+    // tab to the same value. Without marks nothing moves.
+    for (SuperRGB *source : std::as_const(editors)) {
+        for (SuperRGB *target : std::as_const(editors))
+            connect(source, &SuperRGB::selectedSliderValueChange, target,
+                    &SuperRGB::setValueIfSelected);
+    }
 }
 
 UserDialogs &Lc460_bootloader::dialogs()

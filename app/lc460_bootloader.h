@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/userdialogs.h"
+#include "widgets/dialogs/userdialogs.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QtGlobal>
 
@@ -10,7 +11,9 @@
 #include <memory>
 
 class QCloseEvent;
+class QHBoxLayout;
 class QPushButton;
+class SuperRGB;
 class Upgrader;
 class USBLC350;
 
@@ -56,6 +59,11 @@ public:
     std::array<quint8, ProgramCount * StepsPerProgram * SceneRecordSize> programTable{};
     std::array<quint8, SceneCount * SceneRecordSize> sceneTable{};
 
+    // The twelve lamp editors of the Programs tab and of the Scenes tab, lamp
+    // 0 first; children of their tab (the window's widget tree owns them).
+    QList<SuperRGB *> programEditors;
+    QList<SuperRGB *> sceneEditors;
+
 public Q_SLOTS:
     void slotpushButtonCreateUpg(bool t);
     void slotpushButtonCreateBootBin(bool t);
@@ -75,6 +83,9 @@ private:
     void setDeviceActionsEnabled(bool enabled);
     void connectExternalFlashProgress();
     void disconnectExternalFlashProgress();
+    // Fills one tab's row with lamp editors 0..11 and makes their marked
+    // sliders move together.
+    void addLampEditors(QList<SuperRGB *> &editors, QHBoxLayout *row);
 
     // Declared before the worker, so the worker (which waits for its run to
     // end) is destroyed first and never touches a deleted device.

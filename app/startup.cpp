@@ -3,6 +3,8 @@
 #include "app/lc460_bootloader.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <memory>
@@ -21,6 +23,12 @@ QString translationBaseName(int exitCode, const QString &localeName)
     }
 }
 
+QString qtTranslationBaseName(const QString &loadedFile)
+{
+    const QString baseName = QFileInfo(loadedFile).completeBaseName(); // "lc420_pl"
+    return QStringLiteral("qtbase_") + baseName.section(QLatin1Char('_'), 1);
+}
+
 int runMainWindowLoop(const QString &localeName)
 {
     int exitCode = 0;
@@ -32,14 +40,22 @@ int runMainWindowLoop(const QString &localeName)
         // empty ("") suffix or delimiter set literally and then finds nothing.
         // A missing file is no error: the window then shows the English texts
         // built into the program.
-        [[maybe_unused]] const bool loaded = translator.load(
-            translationBaseName(exitCode, localeName), QString(), QString(), QString());
+        const bool loaded = translator.load(translationBaseName(exitCode, localeName), QString(),
+                                            QString(), QString());
         QCoreApplication::installTranslator(&translator);
+        // Qt's own texts (file dialogs, message-box buttons) in the same
+        // language as the window, never in the locale's when the window falls
+        // back to English.
+        QTranslator qtTranslator;
+        if (loaded
+            && qtTranslator.load(qtTranslationBaseName(translator.filePath()),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTranslator);
 
         auto window = std::make_unique<Lc460_bootloader>();
         window->show();
         exitCode = QApplication::exec();
-        // The window goes before the translator that its texts came from.
+        // The window goes before the translators that its texts came from.
         window.reset();
     } while (exitCode == Lc460_bootloader::ExitCodePolish
              || exitCode == Lc460_bootloader::ExitCodeEnglish);

@@ -10,6 +10,10 @@ namespace Startup {
 // main window pick "lc420_pl" or "lc420_en".
 [[nodiscard]] QString translationBaseName(int exitCode, const QString &localeName);
 
+// Qt's own catalogue in the language of the program's loaded translation file:
+// "qtbase_pl" for ".../lc420_pl.qm".
+[[nodiscard]] QString qtTranslationBaseName(const QString &loadedFile);
+
 // Builds the main window under the translation for the locale, runs the event
 // loop, and builds it anew under the chosen translation for as long as the
 // user switches languages. Returns the last event-loop result (0 after the

@@ -43,14 +43,107 @@
     </message>
 </context>
 <context>
+    <name>Lamp</name>
+    <message>
+        <location filename="../widgets/superrgb.ui" line="+38"/>
+        <source>LampWindow</source>
+        <comment>don&apos;t translate</comment>
+        <translation>LampWindow</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Single LED settings</source>
+        <comment>Actual single LED settings</comment>
+        <translation>Ustawienia pojedynczej diody LED</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>Value of red color &lt;0-255&gt; </source>
+        <comment>no comment</comment>
+        <translation>Wartość koloru czerwonego &lt;0-255&gt; </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TAB key next green edit box, SHIFT+TAB previous blue edit box</source>
+        <comment>wprowadzanie wartosci z klawiatury, klawisz TAB oraz SHIFT+TAB przejscie do nastepnego/poprzedniego pola</comment>
+        <translation>TAB: następne pole (zielony), SHIFT+TAB: poprzednie pole (niebieski)</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Value of green color &lt;0-255&gt; </source>
+        <comment>no comment</comment>
+        <translation>Wartość koloru zielonego &lt;0-255&gt; </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TAB key next blue edit box, SHIFT+TAB previous red edit box</source>
+        <comment>wprowadzanie wartosci z klawiatury, klawisz TAB oraz SHIFT+TAB przejscie do nastepnego/poprzedniego pola</comment>
+        <translation>TAB: następne pole (niebieski), SHIFT+TAB: poprzednie pole (czerwony)</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Value of blue color &lt;0-255&gt; </source>
+        <comment>no comment</comment>
+        <translation>Wartość koloru niebieskiego &lt;0-255&gt; </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TAB key next red edit box, SHIFT+TAB previous green edit box</source>
+        <comment>wprowadzanie wartosci z klawiatury, klawisz TAB oraz SHIFT+TAB przejscie do nastepnego/poprzedniego pola</comment>
+        <translation>TAB: następne pole (czerwony), SHIFT+TAB: poprzednie pole (zielony)</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <location line="+3"/>
+        <source>Add 1 to red</source>
+        <comment>no comment</comment>
+        <translation>Dodaj 1 do czerwonego</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+3"/>
+        <source>Add 1 to green</source>
+        <comment>no comment</comment>
+        <translation>Dodaj 1 do zielonego</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+3"/>
+        <source>Add 1 to blue</source>
+        <comment>no comment</comment>
+        <translation>Dodaj 1 do niebieskiego</translation>
+    </message>
+    <message>
+        <location line="+144"/>
+        <location line="+3"/>
+        <source>Remove 1 from red</source>
+        <comment>no comment</comment>
+        <translation>Odejmij 1 od czerwonego</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <location line="+3"/>
+        <source>Remove 1 from green</source>
+        <comment>no comment</comment>
+        <translation>Odejmij 1 od zielonego</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <location line="+3"/>
+        <source>Remove 1 from blue</source>
+        <comment>no comment</comment>
+        <translation>Odejmij 1 od niebieskiego</translation>
+    </message>
+</context>
+<context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+21"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+22"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+111"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
@@ -408,6 +501,26 @@
         <location line="+14"/>
         <source>Could not write %1</source>
         <translation>Nie można zapisać %1</translation>
+    </message>
+</context>
+<context>
+    <name>SuperRGB</name>
+    <message>
+        <location filename="../widgets/superrgb.cpp" line="+58"/>
+        <source>L: %1</source>
+        <translation>L: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>DMX addres</source>
+        <comment>no comment</comment>
+        <translation>Adres DMX</translation>
+    </message>
+    <message>
+        <location line="+192"/>
+        <source>%1 (red %2, green %3, blue %4)</source>
+        <translation>%1 (czerwony %2, zielony %3, niebieski %4)</translation>
     </message>
 </context>
 <context>

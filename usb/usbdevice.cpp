@@ -130,10 +130,10 @@ int UsbDevice::connectPrivate()
             unsigned char reply[2] = {0, 0};
             const int count
                 = control_receivePrivate(IdentificationRequest, 0, 0, reply, sizeof reply);
-            LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0 << 0
-                          << QString::fromLatin1(reinterpret_cast<const char *>(reply),
-                                                 sizeof reply)
-                          << 2 << ")";
+            LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0
+                          << 0
+                          // As numbers: a raw 0 byte would cut the line short.
+                          << int(reply[0]) << int(reply[1]) << 2 << ")";
             if (count == 2) {
                 const quint16 word = quint16(reply[0] | (reply[1] << 8));
                 LC420_TRACE() << QString::asprintf("\nlcid: %x", int(qint16(word)));

@@ -1,9 +1,12 @@
 #include "app/lc460_bootloader.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tracecapture.h"
+#include "widgets/colorslider.h"
+#include "widgets/superrgb.h"
 
 #include <QAction>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -49,6 +52,7 @@ private Q_SLOTS:
     void gridCells();
     void lampRowsSitInScrollAreas_data();
     void lampRowsSitInScrollAreas();
+    void groupEditMovesMarkedSlidersOfOneTab();
     void menus();
     void logPaneStartsEmptyReadOnlyFixedWidth();
     void showDataStartsZeroed();
@@ -348,25 +352,28 @@ void TestLc460Bootloader::lampRowsSitInScrollAreas_data()
     QTest::addColumn<QString>("contents");
     QTest::addColumn<QString>("contentsLayout");
     QTest::addColumn<QString>("lampRow");
+    QTest::addColumn<bool>("programs");
 
     QTest::newRow("programs") << "scrollArea"
                               << "scrollAreaWidgetContents"
                               << "horizontalLayout_4"
-                              << "horizontalLayout";
+                              << "horizontalLayout" << true;
     QTest::newRow("scenes") << "scrollArea_2"
                             << "scrollAreaWidgetContents_2"
                             << "horizontalLayout_5"
-                            << "horizontalLayoutScenes";
+                            << "horizontalLayoutScenes" << false;
 }
 
-// The lamp editors go into these rows; the scroll area lets them scroll
-// sideways while the controls grid stays in view.
+// Twelve lamp editors side by side in each row, lamp 0 first, with their DMX
+// channels 1..36; the scroll area lets them scroll sideways while the
+// controls grid stays in view.
 void TestLc460Bootloader::lampRowsSitInScrollAreas()
 {
     QFETCH(QString, scrollArea);
     QFETCH(QString, contents);
     QFETCH(QString, contentsLayout);
     QFETCH(QString, lampRow);
+    QFETCH(bool, programs);
 
     Lc460_bootloader window;
     auto *area = window.findChild<QScrollArea *>(scrollArea);
@@ -380,7 +387,45 @@ void TestLc460Bootloader::lampRowsSitInScrollAreas()
     QVERIFY(area->widget()->layout()->indexOf(row) >= 0);
     QCOMPARE(row->spacing(), 1);
     QCOMPARE(row->contentsMargins(), QMargins(1, 1, 1, 1));
-    QCOMPARE(row->count(), 0);
+    const QList<SuperRGB *> &editors = programs ? window.programEditors : window.sceneEditors;
+    QCOMPARE(row->count(), 12);
+    QCOMPARE(editors.size(), 12);
+    for (int lamp = 0; lamp < 12; ++lamp) {
+        QCOMPARE(row->itemAt(lamp)->widget(), editors.at(lamp));
+        QCOMPARE(editors.at(lamp)->findChild<QGroupBox *>("LampGroupBox")->title(),
+                 QStringLiteral("L: %1").arg(lamp + 1));
+        for (int channel = 0; channel < 3; ++channel) {
+            const QString name = QStringLiteral("LabelAddress%1").arg(channel + 1);
+            QCOMPARE(editors.at(lamp)->findChild<QLabel *>(name)->text(),
+                     QString::number(3 * lamp + channel + 1));
+        }
+    }
+}
+
+// Dragging one of the marked sliders moves every marked slider of its tab;
+// unmarked sliders and the other tab stay put.
+void TestLc460Bootloader::groupEditMovesMarkedSlidersOfOneTab()
+{
+    Lc460_bootloader window;
+    const auto red = [](SuperRGB *editor) { return editor->findChild<ColorSlider *>("SliderRed"); };
+    for (int lamp : {0, 3, 7})
+        window.programEditors.at(lamp)->selectRed(true);
+    window.programEditors.at(5)->selectGreen(true);
+    window.sceneEditors.at(3)->selectRed(true);
+
+    ColorSlider *dragged = red(window.programEditors.at(0));
+    dragged->setSliderDown(true);
+    dragged->setSliderPosition(99);
+    dragged->setSliderDown(false);
+
+    QList<QColor> programColours;
+    for (SuperRGB *editor : std::as_const(window.programEditors))
+        programColours << editor->color();
+    QList<QColor> expected(12, QColor(0, 0, 0));
+    expected[0] = expected[3] = expected[7] = QColor(99, 0, 0);
+    expected[5] = QColor(0, 99, 0);
+    QCOMPARE(programColours, expected);
+    QCOMPARE(window.sceneEditors.at(3)->color(), QColor(0, 0, 0));
 }
 
 void TestLc460Bootloader::menus()

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -68,10 +69,12 @@ private:
     void inspect(Lc460_bootloader &window)
     {
         Information about(&window);
-        seen.append(window.windowTitle() + QLatin1Char('|')
-                    + window.findChild<QPushButton *>(QStringLiteral("pushButtonCHF"))->text()
-                    + QLatin1Char('|')
-                    + about.findChild<QLabel *>(QStringLiteral("labelVersion"))->text());
+        seen.append(
+            window.windowTitle() + QLatin1Char('|')
+            + window.findChild<QPushButton *>(QStringLiteral("pushButtonCHF"))->text()
+            + QLatin1Char('|') + about.findChild<QLabel *>(QStringLiteral("labelVersion"))->text()
+            + QLatin1Char('|')
+            + QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text());
 
         QStringList stale;
         if (!window.findChild<QTextBrowser *>(QStringLiteral("txt"))->toPlainText().isEmpty())
@@ -108,8 +111,10 @@ private:
     QElapsedTimer clock;
 };
 
-const QString english = QStringLiteral("Lc420 ver. 1.03|Firmware Change|Lc420 ver. 1.03");
-const QString polish = QStringLiteral("Lc420 wer. 1.03|Zmiana oprogramowania|Lc420 wer. 1.03");
+// The last item is Qt's own Cancel button, translated along with the window.
+const QString english = QStringLiteral("Lc420 ver. 1.03|Firmware Change|Lc420 ver. 1.03|Cancel");
+const QString polish
+    = QStringLiteral("Lc420 wer. 1.03|Zmiana oprogramowania|Lc420 wer. 1.03|Anuluj");
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/userdialogs.h"
+#include "widgets/dialogs/userdialogs.h"
 
 #include <QList>
 #include <QVariant>

@@ -1,4 +1,4 @@
-#include "app/userdialogs.h"
+#include "widgets/dialogs/userdialogs.h"
 
 #include <QColorDialog>
 #include <QDialog>
