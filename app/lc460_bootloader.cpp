@@ -1,8 +1,8 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/information.h"
-#include "core/trace.h"
 #include "app/version.h"
+#include "core/trace.h"
 #include "firmware/upgrader.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"
@@ -79,6 +79,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->spinBoxSceneSceneNumber->setRange(1, 8);
     addLampEditors(sceneEditors, ui->horizontalLayoutScenes);
 
+    setUpShowData();
+
     upgrader = std::make_unique<Upgrader>(device.get());
     connect(upgrader.get(), &Upgrader::sendText, ui->txt, &QTextBrowser::append);
     connect(upgrader.get(), &Upgrader::sendPercent, ui->progressBarFlash, &QProgressBar::setValue);
@@ -140,6 +142,15 @@ void Lc460_bootloader::closeEvent(QCloseEvent *event)
     LC420_TRACE() << "Lc460_bootloader::closeEvent ( QCloseEvent * event )";
     // Closing in the middle of an upgrade would leave the driver half written.
     if (refuseDuringUpgrade()) {
+        event->ignore();
+        return;
+    }
+    if (showChanged()
+        && dialogs().message(QMessageBox::Question, this, tr("Close"),
+                             tr("Programs or scenes have changed since they were last saved or "
+                                "sent to the driver. Close anyway?"),
+                             QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes) {
         event->ignore();
         return;
     }

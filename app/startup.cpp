@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
 
 namespace Startup {
 
@@ -32,6 +33,8 @@ QString qtTranslationBaseName(const QString &loadedFile)
 int runMainWindowLoop(const QString &localeName)
 {
     int exitCode = 0;
+    // What the user edited survives the rebuild of a language switch.
+    std::optional<Lc460_bootloader::ShowState> show;
     do {
         QTranslator translator;
         // No directory, delimiters or suffix: the file is looked for in the
@@ -53,8 +56,11 @@ int runMainWindowLoop(const QString &localeName)
             QCoreApplication::installTranslator(&qtTranslator);
 
         auto window = std::make_unique<Lc460_bootloader>();
+        if (show)
+            window->restoreShowState(*show);
         window->show();
         exitCode = QApplication::exec();
+        show = window->takeShowState();
         // The window goes before the translators that its texts came from.
         window.reset();
     } while (exitCode == Lc460_bootloader::ExitCodePolish
