@@ -140,6 +140,7 @@ void Lc460_bootloader::commitShownScene()
 
 void Lc460_bootloader::slotUpdateProgramScene(int)
 {
+    LC420_TRACE() << "Lc460_bootloader::slotUpdateProgramScene(int i)";
     const int program = ui->spinBoxProgramNumber->value() - 1;
     const int step = ui->spinBoxSceneNumber->value() - 1;
     if (shownProgram != -1 && shownProgramScene != -1
@@ -153,6 +154,7 @@ void Lc460_bootloader::slotUpdateProgramScene(int)
 
 void Lc460_bootloader::slotUpdateScene(int)
 {
+    LC420_TRACE() << "Lc460_bootloader::slotUpdateScene(int i)";
     const int scene = ui->spinBoxSceneSceneNumber->value() - 1;
     if (shownScene != -1 && scene != shownScene)
         commitRecord(Show::Kind::Scenes, Show::sceneRecordOffset(shownScene));
