@@ -51,8 +51,6 @@ private Q_SLOTS:
 
     void editsAreCommittedAtTheChangeOfNumber_data();
     void editsAreCommittedAtTheChangeOfNumber();
-    void storedValuesShowLimited_data();
-    void storedValuesShowLimited();
     void setThenGet_data();
     void setThenGet();
     void setOfScenesRightAfterStart();
@@ -154,37 +152,6 @@ void TestShowSlots::editsAreCommittedAtTheChangeOfNumber()
     select(kind, number, step); // ... and back
     QCOMPARE(editors(kind)[3]->color(), QColor(255, 0, 0));
     QCOMPARE(xfade(kind)->value(), 5);
-}
-
-void TestShowSlots::storedValuesShowLimited_data()
-{
-    QTest::addColumn<int>("riseTime");
-    QTest::addColumn<int>("endMarker");
-    QTest::addColumn<int>("shownRise");
-    QTest::addColumn<int>("shownEnd");
-    QTest::newRow("endMarker 7 shows and commits 1") << 0 << 7 << 0 << 1;
-    QTest::newRow("riseTime 200000 shows and commits 100000") << 200000 << 0 << 100000 << 0;
-}
-
-void TestShowSlots::storedValuesShowLimited()
-{
-    QFETCH(int, riseTime);
-    QFETCH(int, endMarker);
-    QFETCH(int, shownRise);
-    QFETCH(int, shownEnd);
-
-    Show::SceneRecord record;
-    record.riseTime = riseTime;
-    record.endMarker = quint8(endMarker);
-    Show::setRecordAt(window->programTable, Show::programRecordOffset(0, 1), record);
-    select(Kind::Programs, 1, 2);
-    QCOMPARE(spin("spinBoxRiseTime")->value(), shownRise);
-    QCOMPARE(spin("spinBoxEndMarker")->value(), shownEnd);
-    select(Kind::Programs, 1, 3);
-    const Show::SceneRecord committed
-        = Show::recordAt(window->programTable, Show::programRecordOffset(0, 1));
-    QCOMPARE(committed.riseTime, shownRise);
-    QCOMPARE(int(committed.endMarker), shownEnd);
 }
 
 void TestShowSlots::setThenGet_data()

@@ -11,8 +11,6 @@ class TestSceneRecord : public QObject
 private Q_SLOTS:
     void fieldBytes_data();
     void fieldBytes();
-    void recordOffsets_data();
-    void recordOffsets();
     void editorValues_data();
     void editorValues();
     void commitKeepsWhatTheTabDoesNotEdit_data();
@@ -59,46 +57,6 @@ void TestSceneRecord::fieldBytes()
     QByteArray back(RecordSize, '\x55');
     record.toBytes(back.data());
     QCOMPARE(back.toHex(), image.toHex());
-}
-
-void TestSceneRecord::recordOffsets_data()
-{
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("tableSize");
-    QTest::newRow("program 1 step 1") << programRecordOffset(0, 0) << 0 << ProgramTableSize;
-    QTest::newRow("program 2 step 1") << programRecordOffset(1, 0) << 960 << ProgramTableSize;
-    QTest::newRow("program 8 step 20, the last record")
-        << programRecordOffset(7, 19) << 7632 << ProgramTableSize;
-    QTest::newRow("scene 8, the last record") << sceneRecordOffset(7) << 336 << SceneTableSize;
-}
-
-void TestSceneRecord::recordOffsets()
-{
-    QFETCH(int, offset);
-    QFETCH(int, expected);
-    QFETCH(int, tableSize);
-    QCOMPARE(offset, expected);
-
-    // The record there covers exactly the table's bytes offset..offset+47.
-    QByteArray table(tableSize, '\0');
-    SceneRecord record;
-    record.lamps.fill({1, 2, 3});
-    record.riseTime = -1;
-    record.staticTime = -1;
-    record.endMarker = 0xFF;
-    record.reserved = {0xFF, 0xFF, 0xFF};
-    setRecordAt(table, offset, record);
-    QCOMPARE(table.count('\0'), tableSize - RecordSize);
-    QVERIFY(table.at(offset) != 0);
-    QVERIFY(table.at(offset + RecordSize - 1) != 0);
-    QCOMPARE(recordAt(table, offset).riseTime, -1);
-
-    // A record that would cross the end is neither read nor written.
-    const QByteArray before = table;
-    setRecordAt(table, tableSize - RecordSize + 1, record);
-    QCOMPARE(table, before);
-    QCOMPARE(recordAt(table, tableSize - RecordSize + 1).riseTime, 0);
 }
 
 void TestSceneRecord::editorValues_data()
