@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-usb test test-asan clean
+.PHONY: all deps build run run-usb test test-asan fuzz clean
 
 all: build
 
@@ -36,5 +36,17 @@ test-asan: deps
 		ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
 
+# Coverage-guided fuzzing of every reader (clang with libFuzzer, AddressSanitizer
+# and UndefinedBehaviorSanitizer), FUZZ_SECONDS per target. `make test` only
+# replays the committed corpus.
+FUZZ_SECONDS ?= 60
+fuzz:
+	scripts/install-deps --fuzz
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLC420_FUZZ=ON \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
+	cmake --build $(BUILD)-fuzz -j$(JOBS) --target lc420_fuzzers lc420-cli
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run $(BUILD)-fuzz
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

@@ -4,6 +4,7 @@
 #include "app/version.h"
 #include "core/trace.h"
 #include "firmware/upgrader.h"
+#include "style/arthurstyle.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"
 #include "widgets/superrgb.h"
@@ -20,6 +21,14 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->setupUi(this);
 
     setWindowTitle(tr("Lc420 ver. ") + QLatin1String(Lc420::version));
+
+    // A widget's style does not pass to its children, so the form's widgets
+    // get it one by one, as the lamp editors do.
+    arthurStyle = new ArthurStyle;
+    arthurStyle->setParent(this);
+    setStyle(arthurStyle);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setStyle(arthurStyle);
 
     LC420_TRACE() << "MY_DEBUG";
 
@@ -104,7 +113,7 @@ void Lc460_bootloader::addLampEditors(QList<SuperRGB *> &editors, QHBoxLayout *r
 {
     for (quint16 lamp = 0; lamp < 12; ++lamp) {
         auto *editor = new SuperRGB(0, 0, 0, lamp);
-        // The window's widget style goes to editor->setGroupStyle here.
+        editor->setGroupStyle(arthurStyle);
         editor->setUserDialogs(userDialogs.get());
         editors.append(editor);
         row->addWidget(editor);

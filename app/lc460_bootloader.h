@@ -11,6 +11,7 @@
 #include <memory>
 
 class QCloseEvent;
+class ArthurStyle;
 class QHBoxLayout;
 class QPushButton;
 class SuperRGB;
@@ -136,6 +137,9 @@ private:
     std::unique_ptr<Upgrader> upgrader;
     std::unique_ptr<UserDialogs> userDialogs;
     std::unique_ptr<Ui::Lc460_bootloaderClass> ui;
+    // The window's style, also given to every lamp editor. A child of the
+    // window: the widgets that use it are destroyed before it.
+    ArthurStyle *arthurStyle = nullptr;
 
     // The program step and the scene shown in the lamp editors; -1 only
     // while the window is being built.

@@ -1,6 +1,7 @@
 #include "usb/usbdevice.h"
 
 #include "core/trace.h"
+#include "usb/replies.h"
 
 #include <QMutex>
 #include <QMutexLocker>
@@ -134,8 +135,9 @@ int UsbDevice::connectPrivate()
                           << 0
                           // As numbers: a raw 0 byte would cut the line short.
                           << int(reply[0]) << int(reply[1]) << 2 << ")";
-            if (count == 2) {
-                const quint16 word = quint16(reply[0] | (reply[1] << 8));
+            if (const std::optional<quint16> identified
+                = Replies::identificationWord(reply, count)) {
+                const quint16 word = *identified;
                 LC420_TRACE() << QString::asprintf("\nlcid: %x", int(qint16(word)));
                 LC420_TRACE() << QString::asprintf("\nUSB_LC510_ID: %x", int(qint16(expectedId)));
                 if (word == expectedId)
@@ -239,24 +241,11 @@ QByteArray UsbDevice::read_serial_string()
     // reads the string while the GUI thread may connect or disconnect, and
     // libusb-0.1 must never see the handle closed under a running request.
     QMutexLocker lock(&usbMutex);
-    QByteArray serial;
     if (!handle)
-        return serial;
+        return {};
 
     unsigned char buffer[StringDescriptorBufferSize] = {};
     const int received
         = usb_get_descriptor(handle, USB_DT_STRING, SerialStringIndex, buffer, sizeof buffer);
-    if (received < 2)
-        return serial;
-
-    // The descriptor's own length byte is the device's claim; never read past
-    // what actually arrived.
-    const int end = qMin(qMin(received, int(buffer[0])), StringDescriptorBufferSize);
-    for (int i = 2; i + 1 < end; i += 2) {
-        const int unit = buffer[i] | (buffer[i + 1] << 8);
-        if (unit == 0)
-            break;
-        serial.append(char(unit & 0xFF));
-    }
-    return serial;
+    return Replies::serialFromDescriptor(buffer, qMin(received, StringDescriptorBufferSize));
 }
