@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
 
 namespace Startup {
 
@@ -61,6 +62,8 @@ QString qtTranslationBaseName(const QString &loadedFile)
 int runMainWindowLoop(const QString &localeName, bool serviceButtons)
 {
     int exitCode = 0;
+    // What the user edited survives the rebuild of a language switch.
+    std::optional<Lc460_bootloader::ShowState> show;
     do {
         QTranslator translator;
         const bool loaded = loadTranslation(translator, translationBaseName(exitCode, localeName),
@@ -78,8 +81,11 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons)
         auto window = std::make_unique<Lc460_bootloader>();
         if (serviceButtons)
             window->showServiceButtons();
+        if (show)
+            window->restoreShowState(*show);
         window->show();
         exitCode = QApplication::exec();
+        show = window->takeShowState();
         // The window goes before the translators that its texts came from.
         window.reset();
     } while (exitCode == Lc460_bootloader::ExitCodePolish

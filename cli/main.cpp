@@ -10,7 +10,7 @@ namespace {
 QList<Cli::Command> allCommands()
 {
     return Cli::deviceCommands() + Cli::serviceCommands() + Cli::upgradeCommands()
-           + Cli::firmwareCommands();
+           + Cli::firmwareCommands() + Cli::showCommands();
 }
 
 void printHelp(const QList<Cli::Command> &commands)

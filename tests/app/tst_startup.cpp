@@ -23,8 +23,8 @@ namespace {
 
 // Drives the real start-up loop from inside its event loop: each time a new
 // main window is up, it records what the window looks like, leaves traces
-// behind (log text, show data, another tab) that a rebuild must discard, and
-// then does the next user action.
+// behind (log text, another tab) that a rebuild must discard and show data
+// that it must carry, and then does the next user action.
 class LoopDriver : public QObject
 {
 public:
@@ -81,11 +81,17 @@ private:
         QStringList stale;
         if (!window.findChild<QTextBrowser *>(QStringLiteral("txt"))->toPlainText().isEmpty())
             stale.append(QStringLiteral("log"));
-        const auto isZero = [](quint8 byte) { return byte == 0; };
-        if (!std::all_of(window.programTable.begin(), window.programTable.end(), isZero))
-            stale.append(QStringLiteral("programTable"));
-        if (!std::all_of(window.sceneTable.begin(), window.sceneTable.end(), isZero))
-            stale.append(QStringLiteral("sceneTable"));
+        // The first window starts with empty show data; a rebuilt one carries
+        // that of the window before (whose first records it committed from
+        // the editors, which showed zeros).
+        const auto only
+            = [](const QByteArray &bytes, char c) { return bytes.count(c) == bytes.size(); };
+        const bool show = windows++ == 0
+                              ? only(window.programTable, 0) && only(window.sceneTable, 0)
+                              : only(window.programTable.mid(48), char(0xab))
+                                    && only(window.sceneTable.mid(48), char(0xcd));
+        if (!show)
+            stale.append(QStringLiteral("show"));
         if (window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex() != 0)
             stale.append(QStringLiteral("tab"));
         fresh.append(stale.join(QLatin1Char(',')));
@@ -94,8 +100,8 @@ private:
     static void leaveTraces(Lc460_bootloader &window)
     {
         window.findChild<QTextBrowser *>(QStringLiteral("txt"))->append(QStringLiteral("old"));
-        window.programTable.fill(0xab);
-        window.sceneTable.fill(0xcd);
+        window.programTable.fill(char(0xab));
+        window.sceneTable.fill(char(0xcd));
         window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(2);
     }
 
@@ -108,6 +114,7 @@ private:
     }
 
     QStringList actions;
+    int windows = 0;
     QPointer<Lc460_bootloader> handled;
     QTimer poll;
     QElapsedTimer clock;
@@ -235,8 +242,8 @@ void TestStartup::loop()
     QVERIFY(!driver.timedOut);
     QCOMPARE(exitCode, 0);
     QCOMPARE(driver.seen, windows);
-    // Every window, the rebuilt ones too, starts with an empty log, zeroed
-    // show data and the Settings tab.
+    // Every window, the rebuilt ones too, starts with an empty log and the
+    // Settings tab; only the show data is carried over.
     QCOMPARE(driver.fresh, QStringList(windows.size(), QString()));
     // Nothing of the loop outlives it.
     for (QWidget *top : QApplication::topLevelWidgets())
