@@ -49,7 +49,7 @@ fuzz:
 	scripts/install-deps --fuzz
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLC420_FUZZ=ON \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
+		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -Wno-gnu-zero-variadic-macro-arguments"
 	cmake --build $(BUILD)-fuzz -j$(JOBS) --target lc420_fuzzers lc420-cli
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run $(BUILD)-fuzz
 
