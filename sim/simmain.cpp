@@ -125,18 +125,18 @@ int main(int argc, char *argv[])
          QStringLiteral("Store this serial number (nine digits) in the driver."),
          QStringLiteral("DIGITS")},
         {QStringLiteral("mode"),
-         QStringLiteral("Start in this mode instead of booting anew: application or bootloader.\n"
-                        "By default the driver boots like one just plugged in: the bootloader\n"
-                        "starts the application if its check word is right, else it stays."),
+         QStringLiteral("Start in this mode instead of booting anew: application or bootloader. By "
+                        "default the driver boots like one just plugged in: the bootloader starts "
+                        "the application if its check word is right, else it stays."),
          QStringLiteral("MODE")},
         {QStringLiteral("latency"),
          QStringLiteral("Wait this long before answering each transfer."), QStringLiteral("MS")},
         {QStringLiteral("reset-time"),
          QStringLiteral("Time off the bus after a reset (default 1000)."), QStringLiteral("MS")},
         {QStringLiteral("reset-ack"),
-         QStringLiteral("Complete a reset request (4) before leaving the bus. By default the\n"
-                        "driver drops off the bus without completing it, as a resetting\n"
-                        "controller does.")},
+         QStringLiteral(
+             "Complete a reset request (4) before leaving the bus. By default the driver drops off "
+             "the bus without completing it, as a resetting controller does.")},
         {QStringLiteral("fail-transfer"), QStringLiteral("The Nth control transfer times out."),
          QStringLiteral("N")},
         {QStringLiteral("fail-next"),
@@ -146,15 +146,15 @@ int main(int argc, char *argv[])
          QStringLiteral("From the Nth control transfer on, --count transfers time out at once."),
          QStringLiteral("N")},
         {QStringLiteral("stall-at"),
-         QStringLiteral("From the Nth control transfer on, --count transfers are held until\n"
-                        "the host's time-out (2000 ms) has run out."),
+         QStringLiteral("From the Nth control transfer on, --count transfers are held until the "
+                        "host's time-out (2000 ms) has run out."),
          QStringLiteral("N")},
         {QStringLiteral("count"),
          QStringLiteral("How many transfers --fail-at and --stall-at hit (default 1)."),
          QStringLiteral("K")},
         {QStringLiteral("corrupt-at"),
-         QStringLiteral("The Nth control transfer carries one wrong byte: in its reply, or in\n"
-                        "the data the driver stores."),
+         QStringLiteral("The Nth control transfer carries one wrong byte: in its reply, or in the "
+                        "data the driver stores."),
          QStringLiteral("N")},
         {QStringLiteral("unplug-after"), QStringLiteral("Unplug the driver after N transfers."),
          QStringLiteral("N")},
