@@ -96,7 +96,8 @@ public:
         quint16 value = 0;
         quint16 index = 0;
         quint16 length = 0; // wLength as asked
-        int result = 0;     // bytes transferred, or -errno (-EPIPE refused, -ETIMEDOUT time-out)
+        int result = 0;     // bytes transferred, or -errno (-EPIPE refused, -ETIMEDOUT time-out,
+                            // -EPROTO left the bus in a reset)
         qint64 atMs = 0;    // Clock::nowMs() when it was served
 
         // The 32-bit address of a memory or flash request (wIndex:wValue).

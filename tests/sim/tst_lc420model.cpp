@@ -581,12 +581,6 @@ void TestLc420Model::faults_data()
     QTest::newRow("stall instead of time-out") << fault << QList<int>{9} << QList<int>{-EPIPE};
 
     fault = {};
-    fault.kind = Model::Fault::Kind::Stall;
-    fault.skip = 1;
-    QTest::newRow("second transfer held until the time-out")
-        << fault << QList<int>{9, 9, 9} << QList<int>{4, timeout, 4};
-
-    fault = {};
     fault.kind = Model::Fault::Kind::Short;
     fault.missingBytes = 3;
     fault.match = Match::vendor(9);
