@@ -782,7 +782,7 @@ Check USB Cable</translation>
 <context>
     <name>Upgrader</name>
     <message>
-        <location filename="../firmware/upgradeprocedure.cpp" line="+64"/>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+53"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>
@@ -798,13 +798,14 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+91"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-82"/>
         <source>Bootloader Version Read Error</source>
         <translation>Bootloader Version Read Error</translation>
     </message>
@@ -814,17 +815,18 @@ Check USB Cable</translation>
         <translation>Bootloader mode</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="+3"/>
+        <location line="+56"/>
         <source>Serial:</source>
         <translation>Serial:</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="-51"/>
         <source>Writting firmware ... </source>
         <translation>Writting firmware ... </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Apllication mode</source>
         <translation>Apllication mode</translation>
     </message>
@@ -834,7 +836,7 @@ Check USB Cable</translation>
         <translation>Reset device</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>USB timout
 Check USB cable</source>
         <translation>USB timout
@@ -851,21 +853,28 @@ Check USB cable</translation>
         <translation>Connect</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <location line="+8"/>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>Another driver answered: %1</source>
+        <translation>Another driver answered: %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <location line="+4"/>
+        <location line="+19"/>
+        <location line="+59"/>
+        <location line="+4"/>
         <source>ERROR</source>
         <translation>ERROR</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+21"/>
-        <location line="+21"/>
+        <location line="-60"/>
+        <location line="+22"/>
+        <location line="+20"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-27"/>
         <source>Writting External Flash ... </source>
         <translation>Writting External Flash ... </translation>
     </message>

@@ -782,7 +782,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Upgrader</name>
     <message>
-        <location filename="../firmware/upgradeprocedure.cpp" line="+64"/>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+53"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>
@@ -798,13 +798,14 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+91"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-82"/>
         <source>Bootloader Version Read Error</source>
         <translation>Błąd odczytu wersji bootloadera</translation>
     </message>
@@ -814,17 +815,18 @@ Sprawdź kabel USB</translation>
         <translation>Tryb bootloadera</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="+3"/>
+        <location line="+56"/>
         <source>Serial:</source>
         <translation>Numer seryjny:</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="-51"/>
         <source>Writting firmware ... </source>
         <translation>Zapis oprogramowania ... </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Apllication mode</source>
         <translation>Tryb aplikacji</translation>
     </message>
@@ -834,7 +836,7 @@ Sprawdź kabel USB</translation>
         <translation>Reset urządzenia</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>USB timout
 Check USB cable</source>
         <translation>Przekroczony czas oczekiwania USB
@@ -851,21 +853,28 @@ Sprawdź kabel USB</translation>
         <translation>Łączenie</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <location line="+8"/>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>Another driver answered: %1</source>
+        <translation>Odpowiedział inny sterownik: %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <location line="+4"/>
+        <location line="+19"/>
+        <location line="+59"/>
+        <location line="+4"/>
         <source>ERROR</source>
         <translation>BŁĄD</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+21"/>
-        <location line="+21"/>
+        <location line="-60"/>
+        <location line="+22"/>
+        <location line="+20"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-27"/>
         <source>Writting External Flash ... </source>
         <translation>Zapis zewnętrznej pamięci flash ... </translation>
     </message>
