@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-usb test test-asan fuzz bench clean
+.PHONY: all deps build run run-usb test test-asan package fuzz bench clean
 
 all: build
 
@@ -26,6 +26,10 @@ run-usb: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# The Debian package, build/lc420_<version>_<arch>.deb: apt install ./build/lc420_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
 # (umockdev's preload comes before the sanitizer runtime; that is harmless.)
 test-asan: deps
@@ -45,7 +49,7 @@ fuzz:
 	scripts/install-deps --fuzz
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLC420_FUZZ=ON \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
+		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -Wno-gnu-zero-variadic-macro-arguments"
 	cmake --build $(BUILD)-fuzz -j$(JOBS) --target lc420_fuzzers lc420-cli
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run $(BUILD)-fuzz
 

@@ -1,6 +1,6 @@
 #include "app/information.h"
 
-#include "app/version.h"
+#include "core/version.h"
 #include "ui_information.h"
 
 Information::Information(QWidget *parent)

@@ -2,7 +2,7 @@
 
 #include "app/information.h"
 #include "app/logpane.h"
-#include "app/version.h"
+#include "core/version.h"
 #include "core/trace.h"
 #include "firmware/upgrader.h"
 #include "style/arthurstyle.h"
@@ -90,6 +90,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->spinBoxSceneSceneNumber->setRange(1, 8);
     addLampEditors(sceneEditors, ui->horizontalLayoutScenes);
 
+    setUpShowData();
+
     upgrader = std::make_unique<Upgrader>(device.get());
     // Big texts (hex dumps of a failed verify) must not stall the window.
     connect(upgrader.get(), &Upgrader::sendText, ui->txt,
@@ -153,6 +155,15 @@ void Lc460_bootloader::closeEvent(QCloseEvent *event)
     LC420_TRACE() << "Lc460_bootloader::closeEvent ( QCloseEvent * event )";
     // Closing in the middle of an upgrade would leave the driver half written.
     if (refuseDuringUpgrade()) {
+        event->ignore();
+        return;
+    }
+    if (showChanged()
+        && dialogs().message(QMessageBox::Question, this, tr("Close"),
+                             tr("Programs or scenes have changed since they were last saved or "
+                                "sent to the driver. Close anyway?"),
+                             QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes) {
         event->ignore();
         return;
     }

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "show/scenerecord.h"
 #include "widgets/dialogs/userdialogs.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QMainWindow>
 #include <QtGlobal>
 
-#include <array>
-#include <cstddef>
 #include <memory>
 
 class QByteArray;
@@ -34,13 +34,6 @@ public:
     static constexpr int ExitCodePolish = -11;
     static constexpr int ExitCodeEnglish = -12;
 
-    // Show data: one record is 12 lamps x red, green, blue, then rise time,
-    // static time, end marker and three reserved bytes.
-    static constexpr std::size_t SceneRecordSize = 48;
-    static constexpr std::size_t ProgramCount = 8;
-    static constexpr std::size_t StepsPerProgram = 20;
-    static constexpr std::size_t SceneCount = 8;
-
     explicit Lc460_bootloader(QWidget *parent = nullptr);
     ~Lc460_bootloader() override;
 
@@ -57,9 +50,34 @@ public:
     [[nodiscard]] bool upgradeInProgress() const;
 
     // The driver's show data as it is held in memory, in the byte layout of
-    // its external flash (unscrambled): 8 programs of 20 steps, and 8 scenes.
-    std::array<quint8, ProgramCount * StepsPerProgram * SceneRecordSize> programTable{};
-    std::array<quint8, SceneCount * SceneRecordSize> sceneTable{};
+    // its external flash (unscrambled): 8 programs of 20 steps (7680 bytes),
+    // and 8 scenes (384 bytes).
+    QByteArray programTable;
+    QByteArray sceneTable;
+
+    // Copy the editors and spin boxes of a tab into the record its spin boxes
+    // select (the shown indices stay as they are).
+    void commitShownProgramStep();
+    void commitShownScene();
+
+    // The show data a language switch carries into the new window: both
+    // tables with the shown records committed, the selected numbers, and
+    // whether anything is unsaved.
+    struct ShowState
+    {
+        QByteArray programTable;
+        QByteArray sceneTable;
+        int programNumber = 1;
+        int stepNumber = 1;
+        int sceneNumber = 1;
+        bool programsChanged = false;
+        bool scenesChanged = false;
+    };
+    [[nodiscard]] ShowState takeShowState();
+    void restoreShowState(const ShowState &state);
+
+    // Programs or scenes changed since the last Get, Set, Load or Save.
+    [[nodiscard]] bool showChanged() const;
 
     // The twelve lamp editors of the Programs tab and of the Scenes tab, lamp
     // 0 first; children of their tab (the window's widget tree owns them).
@@ -86,6 +104,16 @@ public Q_SLOTS:
     void slotpushButtonStatusSet(bool t);
     void slotpushButtonStatusClr(bool t);
     void slotpushButtonCHF(bool t);
+    void slotUpdateProgramScene(int i);
+    void slotpushButtonGetProgramsFromLc460(bool t);
+    void slotpushButtonSetProgramsInLc460(bool t);
+    void slotUpdateScene(int i);
+    void slotpushButtonGetScenesFromLc460(bool t);
+    void slotpushButtonSetScenesInLc460(bool t);
+    void slotpushButtonLoadScenesFromFile(bool t);
+    void slotpushButtonLoadProgramsFromFile(bool t);
+    void slotpushButtonSaveScenesToFile(bool t);
+    void slotpushButtonSaveProgramsToFile(bool t);
     void slotShowInfo(bool t);
     void slotTabChange(int index);
     void slotPolish(bool t);
@@ -109,6 +137,21 @@ private:
     // sliders move together.
     void addLampEditors(QList<SuperRGB *> &editors, QHBoxLayout *row);
 
+    // Show data (app/showslots.cpp).
+    void setUpShowData();
+    [[nodiscard]] QByteArray &table(Show::Kind kind);
+    [[nodiscard]] int selectedRecordOffset(Show::Kind kind) const;
+    void commitRecord(Show::Kind kind, int offset);
+    void showRecord(Show::Kind kind, int offset);
+    void reloadShownRecord(Show::Kind kind);
+    void getTable(Show::Kind kind);
+    void setTable(Show::Kind kind);
+    void loadTable(Show::Kind kind);
+    void saveTable(Show::Kind kind);
+    void showTransferError(const QString &text);
+    void markShowChanged(Show::Kind kind);
+    void setShowChanged(Show::Kind kind, bool changed);
+
     // Declared before the worker, so the worker (which waits for its run to
     // end) is destroyed first and never touches a deleted device.
     std::unique_ptr<USBLC350> device;
@@ -119,9 +162,12 @@ private:
     // window: the widgets that use it are destroyed before it.
     ArthurStyle *arthurStyle = nullptr;
 
-    // The program step and the scene shown in the lamp editors; -1 before the
-    // first one is loaded.
+    // The program step and the scene shown in the lamp editors; -1 only
+    // while the window is being built.
     int shownProgram = -1;
     int shownProgramScene = -1;
     int shownScene = -1;
+    bool loadingRecord = false; // a record is being shown: editor signals are no edits
+    bool programsChanged = false;
+    bool scenesChanged = false;
 };

@@ -2,12 +2,16 @@
 
 #include "app/lc460_bootloader.h"
 
+#include "core/trace.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
 
 namespace Startup {
 
@@ -23,6 +27,32 @@ QString translationBaseName(int exitCode, const QString &localeName)
     }
 }
 
+QStringList translationFolders()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {QString(), // the working directory
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/lc420")),
+            QStringLiteral(LC420_DATA_DIR), programFolder};
+}
+
+bool loadTranslation(QTranslator &translator, const QString &baseName, const QStringList &folders)
+{
+    // No delimiters or suffix: ".qm" is tried behind the name, and the name is
+    // cut at its last underscore on failure (pl_PL finds lc420_pl.qm). They
+    // must be null strings: Qt 6 takes an empty ("") suffix or delimiter set
+    // literally and then finds nothing. A null folder is the working
+    // directory. A missing file is no error: the window then shows the
+    // English texts built into the program.
+    for (const QString &folder : folders) {
+        if (translator.load(baseName, folder, QString(), QString())) {
+            LC420_TRACE() << "Translation:" << QFileInfo(translator.filePath()).absoluteFilePath();
+            return true;
+        }
+    }
+    LC420_TRACE() << "Translation: none for" << baseName;
+    return false;
+}
+
 QString qtTranslationBaseName(const QString &loadedFile)
 {
     const QString baseName = QFileInfo(loadedFile).completeBaseName(); // "lc420_pl"
@@ -32,16 +62,12 @@ QString qtTranslationBaseName(const QString &loadedFile)
 int runMainWindowLoop(const QString &localeName, bool serviceButtons)
 {
     int exitCode = 0;
+    // What the user edited survives the rebuild of a language switch.
+    std::optional<Lc460_bootloader::ShowState> show;
     do {
         QTranslator translator;
-        // No directory, delimiters or suffix: the file is looked for in the
-        // working directory, with ".qm" behind the name and the name cut at its
-        // last underscore on failure. They must be null strings: Qt 6 takes an
-        // empty ("") suffix or delimiter set literally and then finds nothing.
-        // A missing file is no error: the window then shows the English texts
-        // built into the program.
-        const bool loaded = translator.load(translationBaseName(exitCode, localeName), QString(),
-                                            QString(), QString());
+        const bool loaded = loadTranslation(translator, translationBaseName(exitCode, localeName),
+                                            translationFolders());
         QCoreApplication::installTranslator(&translator);
         // Qt's own texts (file dialogs, message-box buttons) in the same
         // language as the window, never in the locale's when the window falls
@@ -55,8 +81,11 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons)
         auto window = std::make_unique<Lc460_bootloader>();
         if (serviceButtons)
             window->showServiceButtons();
+        if (show)
+            window->restoreShowState(*show);
         window->show();
         exitCode = QApplication::exec();
+        show = window->takeShowState();
         // The window goes before the translators that its texts came from.
         window.reset();
     } while (exitCode == Lc460_bootloader::ExitCodePolish

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "show/scenerecord.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -66,5 +68,9 @@ QList<Command> deviceCommands();   // info, status
 QList<Command> firmwareCommands(); // build-upg, boot-images, inspect
 QList<Command> upgradeCommands();  // upgrade
 QList<Command> serviceCommands();  // memory, external flash, page, test block
+QList<Command> showCommands();     // programs, scenes, show-file
+
+// inspect of a programs (.pgm) or scenes (.scn) file.
+int inspectShowFile(const QString &fileName, Show::Kind kind);
 
 } // namespace Cli

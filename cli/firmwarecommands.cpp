@@ -213,8 +213,12 @@ int inspect(const Command &command, const QStringList &arguments)
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("upg"))
         return inspectUpgrade(fileName);
-    return usage(command,
-                 QStringLiteral("cannot inspect \"%1\": not an upgrade file (.upg)").arg(fileName));
+    if (suffix == QLatin1String("pgm") || suffix == QLatin1String("scn"))
+        return inspectShowFile(fileName, suffix == QLatin1String("pgm") ? Show::Kind::Programs
+                                                                        : Show::Kind::Scenes);
+    return usage(command, QStringLiteral("cannot inspect \"%1\": not an upgrade (.upg), programs "
+                                         "(.pgm) or scenes (.scn) file")
+                              .arg(fileName));
 }
 
 } // namespace
@@ -229,7 +233,8 @@ QList<Command> firmwareCommands()
                                    "[--out DIR]"),
                     QStringLiteral("bootloader images with serial numbers"), bootImages),
         makeCommand(QStringLiteral("inspect"), QStringLiteral("inspect FILE"),
-                    QStringLiteral("check an upgrade file and summarise it"), inspect),
+                    QStringLiteral("check an upgrade, programs or scenes file and summarise it"),
+                    inspect),
     };
 }
 

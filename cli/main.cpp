@@ -1,4 +1,5 @@
 #include "core/trace.h"
+#include "core/version.h"
 #include "cli/cli.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,7 @@ namespace {
 QList<Cli::Command> allCommands()
 {
     return Cli::deviceCommands() + Cli::serviceCommands() + Cli::upgradeCommands()
-           + Cli::firmwareCommands();
+           + Cli::firmwareCommands() + Cli::showCommands();
 }
 
 void printHelp(const QList<Cli::Command> &commands)
@@ -25,6 +26,7 @@ void printHelp(const QList<Cli::Command> &commands)
     for (const Cli::Command &command : commands)
         out << "  " << command.synopsis.leftJustified(width) << "  " << command.summary << '\n';
     out << "\nOptions:\n  --trace   write the debug trace to standard error\n"
+           "  --version the program's version\n"
            "  --help    this text\n";
     out.flush();
 }
@@ -42,6 +44,11 @@ int main(int argc, char *argv[])
         || arguments.first() == QLatin1String("-h")) {
         printHelp(commands);
         return arguments.isEmpty() ? Cli::UsageError : Cli::Success;
+    }
+
+    if (arguments.first() == QLatin1String("--version")) {
+        Cli::out() << "lc420-cli " << Lc420::version << Qt::endl;
+        return Cli::Success;
     }
 
     const QString name = arguments.takeFirst();

@@ -1,5 +1,5 @@
-#include "core/clock.h"
 #include "cli/cli.h"
+#include "core/clock.h"
 #include "firmware/upgradeprocedure.h"
 #include "usb/driverinfo.h"
 #include "usb/usblc350.h"
@@ -41,12 +41,17 @@ private:
     QString m_phase;
 };
 
-bool runsApplication(USBLC350 &device)
+// Whether the driver that was upgraded (and no other on the bus) came back
+// running its application. upgradedSerial is what it reported at the start,
+// in either mode.
+bool runsApplication(USBLC350 &device, QByteArray upgradedSerial)
 {
+    if (DriverInfo::modeFromSerial(upgradedSerial) == DriverInfo::Mode::Bootloader)
+        upgradedSerial.chop(1);
     for (int poll = 0; poll < ConfirmPolls; ++poll) {
         if (device.connect() == 0) {
             const QByteArray serial = DriverInfo::readSerial(device);
-            if (DriverInfo::modeFromSerial(serial) == DriverInfo::Mode::Application) {
+            if (serial == upgradedSerial) {
                 out() << "Driver " << serial << " runs the new firmware." << Qt::endl;
                 return true;
             }
@@ -88,7 +93,7 @@ int upgrade(const Command &command, const QStringList &arguments)
 
     switch (outcome) {
     case UpgradeProcedure::Outcome::Started:
-        if (runsApplication(device))
+        if (runsApplication(device, procedure.driverSerial()))
             return Success;
         err() << "The driver did not come back running the new firmware." << Qt::endl;
         return DeviceFailure;

@@ -26,11 +26,6 @@ QString translated(const char *text)
     return QCoreApplication::translate("Upgrader", text);
 }
 
-bool bootloaderSerial(const QByteArray &serial)
-{
-    return serial.size() >= 10 && serial.at(9) == 'b';
-}
-
 } // namespace
 
 UpgradeProcedure::UpgradeProcedure(USBLC350 &device, TextSink text, PercentSink percent)
@@ -44,13 +39,6 @@ void UpgradeProcedure::send(const char *text)
     m_text(translated(text));
 }
 
-// "Serial:" and the serial string as the driver reports it now.
-void UpgradeProcedure::sendSerial()
-{
-    m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Serial:"))
-           + QString::fromLatin1(DriverInfo::readSerial(m_device)));
-}
-
 UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
 {
     if (fileName.isNull())
@@ -58,6 +46,7 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
 
     LC420_TRACE() << "Start firmware upgrade";
     m_text(fileName);
+    m_serial.clear();
 
     const Upgrade::FileContents file = Upgrade::readFile(fileName);
     if (!file.headerMatches()) {
@@ -90,8 +79,8 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
         return Outcome::NoDriver;
     }
 
-    const QByteArray serial = DriverInfo::readSerial(m_device);
-    m_text(QString::fromLatin1(serial));
+    m_serial = DriverInfo::readSerial(m_device);
+    m_text(QString::fromLatin1(m_serial));
 
     const auto versions = DriverInfo::readBootloaderVersions(m_device);
     if (!versions) {
@@ -101,7 +90,7 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
     m_text(QString::fromLatin1(versions->first));
     m_text(QString::fromLatin1(versions->second));
 
-    switch (DriverInfo::modeFromSerial(serial)) {
+    switch (DriverInfo::modeFromSerial(m_serial)) {
     case DriverInfo::Mode::Application:
         if (const auto stop = bringIntoBootloader())
             return *stop;
@@ -110,18 +99,24 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
         send(QT_TRANSLATE_NOOP("Upgrader", "Bootloader mode"));
         break;
     case DriverInfo::Mode::Unknown:
-        sendSerial();
+        m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Serial:"))
+               + QString::fromLatin1(DriverInfo::readSerial(m_device)));
         return Outcome::DriverRefused;
     }
 
     send(QT_TRANSLATE_NOOP("Upgrader", "Writting firmware ... "));
-    if (const auto stop = writeInternalFlash(image.mid(Upgrade::AppOffset, Upgrade::AppLength)))
+    const QByteArray application = image.mid(Upgrade::AppOffset, Upgrade::AppLength);
+    if (const auto stop = writeInternalFlash(application))
         return *stop;
-    return writeExternalFlashAndStart(image.mid(Upgrade::ExtOffset, Upgrade::ExtLength));
+    if (const auto stop = writeExternalFlash(image.mid(Upgrade::ExtOffset, Upgrade::ExtLength)))
+        return *stop;
+    return writeCheckWordPageAndStart(application);
 }
 
 // Tells the running application to reset into the bootloader and waits until
-// the driver is back on the bus reporting its bootloader serial.
+// the same driver is back on the bus reporting its bootloader serial. A
+// resetting controller often leaves the bus before it completes the reset
+// request; that transfer then fails, which is part of a normal reset.
 std::optional<UpgradeProcedure::Outcome> UpgradeProcedure::bringIntoBootloader()
 {
     send(QT_TRANSLATE_NOOP("Upgrader", "Apllication mode"));
@@ -133,13 +128,24 @@ std::optional<UpgradeProcedure::Outcome> UpgradeProcedure::bringIntoBootloader()
     LC420_TRACE() << "usb->disconnect()";
     Clock::sleepMs(AfterDisconnectWaitMs);
 
+    // Only the driver that was reset may be written: with several drivers on the
+    // bus, another one (already in its bootloader) may answer first.
+    const QByteArray expected = m_serial + 'b';
+    QByteArray other;
     bool found = false;
     for (int poll = 0; poll < BootloaderPolls && !found; ++poll) {
-        found = m_device.connect() == 0 && bootloaderSerial(m_device.read_serial_string());
+        if (m_device.connect() == 0) {
+            const QByteArray serial = DriverInfo::readSerial(m_device);
+            found = serial == expected;
+            if (!found && !serial.startsWith(m_serial))
+                other = serial;
+        }
         if (!found)
             Clock::sleepMs(RetryWaitMs);
     }
     if (!found) {
+        if (!other.isEmpty())
+            return anotherDriverAnswered(other);
         send(QT_TRANSLATE_NOOP("Upgrader", "USB timout\nCheck USB cable"));
         return Outcome::NoDriver;
     }
@@ -148,52 +154,76 @@ std::optional<UpgradeProcedure::Outcome> UpgradeProcedure::bringIntoBootloader()
     m_device.disconnect();
     send(QT_TRANSLATE_NOOP("Upgrader", "Connect"));
     m_device.connect();
-    sendSerial();
+    const QByteArray serial = DriverInfo::readSerial(m_device);
+    m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Serial:")) + QString::fromLatin1(serial));
+    if (serial != expected)
+        return anotherDriverAnswered(serial);
     return std::nullopt;
 }
 
-// Writes the application area page by page, reading every page back. A page
-// that reads back wrong is reported and the remaining pages are still written,
-// but the run then stops in the bootloader.
+std::optional<UpgradeProcedure::Outcome>
+UpgradeProcedure::anotherDriverAnswered(const QByteArray &serial)
+{
+    m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Another driver answered: %1"))
+               .arg(QString::fromLatin1(serial)));
+    send(QT_TRANSLATE_NOOP("Upgrader", "USB Timeout\nCheck USB Cable"));
+    return Outcome::NoDriver;
+}
+
+// Writes one 1024-byte page and reads it back.
+UpgradeProcedure::PageResult UpgradeProcedure::writePage(const char *contents, quint32 address)
+{
+    const int pageSize = int(USBLC350::PageSize);
+    const QByteArray plain(contents, pageSize);
+    QByteArray page = plain; // WritePageToAddress scrambles it in place
+    if (m_device.WritePageToAddress(page.data(), address) != 0) {
+        LC420_TRACE() << "page write ERROR";
+        return PageResult::WriteFailed;
+    }
+    LC420_TRACE() << "page write OK";
+
+    QByteArray readBack(pageSize, char(0xFF));
+    if (m_device.ReadMemoryFromAddress(readBack.data(), address, quint32(pageSize)) != 0) {
+        LC420_TRACE() << "page read ERROR";
+        return PageResult::ReadFailed;
+    }
+    return readBack == plain ? PageResult::Verified : PageResult::Differs;
+}
+
+// Erases the check-word page, then writes every other application page,
+// reading each back. A page that reads back wrong is reported and the
+// remaining pages are still written, but the run then stops in the bootloader.
+// Progress counts the pages of the whole area: the last step, 100, comes with
+// the check-word page at the end of the upgrade.
 std::optional<UpgradeProcedure::Outcome>
 UpgradeProcedure::writeInternalFlash(const QByteArray &application)
 {
     const quint32 pageSize = USBLC350::PageSize;
-    const quint32 total = quint32(application.size());
-    QByteArray page(int(pageSize), '\0');
-    QByteArray readBack(int(pageSize), '\0');
+    const quint32 total = quint32(application.size()); // whole pages (checked with the file)
+    const quint32 lastPage = total - pageSize;
     bool verified = true;
-
-    quint32 offset = 0;
-    quint32 remaining = total;
-    while (remaining > 0) {
-        const quint32 n = qMin(pageSize, remaining);
-        page.fill(char(0xFF));
-        memcpy(page.data(), application.constData() + offset, n);
-        const QByteArray plain = page;
-        const quint32 address = ApplicationAddress + offset;
-
-        if (m_device.WritePageToAddress(page.data(), address) != 0) {
-            LC420_TRACE() << "page write ERROR";
+    const auto check = [&](PageResult result) {
+        if (result == PageResult::WriteFailed) {
             send(QT_TRANSLATE_NOOP("Upgrader", "ERROR"));
-            return Outcome::DriverRefused;
+            return false;
         }
-        LC420_TRACE() << "page write OK";
-
-        readBack.fill(char(0xFF));
-        if (m_device.ReadMemoryFromAddress(readBack.data(), address, pageSize) == 0) {
-            if (readBack != plain) {
-                send(QT_TRANSLATE_NOOP("Upgrader", "ERROR"));
-                verified = false;
-            }
-        } else {
-            LC420_TRACE() << "page read ERROR";
+        if (result == PageResult::Differs)
+            send(QT_TRANSLATE_NOOP("Upgrader", "ERROR"));
+        if (result != PageResult::Verified)
             verified = false;
-        }
+        return true;
+    };
 
-        offset += pageSize;
-        remaining -= n;
-        m_percent(int(quint64(total - remaining) * 100 / total));
+    // Until its last page is written again the application cannot start, even
+    // where the pages before it already hold the same code as the new image.
+    const QByteArray erased(int(pageSize), char(0xFF));
+    if (!check(writePage(erased.constData(), ApplicationAddress + lastPage)))
+        return Outcome::DriverRefused;
+
+    for (quint32 offset = 0; offset < lastPage; offset += pageSize) {
+        if (!check(writePage(application.constData() + offset, ApplicationAddress + offset)))
+            return Outcome::DriverRefused;
+        m_percent(int(quint64(offset + pageSize) * 100 / total));
     }
 
     if (!verified) {
@@ -204,7 +234,8 @@ UpgradeProcedure::writeInternalFlash(const QByteArray &application)
     return std::nullopt;
 }
 
-UpgradeProcedure::Outcome UpgradeProcedure::writeExternalFlashAndStart(const QByteArray &external)
+std::optional<UpgradeProcedure::Outcome>
+UpgradeProcedure::writeExternalFlash(const QByteArray &external)
 {
     const int length = int(external.size());
     if (length == 0 || length % 4 != 0) {
@@ -241,8 +272,29 @@ UpgradeProcedure::Outcome UpgradeProcedure::writeExternalFlashAndStart(const QBy
         m_text(QString::fromLatin1(hexDump(external.constData(), length)));
         return Outcome::VerifyFailed;
     }
-
     send(QT_TRANSLATE_NOOP("Upgrader", "OK"));
+    return std::nullopt;
+}
+
+// Everything else has verified: the check-word page makes the new application
+// startable, and the bootloader is told to start it.
+UpgradeProcedure::Outcome
+UpgradeProcedure::writeCheckWordPageAndStart(const QByteArray &application)
+{
+    const quint32 lastPage = quint32(application.size()) - USBLC350::PageSize;
+    switch (writePage(application.constData() + lastPage, ApplicationAddress + lastPage)) {
+    case PageResult::Verified:
+        break;
+    case PageResult::WriteFailed:
+        send(QT_TRANSLATE_NOOP("Upgrader", "ERROR"));
+        return Outcome::DriverRefused;
+    case PageResult::Differs:
+    case PageResult::ReadFailed:
+        send(QT_TRANSLATE_NOOP("Upgrader", "ERROR"));
+        return Outcome::VerifyFailed;
+    }
+    m_percent(100);
+
     m_device.RunApplication();
     Clock::sleepMs(StartWaitMs);
     m_device.disconnect();

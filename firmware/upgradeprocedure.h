@@ -18,6 +18,13 @@ class USBLC350;
 // Nothing that failed verification is ever started: a page that reads back
 // wrong (or cannot be read back) leaves the driver in its bootloader, where the
 // next run rewrites everything.
+//
+// The driver's bootloader starts the application only when the check word in
+// the last application page matches. That page is therefore erased before any
+// other page is written, and written with its new contents only after every
+// other page and the external flash have verified: an upgrade cut short at any
+// point leaves a driver that either stays in its bootloader or runs complete
+// firmware, never a new application over an old or half-written external flash.
 class UpgradeProcedure
 {
 public:
@@ -37,16 +44,25 @@ public:
 
     Outcome run(const QString &fileName);
 
+    // The serial-number string of the driver this run upgraded (as it reported it
+    // first); empty before a driver was found.
+    [[nodiscard]] QByteArray driverSerial() const { return m_serial; }
+
 private:
     // Each step returns the outcome to stop with, or nothing to go on.
     std::optional<Outcome> bringIntoBootloader();
     std::optional<Outcome> writeInternalFlash(const QByteArray &application);
-    Outcome writeExternalFlashAndStart(const QByteArray &external);
+    std::optional<Outcome> writeExternalFlash(const QByteArray &external);
+    Outcome writeCheckWordPageAndStart(const QByteArray &application);
+
+    enum class PageResult { Verified, Differs, ReadFailed, WriteFailed };
+    PageResult writePage(const char *contents, quint32 address);
+    std::optional<Outcome> anotherDriverAnswered(const QByteArray &serial);
 
     void send(const char *text);
-    void sendSerial();
 
     USBLC350 &m_device;
     TextSink m_text;
     PercentSink m_percent;
+    QByteArray m_serial;
 };

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -133,64 +134,101 @@ int Lc420Model::control(const Setup &setup, quint8 *data)
 
     std::vector<Change> changes;
     bool busChanged = false;
+    bool stalled = false;
     int result = 0;
     {
         QMutexLocker lock(&mutex);
-        updateBusLocked(Clock::nowMs());
-        if (!onBus)
-            return -ENODEV;
-
-        Transfer transfer;
-        transfer.kind = kindOf(setup);
-        transfer.in = (setup.requestType & DirectionIn) != 0;
-        transfer.requestType = setup.requestType;
-        transfer.request = setup.request;
-        transfer.value = setup.value;
-        transfer.index = setup.index;
-        transfer.length = setup.length;
-        transfer.atMs = Clock::nowMs();
-
-        const Fault *hit = nullptr;
-        for (ActiveFault &active : faults) {
-            if (!active.fault.match.matches(transfer))
-                continue;
-            ++active.seen;
-            if (!hit && active.seen > active.fault.skip
-                && active.seen <= active.fault.skip + active.fault.count)
-                hit = &active.fault;
-        }
-
-        if (hit && hit->kind == Fault::Kind::Fail) {
-            result = -hit->error;
-        } else if (hit && hit->kind == Fault::Kind::Short) {
-            // A short OUT transfer did not arrive whole: the driver ignores it.
-            result
-                = transfer.in ? serveLocked(setup, data, changes, busChanged) : validateOut(setup);
-            if (result >= 0)
-                result = std::max(0, int(setup.length) - hit->missingBytes);
+        updateBusLocked(Clock::nowMs(), changes);
+        if (!onBus) {
+            result = -ENODEV;
         } else {
-            result = serveLocked(setup, data, changes, busChanged);
-        }
-        transfer.result = result;
-        log.append(transfer);
-
-        faults.erase(std::remove_if(faults.begin(), faults.end(),
-                                    [](const ActiveFault &active) {
-                                        return active.seen
-                                               >= active.fault.skip + active.fault.count;
-                                    }),
-                     faults.end());
-
-        if (unplugCountdown > 0 && --unplugCountdown == 0) {
-            goOffBus(unplugReplugAfter);
-            powerLost = true;
-            busChanged = true;
+            result = serveWithFaultsLocked(setup, data, changes, busChanged, stalled);
         }
     }
     notifyState(changes);
     if (busChanged)
         notifyBus();
+    if (stalled) {
+        // The driver never answers: the host gives up when its time-out has run out.
+        Clock::sleepMs(int(std::min<quint32>(setup.timeoutMs, INT_MAX)));
+    }
     return result;
+}
+
+int Lc420Model::serveWithFaultsLocked(const Setup &setup, quint8 *data,
+                                      std::vector<Change> &changes, bool &busChanged, bool &stalled)
+{
+    Transfer transfer;
+    transfer.kind = kindOf(setup);
+    transfer.in = (setup.requestType & DirectionIn) != 0;
+    transfer.requestType = setup.requestType;
+    transfer.request = setup.request;
+    transfer.value = setup.value;
+    transfer.index = setup.index;
+    transfer.length = setup.length;
+    transfer.atMs = Clock::nowMs();
+
+    const Fault *hit = nullptr;
+    for (ActiveFault &active : faults) {
+        if (!active.fault.match.matches(transfer))
+            continue;
+        ++active.seen;
+        if (!hit && active.seen > active.fault.skip
+            && active.seen <= active.fault.skip + active.fault.count)
+            hit = &active.fault;
+    }
+
+    int result = 0;
+    const Fault::Kind kind = hit ? hit->kind : Fault::Kind::Fail;
+    if (hit && kind == Fault::Kind::Fail) {
+        result = -hit->error;
+    } else if (hit && kind == Fault::Kind::Stall) {
+        result = -ETIMEDOUT;
+        stalled = true;
+    } else if (hit && kind == Fault::Kind::Short) {
+        // A short OUT transfer did not arrive whole: the driver ignores it.
+        result = transfer.in ? serveLocked(setup, data, changes, busChanged) : validateOut(setup);
+        if (result >= 0)
+            result = std::max(0, int(setup.length) - hit->missingBytes);
+    } else {
+        spoilPending = hit && kind == Fault::Kind::Corrupt;
+        result = serveLocked(setup, data, changes, busChanged);
+        // Requests without their own place to spoil: the reply as it goes out.
+        if (transfer.in && result > 0)
+            spoilOne(data, result);
+        spoilPending = false;
+    }
+    transfer.result = result;
+    log.append(transfer);
+
+    faults.erase(std::remove_if(faults.begin(), faults.end(),
+                                [](const ActiveFault &active) {
+                                    return active.seen >= active.fault.skip + active.fault.count;
+                                }),
+                 faults.end());
+
+    if (unplugCountdown > 0 && --unplugCountdown == 0) {
+        goOffBus(unplugReplugAfter);
+        powerLost = true;
+        busChanged = true;
+    }
+    return result;
+}
+
+quint32 Lc420Model::spoiledWord(const quint8 *data)
+{
+    quint8 word[4];
+    std::memcpy(word, data, sizeof word);
+    spoilOne(word, sizeof word);
+    return qFromLittleEndian<quint32>(word);
+}
+
+void Lc420Model::spoilOne(quint8 *data, int length)
+{
+    if (!spoilPending || !data || length <= 0)
+        return;
+    data[length / 2] = quint8(~data[length / 2]);
+    spoilPending = false;
 }
 
 int Lc420Model::serveLocked(const Setup &setup, quint8 *data, std::vector<Change> &changes,
@@ -232,6 +270,7 @@ int Lc420Model::vendorIn(const Setup &setup, quint8 *data)
             std::memcpy(data, internal.constData() + (flash - InternalBase), size_t(length));
             corrupt(Memory::Internal, flash, data, length);
         }
+        spoilOne(data, length);
         // The key index starts at 0 at the first word of every transfer.
         scramble(data, length);
         return length;
@@ -298,11 +337,13 @@ int Lc420Model::vendorOut(const Setup &setup, const quint8 *data, std::vector<Ch
     switch (setup.request) {
     case TestBlock:
         testBlock = QByteArray(reinterpret_cast<const char *>(data), length);
+        spoilOne(reinterpret_cast<quint8 *>(testBlock.data()), length);
         return length;
     case WritePage: {
         // Pages arrive scrambled, each with the key index starting at its first word.
         QByteArray page(reinterpret_cast<const char *>(data), length);
         decodeWords(page.data(), length);
+        spoilOne(reinterpret_cast<quint8 *>(page.data()), length);
         internal.replace(int(address - InternalBase), length, page);
         changes.push_back({Change::What::Internal, address - InternalBase, quint32(length)});
         return length;
@@ -320,17 +361,19 @@ int Lc420Model::vendorOut(const Setup &setup, const quint8 *data, std::vector<Ch
         changes.push_back({Change::What::Device, 0, 0});
         goOffBus(resetMs);
         busChanged = true;
-        return 0;
+        // Dropping off the bus, the controller never sends the status stage.
+        return reset == ResetBehaviour::Drop ? -EPROTO : 0;
     case WriteExternal:
         std::memcpy(external.data() + address, data, size_t(length));
+        spoilOne(reinterpret_cast<quint8 *>(external.data()) + address, length);
         changes.push_back({Change::What::External, address, quint32(length)});
         return length;
     case StatusSet:
-        statusWord |= qFromLittleEndian<quint32>(data);
+        statusWord |= spoiledWord(data);
         changes.push_back({Change::What::Device, 0, 0});
         return 4;
     case StatusClear:
-        statusWord &= ~qFromLittleEndian<quint32>(data);
+        statusWord &= ~spoiledWord(data);
         changes.push_back({Change::What::Device, 0, 0});
         return 4;
     default:
@@ -396,9 +439,15 @@ QByteArray Lc420Model::stringDescriptor(quint8 index) const
 
 bool Lc420Model::isOnBus()
 {
-    QMutexLocker lock(&mutex);
-    updateBusLocked(Clock::nowMs());
-    return onBus;
+    std::vector<Change> changes;
+    bool on = false;
+    {
+        QMutexLocker lock(&mutex);
+        updateBusLocked(Clock::nowMs(), changes);
+        on = onBus;
+    }
+    notifyState(changes);
+    return on;
 }
 
 qint64 Lc420Model::backOnBusAtMs() const
@@ -413,25 +462,32 @@ void Lc420Model::goOffBus(qint64 durationMs)
     offBusUntil = durationMs >= 0 ? Clock::nowMs() + durationMs : -1;
 }
 
-bool Lc420Model::updateBusLocked(qint64 now)
+bool Lc420Model::updateBusLocked(qint64 now, std::vector<Change> &changes)
 {
     if (onBus || offBusUntil < 0 || now < offBusUntil)
         return false;
-    comeBackLocked();
+    comeBackLocked(changes);
     return true;
 }
 
 // Back on the bus. Unplugged, the driver lost its power: it boots like a new
-// one, into the bootloader, which starts the application only if its check
-// word is right. After a reset it comes back in the mode the reset chose.
-void Lc420Model::comeBackLocked()
+// one. After a reset it comes back in the mode the reset chose.
+void Lc420Model::comeBackLocked(std::vector<Change> &changes)
 {
     onBus = true;
     offBusUntil = -1;
     if (powerLost) {
         powerLost = false;
-        currentMode = applicationValidLocked() ? Mode::Application : Mode::Bootloader;
+        bootLocked();
+        changes.push_back({Change::What::Device, 0, 0});
     }
+}
+
+// The bootloader runs first and starts the application only if its check word
+// is right.
+void Lc420Model::bootLocked()
+{
+    currentMode = applicationValidLocked() ? Mode::Application : Mode::Bootloader;
 }
 
 bool Lc420Model::applicationValidLocked() const
@@ -504,6 +560,15 @@ void Lc420Model::setMode(Mode mode)
     {
         QMutexLocker lock(&mutex);
         currentMode = mode;
+    }
+    notifyState({{Change::What::Device, 0, 0}});
+}
+
+void Lc420Model::powerUp()
+{
+    {
+        QMutexLocker lock(&mutex);
+        bootLocked();
     }
     notifyState({{Change::What::Device, 0, 0}});
 }
@@ -685,6 +750,18 @@ int Lc420Model::latencyMs() const
     return latency;
 }
 
+void Lc420Model::setResetBehaviour(ResetBehaviour behaviour)
+{
+    QMutexLocker lock(&mutex);
+    reset = behaviour;
+}
+
+Lc420Model::ResetBehaviour Lc420Model::resetBehaviour() const
+{
+    QMutexLocker lock(&mutex);
+    return reset;
+}
+
 // ---- Fault injection -------------------------------------------------------------------
 
 void Lc420Model::addFault(const Fault &fault)
@@ -706,23 +783,40 @@ void Lc420Model::clearFaults()
     unplugCountdown = 0;
 }
 
-void Lc420Model::failTransfer(int nth, Match match, int error)
+void Lc420Model::addFaultFrom(Fault::Kind kind, int nth, int count, Match match, int error)
 {
     Fault fault;
+    fault.kind = kind;
     fault.match = match;
     fault.skip = std::max(0, nth - 1);
-    fault.count = 1;
+    fault.count = count;
     fault.error = error;
     addFault(fault);
 }
 
+void Lc420Model::failTransfer(int nth, Match match, int error)
+{
+    addFaultFrom(Fault::Kind::Fail, nth, 1, match, error);
+}
+
+void Lc420Model::failTransfers(int nth, int count, Match match, int error)
+{
+    addFaultFrom(Fault::Kind::Fail, nth, count, match, error);
+}
+
+void Lc420Model::stallTransfers(int nth, int count, Match match)
+{
+    addFaultFrom(Fault::Kind::Stall, nth, count, match, ETIMEDOUT);
+}
+
+void Lc420Model::corruptTransfer(int nth, Match match)
+{
+    addFaultFrom(Fault::Kind::Corrupt, nth, 1, match, 0);
+}
+
 void Lc420Model::failNextTransfers(int count, Match match, int error)
 {
-    Fault fault;
-    fault.match = match;
-    fault.count = count;
-    fault.error = error;
-    addFault(fault);
+    addFaultFrom(Fault::Kind::Fail, 1, count, match, error);
 }
 
 void Lc420Model::shortNextTransfers(int count, int missingBytes, Match match)
@@ -777,10 +871,12 @@ void Lc420Model::unplug(qint64 replugAfterMs)
 
 void Lc420Model::replug()
 {
+    std::vector<Change> changes;
     {
         QMutexLocker lock(&mutex);
-        comeBackLocked();
+        comeBackLocked(changes);
     }
+    notifyState(changes);
     notifyBus();
 }
 

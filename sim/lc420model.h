@@ -65,6 +65,10 @@ public:
     static constexpr int MaxExternalWrite = 256;
 
     enum class Mode { Application, Bootloader };
+    // How the driver answers a request 4 that resets it. A resetting controller
+    // usually leaves the bus before it completes the transfer (the host sees a
+    // transaction error, -EPROTO); some firmware acknowledges first.
+    enum class ResetBehaviour { Drop, Acknowledge };
     enum class Memory { Internal, External };
 
     // The setup packet of one control transfer; bit 7 of requestType is the direction.
@@ -75,6 +79,9 @@ public:
         quint16 value = 0;
         quint16 index = 0;
         quint16 length = 0;
+        // The host's time-out for this transfer, which a stalled transfer waits out
+        // (libusb-0.1 passes it to the kernel with every control transfer).
+        quint32 timeoutMs = 2000;
     };
 
     // One control transfer as the device saw it.
@@ -94,7 +101,8 @@ public:
         quint16 value = 0;
         quint16 index = 0;
         quint16 length = 0; // wLength as asked
-        int result = 0;     // bytes transferred, or -errno (-EPIPE refused, -ETIMEDOUT time-out)
+        int result = 0;     // bytes transferred, or -errno (-EPIPE refused, -ETIMEDOUT time-out,
+                            // -EPROTO left the bus in a reset)
         qint64 atMs = 0;    // Clock::nowMs() when it was served
 
         // The 32-bit address of a memory or flash request (wIndex:wValue).
@@ -120,8 +128,12 @@ public:
     struct Fault
     {
         enum class Kind {
-            Fail,  // the transfer fails with -error and has no effect
-            Short, // missingBytes fewer bytes than asked; an OUT transfer is not applied
+            Fail,    // the transfer fails at once with -error and has no effect
+            Short,   // missingBytes fewer bytes than asked; an OUT transfer is not applied
+            Stall,   // held until the host's time-out has run out on Clock, then fails
+                     // with -ETIMEDOUT and has no effect: what a time-out really costs
+            Corrupt, // answered, but one byte is wrong: of the reply (IN) or of what the
+                     // driver stores (OUT); a memory read is spoiled before scrambling
         };
         Kind kind = Kind::Fail;
         Match match;
@@ -173,6 +185,9 @@ public:
 
     [[nodiscard]] Mode mode() const;
     void setMode(Mode mode); // at once, without a reset
+    // Boots as after plugging in: the bootloader starts the application if its check
+    // word is right, else it stays in the bootloader.
+    void powerUp();
 
     // The nine digits stored at 0x08003FF0 (what the string descriptor reports).
     [[nodiscard]] QByteArray serial() const;
@@ -204,6 +219,8 @@ public:
 
     void setResetTimeMs(int ms); // time off the bus after request 4; default 1000
     [[nodiscard]] int resetTimeMs() const;
+    void setResetBehaviour(ResetBehaviour behaviour); // default Drop
+    [[nodiscard]] ResetBehaviour resetBehaviour() const;
     void setLatencyMs(int ms); // waited on Clock before each transfer; default 0
     [[nodiscard]] int latencyMs() const;
 
@@ -215,6 +232,12 @@ public:
     void clearFaults();
     // The nth matching transfer from now (1 = the next) fails with -error.
     void failTransfer(int nth, Match match = Match::any(), int error = ETIMEDOUT);
+    // count matching transfers from the nth on fail with -error.
+    void failTransfers(int nth, int count, Match match = Match::any(), int error = ETIMEDOUT);
+    // count matching transfers from the nth on are held until the host's time-out.
+    void stallTransfers(int nth, int count, Match match = Match::any());
+    // The nth matching transfer from now carries one wrong byte (Fault::Kind::Corrupt).
+    void corruptTransfer(int nth, Match match = Match::any());
     // The next count matching transfers fail with -error.
     void failNextTransfers(int count, Match match = Match::any(), int error = ETIMEDOUT);
     // The next count matching transfers move missingBytes fewer bytes than asked.
@@ -254,6 +277,11 @@ public:
 private:
     int serveLocked(const Setup &setup, quint8 *data, std::vector<Change> &changes,
                     bool &busChanged);
+    int serveWithFaultsLocked(const Setup &setup, quint8 *data, std::vector<Change> &changes,
+                              bool &busChanged, bool &stalled);
+    void addFaultFrom(Fault::Kind kind, int nth, int count, Match match, int error);
+    void spoilOne(quint8 *data, int length);
+    [[nodiscard]] quint32 spoiledWord(const quint8 *data);
     int vendorIn(const Setup &setup, quint8 *data);
     [[nodiscard]] int validateOut(const Setup &setup) const;
     int vendorOut(const Setup &setup, const quint8 *data, std::vector<Change> &changes,
@@ -264,8 +292,9 @@ private:
     [[nodiscard]] QString serialStringLocked() const;
     void corrupt(Memory memory, quint32 address, quint8 *data, int length) const;
     void goOffBus(qint64 durationMs);
-    bool updateBusLocked(qint64 now);
-    void comeBackLocked();
+    bool updateBusLocked(qint64 now, std::vector<Change> &changes);
+    void comeBackLocked(std::vector<Change> &changes);
+    void bootLocked();
     [[nodiscard]] bool applicationValidLocked() const;
     void notifyState(const std::vector<Change> &changes);
     void notifyBus();
@@ -281,6 +310,8 @@ private:
     std::optional<QString> serialOverride;
     std::optional<QByteArray> descriptorOverride;
     int resetMs = 1000;
+    ResetBehaviour reset = ResetBehaviour::Drop;
+    bool spoilPending = false; // the transfer being served carries a Corrupt fault
     int latency = 0;
     bool onBus = true;
     bool powerLost = false;  // unplugged rather than reset: boots anew when back

@@ -299,12 +299,11 @@ void SimHost::Private::addNode(Slot &slot)
                                .arg(devnum)
                                .arg(devnum - 1);
 
+    // The ioctl handler is attached before the node exists and detached only after it
+    // is gone: a program that scans the bus in between would otherwise open a node
+    // without a handler, and the umockdev preload kills it ("Failed to connect to
+    // ioctl socket").
     GError *error = nullptr;
-    if (!umockdev_testbed_add_from_string(testbed.get(), record.toUtf8().constData(), &error)) {
-        qWarning("lc420-sim: cannot add the emulated device: %s", error->message);
-        g_error_free(error);
-        return;
-    }
     const int generation = ++slot.generation;
     Attachment &attachment = attachments.emplace_back();
     attachment.host = this;
@@ -316,7 +315,14 @@ void SimHost::Private::addNode(Slot &slot)
     if (!umockdev_testbed_attach_ioctl(testbed.get(), node.toUtf8().constData(),
                                        attachment.handler.get(), &error)) {
         qWarning("lc420-sim: cannot serve the emulated device: %s", error->message);
-        g_error_free(error);
+        g_clear_error(&error);
+        return;
+    }
+    if (!umockdev_testbed_add_from_string(testbed.get(), record.toUtf8().constData(), &error)) {
+        qWarning("lc420-sim: cannot add the emulated device: %s", error->message);
+        g_clear_error(&error);
+        umockdev_testbed_detach_ioctl(testbed.get(), node.toUtf8().constData(), nullptr);
+        return;
     }
     slot.nodePresent = true;
 }
@@ -325,8 +331,8 @@ void SimHost::Private::removeNode(Slot &slot)
 {
     ++slot.generation; // handles opened before now get ENODEV
     const QByteArray node = nodeName(slot.devnum).toUtf8();
-    umockdev_testbed_detach_ioctl(testbed.get(), node.constData(), nullptr);
     umockdev_testbed_remove_device(testbed.get(), sysPath(slot.devnum).toUtf8().constData());
+    umockdev_testbed_detach_ioctl(testbed.get(), node.constData(), nullptr);
     slot.nodePresent = false;
     keepBusFolder();
 }
@@ -456,6 +462,7 @@ void SimHost::Private::serveControl(Attachment &attachment, UMockdevIoctlClient 
     setup.value = transfer->wValue;
     setup.index = transfer->wIndex;
     setup.length = transfer->wLength;
+    setup.timeoutMs = transfer->timeout;
 
     // A zero-length transfer has a null data pointer, which must not be resolved.
     GPtr<UMockdevIoctlData> buffer;

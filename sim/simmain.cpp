@@ -124,16 +124,37 @@ int main(int argc, char *argv[])
         {QStringLiteral("serial"),
          QStringLiteral("Store this serial number (nine digits) in the driver."),
          QStringLiteral("DIGITS")},
-        {QStringLiteral("mode"), QStringLiteral("Start in this mode: application or bootloader."),
+        {QStringLiteral("mode"),
+         QStringLiteral("Start in this mode instead of booting anew: application or bootloader. By "
+                        "default the driver boots like one just plugged in: the bootloader starts "
+                        "the application if its check word is right, else it stays."),
          QStringLiteral("MODE")},
         {QStringLiteral("latency"),
          QStringLiteral("Wait this long before answering each transfer."), QStringLiteral("MS")},
         {QStringLiteral("reset-time"),
          QStringLiteral("Time off the bus after a reset (default 1000)."), QStringLiteral("MS")},
+        {QStringLiteral("reset-ack"),
+         QStringLiteral(
+             "Complete a reset request (4) before leaving the bus. By default the driver drops off "
+             "the bus without completing it, as a resetting controller does.")},
         {QStringLiteral("fail-transfer"), QStringLiteral("The Nth control transfer times out."),
          QStringLiteral("N")},
         {QStringLiteral("fail-next"),
          QStringLiteral("The next N vendor commands (requests 1..9) time out."),
+         QStringLiteral("N")},
+        {QStringLiteral("fail-at"),
+         QStringLiteral("From the Nth control transfer on, --count transfers time out at once."),
+         QStringLiteral("N")},
+        {QStringLiteral("stall-at"),
+         QStringLiteral("From the Nth control transfer on, --count transfers are held until the "
+                        "host's time-out (2000 ms) has run out."),
+         QStringLiteral("N")},
+        {QStringLiteral("count"),
+         QStringLiteral("How many transfers --fail-at and --stall-at hit (default 1)."),
+         QStringLiteral("K")},
+        {QStringLiteral("corrupt-at"),
+         QStringLiteral("The Nth control transfer carries one wrong byte: in its reply, or in the "
+                        "data the driver stores."),
          QStringLiteral("N")},
         {QStringLiteral("unplug-after"), QStringLiteral("Unplug the driver after N transfers."),
          QStringLiteral("N")},
@@ -157,15 +178,21 @@ int main(int argc, char *argv[])
     if (!parser.positionalArguments().isEmpty() || command.isEmpty())
         return fail(QStringLiteral("usage: lc420-sim [options] -- COMMAND... (see --help)"));
 
-    int latency = 0, resetTime = 1000, failTransfer = 0, failNext = 0, unplugAfter = 0,
-        replugAfter = 3000;
+    int latency = 0, resetTime = 1000, failTransfer = 0, failNext = 0, failAt = 0, stallAt = 0,
+        count = 1, corruptAt = 0, unplugAfter = 0, replugAfter = 3000;
     if (!readCount(parser, QStringLiteral("latency"), 0, &latency)
         || !readCount(parser, QStringLiteral("reset-time"), 0, &resetTime)
         || !readCount(parser, QStringLiteral("fail-transfer"), 1, &failTransfer)
         || !readCount(parser, QStringLiteral("fail-next"), 1, &failNext)
+        || !readCount(parser, QStringLiteral("fail-at"), 1, &failAt)
+        || !readCount(parser, QStringLiteral("stall-at"), 1, &stallAt)
+        || !readCount(parser, QStringLiteral("count"), 1, &count)
+        || !readCount(parser, QStringLiteral("corrupt-at"), 1, &corruptAt)
         || !readCount(parser, QStringLiteral("unplug-after"), 1, &unplugAfter)
         || !readCount(parser, QStringLiteral("replug-after"), -1, &replugAfter))
         return fail(QStringLiteral("a number option has a bad value (see --help)"));
+    if (parser.isSet(QStringLiteral("count")) && failAt == 0 && stallAt == 0)
+        return fail(QStringLiteral("--count goes with --fail-at or --stall-at"));
     const QString mode = parser.value(QStringLiteral("mode"));
     if (parser.isSet(QStringLiteral("mode")) && mode != QLatin1String("application")
         && mode != QLatin1String("bootloader"))
@@ -182,13 +209,24 @@ int main(int argc, char *argv[])
     state.track(model);
     if (!serial.isEmpty())
         model.setSerial(serial);
-    if (!mode.isEmpty())
+    // Starting the simulator is plugging the driver in.
+    if (mode.isEmpty())
+        model.powerUp();
+    else
         model.setMode(mode == QLatin1String("application") ? Lc420Model::Mode::Application
                                                            : Lc420Model::Mode::Bootloader);
     model.setLatencyMs(latency);
     model.setResetTimeMs(resetTime);
+    if (parser.isSet(QStringLiteral("reset-ack")))
+        model.setResetBehaviour(Lc420Model::ResetBehaviour::Acknowledge);
     if (failTransfer > 0)
         model.failTransfer(failTransfer);
+    if (failAt > 0)
+        model.failTransfers(failAt, count);
+    if (stallAt > 0)
+        model.stallTransfers(stallAt, count);
+    if (corruptAt > 0)
+        model.corruptTransfer(corruptAt);
     if (failNext > 0)
         model.failNextTransfers(failNext, Lc420Model::Match::commands());
     if (unplugAfter > 0)

@@ -139,11 +139,12 @@
     <name>Lc460_bootloader</name>
     <message>
         <location filename="../app/lc460_bootloader.cpp" line="+24"/>
+        <location filename="../app/showslots.cpp" line="+333"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+124"/>
         <location filename="../service/serviceslots.cpp" line="+305"/>
         <source>Info</source>
         <translation>Informacja</translation>
@@ -152,6 +153,16 @@
         <location line="+1"/>
         <source>Firmware upgrade in progress</source>
         <translation>Trwa aktualizacja oprogramowania sterownika</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programs or scenes have changed since they were last saved or sent to the driver. Close anyway?</source>
+        <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zamknąć mimo to?</translation>
     </message>
     <message>
         <location filename="../app/firmwareslots.cpp" line="+29"/>
@@ -177,6 +188,7 @@
         <location line="-63"/>
         <location line="+9"/>
         <location line="+56"/>
+        <location filename="../app/showslots.cpp" line="-158"/>
         <location filename="../service/serviceslots.cpp" line="-10"/>
         <location line="+36"/>
         <location line="+4"/>
@@ -203,12 +215,15 @@
     <message>
         <location line="-76"/>
         <location line="+51"/>
+        <location filename="../app/showslots.cpp" line="+95"/>
+        <location line="+20"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
     <message>
         <location line="-50"/>
         <location line="+51"/>
+        <location filename="../app/showslots.cpp" line="+1"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Nie można zapisać %1:
@@ -397,13 +412,74 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../app/showslots.cpp" line="-102"/>
+        <location line="+24"/>
+        <source>USB Timeout
+Check USB Cable</source>
+        <translation>Przekroczony czas oczekiwania USB
+Sprawdź kabel USB</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>slotUpdateProgramScene</source>
+        <translation>Błąd odczytu danych ze sterownika (slotUpdateProgramScene)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../service/serviceslots.cpp" line="+5"/>
         <location line="+36"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>WriteExternalFlashToAddress</translation>
     </message>
     <message>
-        <location line="-27"/>
+        <location line="+33"/>
+        <source>Open Programs File</source>
+        <translation>Otwórz plik programów</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open Scenes File</source>
+        <translation>Otwórz plik scen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+35"/>
+        <source>Programs Files (*.pgm)</source>
+        <translation>Pliki programów (*.pgm)</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <location line="+35"/>
+        <source>Scens Files (*.scn)</source>
+        <translation>Pliki scen (*.scn)</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>Wrong file header</source>
+        <translation>Nieprawidłowy nagłówek pliku</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wrong version</source>
+        <translation>Nieprawidłowa wersja</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wrong file length</source>
+        <translation>Nieprawidłowa długość pliku</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Save Programs File</source>
+        <translation>Zapisz plik programów</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save Scenes File</source>
+        <translation>Zapisz plik scen</translation>
+    </message>
+    <message>
+        <location filename="../service/serviceslots.cpp" line="-27"/>
         <source>Bin (*.bin)</source>
         <translation>Bin (*.bin)</translation>
     </message>
@@ -706,7 +782,7 @@
 <context>
     <name>Upgrader</name>
     <message>
-        <location filename="../firmware/upgradeprocedure.cpp" line="+64"/>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+53"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>
@@ -722,13 +798,14 @@
     </message>
     <message>
         <location line="+14"/>
+        <location line="+91"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-82"/>
         <source>Bootloader Version Read Error</source>
         <translation>Błąd odczytu wersji bootloadera</translation>
     </message>
@@ -738,17 +815,18 @@ Sprawdź kabel USB</translation>
         <translation>Tryb bootloadera</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="+3"/>
+        <location line="+56"/>
         <source>Serial:</source>
         <translation>Numer seryjny:</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="-51"/>
         <source>Writting firmware ... </source>
         <translation>Zapis oprogramowania ... </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Apllication mode</source>
         <translation>Tryb aplikacji</translation>
     </message>
@@ -758,7 +836,7 @@ Sprawdź kabel USB</translation>
         <translation>Reset urządzenia</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>USB timout
 Check USB cable</source>
         <translation>Przekroczony czas oczekiwania USB
@@ -775,21 +853,28 @@ Sprawdź kabel USB</translation>
         <translation>Łączenie</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <location line="+8"/>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>Another driver answered: %1</source>
+        <translation>Odpowiedział inny sterownik: %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <location line="+4"/>
+        <location line="+19"/>
+        <location line="+59"/>
+        <location line="+4"/>
         <source>ERROR</source>
         <translation>BŁĄD</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+21"/>
-        <location line="+21"/>
+        <location line="-60"/>
+        <location line="+22"/>
+        <location line="+20"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-27"/>
         <source>Writting External Flash ... </source>
         <translation>Zapis zewnętrznej pamięci flash ... </translation>
     </message>

@@ -467,11 +467,8 @@ void TestLc460Bootloader::logPaneStartsEmptyReadOnlyFixedWidth()
 void TestLc460Bootloader::showDataStartsZeroed()
 {
     Lc460_bootloader window;
-    QCOMPARE(window.programTable.size(), std::size_t(7680));
-    QCOMPARE(window.sceneTable.size(), std::size_t(384));
-    const auto isZero = [](quint8 byte) { return byte == 0; };
-    QVERIFY(std::all_of(window.programTable.begin(), window.programTable.end(), isZero));
-    QVERIFY(std::all_of(window.sceneTable.begin(), window.sceneTable.end(), isZero));
+    QCOMPARE(window.programTable, QByteArray(7680, '\0'));
+    QCOMPARE(window.sceneTable, QByteArray(384, '\0'));
 }
 
 void TestLc460Bootloader::constructionWritesTrace()

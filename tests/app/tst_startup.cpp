@@ -11,9 +11,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -21,8 +23,8 @@ namespace {
 
 // Drives the real start-up loop from inside its event loop: each time a new
 // main window is up, it records what the window looks like, leaves traces
-// behind (log text, show data, another tab) that a rebuild must discard, and
-// then does the next user action.
+// behind (log text, another tab) that a rebuild must discard and show data
+// that it must carry, and then does the next user action.
 class LoopDriver : public QObject
 {
 public:
@@ -79,11 +81,17 @@ private:
         QStringList stale;
         if (!window.findChild<QTextBrowser *>(QStringLiteral("txt"))->toPlainText().isEmpty())
             stale.append(QStringLiteral("log"));
-        const auto isZero = [](quint8 byte) { return byte == 0; };
-        if (!std::all_of(window.programTable.begin(), window.programTable.end(), isZero))
-            stale.append(QStringLiteral("programTable"));
-        if (!std::all_of(window.sceneTable.begin(), window.sceneTable.end(), isZero))
-            stale.append(QStringLiteral("sceneTable"));
+        // The first window starts with empty show data; a rebuilt one carries
+        // that of the window before (whose first records it committed from
+        // the editors, which showed zeros).
+        const auto only
+            = [](const QByteArray &bytes, char c) { return bytes.count(c) == bytes.size(); };
+        const bool show = windows++ == 0
+                              ? only(window.programTable, 0) && only(window.sceneTable, 0)
+                              : only(window.programTable.mid(48), char(0xab))
+                                    && only(window.sceneTable.mid(48), char(0xcd));
+        if (!show)
+            stale.append(QStringLiteral("show"));
         if (window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex() != 0)
             stale.append(QStringLiteral("tab"));
         fresh.append(stale.join(QLatin1Char(',')));
@@ -92,8 +100,8 @@ private:
     static void leaveTraces(Lc460_bootloader &window)
     {
         window.findChild<QTextBrowser *>(QStringLiteral("txt"))->append(QStringLiteral("old"));
-        window.programTable.fill(0xab);
-        window.sceneTable.fill(0xcd);
+        window.programTable.fill(char(0xab));
+        window.sceneTable.fill(char(0xcd));
         window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(2);
     }
 
@@ -106,6 +114,7 @@ private:
     }
 
     QStringList actions;
+    int windows = 0;
     QPointer<Lc460_bootloader> handled;
     QTimer poll;
     QElapsedTimer clock;
@@ -126,9 +135,41 @@ private Q_SLOTS:
     void initTestCase();
     void translationBaseName_data();
     void translationBaseName();
+    void translationLookup_data();
+    void translationLookup();
     void loop_data();
     void loop();
 };
+
+void TestStartup::translationLookup_data()
+{
+    QTest::addColumn<QList<int>>("holding"); // folders that hold lc420_pl.qm
+    QTest::addColumn<int>("found");          // the folder it is loaded from, -1: none
+    QTest::newRow("only the installed data folder") << QList<int>{1} << 1;
+    QTest::newRow("the first folder wins") << QList<int>{0, 1, 2} << 0;
+    QTest::newRow("the last folder is still looked in") << QList<int>{2} << 2;
+    QTest::newRow("nowhere: English built in") << QList<int>{} << -1;
+}
+
+void TestStartup::translationLookup()
+{
+    QFETCH(QList<int>, holding);
+    QFETCH(int, found);
+    QTemporaryDir root;
+    QStringList folders;
+    for (int i = 0; i < 3; ++i) {
+        folders.append(root.filePath(QString::number(i)));
+        QVERIFY(QDir().mkpath(folders.last()));
+    }
+    for (const int i : holding)
+        QVERIFY(QFile::copy(QStringLiteral("lc420_pl.qm"), folders[i] + "/lc420_pl.qm"));
+
+    QTranslator translator;
+    QCOMPARE(Startup::loadTranslation(translator, QStringLiteral("lc420_pl_PL"), folders),
+             found >= 0);
+    if (found >= 0)
+        QCOMPARE(QFileInfo(translator.filePath()).absolutePath(), folders[found]);
+}
 
 void TestStartup::initTestCase()
 {
@@ -201,8 +242,8 @@ void TestStartup::loop()
     QVERIFY(!driver.timedOut);
     QCOMPARE(exitCode, 0);
     QCOMPARE(driver.seen, windows);
-    // Every window, the rebuilt ones too, starts with an empty log, zeroed
-    // show data and the Settings tab.
+    // Every window, the rebuilt ones too, starts with an empty log and the
+    // Settings tab; only the show data is carried over.
     QCOMPARE(driver.fresh, QStringList(windows.size(), QString()));
     // Nothing of the loop outlives it.
     for (QWidget *top : QApplication::topLevelWidgets())

@@ -216,8 +216,14 @@ void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
           "pushButtonStatusSet", "pushButtonStatusClr"})
         Q_EMIT button(name)->clicked(false);
     QCOMPARE(bus->device().transferLog().size(), transfers);
+    // So are the show-data transfers, should their slots run all the same.
+    window->slotpushButtonGetProgramsFromLc460(false);
+    window->slotpushButtonSetProgramsInLc460(false);
+    window->slotpushButtonGetScenesFromLc460(false);
+    window->slotpushButtonSetScenesInLc460(false);
+    QCOMPARE(bus->device().transferLog().size(), transfers);
     const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("information"));
-    QCOMPARE(boxes.size(), 3 + 12);
+    QCOMPARE(boxes.size(), 7 + 12);
     for (const ScriptedDialogs::Question &box : boxes) {
         QCOMPARE(box.title, QStringLiteral("Info"));
         QCOMPARE(box.label, QStringLiteral("Firmware upgrade in progress"));

@@ -19,6 +19,8 @@ using Match = Lc420Model::Match;
 using Memory = Lc420Model::Memory;
 using Outcome = UpgradeProcedure::Outcome;
 
+Q_DECLARE_METATYPE(Lc420Model::Fault)
+
 namespace {
 
 const QString Serial = QStringLiteral("261107001");
@@ -82,12 +84,18 @@ private Q_SLOTS:
     void pageReadBackFails();
     void pageWriteRefused();
     void externalFlashMismatch();
+    void checkWordPageFaultsMeanNoStart_data();
+    void checkWordPageFaultsMeanNoStart();
+    void anotherDriverAnswersAfterTheReset();
+    void powerCutAnywhereThenRunAgain_data();
     void powerCutAnywhereThenRunAgain();
     void workerThreadReportsThroughSignals();
     void workerWithoutFileEndsSilently();
 
 private:
+    void init(const SimulatedBus::Options &options);
     Outcome runUpgrade(const QString &fileName);
+    QString powerCycleFailure(const QByteArray &internalBefore, const QByteArray &externalBefore);
     QString writeUpgradeFile(const QString &name, const QByteArray &plainImage);
 
     QTemporaryDir dir;
@@ -108,7 +116,19 @@ void TestUpgradeProcedure::initTestCase()
 
 void TestUpgradeProcedure::init()
 {
-    bus = std::make_unique<SimulatedBus>();
+    init(SimulatedBus::Options());
+}
+
+// ctest runs this test twice: with a driver that drops off the bus on a reset
+// request (the default) and, with LC420_TEST_RESET=acknowledge, with one that
+// completes the request first.
+void TestUpgradeProcedure::init(const SimulatedBus::Options &options)
+{
+    device.reset();
+    bus.reset();
+    bus = std::make_unique<SimulatedBus>(options);
+    if (qEnvironmentVariable("LC420_TEST_RESET") == QLatin1String("acknowledge"))
+        bus->device().setResetBehaviour(Lc420Model::ResetBehaviour::Acknowledge);
     device = std::make_unique<USBLC350>();
     texts.clear();
     percents.clear();
@@ -137,6 +157,33 @@ Outcome TestUpgradeProcedure::runUpgrade(const QString &fileName)
     return procedure.run(fileName);
 }
 
+// Pulls the plug and plugs the driver in again. Empty when it then runs the
+// firmware it had before (untouched) or the complete new firmware, or stays in
+// its bootloader; else what is wrong.
+QString TestUpgradeProcedure::powerCycleFailure(const QByteArray &internalBefore,
+                                                const QByteArray &externalBefore)
+{
+    Lc420Model &driver = bus->device();
+    driver.unplug();
+    driver.replug();
+    if (driver.mode() == Lc420Model::Mode::Bootloader)
+        return {};
+    QByteArray newExternal = image.mid(Upgrade::ExtOffset, Upgrade::ExtLength);
+    encodeWords(newExternal.data(), Upgrade::ExtLength);
+    const QByteArray internal = driver.internalFlash();
+    const QByteArray external = driver.externalFlash();
+    if (internal == internalBefore && external == externalBefore)
+        return {};
+    const bool newApplication = internal.mid(0x4000, Upgrade::AppLength)
+                                == image.mid(Upgrade::AppOffset, Upgrade::AppLength);
+    const bool newExternalBlock = external.left(Upgrade::ExtLength) == newExternal;
+    if (newApplication && newExternalBlock)
+        return {};
+    return QStringLiteral("runs an application (new: %1) over external flash (new: %2)")
+        .arg(newApplication)
+        .arg(newExternalBlock);
+}
+
 void TestUpgradeProcedure::upgradesDriverInApplicationMode()
 {
     TraceCapture trace;
@@ -159,15 +206,22 @@ void TestUpgradeProcedure::upgradesDriverInApplicationMode()
     QCOMPARE(driver.mode(), Lc420Model::Mode::Application);
     QVERIFY(driver.applicationValid());
 
-    // Every page went to its address, in order, each read back at once.
+    // The check-word page is erased first and written last, after the external
+    // flash has verified and just before the start; every other page goes to its
+    // address in order.
     QList<quint32> pageWrites;
+    QList<int> requests;
     for (const Lc420Model::Transfer &t : driver.commandLog()) {
+        requests.append(t.request);
         if (t.request == 3)
             pageWrites.append(t.address());
     }
-    QCOMPARE(pageWrites.size(), 112);
-    for (int k = 0; k < pageWrites.size(); ++k)
-        QCOMPARE(pageWrites[k], 0x08004000u + 1024u * quint32(k));
+    QCOMPARE(pageWrites.size(), 113);
+    QCOMPARE(pageWrites.first(), 0x0801FC00u);
+    for (int k = 0; k < 111; ++k)
+        QCOMPARE(pageWrites[k + 1], 0x08004000u + 1024u * quint32(k));
+    QCOMPARE(pageWrites.last(), 0x0801FC00u);
+    QCOMPARE(requests.mid(requests.lastIndexOf(5) + 1), QList<int>({3, 1, 4}));
 }
 
 void TestUpgradeProcedure::driverAlreadyInBootloader()
@@ -310,9 +364,11 @@ void TestUpgradeProcedure::pageReadsBackWrong()
     const int writing = texts.indexOf(QStringLiteral("Writting firmware ... "));
     QCOMPARE(texts.mid(writing + 1),
              QStringList({QStringLiteral("ERROR"), QStringLiteral("ERROR")}));
-    QCOMPARE(percents, pagePercents()); // every page still written
+    // Every page still written, but for the check word's, which would make it start.
+    QCOMPARE(percents, pagePercents().mid(0, 112));
     const QList<Lc420Model::Transfer> log = bus->device().commandLog();
     QCOMPARE(countOf(log, 3), 112);
+    QVERIFY(!bus->device().applicationValid());
     QCOMPARE(countOf(log, 6), 0);                                 // no external flash
     QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader); // never started
 
@@ -326,26 +382,27 @@ void TestUpgradeProcedure::pageReadsBackWrong()
 
 void TestUpgradeProcedure::pageReadBackFails()
 {
-    // Request 1: the version texts, then one read-back per page; fail page 8's.
-    bus->device().failTransfer(1 + 8, Match::vendor(1));
+    // Request 1: the version texts, the erased check-word page, then one
+    // read-back per page; fail page 7's.
+    bus->device().failTransfer(1 + 1 + 8, Match::vendor(1));
     TraceCapture trace;
     QCOMPARE(runUpgrade(upgradeFile), Outcome::VerifyFailed);
     const int writing = texts.indexOf(QStringLiteral("Writting firmware ... "));
     QCOMPARE(texts.mid(writing + 1), QStringList(QStringLiteral("ERROR")));
     QCOMPARE(trace.lines().count(QStringLiteral("page read ERROR")), 1);
-    QCOMPARE(percents.last(), 100);
+    QCOMPARE(percents.last(), 100 * 111 / 112);
     QCOMPARE(countOf(bus->device().commandLog(), 6), 0);
     QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader);
 }
 
 void TestUpgradeProcedure::pageWriteRefused()
 {
-    bus->device().failTransfer(3, Match::vendor(3));
+    bus->device().failTransfer(3, Match::vendor(3)); // the erase, page 0, then page 1
     TraceCapture trace;
     QCOMPARE(runUpgrade(upgradeFile), Outcome::DriverRefused);
     QCOMPARE(texts.last(), QStringLiteral("ERROR"));
     QCOMPARE(trace.lines().count(QStringLiteral("page write ERROR")), 1);
-    QCOMPARE(percents.last(), 100 * 2 / 112);
+    QCOMPARE(percents, QList<int>({0, 100 * 1 / 112}));
     QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader);
 }
 
@@ -367,24 +424,118 @@ void TestUpgradeProcedure::externalFlashMismatch()
     QCOMPARE(bus->device().mode(), Lc420Model::Mode::Bootloader);
 }
 
+void TestUpgradeProcedure::checkWordPageFaultsMeanNoStart_data()
+{
+    QTest::addColumn<Lc420Model::Fault>("fault");
+    QTest::addColumn<Outcome>("outcome");
+
+    // The check-word page is the 113th page write; its read-back the 114th memory
+    // read (after the version texts, the erase and 111 pages).
+    Lc420Model::Fault fault;
+    fault.match = Match::vendor(3);
+    fault.skip = 112;
+    QTest::newRow("write refused") << fault << Outcome::DriverRefused;
+    fault.kind = Lc420Model::Fault::Kind::Corrupt;
+    QTest::newRow("stored with one wrong byte") << fault << Outcome::VerifyFailed;
+    fault = {};
+    fault.match = Match::vendor(1);
+    fault.skip = 113;
+    QTest::newRow("read-back fails") << fault << Outcome::VerifyFailed;
+    fault.kind = Lc420Model::Fault::Kind::Stall;
+    QTest::newRow("read-back stalls") << fault << Outcome::VerifyFailed;
+}
+
+void TestUpgradeProcedure::checkWordPageFaultsMeanNoStart()
+{
+    QFETCH(Lc420Model::Fault, fault);
+    QFETCH(Outcome, outcome);
+    const QByteArray internalBefore = bus->device().internalFlash();
+    const QByteArray externalBefore = bus->device().externalFlash();
+    bus->device().addFault(fault);
+
+    QCOMPARE(runUpgrade(upgradeFile), outcome);
+    QCOMPARE(texts.mid(texts.size() - 3),
+             QStringList({QStringLiteral("Verify External Flash ...  "), QStringLiteral("OK"),
+                          QStringLiteral("ERROR")}));
+    QCOMPARE(percents.last(), 100 * 111 / 112);
+    QCOMPARE(countOf(bus->device().commandLog(), 4), 1); // only the reset, no start
+    const QString failure = powerCycleFailure(internalBefore, externalBefore);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+// Two drivers on the bus: while ours resets, another one that already runs its
+// bootloader is plugged in and listed first. It must not be written.
+void TestUpgradeProcedure::anotherDriverAnswersAfterTheReset()
+{
+    SimulatedBus::Options options;
+    options.impostor = true;
+    init(options);
+    Lc420Model &other = bus->impostor();
+    other.setIdentificationWord(Lc420Model::IdentificationWord);
+    other.setSerial("261107002");
+    other.write(Memory::Internal, 0x0801FFFC, QByteArray::fromHex("00000000")); // stays put
+    other.unplug(1500);
+
+    QCOMPARE(runUpgrade(upgradeFile), Outcome::NoDriver);
+    QCOMPARE(texts.mid(texts.size() - 2),
+             QStringList({QStringLiteral("Another driver answered: 261107002b"),
+                          QStringLiteral("USB Timeout\nCheck USB Cable")}));
+    QCOMPARE(countOf(other.commandLog(), 3), 0);
+    QCOMPARE(countOf(bus->device().commandLog(), 3), 0);
+    QVERIFY(!texts.contains(QStringLiteral("Writting firmware ... ")));
+}
+
+void TestUpgradeProcedure::powerCutAnywhereThenRunAgain_data()
+{
+    QTest::addColumn<bool>("sameApplication");
+    QTest::newRow("driver runs older firmware") << false;
+    // Only the external block is new: a cut while it is written must not leave
+    // the unchanged application startable over half of it.
+    QTest::newRow("driver runs the same application, older external block") << true;
+}
+
 void TestUpgradeProcedure::powerCutAnywhereThenRunAgain()
 {
-    // How many transfers a clean run makes, to spread the cuts over all phases.
+    QFETCH(bool, sameApplication);
+    const auto prepare = [&] {
+        init();
+        if (sameApplication)
+            bus->device().write(Memory::Internal, 0x08004000,
+                                image.mid(Upgrade::AppOffset, Upgrade::AppLength));
+    };
+
+    // How many transfers a clean run makes, to spread the cuts over all phases,
+    // with every step around the check-word page among them.
+    prepare();
     QCOMPARE(runUpgrade(upgradeFile), Outcome::Started);
-    const int total = bus->device().transferLog().size();
+    const QList<Lc420Model::Transfer> clean = bus->device().transferLog();
+    const int total = int(clean.size());
     QVERIFY(total > 600);
+    int lastPageWrite = 0, firstExternalWrite = 0;
+    for (int i = 0; i < total; ++i) {
+        if (clean[i].request == 3 && clean[i].kind == Lc420Model::Transfer::Kind::Command)
+            lastPageWrite = i + 1;
+        if (clean[i].request == 6 && firstExternalWrite == 0)
+            firstExternalWrite = i + 1;
+    }
 
     QList<int> cuts;
-    for (int k = 1; k < total; k += qMax(1, total / 60))
+    for (int k = 1; k < total; k += qMax(1, total / 50))
         cuts.append(k);
-    cuts << total - 1 << total;
+    for (int k : {firstExternalWrite, firstExternalWrite + 1, lastPageWrite - 3, lastPageWrite - 1,
+                  lastPageWrite, lastPageWrite + 1, lastPageWrite + 2, total - 1, total})
+        cuts.append(k);
 
-    for (int k : cuts) {
+    for (int k : std::as_const(cuts)) {
         cleanup();
-        init();
+        prepare();
+        const QByteArray internalBefore = bus->device().internalFlash();
+        const QByteArray externalBefore = bus->device().externalFlash();
         bus->device().unplugAfterTransfers(k);
         runUpgrade(upgradeFile);
-        bus->device().replug();
+        const QString failure = powerCycleFailure(internalBefore, externalBefore);
+        QVERIFY2(failure.isEmpty(),
+                 qPrintable(QStringLiteral("cut after transfer %1: %2").arg(k).arg(failure)));
         Clock::sleepMs(5000); // whatever reset was pending is over
 
         texts.clear();

@@ -16,6 +16,7 @@ using Match = Lc420Model::Match;
 
 Q_DECLARE_METATYPE(Lc420Model::Fault)
 Q_DECLARE_METATYPE(Lc420Model::Mode)
+Q_DECLARE_METATYPE(Lc420Model::ResetBehaviour)
 
 namespace {
 
@@ -92,6 +93,8 @@ private Q_SLOTS:
     void faults();
     void failedAndShortWritesHaveNoEffect();
     void corruptedReadBack();
+    void corruptTransferSpoilsOneByte_data();
+    void corruptTransferSpoilsOneByte();
     void transferLogRecordsEveryTransfer();
     void transfersAndControlCallsFromTwoThreads();
 };
@@ -163,7 +166,7 @@ void TestLc420Model::requestContract_data()
     QTest::newRow("page write past flash")       << 0x40 << 3 << 0x08020000u << 1024 << true << stall;
     QTest::newRow("page write 1023 bytes")       << 0x40 << 3 << 0x08004000u << 1023 << true << stall;
     QTest::newRow("page write 256 bytes")        << 0x40 << 3 << 0x08004000u << 256 << true << stall;
-    QTest::newRow("run application")             << 0x40 << 4 << 0u << 0 << false << 0;
+    QTest::newRow("run application")             << 0x40 << 4 << 0u << 0 << false << -EPROTO;
     QTest::newRow("run application with data")   << 0x40 << 4 << 0u << 4 << false << stall;
     QTest::newRow("read external 512")           << 0xC0 << 5 << 0u << 512 << false << 512;
     QTest::newRow("read external last byte")     << 0xC0 << 5 << 0xFFFFFu << 1 << false << 1;
@@ -447,38 +450,49 @@ void TestLc420Model::runApplication_data()
 {
     QTest::addColumn<bool>("bootloader");
     QTest::addColumn<bool>("breakApplication");
-    QTest::addColumn<bool>("reset");
+    QTest::addColumn<Model::ResetBehaviour>("behaviour");
+    QTest::addColumn<int>("result");
     QTest::addColumn<Mode>("modeAfter");
     QTest::addColumn<QString>("serialAfter");
 
+    const auto drop = Model::ResetBehaviour::Drop;
+    const auto acknowledge = Model::ResetBehaviour::Acknowledge;
     QTest::newRow("application resets into the bootloader")
-        << false << false << true << Mode::Bootloader << QStringLiteral("261107001b");
+        << false << false << drop << -EPROTO << Mode::Bootloader << QStringLiteral("261107001b");
+    QTest::newRow("application acknowledges, then resets")
+        << false << false << acknowledge << 0 << Mode::Bootloader << QStringLiteral("261107001b");
     QTest::newRow("application with a bad check word resets too")
-        << false << true << true << Mode::Bootloader << QStringLiteral("261107001b");
+        << false << true << drop << -EPROTO << Mode::Bootloader << QStringLiteral("261107001b");
     QTest::newRow("bootloader starts a valid application")
-        << true << false << true << Mode::Application << QStringLiteral("261107001");
+        << true << false << drop << -EPROTO << Mode::Application << QStringLiteral("261107001");
+    QTest::newRow("bootloader acknowledges, then starts it")
+        << true << false << acknowledge << 0 << Mode::Application << QStringLiteral("261107001");
     QTest::newRow("bootloader keeps a bad application")
-        << true << true << false << Mode::Bootloader << QStringLiteral("261107001b");
+        << true << true << drop << 0 << Mode::Bootloader << QStringLiteral("261107001b");
 }
 
 void TestLc420Model::runApplication()
 {
     QFETCH(bool, bootloader);
     QFETCH(bool, breakApplication);
-    QFETCH(bool, reset);
+    QFETCH(Model::ResetBehaviour, behaviour);
+    QFETCH(int, result);
     QFETCH(Mode, modeAfter);
     QFETCH(QString, serialAfter);
 
     Model model;
+    model.setResetBehaviour(behaviour);
     if (bootloader)
         model.setMode(Mode::Bootloader);
     if (breakApplication)
         model.write(Memory::Internal, 0x08010000, QByteArray(1, 0x42));
     int busEvents = 0;
     model.setBusListener([&busEvents] { ++busEvents; });
+    const bool reset = modeAfter != model.mode() || !bootloader;
 
     QByteArray none;
-    QCOMPARE(transfer(model, VendorOut, Model::RunApplication, 0, none), 0);
+    QCOMPARE(transfer(model, VendorOut, Model::RunApplication, 0, none), result);
+    QCOMPARE(model.transferLog().last().result, result);
     QCOMPARE(model.mode(), modeAfter);
     QCOMPARE(model.isOnBus(), !reset);
     QCOMPARE(busEvents, reset ? 1 : 0);
@@ -536,7 +550,7 @@ void TestLc420Model::resetKeepsDeviceOffBusForResetTime()
     Clock::sleepMs(10); // not at time 0
     const qint64 start = Clock::nowMs();
     QByteArray none;
-    QCOMPARE(transfer(model, VendorOut, Model::RunApplication, 0, none), 0);
+    QCOMPARE(transfer(model, VendorOut, Model::RunApplication, 0, none), -EPROTO);
     QCOMPARE(model.backOnBusAtMs(), start + 1500);
 
     Clock::sleepMs(1499);
@@ -640,6 +654,10 @@ void TestLc420Model::failedAndShortWritesHaveNoEffect()
     QCOMPARE(transfer(model, VendorOut, Model::WriteExternal, 0, chunk), 256);
     QCOMPARE(model.read(Memory::External, 0, 256), chunk);
 
+    model.stallTransfers(1, 1, Match::vendor(Model::WriteExternal));
+    QCOMPARE(transfer(model, VendorOut, Model::WriteExternal, 0x100, chunk), -ETIMEDOUT);
+    QCOMPARE(model.read(Memory::External, 0x100, 256), QByteArray(256, char(0xFF)));
+
     model.failTransfer(2, Match::vendor(Model::StatusSet));
     QByteArray one = QByteArray::fromHex("01000000");
     QCOMPARE(transfer(model, VendorOut, Model::StatusSet, 0, one), 4);
@@ -672,6 +690,61 @@ void TestLc420Model::corruptedReadBack()
 
     model.clearFaults();
     QCOMPARE(readMemory(model, 0x08005000, 2048), plain);
+}
+
+void TestLc420Model::corruptTransferSpoilsOneByte_data()
+{
+    QTest::addColumn<int>("request");
+    QTest::addColumn<quint32>("address");
+    QTest::addColumn<int>("length");
+    QTest::newRow("memory read, after unscrambling") << 1 << 0x08005000u << 2048;
+    QTest::newRow("external read") << 5 << 0x100u << 512;
+    QTest::newRow("status read") << 9 << 0u << 4;
+    QTest::newRow("page write, as stored") << 3 << 0x08004400u << 1024;
+    QTest::newRow("external write, as stored") << 6 << 0x14000u << 256;
+}
+
+// Only the nth matching transfer is spoiled, and in one byte only: what a host's
+// compare or verify must catch.
+void TestLc420Model::corruptTransferSpoilsOneByte()
+{
+    QFETCH(int, request);
+    QFETCH(quint32, address);
+    QFETCH(int, length);
+
+    Model model;
+    model.setMode(Mode::Bootloader);
+    model.write(Memory::Internal, 0x08005000, pattern(2048, 3));
+    model.write(Memory::External, 0x100, pattern(512, 4));
+    model.corruptTransfer(2, Match::vendor(quint8(request)));
+    const bool in = request == Model::ReadMemory || request == Model::ReadExternal
+                    || request == Model::StatusGet;
+    const Memory memory = request == Model::WritePage ? Memory::Internal : Memory::External;
+    const QByteArray payload = pattern(length, 9);
+
+    const auto once = [&] {
+        QByteArray data = in ? QByteArray(length, '\0') : payload;
+        if (request == Model::WritePage)
+            encodeWords(data.data(), length);
+        const int count
+            = transfer(model, in ? VendorIn : VendorOut, quint8(request), address, data);
+        if (count != length)
+            return QByteArray();
+        if (request == Model::ReadMemory)
+            decodeWords(data.data(), length);
+        return in ? data : model.read(memory, address, length);
+    };
+    const QByteArray good = once();
+    const QByteArray spoiled = once();
+    QVERIFY(!good.isEmpty());
+    QCOMPARE(once(), good);
+    if (!in)
+        QCOMPARE(good, payload);
+    QCOMPARE(spoiled.size(), length);
+    int differing = 0;
+    for (int i = 0; i < length; ++i)
+        differing += good.at(i) != spoiled.at(i) ? 1 : 0;
+    QCOMPARE(differing, 1);
 }
 
 void TestLc420Model::transferLogRecordsEveryTransfer()

@@ -240,7 +240,7 @@ void TestSimBus::requestsThroughLibusb_data()
     QTest::newRow("page write in application")  << false << 3 << 0x08004000u << 1024 << -EPIPE;
     QTest::newRow("external write 256")         << false << 6 << 0x15E00u << 256 << 256;
     QTest::newRow("status get")                 << true << 9 << 0u << 4 << 4;
-    QTest::newRow("zero-length run application") << false << 4 << 0u << 0 << 0;
+    QTest::newRow("run application drops off")  << false << 4 << 0u << 0 << -EPROTO;
     QTest::newRow("unknown request")            << true << 42 << 0u << 8 << -EPIPE;
     // clang-format on
 }
@@ -307,7 +307,7 @@ void TestSimBus::resetTakesDeviceOffTheBus()
     QCOMPARE(handle->serial(), QStringLiteral("261107001"));
     const qint64 start = Clock::nowMs();
 
-    QCOMPARE(handle->out(4, 0, {}), 0);
+    QCOMPARE(handle->out(4, 0, {}), -EPROTO); // it left the bus without completing
     QVERIFY(scan().isEmpty());
     // The open handle belongs to the device that went away.
     QByteArray status(4, '\0');
@@ -346,6 +346,7 @@ void TestSimBus::bootloaderRefusesBadApplication()
     QByteArray word(4, '\0');
     qToLittleEndian<quint32>(sum, word.data());
     device.write(Model::Memory::Internal, 0x0801FFFC, word);
+    device.setResetBehaviour(Model::ResetBehaviour::Acknowledge);
     handle = openFirst();
     QVERIFY(handle);
     QCOMPARE(handle->out(4, 0, {}), 0);
@@ -369,6 +370,12 @@ void TestSimBus::faultsReachTheCaller()
     QCOMPARE(handle->in(9, 0, status), -ETIMEDOUT);
     QCOMPARE(handle->in(9, 0, status), -ETIMEDOUT);
     QCOMPARE(handle->in(9, 0, status), 4);
+
+    // A stalled transfer costs the host's whole time-out, as it asked for it.
+    device.stallTransfers(1, 1, Match::vendor(9));
+    const qint64 before = Clock::nowMs();
+    QCOMPARE(handle->in(9, 0, status), -ETIMEDOUT);
+    QCOMPARE(Clock::nowMs() - before, qint64(Timeout));
 
     device.shortNextTransfers(1, 100, Match::vendor(1));
     QByteArray memory(2048, '\0');
@@ -541,7 +548,7 @@ void TestSimBus::realClockResetComesBack()
     bus->device().setResetTimeMs(200);
     std::unique_ptr<Handle> handle = openFirst();
     QVERIFY(handle);
-    QCOMPARE(handle->out(4, 0, {}), 0);
+    QCOMPARE(handle->out(4, 0, {}), -EPROTO);
     handle.reset();
     QVERIFY(scan().isEmpty());
     // Brought back by the host's own timer: nothing here sleeps on Clock.

@@ -31,7 +31,7 @@ class TestSimLauncher : public QObject
 private Q_SLOTS:
     void init();
     void stateSurvivesARestart();
-    void resetIsRememberedAsBootloaderMode();
+    void eachStartBootsAnew();
     void exitCodeOfTheCommand_data();
     void exitCodeOfTheCommand();
     void faultOptions_data();
@@ -101,17 +101,29 @@ void TestSimLauncher::stateSurvivesARestart()
                           QStringLiteral("read-ext 5 ffa1b2c3ff")}));
 }
 
-void TestSimLauncher::resetIsRememberedAsBootloaderMode()
+// Starting the simulator is plugging the driver in: whatever mode it was left in,
+// the bootloader starts the application if its check word is right.
+void TestSimLauncher::eachStartBootsAnew()
 {
     const QString probe = QStringLiteral(SIMPROBE_PATH);
     Run first = run({}, {probe, QStringLiteral("reset")});
     QCOMPARE(first.exitCode, 0);
-    QCOMPARE(first.lines, QStringList{QStringLiteral("reset 0")});
-    QVERIFY(fileContents(dir->filePath(QStringLiteral("state/device.ini")))
-                .contains("mode=bootloader\n"));
+    QCOMPARE(first.lines, QStringList{QStringLiteral("reset -71")}); // dropped off the bus
+    const QString state = dir->filePath(QStringLiteral("state"));
+    QVERIFY(fileContents(state + QStringLiteral("/device.ini")).contains("mode=bootloader\n"));
 
     Run second = run({}, {probe, QStringLiteral("serial")});
-    QCOMPARE(second.lines, QStringList{QStringLiteral("serial 261107001b")});
+    QCOMPARE(second.lines, QStringList{QStringLiteral("serial 261107001")});
+    QVERIFY(fileContents(state + QStringLiteral("/device.ini")).contains("mode=application\n"));
+
+    // An application whose check word no longer matches is not started.
+    QFile internal(state + QStringLiteral("/internal-flash.bin"));
+    QVERIFY(internal.open(QIODevice::ReadWrite));
+    QVERIFY(internal.seek(0x8000));
+    QCOMPARE(internal.write("x"), qint64(1));
+    internal.close();
+    Run third = run({}, {probe, QStringLiteral("serial")});
+    QCOMPARE(third.lines, QStringList{QStringLiteral("serial 261107001b")});
 }
 
 void TestSimLauncher::exitCodeOfTheCommand_data()
@@ -145,6 +157,24 @@ void TestSimLauncher::faultOptions_data()
         << QStringList{QStringLiteral("--fail-transfer"), QStringLiteral("2")}
         << QStringList{probe, QStringLiteral("status"), QStringLiteral("status")}
         << QStringList{QStringLiteral("status error -110"), QStringLiteral("status 00000000")};
+    QTest::newRow("two transfers from the second on time out")
+        << QStringList{QStringLiteral("--fail-at"), QStringLiteral("2"), QStringLiteral("--count"),
+                       QStringLiteral("2")}
+        << QStringList{probe, QStringLiteral("status"), QStringLiteral("status"),
+                       QStringLiteral("status")}
+        << QStringList{QStringLiteral("status error -110"), QStringLiteral("status error -110"),
+                       QStringLiteral("status 00000000")};
+    QTest::newRow("second transfer held until the time-out")
+        << QStringList{QStringLiteral("--stall-at"), QStringLiteral("2")}
+        << QStringList{probe, QStringLiteral("status"), QStringLiteral("status")}
+        << QStringList{QStringLiteral("status error -110"), QStringLiteral("status 00000000")};
+    QTest::newRow("one wrong byte in the second reply")
+        << QStringList{QStringLiteral("--corrupt-at"), QStringLiteral("2")}
+        << QStringList{probe, QStringLiteral("status"), QStringLiteral("status")}
+        << QStringList{QStringLiteral("status 00ff0000"), QStringLiteral("status 00000000")};
+    QTest::newRow("reset acknowledged")
+        << QStringList{QStringLiteral("--reset-ack")} << QStringList{probe, QStringLiteral("reset")}
+        << QStringList{QStringLiteral("reset 0")};
     QTest::newRow("unplugged after two transfers")
         << QStringList{QStringLiteral("--unplug-after"), QStringLiteral("2")}
         << QStringList{probe, QStringLiteral("status"), QStringLiteral("status")}

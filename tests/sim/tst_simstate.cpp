@@ -148,6 +148,13 @@ void TestSimState::changesAreWrittenAsTheyHappen()
              QByteArray("123456789\0", 10));
     QVERIFY(
         fileContents(dir.filePath(QStringLiteral("device.ini"))).contains("serial=123456789\n"));
+
+    // A driver that comes back from a power loss boots anew, and says so.
+    model.setMode(Model::Mode::Bootloader);
+    model.unplug(0);
+    QVERIFY(model.isOnBus());
+    QVERIFY(
+        fileContents(dir.filePath(QStringLiteral("device.ini"))).contains("mode=application\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSimState)

@@ -113,6 +113,12 @@ QMessageBox::StandardButton ScriptedDialogs::message(QMessageBox::Icon icon, QWi
     Question q = question(index >= 0 && index <= 4 ? kinds[index] : "none", parent, title, text);
     q.value = int(buttons);
     asked.append(q);
+    // A question takes its answer (a StandardButton as int) from the script;
+    // without one it is answered as if closed with Escape: No.
+    if (icon == QMessageBox::Question) {
+        const QVariant answer = next();
+        return answer.isValid() ? QMessageBox::StandardButton(answer.toInt()) : QMessageBox::No;
+    }
     return QMessageBox::Ok;
 }
 

@@ -8,7 +8,8 @@
 // A UserDialogs for tests: records every question and answers from a script.
 // An answer is a QVariant: a QString for file and text dialogs, an int for
 // integer dialogs, a QString (the item) for item dialogs, a QColor for colour
-// dialogs, an int (the dialog's result) for exec. An invalid QVariant (or an
+// dialogs, an int (the dialog's result) for exec, an int (a StandardButton)
+// for a question box; other message boxes take no answer. An invalid QVariant (or an
 // empty script) cancels the dialog.
 class ScriptedDialogs : public UserDialogs
 {

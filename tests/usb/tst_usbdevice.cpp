@@ -176,7 +176,9 @@ void TestUsbDevice::zeroLengthSend()
     QFETCH(bool, nullPointer);
     bus = std::make_unique<SimulatedBus>();
     bus->device().setMode(Lc420Model::Mode::Bootloader);
-    bus->device().setInternalFlash(QByteArray(int(Lc420Model::InternalSize), '\0'));
+    // A check word that does not match (an all-zero flash would: its sum is 0).
+    bus->device().write(Lc420Model::Memory::Internal, Lc420Model::CheckWordAddress,
+                        QByteArray::fromHex("01000000"));
     USBLC350 device;
     QCOMPARE(device.connect(), 0);
     TraceCapture trace;

@@ -1,0 +1,103 @@
+// Speed of the show data paths. Get and Set of the program table against the
+// zero-latency simulated driver are dominated by their transfers (15 reads of
+// 512 bytes or 30 writes of 256, plus the status handshake); the host's own
+// share is measured apart, without USB. Runs under umockdev:
+//     umockdev-wrapper build/bench/bench_show
+
+#include "show/showfile.h"
+#include "show/showtransfer.h"
+#include "sim/simulatedbus.h"
+#include "usb/scramble.h"
+#include "usb/usblc350.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QByteArray patternTable()
+{
+    QByteArray table(Show::ProgramTableSize, '\0');
+    for (int i = 0; i < table.size(); ++i)
+        table[i] = char(i * 7);
+    return table;
+}
+
+void BM_GetProgramTable(benchmark::State &state)
+{
+    SimulatedBus bus;
+    USBLC350 device;
+    QByteArray table;
+    for (auto _ : state) {
+        if (!Show::readTable(device, Show::Kind::Programs, table).ok())
+            state.SkipWithError("transfer failed");
+    }
+}
+BENCHMARK(BM_GetProgramTable)->Unit(benchmark::kMillisecond);
+
+void BM_SetProgramTable(benchmark::State &state)
+{
+    SimulatedBus bus;
+    USBLC350 device;
+    const QByteArray table = patternTable();
+    for (auto _ : state) {
+        if (!Show::writeTable(device, Show::Kind::Programs, table).ok())
+            state.SkipWithError("transfer failed");
+    }
+}
+BENCHMARK(BM_SetProgramTable)->Unit(benchmark::kMillisecond);
+
+// The same transfers alone, without handshake and scrambling.
+void BM_ProgramTableReadsOnly(benchmark::State &state)
+{
+    SimulatedBus bus;
+    USBLC350 device;
+    QByteArray buffer(Show::ProgramTableSize, '\0');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(device.ReadExternalFlashFromAddress(
+            buffer.data(), Show::ProgramTableAddress, quint32(buffer.size())));
+}
+BENCHMARK(BM_ProgramTableReadsOnly)->Unit(benchmark::kMillisecond);
+
+// What the host adds to a Get: unscrambling the block, replacing the table
+// and decoding the shown record for the editors.
+void BM_HostShareOfGet(benchmark::State &state)
+{
+    const QByteArray stored = patternTable();
+    QByteArray table;
+    for (auto _ : state) {
+        QByteArray buffer = stored;
+        decodeWords(buffer.data(), int(buffer.size()));
+        table = buffer;
+        benchmark::DoNotOptimize(
+            Show::editorValues(Show::recordAt(table, Show::programRecordOffset(7, 19))));
+    }
+}
+BENCHMARK(BM_HostShareOfGet)->Unit(benchmark::kMicrosecond);
+
+void BM_ProgramsFileRoundTrip(benchmark::State &state)
+{
+    const QByteArray table = patternTable();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::ReadWrite);
+        if (!Show::writeFile(buffer, Show::Kind::Programs, table))
+            state.SkipWithError("write failed");
+        buffer.seek(0);
+        benchmark::DoNotOptimize(Show::readFile(buffer, Show::Kind::Programs));
+    }
+}
+BENCHMARK(BM_ProgramsFileRoundTrip)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

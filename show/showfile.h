@@ -1,0 +1,59 @@
+#pragma once
+
+#include "show/scenerecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// Show files: the scenes file (*.scn) and the programs file (*.pgm). Each is
+// a Qt 4.8 QDataStream (big-endian length prefixes) of the header text, the
+// version text and the table's plain byte image as one byte array. Inside
+// the block the records keep their own little-endian fields.
+namespace Show {
+
+inline constexpr char ProgramsFileHeader[] = "Lc420 Programs File";
+inline constexpr char ScenesFileHeader[] = "Lc420 Scenes File";
+inline constexpr char FileVersion[] = "Version 01";
+// 4 + 2 * header length, 4 + 20 (version), 4 + the table.
+inline constexpr qint64 ProgramsFileSize = 7750;
+inline constexpr qint64 ScenesFileSize = 450;
+
+[[nodiscard]] QString fileHeader(Kind kind);
+[[nodiscard]] constexpr qint64 fileSize(Kind kind)
+{
+    return kind == Kind::Programs ? ProgramsFileSize : ScenesFileSize;
+}
+
+// Writes the file's three items; false when the table has the wrong size or
+// the device refused data.
+[[nodiscard]] bool writeFile(QIODevice &device, Kind kind, const QByteArray &table);
+
+// writeFile through SafeFile: the previous file stays intact unless the whole
+// new one was written. An empty text on success, else why it failed.
+[[nodiscard]] QString saveFile(const QString &fileName, Kind kind, const QByteArray &table);
+
+// What reading a show file found. The checks run in file order and the first
+// that fails decides: the header, the version, then a block that holds at
+// least the whole table (a block cut short by the end of the file, or
+// shorter than the table, is WrongLength). A block longer than the table, and
+// anything after the block, are accepted; only the table's bytes are used.
+struct FileContents
+{
+    enum class Error { None, Unreadable, WrongHeader, WrongVersion, WrongLength };
+    Error error = Error::Unreadable;
+    QString why;           // the system's reason, for Unreadable
+    QString header;        // as read; null when it could not be read
+    QString version;       // likewise
+    qint64 blockSize = -1; // the block's length as read, -1 when it could not be read
+    qint64 fileSize = 0;
+    QByteArray table; // tableSize(kind) bytes, only when error is None
+
+    [[nodiscard]] bool ok() const { return error == Error::None; }
+};
+
+[[nodiscard]] FileContents readFile(QIODevice &device, Kind kind);
+[[nodiscard]] FileContents readFile(const QString &fileName, Kind kind);
+
+} // namespace Show

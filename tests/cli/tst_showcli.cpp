@@ -1,0 +1,190 @@
+// lc420-cli programs, scenes, show-file and inspect of show files, run as a
+// user runs them: under the lc420-sim launcher, against a simulated driver
+// whose state lives in a temporary folder.
+
+#include "show/showfile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Show;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+};
+
+QByteArray patternTable(Kind kind)
+{
+    QByteArray table(tableSize(kind), '\0');
+    for (int i = 0; i < table.size(); ++i)
+        table[i] = char(i * 5 + 1);
+    return table;
+}
+
+QByteArray contentsOf(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestShowCli : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+
+    void setThenGetAcrossRuns_data();
+    void setThenGetAcrossRuns();
+    void badFileIsRefusedBeforeTheDriver_data();
+    void badFileIsRefusedBeforeTheDriver();
+    void getWithoutDriverWritesNoFile();
+    void inspectAndShowFile();
+
+private:
+    Run run(const QStringList &arguments, const QStringList &simOptions = {}) const;
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    QString programsFile;
+    QString scenesFile;
+};
+
+void TestShowCli::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    // Saved by the window's own code.
+    programsFile = path(QStringLiteral("window.pgm"));
+    scenesFile = path(QStringLiteral("window.scn"));
+    QCOMPARE(saveFile(programsFile, Kind::Programs, patternTable(Kind::Programs)), QString());
+    QCOMPARE(saveFile(scenesFile, Kind::Scenes, patternTable(Kind::Scenes)), QString());
+}
+
+Run TestShowCli::run(const QStringList &arguments, const QStringList &simOptions) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC420_SIM_DIR"), path(QStringLiteral("sim-state")));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(LC420_SIM_PATH),
+                  simOptions + QStringList{QStringLiteral("--"), QStringLiteral(LC420_CLI_PATH)}
+                      + arguments);
+    Run result;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    return result;
+}
+
+void TestShowCli::setThenGetAcrossRuns_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("programs") << QStringLiteral("programs") << Kind::Programs;
+    QTest::newRow("scenes") << QStringLiteral("scenes") << Kind::Scenes;
+}
+
+void TestShowCli::setThenGetAcrossRuns()
+{
+    QFETCH(QString, command);
+    QFETCH(Kind, kind);
+    const QString in = kind == Kind::Programs ? programsFile : scenesFile;
+    const QString out = path(command + QStringLiteral("-back"));
+
+    QCOMPARE(run({command, QStringLiteral("set"), in}).exitCode, 0);
+    QCOMPARE(run({command, QStringLiteral("get"), out}).exitCode, 0);
+    // The file the tool wrote is the window's file, byte for byte, and the
+    // window's reader takes it.
+    QCOMPARE(contentsOf(out), contentsOf(in));
+    QCOMPARE(readFile(out, kind).table, patternTable(kind));
+}
+
+void TestShowCli::badFileIsRefusedBeforeTheDriver_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("contents");
+    const QByteArray scenes = contentsOf(scenesFile);
+    QTest::newRow("scenes file as programs")
+        << QStringList{QStringLiteral("programs"), QStringLiteral("set")} << scenes;
+    QTest::newRow("cut short") << QStringList{QStringLiteral("scenes"), QStringLiteral("set")}
+                               << scenes.left(300);
+    QTest::newRow("empty") << QStringList{QStringLiteral("scenes"), QStringLiteral("set")}
+                           << QByteArray();
+}
+
+void TestShowCli::badFileIsRefusedBeforeTheDriver()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, contents);
+    const QString bad = path(QStringLiteral("bad-") + QString::fromLatin1(QTest::currentDataTag()));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.close();
+
+    // No Lc420 on the bus: reaching for the driver would give 1, not 3.
+    QCOMPARE(run(arguments + QStringList{bad}, {QStringLiteral("--wrong-id")}).exitCode, 3);
+    QCOMPARE(run(arguments + QStringList{path(QStringLiteral("missing"))},
+                 {QStringLiteral("--wrong-id")})
+                 .exitCode,
+             3);
+}
+
+void TestShowCli::getWithoutDriverWritesNoFile()
+{
+    const QString out = path(QStringLiteral("never.scn"));
+    QCOMPARE(
+        run({QStringLiteral("scenes"), QStringLiteral("get"), out}, {QStringLiteral("--wrong-id")})
+            .exitCode,
+        1);
+    QVERIFY(!QFile::exists(out));
+}
+
+void TestShowCli::inspectAndShowFile()
+{
+    const Run inspect = run({QStringLiteral("inspect"), scenesFile});
+    QCOMPARE(inspect.exitCode, 0);
+    QVERIFY2(inspect.out.contains(QStringLiteral("Header:    Lc420 Scenes File\n"
+                                                 "Version:   Version 01\n"
+                                                 "Block:     384 bytes\n"
+                                                 "Records:   8 of 8 in use\n"
+                                                 "Consistent\n")),
+             qPrintable(inspect.out));
+
+    const Run show = run({QStringLiteral("show-file"), scenesFile});
+    QCOMPARE(show.exitCode, 0);
+    const QStringList lines = show.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2 + SceneCount);
+    QCOMPARE(lines.first(), QStringLiteral("Lc420 Scenes File, Version 01"));
+    // Scene 1 holds bytes 0..47 of the pattern i * 5 + 1.
+    const SceneRecord first = recordAt(patternTable(Kind::Scenes), 0);
+    QVERIFY2(lines.at(2).startsWith(QStringLiteral("    1%1%2%3 #01060b #10151a")
+                                        .arg(first.riseTime, 7)
+                                        .arg(first.staticTime, 12)
+                                        .arg(int(first.endMarker), 12)),
+             qPrintable(lines.at(2)));
+
+    QFile cut(path(QStringLiteral("cut.pgm")));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(contentsOf(programsFile).left(7000));
+    cut.close();
+    const Run damaged = run({QStringLiteral("inspect"), cut.fileName()});
+    QCOMPARE(damaged.exitCode, 3);
+    QVERIFY2(damaged.out.contains(
+                 QStringLiteral("Block:     Wrong file length (cut short, needs 7680)\nDamaged\n")),
+             qPrintable(damaged.out));
+}
+
+QTEST_GUILESS_MAIN(TestShowCli)
+#include "tst_showcli.moc"

@@ -1,0 +1,199 @@
+#include "show/showfile.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Show;
+using Error = FileContents::Error;
+
+namespace {
+
+QByteArray be32(quint32 value)
+{
+    return QByteArray(1, char(value >> 24)) + char(value >> 16) + char(value >> 8) + char(value);
+}
+
+QByteArray utf16be(const char *text)
+{
+    QByteArray bytes;
+    for (const char *c = text; *c; ++c)
+        bytes += QByteArray(1, '\0') + *c;
+    return bytes;
+}
+
+// A table whose every byte differs from its neighbours, reserved bytes included.
+QByteArray patternTable(Kind kind)
+{
+    QByteArray table(tableSize(kind), '\0');
+    for (int i = 0; i < table.size(); ++i)
+        table[i] = char(i * 7 + 3);
+    return table;
+}
+
+QByteArray fileBytes(Kind kind, const QByteArray &table)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeFile(buffer, kind, table))
+        qFatal("writeFile failed");
+    return buffer.data();
+}
+
+FileContents readBytes(const QByteArray &bytes, Kind kind)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readFile(buffer, kind);
+}
+
+} // namespace
+
+class TestShowFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void exactLayout_data();
+    void exactLayout();
+    void roundTripKeepsEveryByte_data();
+    void roundTripKeepsEveryByte();
+    void hostileFiles_data();
+    void hostileFiles();
+    void failedSaveKeepsThePreviousFile();
+};
+
+void TestShowFile::exactLayout_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QByteArray>("prefix");
+    QTest::addColumn<int>("size");
+    // Right after start the tables are zero: prefix, then nothing but zero bytes.
+    QTest::newRow("scenes file, 450 bytes")
+        << Kind::Scenes
+        << be32(34) + utf16be("Lc420 Scenes File") + be32(20) + utf16be("Version 01") + be32(384)
+        << 450;
+    QTest::newRow("programs file, 7750 bytes")
+        << Kind::Programs
+        << be32(38) + utf16be("Lc420 Programs File") + be32(20) + utf16be("Version 01") + be32(7680)
+        << 7750;
+}
+
+void TestShowFile::exactLayout()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QByteArray, prefix);
+    QFETCH(int, size);
+
+    const QByteArray bytes = fileBytes(kind, QByteArray(tableSize(kind), '\0'));
+    QCOMPARE(bytes.size(), size);
+    QCOMPARE(fileSize(kind), qint64(size));
+    QCOMPARE(bytes.left(prefix.size()).toHex(' '), prefix.toHex(' '));
+    QCOMPARE(bytes.mid(prefix.size()), QByteArray(tableSize(kind), '\0'));
+
+    // The block is the table's memory image: record fields stay little-endian.
+    QByteArray table(tableSize(kind), '\0');
+    SceneRecord record;
+    record.riseTime = 5;
+    record.reserved = {0xA1, 0xA2, 0xA3};
+    setRecordAt(table, 0, record);
+    const QByteArray withRecord = fileBytes(kind, table);
+    QCOMPARE(withRecord.mid(prefix.size() + 36, 4), QByteArray("\x05\x00\x00\x00", 4));
+    QCOMPARE(withRecord.mid(prefix.size() + 45, 3), QByteArray("\xA1\xA2\xA3"));
+}
+
+void TestShowFile::roundTripKeepsEveryByte_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("programs") << Kind::Programs;
+    QTest::newRow("scenes") << Kind::Scenes;
+}
+
+void TestShowFile::roundTripKeepsEveryByte()
+{
+    QFETCH(Kind, kind);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("show"));
+    QCOMPARE(saveFile(name, kind, patternTable(kind)), QString());
+
+    const FileContents contents = readFile(name, kind);
+    QCOMPARE(contents.error, Error::None);
+    QCOMPARE(contents.fileSize, fileSize(kind));
+    QCOMPARE(contents.table, patternTable(kind));
+}
+
+void TestShowFile::hostileFiles_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Error>("error");
+
+    const QByteArray scenes = fileBytes(Kind::Scenes, patternTable(Kind::Scenes));
+    const QByteArray programs = fileBytes(Kind::Programs, patternTable(Kind::Programs));
+    const QByteArray sceneHead = scenes.left(62); // header and version
+    QByteArray otherVersion = scenes;
+    otherVersion[61] = '2'; // "Version 02"
+    QByteArray lowerCase = scenes;
+    lowerCase[5] = 'l'; // "lc420 Scenes File"
+
+    QTest::newRow("empty file") << Kind::Scenes << QByteArray() << Error::WrongHeader;
+    QTest::newRow("programs file loaded as scenes")
+        << Kind::Scenes << programs << Error::WrongHeader;
+    QTest::newRow("scenes file loaded as programs")
+        << Kind::Programs << scenes << Error::WrongHeader;
+    QTest::newRow("header differs in case") << Kind::Scenes << lowerCase << Error::WrongHeader;
+    QTest::newRow("text file") << Kind::Scenes << QByteArray("Lc420 Scenes File\nVersion 01\n")
+                               << Error::WrongHeader;
+    QTest::newRow("header length lies")
+        << Kind::Scenes << be32(0x7FFFFFF0) + scenes.mid(4) << Error::WrongHeader;
+    QTest::newRow("header length odd")
+        << Kind::Scenes << be32(33) + scenes.mid(4) << Error::WrongHeader;
+    QTest::newRow("cut inside the header") << Kind::Scenes << scenes.left(20) << Error::WrongHeader;
+    QTest::newRow("wrong version") << Kind::Scenes << otherVersion << Error::WrongVersion;
+    QTest::newRow("cut inside the version")
+        << Kind::Scenes << scenes.left(50) << Error::WrongVersion;
+    QTest::newRow("no block") << Kind::Scenes << sceneHead << Error::WrongLength;
+    QTest::newRow("block cut short") << Kind::Scenes << scenes.left(449) << Error::WrongLength;
+    QTest::newRow("block length lies")
+        << Kind::Scenes << sceneHead + be32(0xFFFFFF00) + scenes.mid(66) << Error::WrongLength;
+    QTest::newRow("block shorter than the table")
+        << Kind::Scenes << sceneHead + be32(383) + scenes.mid(66, 383) << Error::WrongLength;
+    QTest::newRow("null block") << Kind::Scenes << sceneHead + be32(0xFFFFFFFF)
+                                << Error::WrongLength;
+    QTest::newRow("bytes after the block load")
+        << Kind::Scenes << scenes + "trailing" << Error::None;
+    QTest::newRow("longer block loads its first 384 bytes")
+        << Kind::Scenes << sceneHead + be32(400) + scenes.mid(66) + QByteArray(16, 'x')
+        << Error::None;
+}
+
+void TestShowFile::hostileFiles()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Error, error);
+
+    const FileContents contents = readBytes(bytes, kind);
+    QCOMPARE(contents.error, error);
+    // Never partial data: the table is whole or empty.
+    QCOMPARE(contents.table, error == Error::None ? patternTable(kind) : QByteArray());
+}
+
+void TestShowFile::failedSaveKeepsThePreviousFile()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("kept.scn"));
+    QCOMPARE(saveFile(name, Kind::Scenes, patternTable(Kind::Scenes)), QString());
+    // A table of the wrong size is refused without touching the file.
+    QVERIFY(!saveFile(name, Kind::Scenes, QByteArray(10, '\0')).isEmpty());
+    QCOMPARE(readFile(name, Kind::Scenes).table, patternTable(Kind::Scenes));
+    // A folder is no file to write to.
+    QVERIFY(!saveFile(dir.path(), Kind::Scenes, patternTable(Kind::Scenes)).isEmpty());
+    QCOMPARE(readFile(dir.path(), Kind::Scenes).error, Error::Unreadable);
+}
+
+QTEST_GUILESS_MAIN(TestShowFile)
+#include "tst_showfile.moc"
