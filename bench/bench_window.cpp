@@ -12,6 +12,7 @@
 
 #include "app/lc460_bootloader.h"
 #include "app/startup.h"
+#include "show/scenerecord.h"
 #include "widgets/superrgb.h"
 
 #include <QApplication>
@@ -66,7 +67,7 @@ int firstFrame(int argc, char **argv, Start start)
 
 // One record of show data as the Programs tab loads it: twelve lamps, red,
 // green and blue each.
-using Record = std::array<quint8, Lc460_bootloader::SceneRecordSize>;
+using Record = std::array<quint8, Show::RecordSize>;
 
 // A record into the twelve lamp editors of the Programs tab, and the repaint
 // that follows, as each change of program step does.
