@@ -113,6 +113,11 @@ int main(int argc, char *argv[])
             }
             if (options.json && !(command.traits & Cli::Json))
                 return Cli::usage(command, QStringLiteral("%1 has no --json output").arg(name));
+            // Never dropped silently: boot-images, for one, makes serial numbers.
+            if (!options.serial.isEmpty() && !(command.traits & Cli::UsesDriver))
+                return Cli::usage(
+                    command,
+                    QStringLiteral("%1 uses no driver; --serial does not apply").arg(name));
             if (command.traits & Cli::UsesDriver && options.serial.isEmpty()) {
                 if (const int refused = refuseSeveralDrivers(); refused != Cli::Success)
                     return refused;

@@ -188,6 +188,10 @@ void TestDeviceCli::usageErrors_data()
         << QStringList{QStringLiteral("read-ext"), QStringLiteral("0"), QStringLiteral("0")};
     QTest::newRow("write-page with pattern 256")
         << QStringList{QStringLiteral("write-page"), QStringLiteral("256")};
+    QTest::newRow("--json of a command without it")
+        << QStringList{QStringLiteral("connect"), QStringLiteral("--json")};
+    QTest::newRow("--serial without its value")
+        << QStringList{QStringLiteral("info"), QStringLiteral("--serial")};
 }
 
 void TestDeviceCli::usageErrors()
