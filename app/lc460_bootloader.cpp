@@ -2,8 +2,8 @@
 
 #include "app/information.h"
 #include "app/logpane.h"
-#include "core/version.h"
 #include "core/trace.h"
+#include "core/version.h"
 #include "firmware/upgrader.h"
 #include "style/arthurstyle.h"
 #include "ui_lc460_bootloader.h"
@@ -41,6 +41,24 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->pushButtonWritePage->hide();
 
     device = std::make_unique<USBLC350>();
+    // A driver the system does not let this user open looks like no driver at
+    // all; the log says why, once, at the first connect that meets it. The
+    // observer runs on the connecting thread (the upgrade worker too) under
+    // the transport lock, so the line is posted to the window's thread.
+    device->setConnectObserver([this](const QList<UsbDevice::Found> &found) {
+        const QString problem = UsbDevice::accessProblem(found);
+        if (problem.isEmpty())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, problem] {
+                if (accessProblemShown)
+                    return;
+                accessProblemShown = true;
+                LogPane::append(*ui->txt, problem);
+            },
+            Qt::QueuedConnection);
+    });
 
     connectServiceButtons();
     connect(ui->pushButtonCreateUpg, &QPushButton::clicked, this,

@@ -170,4 +170,5 @@ private:
     bool loadingRecord = false; // a record is being shown: editor signals are no edits
     bool programsChanged = false;
     bool scenesChanged = false;
+    bool accessProblemShown = false; // the log told about a driver this user may not open
 };

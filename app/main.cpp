@@ -20,10 +20,17 @@ int main(int argc, char *argv[])
         QStringLiteral(
             "Show the service console's buttons on the Settings tab (for technicians)."));
     parser.addOption(service);
+    const QCommandLineOption serial(
+        QStringLiteral("serial"),
+        QStringLiteral("Use the driver with this serial number (in either mode) when several are "
+                       "attached; without it, the first driver found."),
+        QStringLiteral("SERIAL"));
+    parser.addOption(serial);
     parser.addOption(
         {QStringLiteral("trace"), QStringLiteral("Write the debug trace to standard error.")});
     // --trace was taken out above; it is declared only for --help.
     parser.process(arguments);
 
-    return Startup::runMainWindowLoop(localeName, parser.isSet(service));
+    return Startup::runMainWindowLoop(localeName, parser.isSet(service),
+                                      parser.value(serial).toLatin1());
 }

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
 #include "app/lc460_bootloader.h"
-
 #include "core/trace.h"
+#include "usb/usblc350.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,7 +59,7 @@ QString qtTranslationBaseName(const QString &loadedFile)
     return QStringLiteral("qtbase_") + baseName.section(QLatin1Char('_'), 1);
 }
 
-int runMainWindowLoop(const QString &localeName, bool serviceButtons)
+int runMainWindowLoop(const QString &localeName, bool serviceButtons, const QByteArray &serial)
 {
     int exitCode = 0;
     // What the user edited survives the rebuild of a language switch.
@@ -81,6 +81,7 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons)
         auto window = std::make_unique<Lc460_bootloader>();
         if (serviceButtons)
             window->showServiceButtons();
+        window->usbDevice().setSerialFilter(serial);
         if (show)
             window->restoreShowState(*show);
         window->show();

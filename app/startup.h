@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -22,7 +23,8 @@ namespace Startup {
 [[nodiscard]] QStringList translationFolders();
 
 // Loads the first of the folders that holds the translation.
-[[nodiscard]] bool loadTranslation(QTranslator &translator, const QString &baseName, const QStringList &folders);
+[[nodiscard]] bool loadTranslation(QTranslator &translator, const QString &baseName,
+                                   const QStringList &folders);
 
 // Qt's own catalogue in the language of the program's loaded translation file:
 // "qtbase_pl" for ".../lc420_pl.qm".
@@ -32,7 +34,10 @@ namespace Startup {
 // loop, and builds it anew under the chosen translation for as long as the
 // user switches languages. Returns the last event-loop result (0 after the
 // window was closed). With serviceButtons every window built shows the
-// service console's buttons. The QApplication must exist.
-[[nodiscard]] int runMainWindowLoop(const QString &localeName, bool serviceButtons = false);
+// service console's buttons; with a serial, every window's device uses only
+// the driver of that serial (see UsbDevice::setSerialFilter). The
+// QApplication must exist.
+[[nodiscard]] int runMainWindowLoop(const QString &localeName, bool serviceButtons = false,
+                                    const QByteArray &serial = {});
 
 } // namespace Startup

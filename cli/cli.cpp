@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
 #include <cstdio>
@@ -19,10 +21,88 @@ QTextStream &err()
     return stream;
 }
 
-Command makeCommand(const QString &name, const QString &synopsis, const QString &summary,
-                    int (*handler)(const Command &command, const QStringList &arguments))
+QString modeName(DriverInfo::Mode mode)
 {
-    Command command{name, synopsis, summary, {}};
+    switch (mode) {
+    case DriverInfo::Mode::Application:
+        return QStringLiteral("application");
+    case DriverInfo::Mode::Bootloader:
+        return QStringLiteral("bootloader");
+    case DriverInfo::Mode::Unknown:
+        break;
+    }
+    return QStringLiteral("unknown");
+}
+
+GlobalOptions &globalOptions()
+{
+    static GlobalOptions options;
+    return options;
+}
+
+namespace {
+
+QString &lastAccessProblem()
+{
+    static QString problem;
+    return problem;
+}
+
+} // namespace
+
+Device::Device()
+{
+    setSerialFilter(globalOptions().serial);
+    // The tool runs every transfer on its main thread, so the note can be
+    // kept right here; a later connect that finds a driver clears it.
+    setConnectObserver(
+        [](const QList<Found> &found) { lastAccessProblem() = UsbDevice::accessProblem(found); });
+}
+
+QString accessProblem()
+{
+    return lastAccessProblem();
+}
+
+void printJson(const QJsonObject &object)
+{
+    out() << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)) << Qt::flush;
+}
+
+void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers)
+{
+    stream << "Bus Device Serial      Mode\n";
+    for (const UsbDevice::Found &driver : drivers) {
+        QString serial = QString::fromLatin1(driver.serial);
+        QString mode;
+        switch (driver.outcome) {
+        case UsbDevice::Found::Outcome::Connected:
+        case UsbDevice::Found::Outcome::OtherSerial:
+            mode = modeName(DriverInfo::modeFromSerial(driver.serial));
+            break;
+        case UsbDevice::Found::Outcome::AccessDenied:
+            mode = QStringLiteral("no access for this user");
+            break;
+        case UsbDevice::Found::Outcome::WrongId:
+            mode = QStringLiteral("not an Lc420 (wrong identification)");
+            break;
+        case UsbDevice::Found::Outcome::Failed:
+            mode = QStringLiteral("cannot be opened");
+            break;
+        }
+        if (serial.isEmpty())
+            serial = QStringLiteral("-");
+        stream << driver.bus.leftJustified(3) << ' ' << driver.device.leftJustified(6) << ' '
+               << serial.leftJustified(11) << ' ' << mode << '\n';
+    }
+    stream.flush();
+}
+
+Command makeCommand(const QString &name, const QString &synopsis, const QString &summary,
+                    int (*handler)(const Command &command, const QStringList &arguments),
+                    int traits)
+{
+    Command command{name, synopsis, summary, {}, traits};
     command.run
         = [command, handler](const QStringList &arguments) { return handler(command, arguments); };
     return command;

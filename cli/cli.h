@@ -1,6 +1,8 @@
 #pragma once
 
 #include "show/scenerecord.h"
+#include "usb/driverinfo.h"
+#include "usb/usblc350.h"
 
 #include <QList>
 #include <QString>
@@ -8,6 +10,7 @@
 
 #include <functional>
 
+class QJsonObject;
 class QTextStream;
 
 // lc420-cli: subcommands on the same core as the GUI, for production lines,
@@ -22,13 +25,50 @@ enum Exit : int {
     FileError = 3,     // a bad, unreadable or unwritable file
 };
 
+// What a command takes besides its own arguments.
+enum Trait : int {
+    UsesDriver = 1, // talks to a driver: --serial picks it, several without it refuse
+    Json = 2,       // --json prints one JSON object instead of the text
+};
+
 struct Command
 {
     QString name;                                         // "info", "build-upg", ...
     QString synopsis;                                     // "build-upg IN.hex OUT.upg"
     QString summary;                                      // one line for --help
     std::function<int(const QStringList &arguments)> run; // arguments after the name
+    int traits = 0;
 };
+
+// The options that hold for every command, taken from anywhere on the line.
+struct GlobalOptions
+{
+    QByteArray serial; // --serial SERIAL: the driver to use, in either mode
+    bool json = false; // --json
+};
+GlobalOptions &globalOptions();
+
+// The driver as every command opens it: limited to the --serial driver, and
+// remembering why its last connect failed when the system refused this user
+// a driver (see accessProblem()).
+class Device : public USBLC350
+{
+public:
+    Device();
+};
+
+// The explanation of the last failed connect of any Device when the system
+// refused this user a driver; empty otherwise.
+[[nodiscard]] QString accessProblem();
+
+// "application", "bootloader" or "unknown".
+[[nodiscard]] QString modeName(DriverInfo::Mode mode);
+
+// Writes object to standard output as indented JSON.
+void printJson(const QJsonObject &object);
+
+// The drivers of listDrivers() as a table: bus, device, serial and mode.
+void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers);
 
 // Standard output and standard error, UTF-8.
 QTextStream &out();
@@ -36,7 +76,8 @@ QTextStream &err();
 
 // A command whose handler also gets its own description (for usage()).
 Command makeCommand(const QString &name, const QString &synopsis, const QString &summary,
-                    int (*handler)(const Command &command, const QStringList &arguments));
+                    int (*handler)(const Command &command, const QStringList &arguments),
+                    int traits = 0);
 
 // Prints "lc420-cli: <message>" and the command's synopsis to standard error;
 // returns UsageError.
@@ -64,7 +105,7 @@ private:
 };
 
 // The subcommands, grouped by the file that implements them.
-QList<Command> deviceCommands();   // info, status
+QList<Command> deviceCommands();   // list, info, status
 QList<Command> firmwareCommands(); // build-upg, boot-images, inspect
 QList<Command> upgradeCommands();  // upgrade
 QList<Command> serviceCommands();  // memory, external flash, page, test block

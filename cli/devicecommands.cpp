@@ -2,6 +2,8 @@
 #include "usb/driverinfo.h"
 #include "usb/usblc350.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace Cli {
@@ -13,17 +15,60 @@ QString binary32(quint32 value)
     return QStringLiteral("%1").arg(value, 32, 2, QLatin1Char('0'));
 }
 
-QString modeName(DriverInfo::Mode mode)
+QJsonValue orNull(bool present, const QJsonValue &value)
 {
-    switch (mode) {
-    case DriverInfo::Mode::Application:
-        return QStringLiteral("application");
-    case DriverInfo::Mode::Bootloader:
-        return QStringLiteral("bootloader");
-    case DriverInfo::Mode::Unknown:
+    return present ? value : QJsonValue();
+}
+
+QString stateName(UsbDevice::Found::Outcome outcome)
+{
+    switch (outcome) {
+    case UsbDevice::Found::Outcome::Connected:
+    case UsbDevice::Found::Outcome::OtherSerial:
         break;
+    case UsbDevice::Found::Outcome::AccessDenied:
+        return QStringLiteral("no access");
+    case UsbDevice::Found::Outcome::WrongId:
+        return QStringLiteral("wrong identification");
+    case UsbDevice::Found::Outcome::Failed:
+        return QStringLiteral("cannot be opened");
     }
-    return QStringLiteral("unknown");
+    return QStringLiteral("ok");
+}
+
+int list(const Command &command, const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        return usage(command, QStringLiteral("list takes no arguments"));
+    USBLC350 device;
+    const QList<UsbDevice::Found> drivers = device.listDrivers();
+    if (globalOptions().json) {
+        QJsonArray array;
+        for (const UsbDevice::Found &driver : drivers) {
+            const bool identified = driver.outcome == UsbDevice::Found::Outcome::Connected;
+            array.append(QJsonObject{
+                {QStringLiteral("bus"), QString::fromLatin1(driver.bus)},
+                {QStringLiteral("device"), QString::fromLatin1(driver.device)},
+                {QStringLiteral("serial"), orNull(identified, QString::fromLatin1(driver.serial))},
+                {QStringLiteral("mode"),
+                 orNull(identified, modeName(DriverInfo::modeFromSerial(driver.serial)))},
+                {QStringLiteral("state"), stateName(driver.outcome)},
+            });
+        }
+        printJson(QJsonObject{{QStringLiteral("drivers"), array}});
+    } else if (!drivers.isEmpty()) {
+        printDrivers(out(), drivers);
+    }
+    if (drivers.isEmpty()) {
+        err() << "No Lc420 driver found (USB Timeout, check the USB cable)." << Qt::endl;
+        return DeviceFailure;
+    }
+    const QString problem = UsbDevice::accessProblem(drivers);
+    if (!problem.isEmpty()) {
+        err() << problem << Qt::endl;
+        return DeviceFailure;
+    }
+    return Success;
 }
 
 int info(const Command &command, const QStringList &arguments)
@@ -31,34 +76,44 @@ int info(const Command &command, const QStringList &arguments)
     if (!arguments.isEmpty())
         return usage(command, QStringLiteral("info takes no arguments"));
 
-    USBLC350 device;
+    Device device;
     if (device.connect() != 0) {
         err() << "No Lc420 driver found (USB Timeout, check the USB cable)." << Qt::endl;
         return DeviceFailure;
     }
     const QByteArray serial = DriverInfo::readSerial(device);
-    out() << "Serial:      " << serial << '\n'
-          << "Mode:        " << modeName(DriverInfo::modeFromSerial(serial)) << '\n';
-
-    int result = Success;
-    if (const auto versions = DriverInfo::readBootloaderVersions(device)) {
-        out() << "Bootloader:  " << versions->first << '\n'
-              << "             " << versions->second << '\n';
-    } else {
-        out() << "Bootloader:  Bootloader Version Read Error\n";
-        result = DeviceFailure;
-    }
-
+    const QString mode = modeName(DriverInfo::modeFromSerial(serial));
+    const auto versions = DriverInfo::readBootloaderVersions(device);
     quint32 status = 0;
-    if (device.StatusGet(status) == 0) {
-        out() << "Status:      " << binary32(status) << '\n';
-    } else {
-        out() << "Status:      ERROR\n";
-        result = DeviceFailure;
-    }
-    out().flush();
+    const bool statusRead = device.StatusGet(status) == 0;
     device.disconnect();
-    return result;
+
+    if (globalOptions().json) {
+        printJson(QJsonObject{
+            {QStringLiteral("serial"), QString::fromLatin1(serial)},
+            {QStringLiteral("mode"), mode},
+            {QStringLiteral("bootloader"),
+             orNull(versions.has_value(), versions
+                                              ? QJsonArray{QString::fromLatin1(versions->first),
+                                                           QString::fromLatin1(versions->second)}
+                                              : QJsonArray())},
+            {QStringLiteral("status"), orNull(statusRead, binary32(status))},
+        });
+    } else {
+        out() << "Serial:      " << serial << '\n' << "Mode:        " << mode << '\n';
+        if (versions) {
+            out() << "Bootloader:  " << versions->first << '\n'
+                  << "             " << versions->second << '\n';
+        } else {
+            out() << "Bootloader:  Bootloader Version Read Error\n";
+        }
+        if (statusRead)
+            out() << "Status:      " << binary32(status) << '\n';
+        else
+            out() << "Status:      ERROR\n";
+        out().flush();
+    }
+    return versions && statusRead ? Success : DeviceFailure;
 }
 
 int status(const Command &command, const QStringList &arguments)
@@ -69,32 +124,31 @@ int status(const Command &command, const QStringList &arguments)
             && action != QLatin1String("clear")))
         return usage(command, QStringLiteral("expected get, set or clear"));
 
-    USBLC350 device;
+    Device device;
+    const bool json = globalOptions().json;
     if (action == QLatin1String("get")) {
         quint32 word = 0;
-        if (device.StatusGet(word) != 0) {
-            out() << "Status: ERROR" << Qt::endl;
-            return DeviceFailure;
-        }
-        out() << "Status: " << binary32(word) << Qt::endl;
-        return Success;
+        const bool ok = device.StatusGet(word) == 0;
+        if (json)
+            printJson({{QStringLiteral("status"), orNull(ok, binary32(word))}});
+        else
+            out() << "Status: " << (ok ? binary32(word) : QStringLiteral("ERROR")) << Qt::endl;
+        return ok ? Success : DeviceFailure;
     }
     // Bit 0 is the only bit this tool sets or clears.
     constexpr quint32 Bit0 = 1;
-    if (action == QLatin1String("set")) {
-        if (device.StatusSet(Bit0) != 0) {
-            out() << "StatusSet() ERROR" << Qt::endl;
-            return DeviceFailure;
-        }
-        out() << "StatusSet(" << binary32(Bit0) << ")" << Qt::endl;
-        return Success;
+    const bool set = action == QLatin1String("set");
+    const bool ok = (set ? device.StatusSet(Bit0) : device.StatusClr(Bit0)) == 0;
+    const char *name = set ? "StatusSet" : "StatusClr";
+    if (json) {
+        printJson(
+            {{QLatin1String(set ? "set" : "clear"), binary32(Bit0)}, {QStringLiteral("ok"), ok}});
+    } else if (ok) {
+        out() << name << "(" << binary32(Bit0) << ")" << Qt::endl;
+    } else {
+        out() << name << "() ERROR" << Qt::endl;
     }
-    if (device.StatusClr(Bit0) != 0) {
-        out() << "StatusClr() ERROR" << Qt::endl;
-        return DeviceFailure;
-    }
-    out() << "StatusClr(" << binary32(Bit0) << ")" << Qt::endl;
-    return Success;
+    return ok ? Success : DeviceFailure;
 }
 
 } // namespace
@@ -102,10 +156,15 @@ int status(const Command &command, const QStringList &arguments)
 QList<Command> deviceCommands()
 {
     return {
+        makeCommand(QStringLiteral("list"), QStringLiteral("list"),
+                    QStringLiteral("every attached driver: bus, device, serial and mode"), list,
+                    Json),
         makeCommand(QStringLiteral("info"), QStringLiteral("info"),
-                    QStringLiteral("serial, mode, bootloader version texts and status word"), info),
+                    QStringLiteral("serial, mode, bootloader version texts and status word"), info,
+                    UsesDriver | Json),
         makeCommand(QStringLiteral("status"), QStringLiteral("status [get|set|clear]"),
-                    QStringLiteral("show the status word, or set or clear its bit 0"), status),
+                    QStringLiteral("show the status word, or set or clear its bit 0"), status,
+                    UsesDriver | Json),
     };
 }
 

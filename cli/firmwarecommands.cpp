@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace Cli {
@@ -163,33 +164,61 @@ int inspectUpgrade(const QString &fileName)
         return FileError;
     }
     const Upgrade::FileContents contents = Upgrade::readFile(file);
-    out() << "File:      " << fileName << " (" << file.size() << " bytes)\n";
-
-    bool consistent = true;
-    if (contents.headerMatches()) {
-        out() << "Header:    " << contents.header << '\n';
-    } else {
-        out() << "Header:    Wrong file header\n";
-        consistent = false;
-    }
-    if (contents.versionMatches()) {
-        out() << "Version:   " << contents.version << '\n';
-    } else if (!contents.version.isNull()) {
-        out() << "Version:   Wrong file version (" << contents.version << ")\n";
-        consistent = false;
-    }
-
     const QByteArray image = Upgrade::unscrambleImage(contents.image);
+    const bool imageWhole = contents.complete && !image.isEmpty();
+    const Upgrade::ImageCheck check
+        = imageWhole ? Upgrade::checkImage(image) : Upgrade::ImageCheck();
+    const bool consistent = contents.headerMatches()
+                            && (contents.versionMatches() || contents.version.isNull())
+                            && imageWhole && check.ok();
+
+    if (globalOptions().json) {
+        QJsonObject json{
+            {QStringLiteral("file"), fileName},
+            {QStringLiteral("fileSize"), file.size()},
+            {QStringLiteral("kind"), QStringLiteral("upgrade")},
+            {QStringLiteral("header"), contents.header},
+            {QStringLiteral("headerOk"), contents.headerMatches()},
+            {QStringLiteral("version"),
+             contents.version.isNull() ? QJsonValue() : QJsonValue(contents.version)},
+            {QStringLiteral("versionOk"), contents.versionMatches()},
+            {QStringLiteral("imageSize"), contents.image.size()},
+            {QStringLiteral("damage"),
+             contents.complete ? QJsonValue() : QJsonValue(contents.damage)},
+            {QStringLiteral("consistent"), consistent},
+        };
+        if (imageWhole) {
+            const auto area = [](quint32 stored, quint32 computed, bool matches) {
+                return QJsonObject{{QStringLiteral("checkWord"), hex32(stored)},
+                                   {QStringLiteral("computed"), hex32(computed)},
+                                   {QStringLiteral("matches"), matches}};
+            };
+            json.insert(QStringLiteral("app"),
+                        area(check.appStored, check.appComputed, check.appMatches()));
+            json.insert(QStringLiteral("extFlash"),
+                        area(check.extStored, check.extComputed, check.extMatches()));
+        }
+        printJson(json);
+        return consistent ? Success : FileError;
+    }
+
+    out() << "File:      " << fileName << " (" << file.size() << " bytes)\n";
+    if (contents.headerMatches())
+        out() << "Header:    " << contents.header << '\n';
+    else
+        out() << "Header:    Wrong file header\n";
+    if (contents.versionMatches())
+        out() << "Version:   " << contents.version << '\n';
+    else if (!contents.version.isNull())
+        out() << "Version:   Wrong file version (" << contents.version << ")\n";
+
     if (!contents.complete) {
         out() << "Image:     damaged: " << contents.damage << '\n';
-        consistent = false;
     } else if (image.isEmpty()) {
         out() << "Image:     " << contents.image.size() << " bytes, too short (needs "
               << Upgrade::ImageSize << ")\n";
-        consistent = false;
     } else {
         out() << "Image:     " << contents.image.size() << " bytes\n";
-        const Upgrade::ImageCheck check = Upgrade::checkImage(image);
         const auto line = [](quint32 stored, quint32 computed, bool matches) {
             return QStringLiteral("check word %1, areas add up to %2: %3")
                 .arg(hex32(stored), hex32(computed),
@@ -199,7 +228,6 @@ int inspectUpgrade(const QString &fileName)
               << '\n'
               << "Ext flash: " << line(check.extStored, check.extComputed, check.extMatches())
               << '\n';
-        consistent = consistent && check.ok();
     }
     out() << (consistent ? "Consistent" : "Damaged") << Qt::endl;
     return consistent ? Success : FileError;
@@ -234,7 +262,7 @@ QList<Command> firmwareCommands()
                     QStringLiteral("bootloader images with serial numbers"), bootImages),
         makeCommand(QStringLiteral("inspect"), QStringLiteral("inspect FILE"),
                     QStringLiteral("check an upgrade, programs or scenes file and summarise it"),
-                    inspect),
+                    inspect, Json),
     };
 }
 

@@ -1,6 +1,6 @@
+#include "cli/cli.h"
 #include "core/trace.h"
 #include "core/version.h"
-#include "cli/cli.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -13,10 +13,52 @@ QList<Cli::Command> allCommands()
            + Cli::firmwareCommands() + Cli::showCommands();
 }
 
+// Takes --serial SERIAL and --json out of the arguments, wherever they stand.
+// An error text for a --serial without its value.
+QString takeGlobalOptions(QStringList &arguments, Cli::GlobalOptions &options)
+{
+    for (int i = 0; i < arguments.size();) {
+        if (arguments.at(i) == QLatin1String("--json")) {
+            options.json = true;
+            arguments.removeAt(i);
+        } else if (arguments.at(i) == QLatin1String("--serial")) {
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()
+                || arguments.at(i + 1).startsWith(QLatin1String("--")))
+                return QStringLiteral("--serial needs a serial number");
+            options.serial = arguments.at(i + 1).toLatin1();
+            arguments.remove(i, 2);
+        } else {
+            ++i;
+        }
+    }
+    return {};
+}
+
+// With several drivers attached and none picked, a command would silently
+// take whichever the bus lists first. Only when more than one device has the
+// driver's ids are they opened and identified (so a single driver sees no
+// extra transfer); an impostor with the same ids does not count.
+int refuseSeveralDrivers()
+{
+    USBLC350 probe;
+    if (probe.countMatchingDevices() < 2)
+        return Cli::Success;
+    QList<UsbDevice::Found> drivers = probe.listDrivers();
+    drivers.removeIf([](const UsbDevice::Found &found) {
+        return found.outcome != UsbDevice::Found::Outcome::Connected;
+    });
+    if (drivers.size() < 2)
+        return Cli::Success;
+    Cli::err() << "lc420-cli: " << drivers.size()
+               << " Lc420 drivers are attached; pick one with --serial SERIAL:\n";
+    Cli::printDrivers(Cli::err(), drivers);
+    return Cli::UsageError;
+}
+
 void printHelp(const QList<Cli::Command> &commands)
 {
     QTextStream &out = Cli::out();
-    out << "usage: lc420-cli [--trace] COMMAND [ARGS...]\n\n"
+    out << "usage: lc420-cli [--trace] [--serial SERIAL] [--json] COMMAND [ARGS...]\n\n"
            "The Lc420 driver's configuration tool for terminals and scripts.\n"
            "Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.\n\n"
            "Commands:\n";
@@ -25,9 +67,14 @@ void printHelp(const QList<Cli::Command> &commands)
         width = qMax(width, command.synopsis.size());
     for (const Cli::Command &command : commands)
         out << "  " << command.synopsis.leftJustified(width) << "  " << command.summary << '\n';
-    out << "\nOptions:\n  --trace   write the debug trace to standard error\n"
-           "  --version the program's version\n"
-           "  --help    this text\n";
+    out << "\nOptions:\n"
+           "  --serial SERIAL  use the driver with this serial number (with or without its\n"
+           "                   bootloader \"b\"); needed when several drivers are attached\n"
+           "  --json           one JSON object on standard output instead of the text\n"
+           "                   (list, info, status, inspect, show-file)\n"
+           "  --trace          write the debug trace to standard error\n"
+           "  --version        the program's version\n"
+           "  --help           this text\n";
     out.flush();
 }
 
@@ -40,6 +87,11 @@ int main(int argc, char *argv[])
     Trace::enableFromArguments(arguments);
 
     const QList<Cli::Command> commands = allCommands();
+    Cli::GlobalOptions &options = Cli::globalOptions();
+    if (const QString error = takeGlobalOptions(arguments, options); !error.isEmpty()) {
+        Cli::err() << "lc420-cli: " << error << " (see lc420-cli --help)" << Qt::endl;
+        return Cli::UsageError;
+    }
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")
         || arguments.first() == QLatin1String("-h")) {
         printHelp(commands);
@@ -59,7 +111,23 @@ int main(int argc, char *argv[])
                            << Qt::endl;
                 return Cli::Success;
             }
-            return command.run(arguments);
+            if (options.json && !(command.traits & Cli::Json))
+                return Cli::usage(command, QStringLiteral("%1 has no --json output").arg(name));
+            // Never dropped silently: boot-images, for one, makes serial numbers.
+            if (!options.serial.isEmpty() && !(command.traits & Cli::UsesDriver))
+                return Cli::usage(
+                    command,
+                    QStringLiteral("%1 uses no driver; --serial does not apply").arg(name));
+            if (command.traits & Cli::UsesDriver && options.serial.isEmpty()) {
+                if (const int refused = refuseSeveralDrivers(); refused != Cli::Success)
+                    return refused;
+            }
+            const int result = command.run(arguments);
+            // The command's own message says the driver did not answer; this
+            // says why and what to do about it.
+            if (result == Cli::DeviceFailure && !Cli::accessProblem().isEmpty())
+                Cli::err() << Cli::accessProblem() << Qt::endl;
+            return result;
         }
     }
     Cli::err() << "lc420-cli: unknown command \"" << name << "\" (see lc420-cli --help)"

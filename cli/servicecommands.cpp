@@ -124,7 +124,7 @@ int readMemory(const Command &command, const QStringList &arguments)
     const std::optional<Region> region = parseRegion(command, arguments, exitCode);
     if (!region)
         return exitCode;
-    USBLC350 device;
+    Device device;
     if (!connected(device))
         return DeviceFailure;
     const std::optional<QByteArray> bytes
@@ -142,7 +142,7 @@ int readExternal(const Command &command, const QStringList &arguments)
     const std::optional<Region> region = parseRegion(command, arguments, exitCode);
     if (!region)
         return exitCode;
-    USBLC350 device;
+    Device device;
     if (!connected(device))
         return DeviceFailure;
     std::optional<QByteArray> bytes;
@@ -171,7 +171,7 @@ int writeExternal(const Command &command, const QStringList &arguments)
         return usage(command, QStringLiteral("address and data are hexadecimal numbers"));
     if (!length)
         return usage(command, QStringLiteral("the length must be 1 to %1").arg(Service::MaxLength));
-    USBLC350 device;
+    Device device;
     if (!connected(device))
         return DeviceFailure;
     bool written = false;
@@ -212,7 +212,7 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
               << Qt::endl;
         return FileError;
     }
-    USBLC350 device;
+    Device device;
     if (!connected(device))
         return DeviceFailure;
     Service::ImageResult result;
@@ -247,7 +247,7 @@ int writePage(const Command &command, const QStringList &arguments)
     const int pattern = arguments.value(0).toInt(&ok, 10);
     if (arguments.size() != 1 || !ok || pattern < 0 || pattern > 255)
         return usage(command, QStringLiteral("expected a fill pattern of 0 to 255"));
-    USBLC350 device;
+    Device device;
     if (!connected(device))
         return DeviceFailure;
     if (!Service::writePage(device, quint8(pattern))) {
@@ -262,7 +262,7 @@ int writeTestBlock(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usage(command, QStringLiteral("write-test-block takes no arguments"));
-    USBLC350 device;
+    Device device;
     if (!connected(device))
         return DeviceFailure;
     if (!Service::sendTestBlock(device)) {
@@ -277,7 +277,7 @@ int runApplication(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usage(command, QStringLiteral("run-application takes no arguments"));
-    USBLC350 device;
+    Device device;
     if (!connected(device))
         return DeviceFailure;
     // The driver resets as it answers; the transfer's result says nothing.
@@ -291,7 +291,7 @@ int connectCommand(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usage(command, QStringLiteral("connect takes no arguments"));
-    USBLC350 device;
+    Device device;
     if (device.connect() != 0) {
         out() << "Connect ERROR" << Qt::endl;
         return DeviceFailure;
@@ -307,26 +307,28 @@ QList<Command> serviceCommands()
 {
     return {
         makeCommand(QStringLiteral("connect"), QStringLiteral("connect"),
-                    QStringLiteral("check that an Lc420 driver answers"), connectCommand),
-        makeCommand(QStringLiteral("read-memory"),
-                    QStringLiteral("read-memory ADDR LEN [--raw OUT.bin]"),
-                    QStringLiteral("hex dump of controller memory (ADDR in hex)"), readMemory),
+                    QStringLiteral("check that an Lc420 driver answers"), connectCommand,
+                    UsesDriver),
+        makeCommand(
+            QStringLiteral("read-memory"), QStringLiteral("read-memory ADDR LEN [--raw OUT.bin]"),
+            QStringLiteral("hex dump of controller memory (ADDR in hex)"), readMemory, UsesDriver),
         makeCommand(QStringLiteral("read-ext"), QStringLiteral("read-ext ADDR LEN [--raw OUT.bin]"),
                     QStringLiteral("hex dump of external flash, decoded (ADDR in hex)"),
-                    readExternal),
+                    readExternal, UsesDriver),
         makeCommand(QStringLiteral("write-ext"), QStringLiteral("write-ext ADDR LEN DATA"),
                     QStringLiteral("fill external flash with one byte (ADDR, DATA in hex)"),
-                    writeExternal),
+                    writeExternal, UsesDriver),
         makeCommand(QStringLiteral("write-ext-bin"), QStringLiteral("write-ext-bin FILE"),
                     QStringLiteral("write a raw image to the external flash and verify it"),
-                    writeExternalImage),
+                    writeExternalImage, UsesDriver),
         makeCommand(QStringLiteral("write-page"), QStringLiteral("write-page PATTERN"),
-                    QStringLiteral("fill the page at 0x08005000 (bootloader only)"), writePage),
+                    QStringLiteral("fill the page at 0x08005000 (bootloader only)"), writePage,
+                    UsesDriver),
         makeCommand(QStringLiteral("write-test-block"), QStringLiteral("write-test-block"),
-                    QStringLiteral("send the 512-byte test block"), writeTestBlock),
+                    QStringLiteral("send the 512-byte test block"), writeTestBlock, UsesDriver),
         makeCommand(QStringLiteral("run-application"), QStringLiteral("run-application"),
                     QStringLiteral("reset into the bootloader, or start the application"),
-                    runApplication),
+                    runApplication, UsesDriver),
     };
 }
 

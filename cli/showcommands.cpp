@@ -3,6 +3,8 @@
 #include "show/showtransfer.h"
 #include "usb/usblc350.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QObject>
 #include <QTextStream>
 
@@ -58,7 +60,7 @@ int transferExit(const Show::TransferResult &result, Show::Kind kind)
 
 int getTable(Show::Kind kind, const QString &fileName)
 {
-    USBLC350 device;
+    Device device;
     Progress progress(QStringLiteral("Reading ") + kindName(kind));
     QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &device,
                      [&progress](int percent) { progress.setPercent(percent); });
@@ -86,7 +88,7 @@ int setTable(Show::Kind kind, const QString &fileName)
         err() << fileName << ": " << fileError(contents) << Qt::endl;
         return FileError;
     }
-    USBLC350 device;
+    Device device;
     Progress progress(QStringLiteral("Writing ") + kindName(kind));
     QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &device,
                      [&progress](int percent) { progress.setPercent(percent); });
@@ -161,6 +163,40 @@ int showFile(const Command &command, const QStringList &arguments)
         err() << arguments.first() << ": " << fileError(contents) << Qt::endl;
         return FileError;
     }
+    if (globalOptions().json) {
+        QJsonArray records;
+        const auto record
+            = [&records, &contents](const QString &unit, int number, int step, int offset) {
+                  const Show::SceneRecord scene = Show::recordAt(contents.table, offset);
+                  QJsonArray lamps;
+                  for (const Show::Rgb &lamp : scene.lamps)
+                      lamps.append(colour(lamp));
+                  QJsonObject json{{unit, number},
+                                   {QStringLiteral("xfade"), qint64(scene.riseTime)},
+                                   {QStringLiteral("sceneTime"), qint64(scene.staticTime)},
+                                   {QStringLiteral("endMarker"), int(scene.endMarker)},
+                                   {QStringLiteral("lamps"), lamps}};
+                  if (step > 0)
+                      json.insert(QStringLiteral("step"), step);
+                  records.append(json);
+              };
+        if (kind == Show::Kind::Programs) {
+            for (int program = 0; program < Show::ProgramCount; ++program) {
+                for (int step = 0; step < Show::StepsPerProgram; ++step)
+                    record(QStringLiteral("program"), program + 1, step + 1,
+                           Show::programRecordOffset(program, step));
+            }
+        } else {
+            for (int scene = 0; scene < Show::SceneCount; ++scene)
+                record(QStringLiteral("scene"), scene + 1, 0, Show::sceneRecordOffset(scene));
+        }
+        printJson(QJsonObject{{QStringLiteral("header"), contents.header},
+                              {QStringLiteral("version"), contents.version},
+                              {QStringLiteral("kind"), kindName(kind)},
+                              {QStringLiteral("records"), records}});
+        return Success;
+    }
+
     out() << contents.header << ", " << contents.version << '\n';
     QString lamps;
     for (int lamp = 1; lamp <= Show::LampCount; ++lamp)
@@ -188,24 +224,54 @@ int showFile(const Command &command, const QStringList &arguments)
 
 int inspectShowFile(const QString &fileName, Show::Kind kind)
 {
+    using Error = Show::FileContents::Error;
     const Show::FileContents contents = Show::readFile(fileName, kind);
-    if (contents.error == Show::FileContents::Error::Unreadable) {
+    if (contents.error == Error::Unreadable) {
         err() << "Cannot open " << fileName << ": " << contents.why << Qt::endl;
         return FileError;
     }
+    int used = 0;
+    const int records = Show::tableSize(kind) / Show::RecordSize;
+    if (contents.ok()) {
+        for (int at = 0; at < Show::tableSize(kind); at += Show::RecordSize)
+            used
+                += contents.table.mid(at, Show::RecordSize).count('\0') == Show::RecordSize ? 0 : 1;
+    }
+
+    if (globalOptions().json) {
+        const bool headerOk = contents.error != Error::WrongHeader;
+        QJsonObject json{
+            {QStringLiteral("file"), fileName},
+            {QStringLiteral("fileSize"), contents.fileSize},
+            {QStringLiteral("expectedSize"), Show::fileSize(kind)},
+            {QStringLiteral("kind"), kindName(kind)},
+            {QStringLiteral("header"), contents.header},
+            {QStringLiteral("headerOk"), headerOk},
+            {QStringLiteral("version"), headerOk ? QJsonValue(contents.version) : QJsonValue()},
+            {QStringLiteral("versionOk"), headerOk && contents.error != Error::WrongVersion},
+            {QStringLiteral("blockSize"),
+             contents.blockSize < 0 ? QJsonValue() : QJsonValue(contents.blockSize)},
+            {QStringLiteral("blockOk"), contents.error != Error::WrongLength},
+            {QStringLiteral("consistent"), contents.ok()},
+        };
+        if (contents.ok()) {
+            json.insert(QStringLiteral("recordsInUse"), used);
+            json.insert(QStringLiteral("records"), records);
+        }
+        printJson(json);
+        return contents.ok() ? Success : FileError;
+    }
+
     out() << "File:      " << fileName << " (" << contents.fileSize << " bytes, "
           << Show::fileSize(kind) << " expected)\n";
     out() << "Header:    "
-          << (contents.error == Show::FileContents::Error::WrongHeader ? fileError(contents)
-                                                                       : contents.header)
-          << '\n';
-    if (contents.error != Show::FileContents::Error::WrongHeader) {
+          << (contents.error == Error::WrongHeader ? fileError(contents) : contents.header) << '\n';
+    if (contents.error != Error::WrongHeader) {
         out() << "Version:   "
-              << (contents.error == Show::FileContents::Error::WrongVersion ? fileError(contents)
-                                                                            : contents.version)
+              << (contents.error == Error::WrongVersion ? fileError(contents) : contents.version)
               << '\n';
     }
-    if (contents.error == Show::FileContents::Error::WrongLength) {
+    if (contents.error == Error::WrongLength) {
         out() << "Block:     Wrong file length (";
         if (contents.blockSize < 0)
             out() << "cut short";
@@ -213,11 +279,6 @@ int inspectShowFile(const QString &fileName, Show::Kind kind)
             out() << contents.blockSize << " bytes";
         out() << ", needs " << Show::tableSize(kind) << ")\n";
     } else if (contents.ok()) {
-        const int records = Show::tableSize(kind) / Show::RecordSize;
-        int used = 0;
-        for (int at = 0; at < Show::tableSize(kind); at += Show::RecordSize)
-            used
-                += contents.table.mid(at, Show::RecordSize).count('\0') == Show::RecordSize ? 0 : 1;
         out() << "Block:     " << contents.blockSize << " bytes\n"
               << "Records:   " << used << " of " << records << " in use\n";
     }
@@ -230,11 +291,12 @@ QList<Command> showCommands()
     return {
         makeCommand(QStringLiteral("programs"), QStringLiteral("programs get|set FILE.pgm"),
                     QStringLiteral("read the driver's programs into a file, or write them"),
-                    programs),
+                    programs, UsesDriver),
         makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set FILE.scn"),
-                    QStringLiteral("read the driver's scenes into a file, or write them"), scenes),
+                    QStringLiteral("read the driver's scenes into a file, or write them"), scenes,
+                    UsesDriver),
         makeCommand(QStringLiteral("show-file"), QStringLiteral("show-file FILE"),
-                    QStringLiteral("print a programs or scenes file as a table"), showFile),
+                    QStringLiteral("print a programs or scenes file as a table"), showFile, Json),
     };
 }
 

@@ -66,7 +66,7 @@ int upgrade(const Command &command, const QStringList &arguments)
     if (arguments.size() != 1)
         return usage(command, QStringLiteral("expected one upgrade file"));
 
-    USBLC350 device;
+    Device device;
     PhaseProgress progress;
     QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, [&](int percent) {
         progress.show(QStringLiteral("External flash write"), percent);
@@ -114,7 +114,7 @@ QList<Command> upgradeCommands()
 {
     return {makeCommand(QStringLiteral("upgrade"), QStringLiteral("upgrade FILE.upg"),
                         QStringLiteral("upgrade the driver's firmware from an upgrade file"),
-                        upgrade)};
+                        upgrade, UsesDriver)};
 }
 
 } // namespace Cli

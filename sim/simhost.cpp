@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <glib/gstdio.h>
 #include <linux/usbdevice_fs.h>
 #include <list>
 #include <mutex>
@@ -72,6 +73,7 @@ struct SimHost::Private
         int order = 0;
         bool plugged = true;
         bool nodePresent = false;
+        std::atomic<bool> accessDenied{false};
         int devnum = 0;
         std::atomic<int> generation{0};
     };
@@ -105,6 +107,7 @@ struct SimHost::Private
 
     void sync();
     void addNode(Slot &slot);
+    void setNodeMode(const Slot &slot);
     void keepBusFolder();
     void removeNode(Slot &slot);
     [[nodiscard]] QStringList listedNodes() const;
@@ -174,6 +177,18 @@ void SimHost::setPlugged(const Lc420Model &model, bool plugged)
         }
     }
     sync();
+}
+
+void SimHost::setAccessDenied(const Lc420Model &model, bool denied)
+{
+    QMutexLocker lock(&d->mutex);
+    for (Private::Slot &slot : d->devices) {
+        if (slot.model != &model)
+            continue;
+        slot.accessDenied = denied;
+        if (slot.nodePresent)
+            d->setNodeMode(slot);
+    }
 }
 
 void SimHost::sync()
@@ -325,6 +340,14 @@ void SimHost::Private::addNode(Slot &slot)
         return;
     }
     slot.nodePresent = true;
+    setNodeMode(slot);
+}
+
+void SimHost::Private::setNodeMode(const Slot &slot)
+{
+    g_autofree gchar *root = umockdev_testbed_get_root_dir(testbed.get());
+    const QByteArray file = QByteArray(root) + nodeName(slot.devnum).toUtf8();
+    g_chmod(file.constData(), slot.accessDenied ? 0444 : 0644);
 }
 
 void SimHost::Private::removeNode(Slot &slot)
@@ -396,6 +419,11 @@ gboolean SimHost::Private::serve(Attachment &attachment, UMockdevIoctlClient *cl
     Slot &slot = *attachment.slot;
     if (closing || attachment.generation != slot.generation.load()) {
         complete(client, -1, ENODEV);
+        return TRUE;
+    }
+
+    if (slot.accessDenied) {
+        complete(client, -1, EPERM);
         return TRUE;
     }
 

@@ -40,6 +40,12 @@ public:
     // on the bus.
     void setPlugged(const Lc420Model &model, bool plugged);
 
+    // Refuses this user the device, as a system without the udev rule does: the node
+    // is not writable, and every usbdevfs ioctl answers EPERM, as the kernel answers
+    // a handle opened read-only (libusb-0.1 falls back to read-only when it may not
+    // write). Enumeration still lists the device with its descriptors.
+    void setAccessDenied(const Lc420Model &model, bool denied);
+
     // Adds or removes nodes to match each model's presence now. Called by the host
     // itself after every transfer and clock advance; harmless to call at any time.
     void sync();

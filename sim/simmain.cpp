@@ -2,7 +2,9 @@
 //
 // Runs COMMAND against the simulated Lc420: the driver is emulated below the real
 // libusb-0.1 with umockdev, its state is kept in $LC420_SIM_DIR (default ./sim-state)
-// and saved after every change. Exits with COMMAND's exit code.
+// and saved after every change. With --driver SERIAL (repeated) several drivers are
+// attached, each with its state in $LC420_SIM_DIR/SERIAL. Exits with COMMAND's exit
+// code.
 
 #include "sim/lc420model.h"
 #include "sim/simhost.h"
@@ -17,6 +19,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <list>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -165,6 +168,13 @@ int main(int argc, char *argv[])
          QStringLiteral("Answer the identification request with a wrong word.")},
         {QStringLiteral("impostor"), QStringLiteral("Add a second device with the same ids and a "
                                                     "wrong identification word, listed first.")},
+        {QStringLiteral("driver"),
+         QStringLiteral("Attach a driver with this serial number, its state in "
+                        "$LC420_SIM_DIR/SERIAL; repeat for several drivers on one host. The "
+                        "other options apply to each driver."),
+         QStringLiteral("SERIAL")},
+        {QStringLiteral("no-access"),
+         QStringLiteral("Refuse this user the device, as a system without the udev rule does.")},
     });
 
     const QStringList arguments = QCoreApplication::arguments();
@@ -197,42 +207,78 @@ int main(int argc, char *argv[])
     if (parser.isSet(QStringLiteral("mode")) && mode != QLatin1String("application")
         && mode != QLatin1String("bootloader"))
         return fail(QStringLiteral("--mode takes application or bootloader"));
+    const auto validSerial = [](const QByteArray &text) {
+        return !text.isEmpty() && text.size() <= 15 && !text.contains('/');
+    };
     const QByteArray serial = parser.value(QStringLiteral("serial")).toLatin1();
-    if (parser.isSet(QStringLiteral("serial")) && (serial.isEmpty() || serial.size() > 15))
+    if (parser.isSet(QStringLiteral("serial")) && !validSerial(serial))
         return fail(QStringLiteral("--serial takes 1 to 15 characters"));
+    QList<QByteArray> driverSerials;
+    for (const QString &value : parser.values(QStringLiteral("driver"))) {
+        const QByteArray driverSerial = value.toLatin1();
+        if (!validSerial(driverSerial) || driverSerial == "." || driverSerial == "..")
+            return fail(QStringLiteral("--driver takes 1 to 15 characters, no \"/\""));
+        if (driverSerials.contains(driverSerial))
+            return fail(QStringLiteral("--driver %1 is given twice").arg(value));
+        driverSerials.append(driverSerial);
+    }
+    if (!driverSerials.isEmpty() && parser.isSet(QStringLiteral("serial")))
+        return fail(QStringLiteral("--serial is for a single driver; --driver names each serial"));
 
-    Lc420Model model;
-    SimState state(SimState::defaultFolder());
-    QString error;
-    if (!state.load(model, &error))
-        return fail(error);
-    state.track(model);
-    if (!serial.isEmpty())
-        model.setSerial(serial);
-    // Starting the simulator is plugging the driver in.
-    if (mode.isEmpty())
-        model.powerUp();
-    else
-        model.setMode(mode == QLatin1String("application") ? Lc420Model::Mode::Application
-                                                           : Lc420Model::Mode::Bootloader);
-    model.setLatencyMs(latency);
-    model.setResetTimeMs(resetTime);
-    if (parser.isSet(QStringLiteral("reset-ack")))
-        model.setResetBehaviour(Lc420Model::ResetBehaviour::Acknowledge);
-    if (failTransfer > 0)
-        model.failTransfer(failTransfer);
-    if (failAt > 0)
-        model.failTransfers(failAt, count);
-    if (stallAt > 0)
-        model.stallTransfers(stallAt, count);
-    if (corruptAt > 0)
-        model.corruptTransfer(corruptAt);
-    if (failNext > 0)
-        model.failNextTransfers(failNext, Lc420Model::Match::commands());
-    if (unplugAfter > 0)
-        model.unplugAfterTransfers(unplugAfter, replugAfter);
-    if (parser.isSet(QStringLiteral("wrong-id")))
-        model.setIdentificationWord(Lc420Model::IdentificationWord + 1);
+    // One driver in the state folder itself, or one per --driver in a folder named
+    // after its serial.
+    struct Driver
+    {
+        Lc420Model model;
+        QString folder;
+        QByteArray serial;
+    };
+    std::list<Driver> drivers; // the models outlive the host that serves them
+    if (driverSerials.isEmpty()) {
+        drivers.emplace_back().folder = SimState::defaultFolder();
+        drivers.back().serial = serial;
+    }
+    for (const QByteArray &driverSerial : driverSerials) {
+        Driver &driver = drivers.emplace_back();
+        driver.folder = QDir(SimState::defaultFolder()).filePath(QString::fromLatin1(driverSerial));
+        driver.serial = driverSerial;
+    }
+
+    std::list<SimState> states;
+    for (Driver &driver : drivers) {
+        Lc420Model &model = driver.model;
+        SimState &state = states.emplace_back(driver.folder);
+        QString error;
+        if (!state.load(model, &error))
+            return fail(error);
+        state.track(model);
+        if (!driver.serial.isEmpty())
+            model.setSerial(driver.serial);
+        // Starting the simulator is plugging the driver in.
+        if (mode.isEmpty())
+            model.powerUp();
+        else
+            model.setMode(mode == QLatin1String("application") ? Lc420Model::Mode::Application
+                                                               : Lc420Model::Mode::Bootloader);
+        model.setLatencyMs(latency);
+        model.setResetTimeMs(resetTime);
+        if (parser.isSet(QStringLiteral("reset-ack")))
+            model.setResetBehaviour(Lc420Model::ResetBehaviour::Acknowledge);
+        if (failTransfer > 0)
+            model.failTransfer(failTransfer);
+        if (failAt > 0)
+            model.failTransfers(failAt, count);
+        if (stallAt > 0)
+            model.stallTransfers(stallAt, count);
+        if (corruptAt > 0)
+            model.corruptTransfer(corruptAt);
+        if (failNext > 0)
+            model.failNextTransfers(failNext, Lc420Model::Match::commands());
+        if (unplugAfter > 0)
+            model.unplugAfterTransfers(unplugAfter, replugAfter);
+        if (parser.isSet(QStringLiteral("wrong-id")))
+            model.setIdentificationWord(Lc420Model::IdentificationWord + 1);
+    }
 
     Lc420Model impostor; // outlives the host that serves it
     SimHost host;
@@ -240,7 +286,10 @@ int main(int argc, char *argv[])
         impostor.setIdentificationWord(Lc420Model::IdentificationWord + 1);
         host.addDevice(impostor);
     }
-    host.addDevice(model);
+    for (Driver &driver : drivers) {
+        host.addDevice(driver.model);
+        host.setAccessDenied(driver.model, parser.isSet(QStringLiteral("no-access")));
+    }
     host.sync();
 
     return runCommand(command);

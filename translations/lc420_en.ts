@@ -144,7 +144,7 @@
         <translation>Lc420 ver. </translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+142"/>
         <location filename="../service/serviceslots.cpp" line="+305"/>
         <source>Info</source>
         <translation>Info</translation>
@@ -899,6 +899,14 @@ Check USB cable</translation>
         <location line="+2"/>
         <source>ext_datas.data()</source>
         <translation>ext_datas.data()</translation>
+    </message>
+</context>
+<context>
+    <name>UsbDevice</name>
+    <message>
+        <location filename="../usb/usbdevice.cpp" line="+274"/>
+        <source>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</source>
+        <translation>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</translation>
     </message>
 </context>
 </TS>

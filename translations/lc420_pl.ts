@@ -144,7 +144,7 @@
         <translation>Lc420 wer. </translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+142"/>
         <location filename="../service/serviceslots.cpp" line="+305"/>
         <source>Info</source>
         <translation>Informacja</translation>
@@ -899,6 +899,14 @@ Sprawdź kabel USB</translation>
         <location line="+2"/>
         <source>ext_datas.data()</source>
         <translation>Oczekiwane dane (ext_datas.data())</translation>
+    </message>
+</context>
+<context>
+    <name>UsbDevice</name>
+    <message>
+        <location filename="../usb/usbdevice.cpp" line="+274"/>
+        <source>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</source>
+        <translation>Znaleziono Lc420 na magistrali %1, urządzenie %2, ale ten użytkownik nie może go otworzyć. Zainstaluj regułę udev (packaging/60-lc420.rules albo pakiet) i podłącz sterownik ponownie.</translation>
     </message>
 </context>
 </TS>

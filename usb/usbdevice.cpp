@@ -6,7 +6,9 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <cerrno>
 #include <usb.h>
+#include <utility>
 
 namespace {
 
@@ -85,6 +87,13 @@ void UsbDevice::disconnect()
     disconnectPrivate();
 }
 
+void UsbDevice::rescan()
+{
+    usb_init();
+    usb_find_busses();
+    usb_find_devices();
+}
+
 int UsbDevice::connectPrivate()
 {
     LC420_TRACE() << "USB Connect";
@@ -93,10 +102,14 @@ int UsbDevice::connectPrivate()
         handle = nullptr;
     }
 
-    usb_init();
-    usb_find_busses();
-    usb_find_devices();
+    rescan();
 
+    connectFound.clear();
+    const auto finish = [this](int result) {
+        if (connectObserver)
+            connectObserver(connectFound);
+        return result;
+    };
     for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
         LC420_TRACE() << "bus: " << bus->dirname;
         for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
@@ -111,44 +124,156 @@ int UsbDevice::connectPrivate()
             if (dev->descriptor.idVendor != vendorId || dev->descriptor.idProduct != productId)
                 continue;
 
-            handle = usb_open(dev);
-            if (!handle)
-                continue;
-            LC420_TRACE() << "usb_opened ";
+            Found &found = connectFound.emplace_back();
+            found.bus = bus->dirname;
+            found.device = dev->filename;
+            found.outcome = openAndIdentify(dev, found, !serialFilter.isEmpty());
+            if (found.outcome == Found::Outcome::Connected)
+                return finish(0);
+        }
+    }
+    return finish(-1);
+}
 
-            if (usb_set_configuration(handle, Configuration) < 0) {
-                disconnectPrivate();
-                continue;
-            }
-            LC420_TRACE() << "usb_set_configuration ";
+UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Found &found,
+                                                     bool wantSerial)
+{
+    // libusb-0.1 returns the system's error as a negative errno. Without the
+    // udev rule a user's open falls back to read-only and the kernel then
+    // refuses configuration with EPERM; EACCES comes from the open itself.
+    const auto refused = [](int error) {
+        return error == EACCES || error == EPERM ? Found::Outcome::AccessDenied
+                                                 : Found::Outcome::Failed;
+    };
 
-            if (usb_claim_interface(handle, Interface) < 0) {
-                disconnectPrivate();
-                continue;
-            }
-            LC420_TRACE() << "usb_claim_interface ";
+    errno = 0;
+    handle = usb_open(dev);
+    if (!handle)
+        return refused(errno);
+    LC420_TRACE() << "usb_opened ";
 
-            unsigned char reply[2] = {0, 0};
-            const int count
-                = control_receivePrivate(IdentificationRequest, 0, 0, reply, sizeof reply);
-            LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0
-                          << 0
-                          // As numbers: a raw 0 byte would cut the line short.
-                          << int(reply[0]) << int(reply[1]) << 2 << ")";
-            if (const std::optional<quint16> identified
-                = Replies::identificationWord(reply, count)) {
-                const quint16 word = *identified;
-                LC420_TRACE() << QString::asprintf("\nlcid: %x", int(qint16(word)));
-                LC420_TRACE() << QString::asprintf("\nUSB_LC510_ID: %x", int(qint16(expectedId)));
-                if (word == expectedId)
-                    return 0;
-            }
-            // A failed identification transfer has closed the device already.
+    if (const int result = usb_set_configuration(handle, Configuration); result < 0) {
+        disconnectPrivate();
+        return refused(-result);
+    }
+    LC420_TRACE() << "usb_set_configuration ";
+
+    if (const int result = usb_claim_interface(handle, Interface); result < 0) {
+        disconnectPrivate();
+        return refused(-result);
+    }
+    LC420_TRACE() << "usb_claim_interface ";
+
+    unsigned char reply[2] = {0, 0};
+    const int count = control_receivePrivate(IdentificationRequest, 0, 0, reply, sizeof reply);
+    LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0
+                  << 0
+                  // As numbers: a raw 0 byte would cut the line short.
+                  << int(reply[0]) << int(reply[1]) << 2 << ")";
+    if (const std::optional<quint16> identified = Replies::identificationWord(reply, count)) {
+        const quint16 word = *identified;
+        LC420_TRACE() << QString::asprintf("\nlcid: %x", int(qint16(word)));
+        LC420_TRACE() << QString::asprintf("\nUSB_LC510_ID: %x", int(qint16(expectedId)));
+        if (word == expectedId) {
+            if (!wantSerial)
+                return Found::Outcome::Connected;
+            found.serial = readSerialPrivate();
+            LC420_TRACE() << "serial: " << found.serial;
+            if (serialFilter.isEmpty() || serialMatches(serialFilter, found.serial))
+                return Found::Outcome::Connected;
+            disconnectPrivate();
+            return Found::Outcome::OtherSerial;
+        }
+    }
+    // A failed identification transfer has closed the device already.
+    if (handle)
+        disconnectPrivate();
+    return Found::Outcome::WrongId;
+}
+
+void UsbDevice::setSerialFilter(const QByteArray &serial)
+{
+    QMutexLocker lock(&usbMutex);
+    serialFilter = serial;
+}
+
+bool UsbDevice::serialMatches(const QByteArray &filter, const QByteArray &serial)
+{
+    // The bootloader reports the serial followed by "b".
+    const auto plain = [](QByteArray text) {
+        if (text.endsWith('b'))
+            text.chop(1);
+        return text;
+    };
+    return !filter.isEmpty() && plain(filter) == plain(serial);
+}
+
+QList<UsbDevice::Found> UsbDevice::lastConnect() const
+{
+    QMutexLocker lock(&usbMutex);
+    return connectFound;
+}
+
+void UsbDevice::setConnectObserver(ConnectObserver observer)
+{
+    QMutexLocker lock(&usbMutex);
+    connectObserver = std::move(observer);
+}
+
+int UsbDevice::countMatchingDevices()
+{
+    QMutexLocker lock(&usbMutex);
+    rescan();
+    int count = 0;
+    for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
+        for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
+            if (dev->descriptor.idVendor == vendorId && dev->descriptor.idProduct == productId)
+                ++count;
+        }
+    }
+    return count;
+}
+
+QList<UsbDevice::Found> UsbDevice::listDrivers()
+{
+    QMutexLocker lock(&usbMutex);
+    LC420_TRACE() << "USB List";
+    if (handle)
+        disconnectPrivate();
+    rescan();
+    // Every driver is wanted here, not only the one the filter names.
+    const QByteArray filter = std::exchange(serialFilter, QByteArray());
+    QList<Found> drivers;
+    for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
+        for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
+            if (dev->descriptor.idVendor != vendorId || dev->descriptor.idProduct != productId)
+                continue;
+            Found &found = drivers.emplace_back();
+            found.bus = bus->dirname;
+            found.device = dev->filename;
+            found.outcome = openAndIdentify(dev, found, true);
             if (handle)
                 disconnectPrivate();
         }
     }
-    return -1;
+    serialFilter = filter;
+    return drivers;
+}
+
+QString UsbDevice::accessProblem(const QList<Found> &found)
+{
+    const Found *refused = nullptr;
+    for (const Found &device : found) {
+        if (device.outcome == Found::Outcome::Connected)
+            return {};
+        if (device.outcome == Found::Outcome::AccessDenied && !refused)
+            refused = &device;
+    }
+    if (!refused)
+        return {};
+    return tr("Found an Lc420 on bus %1 device %2, but this user may not open it. Install the "
+              "udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.")
+        .arg(QString::fromLatin1(refused->bus), QString::fromLatin1(refused->device));
 }
 
 void UsbDevice::disconnectPrivate()
@@ -241,6 +366,11 @@ QByteArray UsbDevice::read_serial_string()
     // reads the string while the GUI thread may connect or disconnect, and
     // libusb-0.1 must never see the handle closed under a running request.
     QMutexLocker lock(&usbMutex);
+    return readSerialPrivate();
+}
+
+QByteArray UsbDevice::readSerialPrivate()
+{
     if (!handle)
         return {};
 

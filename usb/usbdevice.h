@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
+
+#include <functional>
 
 struct usb_dev_handle;
 
@@ -23,6 +26,24 @@ class UsbDevice : public QObject
     Q_OBJECT
 
 public:
+    // A device with the driver's vendor and product ids, as a connect or
+    // listDrivers() met it on the buses.
+    struct Found
+    {
+        enum class Outcome {
+            Connected,    // open and identified (and the serial filter's driver)
+            AccessDenied, // the system refused this user the device (EACCES, EPERM)
+            Failed,       // could not be opened, configured or claimed otherwise
+            WrongId,      // no identification word, or another one: no Lc420
+            OtherSerial,  // an Lc420, but not the one the serial filter names
+        };
+        QByteArray bus;    // the bus's folder name, "001"
+        QByteArray device; // the device's file name, "007"
+        Outcome outcome = Outcome::Failed;
+        QByteArray serial; // read only with a serial filter set, and by listDrivers()
+    };
+    using ConnectObserver = std::function<void(const QList<Found> &found)>;
+
     UsbDevice();
     ~UsbDevice() override;
     UsbDevice(const UsbDevice &) = delete;
@@ -41,6 +62,37 @@ public:
     int bulk_write(const void *data, int length);
     int bulk_read(void *buffer, int length);
 
+    // Connects only to the driver whose serial-number string is serial, in
+    // either mode: "261107001" and "261107001b" (its bootloader) name the same
+    // driver, whichever of the two forms is given. Empty (the default): the
+    // first identified driver on the buses. With a filter set, a connect reads
+    // the serial of each identified driver before it keeps one.
+    void setSerialFilter(const QByteArray &serial);
+    [[nodiscard]] static bool serialMatches(const QByteArray &filter, const QByteArray &serial);
+
+    // What the last connect met: every device with the driver's ids, in bus
+    // order, and how far it got.
+    [[nodiscard]] QList<Found> lastConnect() const;
+
+    // Called at the end of every connect with what it met, on the thread that
+    // connects and while the transport lock is held: it must not use any
+    // device object (post the news to where it is shown instead).
+    void setConnectObserver(ConnectObserver observer);
+
+    // The number of devices with the driver's ids on the buses, without
+    // opening any (no transfer, nothing traced).
+    [[nodiscard]] int countMatchingDevices();
+
+    // Every device with the driver's ids: each is opened, identified, its
+    // serial read, and closed again. The object is closed afterwards.
+    [[nodiscard]] QList<Found> listDrivers();
+
+    // The user's explanation when a connect failed because the system refused
+    // this user a device with the driver's ids (no udev rule): names the
+    // device and the fix. Empty when found holds no such refusal, or when a
+    // driver was connected after all.
+    [[nodiscard]] static QString accessProblem(const QList<Found> &found);
+
     // The driver's USB serial-number string (string descriptor 3), each UTF-16
     // unit reduced to its low byte; empty when the device is closed. Does not
     // connect by itself.
@@ -53,8 +105,19 @@ protected:
                                int length);
 
 private:
+    // Opens, configures and claims dev and checks its identification word,
+    // tracing every step; leaves handle open only for Connected. With
+    // wantSerial the driver's serial is read into found.serial, and with a
+    // serial filter set a driver it does not name is closed again.
+    Found::Outcome openAndIdentify(struct usb_device *dev, Found &found, bool wantSerial);
+    [[nodiscard]] QByteArray readSerialPrivate();
+    void rescan();
+
     quint16 productId = 0;
     quint16 vendorId = 0;
     quint16 expectedId = 0;
     usb_dev_handle *handle = nullptr;
+    QByteArray serialFilter;
+    QList<Found> connectFound;
+    ConnectObserver connectObserver;
 };

@@ -72,6 +72,7 @@ private Q_SLOTS:
     void writeExtFlashBin_data();
     void writeExtFlashBin();
     void serviceOption();
+    void refusedDriverIsExplainedOnce();
 
 private:
     QString log() const { return window->findChild<QTextBrowser *>("txt")->toPlainText(); }
@@ -426,6 +427,23 @@ void TestServiceSlots::serviceOption()
     disabled.sort();
     QCOMPARE(hidden, production);
     QCOMPARE(disabled, production);
+}
+
+void TestServiceSlots::refusedDriverIsExplainedOnce()
+{
+    bus->host().setAccessDenied(driver(), true);
+    const QString explanation
+        = QStringLiteral("Found an Lc420 on bus 001 device %1, but this user may not open it. "
+                         "Install the udev rule (packaging/60-lc420.rules, or the package) and "
+                         "plug the driver in again.")
+              .arg(bus->host().deviceNode(driver()).section(QLatin1Char('/'), -1));
+
+    click("pushButtonConnect");
+    QTRY_COMPARE(log(), QStringLiteral("Connect ERROR\n") + explanation);
+    click("pushButtonConnect");
+    QCoreApplication::processEvents();
+    QCOMPARE(log(),
+             QStringLiteral("Connect ERROR\n") + explanation + QStringLiteral("\nConnect ERROR"));
 }
 
 QTEST_MAIN(TestServiceSlots)

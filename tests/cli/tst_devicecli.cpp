@@ -1,13 +1,18 @@
-// lc420-cli info, status and upgrade, run as a user runs them: under the
-// lc420-sim launcher, against a simulated driver whose state lives in a
-// temporary folder.
+// lc420-cli info, status, upgrade, list and the options of every command
+// (--json, --serial), run as a user runs them: under the lc420-sim launcher,
+// against simulated drivers whose state lives in a temporary folder.
 
 #include "core/hexdump.h"
 #include "firmware/upgradefile.h"
+#include "show/showfile.h"
 #include "tests/support/sampleimage.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,7 +22,34 @@ struct Run
 {
     int exitCode = -1;
     QString out;
+    QString err;
 };
+
+// The value at a path such as "records/0/lamps/11", as text.
+QString jsonAt(const QJsonValue &root, const QString &path)
+{
+    QJsonValue value = root;
+    for (const QString &key : path.split(QLatin1Char('/'))) {
+        bool index = false;
+        const int at = key.toInt(&index);
+        value = index ? value.toArray().at(at) : value.toObject().value(key);
+    }
+    if (value.isDouble())
+        return QString::number(value.toInteger());
+    return value.isString() ? value.toString() : QStringLiteral("<not found: %1>").arg(path);
+}
+
+QByteArray fileBytes(const QString &path, qint64 offset, int length)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(offset))
+        return {};
+    return file.read(length);
+}
+
+const QString RefusedTail = QStringLiteral(
+    ", but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the "
+    "package) and plug the driver in again.\n");
 
 } // namespace
 
@@ -38,6 +70,12 @@ private Q_SLOTS:
     void upgradeTakesTheDriverToTheNewFirmware();
     void damagedUpgradeFileIsRefused();
     void externalFlashRoundTrip();
+    void jsonHasTheFactsOfTheText_data();
+    void jsonHasTheFactsOfTheText();
+    void refusedDriverIsExplained_data();
+    void refusedDriverIsExplained();
+    void serialPicksOneOfSeveralDrivers();
+    void upgradeStaysOnThePinnedDriver();
 
 private:
     // lc420-sim [simOptions] -- lc420-cli arguments
@@ -49,6 +87,7 @@ private:
     QByteArray image;
     QString binFile;
     QByteArray bin;
+    QString programsFile;
 };
 
 void TestDeviceCli::initTestCase()
@@ -62,6 +101,21 @@ void TestDeviceCli::initTestCase()
     QFile file(binFile);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bin), bin.size());
+
+    // Three steps in use, every field of them different from its neighbours.
+    QByteArray programs(Show::tableSize(Show::Kind::Programs), '\0');
+    const int steps = Show::ProgramCount * Show::StepsPerProgram;
+    for (int index : {0, 1, steps - 1}) {
+        Show::SceneRecord record;
+        for (int lamp = 0; lamp < Show::LampCount; ++lamp)
+            record.lamps[lamp] = {quint8(index + lamp), quint8(40 * lamp), quint8(255 - lamp)};
+        record.riseTime = 1500 + index;
+        record.staticTime = 60000 + index;
+        record.endMarker = quint8(index % 2);
+        Show::setRecordAt(programs, index * Show::RecordSize, record);
+    }
+    programsFile = dir.filePath(QStringLiteral("steps.pgm"));
+    QCOMPARE(Show::saveFile(programsFile, Show::Kind::Programs, programs), QString());
 }
 
 void TestDeviceCli::init()
@@ -77,7 +131,6 @@ Run TestDeviceCli::run(const QStringList &arguments, const QStringList &simOptio
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC420_SIM_DIR"), stateDir);
     process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral(LC420_SIM_PATH),
                   simOptions + QStringList{QStringLiteral("--"), QStringLiteral(LC420_CLI_PATH)}
                       + arguments);
@@ -86,6 +139,7 @@ Run TestDeviceCli::run(const QStringList &arguments, const QStringList &simOptio
         return result;
     result.exitCode = process.exitCode();
     result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
 }
 
@@ -134,6 +188,10 @@ void TestDeviceCli::usageErrors_data()
         << QStringList{QStringLiteral("read-ext"), QStringLiteral("0"), QStringLiteral("0")};
     QTest::newRow("write-page with pattern 256")
         << QStringList{QStringLiteral("write-page"), QStringLiteral("256")};
+    QTest::newRow("--json of a command without it")
+        << QStringList{QStringLiteral("connect"), QStringLiteral("--json")};
+    QTest::newRow("--serial without its value")
+        << QStringList{QStringLiteral("info"), QStringLiteral("--serial")};
 }
 
 void TestDeviceCli::usageErrors()
@@ -232,6 +290,163 @@ void TestDeviceCli::externalFlashRoundTrip()
     QCOMPARE(dump.out.section(QLatin1Char('\n'), 2),
              QString::fromLatin1(hexDump(expected.constData(), 20)).section(QLatin1Char('\n'), 2)
                  + QLatin1Char('\n'));
+}
+
+void TestDeviceCli::jsonHasTheFactsOfTheText_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // "path=pattern": the JSON value at path equals what the pattern's first group
+    // catches in the text output.
+    QTest::addColumn<QStringList>("facts");
+
+    QTest::newRow("info") << QStringList{QStringLiteral("info")}
+                          << QStringList{"serial=^Serial: +(\\S+)$", "mode=^Mode: +(\\S+)$",
+                                         "bootloader/0=^Bootloader: +(.+)$",
+                                         "bootloader/1=^Bootloader:.*\\n +(.+)$",
+                                         "status=^Status: +([01]{32})$"};
+    QTest::newRow("status") << QStringList{QStringLiteral("status")}
+                            << QStringList{"status=^Status: ([01]{32})$"};
+    QTest::newRow("status set") << QStringList{QStringLiteral("status"), QStringLiteral("set")}
+                                << QStringList{"set=^StatusSet\\(([01]{32})\\)$"};
+    QTest::newRow("inspect an upgrade file")
+        << QStringList{QStringLiteral("inspect"), upgradeFile}
+        << QStringList{"file=^File: +(\\S+) \\(",
+                       "fileSize=^File:.*\\((\\d+) bytes\\)$",
+                       "header=^Header: +(.+)$",
+                       "version=^Version: +(.+)$",
+                       "imageSize=^Image: +(\\d+) bytes$",
+                       "app/checkWord=^App: +check word (\\S+),",
+                       "app/computed=^App:.* add up to (\\S+):",
+                       "extFlash/checkWord=^Ext flash: +check word (\\S+),",
+                       "extFlash/computed=^Ext flash:.* add up to (\\S+):"};
+    QTest::newRow("inspect a programs file")
+        << QStringList{QStringLiteral("inspect"), programsFile}
+        << QStringList{"file=^File: +(\\S+) \\(",
+                       "fileSize=^File:.*\\((\\d+) bytes,",
+                       "expectedSize=^File:.*, (\\d+) expected\\)$",
+                       "header=^Header: +(.+)$",
+                       "version=^Version: +(.+)$",
+                       "blockSize=^Block: +(\\d+) bytes$",
+                       "recordsInUse=^Records: +(\\d+) of",
+                       "records=^Records: .* of (\\d+) in use$"};
+    const QString step = "(?:\\s+-?\\d+){3}";
+    QTest::newRow("show-file")
+        << QStringList{QStringLiteral("show-file"), programsFile}
+        << QStringList{"header=^([^,\\n]+), ",
+                       "version=^[^,\\n]+, (.+)$",
+                       "records/1/xfade=^ +1 +2 +(-?\\d+)",
+                       "records/1/sceneTime=^ +1 +2 +-?\\d+ +(-?\\d+)",
+                       "records/1/endMarker=^ +1 +2 +-?\\d+ +-?\\d+ +(\\d+) #",
+                       "records/1/lamps/0=^ +1 +2" + step + " (#\\w{6})",
+                       "records/159/program=^ +(8) +20 ",
+                       "records/159/step=^ +8 +(20) ",
+                       "records/159/lamps/11=^ +8 +20" + step + "(?: #\\w{6}){11} (#\\w{6})$"};
+}
+
+void TestDeviceCli::jsonHasTheFactsOfTheText()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, facts);
+    const Run text = run(arguments);
+    const Run json = run(arguments + QStringList{QStringLiteral("--json")});
+    QCOMPARE(json.exitCode, text.exitCode);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+    QVERIFY2(document.isObject(), qPrintable(error.errorString() + QLatin1Char('\n') + json.out));
+
+    for (const QString &fact : facts) {
+        const QString path = fact.section(QLatin1Char('='), 0, 0);
+        const QRegularExpression pattern(fact.section(QLatin1Char('='), 1),
+                                         QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = pattern.match(text.out);
+        QVERIFY2(match.hasMatch(), qPrintable(fact + QLatin1Char('\n') + text.out));
+        QCOMPARE(jsonAt(document.object(), path), match.captured(1));
+    }
+}
+
+void TestDeviceCli::refusedDriverIsExplained_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("info") << QStringList{QStringLiteral("info")};
+    QTest::newRow("list") << QStringList{QStringLiteral("list")};
+    QTest::newRow("programs get") << QStringList{QStringLiteral("programs"), QStringLiteral("get"),
+                                                 dir.filePath(QStringLiteral("never.pgm"))};
+    QTest::newRow("a pinned upgrade")
+        << QStringList{QStringLiteral("--serial"), QStringLiteral("261107001"),
+                       QStringLiteral("upgrade"), upgradeFile};
+}
+
+void TestDeviceCli::refusedDriverIsExplained()
+{
+    QFETCH(QStringList, arguments);
+    const Run refused = run(arguments, {QStringLiteral("--no-access")});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("Found an Lc420 on bus 001 device \\d{3}")
+                                + QRegularExpression::escape(RefusedTail) + "$")
+                 .match(refused.err)
+                 .hasMatch(),
+             qPrintable(refused.err));
+}
+
+void TestDeviceCli::serialPicksOneOfSeveralDrivers()
+{
+    const QStringList two{QStringLiteral("--driver"), QStringLiteral("261107001"),
+                          QStringLiteral("--driver"), QStringLiteral("261107002")};
+    const auto flash = [this](const char *serial) {
+        return fileBytes(stateDir + '/' + serial + QStringLiteral("/external-flash.bin"), 0x14000,
+                         16);
+    };
+
+    const Run list = run({QStringLiteral("list")}, two);
+    QCOMPARE(list.exitCode, 0);
+    QStringList drivers = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1);
+    for (QString &line : drivers)
+        line = line.section(QLatin1Char(' '), 2).simplified(); // serial and mode
+    drivers.sort();
+    QCOMPARE(drivers, QStringList({QStringLiteral("261107001 application"),
+                                   QStringLiteral("261107002 application")}));
+
+    // Without a pick nothing is written, and the refusal names both drivers.
+    const Run refused = run({QStringLiteral("write-ext"), QStringLiteral("0x14000"),
+                             QStringLiteral("16"), QStringLiteral("5a")},
+                            two);
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains(QStringLiteral("261107001"))
+                 && refused.err.contains(QStringLiteral("261107002")),
+             qPrintable(refused.err));
+    const QByteArray erased(16, char(0xFF));
+    QCOMPARE(flash("261107001"), erased);
+    QCOMPARE(flash("261107002"), erased);
+
+    // The bootloader form of the serial names the same driver.
+    const Run picked = run({QStringLiteral("--serial"), QStringLiteral("261107002b"),
+                            QStringLiteral("write-ext"), QStringLiteral("0x14000"),
+                            QStringLiteral("16"), QStringLiteral("5a")},
+                           two);
+    QCOMPARE(picked.exitCode, 0);
+    QCOMPARE(flash("261107001"), erased);
+    QVERIFY(flash("261107002") != erased);
+}
+
+void TestDeviceCli::upgradeStaysOnThePinnedDriver()
+{
+    // The upgrade resets the driver, which comes back with a new device number and
+    // its bootloader serial; every reconnect must find that driver again.
+    const Run upgrade
+        = run({QStringLiteral("--serial"), QStringLiteral("261107002"), QStringLiteral("upgrade"),
+               upgradeFile},
+              {QStringLiteral("--driver"), QStringLiteral("261107001"), QStringLiteral("--driver"),
+               QStringLiteral("261107002"), QStringLiteral("--reset-time"), QStringLiteral("300")});
+    QCOMPARE(upgrade.exitCode, 0);
+    QVERIFY2(upgrade.out.contains(QStringLiteral("Driver 261107002 runs the new firmware.")),
+             qPrintable(upgrade.out));
+    const QByteArray application = image.mid(Upgrade::AppOffset, Upgrade::AppLength);
+    const auto app = [this](const char *serial) {
+        return fileBytes(stateDir + '/' + serial + QStringLiteral("/internal-flash.bin"),
+                         Upgrade::AppOffset, Upgrade::AppLength);
+    };
+    QCOMPARE(app("261107002"), application);
+    QVERIFY(app("261107001") != application);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceCli)

@@ -53,8 +53,14 @@ private Q_SLOTS:
     void serialStringFromUntrustedDescriptor();
     void shortReplyIsReturnedAsCount();
     void twoThreadsShareOneDevice();
+    void refusedOpenIsExplained_data();
+    void refusedOpenIsExplained();
+    void serialFilterPicksTheDriver_data();
+    void serialFilterPicksTheDriver();
 
 private:
+    // Declared before the bus, which serves it and must go first.
+    Lc420Model second;
     std::unique_ptr<SimulatedBus> bus;
 };
 
@@ -286,6 +292,107 @@ void TestUsbDevice::twoThreadsShareOneDevice()
     QCOMPARE(statusFailures, 0);
     for (const Lc420Model::Transfer &t : bus->device().commandLog())
         QCOMPARE(t.result, int(t.length)); // every transfer whole
+}
+
+void TestUsbDevice::refusedOpenIsExplained_data()
+{
+    QTest::addColumn<bool>("plugged");
+    QTest::addColumn<bool>("denied");
+    QTest::addColumn<bool>("wrongId");
+    QTest::addColumn<bool>("openDriverBeside");
+    // What the connect recorded for the simulated driver, -1 when it met none. Not
+    // looked at when a driver beside it was connected (it may come first).
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<bool>("explained");
+
+    using Outcome = UsbDevice::Found::Outcome;
+    QTest::newRow("refused alone")
+        << true << true << false << false << int(Outcome::AccessDenied) << true;
+    QTest::newRow("refused beside a driver that opens")
+        << true << true << false << true << int(Outcome::AccessDenied) << false;
+    QTest::newRow("no device") << false << false << false << false << -1 << false;
+    QTest::newRow("opened but no Lc420")
+        << true << false << true << false << int(Outcome::WrongId) << false;
+}
+
+void TestUsbDevice::refusedOpenIsExplained()
+{
+    QFETCH(bool, plugged);
+    QFETCH(bool, denied);
+    QFETCH(bool, wrongId);
+    QFETCH(bool, openDriverBeside);
+    QFETCH(int, outcome);
+    QFETCH(bool, explained);
+    SimulatedBus::Options options;
+    options.plugged = plugged;
+    bus = std::make_unique<SimulatedBus>(options);
+    bus->host().setAccessDenied(bus->device(), denied);
+    if (wrongId)
+        bus->device().setIdentificationWord(Lc420Model::IdentificationWord + 1);
+    if (openDriverBeside) {
+        bus->host().addDevice(second);
+        bus->host().sync();
+    }
+    USBLC350 device;
+
+    QCOMPARE(device.connect(), openDriverBeside ? 0 : -1);
+    const QString node = bus->host().deviceNode(bus->device()).section(QLatin1Char('/'), -1);
+    const QList<UsbDevice::Found> found = device.lastConnect();
+    const auto refused = std::find_if(found.begin(), found.end(), [&](const UsbDevice::Found &f) {
+        return f.device == node.toLatin1();
+    });
+    if (!openDriverBeside)
+        QCOMPARE(refused == found.end() ? -1 : int(refused->outcome), outcome);
+    QCOMPARE(UsbDevice::accessProblem(found),
+             explained ? QStringLiteral("Found an Lc420 on bus 001 device %1, but this user may "
+                                        "not open it. Install the udev rule "
+                                        "(packaging/60-lc420.rules, or the package) and plug the "
+                                        "driver in again.")
+                             .arg(node)
+                       : QString());
+}
+
+void TestUsbDevice::serialFilterPicksTheDriver_data()
+{
+    QTest::addColumn<QByteArray>("filter");
+    QTest::addColumn<bool>("secondInBootloader");
+    QTest::addColumn<QByteArray>("serial"); // of the driver connected; empty: none
+
+    QTest::newRow("application serial")
+        << QByteArray("261107002") << false << QByteArray("261107002");
+    QTest::newRow("application serial finds the bootloader")
+        << QByteArray("261107002") << true << QByteArray("261107002b");
+    QTest::newRow("bootloader serial finds the application")
+        << QByteArray("261107002b") << false << QByteArray("261107002");
+    QTest::newRow("the other driver") << QByteArray("261107001") << true << QByteArray("261107001");
+    QTest::newRow("no such driver") << QByteArray("261107003") << false << QByteArray();
+    QTest::newRow("a longer serial is another one")
+        << QByteArray("2611070021") << false << QByteArray();
+}
+
+void TestUsbDevice::serialFilterPicksTheDriver()
+{
+    QFETCH(QByteArray, filter);
+    QFETCH(bool, secondInBootloader);
+    QFETCH(QByteArray, serial);
+    bus = std::make_unique<SimulatedBus>();
+    second.setSerial("261107002");
+    second.setMode(secondInBootloader ? Lc420Model::Mode::Bootloader
+                                      : Lc420Model::Mode::Application);
+    bus->host().addDevice(second);
+    bus->host().sync();
+    USBLC350 device;
+    device.setSerialFilter(filter);
+
+    QCOMPARE(device.connect(), serial.isEmpty() ? -1 : 0);
+    QCOMPARE(device.read_serial_string(), serial);
+    // Every transfer reconnects to the same driver after a failure.
+    if (!serial.isEmpty()) {
+        device.disconnect();
+        quint32 status = 0;
+        QCOMPARE(device.StatusGet(status), 0);
+        QCOMPARE(device.read_serial_string(), serial);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUsbDevice)
