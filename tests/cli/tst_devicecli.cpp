@@ -6,24 +6,16 @@
 #include "firmware/upgradefile.h"
 #include "show/showfile.h"
 #include "tests/support/sampleimage.h"
+#include "tests/support/simcli.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 // The value at a path such as "records/0/lamps/11", as text.
 QString jsonAt(const QJsonValue &root, const QString &path)
@@ -79,7 +71,7 @@ private Q_SLOTS:
 
 private:
     // lc420-sim [simOptions] -- lc420-cli arguments
-    Run run(const QStringList &arguments, const QStringList &simOptions = {}) const;
+    CliRun run(const QStringList &arguments, const QStringList &simOptions = {}) const;
 
     QTemporaryDir dir;
     QString stateDir;
@@ -125,27 +117,15 @@ void TestDeviceCli::init()
                             + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
 }
 
-Run TestDeviceCli::run(const QStringList &arguments, const QStringList &simOptions) const
+CliRun TestDeviceCli::run(const QStringList &arguments, const QStringList &simOptions) const
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC420_SIM_DIR"), stateDir);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(LC420_SIM_PATH),
-                  simOptions + QStringList{QStringLiteral("--"), QStringLiteral(LC420_CLI_PATH)}
-                      + arguments);
-    Run result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return runCliUnderSim(QStringLiteral(LC420_SIM_PATH), QStringLiteral(LC420_CLI_PATH), stateDir,
+                          arguments, simOptions);
 }
 
 void TestDeviceCli::infoOfAFreshDriver()
 {
-    const Run info = run({QStringLiteral("info")});
+    const CliRun info = run({QStringLiteral("info")});
     QCOMPARE(info.exitCode, 0);
     const QStringList lines = info.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.value(0), QStringLiteral("Serial:      261107001"));
@@ -154,7 +134,7 @@ void TestDeviceCli::infoOfAFreshDriver()
     QCOMPARE(lines.value(3).trimmed(), QStringLiteral("2026-11-02"));
     QCOMPARE(lines.value(4), QStringLiteral("Status:      ") + QString(32, QLatin1Char('0')));
 
-    const Run bootloader
+    const CliRun bootloader
         = run({QStringLiteral("info")}, {QStringLiteral("--mode"), QStringLiteral("bootloader")});
     QVERIFY2(bootloader.out.contains(QStringLiteral("Mode:        bootloader\n")),
              qPrintable(bootloader.out));
@@ -165,7 +145,7 @@ void TestDeviceCli::statusSetShowsBitZero()
     QCOMPARE(run({QStringLiteral("status"), QStringLiteral("set")}).out,
              QStringLiteral("StatusSet(") + QString(31, QLatin1Char('0')) + QStringLiteral("1)\n"));
     // The driver keeps its status word across runs of the launcher.
-    const Run get = run({QStringLiteral("status")});
+    const CliRun get = run({QStringLiteral("status")});
     QCOMPARE(get.exitCode, 0);
     QCOMPARE(get.out,
              QStringLiteral("Status: ") + QString(31, QLatin1Char('0')) + QStringLiteral("1\n"));
@@ -220,8 +200,8 @@ void TestDeviceCli::noDriver()
 
 void TestDeviceCli::upgradeTakesTheDriverToTheNewFirmware()
 {
-    const Run upgrade = run({QStringLiteral("upgrade"), upgradeFile},
-                            {QStringLiteral("--reset-time"), QStringLiteral("300")});
+    const CliRun upgrade = run({QStringLiteral("upgrade"), upgradeFile},
+                               {QStringLiteral("--reset-time"), QStringLiteral("300")});
     QCOMPARE(upgrade.exitCode, 0);
     const QStringList lines = upgrade.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QStringList texts;
@@ -261,7 +241,7 @@ void TestDeviceCli::damagedUpgradeFileIsRefused()
     QCOMPARE(file.write(bytes), bytes.size());
     file.close();
 
-    const Run upgrade = run({QStringLiteral("upgrade"), damaged});
+    const CliRun upgrade = run({QStringLiteral("upgrade"), damaged});
     QCOMPARE(upgrade.exitCode, 3);
     QCOMPARE(upgrade.out, damaged + QStringLiteral("\nDamaged upgrade file\n"));
     QVERIFY(run({QStringLiteral("info")}).out.contains(QStringLiteral("Mode:        application")));
@@ -269,7 +249,7 @@ void TestDeviceCli::damagedUpgradeFileIsRefused()
 
 void TestDeviceCli::externalFlashRoundTrip()
 {
-    const Run write = run({QStringLiteral("write-ext-bin"), binFile});
+    const CliRun write = run({QStringLiteral("write-ext-bin"), binFile});
     QCOMPARE(write.exitCode, 0);
     QVERIFY2(write.out.endsWith(QStringLiteral("Write OK\n")), qPrintable(write.out));
 
@@ -284,7 +264,8 @@ void TestDeviceCli::externalFlashRoundTrip()
     QCOMPARE(back.readAll(), bin);
 
     // Without --raw, the dump alone on standard output (its address line aside).
-    const Run dump = run({QStringLiteral("read-ext"), QStringLiteral("80"), QStringLiteral("20")});
+    const CliRun dump
+        = run({QStringLiteral("read-ext"), QStringLiteral("80"), QStringLiteral("20")});
     QCOMPARE(dump.exitCode, 0);
     const QByteArray expected = bin.mid(0x80, 20);
     QCOMPARE(dump.out.section(QLatin1Char('\n'), 2),
@@ -347,8 +328,8 @@ void TestDeviceCli::jsonHasTheFactsOfTheText()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, facts);
-    const Run text = run(arguments);
-    const Run json = run(arguments + QStringList{QStringLiteral("--json")});
+    const CliRun text = run(arguments);
+    const CliRun json = run(arguments + QStringList{QStringLiteral("--json")});
     QCOMPARE(json.exitCode, text.exitCode);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json.out.toUtf8(), &error);
@@ -379,7 +360,7 @@ void TestDeviceCli::refusedDriverIsExplained_data()
 void TestDeviceCli::refusedDriverIsExplained()
 {
     QFETCH(QStringList, arguments);
-    const Run refused = run(arguments, {QStringLiteral("--no-access")});
+    const CliRun refused = run(arguments, {QStringLiteral("--no-access")});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(QRegularExpression(QStringLiteral("Found an Lc420 on bus 001 device \\d{3}")
                                 + QRegularExpression::escape(RefusedTail) + "$")
@@ -397,7 +378,7 @@ void TestDeviceCli::serialPicksOneOfSeveralDrivers()
                          16);
     };
 
-    const Run list = run({QStringLiteral("list")}, two);
+    const CliRun list = run({QStringLiteral("list")}, two);
     QCOMPARE(list.exitCode, 0);
     QStringList drivers = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1);
     for (QString &line : drivers)
@@ -407,9 +388,9 @@ void TestDeviceCli::serialPicksOneOfSeveralDrivers()
                                    QStringLiteral("261107002 application")}));
 
     // Without a pick nothing is written, and the refusal names both drivers.
-    const Run refused = run({QStringLiteral("write-ext"), QStringLiteral("0x14000"),
-                             QStringLiteral("16"), QStringLiteral("5a")},
-                            two);
+    const CliRun refused = run({QStringLiteral("write-ext"), QStringLiteral("0x14000"),
+                                QStringLiteral("16"), QStringLiteral("5a")},
+                               two);
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains(QStringLiteral("261107001"))
                  && refused.err.contains(QStringLiteral("261107002")),
@@ -419,10 +400,10 @@ void TestDeviceCli::serialPicksOneOfSeveralDrivers()
     QCOMPARE(flash("261107002"), erased);
 
     // The bootloader form of the serial names the same driver.
-    const Run picked = run({QStringLiteral("--serial"), QStringLiteral("261107002b"),
-                            QStringLiteral("write-ext"), QStringLiteral("0x14000"),
-                            QStringLiteral("16"), QStringLiteral("5a")},
-                           two);
+    const CliRun picked = run({QStringLiteral("--serial"), QStringLiteral("261107002b"),
+                               QStringLiteral("write-ext"), QStringLiteral("0x14000"),
+                               QStringLiteral("16"), QStringLiteral("5a")},
+                              two);
     QCOMPARE(picked.exitCode, 0);
     QCOMPARE(flash("261107001"), erased);
     QVERIFY(flash("261107002") != erased);
@@ -432,7 +413,7 @@ void TestDeviceCli::upgradeStaysOnThePinnedDriver()
 {
     // The upgrade resets the driver, which comes back with a new device number and
     // its bootloader serial; every reconnect must find that driver again.
-    const Run upgrade
+    const CliRun upgrade
         = run({QStringLiteral("--serial"), QStringLiteral("261107002"), QStringLiteral("upgrade"),
                upgradeFile},
               {QStringLiteral("--driver"), QStringLiteral("261107001"), QStringLiteral("--driver"),

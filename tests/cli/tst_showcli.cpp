@@ -3,22 +3,15 @@
 // whose state lives in a temporary folder.
 
 #include "show/showfile.h"
+#include "tests/support/simcli.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Show;
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-};
 
 QByteArray patternTable(Kind kind)
 {
@@ -51,7 +44,7 @@ private Q_SLOTS:
     void inspectAndShowFile();
 
 private:
-    Run run(const QStringList &arguments, const QStringList &simOptions = {}) const;
+    CliRun run(const QStringList &arguments, const QStringList &simOptions = {}) const;
     QString path(const QString &name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
@@ -69,22 +62,10 @@ void TestShowCli::initTestCase()
     QCOMPARE(saveFile(scenesFile, Kind::Scenes, patternTable(Kind::Scenes)), QString());
 }
 
-Run TestShowCli::run(const QStringList &arguments, const QStringList &simOptions) const
+CliRun TestShowCli::run(const QStringList &arguments, const QStringList &simOptions) const
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC420_SIM_DIR"), path(QStringLiteral("sim-state")));
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral(LC420_SIM_PATH),
-                  simOptions + QStringList{QStringLiteral("--"), QStringLiteral(LC420_CLI_PATH)}
-                      + arguments);
-    Run result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    return result;
+    return runCliUnderSim(QStringLiteral(LC420_SIM_PATH), QStringLiteral(LC420_CLI_PATH),
+                          path(QStringLiteral("sim-state")), arguments, simOptions);
 }
 
 void TestShowCli::setThenGetAcrossRuns_data()
@@ -153,7 +134,7 @@ void TestShowCli::getWithoutDriverWritesNoFile()
 
 void TestShowCli::inspectAndShowFile()
 {
-    const Run inspect = run({QStringLiteral("inspect"), scenesFile});
+    const CliRun inspect = run({QStringLiteral("inspect"), scenesFile});
     QCOMPARE(inspect.exitCode, 0);
     QVERIFY2(inspect.out.contains(QStringLiteral("Header:    Lc420 Scenes File\n"
                                                  "Version:   Version 01\n"
@@ -162,7 +143,7 @@ void TestShowCli::inspectAndShowFile()
                                                  "Consistent\n")),
              qPrintable(inspect.out));
 
-    const Run show = run({QStringLiteral("show-file"), scenesFile});
+    const CliRun show = run({QStringLiteral("show-file"), scenesFile});
     QCOMPARE(show.exitCode, 0);
     const QStringList lines = show.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2 + SceneCount);
@@ -179,7 +160,7 @@ void TestShowCli::inspectAndShowFile()
     QVERIFY(cut.open(QIODevice::WriteOnly));
     cut.write(contentsOf(programsFile).left(7000));
     cut.close();
-    const Run damaged = run({QStringLiteral("inspect"), cut.fileName()});
+    const CliRun damaged = run({QStringLiteral("inspect"), cut.fileName()});
     QCOMPARE(damaged.exitCode, 3);
     QVERIFY2(damaged.out.contains(
                  QStringLiteral("Block:     Wrong file length (cut short, needs 7680)\nDamaged\n")),
