@@ -146,8 +146,13 @@ QString colour(const Show::Rgb &rgb)
 
 void printRecord(const QString &position, const Show::SceneRecord &record)
 {
-    out() << position << qSetFieldWidth(7) << record.riseTime << qSetFieldWidth(12)
-          << record.staticTime << qSetFieldWidth(12) << int(record.endMarker) << qSetFieldWidth(0);
+    // A space before every column, so values wider than their column (a file
+    // may hold any 32-bit time) never run into each other.
+    out() << QStringLiteral("%1 %2 %3 %4")
+                 .arg(position)
+                 .arg(record.riseTime, 6)
+                 .arg(record.staticTime, 11)
+                 .arg(int(record.endMarker), 11);
     for (const Show::Rgb &lamp : record.lamps)
         out() << ' ' << colour(lamp);
     out() << '\n';
