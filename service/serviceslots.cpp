@@ -310,7 +310,8 @@ void Lc460_bootloader::slotpushButtonWriteExtFlashBin(bool)
                           tr("Length should be aligned to 4"));
         break;
     case Service::ImageResult::TooLarge:
-        LC420_TRACE() << "length error" << image.size();
+        // Only one byte past the limit was read; the trace names the file's size.
+        LC420_TRACE() << "length error" << file.size();
         dialogs().message(QMessageBox::Critical, this, tr("Length error"),
                           tr("The file is larger than the external flash (%1 bytes)")
                               .arg(Service::ExternalFlashSize));

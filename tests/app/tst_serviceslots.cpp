@@ -354,20 +354,24 @@ void TestServiceSlots::writeExtFlashBin_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<int>>("writeBar");
     QTest::addColumn<QList<int>>("readBar");
+    QTest::addColumn<QString>("trace"); // the length error's trace line, if any
 
     QTest::newRow("1024 bytes") << 1024 << false << "information"
-                                << "Write OK" << QList<int>{25, 50, 75, 100} << QList<int>{50, 100};
+                                << "Write OK" << QList<int>{25, 50, 75, 100} << QList<int>{50, 100}
+                                << "";
     QTest::newRow("read back differs")
         << 1024 << true << "critical"
-        << "memcmp" << QList<int>{25, 50, 75, 100} << QList<int>{50, 100};
+        << "memcmp" << QList<int>{25, 50, 75, 100} << QList<int>{50, 100} << "";
     QTest::newRow("1022 bytes") << 1022 << false << "critical"
-                                << "Length should be aligned to 4" << QList<int>{} << QList<int>{};
+                                << "Length should be aligned to 4" << QList<int>{} << QList<int>{}
+                                << "length error 1022";
     QTest::newRow("empty file") << 0 << false << "critical"
-                                << "Length should be aligned to 4" << QList<int>{} << QList<int>{};
+                                << "Length should be aligned to 4" << QList<int>{} << QList<int>{}
+                                << "length error 0";
     QTest::newRow("larger than the external flash")
         << 1048580 << false << "critical"
         << "The file is larger than the external flash (1048576 bytes)" << QList<int>{}
-        << QList<int>{};
+        << QList<int>{} << "length error 1048580";
 }
 
 void TestServiceSlots::writeExtFlashBin()
@@ -378,6 +382,7 @@ void TestServiceSlots::writeExtFlashBin()
     QFETCH(QString, text);
     QFETCH(QList<int>, writeBar);
     QFETCH(QList<int>, readBar);
+    QFETCH(QString, trace);
     const QByteArray image = counting(size);
     const QString file = dir.filePath(QStringLiteral("image.bin"));
     QFile out(file);
@@ -391,8 +396,11 @@ void TestServiceSlots::writeExtFlashBin()
     QSignalSpy reads(window->findChild<QProgressBar *>("progressBarExtFlashRd"),
                      &QProgressBar::valueChanged);
     dialogs->answers = {file};
+    TraceCapture lines;
     click("pushButtonWriteExtFlashBin");
 
+    QCOMPARE(lines.lines().filter("length error"),
+             trace.isEmpty() ? QStringList() : QStringList{trace});
     const Questions boxes = dialogs->askedOf(kind);
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].label, text);
