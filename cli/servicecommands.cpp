@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <unistd.h>
 
@@ -241,36 +242,34 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
     return DeviceFailure;
 }
 
+// Connects, runs one command on the driver and reports it in the window's words.
+int reportOnDriver(const std::function<bool(Device &)> &action, const char *okText,
+                   const char *errorText)
+{
+    Device device;
+    if (!connected(device))
+        return DeviceFailure;
+    const bool ok = action(device);
+    out() << (ok ? okText : errorText) << Qt::endl;
+    return ok ? Success : DeviceFailure;
+}
+
 int writePage(const Command &command, const QStringList &arguments)
 {
     bool ok = false;
     const int pattern = arguments.value(0).toInt(&ok, 10);
     if (arguments.size() != 1 || !ok || pattern < 0 || pattern > 255)
         return usage(command, QStringLiteral("expected a fill pattern of 0 to 255"));
-    Device device;
-    if (!connected(device))
-        return DeviceFailure;
-    if (!Service::writePage(device, quint8(pattern))) {
-        out() << "page write ERROR" << Qt::endl;
-        return DeviceFailure;
-    }
-    out() << "page write OK" << Qt::endl;
-    return Success;
+    return reportOnDriver(
+        [pattern](Device &device) { return Service::writePage(device, quint8(pattern)); },
+        "page write OK", "page write ERROR");
 }
 
 int writeTestBlock(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usage(command, QStringLiteral("write-test-block takes no arguments"));
-    Device device;
-    if (!connected(device))
-        return DeviceFailure;
-    if (!Service::sendTestBlock(device)) {
-        out() << "Write ERROR" << Qt::endl;
-        return DeviceFailure;
-    }
-    out() << "Write OK" << Qt::endl;
-    return Success;
+    return reportOnDriver(Service::sendTestBlock, "Write OK", "Write ERROR");
 }
 
 int runApplication(const Command &command, const QStringList &arguments)
