@@ -3,6 +3,7 @@
 // whose state lives in a temporary folder.
 
 #include "show/showfile.h"
+#include "tests/support/files.h"
 #include "tests/support/simcli.h"
 
 #include <QFile>
@@ -19,12 +20,6 @@ QByteArray patternTable(Kind kind)
     for (int i = 0; i < table.size(); ++i)
         table[i] = char(i * 5 + 1);
     return table;
-}
-
-QByteArray contentsOf(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -87,7 +82,7 @@ void TestShowCli::setThenGetAcrossRuns()
     QCOMPARE(run({command, QStringLiteral("get"), out}).exitCode, 0);
     // The file the tool wrote is the window's file, byte for byte, and the
     // window's reader takes it.
-    QCOMPARE(contentsOf(out), contentsOf(in));
+    QCOMPARE(TestFiles::readFile(out), TestFiles::readFile(in));
     QCOMPARE(readFile(out, kind).table, patternTable(kind));
 }
 
@@ -95,7 +90,7 @@ void TestShowCli::badFileIsRefusedBeforeTheDriver_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("contents");
-    const QByteArray scenes = contentsOf(scenesFile);
+    const QByteArray scenes = TestFiles::readFile(scenesFile);
     QTest::newRow("scenes file as programs")
         << QStringList{QStringLiteral("programs"), QStringLiteral("set")} << scenes;
     QTest::newRow("cut short") << QStringList{QStringLiteral("scenes"), QStringLiteral("set")}
@@ -159,7 +154,7 @@ void TestShowCli::inspectAndShowFile()
 
     QFile cut(path(QStringLiteral("cut.pgm")));
     QVERIFY(cut.open(QIODevice::WriteOnly));
-    cut.write(contentsOf(programsFile).left(7000));
+    cut.write(TestFiles::readFile(programsFile).left(7000));
     cut.close();
     const CliRun damaged = run({QStringLiteral("inspect"), cut.fileName()});
     QCOMPARE(damaged.exitCode, 3);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "tests/support/files.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 // Intel HEX lines for tests, with correct checksums unless a test breaks them.
@@ -46,17 +47,7 @@ inline QByteArray counting(int length, int offset = 0)
     return bytes;
 }
 
-inline bool writeFile(const QString &fileName, const QByteArray &contents)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-
-// The whole file, or nothing when it cannot be read.
-inline QByteArray readFile(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestFiles::readFile;
+using TestFiles::writeFile;
 
 } // namespace HexRecords

@@ -13,27 +13,10 @@ class TestBootImage : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    int m_files = 0;
-
-    QString file(const QByteArray &contents)
-    {
-        const QString name = m_dir.filePath(QStringLiteral("f%1.hex").arg(m_files++));
-        if (!writeFile(name, contents))
-            qFatal("cannot write %s", qPrintable(name));
-        return name;
-    }
-
-    QString freshFolder()
-    {
-        const QString name = m_dir.filePath(QStringLiteral("out%1").arg(m_files++));
-        if (!QDir().mkpath(name))
-            qFatal("cannot make %s", qPrintable(name));
-        return name;
-    }
+    TestFiles::Scratch m_scratch;
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase() { QVERIFY(m_scratch.isValid()); }
     void datePrefix_data();
     void datePrefix();
     void runStopsAtHexError();
@@ -70,8 +53,8 @@ void TestBootImage::datePrefix()
 
 void TestBootImage::runStopsAtHexError()
 {
-    const QString hex = file(upper(0x0800) + data(0x0000, "\x01") + ":0200000001020A\n");
-    const QString folder = freshFolder();
+    const QString hex = m_scratch.write(upper(0x0800) + data(0x0000, "\x01") + ":0200000001020A\n");
+    const QString folder = m_scratch.freshFolder();
     const QList<Boot::Outcome> outcomes
         = Boot::writeImages(hex, QStringLiteral("210305"), 1, 4, folder);
     QCOMPARE(outcomes.size(), 1);
@@ -81,7 +64,7 @@ void TestBootImage::runStopsAtHexError()
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 
     const QList<Boot::Outcome> missing
-        = Boot::writeImages(m_dir.filePath("missing.hex"), QStringLiteral("210305"), 1, 1, folder);
+        = Boot::writeImages(m_scratch.path("missing.hex"), QStringLiteral("210305"), 1, 1, folder);
     QCOMPARE(missing.size(), 1);
     QCOMPARE(missing[0].hexResult, -9);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
@@ -89,9 +72,9 @@ void TestBootImage::runStopsAtHexError()
 
 void TestBootImage::runStopsAtWriteError()
 {
-    const QString folder = m_dir.filePath(QStringLiteral("no/such/folder"));
+    const QString folder = m_scratch.path(QStringLiteral("no/such/folder"));
     const QList<Boot::Outcome> outcomes
-        = Boot::writeImages(file(end()), QStringLiteral("210305"), 1, 3, folder);
+        = Boot::writeImages(m_scratch.write(end()), QStringLiteral("210305"), 1, 3, folder);
     QCOMPARE(outcomes.size(), 1);
     QCOMPARE(outcomes[0].hexResult, 0);
     QVERIFY(!outcomes[0].writeError.isEmpty());
@@ -101,11 +84,11 @@ void TestBootImage::runStopsAtWriteError()
 
 void TestBootImage::runReplacesExistingFile()
 {
-    const QString folder = freshFolder();
+    const QString folder = m_scratch.freshFolder();
     const QString name = QDir(folder).filePath(QStringLiteral("Lc420Bootloader_210305999.bin"));
     QVERIFY(writeFile(name, QByteArray(50000, 'x')));
     const QList<Boot::Outcome> outcomes
-        = Boot::writeImages(file(end()), QStringLiteral("210305"), 999, 1, folder);
+        = Boot::writeImages(m_scratch.write(end()), QStringLiteral("210305"), 999, 1, folder);
     QCOMPARE(outcomes.size(), 1);
     QVERIFY(outcomes[0].written());
     QCOMPARE(readFile(name).size(), 16384);
@@ -129,8 +112,8 @@ void TestBootImage::invalidRuns()
     QFETCH(QString, date);
     QFETCH(int, number);
     QFETCH(int, count);
-    const QString folder = freshFolder();
-    QCOMPARE(Boot::writeImages(file(end()), date, number, count, folder).size(), 0);
+    const QString folder = m_scratch.freshFolder();
+    QCOMPARE(Boot::writeImages(m_scratch.write(end()), date, number, count, folder).size(), 0);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 }
 

@@ -11,16 +11,7 @@ class TestHexToBin : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    int m_files = 0;
-
-    QString hexFile(const QByteArray &contents)
-    {
-        const QString name = m_dir.filePath(QStringLiteral("f%1.hex").arg(m_files++));
-        if (!writeFile(name, contents))
-            qFatal("cannot write %s", qPrintable(name));
-        return name;
-    }
+    TestFiles::Scratch m_scratch;
 
     // Reads `contents` into a window of `length` bytes at `lo` whose buffer
     // starts as 0xEE everywhere; the buffer sits between 16 guard bytes on
@@ -29,7 +20,7 @@ private:
     {
         QByteArray buffer(length + 32, char(0xEE));
         const int result
-            = HexToBin(hexFile(contents), buffer.data() + 16, lo, lo + quint32(length) - 1);
+            = HexToBin(m_scratch.write(contents), buffer.data() + 16, lo, lo + quint32(length) - 1);
         if (buffer.left(16) != QByteArray(16, char(0xEE))
             || buffer.right(16) != QByteArray(16, char(0xEE)))
             qFatal("HexToBin wrote outside its window");
@@ -40,7 +31,7 @@ private:
     static QByteArray untouched(int length) { return QByteArray(length, char(0xEE)); }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase() { QVERIFY(m_scratch.isValid()); }
 
     void resultCodes_data();
     void resultCodes();
@@ -226,8 +217,8 @@ void TestHexToBin::recordLengths()
 void TestHexToBin::unopenableFile_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("missing file") << m_dir.filePath(QStringLiteral("missing.hex"));
-    QTest::newRow("a folder") << m_dir.path();
+    QTest::newRow("missing file") << m_scratch.path(QStringLiteral("missing.hex"));
+    QTest::newRow("a folder") << m_scratch.path();
 }
 
 void TestHexToBin::unopenableFile()
@@ -300,7 +291,7 @@ void TestHexToBin::report()
     QFETCH(quint32, lowest);
     QByteArray buffer(16, '\0');
     Hex::Report found;
-    (void)HexToBin(hexFile(contents), buffer.data(), 0x08000000, 0x0800000F, &found);
+    (void)HexToBin(m_scratch.write(contents), buffer.data(), 0x08000000, 0x0800000F, &found);
     QCOMPARE(found.line, line);
     QCOMPARE(found.stored, stored);
     QCOMPARE(found.lowestStored, lowest);

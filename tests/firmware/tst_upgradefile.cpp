@@ -56,19 +56,10 @@ class TestUpgradeFile : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    int m_files = 0;
-
-    QString file(const QByteArray &contents)
-    {
-        const QString name = m_dir.filePath(QStringLiteral("f%1.hex").arg(m_files++));
-        if (!writeFile(name, contents))
-            qFatal("cannot write %s", qPrintable(name));
-        return name;
-    }
+    TestFiles::Scratch m_scratch;
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase() { QVERIFY(m_scratch.isValid()); }
 
     void emptyHexGivesZeroImage();
     void headerBytes();
@@ -87,12 +78,12 @@ private Q_SLOTS:
 
 void TestUpgradeFile::emptyHexGivesZeroImage()
 {
-    const Upgrade::ImageBuild build = Upgrade::buildImage(file(end()));
+    const Upgrade::ImageBuild build = Upgrade::buildImage(m_scratch.write(end()));
     QCOMPARE(build.appResult, 0);
     QCOMPARE(build.extResult, 0);
     QCOMPARE(build.image, QByteArray(0x40000, '\0'));
 
-    const QString out = m_dir.filePath(QStringLiteral("empty.upg"));
+    const QString out = m_scratch.path(QStringLiteral("empty.upg"));
     QCOMPARE(Upgrade::saveFile(out, build.image), QString());
     QCOMPARE(QFileInfo(out).size(), Q_INT64_C(262210));
 }
@@ -151,7 +142,7 @@ void TestUpgradeFile::checkWords()
     QFETCH(QByteArray, hex);
     QFETCH(quint32, app);
     QFETCH(quint32, ext);
-    const Upgrade::ImageBuild build = Upgrade::buildImage(file(hex + end()));
+    const Upgrade::ImageBuild build = Upgrade::buildImage(m_scratch.write(hex + end()));
     QCOMPARE(build.appResult, 0);
     QCOMPARE(build.extResult, 0);
     QCOMPARE(wordAt(build.image, 0x1FFFC), app);
@@ -169,7 +160,8 @@ void TestUpgradeFile::onlyTheTwoAreasReachTheImage()
 {
     // Random data over the whole 256 KiB from 0x08000000.
     const QByteArray all = randomBytes(0x40000, 42);
-    const Upgrade::ImageBuild build = Upgrade::buildImage(file(hexOf(0x08000000, all) + end()));
+    const Upgrade::ImageBuild build
+        = Upgrade::buildImage(m_scratch.write(hexOf(0x08000000, all) + end()));
     QCOMPARE(build.appResult, 0);
     QCOMPARE(build.extResult, 0);
     QCOMPARE(build.image.size(), 0x40000);
@@ -191,7 +183,8 @@ void TestUpgradeFile::onlyTheTwoAreasReachTheImage()
 void TestUpgradeFile::scrambledImageDecodesBack()
 {
     const QByteArray plain
-        = Upgrade::buildImage(file(hexOf(0x08004000, randomBytes(0x30000, 7)) + end())).image;
+        = Upgrade::buildImage(m_scratch.write(hexOf(0x08004000, randomBytes(0x30000, 7)) + end()))
+              .image;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(Upgrade::writeFile(buffer, plain));
@@ -214,9 +207,9 @@ void TestUpgradeFile::scrambledImageDecodesBack()
 
 void TestUpgradeFile::buildsAreByteIdentical()
 {
-    const QString hex = file(hexOf(0x08004000, randomBytes(0x30000, 99)) + end());
-    const QString first = m_dir.filePath(QStringLiteral("a.upg"));
-    const QString second = m_dir.filePath(QStringLiteral("b.upg"));
+    const QString hex = m_scratch.write(hexOf(0x08004000, randomBytes(0x30000, 99)) + end());
+    const QString first = m_scratch.path(QStringLiteral("a.upg"));
+    const QString second = m_scratch.path(QStringLiteral("b.upg"));
     QCOMPARE(Upgrade::saveFile(first, Upgrade::buildImage(hex).image), QString());
     QCOMPARE(Upgrade::saveFile(second, Upgrade::buildImage(hex).image), QString());
     const QByteArray a = readFile(first);
@@ -227,7 +220,8 @@ void TestUpgradeFile::buildsAreByteIdentical()
 void TestUpgradeFile::roundTripThroughBuffer()
 {
     const QByteArray plain
-        = Upgrade::buildImage(file(hexOf(0x08004000, randomBytes(0x30000, 5)) + end())).image;
+        = Upgrade::buildImage(m_scratch.write(hexOf(0x08004000, randomBytes(0x30000, 5)) + end()))
+              .image;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(Upgrade::writeFile(buffer, plain));
@@ -348,7 +342,7 @@ void TestUpgradeFile::damagedFiles()
 void TestUpgradeFile::unopenableFileReadsAsNullHeader()
 {
     const Upgrade::FileContents contents
-        = Upgrade::readFile(m_dir.filePath(QStringLiteral("missing.upg")));
+        = Upgrade::readFile(m_scratch.path(QStringLiteral("missing.upg")));
     QVERIFY(contents.header.isNull());
     QVERIFY(!contents.headerMatches());
     QVERIFY(!contents.complete);
@@ -359,19 +353,19 @@ void TestUpgradeFile::writeRefusesWrongImageSize()
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(!Upgrade::writeFile(buffer, QByteArray(0x3FFFC, '\0')));
-    QVERIFY(!Upgrade::saveFile(m_dir.filePath(QStringLiteral("short.upg")), QByteArray(16, '\0'))
+    QVERIFY(!Upgrade::saveFile(m_scratch.path(QStringLiteral("short.upg")), QByteArray(16, '\0'))
                  .isEmpty());
-    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("short.upg"))));
+    QVERIFY(!QFile::exists(m_scratch.path(QStringLiteral("short.upg"))));
 }
 
 void TestUpgradeFile::saveFailsWithoutLeavingAFile()
 {
-    const QString inMissingFolder = m_dir.filePath(QStringLiteral("no/such/folder/x.upg"));
+    const QString inMissingFolder = m_scratch.path(QStringLiteral("no/such/folder/x.upg"));
     QVERIFY(!Upgrade::saveFile(inMissingFolder, QByteArray(0x40000, '\0')).isEmpty());
     QVERIFY(!QFile::exists(inMissingFolder));
 
     // A folder in the way of the name: the folder stays a folder.
-    const QString folder = m_dir.filePath(QStringLiteral("taken.upg"));
+    const QString folder = m_scratch.path(QStringLiteral("taken.upg"));
     QVERIFY(QDir().mkdir(folder));
     QVERIFY(!Upgrade::saveFile(folder, QByteArray(0x40000, '\0')).isEmpty());
     QVERIFY(QFileInfo(folder).isDir());

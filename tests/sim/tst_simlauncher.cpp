@@ -1,6 +1,8 @@
 // lc420-sim as make run and the README use it: a separate process that emulates the
 // driver for the command it starts, with its state kept between runs.
 
+#include "tests/support/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -15,12 +17,6 @@ struct Run
     QStringList lines;
     QByteArray errors;
 };
-
-QByteArray fileContents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -82,14 +78,14 @@ void TestSimLauncher::stateSurvivesARestart()
                           QStringLiteral("write-ext 3")}));
 
     const QString state = dir->filePath(QStringLiteral("state"));
-    const QByteArray internal = fileContents(state + QStringLiteral("/internal-flash.bin"));
-    const QByteArray external = fileContents(state + QStringLiteral("/external-flash.bin"));
+    const QByteArray internal = TestFiles::readFile(state + QStringLiteral("/internal-flash.bin"));
+    const QByteArray external = TestFiles::readFile(state + QStringLiteral("/external-flash.bin"));
     QCOMPARE(internal.size(), 131072);
     QCOMPARE(internal.mid(0x3FF0, 10), QByteArray("270101042\0", 10));
     QCOMPARE(internal.mid(0x3FD0, 16), QByteArray("LC420 BOOT 2.10\0", 16));
     QCOMPARE(external.size(), 1048576);
     QCOMPARE(external.mid(0x13FFF, 5), QByteArray::fromHex("ffa1b2c3ff"));
-    QCOMPARE(fileContents(state + QStringLiteral("/device.ini")),
+    QCOMPARE(TestFiles::readFile(state + QStringLiteral("/device.ini")),
              QByteArray("[device]\nserial=270101042\nmode=application\nstatus=0x80000001\n"));
 
     Run second
@@ -110,11 +106,13 @@ void TestSimLauncher::eachStartBootsAnew()
     QCOMPARE(first.exitCode, 0);
     QCOMPARE(first.lines, QStringList{QStringLiteral("reset -71")}); // dropped off the bus
     const QString state = dir->filePath(QStringLiteral("state"));
-    QVERIFY(fileContents(state + QStringLiteral("/device.ini")).contains("mode=bootloader\n"));
+    QVERIFY(
+        TestFiles::readFile(state + QStringLiteral("/device.ini")).contains("mode=bootloader\n"));
 
     Run second = run({}, {probe, QStringLiteral("serial")});
     QCOMPARE(second.lines, QStringList{QStringLiteral("serial 261107001")});
-    QVERIFY(fileContents(state + QStringLiteral("/device.ini")).contains("mode=application\n"));
+    QVERIFY(
+        TestFiles::readFile(state + QStringLiteral("/device.ini")).contains("mode=application\n"));
 
     // An application whose check word no longer matches is not started.
     QFile internal(state + QStringLiteral("/internal-flash.bin"));
@@ -211,7 +209,8 @@ void TestSimLauncher::damagedStateIsNotOverwritten()
     const Run result = run({}, {QStringLiteral("/bin/true")});
     QCOMPARE(result.exitCode, 2);
     QVERIFY(result.errors.contains("internal-flash.bin"));
-    QCOMPARE(fileContents(state + QStringLiteral("/internal-flash.bin")), QByteArray(1000, 'x'));
+    QCOMPARE(TestFiles::readFile(state + QStringLiteral("/internal-flash.bin")),
+             QByteArray(1000, 'x'));
 }
 
 QTEST_GUILESS_MAIN(TestSimLauncher)

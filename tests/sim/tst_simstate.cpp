@@ -1,4 +1,5 @@
 #include "sim/simstate.h"
+#include "tests/support/files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,12 +8,6 @@
 using Model = Lc420Model;
 
 namespace {
-
-QByteArray fileContents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeFile(const QString &path, const QByteArray &contents)
 {
@@ -55,10 +50,11 @@ void TestSimState::missingFilesAreWrittenFromTheModel()
     QString error;
     QVERIFY2(state.load(model, &error), qPrintable(error));
 
-    QCOMPARE(fileContents(folder + QStringLiteral("/internal-flash.bin")), model.internalFlash());
-    QCOMPARE(fileContents(folder + QStringLiteral("/external-flash.bin")),
+    QCOMPARE(TestFiles::readFile(folder + QStringLiteral("/internal-flash.bin")),
+             model.internalFlash());
+    QCOMPARE(TestFiles::readFile(folder + QStringLiteral("/external-flash.bin")),
              QByteArray(1048576, char(0xFF)));
-    QCOMPARE(fileContents(folder + QStringLiteral("/device.ini")),
+    QCOMPARE(TestFiles::readFile(folder + QStringLiteral("/device.ini")),
              QByteArray("[device]\nserial=261107001\nmode=application\nstatus=0x00000000\n"));
 }
 
@@ -114,7 +110,7 @@ void TestSimState::badFilesAreRefusedAndKept()
     QString error;
     QVERIFY(!SimState(dir.path()).load(model, &error));
     QVERIFY(error.contains(name));
-    QCOMPARE(fileContents(dir.filePath(name)), contents);
+    QCOMPARE(TestFiles::readFile(dir.filePath(name)), contents);
     QCOMPARE(model.internalFlash(), internalBefore);
     QCOMPARE(model.mode(), Model::Mode::Application);
 }
@@ -138,23 +134,26 @@ void TestSimState::changesAreWrittenAsTheyHappen()
 
     model.write(Model::Memory::External, 0x14000, QByteArray(256, 'p'));
     model.setStatus(1);
-    const QByteArray stored = fileContents(dir.filePath(QStringLiteral("external-flash.bin")));
+    const QByteArray stored
+        = TestFiles::readFile(dir.filePath(QStringLiteral("external-flash.bin")));
     QCOMPARE(stored.mid(0x14000, 256), QByteArray(256, 'p'));
     QCOMPARE(stored.mid(0x20000, 6), QByteArray("marker"));
-    QVERIFY(fileContents(dir.filePath(QStringLiteral("device.ini"))).contains("status=0x00000001"));
+    QVERIFY(TestFiles::readFile(dir.filePath(QStringLiteral("device.ini")))
+                .contains("status=0x00000001"));
 
     model.setSerial("123456789");
-    QCOMPARE(fileContents(dir.filePath(QStringLiteral("internal-flash.bin"))).mid(0x3FF0, 10),
-             QByteArray("123456789\0", 10));
-    QVERIFY(
-        fileContents(dir.filePath(QStringLiteral("device.ini"))).contains("serial=123456789\n"));
+    QCOMPARE(
+        TestFiles::readFile(dir.filePath(QStringLiteral("internal-flash.bin"))).mid(0x3FF0, 10),
+        QByteArray("123456789\0", 10));
+    QVERIFY(TestFiles::readFile(dir.filePath(QStringLiteral("device.ini")))
+                .contains("serial=123456789\n"));
 
     // A driver that comes back from a power loss boots anew, and says so.
     model.setMode(Model::Mode::Bootloader);
     model.unplug(0);
     QVERIFY(model.isOnBus());
-    QVERIFY(
-        fileContents(dir.filePath(QStringLiteral("device.ini"))).contains("mode=application\n"));
+    QVERIFY(TestFiles::readFile(dir.filePath(QStringLiteral("device.ini")))
+                .contains("mode=application\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSimState)
