@@ -21,7 +21,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // The form; its setup leaves the Settings tab current.
     ui->setupUi(this);
 
-    setWindowTitle(tr("Lc420 ver. ") + QLatin1String(Lc420::version));
+    setWindowTitle(versionTitle());
 
     // A widget's style does not pass to its children, so the form's widgets
     // get it one by one, as the lamp editors do.
@@ -122,6 +122,11 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
 }
 
 Lc460_bootloader::~Lc460_bootloader() = default;
+
+QString Lc460_bootloader::versionTitle() const
+{
+    return tr("Lc420 ver. ") + QLatin1String(Lc420::version);
+}
 
 void Lc460_bootloader::setUserDialogs(std::unique_ptr<UserDialogs> dialogs)
 {

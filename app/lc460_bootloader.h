@@ -128,6 +128,8 @@ private:
     bool refuseDuringUpgrade();
     // Connects the service console's buttons to their slots (service/).
     void connectServiceButtons();
+    // "Lc420 ver. " and the version: the title of an unchanged window.
+    [[nodiscard]] QString versionTitle() const;
     // Clears the log pane and shows a hex dump of bytes in it.
     void showDump(const QByteArray &bytes);
     void setDeviceActionsEnabled(bool enabled);

@@ -3,7 +3,6 @@
 // rules (record layout, ranges, transfer, file format) live in show/.
 
 #include "app/lc460_bootloader.h"
-#include "core/version.h"
 #include "core/trace.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
@@ -330,9 +329,8 @@ void Lc460_bootloader::markShowChanged(Show::Kind kind)
 void Lc460_bootloader::setShowChanged(Show::Kind kind, bool changed)
 {
     (kind == Show::Kind::Programs ? programsChanged : scenesChanged) = changed;
-    const QString title = tr("Lc420 ver. ") + QLatin1String(Lc420::version);
-    const bool modified = programsChanged || scenesChanged;
-    setWindowTitle(modified ? title + QStringLiteral("[*]") : title);
+    const bool modified = showChanged();
+    setWindowTitle(modified ? versionTitle() + QStringLiteral("[*]") : versionTitle());
     setWindowModified(modified);
 }
 

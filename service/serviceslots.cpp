@@ -14,7 +14,9 @@
 
 #include <QFile>
 
+#include <array>
 #include <optional>
+#include <utility>
 
 ServiceValues &ServiceValues::remembered()
 {
@@ -31,34 +33,41 @@ QString hexProposal(quint32 value)
 
 } // namespace
 
-void Lc460_bootloader::connectServiceButtons()
+namespace {
+
+using Slot = void (Lc460_bootloader::*)(bool);
+
+// The service console's buttons with their slots.
+std::array<std::pair<QPushButton *, Slot>, 12> serviceConsole(const Ui::Lc460_bootloaderClass &ui)
 {
     using W = Lc460_bootloader;
-    const std::pair<QPushButton *, void (W::*)(bool)> buttons[] = {
-        {ui->pushButtonConnect, &W::slotpushButtonConnect},
-        {ui->pushButtonDisconnect, &W::slotpushButtonDisconnect},
-        {ui->pushButtonRead, &W::slotpushButtonRead},
-        {ui->pushButtonWrite, &W::slotpushButtonWrite},
-        {ui->pushButtonWritePage, &W::slotpushButtonWritePage},
-        {ui->pushButtonRunApplication, &W::slotpushButtonRunApplication},
-        {ui->pushButtonReadExternalFlash, &W::slotpushButtonReadExternalFlash},
-        {ui->pushButtonWriteExternalFlash, &W::slotpushButtonWriteExternalFlash},
-        {ui->pushButtonWriteExtFlashBin, &W::slotpushButtonWriteExtFlashBin},
-        {ui->pushButtonStatusGet, &W::slotpushButtonStatusGet},
-        {ui->pushButtonStatusSet, &W::slotpushButtonStatusSet},
-        {ui->pushButtonStatusClr, &W::slotpushButtonStatusClr},
-    };
-    for (const auto &[button, slot] : buttons)
+    return {{
+        {ui.pushButtonConnect, &W::slotpushButtonConnect},
+        {ui.pushButtonDisconnect, &W::slotpushButtonDisconnect},
+        {ui.pushButtonRead, &W::slotpushButtonRead},
+        {ui.pushButtonWrite, &W::slotpushButtonWrite},
+        {ui.pushButtonWritePage, &W::slotpushButtonWritePage},
+        {ui.pushButtonRunApplication, &W::slotpushButtonRunApplication},
+        {ui.pushButtonReadExternalFlash, &W::slotpushButtonReadExternalFlash},
+        {ui.pushButtonWriteExternalFlash, &W::slotpushButtonWriteExternalFlash},
+        {ui.pushButtonWriteExtFlashBin, &W::slotpushButtonWriteExtFlashBin},
+        {ui.pushButtonStatusGet, &W::slotpushButtonStatusGet},
+        {ui.pushButtonStatusSet, &W::slotpushButtonStatusSet},
+        {ui.pushButtonStatusClr, &W::slotpushButtonStatusClr},
+    }};
+}
+
+} // namespace
+
+void Lc460_bootloader::connectServiceButtons()
+{
+    for (const auto &[button, slot] : serviceConsole(*ui))
         connect(button, &QPushButton::clicked, this, slot);
 }
 
 void Lc460_bootloader::showServiceButtons()
 {
-    for (QPushButton *button :
-         {ui->pushButtonConnect, ui->pushButtonDisconnect, ui->pushButtonRead, ui->pushButtonWrite,
-          ui->pushButtonWritePage, ui->pushButtonRunApplication, ui->pushButtonReadExternalFlash,
-          ui->pushButtonWriteExternalFlash, ui->pushButtonWriteExtFlashBin, ui->pushButtonStatusGet,
-          ui->pushButtonStatusSet, ui->pushButtonStatusClr}) {
+    for (const auto &[button, slot] : serviceConsole(*ui)) {
         button->setEnabled(true);
         button->show();
     }

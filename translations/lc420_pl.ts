@@ -138,14 +138,13 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+24"/>
-        <location filename="../app/showslots.cpp" line="+333"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+128"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
     <message>
-        <location line="+142"/>
-        <location filename="../service/serviceslots.cpp" line="+305"/>
+        <location line="+43"/>
+        <location filename="../service/serviceslots.cpp" line="+314"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
@@ -188,9 +187,9 @@
         <location line="-63"/>
         <location line="+9"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="-158"/>
+        <location filename="../app/showslots.cpp" line="+174"/>
         <location filename="../service/serviceslots.cpp" line="-10"/>
-        <location line="+36"/>
+        <location line="+37"/>
         <location line="+4"/>
         <location line="+4"/>
         <source>Error</source>
@@ -280,7 +279,7 @@
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-247"/>
+        <location filename="../service/serviceslots.cpp" line="-248"/>
         <source>Connect OK</source>
         <translation>Połączenie OK</translation>
     </message>
@@ -427,7 +426,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+22"/>
         <location filename="../service/serviceslots.cpp" line="+5"/>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>WriteExternalFlashToAddress</translation>
     </message>
@@ -479,7 +478,7 @@ Sprawdź kabel USB</translation>
         <translation>Zapisz plik scen</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-27"/>
+        <location filename="../service/serviceslots.cpp" line="-28"/>
         <source>Bin (*.bin)</source>
         <translation>Bin (*.bin)</translation>
     </message>
@@ -490,17 +489,17 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Length error</source>
         <translation>Błąd długości</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-5"/>
         <source>Length should be aligned to 4</source>
         <translation>Długość musi być wielokrotnością 4</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The file is larger than the external flash (%1 bytes)</source>
         <translation>Plik jest większy niż pamięć zewnętrzna (%1 bajtów)</translation>
     </message>
@@ -762,7 +761,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>SuperRGB</name>
     <message>
-        <location filename="../widgets/superrgb.cpp" line="+58"/>
+        <location filename="../widgets/superrgb.cpp" line="+65"/>
         <source>L: %1</source>
         <translation>L: %1</translation>
     </message>
