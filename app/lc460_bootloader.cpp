@@ -2,6 +2,7 @@
 
 #include "app/information.h"
 #include "app/logpane.h"
+#include "app/windowfeedback.h"
 #include "core/trace.h"
 #include "core/version.h"
 #include "firmware/upgrader.h"
@@ -22,6 +23,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->setupUi(this);
 
     setWindowTitle(versionTitle());
+    userFeedback = std::make_unique<WindowFeedback>(this, ui->txt, ui->statusBar,
+                                                    [this]() -> UserDialogs & { return dialogs(); });
 
     // A widget's style does not pass to its children, so the form's widgets
     // get it one by one, as the lamp editors do.

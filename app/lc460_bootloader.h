@@ -1,6 +1,7 @@
 #pragma once
 
 #include "show/scenerecord.h"
+#include "widgets/dialogs/feedback.h"
 #include "widgets/dialogs/userdialogs.h"
 
 #include <QByteArray>
@@ -41,6 +42,10 @@ public:
     // object; tests install a scripted one.
     void setUserDialogs(std::unique_ptr<UserDialogs> dialogs);
     [[nodiscard]] UserDialogs &dialogs();
+
+    // Where the slots tell the user what came of an action: the log, the
+    // status bar, and boxes and questions through dialogs().
+    [[nodiscard]] Feedback &feedback() { return *userFeedback; }
 
     // The driver, shared by the slots and the upgrade worker.
     [[nodiscard]] USBLC350 &usbDevice() { return *device; }
@@ -159,6 +164,7 @@ private:
     std::unique_ptr<USBLC350> device;
     std::unique_ptr<Upgrader> upgrader;
     std::unique_ptr<UserDialogs> userDialogs;
+    std::unique_ptr<Feedback> userFeedback;
     std::unique_ptr<Ui::Lc460_bootloaderClass> ui;
     // The window's style, also given to every lamp editor. A child of the
     // window: the widgets that use it are destroyed before it.

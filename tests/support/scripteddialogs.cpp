@@ -106,18 +106,23 @@ QColor ScriptedDialogs::getColor(const QColor &initial, QWidget *parent)
 
 QMessageBox::StandardButton ScriptedDialogs::message(QMessageBox::Icon icon, QWidget *parent,
                                                      const QString &title, const QString &text,
-                                                     QMessageBox::StandardButtons buttons)
+                                                     QMessageBox::StandardButtons buttons,
+                                                     QMessageBox::StandardButton defaultButton)
 {
     static const char *const kinds[] = {"none", "information", "warning", "critical", "question"};
     const int index = int(icon);
     Question q = question(index >= 0 && index <= 4 ? kinds[index] : "none", parent, title, text);
     q.value = int(buttons);
+    q.defaultButton = int(defaultButton);
     asked.append(q);
     // A question takes its answer (a StandardButton as int) from the script;
-    // without one it is answered as if closed with Escape: No.
+    // without one it is answered as if closed with Escape: Cancel where
+    // offered, else No.
     if (icon == QMessageBox::Question) {
         const QVariant answer = next();
-        return answer.isValid() ? QMessageBox::StandardButton(answer.toInt()) : QMessageBox::No;
+        if (answer.isValid())
+            return QMessageBox::StandardButton(answer.toInt());
+        return buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
     }
     return QMessageBox::Ok;
 }

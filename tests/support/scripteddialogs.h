@@ -28,6 +28,7 @@ public:
         int step = 0;
         QStringList items;
         bool editable = false;
+        int defaultButton = 0; // a message box's default (a StandardButton)
     };
 
     QList<QVariant> answers;
@@ -46,7 +47,8 @@ public:
     QColor getColor(const QColor &initial, QWidget *parent) override;
     QMessageBox::StandardButton message(QMessageBox::Icon icon, QWidget *parent,
                                         const QString &title, const QString &text,
-                                        QMessageBox::StandardButtons buttons) override;
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
     // Records the dialog without showing it.
     int exec(QDialog &dialog) override;
 

@@ -42,17 +42,18 @@ QColor UserDialogs::getColor(const QColor &initial, QWidget *parent)
 
 QMessageBox::StandardButton UserDialogs::message(QMessageBox::Icon icon, QWidget *parent,
                                                  const QString &title, const QString &text,
-                                                 QMessageBox::StandardButtons buttons)
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
 {
     switch (icon) {
     case QMessageBox::Critical:
-        return QMessageBox::critical(parent, title, text, buttons);
+        return QMessageBox::critical(parent, title, text, buttons, defaultButton);
     case QMessageBox::Warning:
-        return QMessageBox::warning(parent, title, text, buttons);
+        return QMessageBox::warning(parent, title, text, buttons, defaultButton);
     case QMessageBox::Question:
-        return QMessageBox::question(parent, title, text, buttons);
+        return QMessageBox::question(parent, title, text, buttons, defaultButton);
     default:
-        return QMessageBox::information(parent, title, text, buttons);
+        return QMessageBox::information(parent, title, text, buttons, defaultButton);
     }
 }
 

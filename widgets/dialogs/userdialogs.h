@@ -37,9 +37,11 @@ public:
     // An invalid colour means cancelled.
     virtual QColor getColor(const QColor &initial, QWidget *parent);
 
+    // defaultButton is what Enter answers (NoButton: Qt's choice).
     virtual QMessageBox::StandardButton
     message(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
-            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     // Runs a dialog the caller built (the about box) modally; returns its result.
     virtual int exec(QDialog &dialog);
