@@ -1,0 +1,71 @@
+#include "show/showdocument.h"
+
+#include <algorithm>
+
+namespace Show {
+
+ShowDocument::ShowDocument(QObject *parent)
+    : QObject(parent)
+    , programs(ProgramTableSize, '\0')
+    , scenes(SceneTableSize, '\0')
+{
+}
+
+const QByteArray &ShowDocument::table(Kind kind) const
+{
+    return kind == Kind::Programs ? programs : scenes;
+}
+
+int ShowDocument::recordCount(Kind kind)
+{
+    return tableSize(kind) / RecordSize;
+}
+
+SceneRecord ShowDocument::record(Kind kind, int index) const
+{
+    return recordAt(table(kind), index * RecordSize);
+}
+
+void ShowDocument::setRecord(Kind kind, int index, const SceneRecord &record)
+{
+    if (index < 0 || index >= recordCount(kind))
+        return;
+    QByteArray &bytes = kind == Kind::Programs ? programs : scenes;
+    char updated[RecordSize];
+    record.toBytes(updated);
+    char *stored = bytes.data() + index * RecordSize;
+    if (std::equal(updated, updated + RecordSize, stored))
+        return;
+    std::copy(updated, updated + RecordSize, stored);
+    Q_EMIT recordChanged(kind, index);
+}
+
+bool ShowDocument::setTable(Kind kind, const QByteArray &table)
+{
+    if (table.size() != tableSize(kind))
+        return false;
+    (kind == Kind::Programs ? programs : scenes) = table;
+    Q_EMIT tableReset(kind);
+    return true;
+}
+
+bool ShowDocument::isModified(Kind kind) const
+{
+    return kind == Kind::Programs ? programsModified : scenesModified;
+}
+
+bool ShowDocument::isModified() const
+{
+    return programsModified || scenesModified;
+}
+
+void ShowDocument::setModified(Kind kind, bool modified)
+{
+    bool &flag = kind == Kind::Programs ? programsModified : scenesModified;
+    if (flag == modified)
+        return;
+    flag = modified;
+    Q_EMIT modifiedChanged(kind, modified);
+}
+
+} // namespace Show

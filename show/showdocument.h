@@ -1,0 +1,56 @@
+#pragma once
+
+#include "show/scenerecord.h"
+
+#include <QByteArray>
+#include <QObject>
+
+namespace Show {
+
+// The one store of the show being edited: both tables and whether each holds
+// changes not yet saved, got or set. Editors, the overview model, the step
+// operations and the undo commands all read and write here; nothing else
+// keeps a copy of a table.
+//
+// A record is addressed by its index in its table: program * StepsPerProgram
+// + step for programs, the scene number for scenes (all zero-based).
+class ShowDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ShowDocument(QObject *parent = nullptr);
+
+    [[nodiscard]] const QByteArray &table(Kind kind) const;
+    [[nodiscard]] static int recordCount(Kind kind);
+
+    [[nodiscard]] SceneRecord record(Kind kind, int index) const;
+    // Writes one record; emits recordChanged only when its bytes change. An
+    // index outside the table is ignored.
+    void setRecord(Kind kind, int index, const SceneRecord &record);
+
+    // Replaces a whole table (a Get, a Load, an undo of either); emits
+    // tableReset. A table of the wrong size is refused: returns false and
+    // changes nothing.
+    bool setTable(Kind kind, const QByteArray &table);
+
+    // Unsaved changes: set by whoever decides (the window follows its undo
+    // stacks), read by the title, the close question and the hand-over to
+    // the window a language switch builds.
+    [[nodiscard]] bool isModified(Kind kind) const;
+    [[nodiscard]] bool isModified() const;
+    void setModified(Kind kind, bool modified);
+
+Q_SIGNALS:
+    void recordChanged(Show::Kind kind, int index);
+    void tableReset(Show::Kind kind);
+    void modifiedChanged(Show::Kind kind, bool modified);
+
+private:
+    QByteArray programs;
+    QByteArray scenes;
+    bool programsModified = false;
+    bool scenesModified = false;
+};
+
+} // namespace Show
