@@ -1,6 +1,7 @@
 #pragma once
 
 #include "firmware/hextobin.h"
+#include "usb/drivermap.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,19 +16,19 @@ class QIODevice;
 // the image scrambled in one pass from key index 0.
 namespace Upgrade {
 
-inline constexpr quint32 FlashBase = 0x08000000;
+inline constexpr quint32 FlashBase = Driver::FlashBase;
 inline constexpr int ImageSize = 0x40000;
 
 // What the upgrade transfers: the application (112 pages of 1024 bytes) and
 // the external-flash block. Each area's last word is its check word: the sum,
 // modulo 2^32, of all the area's other words.
-inline constexpr int AppOffset = 0x4000;
+inline constexpr int AppOffset = Driver::BootloaderSize;
 inline constexpr int AppLength = 114688;
 inline constexpr int ExtOffset = 0x20000;
 inline constexpr int ExtLength = 81920;
 inline constexpr int AppCheckOffset = AppOffset + AppLength - 4; // 0x1FFFC
 inline constexpr int ExtCheckOffset = ExtOffset + ExtLength - 4; // 0x33FFC
-inline constexpr int PageSize = 1024;
+inline constexpr int PageSize = Driver::PageSize;
 
 inline constexpr char FileHeader[] = "Lc420 Upgrade File Header";
 inline constexpr char FileVersion[] = "01";
