@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Show;
 
 namespace {
@@ -97,13 +99,18 @@ void TestShowCli::badFileIsRefusedBeforeTheDriver_data()
                                << scenes.left(300);
     QTest::newRow("empty") << QStringList{QStringLiteral("scenes"), QStringLiteral("set")}
                            << QByteArray();
+    QTest::newRow("inspect") << QStringList{QStringLiteral("inspect")} << scenes.left(300);
+    QTest::newRow("show-file") << QStringList{QStringLiteral("show-file")} << QByteArray();
+    QTest::newRow("write-ext-bin") << QStringList{QStringLiteral("write-ext-bin")} << QByteArray();
 }
 
 void TestShowCli::badFileIsRefusedBeforeTheDriver()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, contents);
-    const QString bad = path(QStringLiteral("bad-") + QString::fromLatin1(QTest::currentDataTag()));
+    // inspect tells the kind by the suffix; the others do not mind it.
+    const QString bad = path(QStringLiteral("bad-") + QString::fromLatin1(QTest::currentDataTag())
+                             + QStringLiteral(".pgm"));
     QFile file(bad);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(contents);
@@ -111,10 +118,18 @@ void TestShowCli::badFileIsRefusedBeforeTheDriver()
 
     // No Lc420 on the bus: reaching for the driver would give 1, not 3.
     QCOMPARE(run(arguments + QStringList{bad}, {QStringLiteral("--wrong-id")}).exitCode, 3);
-    QCOMPARE(run(arguments + QStringList{path(QStringLiteral("missing"))},
+    QCOMPARE(run(arguments + QStringList{path(QStringLiteral("missing.pgm"))},
                  {QStringLiteral("--wrong-id")})
                  .exitCode,
              3);
+    // A FIFO is refused before it is opened, which would wait for a writer.
+    const QString fifo = path(QStringLiteral("fifo-") + QString::fromLatin1(QTest::currentDataTag())
+                              + QStringLiteral(".pgm"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const CliRun refused = run(arguments + QStringList{fifo}, {QStringLiteral("--wrong-id")});
+    QCOMPARE(refused.exitCode, 3);
+    QVERIFY2(refused.err.contains(fifo + QStringLiteral(" is not a regular file")),
+             qPrintable(refused.err));
 }
 
 void TestShowCli::getWithoutDriverWritesNoFile()
