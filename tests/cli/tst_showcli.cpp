@@ -39,6 +39,8 @@ private Q_SLOTS:
     void badFileIsRefusedBeforeTheDriver();
     void getWithoutDriverWritesNoFile();
     void inspectAndShowFile();
+    void showFileColour_data();
+    void showFileColour();
 
 private:
     CliRun run(const QStringList &arguments, const QStringList &simOptions = {}) const;
@@ -176,6 +178,29 @@ void TestShowCli::inspectAndShowFile()
     QVERIFY2(damaged.out.contains(
                  QStringLiteral("Block:     Wrong file length (cut short, needs 7680)\nDamaged\n")),
              qPrintable(damaged.out));
+}
+
+void TestShowCli::showFileColour_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("coloured");
+    QTest::newRow("always") << QStringLiteral("--color=always") << 0 << true;
+    QTest::newRow("never") << QStringLiteral("--color=never") << 0 << false;
+    QTest::newRow("auto, not a terminal") << QStringLiteral("--color=auto") << 0 << false;
+    QTest::newRow("unknown value") << QStringLiteral("--color=sometimes") << 2 << false;
+}
+
+void TestShowCli::showFileColour()
+{
+    QFETCH(QString, option);
+    QFETCH(int, exitCode);
+    QFETCH(bool, coloured);
+    const CliRun show = run({QStringLiteral("show-file"), option, scenesFile});
+    QCOMPARE(show.exitCode, exitCode);
+    // Scene 1, lamp 1 is #01060b: a block of that colour, then its text.
+    QCOMPARE(show.out.contains(QStringLiteral("\x1b[48;2;1;6;11m  \x1b[0m #01060b")), coloured);
+    QCOMPARE(show.out.contains(QLatin1Char('\x1b')), coloured);
 }
 
 QTEST_GUILESS_MAIN(TestShowCli)
