@@ -8,6 +8,10 @@
 #include <QObject>
 #include <QTextStream>
 
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
+
 namespace Cli {
 
 namespace {
@@ -144,7 +148,16 @@ QString colour(const Show::Rgb &rgb)
         .arg(rgb.blue, 2, 16, QLatin1Char('0'));
 }
 
-void printRecord(const QString &position, const Show::SceneRecord &record)
+// A block in the lamp's own colour (24-bit SGR background) before its text.
+QString swatch(const Show::Rgb &rgb)
+{
+    return QStringLiteral("\x1b[48;2;%1;%2;%3m  \x1b[0m ")
+        .arg(rgb.red)
+        .arg(rgb.green)
+        .arg(rgb.blue);
+}
+
+void printRecord(const QString &position, const Show::SceneRecord &record, bool coloured)
 {
     // A space before every column, so values wider than their column (a file
     // may hold any 32-bit time) never run into each other.
@@ -154,12 +167,40 @@ void printRecord(const QString &position, const Show::SceneRecord &record)
                  .arg(record.staticTime, 11)
                  .arg(int(record.endMarker), 11);
     for (const Show::Rgb &lamp : record.lamps)
-        out() << ' ' << colour(lamp);
+        out() << ' ' << (coloured ? swatch(lamp) : QString()) << colour(lamp);
     out() << '\n';
 }
 
-int showFile(const Command &command, const QStringList &arguments)
+// --color=always|never|auto: whether the lamps are shown in colour. auto,
+// the default, colours only a terminal, and only when NO_COLOR is unset
+// (no-color.org). None when the option is not understood.
+std::optional<bool> takeColourOption(QStringList &arguments)
 {
+    bool coloured = isatty(fileno(stdout)) != 0 && qEnvironmentVariableIsEmpty("NO_COLOR");
+    for (qsizetype i = 0; i < arguments.size();) {
+        const QString &argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1String("--color"))) {
+            ++i;
+            continue;
+        }
+        const QString when = argument.section(QLatin1Char('='), 1);
+        if (when == QLatin1String("always"))
+            coloured = true;
+        else if (when == QLatin1String("never"))
+            coloured = false;
+        else if (when != QLatin1String("auto"))
+            return std::nullopt;
+        arguments.removeAt(i);
+    }
+    return coloured;
+}
+
+int showFile(const Command &command, const QStringList &commandArguments)
+{
+    QStringList arguments = commandArguments;
+    const std::optional<bool> coloured = takeColourOption(arguments);
+    if (!coloured)
+        return usage(command, QStringLiteral("--color takes always, never or auto"));
     if (arguments.size() != 1)
         return usage(command, QStringLiteral("expected one show file"));
     Show::Kind kind = Show::Kind::Programs;
@@ -204,8 +245,10 @@ int showFile(const Command &command, const QStringList &arguments)
 
     out() << contents.header << ", " << contents.version << '\n';
     QString lamps;
+    // A coloured lamp is 3 characters wider: its block and a space.
+    const int lampWidth = *coloured ? 8 : 5;
     for (int lamp = 1; lamp <= Show::LampCount; ++lamp)
-        lamps += QStringLiteral(" L:%1").arg(lamp, lamp < Show::LampCount ? -5 : 0);
+        lamps += QStringLiteral(" L:%1").arg(lamp, lamp < Show::LampCount ? -lampWidth : 0);
     const QString columns = QStringLiteral("  XFade  Scene Time  End Marker") + lamps;
     if (kind == Show::Kind::Programs) {
         out() << "Program Step" << columns << '\n';
@@ -213,13 +256,14 @@ int showFile(const Command &command, const QStringList &arguments)
             for (int step = 0; step < Show::StepsPerProgram; ++step)
                 printRecord(
                     QStringLiteral("%1 %2").arg(program + 1, 7).arg(step + 1, 4),
-                    Show::recordAt(contents.table, Show::programRecordOffset(program, step)));
+                    Show::recordAt(contents.table, Show::programRecordOffset(program, step)),
+                    *coloured);
         }
     } else {
         out() << "Scene" << columns << '\n';
         for (int scene = 0; scene < Show::SceneCount; ++scene)
             printRecord(QStringLiteral("%1").arg(scene + 1, 5),
-                        Show::recordAt(contents.table, Show::sceneRecordOffset(scene)));
+                        Show::recordAt(contents.table, Show::sceneRecordOffset(scene)), *coloured);
     }
     out().flush();
     return Success;
@@ -300,8 +344,11 @@ QList<Command> showCommands()
         makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set FILE.scn"),
                     QStringLiteral("read the driver's scenes into a file, or write them"), scenes,
                     UsesDriver),
-        makeCommand(QStringLiteral("show-file"), QStringLiteral("show-file FILE"),
-                    QStringLiteral("print a programs or scenes file as a table"), showFile, Json),
+        makeCommand(QStringLiteral("show-file"),
+                    QStringLiteral("show-file [--color=always|never|auto] FILE"),
+                    QStringLiteral("print a programs or scenes file as a table; on a terminal "
+                                   "each lamp in its colour"),
+                    showFile, Json),
     };
 }
 

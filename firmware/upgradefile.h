@@ -47,7 +47,8 @@ void storeCheckWords(QByteArray &image);
 // A plain image built from an Intel HEX file: zero everywhere, the HEX data of
 // 0x08004000..0x0801FFFF and 0x08020000..0x08033FFF in the two areas, the
 // check words stored. appResult and extResult are HexToBin's codes for the
-// two reads; the image holds what was read before any error.
+// two areas, read in one pass (so they are equal, as are the two reports,
+// which cover both areas); the image holds what was read before any error.
 struct ImageBuild
 {
     QByteArray image;
@@ -61,6 +62,10 @@ struct ImageBuild
     // (0x08004000..0x0801FFFB). An image without one would flash a driver
     // with zeros, which nobody ever means to do.
     [[nodiscard]] bool hasApplication() const;
+    // One line naming the data bytes the HEX file holds outside both areas
+    // and their address range, which the image drops (firmware linked for
+    // the wrong address, say); empty when there are none. Translated.
+    [[nodiscard]] QString ignoredWarning(const QString &hexFileName) const;
 };
 [[nodiscard]] ImageBuild buildImage(const QString &hexFileName);
 

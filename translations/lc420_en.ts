@@ -144,7 +144,7 @@
     </message>
     <message>
         <location line="+43"/>
-        <location filename="../service/serviceslots.cpp" line="+314"/>
+        <location filename="../service/serviceslots.cpp" line="+316"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -165,31 +165,31 @@
     </message>
     <message>
         <location filename="../app/firmwareslots.cpp" line="+29"/>
-        <location line="+42"/>
+        <location line="+44"/>
         <location line="+65"/>
-        <location filename="../service/serviceslots.cpp" line="-12"/>
+        <location filename="../service/serviceslots.cpp" line="-13"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location line="-107"/>
-        <location line="+42"/>
+        <location line="-109"/>
+        <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
     </message>
     <message>
-        <location line="-31"/>
-        <location line="+65"/>
+        <location line="-33"/>
+        <location line="+67"/>
         <source>HexToBin error: %1)</source>
         <translation>HexToBin error: %1)</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+9"/>
+        <location line="-65"/>
+        <location line="+11"/>
         <location line="+56"/>
         <location filename="../app/showslots.cpp" line="+174"/>
         <location filename="../service/serviceslots.cpp" line="-10"/>
-        <location line="+37"/>
+        <location line="+38"/>
         <location line="+4"/>
         <location line="+4"/>
         <source>Error</source>
@@ -279,7 +279,7 @@
         <translation>New bootloader + serial:</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-248"/>
+        <location filename="../service/serviceslots.cpp" line="-249"/>
         <source>Connect OK</source>
         <translation>Connect OK</translation>
     </message>
@@ -426,7 +426,7 @@ Check USB Cable</translation>
     <message>
         <location line="+22"/>
         <location filename="../service/serviceslots.cpp" line="+5"/>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>WriteExternalFlashToAddress</translation>
     </message>
@@ -478,12 +478,12 @@ Check USB Cable</translation>
         <translation>Save Scenes File</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-28"/>
+        <location filename="../service/serviceslots.cpp" line="-29"/>
         <source>Bin (*.bin)</source>
         <translation>Bin (*.bin)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Write OK</source>
         <translation>Write OK</translation>
     </message>
@@ -748,12 +748,12 @@ Check USB Cable</translation>
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../core/safefile.cpp" line="+16"/>
+        <location filename="../core/safefile.cpp" line="+15"/>
         <source>%1 is not a regular file</source>
         <translation>%1 is not a regular file</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+25"/>
         <source>Could not write %1</source>
         <translation>Could not write %1</translation>
     </message>
@@ -776,6 +776,14 @@ Check USB Cable</translation>
         <location line="+192"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (red %2, green %3, blue %4)</translation>
+    </message>
+</context>
+<context>
+    <name>Upgrade</name>
+    <message>
+        <location filename="../firmware/upgradefile.cpp" line="+75"/>
+        <source>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</source>
+        <translation>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Show;
 
 namespace {
@@ -37,6 +39,8 @@ private Q_SLOTS:
     void badFileIsRefusedBeforeTheDriver();
     void getWithoutDriverWritesNoFile();
     void inspectAndShowFile();
+    void showFileColour_data();
+    void showFileColour();
 
 private:
     CliRun run(const QStringList &arguments, const QStringList &simOptions = {}) const;
@@ -97,13 +101,18 @@ void TestShowCli::badFileIsRefusedBeforeTheDriver_data()
                                << scenes.left(300);
     QTest::newRow("empty") << QStringList{QStringLiteral("scenes"), QStringLiteral("set")}
                            << QByteArray();
+    QTest::newRow("inspect") << QStringList{QStringLiteral("inspect")} << scenes.left(300);
+    QTest::newRow("show-file") << QStringList{QStringLiteral("show-file")} << QByteArray();
+    QTest::newRow("write-ext-bin") << QStringList{QStringLiteral("write-ext-bin")} << QByteArray();
 }
 
 void TestShowCli::badFileIsRefusedBeforeTheDriver()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, contents);
-    const QString bad = path(QStringLiteral("bad-") + QString::fromLatin1(QTest::currentDataTag()));
+    // inspect tells the kind by the suffix; the others do not mind it.
+    const QString bad = path(QStringLiteral("bad-") + QString::fromLatin1(QTest::currentDataTag())
+                             + QStringLiteral(".pgm"));
     QFile file(bad);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(contents);
@@ -111,10 +120,18 @@ void TestShowCli::badFileIsRefusedBeforeTheDriver()
 
     // No Lc420 on the bus: reaching for the driver would give 1, not 3.
     QCOMPARE(run(arguments + QStringList{bad}, {QStringLiteral("--wrong-id")}).exitCode, 3);
-    QCOMPARE(run(arguments + QStringList{path(QStringLiteral("missing"))},
+    QCOMPARE(run(arguments + QStringList{path(QStringLiteral("missing.pgm"))},
                  {QStringLiteral("--wrong-id")})
                  .exitCode,
              3);
+    // A FIFO is refused before it is opened, which would wait for a writer.
+    const QString fifo = path(QStringLiteral("fifo-") + QString::fromLatin1(QTest::currentDataTag())
+                              + QStringLiteral(".pgm"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const CliRun refused = run(arguments + QStringList{fifo}, {QStringLiteral("--wrong-id")});
+    QCOMPARE(refused.exitCode, 3);
+    QVERIFY2(refused.err.contains(fifo + QStringLiteral(" is not a regular file")),
+             qPrintable(refused.err));
 }
 
 void TestShowCli::getWithoutDriverWritesNoFile()
@@ -161,6 +178,29 @@ void TestShowCli::inspectAndShowFile()
     QVERIFY2(damaged.out.contains(
                  QStringLiteral("Block:     Wrong file length (cut short, needs 7680)\nDamaged\n")),
              qPrintable(damaged.out));
+}
+
+void TestShowCli::showFileColour_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("coloured");
+    QTest::newRow("always") << QStringLiteral("--color=always") << 0 << true;
+    QTest::newRow("never") << QStringLiteral("--color=never") << 0 << false;
+    QTest::newRow("auto, not a terminal") << QStringLiteral("--color=auto") << 0 << false;
+    QTest::newRow("unknown value") << QStringLiteral("--color=sometimes") << 2 << false;
+}
+
+void TestShowCli::showFileColour()
+{
+    QFETCH(QString, option);
+    QFETCH(int, exitCode);
+    QFETCH(bool, coloured);
+    const CliRun show = run({QStringLiteral("show-file"), option, scenesFile});
+    QCOMPARE(show.exitCode, exitCode);
+    // Scene 1, lamp 1 is #01060b: a block of that colour, then its text.
+    QCOMPARE(show.out.contains(QStringLiteral("\x1b[48;2;1;6;11m  \x1b[0m #01060b")), coloured);
+    QCOMPARE(show.out.contains(QLatin1Char('\x1b')), coloured);
 }
 
 QTEST_GUILESS_MAIN(TestShowCli)
