@@ -759,6 +759,49 @@ Check USB Cable</translation>
     </message>
 </context>
 <context>
+    <name>Show</name>
+    <message>
+        <location filename="../show/showcompare.cpp" line="+37"/>
+        <source>scene %1</source>
+        <translation>scene %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>program %1, step %2</source>
+        <translation>program %1, step %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>lamp %1</source>
+        <translation>lamp %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lamps %1</source>
+        <translation>lamps %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>XFade %1 → %2</source>
+        <translation>XFade %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scene Time %1 → %2</source>
+        <translation>Scene Time %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>End Marker %1 → %2</source>
+        <translation>End Marker %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>reserved bytes</source>
+        <translation>reserved bytes</translation>
+    </message>
+</context>
+<context>
     <name>SuperRGB</name>
     <message>
         <location filename="../widgets/superrgb.cpp" line="+65"/>

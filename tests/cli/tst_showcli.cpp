@@ -38,6 +38,8 @@ private Q_SLOTS:
     void badFileIsRefusedBeforeTheDriver_data();
     void badFileIsRefusedBeforeTheDriver();
     void getWithoutDriverWritesNoFile();
+    void checkedTransfers_data();
+    void checkedTransfers();
     void inspectAndShowFile();
     void showFileColour_data();
     void showFileColour();
@@ -142,6 +144,64 @@ void TestShowCli::getWithoutDriverWritesNoFile()
             .exitCode,
         1);
     QVERIFY(!QFile::exists(out));
+}
+
+void TestShowCli::checkedTransfers_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FILE: the window's scenes file
+    QTest::addColumn<QStringList>("simOptions");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says");
+
+    const QString file = QStringLiteral("FILE");
+    const QString scenes = QStringLiteral("scenes");
+    // Scenes: identification, status get, set, get, then the table transfers.
+    QTest::newRow("set stored wrong twice names the scene")
+        << QStringList{scenes, QStringLiteral("set"), file}
+        << QStringList{QStringLiteral("--corrupt-at"), QStringLiteral("5"),
+                       QStringLiteral("--count"), QStringLiteral("4")}
+        << 1 << QStringLiteral("(written → read back): scene 3: lamps 11, 12\n");
+    QTest::newRow("get whose release fails keeps the old file")
+        << QStringList{scenes, QStringLiteral("get"), QStringLiteral("OLD")}
+        << QStringList{QStringLiteral("--fail-transfer"), QStringLiteral("7")} << 1
+        << QStringLiteral("could not be cleared");
+    QTest::newRow("verify equal") << QStringList{scenes, QStringLiteral("verify"), file}
+                                  << QStringList{} << 0 << QStringLiteral("holds exactly");
+    QTest::newRow("verify different")
+        << QStringList{scenes, QStringLiteral("verify"), QStringLiteral("CHANGED")} << QStringList{}
+        << 1 << QStringLiteral("(file → driver):\nscene 2: XFade 1 → ");
+    QTest::newRow("verify different, as JSON")
+        << QStringList{QStringLiteral("--json"), scenes, QStringLiteral("verify"),
+                       QStringLiteral("CHANGED")}
+        << QStringList{} << 1 << QStringLiteral("\"scene\": 2,");
+    QTest::newRow("verify damaged file")
+        << QStringList{scenes, QStringLiteral("verify"), QStringLiteral("OLD")} << QStringList{}
+        << 3 << QStringLiteral("Wrong file header");
+}
+
+void TestShowCli::checkedTransfers()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, simOptions);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+
+    QCOMPARE(run({QStringLiteral("scenes"), QStringLiteral("set"), scenesFile}).exitCode, 0);
+    const QString old = path(QStringLiteral("old.scn"));
+    QVERIFY(TestFiles::writeFile(old, "not a show file"));
+    // Scene 2's XFade (bytes 84..87) set to 1 in the file.
+    QByteArray changedTable = patternTable(Kind::Scenes);
+    changedTable.replace(84, 4, QByteArray::fromHex("01000000"));
+    const QString changed = path(QStringLiteral("changed.scn"));
+    QCOMPARE(saveFile(changed, Kind::Scenes, changedTable), QString());
+    arguments.replaceInStrings(QStringLiteral("FILE"), scenesFile)
+        .replaceInStrings(QStringLiteral("OLD"), old)
+        .replaceInStrings(QStringLiteral("CHANGED"), changed);
+
+    const CliRun result = run(arguments, simOptions);
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2((result.out + result.err).contains(says), qPrintable(result.out + result.err));
+    QCOMPARE(TestFiles::readFile(old), QByteArray("not a show file"));
 }
 
 void TestShowCli::inspectAndShowFile()
