@@ -1,7 +1,6 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/information.h"
-#include "app/logpane.h"
 #include "app/windowfeedback.h"
 #include "core/trace.h"
 #include "core/version.h"
@@ -58,7 +57,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                 if (accessProblemShown)
                     return;
                 accessProblemShown = true;
-                LogPane::append(*ui->txt, problem);
+                feedback().logLine(problem);
             },
             Qt::QueuedConnection);
     });
@@ -114,11 +113,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     setUpShowData();
 
     upgrader = std::make_unique<Upgrader>(device.get());
-    // Big texts (hex dumps of a failed verify) must not stall the window.
-    connect(upgrader.get(), &Upgrader::sendText, ui->txt,
-            [pane = ui->txt](const QString &text) { LogPane::append(*pane, text); });
-    connect(upgrader.get(), &Upgrader::sendPercent, ui->progressBarFlash, &QProgressBar::setValue);
-    connect(upgrader.get(), &QThread::finished, this, [this] { setDeviceActionsEnabled(true); });
+    connectUpgrader();
     // The Settings tab is current now; from here on slotTabChange keeps these
     // two connections while it is.
     connectExternalFlashProgress();
