@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShortcut>
 
 Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     : QMainWindow(parent)
@@ -111,6 +112,16 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     addLampEditors(sceneEditors, ui->horizontalLayoutScenes);
 
     setUpShowData();
+
+    // Esc clears the slider marks of the tab in view (the lamp editors' tool
+    // tips say so).
+    auto *clearMarks = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(clearMarks, &QShortcut::activated, this, [this] {
+        for (SuperRGB *editor : programEditors + sceneEditors) {
+            if (ui->tabWidget->currentWidget()->isAncestorOf(editor))
+                editor->setAll(false);
+        }
+    });
 
     upgrader = std::make_unique<Upgrader>(device.get());
     connectUpgrader();
