@@ -109,10 +109,10 @@ void Lc460_bootloader::slotpushButtonCreateBootBin(bool)
             return;
         }
         if (!outcome.writeError.isEmpty()) {
-            feedback().errorBox(tr("File error"),
-                                tr("Cannot write %1:\n%2")
-                                    .arg(QDir::toNativeSeparators(outcome.absolutePath),
-                                         outcome.writeError));
+            feedback().errorBox(
+                tr("File error"),
+                tr("Cannot write %1:\n%2")
+                    .arg(QDir::toNativeSeparators(outcome.absolutePath), outcome.writeError));
             return;
         }
         feedback().logLine(outcome.absolutePath);

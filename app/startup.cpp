@@ -53,11 +53,10 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons, const QByt
         QTranslator translator;
         // Without a catalogue for the locale, the English one: it mends the
         // source texts.
-        const bool loaded = exitCode == 0
-                                ? Translation::loadForLocale(translator, localeName)
-                                : loadTranslation(translator,
-                                                  translationBaseName(exitCode, localeName),
-                                                  translationFolders());
+        const bool loaded
+            = exitCode == 0 ? Translation::loadForLocale(translator, localeName)
+                            : loadTranslation(translator, translationBaseName(exitCode, localeName),
+                                              translationFolders());
         QCoreApplication::installTranslator(&translator);
         // Qt's own texts (file dialogs, message-box buttons) in the same
         // language as the window, never in the locale's when the window falls

@@ -358,8 +358,8 @@ QString describe(const UpgradeProcedure::Result &result)
                                             "Upgrade finished: driver %1 runs the new firmware."))
             .arg(serial);
     case Outcome::Started:
-        return translated(QT_TRANSLATE_NOOP(
-            "Upgrader", "The new firmware was written, verified and started."));
+        return translated(
+            QT_TRANSLATE_NOOP("Upgrader", "The new firmware was written, verified and started."));
     case Outcome::NotBack:
         return translated(
                    QT_TRANSLATE_NOOP("Upgrader",

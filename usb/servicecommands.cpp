@@ -120,9 +120,9 @@ QString describe(ImageResult result)
     case ImageResult::Written:
         return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "Write OK"));
     case ImageResult::TooLarge:
-        return translated(QT_TRANSLATE_NOOP(
-                              "Lc460_bootloader",
-                              "The file is larger than the external flash (%1 bytes)"))
+        return translated(
+                   QT_TRANSLATE_NOOP("Lc460_bootloader",
+                                     "The file is larger than the external flash (%1 bytes)"))
             .arg(ExternalFlashSize);
     case ImageResult::BadLength:
         return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "Length should be aligned to 4"));

@@ -134,49 +134,35 @@ void TestTranslations::mended_data()
     QTest::addColumn<QString>("shown");
 
     const char *const form = "Lc460_bootloaderClass";
+    const char *const window = "Lc460_bootloader";
+    const char *const step = "the step of a program";
     const struct
     {
-        const char *source;
-        const char *shown;
-    } buttons[] = {
-        {"Get Programs Form Lc460", "Get Programs From Lc420"},
-        {"Set Programs In Lc460", "Set Programs In Lc420"},
-        {"Load Programs From FIle", "Load Programs From File"},
-        {"Save Programs To File", "Save Programs To File"},
-        {"Get Scenes Form Lc460", "Get Scenes From Lc420"},
-        {"Set Scenes In Lc460", "Set Scenes In Lc420"},
-        {"Load Scenes From File", "Load Scenes From File"},
-        {"Save Scenes To File", "Save Scenes To File"},
+        const char *name, *qmFile, *context, *source, *disambiguation, *shown;
+    } rows[] = {
+        {"Get programs", "lc420_en", form, "Get Programs Form Lc460", "",
+         "Get Programs From Lc420"},
+        {"Set programs", "lc420_en", form, "Set Programs In Lc460", "", "Set Programs In Lc420"},
+        {"Load programs", "lc420_en", form, "Load Programs From FIle", "",
+         "Load Programs From File"},
+        {"Get scenes", "lc420_en", form, "Get Scenes Form Lc460", "", "Get Scenes From Lc420"},
+        {"Set scenes", "lc420_en", form, "Set Scenes In Lc460", "", "Set Scenes In Lc420"},
+        {"a program's step", "lc420_en", form, "Scene Number", step, "Step"},
+        {"a program's step in Polish", "lc420_pl", form, "Scene Number", step, "Krok"},
+        {"failed Get names a slot", "lc420_en", window, "slotUpdateProgramScene", "",
+         "Reading the show data from the driver failed. The editor still shows what it showed "
+         "before."},
+        {"failed write names a function in Polish too", "lc420_pl", window,
+         "WriteExternalFlashToAddress", "",
+         "Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i "
+         "spróbuj ponownie."},
+        {"another model", "lc420_en", window, "Read From Lc350", "", "Read From Lc420"},
+        {"misspelt upgrade mode", "lc420_en", "Upgrader", "Apllication mode", "",
+         "Application mode"},
     };
-    for (const auto &button : buttons)
-        QTest::newRow(button.source) << "lc420_en" << form << button.source << "" << button.shown;
-
-    QTest::newRow("a program's step") << "lc420_en" << form << "Scene Number"
-                                      << "the step of a program"
-                                      << "Step";
-    QTest::newRow("a program's step in Polish") << "lc420_pl" << form << "Scene Number"
-                                                << "the step of a program"
-                                                << "Krok";
-    QTest::newRow("the Scenes tab keeps its scene number")
-        << "lc420_en" << form << "Scene Number" << "" << "Scene Number";
-    QTest::newRow("failed Get names a slot")
-        << "lc420_en" << "Lc460_bootloader" << "slotUpdateProgramScene" << ""
-        << "Reading the show data from the driver failed. The editor still shows what it "
-           "showed before.";
-    QTest::newRow("failed write names a function in Polish too")
-        << "lc420_pl" << "Lc460_bootloader" << "WriteExternalFlashToAddress" << ""
-        << "Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i "
-           "spróbuj ponownie.";
-    QTest::newRow("another model") << "lc420_en" << "Lc460_bootloader" << "Read From Lc350" << ""
-                                   << "Read From Lc420";
-    QTest::newRow("misspelt file filter") << "lc420_en" << "Lc460_bootloader"
-                                          << "Scens Files (*.scn)" << "" << "Scenes Files (*.scn)";
-    QTest::newRow("misspelt upgrade mode") << "lc420_en" << "Upgrader" << "Apllication mode" << ""
-                                           << "Application mode";
-    QTest::newRow("misspelt upgrade step") << "lc420_en" << "Upgrader" << "Writting firmware ... "
-                                           << "" << "Writing firmware ... ";
-    QTest::newRow("misspelt lamp tip") << "lc420_en" << "SuperRGB" << "DMX addres"
-                                       << "no comment" << "DMX address";
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.qmFile << row.context << row.source << row.disambiguation
+                                << QString::fromUtf8(row.shown);
 }
 
 void TestTranslations::mended()

@@ -2,8 +2,8 @@
 // the button, the worker thread, the log pane and the bars, and what the
 // window refuses while the upgrade runs.
 
-#include "core/clock.h"
 #include "app/lc460_bootloader.h"
+#include "core/clock.h"
 #include "sim/simulatedbus.h"
 #include "tests/support/sampleimage.h"
 #include "tests/support/scripteddialogs.h"
@@ -165,7 +165,7 @@ void TestUpgradeWindow::upgradeRunsFromTheButton()
     QVERIFY(!button("pushButtonConnect")->isEnabled()); // service buttons stay as built
 }
 
-enum class Fault { None, NoDriver, NeverBack, ReconnectFails, PageDiffers };
+enum class Fault { None, NoDriver, NeverBack, ReconnectFails };
 Q_DECLARE_METATYPE(Fault)
 
 void TestUpgradeWindow::upgradeEndsWithOneSummary_data()
@@ -180,7 +180,6 @@ void TestUpgradeWindow::upgradeEndsWithOneSummary_data()
     QTest::newRow("success") << Fault::None
                              << "Upgrade finished: driver 261107001 runs the new firmware."
                              << false;
-    QTest::newRow("a page reads back wrong") << Fault::PageDiffers << waits << true;
     QTest::newRow("the reconnect after the reset fails") << Fault::ReconnectFails << waits << true;
     QTest::newRow("no driver at all")
         << Fault::NoDriver
@@ -213,9 +212,6 @@ void TestUpgradeWindow::upgradeEndsWithOneSummary()
     case Fault::ReconnectFails: // the first connect, the poll that finds it, then this one
         driver.failTransfer(3, Lc420Model::Match::vendor(255));
         break;
-    case Fault::PageDiffers:
-        driver.corruptReadBack(Lc420Model::Memory::Internal, 0x08004000 + 3 * 1024, 1);
-        break;
     }
 
     dialogs->answers = {upgradeFile};
@@ -228,7 +224,6 @@ void TestUpgradeWindow::upgradeEndsWithOneSummary()
     QCOMPARE(lines.count(summary), 1);
     QCOMPARE(lines.contains(QStringLiteral("No driver answered after the reset.")),
              fault == Fault::ReconnectFails);
-    QVERIFY(!lines.contains(QStringLiteral("Another driver answered: ")));
     const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("critical"));
     QCOMPARE(boxes.size(), failed ? 1 : 0);
     if (failed) {
