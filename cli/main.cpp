@@ -1,9 +1,12 @@
 #include "cli/cli.h"
 #include "core/trace.h"
+#include "core/translation.h"
 #include "core/version.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -86,6 +89,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     Trace::enableFromArguments(arguments);
+    // The driver's and the upgrade's texts in the user's language, as the
+    // window shows them; English, mended, where none fits.
+    QTranslator translator;
+    if (Translation::loadForLocale(translator, QLocale::system().name()))
+        QCoreApplication::installTranslator(&translator);
 
     const QList<Cli::Command> commands = allCommands();
     Cli::GlobalOptions &options = Cli::globalOptions();

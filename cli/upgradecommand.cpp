@@ -1,7 +1,5 @@
 #include "cli/cli.h"
-#include "core/clock.h"
 #include "firmware/upgradeprocedure.h"
-#include "usb/driverinfo.h"
 #include "usb/usblc350.h"
 
 #include <QObject>
@@ -12,11 +10,6 @@
 namespace Cli {
 
 namespace {
-
-// After the start of the new application the driver resets and comes back on
-// the bus; how long to look for it before calling the upgrade failed.
-constexpr int ConfirmPolls = 20;
-constexpr int ConfirmWaitMs = 250;
 
 // One progress bar at a time: a new phase or a log line closes the open bar.
 class PhaseProgress
@@ -40,26 +33,6 @@ private:
     std::unique_ptr<Progress> m_bar;
     QString m_phase;
 };
-
-// Whether the driver that was upgraded (and no other on the bus) came back
-// running its application. upgradedSerial is what it reported at the start,
-// in either mode.
-bool runsApplication(USBLC350 &device, QByteArray upgradedSerial)
-{
-    if (DriverInfo::modeFromSerial(upgradedSerial) == DriverInfo::Mode::Bootloader)
-        upgradedSerial.chop(1);
-    for (int poll = 0; poll < ConfirmPolls; ++poll) {
-        if (device.connect() == 0) {
-            const QByteArray serial = DriverInfo::readSerial(device);
-            if (serial == upgradedSerial) {
-                out() << "Driver " << serial << " runs the new firmware." << Qt::endl;
-                return true;
-            }
-        }
-        Clock::sleepMs(ConfirmWaitMs);
-    }
-    return false;
-}
 
 int upgrade(const Command &command, const QStringList &arguments)
 {
@@ -88,18 +61,21 @@ int upgrade(const Command &command, const QStringList &arguments)
                 progress.show(QStringLiteral("Flash"), percent);
         });
 
-    const UpgradeProcedure::Outcome outcome = procedure.run(arguments.first());
+    const UpgradeProcedure::Result result = procedure.runAndConfirm(arguments.first());
     progress.close();
 
-    switch (outcome) {
-    case UpgradeProcedure::Outcome::Started:
-        if (runsApplication(device, procedure.driverSerial()))
-            return Success;
-        err() << "The driver did not come back running the new firmware." << Qt::endl;
-        return DeviceFailure;
+    // The window's summary line, on standard error when the upgrade failed.
+    const QString summary = describe(result);
+    if (!summary.isEmpty())
+        (result.succeeded() ? out() : err()) << summary << Qt::endl;
+    switch (result.outcome) {
+    case UpgradeProcedure::Outcome::Running:
+        return Success;
     case UpgradeProcedure::Outcome::NoFile:
     case UpgradeProcedure::Outcome::BadFile:
         return FileError;
+    case UpgradeProcedure::Outcome::Started:
+    case UpgradeProcedure::Outcome::NotBack:
     case UpgradeProcedure::Outcome::NoDriver:
     case UpgradeProcedure::Outcome::DriverRefused:
     case UpgradeProcedure::Outcome::VerifyFailed:
