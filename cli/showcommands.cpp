@@ -1,4 +1,6 @@
+#include "cli/alldrivers.h"
 #include "cli/cli.h"
+#include "cli/productionlog.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
 #include "usb/usblc350.h"
@@ -94,19 +96,32 @@ int setTable(Show::Kind kind, const QString &fileName)
                      [&progress](int percent) { progress.setPercent(percent); });
     const Show::TransferResult result = Show::writeTable(device, kind, contents.table);
     progress.finish();
-    device.disconnect();
+    const int exit = transferExit(result, kind);
     if (result.error == Show::TransferResult::Error::None)
         out() << "Wrote " << fileName << " to the driver." << Qt::endl;
-    return transferExit(result, kind);
+    if (productionLog().isOpen()) {
+        const QString why = logShowSet(device, kind, fileName, result);
+        if (!why.isEmpty()) {
+            err() << why << Qt::endl;
+            return exit == Success ? FileError : exit;
+        }
+    }
+    device.disconnect();
+    return exit;
 }
 
 int tableCommand(Show::Kind kind, const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 2)
         return usage(command, QStringLiteral("expected get or set and a file"));
+    const bool set = arguments.first() == QLatin1String("set");
+    if (!set && (globalOptions().all || !globalOptions().logFile.isEmpty()))
+        return usage(command, QStringLiteral("--all and --log go with set only"));
     if (arguments.first() == QLatin1String("get"))
         return getTable(kind, arguments.at(1));
-    if (arguments.first() == QLatin1String("set"))
+    if (set && globalOptions().all)
+        return setTableOnAllDrivers(kind, arguments.at(1));
+    if (set)
         return setTable(kind, arguments.at(1));
     return usage(command, QStringLiteral("expected get or set"));
 }
@@ -296,10 +311,10 @@ QList<Command> showCommands()
     return {
         makeCommand(QStringLiteral("programs"), QStringLiteral("programs get|set FILE.pgm"),
                     QStringLiteral("read the driver's programs into a file, or write them"),
-                    programs, UsesDriver),
+                    programs, UsesDriver | AllDrivers | Logged),
         makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set FILE.scn"),
                     QStringLiteral("read the driver's scenes into a file, or write them"), scenes,
-                    UsesDriver),
+                    UsesDriver | AllDrivers | Logged),
         makeCommand(QStringLiteral("show-file"), QStringLiteral("show-file FILE"),
                     QStringLiteral("print a programs or scenes file as a table"), showFile, Json),
     };

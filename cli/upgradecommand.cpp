@@ -1,5 +1,8 @@
+#include "cli/alldrivers.h"
 #include "cli/cli.h"
+#include "cli/productionlog.h"
 #include "core/clock.h"
+#include "firmware/upgradefile.h"
 #include "firmware/upgradeprocedure.h"
 #include "usb/driverinfo.h"
 #include "usb/usblc350.h"
@@ -12,11 +15,6 @@
 namespace Cli {
 
 namespace {
-
-// After the start of the new application the driver resets and comes back on
-// the bus; how long to look for it before calling the upgrade failed.
-constexpr int ConfirmPolls = 20;
-constexpr int ConfirmWaitMs = 250;
 
 // One progress bar at a time: a new phase or a log line closes the open bar.
 class PhaseProgress
@@ -41,30 +39,12 @@ private:
     QString m_phase;
 };
 
-// Whether the driver that was upgraded (and no other on the bus) came back
-// running its application. upgradedSerial is what it reported at the start,
-// in either mode.
-bool runsApplication(USBLC350 &device, QByteArray upgradedSerial)
-{
-    if (DriverInfo::modeFromSerial(upgradedSerial) == DriverInfo::Mode::Bootloader)
-        upgradedSerial.chop(1);
-    for (int poll = 0; poll < ConfirmPolls; ++poll) {
-        if (device.connect() == 0) {
-            const QByteArray serial = DriverInfo::readSerial(device);
-            if (serial == upgradedSerial) {
-                out() << "Driver " << serial << " runs the new firmware." << Qt::endl;
-                return true;
-            }
-        }
-        Clock::sleepMs(ConfirmWaitMs);
-    }
-    return false;
-}
-
 int upgrade(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return usage(command, QStringLiteral("expected one upgrade file"));
+    if (globalOptions().all)
+        return upgradeAllDrivers(arguments.first());
 
     Device device;
     PhaseProgress progress;
@@ -90,22 +70,46 @@ int upgrade(const Command &command, const QStringList &arguments)
 
     const UpgradeProcedure::Outcome outcome = procedure.run(arguments.first());
     progress.close();
-
-    switch (outcome) {
-    case UpgradeProcedure::Outcome::Started:
-        if (runsApplication(device, procedure.driverSerial()))
-            return Success;
-        err() << "The driver did not come back running the new firmware." << Qt::endl;
+    QByteArray serial = procedure.driverSerial();
+    if (DriverInfo::modeFromSerial(serial) == DriverInfo::Mode::Bootloader)
+        serial.chop(1);
+    bool cameBack = false;
+    const int exit = [&] {
+        switch (outcome) {
+        case UpgradeProcedure::Outcome::Started:
+            cameBack = runsApplication(device, serial);
+            if (cameBack) {
+                out() << "Driver " << serial << " runs the new firmware." << Qt::endl;
+                return Success;
+            }
+            err() << "The driver did not come back running the new firmware." << Qt::endl;
+            return DeviceFailure;
+        case UpgradeProcedure::Outcome::NoFile:
+        case UpgradeProcedure::Outcome::BadFile:
+            return FileError;
+        case UpgradeProcedure::Outcome::NoDriver:
+        case UpgradeProcedure::Outcome::DriverRefused:
+        case UpgradeProcedure::Outcome::VerifyFailed:
+            break;
+        }
         return DeviceFailure;
-    case UpgradeProcedure::Outcome::NoFile:
-    case UpgradeProcedure::Outcome::BadFile:
-        return FileError;
-    case UpgradeProcedure::Outcome::NoDriver:
-    case UpgradeProcedure::Outcome::DriverRefused:
-    case UpgradeProcedure::Outcome::VerifyFailed:
-        break;
+    }();
+    // A damaged file touched no driver; a driver that never answered is in the
+    // record only when --serial named it.
+    if (serial.isEmpty())
+        serial = globalOptions().serial;
+    if (exit != FileError && !serial.isEmpty()) {
+        const Upgrade::FileContents file = Upgrade::readFile(arguments.first());
+        const QString why = logUnit(
+            {serial, QStringLiteral("upgrade"), arguments.first(),
+             upgradeFileCheck(Upgrade::unscrambleImage(file.image)),
+             upgradeResult(outcome, cameBack)});
+        if (!why.isEmpty()) {
+            err() << why << Qt::endl;
+            return exit == Success ? FileError : exit;
+        }
     }
-    return DeviceFailure;
+    return exit;
 }
 
 } // namespace
@@ -114,7 +118,7 @@ QList<Command> upgradeCommands()
 {
     return {makeCommand(QStringLiteral("upgrade"), QStringLiteral("upgrade FILE.upg"),
                         QStringLiteral("upgrade the driver's firmware from an upgrade file"),
-                        upgrade, UsesDriver)};
+                        upgrade, UsesDriver | AllDrivers | Logged)};
 }
 
 } // namespace Cli
