@@ -26,7 +26,8 @@ void tst_Clock::participantsShareOneTimeLine_data()
     QTest::addColumn<Sleeps>("sleeps");
     QTest::addColumn<Times>("wakes");
     QTest::newRow("one sleeper alone") << Sleeps{{200, 300}} << Times{{200, 500}};
-    QTest::newRow("two equal sleeps at once overlap") << Sleeps{{200}, {200}} << Times{{200}, {200}};
+    QTest::newRow("two equal sleeps at once overlap")
+        << Sleeps{{200}, {200}} << Times{{200}, {200}};
     QTest::newRow("each wakes at its own deadline")
         << Sleeps{{200, 100}, {300}, {50}} << Times{{200, 300}, {300}, {50}};
     QTest::newRow("one held up outside the clock does not stop the others")
