@@ -239,6 +239,9 @@ std::vector<Unit> findUnits()
         if (same > 1)
             unit.refusal = QStringLiteral("failed: %1 drivers report this serial number").arg(same);
     }
+    // The summary in serial order, whatever order the hub lists them in.
+    std::stable_sort(units.begin(), units.end(),
+                     [](const Unit &a, const Unit &b) { return a.label < b.label; });
     return units;
 }
 

@@ -100,10 +100,9 @@ int upgrade(const Command &command, const QStringList &arguments)
         serial = globalOptions().serial;
     if (exit != FileError && !serial.isEmpty()) {
         const Upgrade::FileContents file = Upgrade::readFile(arguments.first());
-        const QString why = logUnit(
-            {serial, QStringLiteral("upgrade"), arguments.first(),
-             upgradeFileCheck(Upgrade::unscrambleImage(file.image)),
-             upgradeResult(outcome, cameBack)});
+        const QString why = logUnit({serial, QStringLiteral("upgrade"), arguments.first(),
+                                     upgradeFileCheck(Upgrade::unscrambleImage(file.image)),
+                                     upgradeResult(outcome, cameBack)});
         if (!why.isEmpty()) {
             err() << why << Qt::endl;
             return exit == Success ? FileError : exit;

@@ -337,8 +337,8 @@ int main(int argc, char *argv[])
                                 .arg(QString::fromLatin1(hostWide)));
         }
         if (const QString error = readModelOptions(partParser, driver.options); !error.isEmpty())
-            return fail(QStringLiteral("--driver %1: %2")
-                            .arg(QString::fromLatin1(part.serial), error));
+            return fail(
+                QStringLiteral("--driver %1: %2").arg(QString::fromLatin1(part.serial), error));
     }
     if (parts.size() > 1 && parser.isSet(QStringLiteral("serial")))
         return fail(QStringLiteral("--serial is for a single driver; --driver names each serial"));
