@@ -1,4 +1,7 @@
+#include "cli/alldrivers.h"
 #include "cli/cli.h"
+#include "cli/productionlog.h"
+#include "firmware/upgradefile.h"
 #include "firmware/upgradeprocedure.h"
 #include "usb/usblc350.h"
 
@@ -38,6 +41,8 @@ int upgrade(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return usage(command, QStringLiteral("expected one upgrade file"));
+    if (globalOptions().all)
+        return upgradeAllDrivers(arguments.first());
 
     Device device;
     PhaseProgress progress;
@@ -68,20 +73,38 @@ int upgrade(const Command &command, const QStringList &arguments)
     const QString summary = describe(result);
     if (!summary.isEmpty())
         (result.succeeded() ? out() : err()) << summary << Qt::endl;
-    switch (result.outcome) {
-    case UpgradeProcedure::Outcome::Running:
-        return Success;
-    case UpgradeProcedure::Outcome::NoFile:
-    case UpgradeProcedure::Outcome::BadFile:
-        return FileError;
-    case UpgradeProcedure::Outcome::Started:
-    case UpgradeProcedure::Outcome::NotBack:
-    case UpgradeProcedure::Outcome::NoDriver:
-    case UpgradeProcedure::Outcome::DriverRefused:
-    case UpgradeProcedure::Outcome::VerifyFailed:
-        break;
+    const int exit = [&] {
+        switch (result.outcome) {
+        case UpgradeProcedure::Outcome::Running:
+            return Success;
+        case UpgradeProcedure::Outcome::NoFile:
+        case UpgradeProcedure::Outcome::BadFile:
+            return FileError;
+        case UpgradeProcedure::Outcome::Started:
+        case UpgradeProcedure::Outcome::NotBack:
+        case UpgradeProcedure::Outcome::NoDriver:
+        case UpgradeProcedure::Outcome::DriverRefused:
+        case UpgradeProcedure::Outcome::VerifyFailed:
+            break;
+        }
+        return DeviceFailure;
+    }();
+    // A damaged file touched no driver; a driver that never answered is in the
+    // record only when --serial named it.
+    QByteArray serial = result.serial;
+    if (serial.isEmpty())
+        serial = globalOptions().serial;
+    if (exit != FileError && !serial.isEmpty()) {
+        const Upgrade::FileContents file = Upgrade::readFile(arguments.first());
+        const QString why = logUnit({serial, QStringLiteral("upgrade"), arguments.first(),
+                                     upgradeFileCheck(Upgrade::unscrambleImage(file.image)),
+                                     upgradeResult(result)});
+        if (!why.isEmpty()) {
+            err() << why << Qt::endl;
+            return exit == Success ? FileError : exit;
+        }
     }
-    return DeviceFailure;
+    return exit;
 }
 
 } // namespace
@@ -90,7 +113,7 @@ QList<Command> upgradeCommands()
 {
     return {makeCommand(QStringLiteral("upgrade"), QStringLiteral("upgrade FILE.upg"),
                         QStringLiteral("upgrade the driver's firmware from an upgrade file"),
-                        upgrade, UsesDriver)};
+                        upgrade, UsesDriver | AllDrivers | Logged)};
 }
 
 } // namespace Cli
