@@ -10,7 +10,7 @@ namespace LogPane {
 namespace {
 
 // Below this, appending in place is cheap and keeps QTextEdit's own handling.
-constexpr qsizetype LargeText = 32 * 1024;
+constexpr qsizetype LargeText = qsizetype(32) * 1024;
 
 const char *const FollowProperty = "lc420LogFollowsEnd";
 

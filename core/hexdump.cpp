@@ -60,8 +60,9 @@ char *putRow(char *at, const unsigned char *row, quint32 offset, int count)
         *at++ = byteText.hex[row[i]][1];
     }
     const int missing = RowLength - count;
-    std::memset(at, ' ', size_t(3 * missing));
-    at += 3 * missing;
+    const std::size_t padding = std::size_t(3) * std::size_t(missing);
+    std::memset(at, ' ', padding);
+    at += padding;
     *at++ = ' ';
     *at++ = '<';
     *at++ = ' ';

@@ -13,22 +13,22 @@ namespace {
 // The longest record the format allows (255 data bytes) is 521 characters;
 // what a line holds beyond this cannot belong to a record.
 constexpr int MaxLineLength = 1024;
-constexpr qint64 ChunkSize = 64 * 1024;
+constexpr qint64 ChunkSize = qint64(64) * 1024;
 
-constexpr std::array<qint8, 256> makeDigitTable()
+constexpr std::array<qint16, 256> makeDigitTable()
 {
-    std::array<qint8, 256> table{};
+    std::array<qint16, 256> table{};
     for (auto &entry : table)
         entry = -1;
     for (int c = '0'; c <= '9'; ++c)
-        table[c] = qint8(c - '0');
+        table[c] = qint16(c - '0');
     for (int c = 'a'; c <= 'f'; ++c)
-        table[c] = qint8(c - 'a' + 10);
+        table[c] = qint16(c - 'a' + 10);
     for (int c = 'A'; c <= 'F'; ++c)
-        table[c] = qint8(c - 'A' + 10);
+        table[c] = qint16(c - 'A' + 10);
     return table;
 }
-constexpr std::array<qint8, 256> DigitValue = makeDigitTable();
+constexpr std::array<qint16, 256> DigitValue = makeDigitTable();
 
 // One line of the file at a time, without its line end. LF, CR and CRLF all
 // end a line, so a file from any system (or one damaged by a transfer in
@@ -298,7 +298,7 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
             return Hex::BadData;
         quint32 sum = quint32(count) + (address >> 8) + (address & 0xFF) + quint32(type);
         for (int i = 0; i < count; ++i) {
-            const int byte = hexByte(line + 9 + 2 * i);
+            const int byte = hexByte(line + 9 + std::ptrdiff_t(2) * i);
             if (byte < 0)
                 return Hex::BadData;
             data[size_t(i)] = uchar(byte);

@@ -22,8 +22,10 @@ SceneRecord SceneRecord::fromBytes(const char *bytes)
 {
     const auto *b = reinterpret_cast<const uchar *>(bytes);
     SceneRecord record;
-    for (int lamp = 0; lamp < LampCount; ++lamp)
-        record.lamps[lamp] = {b[3 * lamp], b[3 * lamp + 1], b[3 * lamp + 2]};
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        const uchar *rgb = b + std::ptrdiff_t(3) * lamp;
+        record.lamps[lamp] = {rgb[0], rgb[1], rgb[2]};
+    }
     record.riseTime = qFromLittleEndian<qint32>(b + RiseTimeOffset);
     record.staticTime = qFromLittleEndian<qint32>(b + StaticTimeOffset);
     record.endMarker = b[EndMarkerOffset];
@@ -36,9 +38,10 @@ void SceneRecord::toBytes(char *bytes) const
 {
     auto *b = reinterpret_cast<uchar *>(bytes);
     for (int lamp = 0; lamp < LampCount; ++lamp) {
-        b[3 * lamp] = lamps[lamp].red;
-        b[3 * lamp + 1] = lamps[lamp].green;
-        b[3 * lamp + 2] = lamps[lamp].blue;
+        uchar *rgb = b + std::ptrdiff_t(3) * lamp;
+        rgb[0] = lamps[lamp].red;
+        rgb[1] = lamps[lamp].green;
+        rgb[2] = lamps[lamp].blue;
     }
     qToLittleEndian<qint32>(riseTime, b + RiseTimeOffset);
     qToLittleEndian<qint32>(staticTime, b + StaticTimeOffset);

@@ -33,7 +33,7 @@ void ShowDocument::setRecord(Kind kind, int index, const SceneRecord &record)
     QByteArray &bytes = kind == Kind::Programs ? programs : scenes;
     char updated[RecordSize];
     record.toBytes(updated);
-    char *stored = bytes.data() + index * RecordSize;
+    char *stored = bytes.data() + qsizetype(index) * RecordSize;
     if (std::equal(updated, updated + RecordSize, stored))
         return;
     std::copy(updated, updated + RecordSize, stored);

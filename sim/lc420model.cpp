@@ -35,7 +35,7 @@ void scramble(quint8 *data, int length)
 {
     for (int i = 0; i < length / 4; ++i) {
         const quint32 key = ScrambleKey[size_t(i) % ScrambleKey.size()];
-        quint8 *word = data + 4 * i;
+        quint8 *word = data + std::ptrdiff_t(4) * i;
         qToLittleEndian<quint32>((qFromLittleEndian<quint32>(word) ^ key) + key, word);
     }
 }
@@ -401,7 +401,7 @@ int Lc420Model::standard(const Setup &setup, quint8 *data)
     }
     if (descriptor.isEmpty())
         return Refused;
-    const int count = std::min<int>(descriptor.size(), setup.length);
+    const int count = int(std::min<qsizetype>(descriptor.size(), setup.length));
     std::memcpy(data, descriptor.constData(), size_t(count));
     return count;
 }
@@ -582,10 +582,10 @@ QByteArray Lc420Model::serial() const
 QByteArray Lc420Model::storedSerialLocked() const
 {
     QByteArray serial = internal.mid(int(SerialAddress - InternalBase), 16);
-    const int end = serial.indexOf('\0');
+    const qsizetype end = serial.indexOf('\0');
     if (end >= 0)
         serial.truncate(end);
-    const int erased = serial.indexOf(char(0xFF));
+    const qsizetype erased = serial.indexOf(char(0xFF));
     if (erased >= 0)
         serial.truncate(erased);
     return serial;
@@ -708,7 +708,7 @@ quint32 Lc420Model::applicationSum(const QByteArray &internalFlash)
     quint32 sum = 0;
     const char *words = internalFlash.constData() + (ApplicationBase - InternalBase);
     for (quint32 i = 0; i < (CheckWordAddress - ApplicationBase) / 4; ++i)
-        sum += qFromLittleEndian<quint32>(words + 4 * i);
+        sum += qFromLittleEndian<quint32>(words + std::size_t(4) * i);
     return sum;
 }
 

@@ -91,7 +91,7 @@ bool SimState::load(Lc420Model &model, QString *error)
             if (line.isEmpty() || line.startsWith(QLatin1Char('#'))
                 || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('[')))
                 continue;
-            const int equals = line.indexOf(QLatin1Char('='));
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
             const QString key = line.left(equals).trimmed();
             const QString value = line.mid(equals + 1).trimmed();
             bool ok = equals > 0;

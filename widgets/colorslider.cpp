@@ -80,7 +80,7 @@ bool ColorSlider::event(QEvent *event)
     default:
         // The slider base classes' own hover tracking is left out on purpose:
         // hover belongs to the marks here.
-        return QWidget::event(event);
+        return QWidget::event(event); // NOLINT(bugprone-parent-virtual-call): on purpose, see above
     }
 }
 
