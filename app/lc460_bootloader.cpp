@@ -23,8 +23,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->setupUi(this);
 
     setWindowTitle(versionTitle());
-    userFeedback = std::make_unique<WindowFeedback>(this, ui->txt, ui->statusBar,
-                                                    [this]() -> UserDialogs & { return dialogs(); });
+    userFeedback = std::make_unique<WindowFeedback>(
+        this, ui->txt, ui->statusBar, [this]() -> UserDialogs & { return dialogs(); });
 
     // A widget's style does not pass to its children, so the form's widgets
     // get it one by one, as the lamp editors do.
@@ -184,16 +184,73 @@ void Lc460_bootloader::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (showChanged()
-        && dialogs().message(QMessageBox::Question, this, tr("Close"),
-                             tr("Programs or scenes have changed since they were last saved or "
-                                "sent to the driver. Close anyway?"),
-                             QMessageBox::Yes | QMessageBox::No)
-               != QMessageBox::Yes) {
+    if (!mayClose()) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+// Unsaved programs or scenes: Save keeps them in files (a cancelled Save
+// dialog cancels the close), Discard closes, and Enter never throws anything
+// away.
+bool Lc460_bootloader::mayClose()
+{
+    if (!showDocument->isModified())
+        return true;
+    const QMessageBox::StandardButton answer = feedback().question(
+        tr("Close"),
+        tr("Programs or scenes have changed since they were last saved or sent to the driver. "
+           "Save them before closing?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes}) {
+        if (showDocument->isModified(kind) && !saveTable(kind))
+            return false;
+    }
+    return true;
+}
+
+Lc460_bootloader::Handover Lc460_bootloader::handOver()
+{
+    Handover handover;
+    handover.geometry = saveGeometry();
+    handover.tab = ui->tabWidget->currentIndex();
+    handover.programNumber = ui->spinBoxProgramNumber->value();
+    handover.stepNumber = ui->spinBoxSceneNumber->value();
+    handover.sceneNumber = ui->spinBoxSceneSceneNumber->value();
+    handover.document = std::move(showDocument);
+    return handover;
+}
+
+void Lc460_bootloader::takeOver(Handover handover)
+{
+    if (!handover.geometry.isEmpty())
+        restoreGeometry(handover.geometry);
+    ui->tabWidget->setCurrentIndex(handover.tab);
+    for (auto [box, value] : {std::pair{ui->spinBoxProgramNumber, handover.programNumber},
+                              std::pair{ui->spinBoxSceneNumber, handover.stepNumber},
+                              std::pair{ui->spinBoxSceneSceneNumber, handover.sceneNumber}}) {
+        const QSignalBlocker blocker(box);
+        box->setValue(value);
+    }
+    if (handover.document) {
+        bindDocument(std::move(handover.document));
+    } else {
+        slotUpdateProgramScene(0);
+        slotUpdateScene(0);
+    }
+}
+
+void Lc460_bootloader::markLanguage(bool polish)
+{
+    ui->actionPolish->setCheckable(true);
+    ui->actionEnglish->setCheckable(true);
+    ui->actionPolish->setChecked(polish);
+    ui->actionEnglish->setChecked(!polish);
 }
 
 void Lc460_bootloader::connectExternalFlashProgress()

@@ -3,6 +3,7 @@
 #include "show/scenerecord.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <functional>
 
@@ -37,6 +38,14 @@ struct TransferResult
 
     [[nodiscard]] bool ok() const { return error == Error::None && released; }
 };
+
+enum class Direction { Read, Write };
+
+// The outcome of a Get (Read) or a Set (Write) in one translated sentence:
+// what happened, what was kept and what to do next. The serial names the
+// driver in a success; without one it says "the driver".
+[[nodiscard]] QString describe(const TransferResult &result, Kind kind, Direction direction,
+                               const QByteArray &serial = {});
 
 // Reads the table from the driver. table is replaced only when the whole
 // block was read; it keeps its contents on any failure.

@@ -138,7 +138,7 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+128"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+131"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -154,14 +154,14 @@
         <translation>Firmware upgrade in progress</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+27"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Programs or scenes have changed since they were last saved or sent to the driver. Close anyway?</source>
-        <translation>Programs or scenes have changed since they were last saved or sent to the driver. Close anyway?</translation>
+        <source>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</source>
+        <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
         <location filename="../app/firmwareslots.cpp" line="+29"/>
@@ -187,7 +187,7 @@
         <location line="-63"/>
         <location line="+9"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+174"/>
+        <location filename="../app/showslots.cpp" line="+138"/>
         <location filename="../service/serviceslots.cpp" line="-10"/>
         <location line="+37"/>
         <location line="+4"/>
@@ -214,15 +214,15 @@
     <message>
         <location line="-76"/>
         <location line="+51"/>
-        <location filename="../app/showslots.cpp" line="+95"/>
-        <location line="+20"/>
+        <location filename="../app/showslots.cpp" line="+104"/>
+        <location line="+31"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
     <message>
         <location line="-50"/>
         <location line="+51"/>
-        <location filename="../app/showslots.cpp" line="+1"/>
+        <location filename="../app/showslots.cpp" line="+0"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Cannot write %1:
@@ -411,27 +411,47 @@
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-102"/>
-        <location line="+24"/>
+        <location filename="../app/showslots.cpp" line="-144"/>
+        <source>The programs have changes that are not saved. Discard them?</source>
+        <translation>The programs have changes that are not saved. Discard them?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes have changes that are not saved. Discard them?</source>
+        <translation>The scenes have changes that are not saved. Discard them?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unsaved changes</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+25"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-19"/>
         <source>slotUpdateProgramScene</source>
         <translation>slotUpdateProgramScene</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <location filename="../service/serviceslots.cpp" line="+5"/>
         <location line="+37"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>WriteExternalFlashToAddress</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+16"/>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Open Programs File</source>
         <translation>Open Programs File</translation>
     </message>
@@ -442,33 +462,38 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+35"/>
+        <location line="+18"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Programs Files (*.pgm)</translation>
     </message>
     <message>
-        <location line="-35"/>
-        <location line="+35"/>
+        <location line="-18"/>
+        <location line="+18"/>
         <source>Scens Files (*.scn)</source>
         <translation>Scens Files (*.scn)</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <source>Wrong file header</source>
-        <translation>Wrong file header</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Wrong version</source>
-        <translation>Wrong version</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Wrong file length</source>
-        <translation>Wrong file length</translation>
+        <location line="-8"/>
+        <source>Loaded %1.</source>
+        <translation>Loaded %1.</translation>
     </message>
     <message>
         <location line="+17"/>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Saved %1.</source>
+        <translation>Saved %1.</translation>
+    </message>
+    <message>
+        <location line="-24"/>
         <source>Save Programs File</source>
         <translation>Save Programs File</translation>
     </message>
@@ -756,6 +781,109 @@ Check USB Cable</translation>
         <location line="+14"/>
         <source>Could not write %1</source>
         <translation>Could not write %1</translation>
+    </message>
+</context>
+<context>
+    <name>Show</name>
+    <message>
+        <location filename="../show/showfile.cpp" line="+96"/>
+        <source>Wrong file header</source>
+        <translation>Wrong file header</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrong version</source>
+        <translation>Wrong version</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrong file length</source>
+        <translation>Wrong file length</translation>
+    </message>
+    <message>
+        <location filename="../show/showtransfer.cpp" line="+74"/>
+        <source>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</source>
+        <translation>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reading the programs from the driver failed. The editor still shows what it showed before.</source>
+        <translation>Reading the programs from the driver failed. The editor still shows what it showed before.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading the scenes from the driver failed. The editor still shows what it showed before.</source>
+        <translation>Reading the scenes from the driver failed. The editor still shows what it showed before.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Writing the programs to the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Writing the programs to the driver failed. The editor keeps them; press Set again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Writing the scenes to the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Writing the scenes to the driver failed. The editor keeps them; press Set again.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Read 8 programs from the driver.</source>
+        <translation>Read 8 programs from the driver.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read 8 scenes from the driver.</source>
+        <translation>Read 8 scenes from the driver.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote 8 programs to the driver.</source>
+        <translation>Wrote 8 programs to the driver.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wrote 8 scenes to the driver.</source>
+        <translation>Wrote 8 scenes to the driver.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Read 8 programs from driver %1.</source>
+        <translation>Read 8 programs from driver %1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Read 8 scenes from driver %1.</source>
+        <translation>Read 8 scenes from driver %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrote 8 programs to driver %1.</source>
+        <translation>Wrote 8 programs to driver %1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wrote 8 scenes to driver %1.</source>
+        <translation>Wrote 8 scenes to driver %1.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "app/lc460_bootloader.h"
+#include "tests/support/lampeditors.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tracecapture.h"
 #include "widgets/colorslider.h"
@@ -387,7 +388,8 @@ void TestLc460Bootloader::lampRowsSitInScrollAreas()
     QVERIFY(area->widget()->layout()->indexOf(row) >= 0);
     QCOMPARE(row->spacing(), 1);
     QCOMPARE(row->contentsMargins(), QMargins(1, 1, 1, 1));
-    const QList<SuperRGB *> &editors = programs ? window.programEditors : window.sceneEditors;
+    const QList<SuperRGB *> editors
+        = lampEditors(window, programs ? Show::Kind::Programs : Show::Kind::Scenes);
     QCOMPARE(row->count(), 12);
     QCOMPARE(editors.size(), 12);
     for (int lamp = 0; lamp < 12; ++lamp) {
@@ -407,25 +409,27 @@ void TestLc460Bootloader::lampRowsSitInScrollAreas()
 void TestLc460Bootloader::groupEditMovesMarkedSlidersOfOneTab()
 {
     Lc460_bootloader window;
+    const QList<SuperRGB *> programEditors = lampEditors(window, Show::Kind::Programs);
+    const QList<SuperRGB *> sceneEditors = lampEditors(window, Show::Kind::Scenes);
     const auto red = [](SuperRGB *editor) { return editor->findChild<ColorSlider *>("SliderRed"); };
     for (int lamp : {0, 3, 7})
-        window.programEditors.at(lamp)->selectRed(true);
-    window.programEditors.at(5)->selectGreen(true);
-    window.sceneEditors.at(3)->selectRed(true);
+        programEditors.at(lamp)->selectRed(true);
+    programEditors.at(5)->selectGreen(true);
+    sceneEditors.at(3)->selectRed(true);
 
-    ColorSlider *dragged = red(window.programEditors.at(0));
+    ColorSlider *dragged = red(programEditors.at(0));
     dragged->setSliderDown(true);
     dragged->setSliderPosition(99);
     dragged->setSliderDown(false);
 
     QList<QColor> programColours;
-    for (SuperRGB *editor : std::as_const(window.programEditors))
+    for (SuperRGB *editor : std::as_const(programEditors))
         programColours << editor->color();
     QList<QColor> expected(12, QColor(0, 0, 0));
     expected[0] = expected[3] = expected[7] = QColor(99, 0, 0);
     expected[5] = QColor(0, 99, 0);
     QCOMPARE(programColours, expected);
-    QCOMPARE(window.sceneEditors.at(3)->color(), QColor(0, 0, 0));
+    QCOMPARE(sceneEditors.at(3)->color(), QColor(0, 0, 0));
 }
 
 void TestLc460Bootloader::menus()
@@ -467,8 +471,8 @@ void TestLc460Bootloader::logPaneStartsEmptyReadOnlyFixedWidth()
 void TestLc460Bootloader::showDataStartsZeroed()
 {
     Lc460_bootloader window;
-    QCOMPARE(window.programTable, QByteArray(7680, '\0'));
-    QCOMPARE(window.sceneTable, QByteArray(384, '\0'));
+    QCOMPARE(window.document().table(Show::Kind::Programs), QByteArray(7680, '\0'));
+    QCOMPARE(window.document().table(Show::Kind::Scenes), QByteArray(384, '\0'));
 }
 
 void TestLc460Bootloader::constructionWritesTrace()
