@@ -7,6 +7,8 @@ function(lc420_add_test name)
     cmake_parse_arguments(T "UMOCKDEV" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+    # Tests may include any header, their shared helpers in tests/support too.
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     if(T_UMOCKDEV)
         add_test(NAME ${name} COMMAND ${UMOCKDEV_WRAPPER} $<TARGET_FILE:${name}>)
     else()
