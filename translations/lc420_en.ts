@@ -138,7 +138,7 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+128"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+131"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -746,6 +746,29 @@ Check USB Cable</translation>
     </message>
 </context>
 <context>
+    <name>RecordEditCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+31"/>
+        <source>XFade</source>
+        <translation>XFade</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Scene Time</source>
+        <translation>Scene Time</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End Marker</source>
+        <translation>End Marker</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lamp %1 Colour</source>
+        <translation>Lamp %1 Colour</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <location filename="../core/safefile.cpp" line="+16"/>
@@ -756,6 +779,34 @@ Check USB Cable</translation>
         <location line="+14"/>
         <source>Could not write %1</source>
         <translation>Could not write %1</translation>
+    </message>
+</context>
+<context>
+    <name>Show::OverviewModel</name>
+    <message>
+        <location filename="../show/overviewmodel.cpp" line="+108"/>
+        <source>Step %1, lamp %2: %3</source>
+        <translation>Step %1, lamp %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1, lamp %2: %3</source>
+        <translation>Scene %1, lamp %2: %3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Step %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Step %1: XFade %2, Scene Time %3 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Scene %1: XFade %2, Scene Time %3 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(the program ends here)</source>
+        <translation>(the program ends here)</translation>
     </message>
 </context>
 <context>
@@ -776,6 +827,49 @@ Check USB Cable</translation>
         <location line="+192"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (red %2, green %3, blue %4)</translation>
+    </message>
+</context>
+<context>
+    <name>TableCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+46"/>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Insert Blank</source>
+        <translation>Insert Blank</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Rotate Lamps Left</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Rotate Lamps Right</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Get</source>
+        <translation>Get</translation>
     </message>
 </context>
 <context>

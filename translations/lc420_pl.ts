@@ -138,7 +138,7 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+128"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+131"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -746,6 +746,29 @@ Sprawdź kabel USB</translation>
     </message>
 </context>
 <context>
+    <name>RecordEditCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+31"/>
+        <source>XFade</source>
+        <translation>Przenikanie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Scene Time</source>
+        <translation>Czas sceny</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End Marker</source>
+        <translation>Znacznik końca</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lamp %1 Colour</source>
+        <translation>Kolor lampy %1</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <location filename="../core/safefile.cpp" line="+16"/>
@@ -756,6 +779,34 @@ Sprawdź kabel USB</translation>
         <location line="+14"/>
         <source>Could not write %1</source>
         <translation>Nie można zapisać %1</translation>
+    </message>
+</context>
+<context>
+    <name>Show::OverviewModel</name>
+    <message>
+        <location filename="../show/overviewmodel.cpp" line="+108"/>
+        <source>Step %1, lamp %2: %3</source>
+        <translation>Krok %1, lampa %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1, lamp %2: %3</source>
+        <translation>Scena %1, lampa %2: %3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Step %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Krok %1: przenikanie %2, czas sceny %3 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Scena %1: przenikanie %2, czas sceny %3 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(the program ends here)</source>
+        <translation>(tu program się kończy)</translation>
     </message>
 </context>
 <context>
@@ -776,6 +827,49 @@ Sprawdź kabel USB</translation>
         <location line="+192"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (czerwony %2, zielony %3, niebieski %4)</translation>
+    </message>
+</context>
+<context>
+    <name>TableCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+46"/>
+        <source>Duplicate</source>
+        <translation>Powiel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Insert Blank</source>
+        <translation>Wstaw pusty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Obróć lampy w lewo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Obróć lampy w prawo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Get</source>
+        <translation>Pobierz</translation>
     </message>
 </context>
 <context>
