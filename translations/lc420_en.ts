@@ -187,7 +187,7 @@
         <location line="-63"/>
         <location line="+9"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+138"/>
+        <location filename="../app/showslots.cpp" line="+137"/>
         <location filename="../service/serviceslots.cpp" line="-10"/>
         <location line="+37"/>
         <location line="+4"/>
@@ -214,15 +214,15 @@
     <message>
         <location line="-76"/>
         <location line="+51"/>
-        <location filename="../app/showslots.cpp" line="+104"/>
-        <location line="+31"/>
+        <location filename="../app/showslots.cpp" line="+103"/>
+        <location line="+32"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
     <message>
         <location line="-50"/>
         <location line="+51"/>
-        <location filename="../app/showslots.cpp" line="+0"/>
+        <location filename="../app/showslots.cpp" line="+1"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Cannot write %1:
@@ -411,7 +411,7 @@
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-144"/>
+        <location filename="../app/showslots.cpp" line="-145"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>The programs have changes that are not saved. Discard them?</translation>
     </message>
@@ -451,7 +451,7 @@ Check USB Cable</translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+37"/>
         <source>Open Programs File</source>
         <translation>Open Programs File</translation>
     </message>
@@ -478,7 +478,7 @@ Check USB Cable</translation>
         <translation>Loaded %1.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
@@ -493,7 +493,7 @@ Check USB Cable</translation>
         <translation>Saved %1.</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-25"/>
         <source>Save Programs File</source>
         <translation>Save Programs File</translation>
     </message>
@@ -771,6 +771,29 @@ Check USB Cable</translation>
     </message>
 </context>
 <context>
+    <name>RecordEditCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+31"/>
+        <source>XFade</source>
+        <translation>XFade</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Scene Time</source>
+        <translation>Scene Time</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End Marker</source>
+        <translation>End Marker</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lamp %1 Colour</source>
+        <translation>Lamp %1 Colour</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <location filename="../core/safefile.cpp" line="+16"/>
@@ -861,7 +884,7 @@ Check USB Cable</translation>
         <translation>Wrote 8 programs to the driver.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Wrote 8 scenes to the driver.</source>
         <translation>Wrote 8 scenes to the driver.</translation>
     </message>
@@ -871,7 +894,7 @@ Check USB Cable</translation>
         <translation>Read 8 programs from driver %1.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Read 8 scenes from driver %1.</source>
         <translation>Read 8 scenes from driver %1.</translation>
     </message>
@@ -884,6 +907,34 @@ Check USB Cable</translation>
         <location line="+0"/>
         <source>Wrote 8 scenes to driver %1.</source>
         <translation>Wrote 8 scenes to driver %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Show::OverviewModel</name>
+    <message>
+        <location filename="../show/overviewmodel.cpp" line="+108"/>
+        <source>Step %1, lamp %2: %3</source>
+        <translation>Step %1, lamp %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1, lamp %2: %3</source>
+        <translation>Scene %1, lamp %2: %3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Step %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Step %1: XFade %2, Scene Time %3 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Scene %1: XFade %2, Scene Time %3 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(the program ends here)</source>
+        <translation>(the program ends here)</translation>
     </message>
 </context>
 <context>
@@ -904,6 +955,49 @@ Check USB Cable</translation>
         <location line="+192"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (red %2, green %3, blue %4)</translation>
+    </message>
+</context>
+<context>
+    <name>TableCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+46"/>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Insert Blank</source>
+        <translation>Insert Blank</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Rotate Lamps Left</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Rotate Lamps Right</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Get</source>
+        <translation>Get</translation>
     </message>
 </context>
 <context>
