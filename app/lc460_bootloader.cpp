@@ -13,6 +13,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     : QMainWindow(parent)
@@ -122,9 +126,33 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // The Settings tab is current now; from here on slotTabChange keeps these
     // two connections while it is.
     connectExternalFlashProgress();
+    fitFirstSize();
 }
 
-Lc460_bootloader::~Lc460_bootloader() = default;
+Lc460_bootloader::~Lc460_bootloader()
+{
+    // The stacks go after the document, with the window's children; what
+    // they report then is of no interest.
+    undoGroup->disconnect(this);
+    programUndo->disconnect(this);
+    sceneUndo->disconnect(this);
+}
+
+void Lc460_bootloader::fitFirstSize()
+{
+    // A scroll area asks for less than its contents; the window asks for
+    // the difference too, so that the lamp rows need not scroll.
+    QSize missing;
+    for (const QScrollArea *area : {ui->scrollArea, ui->scrollArea_2})
+        missing = missing.expandedTo(area->widget()->sizeHint() + QSize(2, 2) * area->frameWidth()
+                                     - area->sizeHint());
+    QSize wanted = sizeHint() + missing.expandedTo(QSize(0, 0));
+    if (const QScreen *shown = screen()) {
+        // Room for the frame the system draws around the window.
+        wanted = wanted.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+    }
+    resize(wanted.expandedTo(size()));
+}
 
 QString Lc460_bootloader::versionTitle() const
 {

@@ -12,11 +12,20 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
 class QByteArray;
 class QCloseEvent;
 class ArthurStyle;
+class OverviewView;
+class QUndoGroup;
+class QUndoStack;
 class ShowBinder;
+enum class TableChange;
+
+namespace Show {
+class OverviewModel;
+}
 class QHBoxLayout;
 class QPushButton;
 class SuperRGB;
@@ -142,8 +151,9 @@ private:
     void bindDocument(std::unique_ptr<Show::ShowDocument> document);
     [[nodiscard]] ShowBinder &binder(Show::Kind kind);
     [[nodiscard]] int selectedRecord(Show::Kind kind) const;
-    // Replaces a whole table (a Get or a Load); the tab shows it at once.
-    void replaceTable(Show::Kind kind, const QByteArray &table);
+    // Replaces a whole table (a Get or a Load) as one undo step, and marks
+    // it unchanged; the tab shows it at once.
+    void replaceTable(Show::Kind kind, const QByteArray &table, TableChange change);
     // True when the table holds no unsaved changes, or the user agreed to
     // discard them.
     [[nodiscard]] bool mayReplace(Show::Kind kind);
@@ -152,6 +162,21 @@ private:
     void loadTable(Show::Kind kind);
     // False when the user cancelled the dialog or the file was not written.
     bool saveTable(Show::Kind kind);
+    // The Edit menu and the overview grids' context menus (app/editslots.cpp).
+    void setUpEditMenu();
+    void updateEditActions();
+    // The tab's table the Edit menu works on; none on the Settings tab.
+    [[nodiscard]] std::optional<Show::Kind> editedKind() const;
+    [[nodiscard]] QUndoStack &undoStack(Show::Kind kind);
+    [[nodiscard]] OverviewView &overview(Show::Kind kind);
+    void changeTable(TableChange change);
+    void copyRecords();
+    void pasteRecords();
+    void showOverviewColumn(Show::Kind kind, int column);
+    // Large enough for the overview and all twelve lamp editors, where the
+    // screen allows.
+    void fitFirstSize();
+
     void showTransferError(const QString &text);
     void reportTransfer(const Show::TransferResult &result, Show::Kind kind,
                         Show::Direction direction);
@@ -177,5 +202,12 @@ private:
     // Children of the window; each binds one tab's editors to the document.
     ShowBinder *programBinder = nullptr;
     ShowBinder *sceneBinder = nullptr;
+    Show::OverviewModel *programOverview = nullptr;
+    Show::OverviewModel *sceneOverview = nullptr;
+    // One undo stack per tab; the group follows the current tab, so the Edit
+    // menu's Undo and Redo act on it. Children of the window.
+    QUndoGroup *undoGroup = nullptr;
+    QUndoStack *programUndo = nullptr;
+    QUndoStack *sceneUndo = nullptr;
     bool accessProblemShown = false; // the log told about a driver this user may not open
 };

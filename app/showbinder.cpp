@@ -3,10 +3,6 @@
 #include "show/showdocument.h"
 #include "widgets/superrgb.h"
 
-#include <QAbstractButton>
-#include <QAbstractSlider>
-#include <QEvent>
-#include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSpinBox>
 
@@ -17,21 +13,12 @@ ShowBinder::ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls c
     , kind(kind)
     , controls(std::move(controls))
 {
-    for (SuperRGB *editor : this->controls.editors) {
+    for (SuperRGB *editor : this->controls.editors)
         connect(editor, &SuperRGB::colorChanged, this, &ShowBinder::write);
-        for (QObject *control : editor->findChildren<QAbstractSlider *>())
-            watch(control);
-        for (QObject *control : editor->findChildren<QAbstractButton *>())
-            watch(control);
-        for (QObject *control : editor->findChildren<QLineEdit *>())
-            watch(control);
-    }
     for (QSpinBox *box :
          {this->controls.riseTime, this->controls.staticTime, this->controls.endMarker}) {
-        if (!box)
-            continue;
-        connect(box, &QSpinBox::valueChanged, this, &ShowBinder::write);
-        watch(box);
+        if (box)
+            connect(box, &QSpinBox::valueChanged, this, &ShowBinder::write);
     }
     connect(&document, &Show::ShowDocument::recordChanged, this,
             [this](Show::Kind changed, int index) {
@@ -56,20 +43,29 @@ void ShowBinder::showRecord(int index)
     load();
 }
 
-// A press or a focus starts a new gesture; a spin box's own line edit
-// takes the focus, so it is watched through the spin box's children too.
-void ShowBinder::watch(QObject *control)
+// A slider drag or a held "+" button owns the mouse; marked sliders of
+// other lamps follow it, and their edits count as the dragged one's.
+RecordControl ShowBinder::controlOf(const QObject *changed) const
 {
-    control->installEventFilter(this);
-    for (QObject *child : control->findChildren<QWidget *>())
-        child->installEventFilter(this);
-}
-
-bool ShowBinder::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)
-        ++gesture;
-    return QObject::eventFilter(watched, event);
+    const auto lampOf = [this](const QObject *object) {
+        for (int lamp = 0; lamp < controls.editors.size(); ++lamp) {
+            if (controls.editors.at(lamp) == object)
+                return lamp;
+        }
+        return -1;
+    };
+    for (const QObject *widget = QWidget::mouseGrabber(); widget; widget = widget->parent()) {
+        const int lamp = lampOf(widget);
+        if (lamp >= 0)
+            return RecordControl(int(RecordControl::Lamp0) + lamp);
+    }
+    if (changed == controls.riseTime)
+        return RecordControl::RiseTime;
+    if (changed == controls.staticTime)
+        return RecordControl::StaticTime;
+    if (changed && changed == controls.endMarker)
+        return RecordControl::EndMarker;
+    return RecordControl(int(RecordControl::Lamp0) + qMax(lampOf(changed), 0));
 }
 
 void ShowBinder::load()
@@ -106,7 +102,7 @@ void ShowBinder::write()
     Show::commitEditorValues(record, values, kind);
     const QScopedValueRollback<bool> guard(writing, true);
     if (writer)
-        writer(shown, record, gesture);
+        writer(shown, record, controlOf(sender()));
     else
         document.setRecord(kind, shown, record);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/showcommands.h"
 #include "show/scenerecord.h"
 
 #include <QList>
@@ -32,11 +33,11 @@ public:
         QSpinBox *endMarker = nullptr; // null on the Scenes tab
     };
 
-    // Writes an edited record into the document. gesture numbers the user's
-    // gestures (a press on a slider or button, a focus on a field or spin
-    // box): edits of one gesture carry the same number, so an undo step can
-    // cover a whole slider drag or typed value.
-    using Writer = std::function<void(int index, const Show::SceneRecord &record, int gesture)>;
+    // Writes an edited record into the document. control is the one the
+    // user works: the dragged slider's lamp when a group move changes other
+    // lamps too, so that one drag is one undo step.
+    using Writer
+        = std::function<void(int index, const Show::SceneRecord &record, RecordControl control)>;
 
     ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls controls,
                QObject *parent = nullptr);
@@ -49,20 +50,16 @@ public:
     void showRecord(int index);
     [[nodiscard]] int shownIndex() const { return shown; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void load();
     void write();
-    void watch(QObject *control);
+    [[nodiscard]] RecordControl controlOf(const QObject *changed) const;
 
     Show::ShowDocument &document;
     const Show::Kind kind;
     const Controls controls;
     Writer writer;
     int shown = 0;
-    int gesture = 0;
     bool loading = false; // the controls follow the document: no edit
     bool writing = false; // the document follows the controls: no reload
 };

@@ -4,16 +4,20 @@
 
 #include "app/lc460_bootloader.h"
 #include "app/showbinder.h"
+#include "app/showcommands.h"
 #include "core/trace.h"
+#include "show/overviewmodel.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"
+#include "widgets/overviewview.h"
 #include "widgets/superrgb.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QUndoStack>
 
 namespace {
 
@@ -58,6 +62,16 @@ void Lc460_bootloader::setUpShowData()
     connect(ui->pushButtonSaveProgramsToFile, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonSaveProgramsToFile);
 
+    setUpEditMenu();
+    for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes}) {
+        connect(&undoStack(kind), &QUndoStack::cleanChanged, this, [this, kind](bool clean) {
+            // Also called while the window is destroyed, or after its show was handed over.
+            if (showDocument)
+                showDocument->setModified(kind, !clean);
+        });
+        connect(&overview(kind), &OverviewView::columnActivated, this,
+                [this, kind](int column) { showOverviewColumn(kind, column); });
+    }
     bindDocument(std::make_unique<Show::ShowDocument>());
 }
 
@@ -65,8 +79,13 @@ void Lc460_bootloader::setUpShowData()
 // document handed over by a language switch is bound exactly like a new one.
 void Lc460_bootloader::bindDocument(std::unique_ptr<Show::ShowDocument> document)
 {
+    // The history belongs to the document it changed.
+    programUndo->clear();
+    sceneUndo->clear();
     delete programBinder;
     delete sceneBinder;
+    delete programOverview;
+    delete sceneOverview;
     showDocument = std::move(document);
 
     programBinder = new ShowBinder(
@@ -75,14 +94,23 @@ void Lc460_bootloader::bindDocument(std::unique_ptr<Show::ShowDocument> document
     sceneBinder = new ShowBinder(
         *showDocument, Show::Kind::Scenes,
         {sceneEditors, ui->spinBoxSceneRiseTime, ui->spinBoxSceneStaticTime, nullptr}, this);
-    for (ShowBinder *tab : {programBinder, sceneBinder}) {
-        const Show::Kind kind = tab == programBinder ? Show::Kind::Programs : Show::Kind::Scenes;
-        tab->setWriter([this, kind](int index, const Show::SceneRecord &record, int) {
-            showDocument->setRecord(kind, index, record);
-            showDocument->setModified(kind, true);
-        });
-        tab->showRecord(selectedRecord(kind));
+    programOverview = new Show::OverviewModel(showDocument.get(), Show::Kind::Programs, this);
+    sceneOverview = new Show::OverviewModel(showDocument.get(), Show::Kind::Scenes, this);
+    ui->overviewPrograms->setModel(programOverview);
+    ui->overviewScenes->setModel(sceneOverview);
+    for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes}) {
+        binder(kind).setWriter(
+            [this, kind](int index, const Show::SceneRecord &record, RecordControl control) {
+                undoStack(kind).push(
+                    new RecordEditCommand(showDocument.get(), kind, index, control, record));
+            });
+        // A show handed over with unsaved changes stays unsaved, even when
+        // its first edit in this window is undone.
+        if (showDocument->isModified(kind))
+            undoStack(kind).resetClean();
     }
+    slotUpdateProgramScene(0);
+    slotUpdateScene(0);
     connect(showDocument.get(), &Show::ShowDocument::modifiedChanged, this,
             &Lc460_bootloader::showModified);
     showModified();
@@ -107,17 +135,28 @@ void Lc460_bootloader::slotUpdateProgramScene(int)
 {
     LC420_TRACE() << "Lc460_bootloader::slotUpdateProgramScene(int i)";
     binder(Show::Kind::Programs).showRecord(selectedRecord(Show::Kind::Programs));
+    programOverview->setProgram(ui->spinBoxProgramNumber->value() - 1);
+    ui->overviewPrograms->setShownColumn(ui->spinBoxSceneNumber->value() - 1);
 }
 
 void Lc460_bootloader::slotUpdateScene(int)
 {
     LC420_TRACE() << "Lc460_bootloader::slotUpdateScene(int i)";
     binder(Show::Kind::Scenes).showRecord(selectedRecord(Show::Kind::Scenes));
+    ui->overviewScenes->setShownColumn(ui->spinBoxSceneSceneNumber->value() - 1);
 }
 
-void Lc460_bootloader::replaceTable(Show::Kind kind, const QByteArray &table)
+// A column of the overview works like its number in the spin box.
+void Lc460_bootloader::showOverviewColumn(Show::Kind kind, int column)
 {
-    showDocument->setTable(kind, table);
+    (kind == Show::Kind::Programs ? ui->spinBoxSceneNumber : ui->spinBoxSceneSceneNumber)
+        ->setValue(column + 1);
+}
+
+void Lc460_bootloader::replaceTable(Show::Kind kind, const QByteArray &table, TableChange change)
+{
+    undoStack(kind).push(new TableCommand(showDocument.get(), kind, table, change));
+    undoStack(kind).setClean();
 }
 
 bool Lc460_bootloader::mayReplace(Show::Kind kind)
@@ -158,8 +197,7 @@ void Lc460_bootloader::getTable(Show::Kind kind)
         showTransferError(tr("slotUpdateProgramScene"));
         return;
     }
-    replaceTable(kind, table);
-    showDocument->setModified(kind, false);
+    replaceTable(kind, table, TableChange::Get);
     reportTransfer(result, kind, Show::Direction::Read);
 }
 
@@ -183,7 +221,7 @@ void Lc460_bootloader::setTable(Show::Kind kind)
     }
     // The driver holds the table even when it could not be unlocked after
     // the write, so the table counts as sent either way.
-    showDocument->setModified(kind, false);
+    undoStack(kind).setClean();
     reportTransfer(result, kind, Show::Direction::Write);
 }
 
@@ -240,8 +278,7 @@ void Lc460_bootloader::loadTable(Show::Kind kind)
         feedback().errorBox(tr("File error"), Show::describe(contents));
         return;
     }
-    replaceTable(kind, contents.table);
-    showDocument->setModified(kind, false);
+    replaceTable(kind, contents.table, TableChange::Load);
     feedback().statusMessage(tr("Loaded %1.").arg(QFileInfo(fileName).fileName()));
 }
 
@@ -273,7 +310,7 @@ bool Lc460_bootloader::saveTable(Show::Kind kind)
             tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(fileName), why));
         return false;
     }
-    showDocument->setModified(kind, false);
+    undoStack(kind).setClean();
     feedback().statusMessage(tr("Saved %1.").arg(QFileInfo(fileName).fileName()));
     return true;
 }

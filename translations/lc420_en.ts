@@ -138,7 +138,7 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+131"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+159"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -187,7 +187,7 @@
         <location line="-63"/>
         <location line="+9"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+137"/>
+        <location filename="../app/showslots.cpp" line="+177"/>
         <location filename="../service/serviceslots.cpp" line="-10"/>
         <location line="+37"/>
         <location line="+4"/>
@@ -214,8 +214,8 @@
     <message>
         <location line="-76"/>
         <location line="+51"/>
-        <location filename="../app/showslots.cpp" line="+103"/>
-        <location line="+32"/>
+        <location filename="../app/showslots.cpp" line="+102"/>
+        <location line="+31"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
@@ -411,7 +411,7 @@
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-145"/>
+        <location filename="../app/showslots.cpp" line="-143"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>The programs have changes that are not saved. Discard them?</translation>
     </message>
@@ -427,19 +427,19 @@
     </message>
     <message>
         <location line="+22"/>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-18"/>
         <source>slotUpdateProgramScene</source>
         <translation>slotUpdateProgramScene</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <location filename="../service/serviceslots.cpp" line="+5"/>
         <location line="+37"/>
         <source>WriteExternalFlashToAddress</source>
@@ -462,13 +462,13 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Programs Files (*.pgm)</translation>
     </message>
     <message>
-        <location line="-18"/>
-        <location line="+18"/>
+        <location line="-17"/>
+        <location line="+17"/>
         <source>Scens Files (*.scn)</source>
         <translation>Scens Files (*.scn)</translation>
     </message>
@@ -537,6 +537,36 @@ Check USB Cable</translation>
         <location line="+3"/>
         <source>memcmp</source>
         <translation>memcmp</translation>
+    </message>
+    <message>
+        <location filename="../app/editslots.cpp" line="+26"/>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Steps copied: %1.</source>
+        <translation>Steps copied: %1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scenes copied: %1.</source>
+        <translation>Scenes copied: %1.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
+        <translation>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Nothing pasted: the clipboard holds no steps or scenes.</source>
+        <translation>Nothing pasted: the clipboard holds no steps or scenes.</translation>
     </message>
 </context>
 <context>
@@ -642,42 +672,48 @@ Check USB Cable</translation>
         <translation>Programs</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+38"/>
+        <location line="+241"/>
+        <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
+        <translation>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</translation>
+    </message>
+    <message>
+        <location line="-184"/>
         <source>Program Number</source>
         <translation>Program Number</translation>
     </message>
     <message>
         <location line="+17"/>
-        <location line="+217"/>
+        <location line="+224"/>
         <source>Scene Number</source>
         <translation>Scene Number</translation>
     </message>
     <message>
-        <location line="-197"/>
-        <location line="+217"/>
+        <location line="-204"/>
+        <location line="+224"/>
         <source>XFade</source>
         <translation>XFade</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+217"/>
+        <location line="-211"/>
+        <location line="+224"/>
         <source>%</source>
         <translation>%</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+217"/>
+        <location line="-217"/>
+        <location line="+224"/>
         <source>Scene Time</source>
         <translation>Scene Time</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+217"/>
+        <location line="-211"/>
+        <location line="+224"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location line="-210"/>
+        <location line="-217"/>
         <source>End Marker</source>
         <translation>End Marker</translation>
     </message>
@@ -707,7 +743,7 @@ Check USB Cable</translation>
         <translation>Scenes</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+155"/>
         <source>Get Scenes Form Lc460</source>
         <translation>Get Scenes Form Lc460</translation>
     </message>
@@ -733,6 +769,11 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
@@ -742,7 +783,7 @@ Check USB Cable</translation>
         <translation>Help</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -760,6 +801,41 @@ Check USB Cable</translation>
         <location line="+5"/>
         <source>Lc420 - info</source>
         <translation>Lc420 - info</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Insert Blank</source>
+        <translation>Insert Blank</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Rotate Lamps Left</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Rotate Lamps Right</translation>
     </message>
 </context>
 <context>

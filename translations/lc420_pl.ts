@@ -138,7 +138,7 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+131"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+159"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -187,7 +187,7 @@
         <location line="-63"/>
         <location line="+9"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+137"/>
+        <location filename="../app/showslots.cpp" line="+177"/>
         <location filename="../service/serviceslots.cpp" line="-10"/>
         <location line="+37"/>
         <location line="+4"/>
@@ -214,8 +214,8 @@
     <message>
         <location line="-76"/>
         <location line="+51"/>
-        <location filename="../app/showslots.cpp" line="+103"/>
-        <location line="+32"/>
+        <location filename="../app/showslots.cpp" line="+102"/>
+        <location line="+31"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
@@ -411,7 +411,7 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-145"/>
+        <location filename="../app/showslots.cpp" line="-143"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>Programy mają niezapisane zmiany. Odrzucić je?</translation>
     </message>
@@ -427,19 +427,19 @@
     </message>
     <message>
         <location line="+22"/>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-18"/>
         <source>slotUpdateProgramScene</source>
         <translation>Błąd odczytu danych ze sterownika (slotUpdateProgramScene)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <location filename="../service/serviceslots.cpp" line="+5"/>
         <location line="+37"/>
         <source>WriteExternalFlashToAddress</source>
@@ -462,13 +462,13 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Pliki programów (*.pgm)</translation>
     </message>
     <message>
-        <location line="-18"/>
-        <location line="+18"/>
+        <location line="-17"/>
+        <location line="+17"/>
         <source>Scens Files (*.scn)</source>
         <translation>Pliki scen (*.scn)</translation>
     </message>
@@ -537,6 +537,36 @@ Sprawdź kabel USB</translation>
         <location line="+3"/>
         <source>memcmp</source>
         <translation>memcmp</translation>
+    </message>
+    <message>
+        <location filename="../app/editslots.cpp" line="+26"/>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Steps copied: %1.</source>
+        <translation>Skopiowane kroki: %1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scenes copied: %1.</source>
+        <translation>Skopiowane sceny: %1.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
+        <translation>Rekordy pominięte przy wklejaniu, bo nie zmieściły się za ostatnim krokiem: %1 z %2.</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Nothing pasted: the clipboard holds no steps or scenes.</source>
+        <translation>Nic nie wklejono: schowek nie zawiera kroków ani scen.</translation>
     </message>
 </context>
 <context>
@@ -642,42 +672,48 @@ Sprawdź kabel USB</translation>
         <translation>Programy</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+38"/>
+        <location line="+241"/>
+        <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
+        <translation>Kliknij krok lub przejdź do niego strzałkami, aby pokazać go poniżej. Prawy przycisk myszy otwiera menu Edycja.</translation>
+    </message>
+    <message>
+        <location line="-184"/>
         <source>Program Number</source>
         <translation>Numer programu</translation>
     </message>
     <message>
         <location line="+17"/>
-        <location line="+217"/>
+        <location line="+224"/>
         <source>Scene Number</source>
         <translation>Numer sceny</translation>
     </message>
     <message>
-        <location line="-197"/>
-        <location line="+217"/>
+        <location line="-204"/>
+        <location line="+224"/>
         <source>XFade</source>
         <translation>Przenikanie</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+217"/>
+        <location line="-211"/>
+        <location line="+224"/>
         <source>%</source>
         <translation>%</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+217"/>
+        <location line="-217"/>
+        <location line="+224"/>
         <source>Scene Time</source>
         <translation>Czas sceny</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+217"/>
+        <location line="-211"/>
+        <location line="+224"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location line="-210"/>
+        <location line="-217"/>
         <source>End Marker</source>
         <translation>Znacznik końca</translation>
     </message>
@@ -707,7 +743,7 @@ Sprawdź kabel USB</translation>
         <translation>Sceny</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+155"/>
         <source>Get Scenes Form Lc460</source>
         <translation>Pobierz sceny z Lc420</translation>
     </message>
@@ -733,6 +769,11 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Language</source>
         <translation>Język</translation>
     </message>
@@ -742,7 +783,7 @@ Sprawdź kabel USB</translation>
         <translation>Pomoc</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
@@ -760,6 +801,41 @@ Sprawdź kabel USB</translation>
         <location line="+5"/>
         <source>Lc420 - info</source>
         <translation>Lc420 - informacje</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Duplicate</source>
+        <translation>Powiel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Insert Blank</source>
+        <translation>Wstaw pusty</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Obróć lampy w lewo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Obróć lampy w prawo</translation>
     </message>
 </context>
 <context>

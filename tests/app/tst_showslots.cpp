@@ -4,6 +4,7 @@
 // what the window keeps when it closes or switches language.
 
 #include "app/lc460_bootloader.h"
+#include "show/recordclipboard.h"
 #include "show/showfile.h"
 #include "sim/simulatedbus.h"
 #include "tests/support/lampeditors.h"
@@ -13,8 +14,10 @@
 #include "usb/usblc350.h"
 #include "widgets/superrgb.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -67,6 +70,8 @@ private Q_SLOTS:
     void replacingAsksFirst();
     void closeAsksWhileChanged_data();
     void closeAsksWhileChanged();
+    void editMenu_data();
+    void editMenu();
 
 private:
     QSpinBox *spin(const char *name) const { return window->findChild<QSpinBox *>(name); }
@@ -512,6 +517,77 @@ void TestShowSlots::closeAsksWhileChanged()
                  table(Kind::Programs));
     if (!asked)
         QCOMPARE(window->windowTitle(), title);
+}
+
+void TestShowSlots::editMenu_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QStringList>("steps"); // action names, "edit", "set", "step 19", "clip 3"
+    QTest::addColumn<QString>("undoText");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("offset"); // a byte of the table afterwards
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("message");
+    const QString none;
+    // "edit" sets lamp 1 of the shown record to red 255 (byte 0 of step 1).
+    QTest::newRow("an edit is one undo step") << Kind::Programs << QStringList{"edit"}
+                                              << "Undo Lamp 1 Colour" << true << 0 << 255 << none;
+    QTest::newRow("undoing back to the saved table clears the mark")
+        << Kind::Programs << QStringList{"edit", "actionUndo"} << "Undo" << false << 0 << 0 << none;
+    QTest::newRow("redo") << Kind::Programs << QStringList{"edit", "actionUndo", "actionRedo"}
+                          << "Undo Lamp 1 Colour" << true << 0 << 255 << none;
+    QTest::newRow("duplicate shows the copy, rotate right moves it on a lamp")
+        << Kind::Programs << QStringList{"edit", "actionDuplicate", "actionRotateLampsRight"}
+        << "Undo Rotate Lamps Right" << true << 48 + 3 << 255 << none;
+    QTest::newRow("scenes: insert blank shifts the scene on")
+        << Kind::Scenes << QStringList{"edit", "actionInsertBlank"} << "Undo Insert Blank" << true
+        << 48 << 255 << none;
+    QTest::newRow("scenes: delete, then undo")
+        << Kind::Scenes << QStringList{"edit", "actionDelete", "actionUndo"} << "Undo Lamp 1 Colour"
+        << true << 0 << 255 << none;
+    QTest::newRow("undo after a Set changes only the window")
+        << Kind::Programs << QStringList{"edit", "set", "actionUndo"} << "Undo" << true << 0 << 0
+        << "Wrote 8 programs to driver 261107001.";
+    QTest::newRow("a paste into step 19 drops what does not fit")
+        << Kind::Programs << QStringList{"edit", "clip 3", "step 19", "actionPaste"} << "Undo Paste"
+        << true << 18 * 48 << 255
+        << "Records dropped by the paste, since they did not fit after "
+           "the last step: 1 of 3.";
+}
+
+void TestShowSlots::editMenu()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, undoText);
+    QFETCH(bool, modified);
+    QFETCH(int, offset);
+    QFETCH(int, value);
+    QFETCH(QString, message);
+
+    window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(kind == Kind::Programs ? 1 : 2);
+    int transfers = 0;
+    for (const QString &step : steps) {
+        if (step == QLatin1String("edit")) {
+            editors(kind)[0]->setRedColor(255);
+        } else if (step == QLatin1String("set")) {
+            click(kind == Kind::Programs ? "pushButtonSetProgramsInLc460"
+                                         : "pushButtonSetScenesInLc460");
+            transfers = bus->device().commandLog().size();
+        } else if (step == QLatin1String("step 19")) {
+            select(kind, 1, 19);
+        } else if (step == QLatin1String("clip 3")) {
+            const Show::RecordClip clip = Show::copyRecords(table(kind), kind, {0, 0, 0});
+            QGuiApplication::clipboard()->setText(Show::recordsToText(clip));
+        } else {
+            window->findChild<QAction *>(step)->trigger();
+        }
+    }
+    QCOMPARE(window->findChild<QAction *>("actionUndo")->text(), undoText);
+    QCOMPARE(window->isWindowModified(), modified);
+    QCOMPARE(int(quint8(table(kind).at(offset))), value);
+    QCOMPARE(status(), message);
+    QCOMPARE(bus->device().commandLog().size(), transfers); // undo never reaches the driver
 }
 
 QTEST_MAIN(TestShowSlots)
