@@ -64,24 +64,24 @@ void TestShowCommands::undoRedo()
         const int index = f.value(1).toInt();
         SceneRecord record = document.record(kind, index);
         QByteArray table = document.table(kind);
-        if (f[0] == "lamp") {
+        if (f[0] == "delete" || f[0] == "duplicate") {
+            const bool remove = f[0] == "delete";
+            QVERIFY(remove ? deleteRecord(table, kind, index)
+                           : duplicateRecord(table, kind, index));
+            stack.push(new TableCommand(&document, kind, table,
+                                        remove ? TableChange::Delete : TableChange::Duplicate));
+        } else if (f[0] == "get" || f[0] == "load") {
+            stack.push(new TableCommand(&document, kind, QByteArray(table.size(), '\x5a'),
+                                        f[0] == "get" ? TableChange::Get : TableChange::Load));
+        } else if (f[0] == "lamp") {
             record.lamps[f[2].toInt()].red = quint8(f[3].toInt());
             stack.push(
                 new RecordEditCommand(&document, kind, index, RecordControl(f[2].toInt()), record));
-        } else if (f[0] == "rise" || f[0] == "static") {
-            (f[0] == "rise" ? record.riseTime : record.staticTime) = f[2].toInt();
-            stack.push(new RecordEditCommand(
-                &document, kind, index,
-                f[0] == "rise" ? RecordControl::RiseTime : RecordControl::StaticTime, record));
-        } else if (f[0] == "delete" || f[0] == "duplicate") {
-            QVERIFY(f[0] == "delete" ? deleteRecord(table, kind, index)
-                                     : duplicateRecord(table, kind, index));
-            stack.push(
-                new TableCommand(&document, kind, table,
-                                 f[0] == "delete" ? TableChange::Delete : TableChange::Duplicate));
         } else {
-            stack.push(new TableCommand(&document, kind, QByteArray(table.size(), '\x5a'),
-                                        f[0] == "get" ? TableChange::Get : TableChange::Load));
+            (f[0] == "rise" ? record.riseTime : record.staticTime) = f[2].toInt();
+            const auto control
+                = f[0] == "rise" ? RecordControl::RiseTime : RecordControl::StaticTime;
+            stack.push(new RecordEditCommand(&document, kind, index, control, record));
         }
     }
     const QByteArray edited = document.table(kind);
