@@ -43,6 +43,8 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
     }
     if (!build.readWhole())
         return;
+    if (const QString warning = build.ignoredWarning(hexFile); !warning.isEmpty())
+        ui->txt->append(warning);
     if (!build.hasApplication()) {
         const QString text = tr("No application data (0x08004000..0x0801FFFB) in %1; "
                                 "no upgrade file written.")

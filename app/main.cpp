@@ -9,6 +9,9 @@ int main(int argc, char *argv[])
 {
     const QString localeName = QLocale::system().name();
     QApplication application(argc, argv);
+    // The installed desktop entry (lc420.desktop): Wayland compositors take
+    // the window's icon and name from it.
+    QApplication::setDesktopFileName(QStringLiteral("lc420"));
     QStringList arguments = QApplication::arguments();
     Trace::enableFromArguments(arguments);
 

@@ -197,6 +197,10 @@ void Lc460_bootloader::getTable(Show::Kind kind)
         showTransferError(tr("slotUpdateProgramScene"));
         return;
     }
+    if (result.error != Error::None) {
+        showTransferError(Show::describe(result, kind, Show::Direction::Read));
+        return;
+    }
     replaceTable(kind, table, TableChange::Get);
     reportTransfer(result, kind, Show::Direction::Read);
 }
@@ -217,6 +221,11 @@ void Lc460_bootloader::setTable(Show::Kind kind)
     }
     if (result.error == Error::Write) {
         showTransferError(tr("WriteExternalFlashToAddress"));
+        return;
+    }
+    // The read-back after the write failed or differed.
+    if (result.error != Error::None) {
+        showTransferError(Show::describe(result, kind, Show::Direction::Write));
         return;
     }
     // The driver holds the table even when it could not be unlocked after

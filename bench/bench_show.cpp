@@ -1,9 +1,12 @@
 // Speed of the show data paths. Get and Set of the program table against the
-// zero-latency simulated driver are dominated by their transfers (15 reads of
-// 512 bytes or 30 writes of 256, plus the status handshake); the host's own
-// share is measured apart, without USB. Runs under umockdev:
+// zero-latency simulated driver are dominated by their transfers (a table is
+// 15 reads of 512 bytes or 30 writes of 256, plus the status handshake); the
+// host's own share is measured apart, without USB. A Get reads the table
+// twice and a Set reads it back, so each sits next to the single unchecked
+// pass it replaced, to show what the check costs. Runs under umockdev:
 //     umockdev-wrapper build/bench/bench_show
 
+#include "show/showcompare.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
 #include "sim/simulatedbus.h"
@@ -48,6 +51,54 @@ void BM_SetProgramTable(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SetProgramTable)->Unit(benchmark::kMillisecond);
+
+// A Get and a Set as single unchecked passes: handshake, one read or one
+// write of the table, release.
+void BM_GetProgramTableOneRead(benchmark::State &state)
+{
+    SimulatedBus bus;
+    USBLC350 device;
+    QByteArray buffer(Show::ProgramTableSize, '\0');
+    for (auto _ : state) {
+        if (device.StatusSetAndWait() != 0
+            || device.ReadExternalFlashFromAddress(buffer.data(), Show::ProgramTableAddress,
+                                                   quint32(buffer.size()))
+                   != 0
+            || device.StatusRelease() != 0)
+            state.SkipWithError("transfer failed");
+        decodeWords(buffer.data(), int(buffer.size()));
+    }
+}
+BENCHMARK(BM_GetProgramTableOneRead)->Unit(benchmark::kMillisecond);
+
+void BM_SetProgramTableUnverified(benchmark::State &state)
+{
+    SimulatedBus bus;
+    USBLC350 device;
+    const QByteArray table = patternTable();
+    for (auto _ : state) {
+        QByteArray buffer = table;
+        encodeWords(buffer.data(), int(buffer.size()));
+        if (device.StatusSetAndWait() != 0
+            || device.WriteExternalFlashToAddress(buffer.constData(), Show::ProgramTableAddress,
+                                                  quint32(buffer.size()))
+                   != 0
+            || device.StatusRelease() != 0)
+            state.SkipWithError("transfer failed");
+    }
+}
+BENCHMARK(BM_SetProgramTableUnverified)->Unit(benchmark::kMillisecond);
+
+// Comparing two program tables record by record, as the checks and verify do.
+void BM_CompareProgramTables(benchmark::State &state)
+{
+    const QByteArray first = patternTable();
+    QByteArray second = first;
+    second[Show::programRecordOffset(7, 19) + 36] = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Show::compareTables(Show::Kind::Programs, first, second));
+}
+BENCHMARK(BM_CompareProgramTables)->Unit(benchmark::kMicrosecond);
 
 // The same transfers alone, without handshake and scrambling.
 void BM_ProgramTableReadsOnly(benchmark::State &state)

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "core/safefile.h"
 #include "firmware/bootimage.h"
 #include "firmware/upgradefile.h"
 
@@ -49,6 +50,10 @@ int buildUpg(const Command &command, const QStringList &arguments)
               << "No upgrade file written." << Qt::endl;
         return FileError;
     }
+    // Kept out of the image as the format says, but never without a word:
+    // firmware linked for the bootloader's address lands there.
+    if (const QString warning = build.ignoredWarning(hexFile); !warning.isEmpty())
+        err() << warning << Qt::endl;
     if (!build.hasApplication()) {
         err() << hexFile
               << ": no application data in 0x08004000..0x0801FFFB; an upgrade file of zeros"
@@ -159,8 +164,8 @@ int bootImages(const Command &command, const QStringList &arguments)
 int inspectUpgrade(const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err() << "Cannot open " << fileName << ": " << file.errorString() << Qt::endl;
+    if (const QString why = SafeFile::openForReading(file); !why.isEmpty()) {
+        err() << "Cannot open " << fileName << ": " << why << Qt::endl;
         return FileError;
     }
     const Upgrade::FileContents contents = Upgrade::readFile(file);

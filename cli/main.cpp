@@ -71,7 +71,8 @@ void printHelp(const QList<Cli::Command> &commands)
            "  --serial SERIAL  use the driver with this serial number (with or without its\n"
            "                   bootloader \"b\"); needed when several drivers are attached\n"
            "  --json           one JSON object on standard output instead of the text\n"
-           "                   (list, info, status, inspect, show-file)\n"
+           "                   (list, info, status, inspect, show-file, programs verify,\n"
+           "                   scenes verify)\n"
            "  --trace          write the debug trace to standard error\n"
            "  --version        the program's version\n"
            "  --help           this text\n";

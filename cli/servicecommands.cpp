@@ -197,8 +197,8 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
     if (arguments.size() != 1)
         return usage(command, QStringLiteral("expected one binary file"));
     QFile file(arguments.first());
-    if (!file.open(QIODevice::ReadOnly)) {
-        err() << "Cannot read " << file.fileName() << ": " << file.errorString() << Qt::endl;
+    if (const QString why = SafeFile::openForReading(file); !why.isEmpty()) {
+        err() << "Cannot read " << file.fileName() << ": " << why << Qt::endl;
         return FileError;
     }
     const QByteArray image = file.read(qint64(Service::ExternalFlashSize) + 1);

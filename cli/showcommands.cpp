@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "show/showcompare.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
 #include "usb/usblc350.h"
@@ -7,6 +8,10 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QTextStream>
+
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
 
 namespace Cli {
 
@@ -52,32 +57,84 @@ int transferExit(const Show::TransferResult &result, Show::Kind kind)
     case Error::Write:
         err() << "Writing the " << kindName(kind) << " to the driver failed." << Qt::endl;
         break;
+    case Error::Verify:
+        err() << "The driver does not hold the " << kindName(kind)
+              << " written to it, even after a second write. "
+              << QStringLiteral("First difference (written → read back): ")
+              << (result.differences.isEmpty()
+                      ? QString()
+                      : Show::describeDifference(kind, result.differences.first()))
+              << Qt::endl;
+        break;
+    case Error::Unstable:
+        err() << "Reading the " << kindName(kind) << " from the driver gave different data on "
+              << Show::MaxGetReads << " reads in a row; nothing was taken." << Qt::endl;
+        break;
     }
     if (!result.released)
         err() << "The driver's status bit 0 could not be cleared." << Qt::endl;
     return result.ok() ? Success : DeviceFailure;
 }
 
+// Progress of a show transfer, one bar per pass over the table: a Get reads
+// it twice or more and a Set reads back what it wrote, and a second pass
+// should not look like the first starting over.
+class TransferProgress
+{
+public:
+    TransferProgress(USBLC350 &device, Show::Kind kind)
+        : m_kind(kindName(kind))
+    {
+        QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &device,
+                         [this](int percent) { step(false, percent); });
+        QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &device,
+                         [this](int percent) { step(true, percent); });
+    }
+    void finish() { m_bar.reset(); }
+
+private:
+    void step(bool read, int percent)
+    {
+        // Within a pass the percentage only grows.
+        if (!m_bar || read != m_reading || percent <= m_last) {
+            const QString verb = !read       ? QStringLiteral("Writing ")
+                                 : m_anyPass ? QStringLiteral("Checking ")
+                                             : QStringLiteral("Reading ");
+            m_bar.reset();
+            m_bar.emplace(verb + m_kind);
+            m_reading = read;
+            m_anyPass = true;
+        }
+        m_last = percent;
+        m_bar->setPercent(percent);
+    }
+
+    QString m_kind;
+    std::optional<Progress> m_bar;
+    bool m_reading = false;
+    bool m_anyPass = false;
+    int m_last = 0;
+};
+
 int getTable(Show::Kind kind, const QString &fileName)
 {
     Device device;
-    Progress progress(QStringLiteral("Reading ") + kindName(kind));
-    QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &device,
-                     [&progress](int percent) { progress.setPercent(percent); });
+    TransferProgress progress(device, kind);
     QByteArray table;
     const Show::TransferResult result = Show::readTable(device, kind, table);
     progress.finish();
     device.disconnect();
-    if (result.error != Show::TransferResult::Error::None)
+    // A failed release fails the command, so no file is written for it: a
+    // command that exits 1 leaves an existing file as it was.
+    if (!result.ok())
         return transferExit(result, kind);
-    // The table is saved even when only the release failed: it was read whole.
     const QString why = Show::saveFile(fileName, kind, table);
     if (!why.isEmpty()) {
         err() << "Cannot write " << fileName << ": " << why << Qt::endl;
         return FileError;
     }
     out() << "Wrote " << fileName << " (" << Show::fileSize(kind) << " bytes)" << Qt::endl;
-    return transferExit(result, kind);
+    return Success;
 }
 
 int setTable(Show::Kind kind, const QString &fileName)
@@ -89,9 +146,7 @@ int setTable(Show::Kind kind, const QString &fileName)
         return FileError;
     }
     Device device;
-    Progress progress(QStringLiteral("Writing ") + kindName(kind));
-    QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &device,
-                     [&progress](int percent) { progress.setPercent(percent); });
+    TransferProgress progress(device, kind);
     const Show::TransferResult result = Show::writeTable(device, kind, contents.table);
     progress.finish();
     device.disconnect();
@@ -100,15 +155,91 @@ int setTable(Show::Kind kind, const QString &fileName)
     return transferExit(result, kind);
 }
 
+QJsonObject differenceJson(Show::Kind kind, const Show::RecordDifference &difference)
+{
+    QJsonObject json;
+    if (kind == Show::Kind::Programs) {
+        json.insert(QStringLiteral("program"), difference.record / Show::StepsPerProgram + 1);
+        json.insert(QStringLiteral("step"), difference.record % Show::StepsPerProgram + 1);
+    } else {
+        json.insert(QStringLiteral("scene"), difference.record + 1);
+    }
+    const auto values = [](qint64 file, qint64 driver) {
+        return QJsonObject{{QStringLiteral("file"), file}, {QStringLiteral("driver"), driver}};
+    };
+    QJsonArray lamps;
+    for (int lamp : difference.lamps())
+        lamps.append(lamp + 1);
+    if (!lamps.isEmpty())
+        json.insert(QStringLiteral("lamps"), lamps);
+    const Show::SceneRecord &file = difference.first;
+    const Show::SceneRecord &driver = difference.second;
+    if (difference.riseTimeDiffers())
+        json.insert(QStringLiteral("xfade"), values(file.riseTime, driver.riseTime));
+    if (difference.staticTimeDiffers())
+        json.insert(QStringLiteral("sceneTime"), values(file.staticTime, driver.staticTime));
+    if (difference.endMarkerDiffers())
+        json.insert(QStringLiteral("endMarker"), values(file.endMarker, driver.endMarker));
+    if (difference.reservedDiffers())
+        json.insert(QStringLiteral("reserved"), true);
+    json.insert(QStringLiteral("text"), Show::describeDifference(kind, difference));
+    return json;
+}
+
+// The driver's table against a file: 0 equal, 1 different or failed, 3 a bad file.
+int verifyTable(Show::Kind kind, const QString &fileName)
+{
+    const Show::FileContents contents = Show::readFile(fileName, kind);
+    if (!contents.ok()) {
+        err() << fileName << ": " << fileError(contents) << Qt::endl;
+        return FileError;
+    }
+    Device device;
+    TransferProgress progress(device, kind);
+    QByteArray table;
+    const Show::TransferResult result = Show::readTable(device, kind, table);
+    progress.finish();
+    device.disconnect();
+    if (!result.ok())
+        return transferExit(result, kind);
+
+    const QList<Show::RecordDifference> differences
+        = Show::compareTables(kind, contents.table, table);
+    if (globalOptions().json) {
+        QJsonArray list;
+        for (const Show::RecordDifference &difference : differences)
+            list.append(differenceJson(kind, difference));
+        printJson(QJsonObject{{QStringLiteral("file"), fileName},
+                              {QStringLiteral("kind"), kindName(kind)},
+                              {QStringLiteral("equal"), differences.isEmpty()},
+                              {QStringLiteral("differences"), list}});
+    } else if (differences.isEmpty()) {
+        out() << "The driver holds exactly the " << kindName(kind) << " of " << fileName << '.'
+              << Qt::endl;
+    } else {
+        out() << "The driver's " << kindName(kind) << " differ from " << fileName << " in "
+              << differences.size() << (differences.size() == 1 ? " record" : " records")
+              << QStringLiteral(" (file → driver):\n");
+        for (const Show::RecordDifference &difference : differences)
+            out() << Show::describeDifference(kind, difference) << '\n';
+        out().flush();
+    }
+    return differences.isEmpty() ? Success : DeviceFailure;
+}
+
 int tableCommand(Show::Kind kind, const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 2)
-        return usage(command, QStringLiteral("expected get or set and a file"));
+        return usage(command, QStringLiteral("expected get, set or verify and a file"));
+    if (arguments.first() == QLatin1String("verify"))
+        return verifyTable(kind, arguments.at(1));
+    if (globalOptions().json)
+        return usage(command, QStringLiteral("--json goes with verify only"));
     if (arguments.first() == QLatin1String("get"))
         return getTable(kind, arguments.at(1));
     if (arguments.first() == QLatin1String("set"))
         return setTable(kind, arguments.at(1));
-    return usage(command, QStringLiteral("expected get or set"));
+    return usage(command, QStringLiteral("expected get, set or verify"));
 }
 
 int programs(const Command &command, const QStringList &arguments)
@@ -144,7 +275,16 @@ QString colour(const Show::Rgb &rgb)
         .arg(rgb.blue, 2, 16, QLatin1Char('0'));
 }
 
-void printRecord(const QString &position, const Show::SceneRecord &record)
+// A block in the lamp's own colour (24-bit SGR background) before its text.
+QString swatch(const Show::Rgb &rgb)
+{
+    return QStringLiteral("\x1b[48;2;%1;%2;%3m  \x1b[0m ")
+        .arg(rgb.red)
+        .arg(rgb.green)
+        .arg(rgb.blue);
+}
+
+void printRecord(const QString &position, const Show::SceneRecord &record, bool coloured)
 {
     // A space before every column, so values wider than their column (a file
     // may hold any 32-bit time) never run into each other.
@@ -154,12 +294,40 @@ void printRecord(const QString &position, const Show::SceneRecord &record)
                  .arg(record.staticTime, 11)
                  .arg(int(record.endMarker), 11);
     for (const Show::Rgb &lamp : record.lamps)
-        out() << ' ' << colour(lamp);
+        out() << ' ' << (coloured ? swatch(lamp) : QString()) << colour(lamp);
     out() << '\n';
 }
 
-int showFile(const Command &command, const QStringList &arguments)
+// --color=always|never|auto: whether the lamps are shown in colour. auto,
+// the default, colours only a terminal, and only when NO_COLOR is unset
+// (no-color.org). None when the option is not understood.
+std::optional<bool> takeColourOption(QStringList &arguments)
 {
+    bool coloured = isatty(fileno(stdout)) != 0 && qEnvironmentVariableIsEmpty("NO_COLOR");
+    for (qsizetype i = 0; i < arguments.size();) {
+        const QString &argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1String("--color"))) {
+            ++i;
+            continue;
+        }
+        const QString when = argument.section(QLatin1Char('='), 1);
+        if (when == QLatin1String("always"))
+            coloured = true;
+        else if (when == QLatin1String("never"))
+            coloured = false;
+        else if (when != QLatin1String("auto"))
+            return std::nullopt;
+        arguments.removeAt(i);
+    }
+    return coloured;
+}
+
+int showFile(const Command &command, const QStringList &commandArguments)
+{
+    QStringList arguments = commandArguments;
+    const std::optional<bool> coloured = takeColourOption(arguments);
+    if (!coloured)
+        return usage(command, QStringLiteral("--color takes always, never or auto"));
     if (arguments.size() != 1)
         return usage(command, QStringLiteral("expected one show file"));
     Show::Kind kind = Show::Kind::Programs;
@@ -204,8 +372,10 @@ int showFile(const Command &command, const QStringList &arguments)
 
     out() << contents.header << ", " << contents.version << '\n';
     QString lamps;
+    // A coloured lamp is 3 characters wider: its block and a space.
+    const int lampWidth = *coloured ? 8 : 5;
     for (int lamp = 1; lamp <= Show::LampCount; ++lamp)
-        lamps += QStringLiteral(" L:%1").arg(lamp, lamp < Show::LampCount ? -5 : 0);
+        lamps += QStringLiteral(" L:%1").arg(lamp, lamp < Show::LampCount ? -lampWidth : 0);
     const QString columns = QStringLiteral("  XFade  Scene Time  End Marker") + lamps;
     if (kind == Show::Kind::Programs) {
         out() << "Program Step" << columns << '\n';
@@ -213,13 +383,14 @@ int showFile(const Command &command, const QStringList &arguments)
             for (int step = 0; step < Show::StepsPerProgram; ++step)
                 printRecord(
                     QStringLiteral("%1 %2").arg(program + 1, 7).arg(step + 1, 4),
-                    Show::recordAt(contents.table, Show::programRecordOffset(program, step)));
+                    Show::recordAt(contents.table, Show::programRecordOffset(program, step)),
+                    *coloured);
         }
     } else {
         out() << "Scene" << columns << '\n';
         for (int scene = 0; scene < Show::SceneCount; ++scene)
             printRecord(QStringLiteral("%1").arg(scene + 1, 5),
-                        Show::recordAt(contents.table, Show::sceneRecordOffset(scene)));
+                        Show::recordAt(contents.table, Show::sceneRecordOffset(scene)), *coloured);
     }
     out().flush();
     return Success;
@@ -294,14 +465,17 @@ int inspectShowFile(const QString &fileName, Show::Kind kind)
 QList<Command> showCommands()
 {
     return {
-        makeCommand(QStringLiteral("programs"), QStringLiteral("programs get|set FILE.pgm"),
-                    QStringLiteral("read the driver's programs into a file, or write them"),
-                    programs, UsesDriver),
-        makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set FILE.scn"),
-                    QStringLiteral("read the driver's scenes into a file, or write them"), scenes,
-                    UsesDriver),
-        makeCommand(QStringLiteral("show-file"), QStringLiteral("show-file FILE"),
-                    QStringLiteral("print a programs or scenes file as a table"), showFile, Json),
+        makeCommand(QStringLiteral("programs"), QStringLiteral("programs get|set|verify FILE.pgm"),
+                    QStringLiteral("programs between the driver and a file, or compared with one"),
+                    programs, UsesDriver | Json),
+        makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set|verify FILE.scn"),
+                    QStringLiteral("scenes between the driver and a file, or compared with one"),
+                    scenes, UsesDriver | Json),
+        makeCommand(QStringLiteral("show-file"),
+                    QStringLiteral("show-file [--color=always|never|auto] FILE"),
+                    QStringLiteral("print a programs or scenes file as a table; on a terminal "
+                                   "each lamp in its colour"),
+                    showFile, Json),
     };
 }
 

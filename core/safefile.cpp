@@ -2,10 +2,21 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace SafeFile {
+
+namespace {
+
+QString notRegular(const QString &fileName)
+{
+    return QCoreApplication::translate("SafeFile", "%1 is not a regular file")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+
+} // namespace
 
 QString write(const QString &fileName, const Writer &writer)
 {
@@ -13,8 +24,7 @@ QString write(const QString &fileName, const Writer &writer)
     // QFileInfo follows symbolic links: a link to a regular file is written
     // through, a link to a device node is refused like the node itself.
     if (target.exists() && !target.isFile())
-        return QCoreApplication::translate("SafeFile", "%1 is not a regular file")
-            .arg(QDir::toNativeSeparators(fileName));
+        return notRegular(fileName);
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -41,6 +51,17 @@ QString write(const QString &fileName, const QByteArray &bytes)
 {
     return write(fileName,
                  [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+}
+
+QString openForReading(QFile &file)
+{
+    // A missing file is left to open(), which names the system's reason.
+    const QFileInfo source(file.fileName());
+    if (source.exists() && !source.isFile())
+        return notRegular(file.fileName());
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return {};
 }
 
 } // namespace SafeFile

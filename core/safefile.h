@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFile;
 class QIODevice;
 
 // Every file the program writes goes through here. The data goes to a
@@ -24,5 +25,11 @@ using Writer = std::function<bool(QIODevice &)>;
 // system's own words where the system said why.
 [[nodiscard]] QString write(const QString &fileName, const Writer &writer);
 [[nodiscard]] QString write(const QString &fileName, const QByteArray &bytes);
+
+// Opens `file` (its name already set) read-only, but only when the name leads
+// to a regular file: opening a FIFO blocks until some writer comes, and a
+// device node (/dev/zero, /dev/urandom) never ends. The check comes before
+// the open. An empty text on success, else why, as write() says it.
+[[nodiscard]] QString openForReading(QFile &file);
 
 } // namespace SafeFile

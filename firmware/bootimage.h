@@ -2,6 +2,8 @@
 
 #include "firmware/hextobin.h"
 
+#include "usb/drivermap.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -16,9 +18,9 @@
 // must always be exactly nine digits.
 namespace Boot {
 
-inline constexpr quint32 FlashBase = 0x08000000;
-inline constexpr int ImageSize = 0x4000;
-inline constexpr int SerialOffset = 0x3FF0;
+inline constexpr quint32 FlashBase = Driver::FlashBase;
+inline constexpr int ImageSize = Driver::BootloaderSize;
+inline constexpr int SerialOffset = int(Driver::SerialAddress - Driver::FlashBase);
 inline constexpr int SerialLength = 9;
 inline constexpr int MaxNumber = 999;
 

@@ -1,7 +1,10 @@
 #include "firmware/hextobin.h"
 
+#include "core/safefile.h"
+
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -29,7 +32,9 @@ constexpr std::array<qint8, 256> DigitValue = makeDigitTable();
 
 // One line of the file at a time, without its line end. LF, CR and CRLF all
 // end a line, so a file from any system (or one damaged by a transfer in
-// text mode) is read as the lines it holds, never as one long line.
+// text mode) is read as the lines it holds, never as one long line. A line
+// that lies whole in the chunk read is handed out where it lies; only one
+// that runs across two chunks is copied.
 class LineReader
 {
 public:
@@ -42,36 +47,70 @@ public:
     // a line end, else the number of line-end characters (1 or 2).
     bool next()
     {
-        m_length = 0;
         m_overlong = false;
         endLength = 0;
+        const char *begin = m_chunk.data() + m_at;
+        const char *stop = m_chunk.data() + m_filled;
+        const char *end = findLineEnd(begin, stop);
+        if (end != stop && !(*end == '\r' && end + 1 == stop)) {
+            m_data = begin;
+            m_length = int(qMin<qint64>(end - begin, MaxLineLength));
+            m_overlong = end - begin > MaxLineLength;
+            m_at = end - m_chunk.data() + 1;
+            endLength = 1;
+            if (*end == '\r' && end[1] == '\n') {
+                endLength = 2;
+                ++m_at;
+            }
+            return true;
+        }
+        // The line runs on into the next chunk (or ends in a CR whose LF may
+        // stand there): gather it in m_line.
+        m_data = m_line.data();
+        m_length = 0;
         bool any = false;
         for (;;) {
-            if (m_at == m_filled && !refill())
-                return any;
-            const char c = m_chunk[size_t(m_at++)];
-            if (c == '\n' || c == '\r') {
+            any = any || end != begin;
+            append(begin, end);
+            if (end != stop) {
+                m_at = end - m_chunk.data() + 1;
                 endLength = 1;
-                if (c == '\r' && peekLf()) {
+                if (*end == '\r' && peekLf()) {
                     endLength = 2;
                     ++m_at;
                 }
                 return true;
             }
-            any = true;
-            if (m_length < MaxLineLength)
-                m_line[size_t(m_length++)] = c;
-            else
-                m_overlong = true;
+            if (!refill())
+                return any;
+            begin = m_chunk.data();
+            stop = begin + m_filled;
+            end = findLineEnd(begin, stop);
         }
     }
 
-    [[nodiscard]] const char *data() const { return m_line.data(); }
+    [[nodiscard]] const char *data() const { return m_data; }
     [[nodiscard]] int length() const { return m_length; }
     [[nodiscard]] bool overlong() const { return m_overlong; }
     int endLength = 0;
 
 private:
+    static const char *findLineEnd(const char *from, const char *stop)
+    {
+        while (from != stop && *from != '\n' && *from != '\r')
+            ++from;
+        return from;
+    }
+
+    void append(const char *from, const char *to)
+    {
+        const qint64 room = MaxLineLength - m_length;
+        const qint64 take = qMin<qint64>(to - from, room);
+        std::copy(from, from + take, m_line.data() + m_length);
+        m_length += int(take);
+        m_overlong = m_overlong || to - from > room;
+    }
+
     bool refill()
     {
         const qint64 n = m_file.read(m_chunk.data(), ChunkSize);
@@ -92,25 +131,17 @@ private:
     qint64 m_at = 0;
     qint64 m_filled = 0;
     std::array<char, MaxLineLength> m_line{};
+    const char *m_data = nullptr;
     int m_length = 0;
     bool m_overlong = false;
 };
 
-// Parses `digits` hex digits at `pos`; false when the line ends first or a
-// character is not a hex digit.
-bool parseHex(const char *line, int length, int pos, int digits, quint32 &value)
+// The byte that two hex digits spell, or -1.
+inline int hexByte(const char *digits)
 {
-    if (pos + digits > length)
-        return false;
-    quint32 result = 0;
-    for (int i = 0; i < digits; ++i) {
-        const int digit = DigitValue[uchar(line[pos + i])];
-        if (digit < 0)
-            return false;
-        result = (result << 4) | quint32(digit);
-    }
-    value = result;
-    return true;
+    const int high = DigitValue[uchar(digits[0])];
+    const int low = DigitValue[uchar(digits[1])];
+    return (high | low) < 0 ? -1 : (high << 4) | low;
 }
 
 bool onlyBlanks(const char *text, int length)
@@ -122,19 +153,40 @@ bool onlyBlanks(const char *text, int length)
 }
 
 // The number of data bytes each record type must carry, or -1 for any.
-int requiredCount(quint32 type)
+int requiredCount(int type)
 {
     switch (type) {
     case 0x01:
         return 0;
+    case 0x02:
     case 0x04:
         return 2;
+    case 0x03:
     case 0x05:
         return 4;
     default:
         return -1;
     }
 }
+
+// Which bytes of the window a record has stored: one bit each, an eighth of
+// the window's own size, so a second record for the same address is found
+// without keeping the records.
+class WrittenBytes
+{
+public:
+    explicit WrittenBytes(quint64 size)
+        : m_words((size + 63) / 64)
+    {}
+    [[nodiscard]] bool test(quint32 offset) const
+    {
+        return (m_words[offset / 64] >> (offset % 64)) & 1;
+    }
+    void set(quint32 offset) { m_words[offset / 64] |= quint64(1) << (offset % 64); }
+
+private:
+    std::vector<quint64> m_words;
+};
 
 } // namespace
 
@@ -158,13 +210,17 @@ QString describe(int result)
     case BadData:
         return QStringLiteral("the record does not match its line");
     case BadRecord:
-        return QStringLiteral("unsupported record type, or a byte count that does not fit it");
+        return QStringLiteral("unsupported record type, a byte count or address that does not fit "
+                              "it, or a second start address");
     case BadChecksum:
         return QStringLiteral("checksum mismatch");
     case CannotOpen:
         return QStringLiteral("cannot open the file");
     case NoEndRecord:
         return QStringLiteral("no end-of-file record: the file is cut short");
+    case Overlap:
+        return QStringLiteral("this record gives an address a different value than an earlier "
+                              "record");
     default:
         return QStringLiteral("unknown error");
     }
@@ -179,11 +235,14 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
     found = Hex::Report();
 
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!SafeFile::openForReading(file).isEmpty())
         return Hex::CannotOpen;
 
     auto *out = static_cast<uchar *>(buffer);
-    quint32 upper = 0;
+    const quint64 windowSize = hi >= lo ? quint64(hi) - lo + 1 : 0;
+    WrittenBytes written(windowSize);
+    quint32 base = 0;
+    bool startSeen = false;
     std::array<uchar, 255> data{};
     LineReader reader(file);
 
@@ -194,69 +253,106 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
         const char *line = reader.data();
         const int length = reader.length();
 
+        // 11 characters with the line end make at least 9 before it, so the
+        // fields up to the record type are all there.
         if (length + reader.endLength < 11)
             return Hex::ShortLine;
         if (line[0] != ':')
             return Hex::NoColon;
-
-        quint32 count = 0;
-        quint32 address = 0;
-        quint32 type = 0;
-        if (!parseHex(line, length, 1, 2, count))
+        const int count = hexByte(line + 1);
+        if (count < 0)
             return Hex::BadCount;
-        if (!parseHex(line, length, 3, 4, address))
+        const int addressHigh = hexByte(line + 3);
+        const int addressLow = hexByte(line + 5);
+        if (addressHigh < 0 || addressLow < 0)
             return Hex::BadAddress;
-        if (!parseHex(line, length, 7, 2, type))
+        const quint32 address = quint32(addressHigh << 8 | addressLow);
+        const int type = hexByte(line + 7);
+        if (type < 0)
             return Hex::BadType;
-        if (type != 0x00 && type != 0x01 && type != 0x04 && type != 0x05)
+        if (type > 0x05)
             return Hex::BadRecord;
         const int required = requiredCount(type);
-        if (required >= 0 && count != quint32(required))
+        if (required >= 0 && count != required)
+            return Hex::BadRecord;
+        // Only data records place themselves; the others carry their value in
+        // the data field, and an address there means the record is not what
+        // it claims to be. A file has one start address at most.
+        if (type >= 0x02 && address != 0)
+            return Hex::BadRecord;
+        const bool start = type == 0x03 || type == 0x05;
+        if (start && startSeen)
             return Hex::BadRecord;
 
         quint32 extended = 0;
-        if (type == 0x04 && !parseHex(line, length, 9, 4, extended))
-            return Hex::BadRecord;
-
-        quint32 sum = count + (address >> 8) + (address & 0xFF) + type;
-        for (quint32 i = 0; i < count; ++i) {
-            quint32 byte = 0;
-            if (!parseHex(line, length, 9 + 2 * int(i), 2, byte))
-                return Hex::BadData;
-            data[i] = uchar(byte);
-            sum += byte;
+        if (type == 0x02 || type == 0x04) {
+            const int high = length >= 13 ? hexByte(line + 9) : -1;
+            const int low = length >= 13 ? hexByte(line + 11) : -1;
+            if (high < 0 || low < 0)
+                return Hex::BadRecord;
+            extended = quint32(high << 8 | low);
         }
-        const int checksumAt = 9 + 2 * int(count);
-        quint32 checksum = 0;
-        if (!parseHex(line, length, checksumAt, 2, checksum))
+
+        const int checksumAt = 9 + 2 * count;
+        if (checksumAt + 2 > length)
+            return Hex::BadData;
+        quint32 sum = quint32(count) + (address >> 8) + (address & 0xFF) + quint32(type);
+        for (int i = 0; i < count; ++i) {
+            const int byte = hexByte(line + 9 + 2 * i);
+            if (byte < 0)
+                return Hex::BadData;
+            data[size_t(i)] = uchar(byte);
+            sum += quint32(byte);
+        }
+        const int checksum = hexByte(line + checksumAt);
+        if (checksum < 0)
             return Hex::BadData;
         // A second record joined onto this line, or anything else after the
         // checksum, means the line is not the record it claims to be.
         if (reader.overlong() || !onlyBlanks(line + checksumAt + 2, length - checksumAt - 2))
             return Hex::BadData;
-        if (((sum + checksum) & 0xFF) != 0)
+        if (((sum + quint32(checksum)) & 0xFF) != 0)
             return Hex::BadChecksum;
 
         switch (type) {
         case 0x01:
             found.line = 0;
             return Hex::Ok;
-        case 0x00:
+        case 0x00: {
             // 32-bit addresses: a record that runs past a 64 KiB boundary
-            // continues in the next segment rather than wrapping.
-            for (quint32 i = 0; i < count; ++i) {
-                const quint32 absolute = upper + address + i;
-                if (absolute >= lo && absolute <= hi) {
-                    out[absolute - lo] = data[i];
+            // continues in the next segment rather than wrapping. The record
+            // is checked against what earlier ones stored before any of its
+            // bytes lands, so a refused record leaves the window as it was.
+            const quint32 first = base + address;
+            for (int i = 0; i < count; ++i) {
+                const quint32 offset = first + quint32(i) - lo;
+                if (offset < windowSize && written.test(offset) && out[offset] != data[size_t(i)])
+                    return Hex::Overlap;
+            }
+            for (int i = 0; i < count; ++i) {
+                const quint32 absolute = first + quint32(i);
+                const quint32 offset = absolute - lo;
+                if (offset < windowSize) {
+                    out[offset] = data[size_t(i)];
+                    written.set(offset);
                     ++found.stored;
                     found.lowestStored = qMin(found.lowestStored, absolute);
+                } else {
+                    ++found.ignored;
+                    found.lowestIgnored = qMin(found.lowestIgnored, absolute);
+                    found.highestIgnored = qMax(found.highestIgnored, absolute);
                 }
             }
             break;
-        case 0x04:
-            upper = extended << 16;
+        }
+        case 0x02: // extended segment address: the value names 16-byte paragraphs
+            base = extended << 4;
             break;
-        default: // 0x05, the start address, means nothing for an image
+        case 0x04: // extended linear address: the upper 16 bits
+            base = extended << 16;
+            break;
+        default: // 0x03, 0x05: a start address means nothing for an image
+            startSeen = true;
             break;
         }
     }

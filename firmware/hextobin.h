@@ -18,11 +18,14 @@ enum Result : int {
     BadData = -6,      // the record does not match its line: a data byte or the
                        // checksum missing or not hexadecimal, or more than blanks
                        // after the checksum
-    BadRecord = -7,    // record type other than 00, 01, 04, 05, a byte count that
-                       // does not fit the type, or a bad type-04 value
+    BadRecord = -7,    // record type above 05; a byte count, or an address field other
+                       // than 0000, that does not fit the type; a second start
+                       // address (type 03 or 05); a bad type-02 or type-04 value
     BadChecksum = -8,  // the record's bytes do not sum to zero with its checksum
-    CannotOpen = -9,   // the file could not be opened
+    CannotOpen = -9,   // the file could not be opened, or is no regular file
     NoEndRecord = -10, // the file ended without an end-of-file record: cut short
+    Overlap = -11,     // a record gives a byte of the window another value than an
+                       // earlier record gave it: the file says two things
 };
 
 // What a reading found besides its result.
@@ -31,6 +34,9 @@ struct Report
     int line = 0;      // 1-based line of the fault; for NoEndRecord the line after the last
     qint64 stored = 0; // bytes stored in the window
     quint32 lowestStored = std::numeric_limits<quint32>::max(); // when stored > 0
+    qint64 ignored = 0; // data bytes outside the window, read and dropped
+    quint32 lowestIgnored = std::numeric_limits<quint32>::max(); // when ignored > 0
+    quint32 highestIgnored = 0;                                  // likewise
 };
 
 // A short English description of a result code, for command-line messages.
@@ -38,13 +44,16 @@ struct Report
 } // namespace Hex
 
 // Reads the Intel HEX file and copies every data byte whose absolute address A
-// lies in [lo, hi] to buffer[A - lo]; bytes outside the window are read and
-// discarded, buffer bytes that no record covers keep their value. The buffer
-// must hold hi - lo + 1 bytes. LF, CRLF and a lone CR each end a line. Records
-// of type 04 set the upper 16 address bits, type 05 is skipped, anything after
-// the end-of-file record is never read; a file without one is refused, since
-// it was cut short. A record's bytes are stored only once its checksum has
-// been verified. Returns Hex::Ok or a negative Hex::Result; `report`, when
-// given, says where the fault is and what was stored.
+// lies in [lo, hi] to buffer[A - lo]; bytes outside the window are read,
+// counted in the report and discarded, buffer bytes that no record covers
+// keep their value. The buffer must hold hi - lo + 1 bytes. LF, CRLF and a
+// lone CR each end a line. Records of type 04 set the base address to their
+// value x 65536, type 02 to their value x 16; the start addresses (type 03
+// or 05, at most one) are skipped; anything after the end-of-file record is
+// never read; a file without one is refused, since it was cut short. A
+// record's bytes are stored only once its checksum has been verified and it
+// contradicts no byte an earlier record stored in the window (the same value
+// twice is fine). Returns Hex::Ok or a negative Hex::Result; `report`, when
+// given, says where the fault is and what was stored and ignored.
 [[nodiscard]] int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi,
                            Hex::Report *report = nullptr);

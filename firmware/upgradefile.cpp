@@ -1,10 +1,13 @@
 #include "firmware/upgradefile.h"
 
 #include "core/safefile.h"
+#include "core/streamread.h"
 #include "firmware/hextobin.h"
 #include "usb/scramble.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QtEndian>
 
@@ -46,13 +49,34 @@ ImageBuild buildImage(const QString &hexFileName)
     ImageBuild build;
     build.image = QByteArray(ImageSize, '\0');
     // The bootloader area and everything above the external-flash block stay
-    // zero: only the two windows are read from the HEX file.
+    // zero: only the two areas are read from the HEX file. They lie side by
+    // side in the image as in the address space, so one pass over the file
+    // fills both; each area's result is that pass's result.
+    static_assert(AppHi + 1 == ExtLo && AppOffset + AppLength == ExtOffset);
     build.appResult
-        = HexToBin(hexFileName, build.image.data() + AppOffset, AppLo, AppHi, &build.appReport);
-    build.extResult
-        = HexToBin(hexFileName, build.image.data() + ExtOffset, ExtLo, ExtHi, &build.extReport);
+        = HexToBin(hexFileName, build.image.data() + AppOffset, AppLo, ExtHi, &build.appReport);
+    build.extResult = build.appResult;
+    build.extReport = build.appReport;
     storeCheckWords(build.image);
     return build;
+}
+
+QString ImageBuild::ignoredWarning(const QString &hexFileName) const
+{
+    const Hex::Report &report = appReport;
+    if (report.ignored == 0)
+        return {};
+    const auto hex32 = [](quint32 value) {
+        return QStringLiteral("0x")
+               + QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
+    };
+    // The count in "B" needs no plural forms, so the untranslated text of
+    // lc420-cli reads as well as any translation.
+    return QCoreApplication::translate("Upgrade",
+                                       "Warning: %1 holds %2 B of data at %3..%4, outside "
+                                       "%5..%6; it was ignored.")
+        .arg(QDir::toNativeSeparators(hexFileName), QString::number(report.ignored),
+             hex32(report.lowestIgnored), hex32(report.highestIgnored), hex32(AppLo), hex32(ExtHi));
 }
 
 bool ImageBuild::hasApplication() const
@@ -83,37 +107,25 @@ QString saveFile(const QString &fileName, const QByteArray &plainImage)
 
 namespace {
 
-constexpr quint32 NullText = 0xFFFFFFFF;
-// Far above what the header or version text holds; a longer length field lies.
-constexpr quint32 MaxTextBytes = 1024;
-
-std::optional<quint32> peekLength(QIODevice &device)
-{
-    const QByteArray prefix = device.peek(4);
-    if (prefix.size() != 4)
-        return std::nullopt;
-    return qFromBigEndian<quint32>(prefix.constData());
-}
-
 // A text whose length field is checked before anything is read or allocated.
-bool readText(QDataStream &stream, QIODevice &device, QString &text, QString &damage,
-              const char *what)
+bool readText(QDataStream &stream, QString &text, QString &damage, const char *what)
 {
-    const std::optional<quint32> bytes = peekLength(device);
-    if (!bytes) {
+    quint32 claimed = 0;
+    switch (StreamRead::readText(stream, text, claimed)) {
+    case StreamRead::TextResult::Ok:
+        return true;
+    case StreamRead::TextResult::NoLength:
         damage = QStringLiteral("cut short before the %1 text").arg(QLatin1String(what));
-        return false;
-    }
-    if (*bytes != NullText && (*bytes > MaxTextBytes || *bytes % 2 != 0)) {
-        damage = QStringLiteral("the %1 text claims %2 bytes").arg(QLatin1String(what)).arg(*bytes);
-        return false;
-    }
-    stream >> text;
-    if (stream.status() != QDataStream::Ok) {
+        break;
+    case StreamRead::TextResult::WrongLength:
+        damage
+            = QStringLiteral("the %1 text claims %2 bytes").arg(QLatin1String(what)).arg(claimed);
+        break;
+    case StreamRead::TextResult::CutShort:
         damage = QStringLiteral("cut short in the %1 text").arg(QLatin1String(what));
-        return false;
+        break;
     }
-    return true;
+    return false;
 }
 
 } // namespace
@@ -124,13 +136,13 @@ FileContents readFile(QIODevice &device)
     QDataStream stream(&device);
     stream.setVersion(QDataStream::Qt_4_8);
 
-    if (!readText(stream, device, contents.header, contents.damage, "header")
-        || !readText(stream, device, contents.version, contents.damage, "version"))
+    if (!readText(stream, contents.header, contents.damage, "header")
+        || !readText(stream, contents.version, contents.damage, "version"))
         return contents;
 
     // The image must be exactly what the format holds, and nothing may follow
     // it; a length field that says otherwise is never trusted with a read.
-    const std::optional<quint32> length = peekLength(device);
+    const std::optional<quint32> length = StreamRead::peekLength(device);
     if (!length) {
         contents.damage = QStringLiteral("cut short before the image");
         return contents;
@@ -167,7 +179,7 @@ FileContents readFile(QIODevice &device)
 FileContents readFile(const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!SafeFile::openForReading(file).isEmpty())
         return {};
     return readFile(file);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "firmware/hextobin.h"
+#include "usb/drivermap.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,19 +16,19 @@ class QIODevice;
 // the image scrambled in one pass from key index 0.
 namespace Upgrade {
 
-inline constexpr quint32 FlashBase = 0x08000000;
+inline constexpr quint32 FlashBase = Driver::FlashBase;
 inline constexpr int ImageSize = 0x40000;
 
 // What the upgrade transfers: the application (112 pages of 1024 bytes) and
 // the external-flash block. Each area's last word is its check word: the sum,
 // modulo 2^32, of all the area's other words.
-inline constexpr int AppOffset = 0x4000;
+inline constexpr int AppOffset = Driver::BootloaderSize;
 inline constexpr int AppLength = 114688;
 inline constexpr int ExtOffset = 0x20000;
 inline constexpr int ExtLength = 81920;
 inline constexpr int AppCheckOffset = AppOffset + AppLength - 4; // 0x1FFFC
 inline constexpr int ExtCheckOffset = ExtOffset + ExtLength - 4; // 0x33FFC
-inline constexpr int PageSize = 1024;
+inline constexpr int PageSize = Driver::PageSize;
 
 inline constexpr char FileHeader[] = "Lc420 Upgrade File Header";
 inline constexpr char FileVersion[] = "01";
@@ -46,7 +47,8 @@ void storeCheckWords(QByteArray &image);
 // A plain image built from an Intel HEX file: zero everywhere, the HEX data of
 // 0x08004000..0x0801FFFF and 0x08020000..0x08033FFF in the two areas, the
 // check words stored. appResult and extResult are HexToBin's codes for the
-// two reads; the image holds what was read before any error.
+// two areas, read in one pass (so they are equal, as are the two reports,
+// which cover both areas); the image holds what was read before any error.
 struct ImageBuild
 {
     QByteArray image;
@@ -60,6 +62,10 @@ struct ImageBuild
     // (0x08004000..0x0801FFFB). An image without one would flash a driver
     // with zeros, which nobody ever means to do.
     [[nodiscard]] bool hasApplication() const;
+    // One line naming the data bytes the HEX file holds outside both areas
+    // and their address range, which the image drops (firmware linked for
+    // the wrong address, say); empty when there are none. Translated.
+    [[nodiscard]] QString ignoredWarning(const QString &hexFileName) const;
 };
 [[nodiscard]] ImageBuild buildImage(const QString &hexFileName);
 

@@ -6,6 +6,7 @@
 #include "app/lc460_bootloader.h"
 #include "app/logpane.h"
 #include "core/hexdump.h"
+#include "core/safefile.h"
 #include "core/trace.h"
 #include "service/servicevalues.h"
 #include "ui_lc460_bootloader.h"
@@ -302,11 +303,12 @@ void Lc460_bootloader::slotpushButtonWriteExtFlashBin(bool)
         = dialogs().getOpenFileName(this, tr("Open File"), QStringLiteral("."), tr("Bin (*.bin)"));
     if (fileName.isEmpty())
         return;
-    // A file that cannot be opened reads as empty. Never more than one byte
-    // past what the external flash holds is read: that is enough to refuse it.
+    // A file that cannot be opened, or is no regular file (a FIFO would
+    // block the window), reads as empty. Never more than one byte past what
+    // the external flash holds is read: that is enough to refuse it.
     QFile file(fileName);
     QByteArray image;
-    if (file.open(QIODevice::ReadOnly))
+    if (SafeFile::openForReading(file).isEmpty())
         image = file.read(qint64(Service::ExternalFlashSize) + 1);
 
     switch (Service::writeExternalImage(*device, image)) {

@@ -1,10 +1,13 @@
 #include "show/showfile.h"
 
 #include "core/safefile.h"
+#include "core/streamread.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
+
+#include <optional>
 
 namespace Show {
 
@@ -35,14 +38,14 @@ FileContents readFile(QIODevice &device, Kind kind)
 {
     FileContents contents;
     contents.fileSize = device.size();
-    // QDataStream reads a length that lies in bounded steps and stops at the
-    // end of the device, so a hostile prefix costs no more than the file.
+    // Every length field is checked before it is followed: a file that lies
+    // about one costs a few bytes of reading, not the file's size in memory.
     QDataStream stream(&device);
     stream.setVersion(QDataStream::Qt_4_8);
 
+    quint32 claimed = 0;
     QString header;
-    stream >> header;
-    if (stream.status() == QDataStream::Ok)
+    if (StreamRead::readText(stream, header, claimed) == StreamRead::TextResult::Ok)
         contents.header = header;
     if (contents.header != fileHeader(kind)) {
         contents.error = FileContents::Error::WrongHeader;
@@ -50,26 +53,31 @@ FileContents readFile(QIODevice &device, Kind kind)
     }
 
     QString version;
-    stream >> version;
-    if (stream.status() == QDataStream::Ok)
+    if (StreamRead::readText(stream, version, claimed) == StreamRead::TextResult::Ok)
         contents.version = version;
     if (contents.version != QLatin1String(FileVersion)) {
         contents.error = FileContents::Error::WrongVersion;
         return contents;
     }
 
-    QByteArray block;
-    stream >> block;
-    if (stream.status() != QDataStream::Ok) {
-        contents.error = FileContents::Error::WrongLength;
+    // Only the table's bytes are read from a block; the rest of a longer
+    // block must be there, but is skipped rather than held.
+    contents.error = FileContents::Error::WrongLength;
+    const std::optional<quint32> length = StreamRead::peekLength(device);
+    if (!length || device.skip(4) != 4)
         return contents;
-    }
-    contents.blockSize = block.size();
-    if (block.size() < tableSize(kind)) {
-        contents.error = FileContents::Error::WrongLength;
+    const qint64 blockSize = *length == StreamRead::NullLength ? 0 : qint64(*length);
+    if (!device.isSequential() && device.size() - device.pos() < blockSize)
         return contents;
-    }
-    contents.table = block.left(tableSize(kind));
+    const qint64 wanted = qMin(blockSize, qint64(tableSize(kind)));
+    QByteArray table = device.read(wanted);
+    const qint64 rest = blockSize - wanted;
+    if (table.size() != wanted || (rest > 0 && device.skip(rest) != rest))
+        return contents;
+    contents.blockSize = blockSize;
+    if (blockSize < tableSize(kind))
+        return contents;
+    contents.table = table;
     contents.error = FileContents::Error::None;
     return contents;
 }
@@ -77,9 +85,9 @@ FileContents readFile(QIODevice &device, Kind kind)
 FileContents readFile(const QString &fileName, Kind kind)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (const QString why = SafeFile::openForReading(file); !why.isEmpty()) {
         FileContents contents;
-        contents.why = file.errorString();
+        contents.why = why;
         return contents;
     }
     return readFile(file, kind);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "show/scenerecord.h"
+#include "show/showcompare.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -13,7 +15,19 @@ class USBLC350;
 // is stored as one block scrambled from key index 0 at its first word, right
 // after the firmware's block. Every transfer holds the driver's status lock
 // (bit 0): taken before, and released after it whatever the outcome.
+//
+// Neither direction trusts a single transfer: a Set reads the table back and
+// compares, a Get reads until two reads agree, both under the same lock and
+// after the handshake and first transfer, so the release stays the last
+// request of every transfer.
 namespace Show {
+
+// A Get reads the table at most this often looking for two consecutive reads
+// that agree.
+inline constexpr int MaxGetReads = 4;
+// A Set writes the table at most this often before calling its read-back a
+// mismatch.
+inline constexpr int MaxSetWrites = 2;
 
 inline constexpr quint32 ProgramTableAddress = 0x14000;
 inline constexpr quint32 SceneTableAddress = 0x15E00;
@@ -28,13 +42,24 @@ struct TransferResult
     enum class Error {
         None,
         Handshake, // the status bit could not be set: nothing else was sent
+        // A read of the table failed; for a Set, reading it back after a
+        // complete write.
         Read,
-        Write,
+        Write, // a write of the table failed
+        // Set: the table read back after the last of MaxSetWrites writes still
+        // differs from the table sent, so the driver holds something else
+        // (differences says where and how).
+        Verify,
+        // Get: no two consecutive of MaxGetReads reads agreed, so the driver's
+        // answers cannot be trusted and nothing was taken.
+        Unstable,
     };
     Error error = Error::None;
     // The status bit was cleared after the transfer (false after a failed
     // handshake, when no release is sent).
     bool released = false;
+    // Verify: the last read-back against the table sent, sent values first.
+    QList<RecordDifference> differences;
 
     [[nodiscard]] bool ok() const { return error == Error::None && released; }
 };
@@ -47,11 +72,15 @@ enum class Direction { Read, Write };
 [[nodiscard]] QString describe(const TransferResult &result, Kind kind, Direction direction,
                                const QByteArray &serial = {});
 
-// Reads the table from the driver. table is replaced only when the whole
-// block was read; it keeps its contents on any failure.
+// Reads the table from the driver, twice or more until two consecutive reads
+// agree (at most MaxGetReads). table is replaced only by a table read whole
+// and confirmed that way (error None; the release may still have failed); it
+// keeps its contents on any other outcome.
 [[nodiscard]] TransferResult readTable(USBLC350 &device, Kind kind, QByteArray &table);
 
-// Writes the table (tableSize(kind) bytes) to the driver. afterHandshake runs
+// Writes the table (tableSize(kind) bytes) to the driver and reads it back;
+// on a mismatch it writes and reads back once more (MaxSetWrites), then fails
+// with Verify. afterHandshake runs
 // once the status bit is held and before table is read, so a caller can bring
 // the table up to date under the lock; it does not run when the handshake
 // fails.

@@ -814,6 +814,11 @@ void Lc420Model::corruptTransfer(int nth, Match match)
     addFaultFrom(Fault::Kind::Corrupt, nth, 1, match, 0);
 }
 
+void Lc420Model::corruptTransfers(int nth, int count, Match match)
+{
+    addFaultFrom(Fault::Kind::Corrupt, nth, count, match, 0);
+}
+
 void Lc420Model::failNextTransfers(int count, Match match, int error)
 {
     addFaultFrom(Fault::Kind::Fail, 1, count, match, error);

@@ -238,6 +238,8 @@ public:
     void stallTransfers(int nth, int count, Match match = Match::any());
     // The nth matching transfer from now carries one wrong byte (Fault::Kind::Corrupt).
     void corruptTransfer(int nth, Match match = Match::any());
+    // count matching transfers from the nth on each carry one wrong byte.
+    void corruptTransfers(int nth, int count, Match match = Match::any());
     // The next count matching transfers fail with -error.
     void failNextTransfers(int count, Match match = Match::any(), int error = ETIMEDOUT);
     // The next count matching transfers move missingBytes fewer bytes than asked.

@@ -153,11 +153,12 @@ int main(int argc, char *argv[])
                         "host's time-out (2000 ms) has run out."),
          QStringLiteral("N")},
         {QStringLiteral("count"),
-         QStringLiteral("How many transfers --fail-at and --stall-at hit (default 1)."),
+         QStringLiteral(
+             "How many transfers --fail-at, --stall-at and --corrupt-at hit (default 1)."),
          QStringLiteral("K")},
         {QStringLiteral("corrupt-at"),
-         QStringLiteral("The Nth control transfer carries one wrong byte: in its reply, or in the "
-                        "data the driver stores."),
+         QStringLiteral("The Nth control transfer (and --count in all from there) carries one "
+                        "wrong byte: in its reply, or in the data the driver stores."),
          QStringLiteral("N")},
         {QStringLiteral("unplug-after"), QStringLiteral("Unplug the driver after N transfers."),
          QStringLiteral("N")},
@@ -201,8 +202,8 @@ int main(int argc, char *argv[])
         || !readCount(parser, QStringLiteral("unplug-after"), 1, &unplugAfter)
         || !readCount(parser, QStringLiteral("replug-after"), -1, &replugAfter))
         return fail(QStringLiteral("a number option has a bad value (see --help)"));
-    if (parser.isSet(QStringLiteral("count")) && failAt == 0 && stallAt == 0)
-        return fail(QStringLiteral("--count goes with --fail-at or --stall-at"));
+    if (parser.isSet(QStringLiteral("count")) && failAt == 0 && stallAt == 0 && corruptAt == 0)
+        return fail(QStringLiteral("--count goes with --fail-at, --stall-at or --corrupt-at"));
     const QString mode = parser.value(QStringLiteral("mode"));
     if (parser.isSet(QStringLiteral("mode")) && mode != QLatin1String("application")
         && mode != QLatin1String("bootloader"))
@@ -271,7 +272,7 @@ int main(int argc, char *argv[])
         if (stallAt > 0)
             model.stallTransfers(stallAt, count);
         if (corruptAt > 0)
-            model.corruptTransfer(corruptAt);
+            model.corruptTransfers(corruptAt, count);
         if (failNext > 0)
             model.failNextTransfers(failNext, Lc420Model::Match::commands());
         if (unplugAfter > 0)

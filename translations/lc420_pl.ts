@@ -144,7 +144,7 @@
     </message>
     <message>
         <location line="+43"/>
-        <location filename="../service/serviceslots.cpp" line="+314"/>
+        <location filename="../service/serviceslots.cpp" line="+316"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
@@ -165,31 +165,31 @@
     </message>
     <message>
         <location filename="../app/firmwareslots.cpp" line="+29"/>
-        <location line="+42"/>
+        <location line="+44"/>
         <location line="+65"/>
-        <location filename="../service/serviceslots.cpp" line="-12"/>
+        <location filename="../service/serviceslots.cpp" line="-13"/>
         <source>Open File</source>
         <translation>Otwórz plik</translation>
     </message>
     <message>
-        <location line="-107"/>
-        <location line="+42"/>
+        <location line="-109"/>
+        <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
     </message>
     <message>
-        <location line="-31"/>
-        <location line="+65"/>
+        <location line="-33"/>
+        <location line="+67"/>
         <source>HexToBin error: %1)</source>
         <translation>Błąd HexToBin: %1)</translation>
     </message>
     <message>
-        <location line="-63"/>
-        <location line="+9"/>
+        <location line="-65"/>
+        <location line="+11"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+177"/>
+        <location filename="../app/showslots.cpp" line="+176"/>
         <location filename="../service/serviceslots.cpp" line="-10"/>
-        <location line="+37"/>
+        <location line="+38"/>
         <location line="+4"/>
         <location line="+4"/>
         <source>Error</source>
@@ -214,7 +214,7 @@
     <message>
         <location line="-76"/>
         <location line="+51"/>
-        <location filename="../app/showslots.cpp" line="+102"/>
+        <location filename="../app/showslots.cpp" line="+111"/>
         <location line="+31"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
@@ -279,7 +279,7 @@
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-248"/>
+        <location filename="../service/serviceslots.cpp" line="-249"/>
         <source>Connect OK</source>
         <translation>Połączenie OK</translation>
     </message>
@@ -411,7 +411,7 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-143"/>
+        <location filename="../app/showslots.cpp" line="-152"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>Programy mają niezapisane zmiany. Odrzucić je?</translation>
     </message>
@@ -427,26 +427,26 @@
     </message>
     <message>
         <location line="+22"/>
-        <location line="+24"/>
+        <location line="+28"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-22"/>
         <source>slotUpdateProgramScene</source>
         <translation>Błąd odczytu danych ze sterownika (slotUpdateProgramScene)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+26"/>
         <location filename="../service/serviceslots.cpp" line="+5"/>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>WriteExternalFlashToAddress</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
@@ -503,12 +503,12 @@ Sprawdź kabel USB</translation>
         <translation>Zapisz plik scen</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-28"/>
+        <location filename="../service/serviceslots.cpp" line="-29"/>
         <source>Bin (*.bin)</source>
         <translation>Bin (*.bin)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Write OK</source>
         <translation>Zapis OK</translation>
     </message>
@@ -559,14 +559,14 @@ Sprawdź kabel USB</translation>
         <translation>Skopiowane sceny: %1.</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
-        <translation>Rekordy pominięte przy wklejaniu, bo nie zmieściły się za ostatnim krokiem: %1 z %2.</translation>
-    </message>
-    <message>
-        <location line="-10"/>
+        <location line="+14"/>
         <source>Nothing pasted: the clipboard holds no steps or scenes.</source>
         <translation>Nic nie wklejono: schowek nie zawiera kroków ani scen.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
+        <translation>Rekordy pominięte przy wklejaniu, bo nie zmieściły się za ostatnim krokiem: %1 z %2.</translation>
     </message>
 </context>
 <context>
@@ -872,12 +872,12 @@ Sprawdź kabel USB</translation>
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../core/safefile.cpp" line="+16"/>
+        <location filename="../core/safefile.cpp" line="+15"/>
         <source>%1 is not a regular file</source>
         <translation>%1 nie jest zwykłym plikiem</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+25"/>
         <source>Could not write %1</source>
         <translation>Nie można zapisać %1</translation>
     </message>
@@ -885,7 +885,47 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Show</name>
     <message>
-        <location filename="../show/showfile.cpp" line="+96"/>
+        <location filename="../show/showcompare.cpp" line="+37"/>
+        <source>scene %1</source>
+        <translation>scena %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>program %1, step %2</source>
+        <translation>program %1, krok %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>lamp %1</source>
+        <translation>lampa %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lamps %1</source>
+        <translation>lampy %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>XFade %1 → %2</source>
+        <translation>Przenikanie %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scene Time %1 → %2</source>
+        <translation>Czas sceny %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>End Marker %1 → %2</source>
+        <translation>Znacznik końca %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>reserved bytes</source>
+        <translation>bajty zarezerwowane</translation>
+    </message>
+    <message>
+        <location filename="../show/showfile.cpp" line="+104"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>
@@ -900,12 +940,22 @@ Sprawdź kabel USB</translation>
         <translation>Nieprawidłowa długość pliku</translation>
     </message>
     <message>
-        <location filename="../show/showtransfer.cpp" line="+74"/>
+        <location filename="../show/showtransfer.cpp" line="+123"/>
         <source>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</source>
         <translation>Sterownik nie odpowiedział, więc nic nie zostało przesłane. Sprawdź kabel USB i spróbuj ponownie.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Programy zostały zapisane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Sceny zostały zapisane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Reading the programs from the driver failed. The editor still shows what it showed before.</source>
         <translation>Odczyt programów ze sterownika nie powiódł się. Edytor pokazuje to samo co przedtem.</translation>
     </message>
@@ -916,6 +966,21 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
+        <translation>Sterownik zawiera inne programy niż do niego zapisano. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
+        <translation>Sterownik zawiera inne sceny niż do niego zapisano. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver answered the same read differently each time, so nothing was taken. The editor still shows what it showed before; check the USB cable and try again.</source>
+        <translation>Sterownik za każdym razem inaczej odpowiadał na ten sam odczyt, więc nic nie zostało przejęte. Edytor pokazuje to samo co przedtem; sprawdź kabel USB i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Writing the programs to the driver failed. The editor keeps them; press Set again.</source>
         <translation>Zapis programów do sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
     </message>
@@ -1077,6 +1142,14 @@ Sprawdź kabel USB</translation>
     </message>
 </context>
 <context>
+    <name>Upgrade</name>
+    <message>
+        <location filename="../firmware/upgradefile.cpp" line="+75"/>
+        <source>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</source>
+        <translation>Ostrzeżenie: %1 zawiera %2 B danych pod adresami %3..%4, poza zakresem %5..%6; pominięto je.</translation>
+    </message>
+</context>
+<context>
     <name>Upgrader</name>
     <message>
         <location filename="../firmware/upgradeprocedure.cpp" line="+53"/>
@@ -1201,7 +1274,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>UsbDevice</name>
     <message>
-        <location filename="../usb/usbdevice.cpp" line="+274"/>
+        <location filename="../usb/usbdevice.cpp" line="+275"/>
         <source>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</source>
         <translation>Znaleziono Lc420 na magistrali %1, urządzenie %2, ale ten użytkownik nie może go otworzyć. Zainstaluj regułę udev (packaging/60-lc420.rules albo pakiet) i podłącz sterownik ponownie.</translation>
     </message>

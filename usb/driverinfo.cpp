@@ -6,9 +6,9 @@ namespace DriverInfo {
 
 namespace {
 
-constexpr quint32 VersionTextsAddress = 0x08003FD0;
+constexpr quint32 VersionTextsAddress = Driver::VersionTextsAddress;
 constexpr int VersionTextsLength = 32;
-constexpr int SecondVersionTextOffset = 16;
+constexpr int SecondVersionTextOffset = Driver::VersionTextLength;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "usb/usbdevice.h"
 
 #include "core/trace.h"
+#include "usb/drivermap.h"
 #include "usb/replies.h"
 
 #include <QMutex>
@@ -21,7 +22,7 @@ constexpr int Interface = 0;
 constexpr int RequestTypeVendorIn = 0xC0;
 constexpr int RequestTypeVendorOut = 0x40;
 constexpr int TimeoutMs = 2000;
-constexpr quint8 IdentificationRequest = 255;
+constexpr quint8 IdentificationRequest = Driver::IdentifyRequest;
 constexpr int BulkOutEndpoint = 0x02;
 constexpr int BulkInEndpoint = 0x81;
 constexpr int SerialStringIndex = 3;

@@ -7,16 +7,6 @@
 
 namespace {
 
-enum Request : quint8 {
-    ReadMemory = 1,
-    WritePage = 3,
-    RunApplicationRequest = 4,
-    ReadExternal = 5,
-    WriteExternal = 6,
-    SetStatus = 7,
-    ClearStatus = 8,
-    GetStatus = 9,
-};
 
 constexpr int StatusReads = 11;
 
@@ -52,7 +42,7 @@ int USBLC350::ReadMemoryFromAddress(void *buffer, quint32 address, quint32 lengt
     auto *at = static_cast<uchar *>(buffer);
     while (length > 0) {
         const quint32 n = qMin(length, MemoryReadChunk);
-        if (control_receive(ReadMemory, low(address), high(address), at, int(n)) != int(n))
+        if (control_receive(Driver::ReadMemory, low(address), high(address), at, int(n)) != int(n))
             return -1;
         decodeWords(at, qint32(n));
         at += n;
@@ -65,7 +55,7 @@ int USBLC350::ReadMemoryFromAddress(void *buffer, quint32 address, quint32 lengt
 int USBLC350::WritePageToAddress(void *buffer, quint32 address)
 {
     encodeWords(buffer, PageSize);
-    const int sent = control_send(WritePage, low(address), high(address), buffer, PageSize);
+    const int sent = control_send(Driver::WritePage, low(address), high(address), buffer, PageSize);
     return sent == int(PageSize) ? 0 : -1;
 }
 
@@ -101,7 +91,7 @@ int USBLC350::ReadExternalFlashFromAddress(void *buffer, quint32 address, quint3
     return externalFlashTransfer(
         address, length, ExternalReadChunk,
         [&](quint32 offset, quint32 at, quint32 n) {
-            return control_receive(ReadExternal, low(at), high(at), bytes + offset, int(n));
+            return control_receive(Driver::ReadExternal, low(at), high(at), bytes + offset, int(n));
         },
         &USBLC350::sendPercentExtFlashRead);
 }
@@ -112,7 +102,7 @@ int USBLC350::WriteExternalFlashToAddress(const void *buffer, quint32 address, q
     return externalFlashTransfer(
         address, length, ExternalWriteChunk,
         [&](quint32 offset, quint32 at, quint32 n) {
-            return control_send(WriteExternal, low(at), high(at), bytes + offset, int(n));
+            return control_send(Driver::WriteExternal, low(at), high(at), bytes + offset, int(n));
         },
         &USBLC350::sendPercentExtFlashWrite);
 }
@@ -120,13 +110,13 @@ int USBLC350::WriteExternalFlashToAddress(const void *buffer, quint32 address, q
 void USBLC350::RunApplication()
 {
     LC420_TRACE() << "USBLC350::RunApplication(void)";
-    control_send(RunApplicationRequest, 0, 0, nullptr, 0);
+    control_send(Driver::RunApplication, 0, 0, nullptr, 0);
 }
 
 int USBLC350::StatusGet(quint32 &status)
 {
     uchar word[4];
-    if (control_receive(GetStatus, 0, 0, word, sizeof word) != int(sizeof word))
+    if (control_receive(Driver::GetStatus, 0, 0, word, sizeof word) != int(sizeof word))
         return -1;
     status = qFromLittleEndian<quint32>(word);
     return 0;
@@ -134,12 +124,12 @@ int USBLC350::StatusGet(quint32 &status)
 
 int USBLC350::StatusSet(quint32 value)
 {
-    return sendStatusWord(*this, SetStatus, value);
+    return sendStatusWord(*this, Driver::SetStatus, value);
 }
 
 int USBLC350::StatusClr(quint32 value)
 {
-    return sendStatusWord(*this, ClearStatus, value);
+    return sendStatusWord(*this, Driver::ClearStatus, value);
 }
 
 int USBLC350::StatusSetAndWait()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "usb/drivermap.h"
 #include "usb/usbdevice.h"
 
 // The Lc420 driver's vendor requests as commands on whole buffers. Every
@@ -13,15 +14,15 @@ class USBLC350 : public UsbDevice
     Q_OBJECT
 
 public:
-    static constexpr quint16 VendorId = 0x16C0;
-    static constexpr quint16 ProductId = 0x078A;
-    static constexpr quint16 USB_LC510_ID = 0x00B2;
+    static constexpr quint16 VendorId = Driver::VendorId;
+    static constexpr quint16 ProductId = Driver::ProductId;
+    static constexpr quint16 USB_LC510_ID = Driver::IdentificationWord;
 
     // Largest data stage of each request the driver accepts.
-    static constexpr quint32 MemoryReadChunk = 2048;
-    static constexpr quint32 PageSize = 1024;
-    static constexpr quint32 ExternalReadChunk = 512;
-    static constexpr quint32 ExternalWriteChunk = 256;
+    static constexpr quint32 MemoryReadChunk = Driver::MemoryReadChunk;
+    static constexpr quint32 PageSize = Driver::PageSize;
+    static constexpr quint32 ExternalReadChunk = Driver::ExternalReadChunk;
+    static constexpr quint32 ExternalWriteChunk = Driver::ExternalWriteChunk;
     // Failed external-flash chunks repeated per call before giving up.
     static constexpr int ExternalRetries = 100;
 

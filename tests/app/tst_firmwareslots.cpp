@@ -143,8 +143,8 @@ void TestFirmwareSlots::createUpgReportsHexErrors_data()
     QTest::newRow("bad checksum: both reads report it")
         << upper(0x0800) + QByteArray(":0200000001020A\n") << QStringList{bad8, bad8};
     const QString bad7 = QStringLiteral("HexToBin error: -7)");
-    QTest::newRow("type 02 record")
-        << record(0x02, 0, QByteArray::fromHex("1000")) << QStringList{bad7, bad7};
+    QTest::newRow("type 02 with an address")
+        << record(0x02, 1, QByteArray::fromHex("1000")) << QStringList{bad7, bad7};
     const QString bad9 = QStringLiteral("HexToBin error: -9)");
     QTest::newRow("unopenable file") << QByteArray() << QStringList{bad9, bad9};
     const QString bad10 = QStringLiteral("HexToBin error: -10)");

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Show;
 
 namespace {
@@ -36,7 +38,11 @@ private Q_SLOTS:
     void badFileIsRefusedBeforeTheDriver_data();
     void badFileIsRefusedBeforeTheDriver();
     void getWithoutDriverWritesNoFile();
+    void checkedTransfers_data();
+    void checkedTransfers();
     void inspectAndShowFile();
+    void showFileColour_data();
+    void showFileColour();
 
 private:
     CliRun run(const QStringList &arguments, const QStringList &simOptions = {}) const;
@@ -97,13 +103,18 @@ void TestShowCli::badFileIsRefusedBeforeTheDriver_data()
                                << scenes.left(300);
     QTest::newRow("empty") << QStringList{QStringLiteral("scenes"), QStringLiteral("set")}
                            << QByteArray();
+    QTest::newRow("inspect") << QStringList{QStringLiteral("inspect")} << scenes.left(300);
+    QTest::newRow("show-file") << QStringList{QStringLiteral("show-file")} << QByteArray();
+    QTest::newRow("write-ext-bin") << QStringList{QStringLiteral("write-ext-bin")} << QByteArray();
 }
 
 void TestShowCli::badFileIsRefusedBeforeTheDriver()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, contents);
-    const QString bad = path(QStringLiteral("bad-") + QString::fromLatin1(QTest::currentDataTag()));
+    // inspect tells the kind by the suffix; the others do not mind it.
+    const QString bad = path(QStringLiteral("bad-") + QString::fromLatin1(QTest::currentDataTag())
+                             + QStringLiteral(".pgm"));
     QFile file(bad);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(contents);
@@ -111,10 +122,18 @@ void TestShowCli::badFileIsRefusedBeforeTheDriver()
 
     // No Lc420 on the bus: reaching for the driver would give 1, not 3.
     QCOMPARE(run(arguments + QStringList{bad}, {QStringLiteral("--wrong-id")}).exitCode, 3);
-    QCOMPARE(run(arguments + QStringList{path(QStringLiteral("missing"))},
+    QCOMPARE(run(arguments + QStringList{path(QStringLiteral("missing.pgm"))},
                  {QStringLiteral("--wrong-id")})
                  .exitCode,
              3);
+    // A FIFO is refused before it is opened, which would wait for a writer.
+    const QString fifo = path(QStringLiteral("fifo-") + QString::fromLatin1(QTest::currentDataTag())
+                              + QStringLiteral(".pgm"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const CliRun refused = run(arguments + QStringList{fifo}, {QStringLiteral("--wrong-id")});
+    QCOMPARE(refused.exitCode, 3);
+    QVERIFY2(refused.err.contains(fifo + QStringLiteral(" is not a regular file")),
+             qPrintable(refused.err));
 }
 
 void TestShowCli::getWithoutDriverWritesNoFile()
@@ -125,6 +144,64 @@ void TestShowCli::getWithoutDriverWritesNoFile()
             .exitCode,
         1);
     QVERIFY(!QFile::exists(out));
+}
+
+void TestShowCli::checkedTransfers_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FILE: the window's scenes file
+    QTest::addColumn<QStringList>("simOptions");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says");
+
+    const QString file = QStringLiteral("FILE");
+    const QString scenes = QStringLiteral("scenes");
+    // Scenes: identification, status get, set, get, then the table transfers.
+    QTest::newRow("set stored wrong twice names the scene")
+        << QStringList{scenes, QStringLiteral("set"), file}
+        << QStringList{QStringLiteral("--corrupt-at"), QStringLiteral("5"),
+                       QStringLiteral("--count"), QStringLiteral("4")}
+        << 1 << QStringLiteral("(written → read back): scene 3: lamps 11, 12\n");
+    QTest::newRow("get whose release fails keeps the old file")
+        << QStringList{scenes, QStringLiteral("get"), QStringLiteral("OLD")}
+        << QStringList{QStringLiteral("--fail-transfer"), QStringLiteral("7")} << 1
+        << QStringLiteral("could not be cleared");
+    QTest::newRow("verify equal") << QStringList{scenes, QStringLiteral("verify"), file}
+                                  << QStringList{} << 0 << QStringLiteral("holds exactly");
+    QTest::newRow("verify different")
+        << QStringList{scenes, QStringLiteral("verify"), QStringLiteral("CHANGED")} << QStringList{}
+        << 1 << QStringLiteral("(file → driver):\nscene 2: XFade 1 → ");
+    QTest::newRow("verify different, as JSON")
+        << QStringList{QStringLiteral("--json"), scenes, QStringLiteral("verify"),
+                       QStringLiteral("CHANGED")}
+        << QStringList{} << 1 << QStringLiteral("\"scene\": 2,");
+    QTest::newRow("verify damaged file")
+        << QStringList{scenes, QStringLiteral("verify"), QStringLiteral("OLD")} << QStringList{}
+        << 3 << QStringLiteral("Wrong file header");
+}
+
+void TestShowCli::checkedTransfers()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, simOptions);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+
+    QCOMPARE(run({QStringLiteral("scenes"), QStringLiteral("set"), scenesFile}).exitCode, 0);
+    const QString old = path(QStringLiteral("old.scn"));
+    QVERIFY(TestFiles::writeFile(old, "not a show file"));
+    // Scene 2's XFade (bytes 84..87) set to 1 in the file.
+    QByteArray changedTable = patternTable(Kind::Scenes);
+    changedTable.replace(84, 4, QByteArray::fromHex("01000000"));
+    const QString changed = path(QStringLiteral("changed.scn"));
+    QCOMPARE(saveFile(changed, Kind::Scenes, changedTable), QString());
+    arguments.replaceInStrings(QStringLiteral("FILE"), scenesFile)
+        .replaceInStrings(QStringLiteral("OLD"), old)
+        .replaceInStrings(QStringLiteral("CHANGED"), changed);
+
+    const CliRun result = run(arguments, simOptions);
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2((result.out + result.err).contains(says), qPrintable(result.out + result.err));
+    QCOMPARE(TestFiles::readFile(old), QByteArray("not a show file"));
 }
 
 void TestShowCli::inspectAndShowFile()
@@ -161,6 +238,29 @@ void TestShowCli::inspectAndShowFile()
     QVERIFY2(damaged.out.contains(
                  QStringLiteral("Block:     Wrong file length (cut short, needs 7680)\nDamaged\n")),
              qPrintable(damaged.out));
+}
+
+void TestShowCli::showFileColour_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("coloured");
+    QTest::newRow("always") << QStringLiteral("--color=always") << 0 << true;
+    QTest::newRow("never") << QStringLiteral("--color=never") << 0 << false;
+    QTest::newRow("auto, not a terminal") << QStringLiteral("--color=auto") << 0 << false;
+    QTest::newRow("unknown value") << QStringLiteral("--color=sometimes") << 2 << false;
+}
+
+void TestShowCli::showFileColour()
+{
+    QFETCH(QString, option);
+    QFETCH(int, exitCode);
+    QFETCH(bool, coloured);
+    const CliRun show = run({QStringLiteral("show-file"), option, scenesFile});
+    QCOMPARE(show.exitCode, exitCode);
+    // Scene 1, lamp 1 is #01060b: a block of that colour, then its text.
+    QCOMPARE(show.out.contains(QStringLiteral("\x1b[48;2;1;6;11m  \x1b[0m #01060b")), coloured);
+    QCOMPARE(show.out.contains(QLatin1Char('\x1b')), coloured);
 }
 
 QTEST_GUILESS_MAIN(TestShowCli)

@@ -67,6 +67,10 @@ void tst_SafeFile::refusesWhatIsNoRegularFile()
     QFETCH(QString, path);
     const QString why = SafeFile::write(path, QByteArray("data"));
     QCOMPARE(why, QStringLiteral("%1 is not a regular file").arg(path));
+    // Reading refuses it before the open, which blocks on a FIFO.
+    QFile file(path);
+    QCOMPARE(SafeFile::openForReading(file), why);
+    QVERIFY(!file.isOpen());
     struct stat info
     {
     };

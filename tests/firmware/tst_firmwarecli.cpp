@@ -134,9 +134,19 @@ void TestFirmwareCli::buildUpgRefusesFaultyHex_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("bad checksum") << upper(0x0800) + QByteArray(":0200000001020A\n")
                                   << ":2: checksum mismatch (HexToBin error -8)\n";
-    QTest::newRow("type 02 record") << record(0x02, 0, QByteArray::fromHex("1000"))
-                                    << ":1: unsupported record type, or a byte count that does not "
-                                       "fit it (HexToBin error -7)\n";
+    QTest::newRow("type 02 with an address") << record(0x02, 1, QByteArray::fromHex("1000"))
+                                             << ":1: unsupported record type, a byte count or "
+                                                "address that does not fit it, or a second start "
+                                                "address (HexToBin error -7)\n";
+    QTest::newRow("overlap") << QByteArray(":020000040801F1\n:040000001122334452\n"
+                                           ":040000005566778842\n:00000001FF\n")
+                             << ":3: this record gives an address a different value than an "
+                                "earlier record (HexToBin error -11)\n";
+    QTest::newRow("firmware linked at the bootloader's address")
+        << upper(0x0800) + data(0x3FF0, counting(16)) + end()
+        << " holds 16 B of data at 0x08003FF0..0x08003FFF, outside 0x08004000..0x08033FFF; it was "
+           "ignored.\n%1: no application data in 0x08004000..0x0801FFFB; an upgrade file of zeros "
+           "would leave the driver dark.\n";
     QTest::newRow("missing file") << QByteArray() << ": cannot open the file (HexToBin error -9)\n";
     QTest::newRow("cut at a line boundary")
         << upper(0x0800) + data(0x4000, "\x01")
@@ -161,7 +171,11 @@ void TestFirmwareCli::buildUpgRefusesFaultyHex()
     const QString upg = path(QStringLiteral("faulty.upg"));
     const Run run = cli({QStringLiteral("build-upg"), hexFile, upg});
     QCOMPARE(run.exitCode, 3);
-    QCOMPARE(run.err, hexFile + message + QStringLiteral("No upgrade file written.\n"));
+    // A warning names the file first; the error after it, as every error does.
+    const QString said = message.contains(QLatin1String("%1"))
+                             ? QStringLiteral("Warning: ") + hexFile + message.arg(hexFile)
+                             : hexFile + message;
+    QCOMPARE(run.err, said + QStringLiteral("No upgrade file written.\n"));
     QVERIFY(!QFile::exists(upg));
 }
 

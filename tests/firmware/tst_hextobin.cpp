@@ -92,8 +92,23 @@ void TestHexToBin::resultCodes_data()
     QTest::newRow("checksum half missing: -6") << QByteArray(":020000000102F\n") << -6;
     QTest::newRow("checksum not hex: -6") << QByteArray(":020000000102XY\n") << -6;
     QTest::newRow("end record without checksum: -6") << QByteArray(":00000001\r\n") << -6;
-    QTest::newRow("type 02: -7") << record(0x02, 0, QByteArray::fromHex("1000")) << -7;
-    QTest::newRow("type 03: -7") << record(0x03, 0, QByteArray::fromHex("00001000")) << -7;
+    const QByteArray start = record(0x05, 0, QByteArray::fromHex("08004000"));
+    QTest::newRow("type 02 read: 0") << record(0x02, 0, QByteArray::fromHex("1000")) + end() << 0;
+    QTest::newRow("type 03 skipped: 0")
+        << record(0x03, 0, QByteArray::fromHex("00001000")) + ok + end() << 0;
+    QTest::newRow("type 02 with an address: -7")
+        << record(0x02, 0x0010, QByteArray::fromHex("1000")) + end() << -7;
+    QTest::newRow("type 04 with an address: -7")
+        << record(0x04, 0x0001, QByteArray::fromHex("0800")) + end() << -7;
+    QTest::newRow("type 05 with an address: -7")
+        << record(0x05, 0x0001, QByteArray::fromHex("08004000")) + end() << -7;
+    QTest::newRow("second type 05: -7") << start + ok + start + end() << -7;
+    QTest::newRow("type 03 after type 05: -7")
+        << start + record(0x03, 0, QByteArray::fromHex("00001000")) + end() << -7;
+    QTest::newRow("overlap with the same values: 0")
+        << upper(0x0800) + ok + data(1, "\x02\x03") + end() << 0;
+    QTest::newRow("overlap with another value: -11")
+        << upper(0x0800) + ok + data(1, "\x09") + end() << -11;
     QTest::newRow("type 06: -7") << record(0x06, 0, QByteArray()) << -7;
     QTest::newRow("type 04 value not hex: -7") << QByteArray(":02000004080GF0\n") << -7;
     QTest::newRow("data checksum off by one: -8") << QByteArray(":0200000001020A\n") << -8;
@@ -274,13 +289,28 @@ void TestHexToBin::report_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<qint64>("stored");
     QTest::addColumn<quint32>("lowest");
+    QTest::addColumn<qint64>("ignored");
+    QTest::addColumn<QList<quint32>>("ignoredRange");
     const QByteArray records = upper(0x0800) + data(3, "\x01\x02") + data(1, "\x05");
-    QTest::newRow("read whole") << records + end() << 0 << qint64(3) << quint32(0x08000001);
-    QTest::newRow("fault on line 4")
-        << records + "junk\n" + end() << 4 << qint64(3) << quint32(0x08000001);
-    QTest::newRow("cut short after 3 lines") << records << 4 << qint64(3) << quint32(0x08000001);
+    const quint32 none = 0xFFFFFFFF;
+    QTest::newRow("read whole") << records + end() << 0 << qint64(3) << quint32(0x08000001)
+                                << qint64(0) << QList<quint32>{none, 0};
+    QTest::newRow("fault on line 4") << records + "junk\n" + end() << 4 << qint64(3)
+                                     << quint32(0x08000001) << qint64(0) << QList<quint32>{none, 0};
+    QTest::newRow("cut short after 3 lines")
+        << records << 4 << qint64(3) << quint32(0x08000001) << qint64(0) << QList<quint32>{none, 0};
     QTest::newRow("nothing in the window")
-        << upper(0x0900) + data(0, "\x01") + end() << 0 << qint64(0) << quint32(0xFFFFFFFF);
+        << upper(0x0900) + data(0, "\x01") + end() << 0 << qint64(0) << none << qint64(1)
+        << QList<quint32>{0x09000000, 0x09000000};
+    QTest::newRow("bytes on both sides of the window ignored")
+        << upper(0x07FF) + data(0xFFFE, counting(20)) + end() << 0 << qint64(16)
+        << quint32(0x08000000) << qint64(4) << QList<quint32>{0x07FFFFFE, 0x08000011};
+    QTest::newRow("type 02 base is the value x 16")
+        << record(0x02, 0, QByteArray::fromHex("1234")) + data(5, "\x01\x02") + end() << 0
+        << qint64(0) << none << qint64(2) << QList<quint32>{0x12345, 0x12346};
+    QTest::newRow("overlap names the second record's line")
+        << records + data(4, "\x07") + end() << 4 << qint64(3) << quint32(0x08000001) << qint64(0)
+        << QList<quint32>{none, 0};
 }
 
 void TestHexToBin::report()
@@ -289,12 +319,16 @@ void TestHexToBin::report()
     QFETCH(int, line);
     QFETCH(qint64, stored);
     QFETCH(quint32, lowest);
+    QFETCH(qint64, ignored);
+    QFETCH(QList<quint32>, ignoredRange);
     QByteArray buffer(16, '\0');
     Hex::Report found;
     (void)HexToBin(m_scratch.write(contents), buffer.data(), 0x08000000, 0x0800000F, &found);
     QCOMPARE(found.line, line);
     QCOMPARE(found.stored, stored);
     QCOMPARE(found.lowestStored, lowest);
+    QCOMPARE(found.ignored, ignored);
+    QCOMPARE((QList<quint32>{found.lowestIgnored, found.highestIgnored}), ignoredRange);
 }
 
 QTEST_GUILESS_MAIN(TestHexToBin)

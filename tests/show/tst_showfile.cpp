@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Show;
 using Error = FileContents::Error;
 
@@ -42,19 +44,13 @@ QByteArray fileBytes(Kind kind, const QByteArray &table)
     return buffer.data();
 }
 
-FileContents readBytes(const QByteArray &bytes, Kind kind)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return readFile(buffer, kind);
-}
-
 } // namespace
 
 class TestShowFile : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_dir;
 
 private Q_SLOTS:
     void exactLayout_data();
@@ -130,6 +126,7 @@ void TestShowFile::hostileFiles_data()
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Error>("error");
+    QTest::addColumn<QString>("path"); // read from this file instead of the bytes
 
     const QByteArray scenes = fileBytes(Kind::Scenes, patternTable(Kind::Scenes));
     const QByteArray programs = fileBytes(Kind::Programs, patternTable(Kind::Programs));
@@ -139,35 +136,57 @@ void TestShowFile::hostileFiles_data()
     QByteArray lowerCase = scenes;
     lowerCase[5] = 'l'; // "lc420 Scenes File"
 
-    QTest::newRow("empty file") << Kind::Scenes << QByteArray() << Error::WrongHeader;
+    QTest::newRow("empty file") << Kind::Scenes << QByteArray() << Error::WrongHeader << QString();
     QTest::newRow("programs file loaded as scenes")
-        << Kind::Scenes << programs << Error::WrongHeader;
+        << Kind::Scenes << programs << Error::WrongHeader << QString();
     QTest::newRow("scenes file loaded as programs")
-        << Kind::Programs << scenes << Error::WrongHeader;
-    QTest::newRow("header differs in case") << Kind::Scenes << lowerCase << Error::WrongHeader;
+        << Kind::Programs << scenes << Error::WrongHeader << QString();
+    QTest::newRow("header differs in case")
+        << Kind::Scenes << lowerCase << Error::WrongHeader << QString();
     QTest::newRow("text file") << Kind::Scenes << QByteArray("Lc420 Scenes File\nVersion 01\n")
-                               << Error::WrongHeader;
+                               << Error::WrongHeader << QString();
     QTest::newRow("header length lies")
-        << Kind::Scenes << be32(0x7FFFFFF0) + scenes.mid(4) << Error::WrongHeader;
+        << Kind::Scenes << be32(0x7FFFFFF0) + scenes.mid(4) << Error::WrongHeader << QString();
     QTest::newRow("header length odd")
-        << Kind::Scenes << be32(33) + scenes.mid(4) << Error::WrongHeader;
-    QTest::newRow("cut inside the header") << Kind::Scenes << scenes.left(20) << Error::WrongHeader;
-    QTest::newRow("wrong version") << Kind::Scenes << otherVersion << Error::WrongVersion;
+        << Kind::Scenes << be32(33) + scenes.mid(4) << Error::WrongHeader << QString();
+    QTest::newRow("cut inside the header")
+        << Kind::Scenes << scenes.left(20) << Error::WrongHeader << QString();
+    QTest::newRow("wrong version")
+        << Kind::Scenes << otherVersion << Error::WrongVersion << QString();
     QTest::newRow("cut inside the version")
-        << Kind::Scenes << scenes.left(50) << Error::WrongVersion;
-    QTest::newRow("no block") << Kind::Scenes << sceneHead << Error::WrongLength;
-    QTest::newRow("block cut short") << Kind::Scenes << scenes.left(449) << Error::WrongLength;
+        << Kind::Scenes << scenes.left(50) << Error::WrongVersion << QString();
+    QTest::newRow("no block") << Kind::Scenes << sceneHead << Error::WrongLength << QString();
+    QTest::newRow("block cut short")
+        << Kind::Scenes << scenes.left(449) << Error::WrongLength << QString();
     QTest::newRow("block length lies")
-        << Kind::Scenes << sceneHead + be32(0xFFFFFF00) + scenes.mid(66) << Error::WrongLength;
+        << Kind::Scenes << sceneHead + be32(0xFFFFFF00) + scenes.mid(66) << Error::WrongLength
+        << QString();
     QTest::newRow("block shorter than the table")
-        << Kind::Scenes << sceneHead + be32(383) + scenes.mid(66, 383) << Error::WrongLength;
+        << Kind::Scenes << sceneHead + be32(383) + scenes.mid(66, 383) << Error::WrongLength
+        << QString();
     QTest::newRow("null block") << Kind::Scenes << sceneHead + be32(0xFFFFFFFF)
-                                << Error::WrongLength;
+                                << Error::WrongLength << QString();
     QTest::newRow("bytes after the block load")
-        << Kind::Scenes << scenes + "trailing" << Error::None;
+        << Kind::Scenes << scenes + "trailing" << Error::None << QString();
     QTest::newRow("longer block loads its first 384 bytes")
         << Kind::Scenes << sceneHead + be32(400) + scenes.mid(66) + QByteArray(16, 'x')
-        << Error::None;
+        << Error::None << QString();
+    QTest::newRow("header length lies over 64 KiB: nothing read past it")
+        << Kind::Programs << be32(0x7FFFFFF0) + QByteArray(65536, 'x') << Error::WrongHeader
+        << QString();
+
+    // Named files: a FIFO would block the open, a sparse 2 GB file that
+    // claims a 2 GB header would cost gigabytes of memory.
+    QVERIFY(m_dir.isValid());
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo.pgm"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QTest::newRow("FIFO refused unopened")
+        << Kind::Programs << QByteArray() << Error::Unreadable << fifo;
+    QFile sparse(m_dir.filePath(QStringLiteral("sparse.pgm")));
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.write(be32(0x7FFFFFF0)) == 4
+            && sparse.resize(qint64(2) << 30));
+    QTest::newRow("2 GB sparse file with a lying header length")
+        << Kind::Programs << QByteArray() << Error::WrongHeader << sparse.fileName();
 }
 
 void TestShowFile::hostileFiles()
@@ -175,9 +194,17 @@ void TestShowFile::hostileFiles()
     QFETCH(Kind, kind);
     QFETCH(QByteArray, bytes);
     QFETCH(Error, error);
+    QFETCH(QString, path);
 
-    const FileContents contents = readBytes(bytes, kind);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const FileContents contents = path.isEmpty() ? readFile(buffer, kind) : readFile(path, kind);
     QCOMPARE(contents.error, error);
+    if (error == Error::WrongHeader || error == Error::WrongVersion)
+        QVERIFY2(buffer.pos() <= 2 * (4 + 1024), qPrintable(QString::number(buffer.pos())));
+    if (error == Error::Unreadable)
+        QCOMPARE(contents.why, path + QStringLiteral(" is not a regular file"));
     // Never partial data: the table is whole or empty.
     QCOMPARE(contents.table, error == Error::None ? patternTable(kind) : QByteArray());
 }

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Show;
@@ -42,8 +43,8 @@ private Q_SLOTS:
 
     void setThenGet_data();
     void setThenGet();
-    void failures_data();
-    void failures();
+    void faults_data();
+    void faults();
 
 private:
     std::unique_ptr<SimulatedBus> bus;
@@ -73,8 +74,9 @@ void TestShowTransfer::setThenGet_data()
     QTest::addColumn<quint32>("address");
     QTest::addColumn<int>("writes");
     QTest::addColumn<int>("reads");
-    QTest::newRow("programs at 0x14000") << Kind::Programs << 0x14000u << 30 << 15;
-    QTest::newRow("scenes at 0x15E00") << Kind::Scenes << 0x15E00u << 2 << 1;
+    // A Set reads its table back once, a Get reads it twice.
+    QTest::newRow("programs at 0x14000") << Kind::Programs << 0x14000u << 30 << 45;
+    QTest::newRow("scenes at 0x15E00") << Kind::Scenes << 0x15E00u << 2 << 3;
 }
 
 void TestShowTransfer::setThenGet()
@@ -117,32 +119,60 @@ void TestShowTransfer::setThenGet()
     QCOMPARE(log.indexOf(quint8(6)), log.indexOf(quint8(7)) + 2); // set, read back, write
 }
 
-void TestShowTransfer::failures_data()
+void TestShowTransfer::faults_data()
 {
     QTest::addColumn<bool>("write");
     QTest::addColumn<QString>("fault");
     QTest::addColumn<Error>("error");
     QTest::addColumn<bool>("released");
+    QTest::addColumn<int>("tableTransfers");  // whole tables read or written
+    QTest::addColumn<int>("firstDifference"); // record named by a Verify, else -1
 
-    QTest::newRow("read fault") << false << "fail 5" << Error::Read << true;
-    QTest::newRow("write fault") << true << "fail 6" << Error::Write << true;
-    QTest::newRow("get without a driver") << false << "unplug" << Error::Handshake << false;
-    QTest::newRow("set without a driver") << true << "unplug" << Error::Handshake << false;
-    QTest::newRow("status bit never confirmed") << true << "fail 7" << Error::Handshake << false;
+    QTest::newRow("read fault") << false << "fail 5" << Error::Read << true << 0 << -1;
+    QTest::newRow("write fault") << true << "fail 6" << Error::Write << true << 0 << -1;
+    QTest::newRow("read-back fault") << true << "fail 5" << Error::Read << true << 1 << -1;
+    QTest::newRow("get without a driver")
+        << false << "unplug" << Error::Handshake << false << 0 << -1;
+    QTest::newRow("set without a driver")
+        << true << "unplug" << Error::Handshake << false << 0 << -1;
+    QTest::newRow("status bit never confirmed")
+        << true << "fail 7" << Error::Handshake << false << 0 << -1;
+    QTest::newRow("get: one read answered wrong, a third read agrees")
+        << false << "corrupt 5 once" << Error::None << true << 3 << -1;
+    QTest::newRow("get: every other read answered wrong")
+        << false << "corrupt 5 odd" << Error::Unstable << true << 4 << -1;
+    QTest::newRow("set: one byte stored wrong, written again")
+        << true << "corrupt 6 once" << Error::None << true << 4 << -1;
+    QTest::newRow("set: read-back answered wrong, written again")
+        << true << "corrupt 5 once" << Error::None << true << 4 << -1;
+    QTest::newRow("set: the driver keeps a wrong byte in scene 3")
+        << true << "corrupt range" << Error::Verify << true << 4 << 2;
 }
 
-void TestShowTransfer::failures()
+void TestShowTransfer::faults()
 {
     QFETCH(bool, write);
     QFETCH(QString, fault);
     QFETCH(Error, error);
     QFETCH(bool, released);
+    QFETCH(int, tableTransfers);
+    QFETCH(int, firstDifference);
 
-    const Kind kind = Kind::Scenes;
+    const Kind kind = Kind::Scenes; // one chunk per read: a table transfer is one request 5
+    Lc420Model &driver = bus->device();
+    const QByteArray before = patternTable(kind, 3);
+    QByteArray stored = before;
+    encodeWords(stored.data(), int(stored.size()));
+    driver.write(Memory::External, SceneTableAddress, stored);
     if (fault == QLatin1String("unplug"))
-        bus->device().unplug();
+        driver.unplug();
+    else if (fault == QLatin1String("corrupt range"))
+        driver.corruptReadBack(Memory::External, SceneTableAddress + 100, 1);
+    else if (fault.startsWith(QLatin1String("corrupt")))
+        for (int nth : fault.endsWith(QLatin1String("odd")) ? QList<int>{1, 3} : QList<int>{1})
+            driver.corruptTransfer(nth, Match::vendor(quint8(fault.at(8).digitValue())));
     else // more failures than the external-flash retries or the status reads allow
-        bus->device().failNextTransfers(200, Match::vendor(quint8(fault.back().digitValue())));
+        driver.failNextTransfers(200, Match::vendor(quint8(fault.at(5).digitValue())));
 
     QByteArray table = patternTable(kind, 2);
     int committed = 0;
@@ -151,13 +181,31 @@ void TestShowTransfer::failures()
                 : readTable(*device, kind, table);
     QCOMPARE(result.error, error);
     QCOMPARE(result.released, released);
-    QVERIFY(!result.ok());
-    QCOMPARE(table, patternTable(kind, 2)); // a failed read leaves the table as it was
+    QCOMPARE(result.ok(), error == Error::None);
     QCOMPARE(committed, write && error != Error::Handshake ? 1 : 0);
+    // A Get takes only a table it could confirm; a Set leaves the driver
+    // holding the table unless it says otherwise.
+    QCOMPARE(table, !write && error == Error::None ? before : patternTable(kind, 2));
+    if (write && error == Error::None) {
+        QByteArray now = driver.read(Memory::External, SceneTableAddress, tableSize(kind));
+        decodeWords(now.data(), int(now.size()));
+        QCOMPARE(now, table);
+    }
+    QCOMPARE(result.differences.isEmpty() ? -1 : result.differences.first().record,
+             firstDifference);
 
-    const QList<quint8> log = requests(bus->device().commandLog());
-    QCOMPARE(log.contains(8), released);
-    QCOMPARE(bus->device().status() & 1, 0u);
+    // The status release is the last request of every transfer.
+    const QList<Lc420Model::Transfer> log = driver.commandLog();
+    const auto answered = [&log](quint8 request) {
+        return std::count_if(log.begin(), log.end(), [request](const Lc420Model::Transfer &t) {
+            return t.request == request && t.result > 0;
+        });
+    };
+    QCOMPARE(answered(5) + answered(6) / 2, tableTransfers);
+    QCOMPARE(answered(8), released ? 1 : 0);
+    if (released)
+        QCOMPARE(log.last().request, quint8(8));
+    QCOMPARE(driver.status() & 1, 0u);
 }
 
 QTEST_GUILESS_MAIN(TestShowTransfer)
