@@ -39,7 +39,8 @@ void Lc460_bootloader::setUpEditMenu()
     ui->actionPaste->setShortcuts(QKeySequence::Paste);
     ui->actionDuplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     ui->actionInsertBlank->setShortcut(QKeySequence(Qt::Key_Insert));
-    ui->actionDelete->setShortcuts(QKeySequence::Delete);
+    // Only the Delete key: the platform's Delete sequences may include Ctrl+D.
+    ui->actionDelete->setShortcut(QKeySequence(Qt::Key_Delete));
     ui->actionRotateLampsLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left));
     ui->actionRotateLampsRight->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right));
 
