@@ -12,6 +12,8 @@
 #include <QDate>
 #include <QDir>
 
+#include <utility>
+
 namespace {
 
 // The HEX dialog of the upgrade builder starts in the working directory, the
@@ -38,8 +40,8 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
         if (result == 0)
             continue;
         const QString text = tr("HexToBin error: %1)").arg(result);
-        ui->txt->append(text);
-        dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
+        feedback().logLine(text);
+        feedback().errorBox(tr("Error"), text);
     }
     if (!build.readWhole())
         return;
@@ -49,8 +51,8 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
         const QString text = tr("No application data (0x08004000..0x0801FFFB) in %1; "
                                 "no upgrade file written.")
                                  .arg(QDir::toNativeSeparators(hexFile));
-        ui->txt->append(text);
-        dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
+        feedback().logLine(text);
+        feedback().errorBox(tr("Error"), text);
         return;
     }
 
@@ -60,14 +62,13 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
         return;
     const QString why = Upgrade::saveFile(upgFile, build.image);
     if (!why.isEmpty())
-        dialogs().message(QMessageBox::Critical, this, tr("File error"),
-                          tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(upgFile), why),
-                          QMessageBox::Ok);
+        feedback().errorBox(tr("File error"),
+                            tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(upgFile), why));
 }
 
 void Lc460_bootloader::slotpushButtonCreateBootBin(bool)
 {
-    ui->txt->append(QStringLiteral("Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"));
+    feedback().logLine(QStringLiteral("Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"));
 
     const QString hexFile
         = dialogs().getOpenFileName(this, tr("Open File"), QStringLiteral("."), tr("Hex (*.hex)"));
@@ -102,24 +103,23 @@ void Lc460_bootloader::slotpushButtonCreateBootBin(bool)
     const QList<Boot::Outcome> outcomes
         = Boot::writeImages(hexFile, year + month + day, number, count, QDir::currentPath());
     for (const Boot::Outcome &outcome : outcomes) {
-        ui->txt->append(outcome.serial);
+        feedback().logLine(outcome.serial);
         if (outcome.hexResult != 0) {
             const QString text = tr("HexToBin error: %1)").arg(outcome.hexResult);
-            ui->txt->append(text);
-            dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
+            feedback().logLine(text);
+            feedback().errorBox(tr("Error"), text);
             return;
         }
         if (!outcome.writeError.isEmpty()) {
-            dialogs().message(
-                QMessageBox::Critical, this, tr("File error"),
+            feedback().errorBox(
+                tr("File error"),
                 tr("Cannot write %1:\n%2")
-                    .arg(QDir::toNativeSeparators(outcome.absolutePath), outcome.writeError),
-                QMessageBox::Ok);
+                    .arg(QDir::toNativeSeparators(outcome.absolutePath), outcome.writeError));
             return;
         }
-        ui->txt->append(outcome.absolutePath);
-        ui->txt->append(tr("New bootloader + serial:"));
-        ui->txt->append(outcome.fileName);
+        feedback().logLine(outcome.absolutePath);
+        feedback().logLine(tr("New bootloader + serial:"));
+        feedback().logLine(outcome.fileName);
     }
 }
 
@@ -141,6 +141,30 @@ void Lc460_bootloader::slotpushButtonCHF(bool)
     upgrader->slotSetFileName(fileName);
     setDeviceActionsEnabled(false);
     upgrader->start();
+}
+
+// The worker's lines and bar while it runs; its outcome is kept until the
+// thread has ended, then said once: a summary line in the log and, after a
+// failure, the same sentence in a box.
+void Lc460_bootloader::connectUpgrader()
+{
+    connect(upgrader.get(), &Upgrader::sendText, this,
+            [this](const QString &text) { feedback().logLine(text); });
+    connect(upgrader.get(), &Upgrader::sendPercent, ui->progressBarFlash, &QProgressBar::setValue);
+    connect(upgrader.get(), &Upgrader::upgradeEnded, this,
+            [this](const UpgradeProcedure::Result &result) {
+                upgradeSummary = describe(result);
+                upgradeSucceeded = result.succeeded();
+            });
+    connect(upgrader.get(), &QThread::finished, this, [this] {
+        setDeviceActionsEnabled(true);
+        const QString summary = std::exchange(upgradeSummary, QString());
+        if (summary.isEmpty())
+            return;
+        feedback().logLine(summary);
+        if (!upgradeSucceeded)
+            feedback().errorBox(tr("Error"), summary);
+    });
 }
 
 // The actions that use the driver, and that must wait while the upgrade runs.

@@ -1,7 +1,6 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/information.h"
-#include "app/logpane.h"
 #include "app/windowfeedback.h"
 #include "core/trace.h"
 #include "core/version.h"
@@ -15,6 +14,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QUndoGroup>
 #include <QUndoStack>
 
@@ -62,7 +62,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                 if (accessProblemShown)
                     return;
                 accessProblemShown = true;
-                LogPane::append(*ui->txt, problem);
+                feedback().logLine(problem);
             },
             Qt::QueuedConnection);
     });
@@ -117,12 +117,18 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
 
     setUpShowData();
 
+    // Esc clears the slider marks of the tab in view (the lamp editors' tool
+    // tips say so).
+    auto *clearMarks = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(clearMarks, &QShortcut::activated, this, [this] {
+        for (SuperRGB *editor : programEditors + sceneEditors) {
+            if (ui->tabWidget->currentWidget()->isAncestorOf(editor))
+                editor->setAll(false);
+        }
+    });
+
     upgrader = std::make_unique<Upgrader>(device.get());
-    // Big texts (hex dumps of a failed verify) must not stall the window.
-    connect(upgrader.get(), &Upgrader::sendText, ui->txt,
-            [pane = ui->txt](const QString &text) { LogPane::append(*pane, text); });
-    connect(upgrader.get(), &Upgrader::sendPercent, ui->progressBarFlash, &QProgressBar::setValue);
-    connect(upgrader.get(), &QThread::finished, this, [this] { setDeviceActionsEnabled(true); });
+    connectUpgrader();
     // The Settings tab is current now; from here on slotTabChange keeps these
     // two connections while it is.
     connectExternalFlashProgress();

@@ -140,6 +140,7 @@ private:
     // Clears the log pane and shows a hex dump of bytes in it.
     void showDump(const QByteArray &bytes);
     void setDeviceActionsEnabled(bool enabled);
+    void connectUpgrader();
     void connectExternalFlashProgress();
     void disconnectExternalFlashProgress();
     // Fills one tab's row with lamp editors 0..11 and makes their marked
@@ -210,4 +211,7 @@ private:
     QUndoStack *programUndo = nullptr;
     QUndoStack *sceneUndo = nullptr;
     bool accessProblemShown = false; // the log told about a driver this user may not open
+    // The last upgrade's outcome, said once its worker thread has ended.
+    QString upgradeSummary;
+    bool upgradeSucceeded = false;
 };

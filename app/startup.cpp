@@ -2,6 +2,7 @@
 
 #include "app/lc460_bootloader.h"
 #include "core/trace.h"
+#include "core/translation.h"
 #include "usb/usblc350.h"
 
 #include <QApplication>
@@ -29,28 +30,12 @@ QString translationBaseName(int exitCode, const QString &localeName)
 
 QStringList translationFolders()
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return {QString(), // the working directory
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/lc420")),
-            QStringLiteral(LC420_DATA_DIR), programFolder};
+    return Translation::folders();
 }
 
 bool loadTranslation(QTranslator &translator, const QString &baseName, const QStringList &folders)
 {
-    // No delimiters or suffix: ".qm" is tried behind the name, and the name is
-    // cut at its last underscore on failure (pl_PL finds lc420_pl.qm). They
-    // must be null strings: Qt 6 takes an empty ("") suffix or delimiter set
-    // literally and then finds nothing. A null folder is the working
-    // directory. A missing file is no error: the window then shows the
-    // English texts built into the program.
-    for (const QString &folder : folders) {
-        if (translator.load(baseName, folder, QString(), QString())) {
-            LC420_TRACE() << "Translation:" << QFileInfo(translator.filePath()).absoluteFilePath();
-            return true;
-        }
-    }
-    LC420_TRACE() << "Translation: none for" << baseName;
-    return false;
+    return Translation::load(translator, baseName, folders);
 }
 
 QString qtTranslationBaseName(const QString &loadedFile)
@@ -67,8 +52,12 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons, const QByt
     std::optional<Lc460_bootloader::Handover> handover;
     do {
         QTranslator translator;
-        const bool loaded = loadTranslation(translator, translationBaseName(exitCode, localeName),
-                                            translationFolders());
+        // Without a catalogue for the locale, the English one: it mends the
+        // source texts.
+        const bool loaded
+            = exitCode == 0 ? Translation::loadForLocale(translator, localeName)
+                            : loadTranslation(translator, translationBaseName(exitCode, localeName),
+                                              translationFolders());
         QCoreApplication::installTranslator(&translator);
         // Qt's own texts (file dialogs, message-box buttons) in the same
         // language as the window, never in the locale's when the window falls

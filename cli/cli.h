@@ -29,6 +29,8 @@ enum Exit : int {
 enum Trait : int {
     UsesDriver = 1, // talks to a driver: --serial picks it, several without it refuse
     Json = 2,       // --json prints one JSON object instead of the text
+    AllDrivers = 4, // --all runs it on every attached driver at once
+    Logged = 8,     // --log FILE.csv records each driver it changed
 };
 
 struct Command
@@ -45,6 +47,8 @@ struct GlobalOptions
 {
     QByteArray serial; // --serial SERIAL: the driver to use, in either mode
     bool json = false; // --json
+    bool all = false;  // --all: every attached driver at once
+    QString logFile;   // --log FILE.csv: the production record (see productionlog.h)
 };
 GlobalOptions &globalOptions();
 

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "usb/driverinfo.h"
+#include "usb/servicecommands.h"
 #include "usb/usblc350.h"
 
 #include <QJsonArray>
@@ -132,7 +133,9 @@ int status(const Command &command, const QStringList &arguments)
         if (json)
             printJson({{QStringLiteral("status"), orNull(ok, binary32(word))}});
         else
-            out() << "Status: " << (ok ? binary32(word) : QStringLiteral("ERROR")) << Qt::endl;
+            out() << (ok ? QStringLiteral("Status: ") + binary32(word)
+                         : Service::describe(Service::Failure::StatusGet))
+                  << Qt::endl;
         return ok ? Success : DeviceFailure;
     }
     // Bit 0 is the only bit this tool sets or clears.
@@ -146,7 +149,9 @@ int status(const Command &command, const QStringList &arguments)
     } else if (ok) {
         out() << name << "(" << binary32(Bit0) << ")" << Qt::endl;
     } else {
-        out() << name << "() ERROR" << Qt::endl;
+        out() << Service::describe(set ? Service::Failure::StatusSet
+                                       : Service::Failure::StatusClear)
+              << Qt::endl;
     }
     return ok ? Success : DeviceFailure;
 }

@@ -1,9 +1,13 @@
 #include "cli/cli.h"
+#include "cli/productionlog.h"
 #include "core/trace.h"
+#include "core/translation.h"
 #include "core/version.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -21,6 +25,15 @@ QString takeGlobalOptions(QStringList &arguments, Cli::GlobalOptions &options)
         if (arguments.at(i) == QLatin1String("--json")) {
             options.json = true;
             arguments.removeAt(i);
+        } else if (arguments.at(i) == QLatin1String("--all")) {
+            options.all = true;
+            arguments.removeAt(i);
+        } else if (arguments.at(i) == QLatin1String("--log")) {
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()
+                || arguments.at(i + 1).startsWith(QLatin1String("--")))
+                return QStringLiteral("--log needs a file name");
+            options.logFile = arguments.at(i + 1);
+            arguments.remove(i, 2);
         } else if (arguments.at(i) == QLatin1String("--serial")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()
                 || arguments.at(i + 1).startsWith(QLatin1String("--")))
@@ -58,7 +71,8 @@ int refuseSeveralDrivers()
 void printHelp(const QList<Cli::Command> &commands)
 {
     QTextStream &out = Cli::out();
-    out << "usage: lc420-cli [--trace] [--serial SERIAL] [--json] COMMAND [ARGS...]\n\n"
+    out << "usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]\n"
+           "                 COMMAND [ARGS...]\n\n"
            "The Lc420 driver's configuration tool for terminals and scripts.\n"
            "Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.\n\n"
            "Commands:\n";
@@ -72,7 +86,15 @@ void printHelp(const QList<Cli::Command> &commands)
            "                   bootloader \"b\"); needed when several drivers are attached\n"
            "  --json           one JSON object on standard output instead of the text\n"
            "                   (list, info, status, inspect, show-file, programs verify,\n"
-           "                   scenes verify)\n"
+           "                   scenes verify; with --all the summary as an array)\n"
+           "  --all            upgrade, programs set and scenes set on every attached driver\n"
+           "                   at once, one line of progress each; a summary of serial,\n"
+           "                   result and seconds at the end; exit 0 only when every driver\n"
+           "                   succeeded\n"
+           "  --log FILE.csv   append one line per driver that upgrade, programs set or\n"
+           "                   scenes set changed: UTC time, serial, command, file, the\n"
+           "                   file's check words or SHA-256, result; written as each\n"
+           "                   driver ends\n"
            "  --trace          write the debug trace to standard error\n"
            "  --version        the program's version\n"
            "  --help           this text\n";
@@ -86,6 +108,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     Trace::enableFromArguments(arguments);
+    // The driver's and the upgrade's texts in the user's language, as the
+    // window shows them; English, mended, where none fits.
+    QTranslator translator;
+    if (Translation::loadForLocale(translator, QLocale::system().name()))
+        QCoreApplication::installTranslator(&translator);
 
     const QList<Cli::Command> commands = allCommands();
     Cli::GlobalOptions &options = Cli::globalOptions();
@@ -112,16 +139,39 @@ int main(int argc, char *argv[])
                            << Qt::endl;
                 return Cli::Success;
             }
-            if (options.json && !(command.traits & Cli::Json))
+            const bool allDrivers = options.all && (command.traits & Cli::AllDrivers);
+            if (options.all && !allDrivers)
+                return Cli::usage(command,
+                                  QStringLiteral("%1 does not run on every driver; --all does "
+                                                 "not apply")
+                                      .arg(name));
+            if (options.all && !options.serial.isEmpty())
+                return Cli::usage(command, QStringLiteral("--all and --serial exclude each other"));
+            if (!options.logFile.isEmpty() && !(command.traits & Cli::Logged))
+                return Cli::usage(
+                    command,
+                    QStringLiteral("--log records upgrade, programs set and scenes set, not %1")
+                        .arg(name));
+            if (options.json && !(command.traits & Cli::Json) && !allDrivers)
                 return Cli::usage(command, QStringLiteral("%1 has no --json output").arg(name));
             // Never dropped silently: boot-images, for one, makes serial numbers.
             if (!options.serial.isEmpty() && !(command.traits & Cli::UsesDriver))
                 return Cli::usage(
                     command,
                     QStringLiteral("%1 uses no driver; --serial does not apply").arg(name));
-            if (command.traits & Cli::UsesDriver && options.serial.isEmpty()) {
+            if (command.traits & Cli::UsesDriver && options.serial.isEmpty() && !options.all) {
                 if (const int refused = refuseSeveralDrivers(); refused != Cli::Success)
                     return refused;
+            }
+            // The record is opened before any driver is touched: a line that
+            // cannot be written must not come to light after the work is done.
+            if (!options.logFile.isEmpty()) {
+                if (const QString why = Cli::productionLog().open(options.logFile);
+                    !why.isEmpty()) {
+                    Cli::err() << "lc420-cli: cannot open the log " << options.logFile << ": "
+                               << why << Qt::endl;
+                    return Cli::FileError;
+                }
             }
             const int result = command.run(arguments);
             // The command's own message says the driver did not answer; this

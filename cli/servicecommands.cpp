@@ -131,7 +131,7 @@ int readMemory(const Command &command, const QStringList &arguments)
     const std::optional<QByteArray> bytes
         = Service::readMemory(device, region->address, quint32(region->length));
     if (!bytes) {
-        err() << "ReadMemoryFromAddress error" << Qt::endl;
+        err() << Service::describe(Service::Failure::ReadMemory) << Qt::endl;
         return DeviceFailure;
     }
     return showBytes(*bytes, region->rawFile);
@@ -155,7 +155,7 @@ int readExternal(const Command &command, const QStringList &arguments)
         bytes = Service::readExternal(device, region->address, quint32(region->length));
     }
     if (!bytes) {
-        err() << "ReadExternalFlashFromAddress error" << Qt::endl;
+        err() << Service::describe(Service::Failure::ReadExternal) << Qt::endl;
         return DeviceFailure;
     }
     return showBytes(*bytes, region->rawFile);
@@ -183,7 +183,7 @@ int writeExternal(const Command &command, const QStringList &arguments)
                                          Service::encodedFill(quint8(*data & 0xFF), *length));
     }
     if (!written) {
-        err() << "WriteExternalFlashToAddress error" << Qt::endl;
+        err() << Service::describe(Service::Failure::WriteExternal) << Qt::endl;
         return DeviceFailure;
     }
     out() << "Wrote " << *length << " bytes of 0x"
@@ -204,13 +204,12 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
     const QByteArray image = file.read(qint64(Service::ExternalFlashSize) + 1);
     // The file is checked before the driver is looked for.
     if (image.size() > Service::ExternalFlashSize) {
-        err() << "The file is larger than the external flash (" << Service::ExternalFlashSize
-              << " bytes)" << Qt::endl;
+        err() << Service::describe(Service::ImageResult::TooLarge) << Qt::endl;
         return FileError;
     }
     if (image.isEmpty() || image.size() % 4 != 0) {
-        err() << "Length should be aligned to 4 (the file has " << image.size() << " bytes)"
-              << Qt::endl;
+        err() << Service::describe(Service::ImageResult::BadLength) << " (the file has "
+              << image.size() << " bytes)" << Qt::endl;
         return FileError;
     }
     Device device;
@@ -222,35 +221,20 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
         showProgress(device, write, read);
         result = Service::writeExternalImage(device, image);
     }
-    switch (result) {
-    case Service::ImageResult::Written:
-        out() << "Write OK" << Qt::endl;
-        return Success;
-    case Service::ImageResult::WriteFailed:
-        err() << "WriteExternalFlashToAddress error" << Qt::endl;
-        break;
-    case Service::ImageResult::ReadFailed:
-        err() << "ReadExternalFlashFromAddress error" << Qt::endl;
-        break;
-    case Service::ImageResult::Mismatch:
-        err() << "Verify failed: the external flash differs from the file (memcmp)" << Qt::endl;
-        break;
-    case Service::ImageResult::BadLength:
-    case Service::ImageResult::TooLarge:
-        return FileError; // checked above
-    }
-    return DeviceFailure;
+    const bool written = result == Service::ImageResult::Written;
+    (written ? out() : err()) << Service::describe(result) << Qt::endl;
+    return written ? Success : DeviceFailure;
 }
 
 // Connects, runs one command on the driver and reports it in the window's words.
 int reportOnDriver(const std::function<bool(Device &)> &action, const char *okText,
-                   const char *errorText)
+                   Service::Failure failure)
 {
     Device device;
     if (!connected(device))
         return DeviceFailure;
     const bool ok = action(device);
-    out() << (ok ? okText : errorText) << Qt::endl;
+    out() << (ok ? QString::fromLatin1(okText) : Service::describe(failure)) << Qt::endl;
     return ok ? Success : DeviceFailure;
 }
 
@@ -262,14 +246,14 @@ int writePage(const Command &command, const QStringList &arguments)
         return usage(command, QStringLiteral("expected a fill pattern of 0 to 255"));
     return reportOnDriver(
         [pattern](Device &device) { return Service::writePage(device, quint8(pattern)); },
-        "page write OK", "page write ERROR");
+        "page write OK", Service::Failure::PageWrite);
 }
 
 int writeTestBlock(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usage(command, QStringLiteral("write-test-block takes no arguments"));
-    return reportOnDriver(Service::sendTestBlock, "Write OK", "Write ERROR");
+    return reportOnDriver(Service::sendTestBlock, "Write OK", Service::Failure::TestBlock);
 }
 
 int runApplication(const Command &command, const QStringList &arguments)
@@ -292,7 +276,7 @@ int connectCommand(const Command &command, const QStringList &arguments)
         return usage(command, QStringLiteral("connect takes no arguments"));
     Device device;
     if (device.connect() != 0) {
-        out() << "Connect ERROR" << Qt::endl;
+        out() << Service::describe(Service::Failure::Connect) << Qt::endl;
         return DeviceFailure;
     }
     out() << "Connect OK" << Qt::endl;

@@ -1,5 +1,7 @@
+#include "cli/alldrivers.h"
 #include "cli/cli.h"
 #include "show/showcompare.h"
+#include "cli/productionlog.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
 #include "usb/usblc350.h"
@@ -149,10 +151,18 @@ int setTable(Show::Kind kind, const QString &fileName)
     TransferProgress progress(device, kind);
     const Show::TransferResult result = Show::writeTable(device, kind, contents.table);
     progress.finish();
-    device.disconnect();
+    const int exit = transferExit(result, kind);
     if (result.error == Show::TransferResult::Error::None)
         out() << "Wrote " << fileName << " to the driver." << Qt::endl;
-    return transferExit(result, kind);
+    if (productionLog().isOpen()) {
+        const QString why = logShowSet(device, kind, fileName, result);
+        if (!why.isEmpty()) {
+            err() << why << Qt::endl;
+            return exit == Success ? FileError : exit;
+        }
+    }
+    device.disconnect();
+    return exit;
 }
 
 QJsonObject differenceJson(Show::Kind kind, const Show::RecordDifference &difference)
@@ -231,13 +241,19 @@ int tableCommand(Show::Kind kind, const Command &command, const QStringList &arg
 {
     if (arguments.size() != 2)
         return usage(command, QStringLiteral("expected get, set or verify and a file"));
-    if (arguments.first() == QLatin1String("verify"))
+    if (arguments.first() == QLatin1String("verify") && !globalOptions().all
+        && globalOptions().logFile.isEmpty())
         return verifyTable(kind, arguments.at(1));
-    if (globalOptions().json)
-        return usage(command, QStringLiteral("--json goes with verify only"));
+    const bool set = arguments.first() == QLatin1String("set");
+    if (!set && (globalOptions().all || !globalOptions().logFile.isEmpty()))
+        return usage(command, QStringLiteral("--all and --log go with set only"));
+    if (globalOptions().json && !globalOptions().all)
+        return usage(command, QStringLiteral("--json goes with verify or --all only"));
     if (arguments.first() == QLatin1String("get"))
         return getTable(kind, arguments.at(1));
-    if (arguments.first() == QLatin1String("set"))
+    if (set && globalOptions().all)
+        return setTableOnAllDrivers(kind, arguments.at(1));
+    if (set)
         return setTable(kind, arguments.at(1));
     return usage(command, QStringLiteral("expected get, set or verify"));
 }
@@ -467,10 +483,10 @@ QList<Command> showCommands()
     return {
         makeCommand(QStringLiteral("programs"), QStringLiteral("programs get|set|verify FILE.pgm"),
                     QStringLiteral("programs between the driver and a file, or compared with one"),
-                    programs, UsesDriver | Json),
+                    programs, UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set|verify FILE.scn"),
                     QStringLiteral("scenes between the driver and a file, or compared with one"),
-                    scenes, UsesDriver | Json),
+                    scenes, UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("show-file"),
                     QStringLiteral("show-file [--color=always|never|auto] FILE"),
                     QStringLiteral("print a programs or scenes file as a table; on a terminal "

@@ -1,7 +1,8 @@
+#include "cli/alldrivers.h"
 #include "cli/cli.h"
-#include "core/clock.h"
+#include "cli/productionlog.h"
+#include "firmware/upgradefile.h"
 #include "firmware/upgradeprocedure.h"
-#include "usb/driverinfo.h"
 #include "usb/usblc350.h"
 
 #include <QObject>
@@ -12,11 +13,6 @@
 namespace Cli {
 
 namespace {
-
-// After the start of the new application the driver resets and comes back on
-// the bus; how long to look for it before calling the upgrade failed.
-constexpr int ConfirmPolls = 20;
-constexpr int ConfirmWaitMs = 250;
 
 // One progress bar at a time: a new phase or a log line closes the open bar.
 class PhaseProgress
@@ -41,30 +37,12 @@ private:
     QString m_phase;
 };
 
-// Whether the driver that was upgraded (and no other on the bus) came back
-// running its application. upgradedSerial is what it reported at the start,
-// in either mode.
-bool runsApplication(USBLC350 &device, QByteArray upgradedSerial)
-{
-    if (DriverInfo::modeFromSerial(upgradedSerial) == DriverInfo::Mode::Bootloader)
-        upgradedSerial.chop(1);
-    for (int poll = 0; poll < ConfirmPolls; ++poll) {
-        if (device.connect() == 0) {
-            const QByteArray serial = DriverInfo::readSerial(device);
-            if (serial == upgradedSerial) {
-                out() << "Driver " << serial << " runs the new firmware." << Qt::endl;
-                return true;
-            }
-        }
-        Clock::sleepMs(ConfirmWaitMs);
-    }
-    return false;
-}
-
 int upgrade(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return usage(command, QStringLiteral("expected one upgrade file"));
+    if (globalOptions().all)
+        return upgradeAllDrivers(arguments.first());
 
     Device device;
     PhaseProgress progress;
@@ -88,24 +66,45 @@ int upgrade(const Command &command, const QStringList &arguments)
                 progress.show(QStringLiteral("Flash"), percent);
         });
 
-    const UpgradeProcedure::Outcome outcome = procedure.run(arguments.first());
+    const UpgradeProcedure::Result result = procedure.runAndConfirm(arguments.first());
     progress.close();
 
-    switch (outcome) {
-    case UpgradeProcedure::Outcome::Started:
-        if (runsApplication(device, procedure.driverSerial()))
+    // The window's summary line, on standard error when the upgrade failed.
+    const QString summary = describe(result);
+    if (!summary.isEmpty())
+        (result.succeeded() ? out() : err()) << summary << Qt::endl;
+    const int exit = [&] {
+        switch (result.outcome) {
+        case UpgradeProcedure::Outcome::Running:
             return Success;
-        err() << "The driver did not come back running the new firmware." << Qt::endl;
+        case UpgradeProcedure::Outcome::NoFile:
+        case UpgradeProcedure::Outcome::BadFile:
+            return FileError;
+        case UpgradeProcedure::Outcome::Started:
+        case UpgradeProcedure::Outcome::NotBack:
+        case UpgradeProcedure::Outcome::NoDriver:
+        case UpgradeProcedure::Outcome::DriverRefused:
+        case UpgradeProcedure::Outcome::VerifyFailed:
+            break;
+        }
         return DeviceFailure;
-    case UpgradeProcedure::Outcome::NoFile:
-    case UpgradeProcedure::Outcome::BadFile:
-        return FileError;
-    case UpgradeProcedure::Outcome::NoDriver:
-    case UpgradeProcedure::Outcome::DriverRefused:
-    case UpgradeProcedure::Outcome::VerifyFailed:
-        break;
+    }();
+    // A damaged file touched no driver; a driver that never answered is in the
+    // record only when --serial named it.
+    QByteArray serial = result.serial;
+    if (serial.isEmpty())
+        serial = globalOptions().serial;
+    if (exit != FileError && !serial.isEmpty()) {
+        const Upgrade::FileContents file = Upgrade::readFile(arguments.first());
+        const QString why = logUnit({serial, QStringLiteral("upgrade"), arguments.first(),
+                                     upgradeFileCheck(Upgrade::unscrambleImage(file.image)),
+                                     upgradeResult(result)});
+        if (!why.isEmpty()) {
+            err() << why << Qt::endl;
+            return exit == Success ? FileError : exit;
+        }
     }
-    return DeviceFailure;
+    return exit;
 }
 
 } // namespace
@@ -114,7 +113,7 @@ QList<Command> upgradeCommands()
 {
     return {makeCommand(QStringLiteral("upgrade"), QStringLiteral("upgrade FILE.upg"),
                         QStringLiteral("upgrade the driver's firmware from an upgrade file"),
-                        upgrade, UsesDriver)};
+                        upgrade, UsesDriver | AllDrivers | Logged)};
 }
 
 } // namespace Cli

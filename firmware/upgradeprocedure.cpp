@@ -18,6 +18,10 @@ constexpr int RetryWaitMs = 200;
 constexpr int ResetWaitMs = 2000;
 constexpr int AfterDisconnectWaitMs = 500;
 constexpr int StartWaitMs = 1000;
+// After the start the driver resets and comes back on the bus running the new
+// application; how long to look for it before calling the upgrade failed.
+constexpr int ConfirmPolls = 20;
+constexpr int ConfirmWaitMs = 250;
 constexpr quint32 ApplicationAddress = Upgrade::FlashBase + Upgrade::AppOffset;
 constexpr quint32 ExternalFlashAddress = 0;
 
@@ -41,12 +45,13 @@ void UpgradeProcedure::send(const char *text)
 
 UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
 {
+    m_serial.clear();
+    m_left = DriverLeft::Untouched;
     if (fileName.isNull())
         return Outcome::NoFile;
 
     LC420_TRACE() << "Start firmware upgrade";
     m_text(fileName);
-    m_serial.clear();
 
     const Upgrade::FileContents file = Upgrade::readFile(fileName);
     if (!file.headerMatches()) {
@@ -96,6 +101,7 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
             return *stop;
         break;
     case DriverInfo::Mode::Bootloader:
+        m_left = DriverLeft::InBootloader;
         send(QT_TRANSLATE_NOOP("Upgrader", "Bootloader mode"));
         break;
     case DriverInfo::Mode::Unknown:
@@ -121,6 +127,7 @@ std::optional<UpgradeProcedure::Outcome> UpgradeProcedure::bringIntoBootloader()
 {
     send(QT_TRANSLATE_NOOP("Upgrader", "Apllication mode"));
     send(QT_TRANSLATE_NOOP("Upgrader", "Reset device"));
+    m_left = DriverLeft::Resetting;
     m_device.RunApplication();
     LC420_TRACE() << "usb->RunApplication()";
     Clock::sleepMs(ResetWaitMs);
@@ -150,12 +157,18 @@ std::optional<UpgradeProcedure::Outcome> UpgradeProcedure::bringIntoBootloader()
         return Outcome::NoDriver;
     }
 
+    m_left = DriverLeft::InBootloader;
     send(QT_TRANSLATE_NOOP("Upgrader", "Disconnect"));
     m_device.disconnect();
     send(QT_TRANSLATE_NOOP("Upgrader", "Connect"));
-    m_device.connect();
+    const bool reconnected = m_device.connect() == 0;
     const QByteArray serial = DriverInfo::readSerial(m_device);
     m_text(translated(QT_TRANSLATE_NOOP("Upgrader", "Serial:")) + QString::fromLatin1(serial));
+    // A failed connect reads an empty serial: that is no other driver.
+    if (!reconnected) {
+        send(QT_TRANSLATE_NOOP("Upgrader", "No driver answered after the reset."));
+        return Outcome::NoDriver;
+    }
     if (serial != expected)
         return anotherDriverAnswered(serial);
     return std::nullopt;
@@ -295,8 +308,95 @@ UpgradeProcedure::writeCheckWordPageAndStart(const QByteArray &application)
     }
     m_percent(100);
 
+    m_left = DriverLeft::Started;
     m_device.RunApplication();
     Clock::sleepMs(StartWaitMs);
     m_device.disconnect();
     return Outcome::Started;
+}
+
+// Whether the driver that was upgraded (and no other on the bus) came back
+// running its application.
+bool UpgradeProcedure::comesBackRunning()
+{
+    QByteArray expected = m_serial;
+    if (DriverInfo::modeFromSerial(expected) == DriverInfo::Mode::Bootloader)
+        expected.chop(1);
+    bool running = false;
+    for (int poll = 0; poll < ConfirmPolls && !running; ++poll) {
+        running = m_device.connect() == 0 && DriverInfo::readSerial(m_device) == expected;
+        if (!running)
+            Clock::sleepMs(ConfirmWaitMs);
+    }
+    m_device.disconnect();
+    return running;
+}
+
+UpgradeProcedure::Result UpgradeProcedure::runAndConfirm(const QString &fileName)
+{
+    Result result;
+    result.outcome = run(fileName);
+    if (result.outcome == Outcome::Started)
+        result.outcome = comesBackRunning() ? Outcome::Running : Outcome::NotBack;
+    result.driver = m_left;
+    result.serial = m_serial;
+    if (DriverInfo::modeFromSerial(result.serial) == DriverInfo::Mode::Bootloader)
+        result.serial.chop(1);
+    return result;
+}
+
+QString describe(const UpgradeProcedure::Result &result)
+{
+    using Outcome = UpgradeProcedure::Outcome;
+    using Left = UpgradeProcedure::DriverLeft;
+    const QString serial = QString::fromLatin1(result.serial);
+    switch (result.outcome) {
+    case Outcome::NoFile:
+        return {};
+    case Outcome::Running:
+        return translated(QT_TRANSLATE_NOOP("Upgrader",
+                                            "Upgrade finished: driver %1 runs the new firmware."))
+            .arg(serial);
+    case Outcome::Started:
+        return translated(
+            QT_TRANSLATE_NOOP("Upgrader", "The new firmware was written, verified and started."));
+    case Outcome::NotBack:
+        return translated(
+                   QT_TRANSLATE_NOOP("Upgrader",
+                                     "The new firmware was written and verified, but driver %1 "
+                                     "did not come back running it. Unplug the driver, plug it "
+                                     "in again and check that it works."))
+            .arg(serial);
+    case Outcome::BadFile:
+        return translated(QT_TRANSLATE_NOOP("Upgrader",
+                                            "The upgrade did not start: the file is not a usable "
+                                            "upgrade file. Nothing on the driver was changed."));
+    case Outcome::NoDriver:
+    case Outcome::DriverRefused:
+    case Outcome::VerifyFailed:
+        break;
+    }
+    switch (result.driver) {
+    case Left::Untouched:
+        if (result.outcome == Outcome::NoDriver)
+            return translated(QT_TRANSLATE_NOOP("Upgrader",
+                                                "The upgrade did not start: no driver answered. "
+                                                "Check the USB cable and press Firmware Change "
+                                                "again."));
+        return translated(QT_TRANSLATE_NOOP("Upgrader",
+                                            "The upgrade did not start: the driver did not "
+                                            "answer as expected. Nothing on it was changed."));
+    case Left::Resetting:
+        return translated(QT_TRANSLATE_NOOP(
+            "Upgrader", "The upgrade did not start: the driver was told to start its bootloader "
+                        "and did not come back. Its firmware, programs and scenes are unchanged. "
+                        "Check the USB cable, unplug the driver and plug it in again, then press "
+                        "Firmware Change again."));
+    case Left::InBootloader:
+    case Left::Started:
+        break;
+    }
+    return translated(QT_TRANSLATE_NOOP(
+        "Upgrader", "The upgrade did not finish. The driver waits in its bootloader; its programs "
+                    "and scenes are kept. Press Firmware Change and choose the same file again."));
 }

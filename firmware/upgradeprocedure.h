@@ -35,6 +35,26 @@ public:
         DriverRefused, // version read, page write or external flash failed
         VerifyFailed,  // what was written did not read back the same
         Started,       // everything verified and the new application started
+        Running,       // started, and the driver came back running it (runAndConfirm)
+        NotBack,       // started, but the driver did not come back running it
+    };
+
+    // Where a run left the driver: what the user may rely on afterwards.
+    enum class DriverLeft {
+        Untouched,    // nothing was sent that changes it (or no driver was reached)
+        Resetting,    // told to start its bootloader; it never came back as expected
+        InBootloader, // in its bootloader, firmware not (completely) written
+        Started,      // told to start the new firmware
+    };
+
+    // The outcome of a whole upgrade, as the window and lc420-cli report it.
+    struct Result
+    {
+        Outcome outcome = Outcome::NoFile;
+        DriverLeft driver = DriverLeft::Untouched;
+        QByteArray serial; // the driver's serial without the bootloader's "b"; may be empty
+
+        [[nodiscard]] bool succeeded() const { return outcome == Outcome::Running; }
     };
 
     using TextSink = std::function<void(const QString &text)>;
@@ -42,7 +62,12 @@ public:
 
     UpgradeProcedure(USBLC350 &device, TextSink text, PercentSink percent);
 
+    // The procedure alone: ends with Started once the new firmware was told to run.
     Outcome run(const QString &fileName);
+
+    // run(), and after Started waits until the same driver is back on the bus
+    // running its application (Running), else NotBack.
+    [[nodiscard]] Result runAndConfirm(const QString &fileName);
 
     // The serial-number string of the driver this run upgraded (as it reported it
     // first); empty before a driver was found.
@@ -58,6 +83,7 @@ private:
     enum class PageResult { Verified, Differs, ReadFailed, WriteFailed };
     PageResult writePage(const char *contents, quint32 address);
     std::optional<Outcome> anotherDriverAnswered(const QByteArray &serial);
+    [[nodiscard]] bool comesBackRunning();
 
     void send(const char *text);
 
@@ -65,4 +91,10 @@ private:
     TextSink m_text;
     PercentSink m_percent;
     QByteArray m_serial;
+    DriverLeft m_left = DriverLeft::Untouched;
 };
+
+// One sentence for the user: what came of the upgrade and, after a failure,
+// where the driver was left and what to do next. Empty for NoFile (nothing
+// was asked of the driver, nothing to tell).
+[[nodiscard]] QString describe(const UpgradeProcedure::Result &result);

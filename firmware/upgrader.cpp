@@ -32,5 +32,5 @@ void Upgrader::run()
     UpgradeProcedure procedure(
         *device, [this](const QString &text) { Q_EMIT sendText(text); },
         [this](int percent) { Q_EMIT sendPercent(percent); });
-    procedure.run(name);
+    Q_EMIT upgradeEnded(procedure.runAndConfirm(name));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "firmware/upgradeprocedure.h"
+
 #include <QMutex>
 #include <QString>
 #include <QThread>
@@ -7,8 +9,10 @@
 class USBLC350;
 
 // Runs the firmware upgrade on its own thread so the window stays responsive.
-// It reaches the window only through its two signals (queued across threads);
-// the device object is the window's and must outlive the thread's run.
+// It reaches the window only through its signals (queued across threads): the
+// log lines and the progress while it runs, and the outcome as a value at the
+// end, which the window reports once the thread has finished. The device
+// object is the window's and must outlive the thread's run.
 class Upgrader : public QThread
 {
     Q_OBJECT
@@ -24,6 +28,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     void sendText(QString text);
     void sendPercent(int percent);
+    // The last signal of every run, the silent one without a file too.
+    void upgradeEnded(UpgradeProcedure::Result result);
 
 protected:
     void run() override;

@@ -4,7 +4,6 @@
 // slots stay connected either way.
 
 #include "app/lc460_bootloader.h"
-#include "app/logpane.h"
 #include "core/hexdump.h"
 #include "core/safefile.h"
 #include "core/trace.h"
@@ -77,7 +76,7 @@ void Lc460_bootloader::showServiceButtons()
 void Lc460_bootloader::showDump(const QByteArray &bytes)
 {
     ui->txt->clear();
-    LogPane::append(*ui->txt, QString::fromLatin1(hexDump(bytes.constData(), int(bytes.size()))));
+    feedback().logLine(QString::fromLatin1(hexDump(bytes.constData(), int(bytes.size()))));
 }
 
 void Lc460_bootloader::slotpushButtonConnect(bool)
@@ -87,10 +86,10 @@ void Lc460_bootloader::slotpushButtonConnect(bool)
         return;
     if (device->connect() == 0) {
         LC420_TRACE() << "Connect OK";
-        ui->txt->append(tr("Connect OK"));
+        feedback().logLine(tr("Connect OK"));
     } else {
         LC420_TRACE() << "Connect ERROR";
-        ui->txt->append(tr("Connect ERROR"));
+        feedback().logLine(Service::describe(Service::Failure::Connect));
     }
 }
 
@@ -130,7 +129,7 @@ void Lc460_bootloader::slotpushButtonRead(bool)
     const std::optional<QByteArray> bytes = Service::readMemory(*device, *address, quint32(length));
     if (!bytes) {
         dialogs().message(QMessageBox::Warning, this, tr("error"),
-                          tr("ReadMemoryFromAddress error"));
+                          Service::describe(Service::Failure::ReadMemory));
         return;
     }
     showDump(*bytes);
@@ -142,7 +141,7 @@ void Lc460_bootloader::slotpushButtonWrite(bool)
     if (refuseDuringUpgrade())
         return;
     if (!Service::sendTestBlock(*device)) {
-        ui->txt->append(tr("Write ERROR"));
+        feedback().logLine(Service::describe(Service::Failure::TestBlock));
         return;
     }
     const QByteArray block = Service::testBlock();
@@ -167,7 +166,7 @@ void Lc460_bootloader::slotpushButtonWritePage(bool)
         LC420_TRACE() << "page write OK";
     } else {
         LC420_TRACE() << "page write ERROR";
-        ui->txt->append(tr("page write ERROR"));
+        feedback().logLine(Service::describe(Service::Failure::PageWrite));
     }
 }
 
@@ -188,9 +187,9 @@ void Lc460_bootloader::slotpushButtonStatusGet(bool)
         return;
     quint32 status = 0;
     if (device->StatusGet(status) == 0)
-        ui->txt->append(tr("Status: %1").arg(Service::binary32(status)));
+        feedback().logLine(tr("Status: %1").arg(Service::binary32(status)));
     else
-        ui->txt->append(tr("Status: ERROR"));
+        feedback().logLine(Service::describe(Service::Failure::StatusGet));
 }
 
 void Lc460_bootloader::slotpushButtonStatusSet(bool)
@@ -198,9 +197,9 @@ void Lc460_bootloader::slotpushButtonStatusSet(bool)
     if (refuseDuringUpgrade())
         return;
     if (device->StatusSet(Service::StatusBit) == 0)
-        ui->txt->append(tr("StatusSet(%1)").arg(Service::binary32(Service::StatusBit)));
+        feedback().logLine(tr("StatusSet(%1)").arg(Service::binary32(Service::StatusBit)));
     else
-        ui->txt->append(tr("StatusSet() ERROR"));
+        feedback().logLine(Service::describe(Service::Failure::StatusSet));
 }
 
 void Lc460_bootloader::slotpushButtonStatusClr(bool)
@@ -208,9 +207,9 @@ void Lc460_bootloader::slotpushButtonStatusClr(bool)
     if (refuseDuringUpgrade())
         return;
     if (device->StatusClr(Service::StatusBit) == 0)
-        ui->txt->append(tr("StatusClr(%1)").arg(Service::binary32(Service::StatusBit)));
+        feedback().logLine(tr("StatusClr(%1)").arg(Service::binary32(Service::StatusBit)));
     else
-        ui->txt->append(tr("StatusClr() ERROR"));
+        feedback().logLine(Service::describe(Service::Failure::StatusClear));
 }
 
 void Lc460_bootloader::slotpushButtonReadExternalFlash(bool)
@@ -241,7 +240,7 @@ void Lc460_bootloader::slotpushButtonReadExternalFlash(bool)
         = Service::readExternal(*device, *address, quint32(length));
     if (!bytes) {
         dialogs().message(QMessageBox::Warning, this, tr("error"),
-                          tr("ReadExternalFlashFromAddress error"));
+                          Service::describe(Service::Failure::ReadExternal));
         return;
     }
     showDump(*bytes);
@@ -285,13 +284,12 @@ void Lc460_bootloader::slotpushButtonWriteExternalFlash(bool)
     const QByteArray sent = Service::encodedFill(quint8(*data & 0xFF), length);
     const bool written = Service::writeExternal(*device, *address, sent);
     ui->txt->clear();
-    ui->txt->append(tr("lenght: %1").arg(length, 8));
-    ui->txt->append(tr("address: 0x%1").arg(*address, 8, 16, QLatin1Char(' ')));
-    LogPane::append(*ui->txt, QString::fromLatin1(hexDump(sent.constData(), int(sent.size()))));
+    feedback().logLine(tr("lenght: %1").arg(length, 8));
+    feedback().logLine(tr("address: 0x%1").arg(*address, 8, 16, QLatin1Char(' ')));
+    feedback().logLine(QString::fromLatin1(hexDump(sent.constData(), int(sent.size()))));
     // The pieces alone look the same after a failure.
     if (!written)
-        dialogs().message(QMessageBox::Critical, this, tr("Error"),
-                          tr("WriteExternalFlashToAddress"));
+        feedback().errorBox(tr("Error"), Service::describe(Service::Failure::WriteExternal));
 }
 
 void Lc460_bootloader::slotpushButtonWriteExtFlashBin(bool)
@@ -311,32 +309,24 @@ void Lc460_bootloader::slotpushButtonWriteExtFlashBin(bool)
     if (SafeFile::openForReading(file).isEmpty())
         image = file.read(qint64(Service::ExternalFlashSize) + 1);
 
-    switch (Service::writeExternalImage(*device, image)) {
+    const Service::ImageResult result = Service::writeExternalImage(*device, image);
+    switch (result) {
     case Service::ImageResult::Written:
-        dialogs().message(QMessageBox::Information, this, tr("Info"), tr("Write OK"));
+        dialogs().message(QMessageBox::Information, this, tr("Info"), Service::describe(result));
         break;
     case Service::ImageResult::BadLength:
         LC420_TRACE() << "length error" << image.size();
-        dialogs().message(QMessageBox::Critical, this, tr("Length error"),
-                          tr("Length should be aligned to 4"));
+        feedback().errorBox(tr("Length error"), Service::describe(result));
         break;
     case Service::ImageResult::TooLarge:
         // Only one byte past the limit was read; the trace names the file's size.
         LC420_TRACE() << "length error" << file.size();
-        dialogs().message(QMessageBox::Critical, this, tr("Length error"),
-                          tr("The file is larger than the external flash (%1 bytes)")
-                              .arg(Service::ExternalFlashSize));
+        feedback().errorBox(tr("Length error"), Service::describe(result));
         break;
     case Service::ImageResult::WriteFailed:
-        dialogs().message(QMessageBox::Critical, this, tr("Error"),
-                          tr("WriteExternalFlashToAddress"));
-        break;
     case Service::ImageResult::ReadFailed:
-        dialogs().message(QMessageBox::Critical, this, tr("Error"),
-                          tr("ReadExternalFlashFromAddress"));
-        break;
     case Service::ImageResult::Mismatch:
-        dialogs().message(QMessageBox::Critical, this, tr("Error"), tr("memcmp"));
+        feedback().errorBox(tr("Error"), Service::describe(result));
         break;
     }
 }

@@ -3,8 +3,9 @@
 // Runs COMMAND against the simulated Lc420: the driver is emulated below the real
 // libusb-0.1 with umockdev, its state is kept in $LC420_SIM_DIR (default ./sim-state)
 // and saved after every change. With --driver SERIAL (repeated) several drivers are
-// attached, each with its state in $LC420_SIM_DIR/SERIAL. Exits with COMMAND's exit
-// code.
+// attached, each with its state in $LC420_SIM_DIR/SERIAL; the driver options after a
+// --driver apply to that driver alone, those before the first --driver to every
+// driver. Exits with COMMAND's exit code.
 
 #include "sim/lc420model.h"
 #include "sim/simhost.h"
@@ -50,6 +51,96 @@ bool readCount(const QCommandLineParser &parser, const QString &name, int minimu
     bool ok = false;
     *value = parser.value(name).toInt(&ok);
     return ok && *value >= minimum;
+}
+
+// What a driver is started with: its mode, timing and faults.
+struct ModelOptions
+{
+    QString mode;
+    int latency = 0, resetTime = 1000, failTransfer = 0, failNext = 0, failAt = 0, stallAt = 0,
+        count = 1, corruptAt = 0, unplugAfter = 0, replugAfter = 3000;
+    bool resetAck = false, wrongId = false, noAccess = false;
+};
+
+// The options parser holds, over those of base; an error text for a bad value.
+QString readModelOptions(const QCommandLineParser &parser, ModelOptions &options)
+{
+    if (!readCount(parser, QStringLiteral("latency"), 0, &options.latency)
+        || !readCount(parser, QStringLiteral("reset-time"), 0, &options.resetTime)
+        || !readCount(parser, QStringLiteral("fail-transfer"), 1, &options.failTransfer)
+        || !readCount(parser, QStringLiteral("fail-next"), 1, &options.failNext)
+        || !readCount(parser, QStringLiteral("fail-at"), 1, &options.failAt)
+        || !readCount(parser, QStringLiteral("stall-at"), 1, &options.stallAt)
+        || !readCount(parser, QStringLiteral("count"), 1, &options.count)
+        || !readCount(parser, QStringLiteral("corrupt-at"), 1, &options.corruptAt)
+        || !readCount(parser, QStringLiteral("unplug-after"), 1, &options.unplugAfter)
+        || !readCount(parser, QStringLiteral("replug-after"), -1, &options.replugAfter))
+        return QStringLiteral("a number option has a bad value (see --help)");
+    if (parser.isSet(QStringLiteral("count")) && options.failAt == 0 && options.stallAt == 0
+        && options.corruptAt == 0)
+        return QStringLiteral("--count goes with --fail-at, --stall-at or --corrupt-at");
+    if (parser.isSet(QStringLiteral("mode"))) {
+        options.mode = parser.value(QStringLiteral("mode"));
+        if (options.mode != QLatin1String("application")
+            && options.mode != QLatin1String("bootloader"))
+            return QStringLiteral("--mode takes application or bootloader");
+    }
+    options.resetAck = options.resetAck || parser.isSet(QStringLiteral("reset-ack"));
+    options.wrongId = options.wrongId || parser.isSet(QStringLiteral("wrong-id"));
+    options.noAccess = options.noAccess || parser.isSet(QStringLiteral("no-access"));
+    return {};
+}
+
+void applyModelOptions(const ModelOptions &options, Lc420Model &model)
+{
+    // Starting the simulator is plugging the driver in.
+    if (options.mode.isEmpty())
+        model.powerUp();
+    else
+        model.setMode(options.mode == QLatin1String("application") ? Lc420Model::Mode::Application
+                                                                   : Lc420Model::Mode::Bootloader);
+    model.setLatencyMs(options.latency);
+    model.setResetTimeMs(options.resetTime);
+    if (options.resetAck)
+        model.setResetBehaviour(Lc420Model::ResetBehaviour::Acknowledge);
+    if (options.failTransfer > 0)
+        model.failTransfer(options.failTransfer);
+    if (options.failAt > 0)
+        model.failTransfers(options.failAt, options.count);
+    if (options.stallAt > 0)
+        model.stallTransfers(options.stallAt, options.count);
+    if (options.corruptAt > 0)
+        model.corruptTransfers(options.corruptAt, options.count);
+    if (options.failNext > 0)
+        model.failNextTransfers(options.failNext, Lc420Model::Match::commands());
+    if (options.unplugAfter > 0)
+        model.unplugAfterTransfers(options.unplugAfter, options.replugAfter);
+    if (options.wrongId)
+        model.setIdentificationWord(Lc420Model::IdentificationWord + 1);
+}
+
+// The options before "--" cut at each --driver: the first part holds what
+// stands before any --driver, each further part one driver's serial and the
+// options that follow it.
+struct OptionPart
+{
+    QByteArray serial; // empty for the first part
+    QStringList options;
+};
+QList<OptionPart> splitAtDrivers(const QStringList &options)
+{
+    QList<OptionPart> parts(1);
+    for (qsizetype i = 1; i < options.size(); ++i) {
+        const QString &option = options.at(i);
+        if (option == QLatin1String("--driver") && i + 1 < options.size()) {
+            parts.append({options.at(++i).toLatin1(), {}});
+        } else if (option.startsWith(QLatin1String("--driver="))) {
+            parts.append({option.mid(9).toLatin1(), {}});
+        } else {
+            parts.last().options.append(option);
+        }
+    }
+    return parts;
 }
 
 int runCommand(const QStringList &command)
@@ -123,7 +214,7 @@ int main(int argc, char *argv[])
         QStringLiteral("COMMAND"),
         QStringLiteral("The program to run, with its arguments (after --)."),
         QStringLiteral("-- COMMAND..."));
-    parser.addOptions({
+    const QList<QCommandLineOption> simOptions{
         {QStringLiteral("serial"),
          QStringLiteral("Store this serial number (nine digits) in the driver."),
          QStringLiteral("DIGITS")},
@@ -171,12 +262,14 @@ int main(int argc, char *argv[])
                                                     "wrong identification word, listed first.")},
         {QStringLiteral("driver"),
          QStringLiteral("Attach a driver with this serial number, its state in "
-                        "$LC420_SIM_DIR/SERIAL; repeat for several drivers on one host. The "
-                        "other options apply to each driver."),
+                        "$LC420_SIM_DIR/SERIAL; repeat for several drivers on one host. Mode, "
+                        "timing and fault options after a --driver apply to that driver alone; "
+                        "those before the first --driver apply to every driver."),
          QStringLiteral("SERIAL")},
         {QStringLiteral("no-access"),
          QStringLiteral("Refuse this user the device, as a system without the udev rule does.")},
-    });
+    };
+    parser.addOptions(simOptions);
 
     const QStringList arguments = QCoreApplication::arguments();
     const int separator = int(arguments.indexOf(QStringLiteral("--")));
@@ -189,42 +282,24 @@ int main(int argc, char *argv[])
     if (!parser.positionalArguments().isEmpty() || command.isEmpty())
         return fail(QStringLiteral("usage: lc420-sim [options] -- COMMAND... (see --help)"));
 
-    int latency = 0, resetTime = 1000, failTransfer = 0, failNext = 0, failAt = 0, stallAt = 0,
-        count = 1, corruptAt = 0, unplugAfter = 0, replugAfter = 3000;
-    if (!readCount(parser, QStringLiteral("latency"), 0, &latency)
-        || !readCount(parser, QStringLiteral("reset-time"), 0, &resetTime)
-        || !readCount(parser, QStringLiteral("fail-transfer"), 1, &failTransfer)
-        || !readCount(parser, QStringLiteral("fail-next"), 1, &failNext)
-        || !readCount(parser, QStringLiteral("fail-at"), 1, &failAt)
-        || !readCount(parser, QStringLiteral("stall-at"), 1, &stallAt)
-        || !readCount(parser, QStringLiteral("count"), 1, &count)
-        || !readCount(parser, QStringLiteral("corrupt-at"), 1, &corruptAt)
-        || !readCount(parser, QStringLiteral("unplug-after"), 1, &unplugAfter)
-        || !readCount(parser, QStringLiteral("replug-after"), -1, &replugAfter))
-        return fail(QStringLiteral("a number option has a bad value (see --help)"));
-    if (parser.isSet(QStringLiteral("count")) && failAt == 0 && stallAt == 0 && corruptAt == 0)
-        return fail(QStringLiteral("--count goes with --fail-at, --stall-at or --corrupt-at"));
-    const QString mode = parser.value(QStringLiteral("mode"));
-    if (parser.isSet(QStringLiteral("mode")) && mode != QLatin1String("application")
-        && mode != QLatin1String("bootloader"))
-        return fail(QStringLiteral("--mode takes application or bootloader"));
+    // Options before the first --driver hold for every driver; those after a
+    // --driver add to them for that driver alone.
+    const QList<OptionPart> parts = splitAtDrivers(options);
+    ModelOptions common;
+    {
+        QCommandLineParser partParser;
+        partParser.addOptions(simOptions);
+        if (!partParser.parse(QStringList{arguments.first()} + parts.first().options))
+            return fail(partParser.errorText());
+        if (const QString error = readModelOptions(partParser, common); !error.isEmpty())
+            return fail(error);
+    }
     const auto validSerial = [](const QByteArray &text) {
         return !text.isEmpty() && text.size() <= 15 && !text.contains('/');
     };
     const QByteArray serial = parser.value(QStringLiteral("serial")).toLatin1();
     if (parser.isSet(QStringLiteral("serial")) && !validSerial(serial))
         return fail(QStringLiteral("--serial takes 1 to 15 characters"));
-    QList<QByteArray> driverSerials;
-    for (const QString &value : parser.values(QStringLiteral("driver"))) {
-        const QByteArray driverSerial = value.toLatin1();
-        if (!validSerial(driverSerial) || driverSerial == "." || driverSerial == "..")
-            return fail(QStringLiteral("--driver takes 1 to 15 characters, no \"/\""));
-        if (driverSerials.contains(driverSerial))
-            return fail(QStringLiteral("--driver %1 is given twice").arg(value));
-        driverSerials.append(driverSerial);
-    }
-    if (!driverSerials.isEmpty() && parser.isSet(QStringLiteral("serial")))
-        return fail(QStringLiteral("--serial is for a single driver; --driver names each serial"));
 
     // One driver in the state folder itself, or one per --driver in a folder named
     // after its serial.
@@ -233,17 +308,42 @@ int main(int argc, char *argv[])
         Lc420Model model;
         QString folder;
         QByteArray serial;
+        ModelOptions options;
     };
     std::list<Driver> drivers; // the models outlive the host that serves them
-    if (driverSerials.isEmpty()) {
-        drivers.emplace_back().folder = SimState::defaultFolder();
-        drivers.back().serial = serial;
-    }
-    for (const QByteArray &driverSerial : driverSerials) {
+    if (parts.size() == 1) {
         Driver &driver = drivers.emplace_back();
-        driver.folder = QDir(SimState::defaultFolder()).filePath(QString::fromLatin1(driverSerial));
-        driver.serial = driverSerial;
+        driver.folder = SimState::defaultFolder();
+        driver.serial = serial;
+        driver.options = common;
     }
+    for (const OptionPart &part : parts.mid(1)) {
+        if (!validSerial(part.serial) || part.serial == "." || part.serial == "..")
+            return fail(QStringLiteral("--driver takes 1 to 15 characters, no \"/\""));
+        for (const Driver &other : drivers) {
+            if (other.serial == part.serial)
+                return fail(QStringLiteral("--driver %1 is given twice")
+                                .arg(QString::fromLatin1(part.serial)));
+        }
+        Driver &driver = drivers.emplace_back();
+        driver.folder = QDir(SimState::defaultFolder()).filePath(QString::fromLatin1(part.serial));
+        driver.serial = part.serial;
+        driver.options = common;
+        QCommandLineParser partParser;
+        partParser.addOptions(simOptions);
+        if (!partParser.parse(QStringList{arguments.first()} + part.options))
+            return fail(partParser.errorText());
+        for (const char *hostWide : {"serial", "impostor"}) {
+            if (partParser.isSet(QString::fromLatin1(hostWide)))
+                return fail(QStringLiteral("--%1 goes before the first --driver")
+                                .arg(QString::fromLatin1(hostWide)));
+        }
+        if (const QString error = readModelOptions(partParser, driver.options); !error.isEmpty())
+            return fail(
+                QStringLiteral("--driver %1: %2").arg(QString::fromLatin1(part.serial), error));
+    }
+    if (parts.size() > 1 && parser.isSet(QStringLiteral("serial")))
+        return fail(QStringLiteral("--serial is for a single driver; --driver names each serial"));
 
     std::list<SimState> states;
     for (Driver &driver : drivers) {
@@ -255,30 +355,7 @@ int main(int argc, char *argv[])
         state.track(model);
         if (!driver.serial.isEmpty())
             model.setSerial(driver.serial);
-        // Starting the simulator is plugging the driver in.
-        if (mode.isEmpty())
-            model.powerUp();
-        else
-            model.setMode(mode == QLatin1String("application") ? Lc420Model::Mode::Application
-                                                               : Lc420Model::Mode::Bootloader);
-        model.setLatencyMs(latency);
-        model.setResetTimeMs(resetTime);
-        if (parser.isSet(QStringLiteral("reset-ack")))
-            model.setResetBehaviour(Lc420Model::ResetBehaviour::Acknowledge);
-        if (failTransfer > 0)
-            model.failTransfer(failTransfer);
-        if (failAt > 0)
-            model.failTransfers(failAt, count);
-        if (stallAt > 0)
-            model.stallTransfers(stallAt, count);
-        if (corruptAt > 0)
-            model.corruptTransfers(corruptAt, count);
-        if (failNext > 0)
-            model.failNextTransfers(failNext, Lc420Model::Match::commands());
-        if (unplugAfter > 0)
-            model.unplugAfterTransfers(unplugAfter, replugAfter);
-        if (parser.isSet(QStringLiteral("wrong-id")))
-            model.setIdentificationWord(Lc420Model::IdentificationWord + 1);
+        applyModelOptions(driver.options, model);
     }
 
     Lc420Model impostor; // outlives the host that serves it
@@ -289,7 +366,7 @@ int main(int argc, char *argv[])
     }
     for (Driver &driver : drivers) {
         host.addDevice(driver.model);
-        host.setAccessDenied(driver.model, parser.isSet(QStringLiteral("no-access")));
+        host.setAccessDenied(driver.model, driver.options.noAccess);
     }
     host.sync();
 

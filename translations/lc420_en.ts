@@ -138,13 +138,13 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+159"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+165"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
     <message>
         <location line="+43"/>
-        <location filename="../service/serviceslots.cpp" line="+316"/>
+        <location filename="../service/serviceslots.cpp" line="+315"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -164,39 +164,38 @@
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwareslots.cpp" line="+29"/>
-        <location line="+44"/>
-        <location line="+65"/>
-        <location filename="../service/serviceslots.cpp" line="-13"/>
+        <location filename="../app/firmwareslots.cpp" line="+31"/>
+        <location line="+43"/>
+        <location line="+64"/>
+        <location filename="../service/serviceslots.cpp" line="-14"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location line="-109"/>
-        <location line="+44"/>
+        <location line="-107"/>
+        <location line="+43"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+67"/>
+        <location line="-32"/>
+        <location line="+66"/>
         <source>HexToBin error: %1)</source>
-        <translation>HexToBin error: %1)</translation>
+        <translation>The HEX file cannot be read (error %1).</translation>
     </message>
     <message>
-        <location line="-65"/>
+        <location line="-64"/>
         <location line="+11"/>
+        <location line="+55"/>
         <location line="+56"/>
         <location filename="../app/showslots.cpp" line="+176"/>
-        <location filename="../service/serviceslots.cpp" line="-10"/>
-        <location line="+38"/>
-        <location line="+4"/>
-        <location line="+4"/>
+        <location filename="../service/serviceslots.cpp" line="-9"/>
+        <location line="+37"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-115"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
@@ -207,21 +206,21 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+81"/>
+        <location line="+79"/>
         <source>Upg (*.upg)</source>
         <translation>Upg (*.upg)</translation>
     </message>
     <message>
-        <location line="-76"/>
-        <location line="+51"/>
+        <location line="-74"/>
+        <location line="+50"/>
         <location filename="../app/showslots.cpp" line="+111"/>
         <location line="+31"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+51"/>
+        <location line="-49"/>
+        <location line="+50"/>
         <location filename="../app/showslots.cpp" line="+1"/>
         <source>Cannot write %1:
 %2</source>
@@ -236,17 +235,17 @@
     <message>
         <location line="+0"/>
         <source>Year(YY)</source>
-        <translation>Year(YY)</translation>
+        <translation>Year (YY)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Production mont</source>
-        <translation>Production mont</translation>
+        <translation>Production month</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Month(MM)</source>
-        <translation>Month(MM)</translation>
+        <translation>Month (MM)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -256,7 +255,7 @@
     <message>
         <location line="+0"/>
         <source>Day(DD)</source>
-        <translation>Day(DD)</translation>
+        <translation>Day (DD)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -266,7 +265,7 @@
     <message>
         <location line="+0"/>
         <source>Number(NNN)</source>
-        <translation>Number(NNN)</translation>
+        <translation>Number (NNN)</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -274,24 +273,24 @@
         <translation>Counter</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <source>New bootloader + serial:</source>
         <translation>New bootloader + serial:</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-249"/>
+        <location filename="../service/serviceslots.cpp" line="-240"/>
         <source>Connect OK</source>
         <translation>Connect OK</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../usb/servicecommands.cpp" line="+143"/>
         <source>Connect ERROR</source>
         <translation>Connect ERROR</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../service/serviceslots.cpp" line="+21"/>
         <source>Read From Lc350</source>
-        <translation>Read From Lc350</translation>
+        <translation>Read From Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -315,7 +314,7 @@
         <location line="+23"/>
         <location line="+15"/>
         <source>error</source>
-        <translation>error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="-156"/>
@@ -326,17 +325,17 @@
         <translation>Conversion error</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location filename="../usb/servicecommands.cpp" line="+6"/>
         <source>ReadMemoryFromAddress error</source>
-        <translation>ReadMemoryFromAddress error</translation>
+        <translation>Reading the controller memory failed.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-4"/>
         <source>Write ERROR</source>
         <translation>Write ERROR</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../service/serviceslots.cpp" line="-120"/>
         <source>Fill pattern</source>
         <translation>Fill pattern</translation>
     </message>
@@ -346,64 +345,64 @@
         <translation>Number (dec)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../usb/servicecommands.cpp" line="+2"/>
         <source>page write ERROR</source>
         <translation>page write ERROR</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../service/serviceslots.cpp" line="+30"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../usb/servicecommands.cpp" line="+9"/>
         <source>Status: ERROR</source>
         <translation>Status: ERROR</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../service/serviceslots.cpp" line="+10"/>
         <source>StatusSet(%1)</source>
-        <translation>StatusSet(%1)</translation>
+        <translation>Status bit set: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../usb/servicecommands.cpp" line="+2"/>
         <source>StatusSet() ERROR</source>
-        <translation>StatusSet() ERROR</translation>
+        <translation>Setting the status bit failed.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../service/serviceslots.cpp" line="+10"/>
         <source>StatusClr(%1)</source>
-        <translation>StatusClr(%1)</translation>
+        <translation>Status bit cleared: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../usb/servicecommands.cpp" line="+4"/>
         <source>StatusClr() ERROR</source>
-        <translation>StatusClr() ERROR</translation>
+        <translation>Clearing the status bit failed.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../service/serviceslots.cpp" line="+11"/>
         <source>Read External Flash From Lc350</source>
-        <translation>Read External Flash From Lc350</translation>
+        <translation>Read External Flash From Lc420</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../usb/servicecommands.cpp" line="-10"/>
         <source>ReadExternalFlashFromAddress error</source>
-        <translation>ReadExternalFlashFromAddress error</translation>
+        <translation>Reading the external flash failed.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../service/serviceslots.cpp" line="+34"/>
         <source>Write To External Flash Lc350</source>
-        <translation>Write To External Flash Lc350</translation>
+        <translation>Write To External Flash Lc420</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Data(hex)</source>
-        <translation>Data(hex)</translation>
+        <translation>Data (hex)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>lenght: %1</source>
-        <translation>lenght: %1</translation>
+        <translation>length: %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -411,7 +410,26 @@
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-152"/>
+        <location filename="../app/showslots.cpp" line="-128"/>
+        <location line="+28"/>
+        <source>USB Timeout
+Check USB Cable</source>
+        <translation>USB Timeout
+Check USB Cable</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>slotUpdateProgramScene</source>
+        <translation>Reading the show data from the driver failed. The editor still shows what it showed before.</translation>
+    </message>
+    <message>
+        <location filename="../usb/servicecommands.cpp" line="+2"/>
+        <location filename="../app/showslots.cpp" line="+26"/>
+        <source>WriteExternalFlashToAddress</source>
+        <translation>Writing to the driver failed; nothing was lost. Check the USB cable and try again.</translation>
+    </message>
+    <message>
+        <location filename="../app/showslots.cpp" line="-56"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>The programs have changes that are not saved. Discard them?</translation>
     </message>
@@ -426,27 +444,7 @@
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+28"/>
-        <source>USB Timeout
-Check USB Cable</source>
-        <translation>USB Timeout
-Check USB Cable</translation>
-    </message>
-    <message>
-        <location line="-22"/>
-        <source>slotUpdateProgramScene</source>
-        <translation>slotUpdateProgramScene</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <location filename="../service/serviceslots.cpp" line="+5"/>
-        <location line="+38"/>
-        <source>WriteExternalFlashToAddress</source>
-        <translation>WriteExternalFlashToAddress</translation>
-    </message>
-    <message>
-        <location line="+21"/>
+        <location line="+75"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -470,7 +468,7 @@ Check USB Cable</translation>
         <location line="-17"/>
         <location line="+17"/>
         <source>Scens Files (*.scn)</source>
-        <translation>Scens Files (*.scn)</translation>
+        <translation>Scenes Files (*.scn)</translation>
     </message>
     <message>
         <location line="-8"/>
@@ -503,40 +501,40 @@ Check USB Cable</translation>
         <translation>Save Scenes File</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-29"/>
+        <location filename="../service/serviceslots.cpp" line="+13"/>
         <source>Bin (*.bin)</source>
         <translation>Bin (*.bin)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../usb/servicecommands.cpp" line="-33"/>
         <source>Write OK</source>
         <translation>Write OK</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+6"/>
+        <location filename="../service/serviceslots.cpp" line="+18"/>
+        <location line="+5"/>
         <source>Length error</source>
         <translation>Length error</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location filename="../usb/servicecommands.cpp" line="+7"/>
         <source>Length should be aligned to 4</source>
         <translation>Length should be aligned to 4</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-4"/>
         <source>The file is larger than the external flash (%1 bytes)</source>
         <translation>The file is larger than the external flash (%1 bytes)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>ReadExternalFlashFromAddress</source>
-        <translation>ReadExternalFlashFromAddress</translation>
+        <translation>Reading back the external flash failed.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>memcmp</source>
-        <translation>memcmp</translation>
+        <translation>The external flash does not hold what was written.</translation>
     </message>
     <message>
         <location filename="../app/editslots.cpp" line="+26"/>
@@ -549,7 +547,7 @@ Check USB Cable</translation>
         <translation>Redo</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+121"/>
         <source>Steps copied: %1.</source>
         <translation>Steps copied: %1.</translation>
     </message>
@@ -619,52 +617,52 @@ Check USB Cable</translation>
     <message>
         <location line="+7"/>
         <source>WritePage</source>
-        <translation>WritePage</translation>
+        <translation>Write Page</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>WriteExtFlashBin</source>
-        <translation>WriteExtFlashBin</translation>
+        <translation>Write External Flash From File</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>RunApplication</source>
-        <translation>RunApplication</translation>
+        <translation>Run Application</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>WriteExternalFlash</source>
-        <translation>WriteExternalFlash</translation>
+        <translation>Write External Flash</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>ReadExternalFlash</source>
-        <translation>ReadExternalFlash</translation>
+        <translation>Read External Flash</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CreateUpg</source>
-        <translation>CreateUpg</translation>
+        <translation>Create Upgrade File</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CreateBootBin</source>
-        <translation>CreateBootBin</translation>
+        <translation>Create Bootloader Images</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusClr</source>
-        <translation>StatusClr</translation>
+        <translation>Clear Status</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusGet</source>
-        <translation>StatusGet</translation>
+        <translation>Get Status</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusSet</source>
-        <translation>StatusSet</translation>
+        <translation>Set Status</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -684,12 +682,52 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+17"/>
+        <source>Scene Number</source>
+        <comment>the step of a program</comment>
+        <translation>Step</translation>
+    </message>
+    <message>
         <location line="+224"/>
         <source>Scene Number</source>
         <translation>Scene Number</translation>
     </message>
     <message>
-        <location line="-204"/>
+        <location line="+189"/>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Insert Blank</source>
+        <translation>Insert Blank</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Rotate Lamps Left</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Rotate Lamps Right</translation>
+    </message>
+    <message>
+        <location line="-423"/>
         <location line="+224"/>
         <source>XFade</source>
         <translation>XFade</translation>
@@ -720,17 +758,17 @@ Check USB Cable</translation>
     <message>
         <location line="+20"/>
         <source>Get Programs Form Lc460</source>
-        <translation>Get Programs Form Lc460</translation>
+        <translation>Get Programs From Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Set Programs In Lc460</source>
-        <translation>Set Programs In Lc460</translation>
+        <translation>Set Programs In Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Load Programs From FIle</source>
-        <translation>Load Programs From FIle</translation>
+        <translation>Load Programs From File</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -745,12 +783,12 @@ Check USB Cable</translation>
     <message>
         <location line="+155"/>
         <source>Get Scenes Form Lc460</source>
-        <translation>Get Scenes Form Lc460</translation>
+        <translation>Get Scenes From Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Set Scenes In Lc460</source>
-        <translation>Set Scenes In Lc460</translation>
+        <translation>Set Scenes In Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -801,41 +839,6 @@ Check USB Cable</translation>
         <location line="+5"/>
         <source>Lc420 - info</source>
         <translation>Lc420 - info</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Copy</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Paste</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Duplicate</source>
-        <translation>Duplicate</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Insert Blank</source>
-        <translation>Insert Blank</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Delete</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Rotate Lamps Left</source>
-        <translation>Rotate Lamps Left</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Rotate Lamps Right</source>
-        <translation>Rotate Lamps Right</translation>
     </message>
 </context>
 <context>
@@ -1090,10 +1093,15 @@ Check USB Cable</translation>
         <location line="+1"/>
         <source>DMX addres</source>
         <comment>no comment</comment>
-        <translation>DMX addres</translation>
+        <translation>DMX address</translation>
     </message>
     <message>
-        <location line="+192"/>
+        <location line="+4"/>
+        <source>Hold Shift and move the pointer over sliders to mark them; hold Ctrl+Shift to unmark them. Ctrl+click marks or unmarks one slider. Moving a marked slider moves every marked slider on this tab. Esc clears all marks.</source>
+        <translation>Hold Shift and move the pointer over sliders to mark them; hold Ctrl+Shift to unmark them. Ctrl+click marks or unmarks one slider. Moving a marked slider moves every marked slider on this tab. Esc clears all marks.</translation>
+    </message>
+    <message>
+        <location line="+195"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (red %2, green %3, blue %4)</translation>
     </message>
@@ -1152,7 +1160,7 @@ Check USB Cable</translation>
 <context>
     <name>Upgrader</name>
     <message>
-        <location filename="../firmware/upgradeprocedure.cpp" line="+53"/>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+58"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>
@@ -1168,37 +1176,37 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+14"/>
-        <location line="+91"/>
+        <location line="+99"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-90"/>
         <source>Bootloader Version Read Error</source>
         <translation>Bootloader Version Read Error</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Bootloader mode</source>
         <translation>Bootloader mode</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+56"/>
+        <location line="+58"/>
         <source>Serial:</source>
         <translation>Serial:</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-53"/>
         <source>Writting firmware ... </source>
-        <translation>Writting firmware ... </translation>
+        <translation>Writing firmware ... </translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Apllication mode</source>
-        <translation>Apllication mode</translation>
+        <translation>Application mode</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1206,14 +1214,14 @@ Check USB Cable</translation>
         <translation>Reset device</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>USB timout
 Check USB cable</source>
-        <translation>USB timout
+        <translation>USB timeout
 Check USB cable</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Disconnect</source>
         <translation>Disconnect</translation>
     </message>
@@ -1223,7 +1231,12 @@ Check USB cable</translation>
         <translation>Connect</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+6"/>
+        <source>No driver answered after the reset.</source>
+        <translation>No driver answered after the reset.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Another driver answered: %1</source>
         <translation>Another driver answered: %1</translation>
     </message>
@@ -1246,7 +1259,7 @@ Check USB cable</translation>
     <message>
         <location line="-27"/>
         <source>Writting External Flash ... </source>
-        <translation>Writting External Flash ... </translation>
+        <translation>Writing External Flash ... </translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1263,12 +1276,52 @@ Check USB cable</translation>
     <message>
         <location line="+13"/>
         <source>read_buffer</source>
-        <translation>read_buffer</translation>
+        <translation>Read back:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ext_datas.data()</source>
-        <translation>ext_datas.data()</translation>
+        <translation>Expected:</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Upgrade finished: driver %1 runs the new firmware.</source>
+        <translation>Upgrade finished: driver %1 runs the new firmware.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The new firmware was written, verified and started.</source>
+        <translation>The new firmware was written, verified and started.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The new firmware was written and verified, but driver %1 did not come back running it. Unplug the driver, plug it in again and check that it works.</source>
+        <translation>The new firmware was written and verified, but driver %1 did not come back running it. Unplug the driver, plug it in again and check that it works.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The upgrade did not start: the file is not a usable upgrade file. Nothing on the driver was changed.</source>
+        <translation>The upgrade did not start: the file is not a usable upgrade file. Nothing on the driver was changed.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The upgrade did not start: no driver answered. Check the USB cable and press Firmware Change again.</source>
+        <translation>The upgrade did not start: no driver answered. Check the USB cable and press Firmware Change again.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</source>
+        <translation>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then press Firmware Change again.</source>
+        <translation>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then press Firmware Change again.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Press Firmware Change and choose the same file again.</source>
+        <translation>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Press Firmware Change and choose the same file again.</translation>
     </message>
 </context>
 <context>

@@ -138,13 +138,13 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+159"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+165"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
     <message>
         <location line="+43"/>
-        <location filename="../service/serviceslots.cpp" line="+316"/>
+        <location filename="../service/serviceslots.cpp" line="+315"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
@@ -164,39 +164,38 @@
         <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../app/firmwareslots.cpp" line="+29"/>
-        <location line="+44"/>
-        <location line="+65"/>
-        <location filename="../service/serviceslots.cpp" line="-13"/>
+        <location filename="../app/firmwareslots.cpp" line="+31"/>
+        <location line="+43"/>
+        <location line="+64"/>
+        <location filename="../service/serviceslots.cpp" line="-14"/>
         <source>Open File</source>
         <translation>Otwórz plik</translation>
     </message>
     <message>
-        <location line="-109"/>
-        <location line="+44"/>
+        <location line="-107"/>
+        <location line="+43"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+67"/>
+        <location line="-32"/>
+        <location line="+66"/>
         <source>HexToBin error: %1)</source>
-        <translation>Błąd HexToBin: %1)</translation>
+        <translation>Nie można odczytać pliku HEX (błąd %1).</translation>
     </message>
     <message>
-        <location line="-65"/>
+        <location line="-64"/>
         <location line="+11"/>
+        <location line="+55"/>
         <location line="+56"/>
         <location filename="../app/showslots.cpp" line="+176"/>
-        <location filename="../service/serviceslots.cpp" line="-10"/>
-        <location line="+38"/>
-        <location line="+4"/>
-        <location line="+4"/>
+        <location filename="../service/serviceslots.cpp" line="-9"/>
+        <location line="+37"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-115"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
@@ -207,21 +206,21 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+81"/>
+        <location line="+79"/>
         <source>Upg (*.upg)</source>
         <translation>Upg (*.upg)</translation>
     </message>
     <message>
-        <location line="-76"/>
-        <location line="+51"/>
+        <location line="-74"/>
+        <location line="+50"/>
         <location filename="../app/showslots.cpp" line="+111"/>
         <location line="+31"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+51"/>
+        <location line="-49"/>
+        <location line="+50"/>
         <location filename="../app/showslots.cpp" line="+1"/>
         <source>Cannot write %1:
 %2</source>
@@ -274,24 +273,24 @@
         <translation>Licznik</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <source>New bootloader + serial:</source>
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-249"/>
+        <location filename="../service/serviceslots.cpp" line="-240"/>
         <source>Connect OK</source>
         <translation>Połączenie OK</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../usb/servicecommands.cpp" line="+143"/>
         <source>Connect ERROR</source>
         <translation>Błąd połączenia</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../service/serviceslots.cpp" line="+21"/>
         <source>Read From Lc350</source>
-        <translation>Odczyt z Lc350</translation>
+        <translation>Odczyt z Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -326,17 +325,17 @@
         <translation>Błąd konwersji</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location filename="../usb/servicecommands.cpp" line="+6"/>
         <source>ReadMemoryFromAddress error</source>
-        <translation>Błąd ReadMemoryFromAddress</translation>
+        <translation>Odczyt pamięci mikrokontrolera nie powiódł się.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-4"/>
         <source>Write ERROR</source>
         <translation>Błąd zapisu</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../service/serviceslots.cpp" line="-120"/>
         <source>Fill pattern</source>
         <translation>Wzorzec wypełnienia</translation>
     </message>
@@ -346,54 +345,54 @@
         <translation>Liczba (dec)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../usb/servicecommands.cpp" line="+2"/>
         <source>page write ERROR</source>
         <translation>błąd zapisu strony</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../service/serviceslots.cpp" line="+30"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../usb/servicecommands.cpp" line="+9"/>
         <source>Status: ERROR</source>
         <translation>Status: BŁĄD</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../service/serviceslots.cpp" line="+10"/>
         <source>StatusSet(%1)</source>
-        <translation>StatusSet(%1)</translation>
+        <translation>Bit statusu ustawiony: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../usb/servicecommands.cpp" line="+2"/>
         <source>StatusSet() ERROR</source>
-        <translation>Błąd StatusSet()</translation>
+        <translation>Ustawienie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../service/serviceslots.cpp" line="+10"/>
         <source>StatusClr(%1)</source>
-        <translation>StatusClr(%1)</translation>
+        <translation>Bit statusu wyczyszczony: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../usb/servicecommands.cpp" line="+4"/>
         <source>StatusClr() ERROR</source>
-        <translation>Błąd StatusClr()</translation>
+        <translation>Wyczyszczenie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../service/serviceslots.cpp" line="+11"/>
         <source>Read External Flash From Lc350</source>
-        <translation>Odczyt pamięci zewnętrznej z Lc350</translation>
+        <translation>Odczyt pamięci zewnętrznej z Lc420</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../usb/servicecommands.cpp" line="-10"/>
         <source>ReadExternalFlashFromAddress error</source>
-        <translation>Błąd ReadExternalFlashFromAddress</translation>
+        <translation>Odczyt pamięci zewnętrznej nie powiódł się.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../service/serviceslots.cpp" line="+34"/>
         <source>Write To External Flash Lc350</source>
-        <translation>Zapis do pamięci zewnętrznej Lc350</translation>
+        <translation>Zapis do pamięci zewnętrznej Lc420</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -411,7 +410,26 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-152"/>
+        <location filename="../app/showslots.cpp" line="-128"/>
+        <location line="+28"/>
+        <source>USB Timeout
+Check USB Cable</source>
+        <translation>Przekroczony czas oczekiwania USB
+Sprawdź kabel USB</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>slotUpdateProgramScene</source>
+        <translation>Odczyt danych pokazu ze sterownika nie powiódł się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
+    </message>
+    <message>
+        <location filename="../usb/servicecommands.cpp" line="+2"/>
+        <location filename="../app/showslots.cpp" line="+26"/>
+        <source>WriteExternalFlashToAddress</source>
+        <translation>Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <location filename="../app/showslots.cpp" line="-56"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>Programy mają niezapisane zmiany. Odrzucić je?</translation>
     </message>
@@ -426,27 +444,7 @@
         <translation>Niezapisane zmiany</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+28"/>
-        <source>USB Timeout
-Check USB Cable</source>
-        <translation>Przekroczony czas oczekiwania USB
-Sprawdź kabel USB</translation>
-    </message>
-    <message>
-        <location line="-22"/>
-        <source>slotUpdateProgramScene</source>
-        <translation>Błąd odczytu danych ze sterownika (slotUpdateProgramScene)</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <location filename="../service/serviceslots.cpp" line="+5"/>
-        <location line="+38"/>
-        <source>WriteExternalFlashToAddress</source>
-        <translation>WriteExternalFlashToAddress</translation>
-    </message>
-    <message>
-        <location line="+21"/>
+        <location line="+75"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
@@ -503,40 +501,40 @@ Sprawdź kabel USB</translation>
         <translation>Zapisz plik scen</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-29"/>
+        <location filename="../service/serviceslots.cpp" line="+13"/>
         <source>Bin (*.bin)</source>
         <translation>Bin (*.bin)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../usb/servicecommands.cpp" line="-33"/>
         <source>Write OK</source>
         <translation>Zapis OK</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+6"/>
+        <location filename="../service/serviceslots.cpp" line="+18"/>
+        <location line="+5"/>
         <source>Length error</source>
         <translation>Błąd długości</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location filename="../usb/servicecommands.cpp" line="+7"/>
         <source>Length should be aligned to 4</source>
         <translation>Długość musi być wielokrotnością 4</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-4"/>
         <source>The file is larger than the external flash (%1 bytes)</source>
         <translation>Plik jest większy niż pamięć zewnętrzna (%1 bajtów)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>ReadExternalFlashFromAddress</source>
-        <translation>ReadExternalFlashFromAddress</translation>
+        <translation>Odczyt kontrolny pamięci zewnętrznej nie powiódł się.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>memcmp</source>
-        <translation>memcmp</translation>
+        <translation>Pamięć zewnętrzna nie zawiera tego, co zapisano.</translation>
     </message>
     <message>
         <location filename="../app/editslots.cpp" line="+26"/>
@@ -549,7 +547,7 @@ Sprawdź kabel USB</translation>
         <translation>Ponów</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+121"/>
         <source>Steps copied: %1.</source>
         <translation>Skopiowane kroki: %1.</translation>
     </message>
@@ -684,12 +682,52 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+17"/>
+        <source>Scene Number</source>
+        <comment>the step of a program</comment>
+        <translation>Krok</translation>
+    </message>
+    <message>
         <location line="+224"/>
         <source>Scene Number</source>
         <translation>Numer sceny</translation>
     </message>
     <message>
-        <location line="-204"/>
+        <location line="+189"/>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Duplicate</source>
+        <translation>Powiel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Insert Blank</source>
+        <translation>Wstaw pusty</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Obróć lampy w lewo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Obróć lampy w prawo</translation>
+    </message>
+    <message>
+        <location line="-423"/>
         <location line="+224"/>
         <source>XFade</source>
         <translation>Przenikanie</translation>
@@ -801,41 +839,6 @@ Sprawdź kabel USB</translation>
         <location line="+5"/>
         <source>Lc420 - info</source>
         <translation>Lc420 - informacje</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Copy</source>
-        <translation>Kopiuj</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Paste</source>
-        <translation>Wklej</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Duplicate</source>
-        <translation>Powiel</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Insert Blank</source>
-        <translation>Wstaw pusty</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Delete</source>
-        <translation>Usuń</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Rotate Lamps Left</source>
-        <translation>Obróć lampy w lewo</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Rotate Lamps Right</source>
-        <translation>Obróć lampy w prawo</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1096,12 @@ Sprawdź kabel USB</translation>
         <translation>Adres DMX</translation>
     </message>
     <message>
-        <location line="+192"/>
+        <location line="+4"/>
+        <source>Hold Shift and move the pointer over sliders to mark them; hold Ctrl+Shift to unmark them. Ctrl+click marks or unmarks one slider. Moving a marked slider moves every marked slider on this tab. Esc clears all marks.</source>
+        <translation>Przytrzymaj Shift i przesuń wskaźnik nad suwakami, aby je zaznaczyć; przytrzymaj Ctrl+Shift, aby usunąć zaznaczenie. Ctrl+kliknięcie zaznacza lub odznacza jeden suwak. Przesunięcie zaznaczonego suwaka przesuwa wszystkie zaznaczone suwaki na tej karcie. Esc usuwa wszystkie zaznaczenia.</translation>
+    </message>
+    <message>
+        <location line="+195"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (czerwony %2, zielony %3, niebieski %4)</translation>
     </message>
@@ -1152,7 +1160,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Upgrader</name>
     <message>
-        <location filename="../firmware/upgradeprocedure.cpp" line="+53"/>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+58"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>
@@ -1168,30 +1176,30 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+14"/>
-        <location line="+91"/>
+        <location line="+99"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-90"/>
         <source>Bootloader Version Read Error</source>
         <translation>Błąd odczytu wersji bootloadera</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Bootloader mode</source>
         <translation>Tryb bootloadera</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+56"/>
+        <location line="+58"/>
         <source>Serial:</source>
         <translation>Numer seryjny:</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-53"/>
         <source>Writting firmware ... </source>
         <translation>Zapis oprogramowania ... </translation>
     </message>
@@ -1206,14 +1214,14 @@ Sprawdź kabel USB</translation>
         <translation>Reset urządzenia</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>USB timout
 Check USB cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Disconnect</source>
         <translation>Rozłączanie</translation>
     </message>
@@ -1223,7 +1231,12 @@ Sprawdź kabel USB</translation>
         <translation>Łączenie</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+6"/>
+        <source>No driver answered after the reset.</source>
+        <translation>Żaden sterownik nie odpowiedział po resecie.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Another driver answered: %1</source>
         <translation>Odpowiedział inny sterownik: %1</translation>
     </message>
@@ -1263,12 +1276,52 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+13"/>
         <source>read_buffer</source>
-        <translation>Odczytane dane (read_buffer)</translation>
+        <translation>Odczytane dane:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ext_datas.data()</source>
-        <translation>Oczekiwane dane (ext_datas.data())</translation>
+        <translation>Oczekiwane dane:</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Upgrade finished: driver %1 runs the new firmware.</source>
+        <translation>Aktualizacja zakończona: sterownik %1 działa z nowym oprogramowaniem.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The new firmware was written, verified and started.</source>
+        <translation>Nowe oprogramowanie zostało zapisane, sprawdzone i uruchomione.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The new firmware was written and verified, but driver %1 did not come back running it. Unplug the driver, plug it in again and check that it works.</source>
+        <translation>Nowe oprogramowanie zostało zapisane i sprawdzone, ale sterownik %1 nie zgłosił się z nim ponownie. Odłącz sterownik, podłącz go ponownie i sprawdź, czy działa.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The upgrade did not start: the file is not a usable upgrade file. Nothing on the driver was changed.</source>
+        <translation>Aktualizacja nie rozpoczęła się: plik nie jest poprawnym plikiem aktualizacji. Nic w sterowniku nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The upgrade did not start: no driver answered. Check the USB cable and press Firmware Change again.</source>
+        <translation>Aktualizacja nie rozpoczęła się: żaden sterownik nie odpowiedział. Sprawdź kabel USB i naciśnij ponownie Zmiana oprogramowania.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</source>
+        <translation>Aktualizacja nie rozpoczęła się: sterownik nie odpowiedział zgodnie z oczekiwaniem. Nic w nim nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then press Firmware Change again.</source>
+        <translation>Aktualizacja nie rozpoczęła się: sterownik miał uruchomić bootloader i nie zgłosił się ponownie. Jego oprogramowanie, programy i sceny są bez zmian. Sprawdź kabel USB, odłącz i podłącz sterownik, a potem naciśnij ponownie Zmiana oprogramowania.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Press Firmware Change and choose the same file again.</source>
+        <translation>Aktualizacja nie została dokończona. Sterownik czeka w bootloaderze; jego programy i sceny są zachowane. Naciśnij Zmiana oprogramowania i wybierz ten sam plik ponownie.</translation>
     </message>
 </context>
 <context>

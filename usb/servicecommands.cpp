@@ -3,6 +3,8 @@
 #include "usb/scramble.h"
 #include "usb/usblc350.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Service {
@@ -10,6 +12,13 @@ namespace Service {
 namespace {
 
 constexpr quint8 TestBlockRequest = 2;
+
+// The service console's texts belong to the main window's catalogue, where the
+// window showed them first.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Lc460_bootloader", text);
+}
 
 } // namespace
 
@@ -103,6 +112,54 @@ ImageResult writeExternalImage(USBLC350 &device, const QByteArray &image)
     if (!readBack)
         return ImageResult::ReadFailed;
     return *readBack == image ? ImageResult::Written : ImageResult::Mismatch;
+}
+
+QString describe(ImageResult result)
+{
+    switch (result) {
+    case ImageResult::Written:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "Write OK"));
+    case ImageResult::TooLarge:
+        return translated(
+                   QT_TRANSLATE_NOOP("Lc460_bootloader",
+                                     "The file is larger than the external flash (%1 bytes)"))
+            .arg(ExternalFlashSize);
+    case ImageResult::BadLength:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "Length should be aligned to 4"));
+    case ImageResult::WriteFailed:
+        return describe(Failure::WriteExternal);
+    case ImageResult::ReadFailed:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "ReadExternalFlashFromAddress"));
+    case ImageResult::Mismatch:
+        break;
+    }
+    return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "memcmp"));
+}
+
+QString describe(Failure failure)
+{
+    switch (failure) {
+    case Failure::Connect:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "Connect ERROR"));
+    case Failure::TestBlock:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "Write ERROR"));
+    case Failure::PageWrite:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "page write ERROR"));
+    case Failure::ReadMemory:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "ReadMemoryFromAddress error"));
+    case Failure::ReadExternal:
+        return translated(
+            QT_TRANSLATE_NOOP("Lc460_bootloader", "ReadExternalFlashFromAddress error"));
+    case Failure::WriteExternal:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "WriteExternalFlashToAddress"));
+    case Failure::StatusGet:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "Status: ERROR"));
+    case Failure::StatusSet:
+        return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "StatusSet() ERROR"));
+    case Failure::StatusClear:
+        break;
+    }
+    return translated(QT_TRANSLATE_NOOP("Lc460_bootloader", "StatusClr() ERROR"));
 }
 
 } // namespace Service

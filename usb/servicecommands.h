@@ -9,7 +9,8 @@
 class USBLC350;
 
 // The service console's commands on the driver, shared by the window's service
-// buttons and lc420-cli. Dialogs, messages and output stay with the callers.
+// buttons and lc420-cli. Dialogs and output stay with the callers; what a
+// result says to the user is worded here once (describe), for both.
 namespace Service {
 
 // The page the fill-pattern command writes, and the test block of request 2.
@@ -63,5 +64,22 @@ enum class ImageResult {
 };
 constexpr int ExternalFlashSize = MaxLength;
 [[nodiscard]] ImageResult writeExternalImage(USBLC350 &device, const QByteArray &image);
+// The translated sentence of a result.
+[[nodiscard]] QString describe(ImageResult result);
+
+// The commands above that failed, and the connect before them.
+enum class Failure {
+    Connect,
+    TestBlock,
+    PageWrite,
+    ReadMemory,
+    ReadExternal,
+    WriteExternal,
+    StatusGet,
+    StatusSet,
+    StatusClear,
+};
+// The translated sentence of a failure.
+[[nodiscard]] QString describe(Failure failure);
 
 } // namespace Service

@@ -69,6 +69,13 @@ SuperRGB::SuperRGB(quint8 red, quint8 green, quint8 blue, quint16 lampNumber)
         addresses[i]->setToolTip(tr("DMX addres", "no comment"));
         addresses[i]->setStatusTip(tr("DMX addres", "no comment"));
     }
+    // Nothing else on screen tells how sliders are marked for a group move.
+    const QString marks
+        = tr("Hold Shift and move the pointer over sliders to mark them; hold Ctrl+Shift to "
+             "unmark them. Ctrl+click marks or unmarks one slider. Moving a marked slider moves "
+             "every marked slider on this tab. Esc clears all marks.");
+    for (Channel channel : {Red, Green, Blue})
+        slider(channel)->setToolTip(marks);
     ui->EditRed->setText(threeDigits(red));
     ui->EditGreen->setText(threeDigits(green));
     ui->EditBlue->setText(threeDigits(blue));

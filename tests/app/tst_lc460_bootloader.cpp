@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void lampRowsSitInScrollAreas_data();
     void lampRowsSitInScrollAreas();
     void groupEditMovesMarkedSlidersOfOneTab();
+    void escapeClearsTheMarksOfTheTabInView();
     void menus();
     void logPaneStartsEmptyReadOnlyFixedWidth();
     void showDataStartsZeroed();
@@ -434,6 +436,24 @@ void TestLc460Bootloader::groupEditMovesMarkedSlidersOfOneTab()
     expected[5] = QColor(0, 99, 0);
     QCOMPARE(programColours, expected);
     QCOMPARE(sceneEditors.at(3)->color(), QColor(0, 0, 0));
+}
+
+void TestLc460Bootloader::escapeClearsTheMarksOfTheTabInView()
+{
+    Lc460_bootloader window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
+    window.programEditors.at(2)->selectRed(true);
+    window.programEditors.at(9)->selectBlue(true);
+    window.sceneEditors.at(4)->selectGreen(true);
+
+    QTest::keyClick(window.programEditors.at(2)->findChild<QLineEdit *>("EditRed"), Qt::Key_Escape);
+
+    QCOMPARE(window.programEditors.at(2)->isRedSelected(), false);
+    QCOMPARE(window.programEditors.at(9)->isBlueSelected(), false);
+    QCOMPARE(window.sceneEditors.at(4)->isGreenSelected(), true);
 }
 
 void TestLc460Bootloader::menus()

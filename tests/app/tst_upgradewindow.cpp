@@ -2,8 +2,8 @@
 // the button, the worker thread, the log pane and the bars, and what the
 // window refuses while the upgrade runs.
 
-#include "core/clock.h"
 #include "app/lc460_bootloader.h"
+#include "core/clock.h"
 #include "sim/simulatedbus.h"
 #include "tests/support/sampleimage.h"
 #include "tests/support/scripteddialogs.h"
@@ -66,6 +66,8 @@ private Q_SLOTS:
 
     void settingsTabKeepsOneConnectionPerBar();
     void upgradeRunsFromTheButton();
+    void upgradeEndsWithOneSummary_data();
+    void upgradeEndsWithOneSummary();
     void cancelledDialogStartsAWorkerThatSaysNothing();
     void actionsAreRefusedDuringTheRun();
 
@@ -148,7 +150,9 @@ void TestUpgradeWindow::upgradeRunsFromTheButton()
     QCOMPARE(asked[0].label, QStringLiteral("Upg (*.upg)"));
 
     QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
-    QTRY_VERIFY(log()->toPlainText().endsWith(QStringLiteral("Verify External Flash ...  \nOK")));
+    QTRY_VERIFY(log()->toPlainText().endsWith(
+        QStringLiteral("Verify External Flash ...  \nOK\n"
+                       "Upgrade finished: driver 261107001 runs the new firmware.")));
     const QStringList lines = log()->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.first(), upgradeFile);
     QVERIFY(lines.contains(QStringLiteral("Apllication mode")));
@@ -159,6 +163,73 @@ void TestUpgradeWindow::upgradeRunsFromTheButton()
     QTRY_VERIFY(button("pushButtonCHF")->isEnabled());
     QVERIFY(button("pushButtonGetProgramsFormLc460")->isEnabled());
     QVERIFY(!button("pushButtonConnect")->isEnabled()); // service buttons stay as built
+}
+
+enum class Fault { None, NoDriver, NeverBack, ReconnectFails };
+Q_DECLARE_METATYPE(Fault)
+
+void TestUpgradeWindow::upgradeEndsWithOneSummary_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<bool>("failed");
+
+    const QString waits = QStringLiteral(
+        "The upgrade did not finish. The driver waits in its bootloader; its programs and scenes "
+        "are kept. Press Firmware Change and choose the same file again.");
+    QTest::newRow("success") << Fault::None
+                             << "Upgrade finished: driver 261107001 runs the new firmware."
+                             << false;
+    QTest::newRow("the reconnect after the reset fails") << Fault::ReconnectFails << waits << true;
+    QTest::newRow("no driver at all")
+        << Fault::NoDriver
+        << "The upgrade did not start: no driver answered. Check the USB cable and press Firmware "
+           "Change again."
+        << true;
+    QTest::newRow("the bootloader never comes")
+        << Fault::NeverBack
+        << "The upgrade did not start: the driver was told to start its bootloader and did not "
+           "come back. Its firmware, programs and scenes are unchanged. Check the USB cable, "
+           "unplug the driver and plug it in again, then press Firmware Change again."
+        << true;
+}
+
+void TestUpgradeWindow::upgradeEndsWithOneSummary()
+{
+    QFETCH(Fault, fault);
+    QFETCH(QString, summary);
+    QFETCH(bool, failed);
+    Lc420Model &driver = bus->device();
+    switch (fault) {
+    case Fault::None:
+        break;
+    case Fault::NoDriver:
+        bus->setPlugged(driver, false);
+        break;
+    case Fault::NeverBack:
+        driver.setResetTimeMs(1000000);
+        break;
+    case Fault::ReconnectFails: // the first connect, the poll that finds it, then this one
+        driver.failTransfer(3, Lc420Model::Match::vendor(255));
+        break;
+    }
+
+    dialogs->answers = {upgradeFile};
+    button("pushButtonCHF")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
+    QTRY_VERIFY(button("pushButtonCHF")->isEnabled());
+
+    const QStringList lines = log()->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.last(), summary);
+    QCOMPARE(lines.count(summary), 1);
+    QCOMPARE(lines.contains(QStringLiteral("No driver answered after the reset.")),
+             fault == Fault::ReconnectFails);
+    const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("critical"));
+    QCOMPARE(boxes.size(), failed ? 1 : 0);
+    if (failed) {
+        QCOMPARE(boxes[0].title, QStringLiteral("Error"));
+        QCOMPARE(boxes[0].label, summary);
+    }
 }
 
 void TestUpgradeWindow::cancelledDialogStartsAWorkerThatSaysNothing()
@@ -235,7 +306,8 @@ void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
     QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
     Clock::removeAdvanceListener(listener);
     QTRY_VERIFY(button("pushButtonCHF")->isEnabled());
-    QTRY_VERIFY(log()->toPlainText().endsWith(QStringLiteral("\nOK")));
+    QTRY_VERIFY(log()->toPlainText().endsWith(QStringLiteral("\nOK\nUpgrade finished: driver "
+                                                             "261107001 runs the new firmware.")));
 
     // Afterwards the window closes as usual.
     QCloseEvent later;

@@ -212,13 +212,13 @@ void TestDeviceCli::upgradeTakesTheDriverToTheNewFirmware()
     QCOMPARE(
         texts,
         QStringList({upgradeFile, QStringLiteral("261107001"), QStringLiteral("LC420 BOOT 2.10"),
-                     QStringLiteral("2026-11-02"), QStringLiteral("Apllication mode"),
+                     QStringLiteral("2026-11-02"), QStringLiteral("Application mode"),
                      QStringLiteral("Reset device"), QStringLiteral("Disconnect"),
                      QStringLiteral("Connect"), QStringLiteral("Serial:261107001b"),
-                     QStringLiteral("Writting firmware ... "), QStringLiteral("OK"),
-                     QStringLiteral("Writting External Flash ... "), QStringLiteral("OK"),
+                     QStringLiteral("Writing firmware ... "), QStringLiteral("OK"),
+                     QStringLiteral("Writing External Flash ... "), QStringLiteral("OK"),
                      QStringLiteral("Verify External Flash ...  "), QStringLiteral("OK"),
-                     QStringLiteral("Driver 261107001 runs the new firmware.")}));
+                     QStringLiteral("Upgrade finished: driver 261107001 runs the new firmware.")}));
     QVERIFY(lines.contains(QStringLiteral("Flash: 100%")));
     QVERIFY(lines.contains(QStringLiteral("External flash verify: 100%")));
 
@@ -419,7 +419,7 @@ void TestDeviceCli::upgradeStaysOnThePinnedDriver()
               {QStringLiteral("--driver"), QStringLiteral("261107001"), QStringLiteral("--driver"),
                QStringLiteral("261107002"), QStringLiteral("--reset-time"), QStringLiteral("300")});
     QCOMPARE(upgrade.exitCode, 0);
-    QVERIFY2(upgrade.out.contains(QStringLiteral("Driver 261107002 runs the new firmware.")),
+    QVERIFY2(upgrade.out.contains(QStringLiteral("Upgrade finished: driver 261107002 runs the new firmware.")),
              qPrintable(upgrade.out));
     const QByteArray application = image.mid(Upgrade::AppOffset, Upgrade::AppLength);
     const auto app = [this](const char *serial) {

@@ -21,6 +21,8 @@ inline CliRun runCliUnderSim(const QString &simPath, const QString &cliPath,
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC420_SIM_DIR"), stateDir);
+    // No catalogue fits the C locale, so the tool speaks its (mended) English.
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     process.setProcessEnvironment(environment);
     process.start(simPath, simOptions + QStringList{QStringLiteral("--"), cliPath} + arguments);
     CliRun result;

@@ -1,0 +1,475 @@
+#include "cli/alldrivers.h"
+
+#include "cli/cli.h"
+#include "cli/productionlog.h"
+#include "core/clock.h"
+#include "firmware/upgradefile.h"
+#include "firmware/upgradeprocedure.h"
+#include "show/showcompare.h"
+#include "show/showfile.h"
+#include "show/showtransfer.h"
+#include "usb/driverinfo.h"
+#include "usb/usblc350.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+namespace Cli {
+
+namespace {
+
+// After the start of the new application the driver resets and comes back on
+// the bus; how long to look for it before calling the upgrade failed.
+constexpr int ConfirmPolls = 20;
+constexpr int ConfirmWaitMs = 250;
+
+// Far beyond any show file, so a huge or endless file is refused unread.
+constexpr qint64 MaxShowFileBytes = 1 << 20;
+
+QString kindName(Show::Kind kind)
+{
+    return kind == Show::Kind::Programs ? QStringLiteral("programs") : QStringLiteral("scenes");
+}
+
+// Checked before opening: opening a FIFO would wait for a writer for ever.
+QString regularFileProblem(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    return info.isFile() ? QString() : QStringLiteral("not a regular file");
+}
+
+// One driver of the run, and how its work ended. Each is written by its own
+// thread only, and read by the main thread after that thread has ended.
+struct Unit
+{
+    QByteArray serial; // the application serial, without the bootloader's "b"
+    QString label;     // the serial, or where the device sits when it has none
+    QString refusal;   // set when the unit cannot be run at all
+    UnitOutcome outcome;
+    double seconds = 0;
+};
+
+// Progress of every driver at once. On a terminal each driver has one line,
+// redrawn in place; in a log or a pipe each driver's texts and stages appear
+// as lines of their own, prefixed with its serial. Thread safe.
+class Board
+{
+public:
+    Board(QTextStream &stream, bool terminal, const std::vector<Unit> &units)
+        : m_stream(stream)
+        , m_terminal(terminal)
+    {
+        for (const Unit &unit : units)
+            m_rows.push_back({unit.label, {}, {}, -1});
+        if (m_terminal) {
+            for (const Row &row : m_rows)
+                m_stream << row.label << '\n';
+            m_stream.flush();
+            m_timer.start();
+        }
+    }
+
+    void text(int unit, const QString &text)
+    {
+        QMutexLocker lock(&m_mutex);
+        Row &row = m_rows[unit];
+        row.text = QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
+        row.stage.clear();
+        row.percent = -1;
+        if (!m_terminal)
+            m_stream << row.label << ": " << row.text << Qt::endl;
+        redraw(true);
+    }
+
+    void percent(int unit, const QString &stage, int percent)
+    {
+        QMutexLocker lock(&m_mutex);
+        Row &row = m_rows[unit];
+        const bool newStage = row.stage != stage;
+        row.stage = stage;
+        row.percent = qBound(0, percent, 100);
+        if (!m_terminal && newStage)
+            m_stream << row.label << ": " << stage << Qt::endl;
+        redraw(newStage);
+    }
+
+    void finish(int unit, const UnitOutcome &outcome) { text(unit, outcome.result); }
+
+    // A message that is no one driver's (a log that cannot be written).
+    void note(const QString &message)
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_terminal) {
+            // Above the board, which is then drawn anew below it.
+            m_stream << "\x1b[" << m_rows.size() << "A\r\x1b[J" << message << '\n';
+            for (const Row &row : m_rows)
+                m_stream << row.label << '\n';
+            redraw(true);
+        } else {
+            m_stream << message << Qt::endl;
+        }
+    }
+
+    void close()
+    {
+        QMutexLocker lock(&m_mutex);
+        redraw(true);
+    }
+
+private:
+    struct Row
+    {
+        QString label;
+        QString text;
+        QString stage;
+        int percent;
+    };
+
+    // Redrawing every line on every chunk would flood a slow terminal; ten
+    // frames a second are plenty, and a new stage or text is shown at once.
+    void redraw(bool now)
+    {
+        if (!m_terminal || (!now && m_timer.elapsed() < 100))
+            return;
+        m_timer.restart();
+        m_stream << "\x1b[" << m_rows.size() << 'A';
+        for (const Row &row : m_rows) {
+            m_stream << '\r' << row.label.leftJustified(12) << ' ';
+            if (row.percent >= 0) {
+                constexpr int Width = 30;
+                const int filled = row.percent * Width / 100;
+                m_stream << '[' << QString(filled, QLatin1Char('#'))
+                         << QString(Width - filled, QLatin1Char('.')) << "] "
+                         << QString::number(row.percent).rightJustified(3) << "% " << row.stage;
+            } else {
+                m_stream << row.text;
+            }
+            m_stream << "\x1b[K\n";
+        }
+        m_stream.flush();
+    }
+
+    QMutex m_mutex;
+    QTextStream &m_stream;
+    const bool m_terminal;
+    std::vector<Row> m_rows;
+    QElapsedTimer m_timer;
+};
+
+class BoardReport : public UnitReport
+{
+public:
+    BoardReport(Board &board, int unit)
+        : m_board(board)
+        , m_unit(unit)
+    {}
+    void text(const QString &text) override { m_board.text(m_unit, text); }
+    void percent(const QString &stage, int percent) override
+    {
+        m_board.percent(m_unit, stage, percent);
+    }
+
+private:
+    Board &m_board;
+    int m_unit;
+};
+
+QString describeFound(UsbDevice::Found::Outcome outcome)
+{
+    switch (outcome) {
+    case UsbDevice::Found::Outcome::AccessDenied:
+        return QStringLiteral("failed: this user may not open the driver (see lc420-cli list)");
+    case UsbDevice::Found::Outcome::Failed:
+        return QStringLiteral("failed: the driver cannot be opened");
+    case UsbDevice::Found::Outcome::Connected:
+    case UsbDevice::Found::Outcome::OtherSerial:
+    case UsbDevice::Found::Outcome::WrongId:
+        break;
+    }
+    return {};
+}
+
+// Every Lc420 on the buses as a unit. Devices that are no Lc420 (a wrong
+// identification word) are not counted; a driver that cannot be opened, or
+// one whose serial cannot pin it (none, or one another driver reports too),
+// is a unit that fails without being run.
+std::vector<Unit> findUnits()
+{
+    USBLC350 probe;
+    std::vector<Unit> units;
+    for (const UsbDevice::Found &found : probe.listDrivers()) {
+        Unit unit;
+        unit.serial = found.serial;
+        if (DriverInfo::modeFromSerial(unit.serial) == DriverInfo::Mode::Bootloader)
+            unit.serial.chop(1);
+        unit.label = unit.serial.isEmpty() ? QStringLiteral("bus %1 dev %2")
+                                                 .arg(QString::fromLatin1(found.bus),
+                                                      QString::fromLatin1(found.device))
+                                           : QString::fromLatin1(unit.serial);
+        if (found.outcome == UsbDevice::Found::Outcome::Connected) {
+            if (unit.serial.isEmpty())
+                unit.refusal = QStringLiteral("failed: the driver reports no serial number");
+        } else {
+            unit.refusal = describeFound(found.outcome);
+            if (unit.refusal.isEmpty())
+                continue;
+        }
+        units.push_back(unit);
+    }
+    for (Unit &unit : units) {
+        const auto same = std::count_if(units.begin(), units.end(), [&unit](const Unit &other) {
+            return !unit.serial.isEmpty() && other.serial == unit.serial;
+        });
+        if (same > 1)
+            unit.refusal = QStringLiteral("failed: %1 drivers report this serial number").arg(same);
+    }
+    // The summary in serial order, whatever order the hub lists them in.
+    std::stable_sort(units.begin(), units.end(),
+                     [](const Unit &a, const Unit &b) { return a.label < b.label; });
+    return units;
+}
+
+void printSummary(const std::vector<Unit> &units)
+{
+    if (globalOptions().json) {
+        QJsonArray rows;
+        for (const Unit &unit : units)
+            rows.append(QJsonObject{{QStringLiteral("serial"), unit.label},
+                                    {QStringLiteral("ok"), unit.outcome.ok},
+                                    {QStringLiteral("result"), unit.outcome.result},
+                                    {QStringLiteral("seconds"), qRound(unit.seconds * 10) / 10.0}});
+        out() << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented))
+              << Qt::flush;
+        return;
+    }
+    qsizetype width = 6;
+    for (const Unit &unit : units)
+        width = qMax(width, unit.outcome.result.size());
+    out() << '\n'
+          << QStringLiteral("Serial").leftJustified(12) << ' '
+          << QStringLiteral("Result").leftJustified(width) << " Seconds\n";
+    for (const Unit &unit : units)
+        out() << unit.label.leftJustified(12) << ' ' << unit.outcome.result.leftJustified(width)
+              << ' ' << QString::number(unit.seconds, 'f', 1).rightJustified(7) << '\n';
+    out().flush();
+}
+
+QString transferResult(const Show::TransferResult &result, Show::Kind kind)
+{
+    const QString what = kindName(kind);
+    if (result.ok())
+        return QStringLiteral("ok");
+    switch (result.error) {
+    case Show::TransferResult::Error::None:
+        return QStringLiteral("failed: status bit 0 could not be cleared");
+    case Show::TransferResult::Error::Handshake:
+        return QStringLiteral("failed: no answer (USB timeout)");
+    case Show::TransferResult::Error::Verify:
+        if (result.differences.isEmpty())
+            return QStringLiteral("failed: the driver does not hold the %1 written").arg(what);
+        return QStringLiteral("failed: the driver does not hold the %1 written (first at %2)")
+                .arg(what, Show::recordPosition(kind, result.differences.first().record));
+    case Show::TransferResult::Error::Read:
+        return QStringLiteral("failed: reading the %1 back failed").arg(what);
+    case Show::TransferResult::Error::Write:
+    case Show::TransferResult::Error::Unstable:
+        break;
+    }
+    return QStringLiteral("failed: writing the %1 failed").arg(what);
+}
+
+} // namespace
+
+QString upgradeResult(const UpgradeProcedure::Result &result)
+{
+    switch (result.outcome) {
+    case UpgradeProcedure::Outcome::Running:
+        return QStringLiteral("ok");
+    case UpgradeProcedure::Outcome::Started:
+    case UpgradeProcedure::Outcome::NotBack:
+        return QStringLiteral("failed: it did not come back running the new firmware");
+    case UpgradeProcedure::Outcome::NoFile:
+    case UpgradeProcedure::Outcome::BadFile:
+        return QStringLiteral("failed: the upgrade file is damaged");
+    case UpgradeProcedure::Outcome::NoDriver:
+        return QStringLiteral("failed: the driver did not answer or did not enter its bootloader");
+    case UpgradeProcedure::Outcome::DriverRefused:
+        return QStringLiteral("failed: the driver refused a transfer");
+    case UpgradeProcedure::Outcome::VerifyFailed:
+        return QStringLiteral("failed: what was written did not read back the same");
+    }
+    return {};
+}
+
+int runOnAllDrivers(const QString &command, const QString &fileName, const QString &fileCheck,
+                    const UnitJob &job)
+{
+    std::vector<Unit> units = findUnits();
+    if (units.empty()) {
+        err() << "No Lc420 driver is attached." << Qt::endl;
+        return DeviceFailure;
+    }
+    // With --json the summary alone goes to standard output.
+    QTextStream &stream = globalOptions().json ? err() : out();
+    const bool terminal = isatty(fileno(globalOptions().json ? stderr : stdout)) != 0;
+    Board board(stream, terminal, units);
+    std::atomic<bool> logged{true};
+
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int index = 0; index < int(units.size()); ++index) {
+        threads.emplace_back(QThread::create([&, index] {
+            Unit &unit = units[std::size_t(index)];
+            Clock::Participant participant;
+            QElapsedTimer timer;
+            timer.start();
+            if (!unit.refusal.isEmpty()) {
+                unit.outcome = {false, unit.refusal};
+            } else {
+                USBLC350 device;
+                device.setSerialFilter(unit.serial);
+                BoardReport report(board, index);
+                unit.outcome = job(device, report);
+                device.disconnect();
+            }
+            unit.seconds = double(timer.elapsed()) / 1000.0;
+            board.finish(index, unit.outcome);
+            const QString why
+                = logUnit({unit.serial.isEmpty() ? unit.label.toLatin1() : unit.serial, command,
+                           fileName, fileCheck, unit.outcome.result});
+            if (!why.isEmpty()) {
+                board.note(why);
+                logged = false;
+            }
+        }));
+        threads.back()->start();
+    }
+    for (auto &thread : threads)
+        thread->wait();
+    board.close();
+    printSummary(units);
+
+    const bool allOk
+        = std::all_of(units.begin(), units.end(), [](const Unit &unit) { return unit.outcome.ok; });
+    if (!allOk)
+        return DeviceFailure;
+    return logged ? Success : FileError;
+}
+
+int upgradeAllDrivers(const QString &fileName)
+{
+    // The file is checked once, before any driver is touched; each driver's
+    // run checks it again as every upgrade does.
+    if (const QString why = regularFileProblem(fileName); !why.isEmpty()) {
+        err() << fileName << ": " << why << Qt::endl;
+        return FileError;
+    }
+    const Upgrade::FileContents file = Upgrade::readFile(fileName);
+    const QByteArray image = Upgrade::unscrambleImage(file.image);
+    if (!file.headerMatches() || !file.versionMatches() || !file.complete
+        || !Upgrade::checkImage(image).ok()) {
+        err() << fileName << ": Damaged upgrade file" << Qt::endl;
+        return FileError;
+    }
+    return runOnAllDrivers(
+        QStringLiteral("upgrade"), fileName, upgradeFileCheck(image),
+        [&fileName](USBLC350 &device, UnitReport &report) {
+            QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, [&report](int percent) {
+                report.percent(QStringLiteral("External flash write"), percent);
+            });
+            QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, [&report](int percent) {
+                report.percent(QStringLiteral("External flash verify"), percent);
+            });
+            UpgradeProcedure procedure(
+                device, [&report](const QString &text) { report.text(text); },
+                [&report](int percent) {
+                    if (percent > 0)
+                        report.percent(QStringLiteral("Flash"), percent);
+                });
+            const UpgradeProcedure::Result result = procedure.runAndConfirm(fileName);
+            return UnitOutcome{result.succeeded(), upgradeResult(result)};
+        });
+}
+
+QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input)
+{
+    if (const QString why = regularFileProblem(fileName); !why.isEmpty())
+        return why;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    input.bytes = file.read(MaxShowFileBytes + 1);
+    if (input.bytes.size() > MaxShowFileBytes)
+        return QStringLiteral("far too large for a show file");
+    QBuffer buffer(&input.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const Show::FileContents contents = Show::readFile(buffer, kind);
+    switch (contents.error) {
+    case Show::FileContents::Error::None:
+        input.table = contents.table;
+        return {};
+    case Show::FileContents::Error::Unreadable:
+        return contents.why;
+    case Show::FileContents::Error::WrongHeader:
+        return QStringLiteral("Wrong file header");
+    case Show::FileContents::Error::WrongVersion:
+        return QStringLiteral("Wrong version");
+    case Show::FileContents::Error::WrongLength:
+        return QStringLiteral("Wrong file length");
+    }
+    return {};
+}
+
+QString logShowSet(USBLC350 &device, Show::Kind kind, const QString &fileName,
+                   const Show::TransferResult &result)
+{
+    QByteArray serial = DriverInfo::readSerial(device);
+    if (DriverInfo::modeFromSerial(serial) == DriverInfo::Mode::Bootloader)
+        serial.chop(1);
+    if (serial.isEmpty())
+        serial = globalOptions().serial;
+    if (serial.isEmpty())
+        return {};
+    ShowInput input;
+    const QString check
+        = readShowInput(fileName, kind, input).isEmpty() ? sha256Of(input.bytes) : QString();
+    return logUnit({serial, kindName(kind) + QStringLiteral(" set"), fileName, check,
+                    transferResult(result, kind)});
+}
+
+int setTableOnAllDrivers(Show::Kind kind, const QString &fileName)
+{
+    ShowInput input;
+    if (const QString why = readShowInput(fileName, kind, input); !why.isEmpty()) {
+        err() << fileName << ": " << why << Qt::endl;
+        return FileError;
+    }
+    const QString what = kindName(kind);
+    return runOnAllDrivers(
+        what + QStringLiteral(" set"), fileName, sha256Of(input.bytes),
+        [&](USBLC350 &device, UnitReport &report) {
+            const QString stage = QStringLiteral("Writing ") + what;
+            QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite,
+                             [&report, &stage](int percent) { report.percent(stage, percent); });
+            const Show::TransferResult result = Show::writeTable(device, kind, input.table);
+            return UnitOutcome{result.ok(), transferResult(result, kind)};
+        });
+}
+
+} // namespace Cli

@@ -1,0 +1,119 @@
+// lc420-cli --all and --log under the lc420-sim launcher: three drivers, the
+// second of which drops off the bus for good in the middle of the run.
+
+#include "show/showfile.h"
+#include "tests/support/sampleimage.h"
+#include "tests/support/simcli.h"
+#include "usb/scramble.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+class TestAllDrivers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void oneDriverDropsOutTheOthersCarryOn_data();
+    void oneDriverDropsOutTheOthersCarryOn();
+};
+
+void TestAllDrivers::oneDriverDropsOutTheOthersCarryOn_data()
+{
+    QTest::addColumn<QStringList>("command"); // the file comes after it
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("unplugAfter");
+    QTest::addColumn<bool>("json");
+    QTest::newRow("upgrade, summary as text")
+        << QStringList{"upgrade"} << "new.upg" << 300 << false;
+    // A file name that CSV must quote.
+    QTest::newRow("scenes set, summary as JSON")
+        << QStringList{"scenes", "set"} << "show \"one\", a.scn" << 8 << true;
+}
+
+void TestAllDrivers::oneDriverDropsOutTheOthersCarryOn()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QString, fileName);
+    QFETCH(int, unplugAfter);
+    QFETCH(bool, json);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(fileName);
+    const QString log = dir.filePath(QStringLiteral("units.csv"));
+    const bool upgrade = command.first() == QLatin1String("upgrade");
+    const QByteArray image = sampleUpgradeImage(5);
+    QByteArray expected = image.mid(Upgrade::AppOffset, Upgrade::AppLength);
+    const auto stored = [&image](int offset) {
+        return QString::number(qFromLittleEndian<quint32>(image.constData() + offset), 16)
+            .rightJustified(8, '0');
+    };
+    QString check
+        = "app 0x" + stored(Upgrade::AppCheckOffset) + " ext 0x" + stored(Upgrade::ExtCheckOffset);
+    if (upgrade) {
+        QCOMPARE(Upgrade::saveFile(file, image), QString());
+    } else {
+        expected = image.left(Show::tableSize(Show::Kind::Scenes));
+        QCOMPARE(Show::saveFile(file, Show::Kind::Scenes, expected), QString());
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        check = QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256).toHex();
+        encodeWords(expected.data(), qint32(expected.size()));
+    }
+
+    const CliRun run = runCliUnderSim(
+        LC420_SIM_PATH, LC420_CLI_PATH, dir.path(),
+        QStringList{"--all", "--log", log} + (json ? QStringList{"--json"} : QStringList{})
+            + command + QStringList{file},
+        {"--mode", "bootloader", "--reset-time", "200", "--driver", "261107001", "--driver",
+         "261107002", "--unplug-after", QString::number(unplugAfter), "--replug-after", "-1",
+         "--driver", "261107003"});
+    QCOMPARE(run.exitCode, 1);
+
+    QStringList summary; // "serial result"
+    if (json) {
+        for (const QJsonValue row : QJsonDocument::fromJson(run.out.toUtf8()).array())
+            summary << row[QLatin1String("serial")].toString() + ' '
+                           + row[QLatin1String("result")].toString().section(':', 0, 0);
+    } else {
+        const QString table = run.out.section(QStringLiteral("\nSerial"), 1);
+        for (const QString &row : table.split('\n', Qt::SkipEmptyParts).mid(1))
+            summary << row.simplified().section(' ', 0, 1).section(':', 0, 0);
+    }
+    QCOMPARE(summary, QStringList({"261107001 ok", "261107002 failed", "261107003 ok"}));
+
+    QFile csv(log);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeFirst(), QStringLiteral("time,serial,command,file,check,result"));
+    const QString quotedFile
+        = file.contains(',') ? '"' + QString(file).replace("\"", "\"\"") + '"' : file;
+    static const QRegularExpression utc(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ,"));
+    for (QString &entry : lines) {
+        QVERIFY2(entry.contains(utc), qPrintable(entry));
+        entry = entry.mid(21).section(quotedFile + ',' + check + ',', 0, 0)
+                + entry.section(',', -1).section(':', 0, 0);
+    }
+    lines.sort(); // they come in the order the drivers ended
+    const QString what = command.join(' ') + ',';
+    QCOMPARE(lines, QStringList({"261107001," + what + "ok", "261107002," + what + "failed",
+                                 "261107003," + what + "ok"}));
+
+    // The two good drivers hold what was written.
+    for (const char *serial : {"261107001", "261107003"}) {
+        QFile state(dir.filePath(QString::fromLatin1(serial)
+                                 + (upgrade ? "/internal-flash.bin" : "/external-flash.bin")));
+        QVERIFY(state.open(QIODevice::ReadOnly));
+        QVERIFY(state.seek(upgrade ? Upgrade::AppOffset : 0x15E00));
+        QCOMPARE(state.read(expected.size()), expected);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestAllDrivers)
+#include "tst_alldrivers.moc"
