@@ -445,15 +445,17 @@ void TestLc460Bootloader::escapeClearsTheMarksOfTheTabInView()
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
-    window.programEditors.at(2)->selectRed(true);
-    window.programEditors.at(9)->selectBlue(true);
-    window.sceneEditors.at(4)->selectGreen(true);
+    const QList<SuperRGB *> programEditors = lampEditors(window, Show::Kind::Programs);
+    const QList<SuperRGB *> sceneEditors = lampEditors(window, Show::Kind::Scenes);
+    programEditors.at(2)->selectRed(true);
+    programEditors.at(9)->selectBlue(true);
+    sceneEditors.at(4)->selectGreen(true);
 
-    QTest::keyClick(window.programEditors.at(2)->findChild<QLineEdit *>("EditRed"), Qt::Key_Escape);
+    QTest::keyClick(programEditors.at(2)->findChild<QLineEdit *>("EditRed"), Qt::Key_Escape);
 
-    QCOMPARE(window.programEditors.at(2)->isRedSelected(), false);
-    QCOMPARE(window.programEditors.at(9)->isBlueSelected(), false);
-    QCOMPARE(window.sceneEditors.at(4)->isGreenSelected(), true);
+    QCOMPARE(programEditors.at(2)->isRedSelected(), false);
+    QCOMPARE(programEditors.at(9)->isBlueSelected(), false);
+    QCOMPARE(sceneEditors.at(4)->isGreenSelected(), true);
 }
 
 void TestLc460Bootloader::menus()
