@@ -23,14 +23,15 @@ run: build
 run-usb: build
 	cd $(BUILD) && ./lc420
 
-# The package test also runs lintian and the AppStream and desktop-entry
-# checks: installed by the same deps step (a target-specific variable reaches
-# the prerequisites), so `make run` never needs them.
-test: DEPS_OPTIONS = --package-checks
+# What only the tests, the package or the benchmarks need is installed by the
+# same deps step (a target-specific variable reaches the prerequisites), so
+# `make run` needs none of it.
+test: DEPS_OPTIONS = --test
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # The Debian package, build/lc420_<version>_<arch>.deb: apt install ./build/lc420_*.deb
+package: DEPS_OPTIONS = --package
 package: build
 	cd $(BUILD) && cpack -G DEB
 

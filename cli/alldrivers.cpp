@@ -342,9 +342,11 @@ int runOnAllDrivers(const QString &command, const QString &fileName, const QStri
             if (!unit.refusal.isEmpty()) {
                 unit.outcome = {false, unit.refusal};
             } else {
+                // The report outlives the device, whose signals the job
+                // connects to it.
+                BoardReport report(board, index);
                 USBLC350 device;
                 device.setSerialFilter(unit.serial);
-                BoardReport report(board, index);
                 unit.outcome = job(device, report);
                 device.disconnect();
             }

@@ -30,9 +30,8 @@ QString writeError(const QString &fileName, const QString &why)
     return QStringLiteral("Cannot write %1: %2").arg(fileName, why);
 }
 
-// Unlike the GUI, which lets its user decide whether to save an image built
-// from a faulty HEX file, a script gets no upgrade file at all: nobody would
-// see the error before the file reached a driver.
+// A faulty HEX file gives no upgrade file at all, as in the window: an image
+// whose check words agree with the damage would be flashed without a word.
 int buildUpg(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 2)

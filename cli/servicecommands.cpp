@@ -109,14 +109,18 @@ std::optional<Region> parseRegion(const Command &command, const QStringList &arg
     return Region{*address, *length, parsed.rawFile};
 }
 
-void showProgress(USBLC350 &device, Progress &write, Progress &read)
+// The bars live in a narrower scope than the device: the connections end
+// with context, which the caller declares after the bars so that it goes
+// first and no later signal reaches a bar that is gone.
+void showProgress(USBLC350 &device, Progress &write, Progress &read, const QObject &context)
 {
-    QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite,
+    QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &context,
                      [&write](int percent) { write.setPercent(percent); });
-    QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, [&write, &read](int percent) {
-        write.finish(); // a verify follows its write on a line of its own
-        read.setPercent(percent);
-    });
+    QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &context,
+                     [&write, &read](int percent) {
+                         write.finish(); // a verify follows its write on a line of its own
+                         read.setPercent(percent);
+                     });
 }
 
 int readMemory(const Command &command, const QStringList &arguments)
@@ -149,9 +153,10 @@ int readExternal(const Command &command, const QStringList &arguments)
     std::optional<QByteArray> bytes;
     {
         Progress write(QStringLiteral("Write")), read(QStringLiteral("Read"));
+        const QObject context;
         // Progress lines would end up inside a dump piped to a file.
         if (!region->rawFile.isEmpty() || isatty(fileno(stdout)) != 0)
-            showProgress(device, write, read);
+            showProgress(device, write, read, context);
         bytes = Service::readExternal(device, region->address, quint32(region->length));
     }
     if (!bytes) {
@@ -178,7 +183,8 @@ int writeExternal(const Command &command, const QStringList &arguments)
     bool written = false;
     {
         Progress write(QStringLiteral("Write")), read(QStringLiteral("Read"));
-        showProgress(device, write, read);
+        const QObject context;
+        showProgress(device, write, read, context);
         written = Service::writeExternal(device, *address,
                                          Service::encodedFill(quint8(*data & 0xFF), *length));
     }
@@ -218,7 +224,8 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
     Service::ImageResult result;
     {
         Progress write(QStringLiteral("Write")), read(QStringLiteral("Verify"));
-        showProgress(device, write, read);
+        const QObject context;
+        showProgress(device, write, read, context);
         result = Service::writeExternalImage(device, image);
     }
     const bool written = result == Service::ImageResult::Written;

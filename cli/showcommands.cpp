@@ -87,9 +87,10 @@ public:
     TransferProgress(USBLC350 &device, Show::Kind kind)
         : m_kind(kindName(kind))
     {
-        QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &device,
+        // Through m_context: the device outlives this object.
+        QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &m_context,
                          [this](int percent) { step(false, percent); });
-        QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &device,
+        QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &m_context,
                          [this](int percent) { step(true, percent); });
     }
     void finish() { m_bar.reset(); }
@@ -116,6 +117,7 @@ private:
     bool m_reading = false;
     bool m_anyPass = false;
     int m_last = 0;
+    QObject m_context; // last: destroyed first, and the connections with it
 };
 
 int getTable(Show::Kind kind, const QString &fileName)

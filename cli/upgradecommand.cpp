@@ -46,10 +46,12 @@ int upgrade(const Command &command, const QStringList &arguments)
 
     Device device;
     PhaseProgress progress;
-    QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, [&](int percent) {
+    // Declared after the bar, so the connections end before it does.
+    const QObject context;
+    QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &context, [&](int percent) {
         progress.show(QStringLiteral("External flash write"), percent);
     });
-    QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, [&](int percent) {
+    QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &context, [&](int percent) {
         progress.show(QStringLiteral("External flash verify"), percent);
     });
 

@@ -25,9 +25,9 @@ void ColorLineEdit::setUserDialogs(UserDialogs *dialogs)
 
 void ColorLineEdit::emitColor(const QColor &color)
 {
-    emit redChanged(color.red());
-    emit greenChanged(color.green());
-    emit blueChanged(color.blue());
+    Q_EMIT redChanged(color.red());
+    Q_EMIT greenChanged(color.green());
+    Q_EMIT blueChanged(color.blue());
 }
 
 // The press belongs to the colour, not to the text: no cursor is placed and

@@ -197,7 +197,7 @@ void SuperRGB::sliderMoved(Channel channel, int movedValue)
 {
     if (!slider(channel)->isSelected())
         return;
-    emit selectedSliderValueChange(movedValue);
+    Q_EMIT selectedSliderValueChange(movedValue);
     LC420_TRACE() << QStringLiteral("selected emit value: %1 %2").arg(movedValue).arg(objectName());
 }
 
@@ -267,7 +267,7 @@ void SuperRGB::updateRGBColor()
     setRole(ui->EditColor, QPalette::Base, lampColor);
     ui->EditColor->setToolTip(
         tr("%1 (red %2, green %3, blue %4)").arg(lampColor.name()).arg(red).arg(green).arg(blue));
-    emit colorChanged(lampColor);
+    Q_EMIT colorChanged(lampColor);
 }
 
 void SuperRGB::setRGB(uint r, uint g, uint b)
