@@ -12,7 +12,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     : QMainWindow(parent)
@@ -23,8 +27,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->setupUi(this);
 
     setWindowTitle(versionTitle());
-    userFeedback = std::make_unique<WindowFeedback>(this, ui->txt, ui->statusBar,
-                                                    [this]() -> UserDialogs & { return dialogs(); });
+    userFeedback = std::make_unique<WindowFeedback>(
+        this, ui->txt, ui->statusBar, [this]() -> UserDialogs & { return dialogs(); });
 
     // A widget's style does not pass to its children, so the form's widgets
     // get it one by one, as the lamp editors do.
@@ -128,9 +132,33 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // The Settings tab is current now; from here on slotTabChange keeps these
     // two connections while it is.
     connectExternalFlashProgress();
+    fitFirstSize();
 }
 
-Lc460_bootloader::~Lc460_bootloader() = default;
+Lc460_bootloader::~Lc460_bootloader()
+{
+    // The stacks go after the document, with the window's children; what
+    // they report then is of no interest.
+    undoGroup->disconnect(this);
+    programUndo->disconnect(this);
+    sceneUndo->disconnect(this);
+}
+
+void Lc460_bootloader::fitFirstSize()
+{
+    // A scroll area asks for less than its contents; the window asks for
+    // the difference too, so that the lamp rows need not scroll.
+    QSize missing;
+    for (const QScrollArea *area : {ui->scrollArea, ui->scrollArea_2})
+        missing = missing.expandedTo(area->widget()->sizeHint() + QSize(2, 2) * area->frameWidth()
+                                     - area->sizeHint());
+    QSize wanted = sizeHint() + missing.expandedTo(QSize(0, 0));
+    if (const QScreen *shown = screen()) {
+        // Room for the frame the system draws around the window.
+        wanted = wanted.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+    }
+    resize(wanted.expandedTo(size()));
+}
 
 QString Lc460_bootloader::versionTitle() const
 {
@@ -190,16 +218,73 @@ void Lc460_bootloader::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (showChanged()
-        && dialogs().message(QMessageBox::Question, this, tr("Close"),
-                             tr("Programs or scenes have changed since they were last saved or "
-                                "sent to the driver. Close anyway?"),
-                             QMessageBox::Yes | QMessageBox::No)
-               != QMessageBox::Yes) {
+    if (!mayClose()) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+// Unsaved programs or scenes: Save keeps them in files (a cancelled Save
+// dialog cancels the close), Discard closes, and Enter never throws anything
+// away.
+bool Lc460_bootloader::mayClose()
+{
+    if (!showDocument->isModified())
+        return true;
+    const QMessageBox::StandardButton answer = feedback().question(
+        tr("Close"),
+        tr("Programs or scenes have changed since they were last saved or sent to the driver. "
+           "Save them before closing?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes}) {
+        if (showDocument->isModified(kind) && !saveTable(kind))
+            return false;
+    }
+    return true;
+}
+
+Lc460_bootloader::Handover Lc460_bootloader::handOver()
+{
+    Handover handover;
+    handover.geometry = saveGeometry();
+    handover.tab = ui->tabWidget->currentIndex();
+    handover.programNumber = ui->spinBoxProgramNumber->value();
+    handover.stepNumber = ui->spinBoxSceneNumber->value();
+    handover.sceneNumber = ui->spinBoxSceneSceneNumber->value();
+    handover.document = std::move(showDocument);
+    return handover;
+}
+
+void Lc460_bootloader::takeOver(Handover handover)
+{
+    if (!handover.geometry.isEmpty())
+        restoreGeometry(handover.geometry);
+    ui->tabWidget->setCurrentIndex(handover.tab);
+    for (auto [box, value] : {std::pair{ui->spinBoxProgramNumber, handover.programNumber},
+                              std::pair{ui->spinBoxSceneNumber, handover.stepNumber},
+                              std::pair{ui->spinBoxSceneSceneNumber, handover.sceneNumber}}) {
+        const QSignalBlocker blocker(box);
+        box->setValue(value);
+    }
+    if (handover.document) {
+        bindDocument(std::move(handover.document));
+    } else {
+        slotUpdateProgramScene(0);
+        slotUpdateScene(0);
+    }
+}
+
+void Lc460_bootloader::markLanguage(bool polish)
+{
+    ui->actionPolish->setCheckable(true);
+    ui->actionEnglish->setCheckable(true);
+    ui->actionPolish->setChecked(polish);
+    ui->actionEnglish->setChecked(!polish);
 }
 
 void Lc460_bootloader::connectExternalFlashProgress()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "show/scenerecord.h"
+#include "show/showdocument.h"
+#include "show/showtransfer.h"
 #include "widgets/dialogs/feedback.h"
 #include "widgets/dialogs/userdialogs.h"
 
@@ -10,10 +12,20 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
 class QByteArray;
 class QCloseEvent;
 class ArthurStyle;
+class OverviewView;
+class QUndoGroup;
+class QUndoStack;
+class ShowBinder;
+enum class TableChange;
+
+namespace Show {
+class OverviewModel;
+}
 class QHBoxLayout;
 class QPushButton;
 class SuperRGB;
@@ -54,40 +66,28 @@ public:
     // is refused then (its slot returns without touching the device).
     [[nodiscard]] bool upgradeInProgress() const;
 
-    // The driver's show data as it is held in memory, in the byte layout of
-    // its external flash (unscrambled): 8 programs of 20 steps (7680 bytes),
-    // and 8 scenes (384 bytes).
-    QByteArray programTable;
-    QByteArray sceneTable;
+    // The show being edited: both tables and their unsaved state.
+    [[nodiscard]] Show::ShowDocument &document() { return *showDocument; }
 
-    // Copy the editors and spin boxes of a tab into the record its spin boxes
-    // select (the shown indices stay as they are).
-    void commitShownProgramStep();
-    void commitShownScene();
-
-    // The show data a language switch carries into the new window: both
-    // tables with the shown records committed, the selected numbers, and
-    // whether anything is unsaved.
-    struct ShowState
+    // What a language switch carries into the window it builds: the show
+    // (with its unsaved state), the window's place and size, its tab and the
+    // shown records. The undo history stays behind.
+    struct Handover
     {
-        QByteArray programTable;
-        QByteArray sceneTable;
+        std::unique_ptr<Show::ShowDocument> document;
+        QByteArray geometry;
+        int tab = 0;
         int programNumber = 1;
         int stepNumber = 1;
         int sceneNumber = 1;
-        bool programsChanged = false;
-        bool scenesChanged = false;
     };
-    [[nodiscard]] ShowState takeShowState();
-    void restoreShowState(const ShowState &state);
+    // Leaves the window without a show: only its destruction may follow.
+    [[nodiscard]] Handover handOver();
+    // Right after construction, before the window is shown.
+    void takeOver(Handover handover);
 
-    // Programs or scenes changed since the last Get, Set, Load or Save.
-    [[nodiscard]] bool showChanged() const;
-
-    // The twelve lamp editors of the Programs tab and of the Scenes tab, lamp
-    // 0 first; children of their tab (the window's widget tree owns them).
-    QList<SuperRGB *> programEditors;
-    QList<SuperRGB *> sceneEditors;
+    // The Language menu marks the language the window's texts are in.
+    void markLanguage(bool polish);
 
     // Shows and enables the service console's buttons (lc420 --service), for
     // technicians; the window hides and disables them otherwise.
@@ -131,6 +131,8 @@ private:
     // Refuses a device action or a window change while the upgrade runs:
     // tells the user and returns true.
     bool refuseDuringUpgrade();
+    // Asks about unsaved show data before the window closes.
+    [[nodiscard]] bool mayClose();
     // Connects the service console's buttons to their slots (service/).
     void connectServiceButtons();
     // "Lc420 ver. " and the version: the title of an unchanged window.
@@ -147,18 +149,39 @@ private:
 
     // Show data (app/showslots.cpp).
     void setUpShowData();
-    [[nodiscard]] QByteArray &table(Show::Kind kind);
-    [[nodiscard]] int selectedRecordOffset(Show::Kind kind) const;
-    void commitRecord(Show::Kind kind, int offset);
-    void showRecord(Show::Kind kind, int offset);
-    void reloadShownRecord(Show::Kind kind);
+    void bindDocument(std::unique_ptr<Show::ShowDocument> document);
+    [[nodiscard]] ShowBinder &binder(Show::Kind kind);
+    [[nodiscard]] int selectedRecord(Show::Kind kind) const;
+    // Replaces a whole table (a Get or a Load) as one undo step, and marks
+    // it unchanged; the tab shows it at once.
+    void replaceTable(Show::Kind kind, const QByteArray &table, TableChange change);
+    // True when the table holds no unsaved changes, or the user agreed to
+    // discard them.
+    [[nodiscard]] bool mayReplace(Show::Kind kind);
     void getTable(Show::Kind kind);
     void setTable(Show::Kind kind);
     void loadTable(Show::Kind kind);
-    void saveTable(Show::Kind kind);
+    // False when the user cancelled the dialog or the file was not written.
+    bool saveTable(Show::Kind kind);
+    // The Edit menu and the overview grids' context menus (app/editslots.cpp).
+    void setUpEditMenu();
+    void updateEditActions();
+    // The tab's table the Edit menu works on; none on the Settings tab.
+    [[nodiscard]] std::optional<Show::Kind> editedKind() const;
+    [[nodiscard]] QUndoStack &undoStack(Show::Kind kind);
+    [[nodiscard]] OverviewView &overview(Show::Kind kind);
+    void changeTable(TableChange change);
+    void copyRecords();
+    void pasteRecords();
+    void showOverviewColumn(Show::Kind kind, int column);
+    // Large enough for the overview and all twelve lamp editors, where the
+    // screen allows.
+    void fitFirstSize();
+
     void showTransferError(const QString &text);
-    void markShowChanged(Show::Kind kind);
-    void setShowChanged(Show::Kind kind, bool changed);
+    void reportTransfer(const Show::TransferResult &result, Show::Kind kind,
+                        Show::Direction direction);
+    void showModified();
 
     // Declared before the worker, so the worker (which waits for its run to
     // end) is destroyed first and never touches a deleted device.
@@ -171,14 +194,22 @@ private:
     // window: the widgets that use it are destroyed before it.
     ArthurStyle *arthurStyle = nullptr;
 
-    // The program step and the scene shown in the lamp editors; -1 only
-    // while the window is being built.
-    int shownProgram = -1;
-    int shownProgramScene = -1;
-    int shownScene = -1;
-    bool loadingRecord = false; // a record is being shown: editor signals are no edits
-    bool programsChanged = false;
-    bool scenesChanged = false;
+    // The twelve lamp editors of the Programs tab and of the Scenes tab, lamp
+    // 0 first; children of their tab (the window's widget tree owns them).
+    QList<SuperRGB *> programEditors;
+    QList<SuperRGB *> sceneEditors;
+
+    std::unique_ptr<Show::ShowDocument> showDocument;
+    // Children of the window; each binds one tab's editors to the document.
+    ShowBinder *programBinder = nullptr;
+    ShowBinder *sceneBinder = nullptr;
+    Show::OverviewModel *programOverview = nullptr;
+    Show::OverviewModel *sceneOverview = nullptr;
+    // One undo stack per tab; the group follows the current tab, so the Edit
+    // menu's Undo and Redo act on it. Children of the window.
+    QUndoGroup *undoGroup = nullptr;
+    QUndoStack *programUndo = nullptr;
+    QUndoStack *sceneUndo = nullptr;
     bool accessProblemShown = false; // the log told about a driver this user may not open
     // The last upgrade's outcome, said once its worker thread has ended.
     QString upgradeSummary;

@@ -1,18 +1,23 @@
-// The Programs and Scenes tabs: the editors show one record of a table, the
-// buttons move whole tables between the window, the driver and files. The
-// rules (record layout, ranges, transfer, file format) live in show/.
+// The Programs and Scenes tabs: the editors show one record of the document,
+// the buttons move whole tables between the document, the driver and files.
+// The rules (record layout, ranges, transfer, file format) live in show/.
 
 #include "app/lc460_bootloader.h"
+#include "app/showbinder.h"
+#include "app/showcommands.h"
 #include "core/trace.h"
+#include "show/overviewmodel.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"
+#include "widgets/overviewview.h"
 #include "widgets/superrgb.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QScopedValueRollback>
+#include <QFileInfo>
+#include <QUndoStack>
 
 namespace {
 
@@ -30,18 +35,10 @@ const QString fileDirectory = QStringLiteral(".");
 
 } // namespace
 
-QByteArray &Lc460_bootloader::table(Show::Kind kind)
-{
-    return kind == Show::Kind::Programs ? programTable : sceneTable;
-}
-
-// From construction on each tab shows its first record as loaded, so edits
-// made before any change of number are committed like all others.
+// From construction on each tab shows its first record, and every edit goes
+// straight into the document.
 void Lc460_bootloader::setUpShowData()
 {
-    programTable = QByteArray(Show::ProgramTableSize, '\0');
-    sceneTable = QByteArray(Show::SceneTableSize, '\0');
-
     connect(ui->spinBoxProgramNumber, &QSpinBox::valueChanged, this,
             &Lc460_bootloader::slotUpdateProgramScene);
     connect(ui->spinBoxSceneNumber, &QSpinBox::valueChanged, this,
@@ -65,135 +62,147 @@ void Lc460_bootloader::setUpShowData()
     connect(ui->pushButtonSaveProgramsToFile, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonSaveProgramsToFile);
 
-    // Any edit the user makes marks the table changed; loading a record does not.
-    const auto programEdited = [this] { markShowChanged(Show::Kind::Programs); };
-    const auto sceneEdited = [this] { markShowChanged(Show::Kind::Scenes); };
-    for (SuperRGB *editor : programEditors)
-        connect(editor, &SuperRGB::colorChanged, this, programEdited);
-    for (SuperRGB *editor : sceneEditors)
-        connect(editor, &SuperRGB::colorChanged, this, sceneEdited);
-    for (QSpinBox *box : {ui->spinBoxRiseTime, ui->spinBoxStaticTime, ui->spinBoxEndMarker})
-        connect(box, &QSpinBox::valueChanged, this, programEdited);
-    for (QSpinBox *box : {ui->spinBoxSceneRiseTime, ui->spinBoxSceneStaticTime})
-        connect(box, &QSpinBox::valueChanged, this, sceneEdited);
-
-    showRecord(Show::Kind::Programs, 0);
-    shownProgram = 0;
-    shownProgramScene = 0;
-    showRecord(Show::Kind::Scenes, 0);
-    shownScene = 0;
+    setUpEditMenu();
+    for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes}) {
+        connect(&undoStack(kind), &QUndoStack::cleanChanged, this, [this, kind](bool clean) {
+            // Also called while the window is destroyed, or after its show was handed over.
+            if (showDocument)
+                showDocument->setModified(kind, !clean);
+        });
+        connect(&overview(kind), &OverviewView::columnActivated, this,
+                [this, kind](int column) { showOverviewColumn(kind, column); });
+    }
+    bindDocument(std::make_unique<Show::ShowDocument>());
 }
 
-int Lc460_bootloader::selectedRecordOffset(Show::Kind kind) const
+// Everything that shows or edits the show is tied to the document here, so a
+// document handed over by a language switch is bound exactly like a new one.
+void Lc460_bootloader::bindDocument(std::unique_ptr<Show::ShowDocument> document)
+{
+    // The history belongs to the document it changed.
+    programUndo->clear();
+    sceneUndo->clear();
+    delete programBinder;
+    delete sceneBinder;
+    delete programOverview;
+    delete sceneOverview;
+    showDocument = std::move(document);
+
+    programBinder = new ShowBinder(
+        *showDocument, Show::Kind::Programs,
+        {programEditors, ui->spinBoxRiseTime, ui->spinBoxStaticTime, ui->spinBoxEndMarker}, this);
+    sceneBinder = new ShowBinder(
+        *showDocument, Show::Kind::Scenes,
+        {sceneEditors, ui->spinBoxSceneRiseTime, ui->spinBoxSceneStaticTime, nullptr}, this);
+    programOverview = new Show::OverviewModel(showDocument.get(), Show::Kind::Programs, this);
+    sceneOverview = new Show::OverviewModel(showDocument.get(), Show::Kind::Scenes, this);
+    ui->overviewPrograms->setModel(programOverview);
+    ui->overviewScenes->setModel(sceneOverview);
+    for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes}) {
+        binder(kind).setWriter(
+            [this, kind](int index, const Show::SceneRecord &record, RecordControl control) {
+                undoStack(kind).push(
+                    new RecordEditCommand(showDocument.get(), kind, index, control, record));
+            });
+        // A show handed over with unsaved changes stays unsaved, even when
+        // its first edit in this window is undone.
+        if (showDocument->isModified(kind))
+            undoStack(kind).resetClean();
+    }
+    slotUpdateProgramScene(0);
+    slotUpdateScene(0);
+    connect(showDocument.get(), &Show::ShowDocument::modifiedChanged, this,
+            &Lc460_bootloader::showModified);
+    showModified();
+}
+
+ShowBinder &Lc460_bootloader::binder(Show::Kind kind)
+{
+    return kind == Show::Kind::Programs ? *programBinder : *sceneBinder;
+}
+
+int Lc460_bootloader::selectedRecord(Show::Kind kind) const
 {
     if (kind == Show::Kind::Programs)
-        return Show::programRecordOffset(ui->spinBoxProgramNumber->value() - 1,
-                                         ui->spinBoxSceneNumber->value() - 1);
-    return Show::sceneRecordOffset(ui->spinBoxSceneSceneNumber->value() - 1);
+        return (ui->spinBoxProgramNumber->value() - 1) * Show::StepsPerProgram
+               + ui->spinBoxSceneNumber->value() - 1;
+    return ui->spinBoxSceneSceneNumber->value() - 1;
 }
 
-void Lc460_bootloader::commitRecord(Show::Kind kind, int offset)
-{
-    const bool programs = kind == Show::Kind::Programs;
-    const QList<SuperRGB *> &editors = programs ? programEditors : sceneEditors;
-    Show::EditorValues values;
-    for (int lamp = 0; lamp < Show::LampCount && lamp < editors.size(); ++lamp) {
-        const QColor colour = editors.at(lamp)->color();
-        values.lamps[lamp] = {quint8(colour.red()), quint8(colour.green()), quint8(colour.blue())};
-    }
-    values.riseTime = (programs ? ui->spinBoxRiseTime : ui->spinBoxSceneRiseTime)->value();
-    values.staticTime = (programs ? ui->spinBoxStaticTime : ui->spinBoxSceneStaticTime)->value();
-    values.endMarker = ui->spinBoxEndMarker->value();
-
-    Show::SceneRecord record = Show::recordAt(table(kind), offset);
-    Show::commitEditorValues(record, values, kind);
-    Show::setRecordAt(table(kind), offset, record);
-}
-
-void Lc460_bootloader::showRecord(Show::Kind kind, int offset)
-{
-    const bool programs = kind == Show::Kind::Programs;
-    const Show::EditorValues values = Show::editorValues(Show::recordAt(table(kind), offset));
-    const QScopedValueRollback<bool> loading(loadingRecord, true);
-    (programs ? ui->spinBoxRiseTime : ui->spinBoxSceneRiseTime)->setValue(values.riseTime);
-    (programs ? ui->spinBoxStaticTime : ui->spinBoxSceneStaticTime)->setValue(values.staticTime);
-    if (programs)
-        ui->spinBoxEndMarker->setValue(values.endMarker);
-    const QList<SuperRGB *> &editors = programs ? programEditors : sceneEditors;
-    for (int lamp = 0; lamp < Show::LampCount && lamp < editors.size(); ++lamp) {
-        editors.at(lamp)->setRedColor(values.lamps[lamp].red);
-        editors.at(lamp)->setGreenColor(values.lamps[lamp].green);
-        editors.at(lamp)->setBlueColor(values.lamps[lamp].blue);
-    }
-}
-
-void Lc460_bootloader::commitShownProgramStep()
-{
-    commitRecord(Show::Kind::Programs, selectedRecordOffset(Show::Kind::Programs));
-}
-
-void Lc460_bootloader::commitShownScene()
-{
-    commitRecord(Show::Kind::Scenes, selectedRecordOffset(Show::Kind::Scenes));
-}
-
+// The editors write every edit through at once: changing the number only
+// shows another record, with nothing left to commit.
 void Lc460_bootloader::slotUpdateProgramScene(int)
 {
     LC420_TRACE() << "Lc460_bootloader::slotUpdateProgramScene(int i)";
-    const int program = ui->spinBoxProgramNumber->value() - 1;
-    const int step = ui->spinBoxSceneNumber->value() - 1;
-    if (shownProgram != -1 && shownProgramScene != -1
-        && (program != shownProgram || step != shownProgramScene))
-        commitRecord(Show::Kind::Programs,
-                     Show::programRecordOffset(shownProgram, shownProgramScene));
-    showRecord(Show::Kind::Programs, Show::programRecordOffset(program, step));
-    shownProgram = program;
-    shownProgramScene = step;
+    binder(Show::Kind::Programs).showRecord(selectedRecord(Show::Kind::Programs));
+    programOverview->setProgram(ui->spinBoxProgramNumber->value() - 1);
+    ui->overviewPrograms->setShownColumn(ui->spinBoxSceneNumber->value() - 1);
 }
 
 void Lc460_bootloader::slotUpdateScene(int)
 {
     LC420_TRACE() << "Lc460_bootloader::slotUpdateScene(int i)";
-    const int scene = ui->spinBoxSceneSceneNumber->value() - 1;
-    if (shownScene != -1 && scene != shownScene)
-        commitRecord(Show::Kind::Scenes, Show::sceneRecordOffset(shownScene));
-    showRecord(Show::Kind::Scenes, Show::sceneRecordOffset(scene));
-    shownScene = scene;
+    binder(Show::Kind::Scenes).showRecord(selectedRecord(Show::Kind::Scenes));
+    ui->overviewScenes->setShownColumn(ui->spinBoxSceneSceneNumber->value() - 1);
 }
 
-void Lc460_bootloader::reloadShownRecord(Show::Kind kind)
+// A column of the overview works like its number in the spin box.
+void Lc460_bootloader::showOverviewColumn(Show::Kind kind, int column)
 {
-    if (kind == Show::Kind::Programs)
-        slotUpdateProgramScene(0);
-    else
-        slotUpdateScene(0);
+    (kind == Show::Kind::Programs ? ui->spinBoxSceneNumber : ui->spinBoxSceneSceneNumber)
+        ->setValue(column + 1);
+}
+
+void Lc460_bootloader::replaceTable(Show::Kind kind, const QByteArray &table, TableChange change)
+{
+    undoStack(kind).push(new TableCommand(showDocument.get(), kind, table, change));
+    undoStack(kind).setClean();
+}
+
+bool Lc460_bootloader::mayReplace(Show::Kind kind)
+{
+    if (!showDocument->isModified(kind))
+        return true;
+    const QString text = kind == Show::Kind::Programs
+                             ? tr("The programs have changes that are not saved. Discard them?")
+                             : tr("The scenes have changes that are not saved. Discard them?");
+    return feedback().question(tr("Unsaved changes"), text,
+                               QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
+           == QMessageBox::Discard;
 }
 
 void Lc460_bootloader::showTransferError(const QString &text)
 {
-    dialogs().message(QMessageBox::Critical, this, tr("Error"), text, QMessageBox::Ok);
+    feedback().errorBox(tr("Error"), text);
 }
 
 void Lc460_bootloader::getTable(Show::Kind kind)
 {
-    if (refuseDuringUpgrade())
+    if (refuseDuringUpgrade() || !mayReplace(kind))
         return;
     Show::TransferResult result;
+    QByteArray table = showDocument->table(kind);
     {
         const WaitCursor wait;
-        result = Show::readTable(*device, kind, table(kind));
+        result = Show::readTable(*device, kind, table);
     }
     using Error = Show::TransferResult::Error;
     if (result.error == Error::Handshake) {
         showTransferError(tr("USB Timeout\nCheck USB Cable"));
         return;
     }
-    if (result.error == Error::Read)
+    // After a failed read the tab goes on showing the table as it stands,
+    // the user's edits included.
+    if (result.error == Error::Read) {
         showTransferError(tr("slotUpdateProgramScene"));
-    else
-        setShowChanged(kind, false);
-    // After a failed read too: the tab shows the table as it stands.
-    reloadShownRecord(kind);
+        return;
+    }
+    if (result.error != Error::None) {
+        showTransferError(Show::describe(result, kind, Show::Direction::Read));
+        return;
+    }
+    replaceTable(kind, table, TableChange::Get);
+    reportTransfer(result, kind, Show::Direction::Read);
 }
 
 void Lc460_bootloader::setTable(Show::Kind kind)
@@ -203,17 +212,40 @@ void Lc460_bootloader::setTable(Show::Kind kind)
     Show::TransferResult result;
     {
         const WaitCursor wait;
-        result = Show::writeTable(*device, kind, table(kind), [this, kind] {
-            kind == Show::Kind::Programs ? commitShownProgramStep() : commitShownScene();
-        });
+        result = Show::writeTable(*device, kind, showDocument->table(kind));
     }
     using Error = Show::TransferResult::Error;
-    if (result.error == Error::Handshake)
+    if (result.error == Error::Handshake) {
         showTransferError(tr("USB Timeout\nCheck USB Cable"));
-    else if (result.error == Error::Write)
+        return;
+    }
+    if (result.error == Error::Write) {
         showTransferError(tr("WriteExternalFlashToAddress"));
-    else
-        setShowChanged(kind, false);
+        return;
+    }
+    // The read-back after the write failed or differed.
+    if (result.error != Error::None) {
+        showTransferError(Show::describe(result, kind, Show::Direction::Write));
+        return;
+    }
+    // The driver holds the table even when it could not be unlocked after
+    // the write, so the table counts as sent either way.
+    undoStack(kind).setClean();
+    reportTransfer(result, kind, Show::Direction::Write);
+}
+
+// A transfer that completed: a success goes to the status bar; a lock that
+// could not be released afterwards leaves the driver unusable until it is
+// plugged in again, so that gets a box.
+void Lc460_bootloader::reportTransfer(const Show::TransferResult &result, Show::Kind kind,
+                                      Show::Direction direction)
+{
+    if (!result.released) {
+        feedback().warningBox(tr("Warning"), Show::describe(result, kind, direction));
+        return;
+    }
+    // The device stays open after a transfer; its serial needs no connect.
+    feedback().statusMessage(Show::describe(result, kind, direction, device->read_serial_string()));
 }
 
 void Lc460_bootloader::slotpushButtonGetProgramsFromLc460(bool)
@@ -242,6 +274,8 @@ void Lc460_bootloader::slotpushButtonSetScenesInLc460(bool)
 
 void Lc460_bootloader::loadTable(Show::Kind kind)
 {
+    if (!mayReplace(kind))
+        return;
     const bool programs = kind == Show::Kind::Programs;
     const QString fileName = dialogs().getOpenFileName(
         this, programs ? tr("Open Programs File") : tr("Open Scenes File"), fileDirectory,
@@ -249,49 +283,45 @@ void Lc460_bootloader::loadTable(Show::Kind kind)
     if (fileName.isEmpty())
         return;
     const Show::FileContents contents = Show::readFile(fileName, kind);
-    using Error = Show::FileContents::Error;
-    QString problem;
-    switch (contents.error) {
-    case Error::None:
-        break;
-    case Error::Unreadable: // an unreadable file reads as an empty header
-    case Error::WrongHeader:
-        problem = tr("Wrong file header");
-        break;
-    case Error::WrongVersion:
-        problem = tr("Wrong version");
-        break;
-    case Error::WrongLength:
-        problem = tr("Wrong file length");
-        break;
-    }
-    if (!problem.isEmpty()) {
-        dialogs().message(QMessageBox::Critical, this, tr("File error"), problem, QMessageBox::Ok);
+    if (!contents.ok()) {
+        feedback().errorBox(tr("File error"), Show::describe(contents));
         return;
     }
-    table(kind) = contents.table;
-    setShowChanged(kind, false);
-    reloadShownRecord(kind);
+    replaceTable(kind, contents.table, TableChange::Load);
+    feedback().statusMessage(tr("Loaded %1.").arg(QFileInfo(fileName).fileName()));
 }
 
-// The shown record is committed first, so the file holds what the user sees.
-void Lc460_bootloader::saveTable(Show::Kind kind)
+bool Lc460_bootloader::saveTable(Show::Kind kind)
 {
     const bool programs = kind == Show::Kind::Programs;
-    const QString fileName = dialogs().getSaveFileName(
+    QString fileName = dialogs().getSaveFileName(
         this, programs ? tr("Save Programs File") : tr("Save Scenes File"), fileDirectory,
         programs ? tr("Programs Files (*.pgm)") : tr("Scens Files (*.scn)"));
     if (fileName.isEmpty())
-        return;
-    programs ? commitShownProgramStep() : commitShownScene();
-    const QString why = Show::saveFile(fileName, kind, table(kind));
-    if (!why.isEmpty()) {
-        dialogs().message(QMessageBox::Critical, this, tr("File error"),
-                          tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(fileName), why),
-                          QMessageBox::Ok);
-        return;
+        return false;
+    // A name typed without an extension gets the table's own, or the Load
+    // dialog's filter would hide the file. The dialog asked about replacing
+    // the name as typed, so a file under the completed name is asked about.
+    if (QFileInfo(fileName).suffix().isEmpty()) {
+        fileName += programs ? QStringLiteral(".pgm") : QStringLiteral(".scn");
+        if (QFileInfo::exists(fileName)
+            && feedback().question(
+                   tr("Save"),
+                   tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(fileName)),
+                   QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
+                   != QMessageBox::Yes)
+            return false;
     }
-    setShowChanged(kind, false);
+    const QString why = Show::saveFile(fileName, kind, showDocument->table(kind));
+    if (!why.isEmpty()) {
+        feedback().errorBox(
+            tr("File error"),
+            tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(fileName), why));
+        return false;
+    }
+    undoStack(kind).setClean();
+    feedback().statusMessage(tr("Saved %1.").arg(QFileInfo(fileName).fileName()));
+    return true;
 }
 
 void Lc460_bootloader::slotpushButtonLoadScenesFromFile(bool)
@@ -318,58 +348,11 @@ void Lc460_bootloader::slotpushButtonSaveProgramsToFile(bool)
     saveTable(Show::Kind::Programs);
 }
 
-void Lc460_bootloader::markShowChanged(Show::Kind kind)
-{
-    if (!loadingRecord)
-        setShowChanged(kind, true);
-}
-
 // The title carries Qt's modified mark only while something is unsaved, so
 // it reads exactly "Lc420 ver. 1.03" otherwise.
-void Lc460_bootloader::setShowChanged(Show::Kind kind, bool changed)
+void Lc460_bootloader::showModified()
 {
-    (kind == Show::Kind::Programs ? programsChanged : scenesChanged) = changed;
-    const bool modified = showChanged();
+    const bool modified = showDocument->isModified();
     setWindowTitle(modified ? versionTitle() + QStringLiteral("[*]") : versionTitle());
     setWindowModified(modified);
-}
-
-bool Lc460_bootloader::showChanged() const
-{
-    return programsChanged || scenesChanged;
-}
-
-Lc460_bootloader::ShowState Lc460_bootloader::takeShowState()
-{
-    commitShownProgramStep();
-    commitShownScene();
-    return {programTable,
-            sceneTable,
-            ui->spinBoxProgramNumber->value(),
-            ui->spinBoxSceneNumber->value(),
-            ui->spinBoxSceneSceneNumber->value(),
-            programsChanged,
-            scenesChanged};
-}
-
-void Lc460_bootloader::restoreShowState(const ShowState &state)
-{
-    if (state.programTable.size() == Show::ProgramTableSize)
-        programTable = state.programTable;
-    if (state.sceneTable.size() == Show::SceneTableSize)
-        sceneTable = state.sceneTable;
-    // The numbers change without a commit: the editors still show the
-    // empty first records, which must not overwrite the carried ones.
-    for (auto [box, value] : {std::pair{ui->spinBoxProgramNumber, state.programNumber},
-                              std::pair{ui->spinBoxSceneNumber, state.stepNumber},
-                              std::pair{ui->spinBoxSceneSceneNumber, state.sceneNumber}}) {
-        const QSignalBlocker blocker(box);
-        box->setValue(value);
-    }
-    shownProgram = -1;
-    shownScene = -1;
-    slotUpdateProgramScene(0);
-    slotUpdateScene(0);
-    setShowChanged(Show::Kind::Programs, state.programsChanged);
-    setShowChanged(Show::Kind::Scenes, state.scenesChanged);
 }

@@ -47,8 +47,9 @@ QString qtTranslationBaseName(const QString &loadedFile)
 int runMainWindowLoop(const QString &localeName, bool serviceButtons, const QByteArray &serial)
 {
     int exitCode = 0;
-    // What the user edited survives the rebuild of a language switch.
-    std::optional<Lc460_bootloader::ShowState> show;
+    // What the user edited, and where the window was, survive the rebuild of
+    // a language switch.
+    std::optional<Lc460_bootloader::Handover> handover;
     do {
         QTranslator translator;
         // Without a catalogue for the locale, the English one: it mends the
@@ -71,11 +72,14 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons, const QByt
         if (serviceButtons)
             window->showServiceButtons();
         window->usbDevice().setSerialFilter(serial);
-        if (show)
-            window->restoreShowState(*show);
+        window->markLanguage(loaded
+                             && QFileInfo(translator.filePath()).completeBaseName()
+                                    == QLatin1String("lc420_pl"));
+        if (handover)
+            window->takeOver(std::move(*handover));
         window->show();
         exitCode = QApplication::exec();
-        show = window->takeShowState();
+        handover = window->handOver();
         // The window goes before the translators that its texts came from.
         window.reset();
     } while (exitCode == Lc460_bootloader::ExitCodePolish

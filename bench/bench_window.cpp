@@ -13,6 +13,7 @@
 #include "app/lc460_bootloader.h"
 #include "app/startup.h"
 #include "show/scenerecord.h"
+#include "tests/support/lampeditors.h"
 #include "widgets/superrgb.h"
 
 #include <QApplication>
@@ -85,12 +86,13 @@ void BM_RecordIntoTwelveEditors(benchmark::State &state)
         records[0][i] = quint8(i * 7);
         records[1][i] = quint8(255 - i * 5);
     }
+    const QList<SuperRGB *> editors = lampEditors(window, Show::Kind::Programs);
     std::size_t shown = 0;
     for (auto _ : state) {
         shown ^= 1;
         const Record &record = records[shown];
-        for (int lamp = 0; lamp < window.programEditors.size(); ++lamp) {
-            SuperRGB *editor = window.programEditors.at(lamp);
+        for (int lamp = 0; lamp < editors.size(); ++lamp) {
+            SuperRGB *editor = editors.at(lamp);
             editor->setRedColor(record[std::size_t(3 * lamp)]);
             editor->setGreenColor(record[std::size_t(3 * lamp + 1)]);
             editor->setBlueColor(record[std::size_t(3 * lamp + 2)]);

@@ -3,6 +3,7 @@
 #include "core/safefile.h"
 #include "core/streamread.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
 
@@ -90,6 +91,23 @@ FileContents readFile(const QString &fileName, Kind kind)
         return contents;
     }
     return readFile(file, kind);
+}
+
+QString describe(const FileContents &contents)
+{
+    using Error = FileContents::Error;
+    switch (contents.error) {
+    case Error::None:
+        break;
+    case Error::Unreadable:
+    case Error::WrongHeader:
+        return QCoreApplication::translate("Show", "Wrong file header");
+    case Error::WrongVersion:
+        return QCoreApplication::translate("Show", "Wrong version");
+    case Error::WrongLength:
+        return QCoreApplication::translate("Show", "Wrong file length");
+    }
+    return {};
 }
 
 } // namespace Show

@@ -53,6 +53,10 @@ struct FileContents
     [[nodiscard]] bool ok() const { return error == Error::None; }
 };
 
+// What went wrong, as the box tells it ("Wrong file header", ...); empty when
+// nothing did. An unreadable file reads as an empty header.
+[[nodiscard]] QString describe(const FileContents &contents);
+
 [[nodiscard]] FileContents readFile(QIODevice &device, Kind kind);
 [[nodiscard]] FileContents readFile(const QString &fileName, Kind kind);
 

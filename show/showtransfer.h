@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 #include <functional>
 
@@ -62,6 +63,14 @@ struct TransferResult
 
     [[nodiscard]] bool ok() const { return error == Error::None && released; }
 };
+
+enum class Direction { Read, Write };
+
+// The outcome of a Get (Read) or a Set (Write) in one translated sentence:
+// what happened, what was kept and what to do next. The serial names the
+// driver in a success; without one it says "the driver".
+[[nodiscard]] QString describe(const TransferResult &result, Kind kind, Direction direction,
+                               const QByteArray &serial = {});
 
 // Reads the table from the driver, twice or more until two consecutive reads
 // agree (at most MaxGetReads). table is replaced only by a table read whole

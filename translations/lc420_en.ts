@@ -138,7 +138,7 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+137"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+165"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -154,14 +154,14 @@
         <translation>Firmware upgrade in progress</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+27"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Programs or scenes have changed since they were last saved or sent to the driver. Close anyway?</source>
-        <translation>Programs or scenes have changed since they were last saved or sent to the driver. Close anyway?</translation>
+        <source>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</source>
+        <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
         <location filename="../app/firmwareslots.cpp" line="+31"/>
@@ -188,7 +188,7 @@
         <location line="+11"/>
         <location line="+55"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+174"/>
+        <location filename="../app/showslots.cpp" line="+176"/>
         <location filename="../service/serviceslots.cpp" line="-9"/>
         <location line="+37"/>
         <source>Error</source>
@@ -213,8 +213,8 @@
     <message>
         <location line="-74"/>
         <location line="+50"/>
-        <location filename="../app/showslots.cpp" line="+95"/>
-        <location line="+20"/>
+        <location filename="../app/showslots.cpp" line="+111"/>
+        <location line="+31"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
@@ -410,26 +410,46 @@
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-102"/>
-        <location line="+24"/>
+        <location filename="../app/showslots.cpp" line="-128"/>
+        <location line="+28"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-22"/>
         <source>slotUpdateProgramScene</source>
         <translation>Reading the show data from the driver failed. The editor still shows what it showed before.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showslots.cpp" line="+22"/>
+        <location filename="../app/showslots.cpp" line="+26"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>Writing to the driver failed; nothing was lost. Check the USB cable and try again.</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="+33"/>
+        <location filename="../app/showslots.cpp" line="-56"/>
+        <source>The programs have changes that are not saved. Discard them?</source>
+        <translation>The programs have changes that are not saved. Discard them?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes have changes that are not saved. Discard them?</source>
+        <translation>The scenes have changes that are not saved. Discard them?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unsaved changes</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>Open Programs File</source>
         <translation>Open Programs File</translation>
     </message>
@@ -440,33 +460,38 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+35"/>
+        <location line="+17"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Programs Files (*.pgm)</translation>
     </message>
     <message>
-        <location line="-35"/>
-        <location line="+35"/>
+        <location line="-17"/>
+        <location line="+17"/>
         <source>Scens Files (*.scn)</source>
         <translation>Scenes Files (*.scn)</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <source>Wrong file header</source>
-        <translation>Wrong file header</translation>
+        <location line="-8"/>
+        <source>Loaded %1.</source>
+        <translation>Loaded %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Wrong version</source>
-        <translation>Wrong version</translation>
+        <location line="+18"/>
+        <source>Save</source>
+        <translation>Save</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Wrong file length</source>
-        <translation>Wrong file length</translation>
+        <location line="+1"/>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
+        <source>Saved %1.</source>
+        <translation>Saved %1.</translation>
+    </message>
+    <message>
+        <location line="-25"/>
         <source>Save Programs File</source>
         <translation>Save Programs File</translation>
     </message>
@@ -510,6 +535,36 @@ Check USB Cable</translation>
         <location line="+4"/>
         <source>memcmp</source>
         <translation>The external flash does not hold what was written.</translation>
+    </message>
+    <message>
+        <location filename="../app/editslots.cpp" line="+26"/>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>Steps copied: %1.</source>
+        <translation>Steps copied: %1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scenes copied: %1.</source>
+        <translation>Scenes copied: %1.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Nothing pasted: the clipboard holds no steps or scenes.</source>
+        <translation>Nothing pasted: the clipboard holds no steps or scenes.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
+        <translation>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</translation>
     </message>
 </context>
 <context>
@@ -615,7 +670,13 @@ Check USB Cable</translation>
         <translation>Programs</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+38"/>
+        <location line="+241"/>
+        <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
+        <translation>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</translation>
+    </message>
+    <message>
+        <location line="-184"/>
         <source>Program Number</source>
         <translation>Program Number</translation>
     </message>
@@ -626,36 +687,71 @@ Check USB Cable</translation>
         <translation>Step</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+224"/>
         <source>Scene Number</source>
         <translation>Scene Number</translation>
     </message>
     <message>
-        <location line="-197"/>
-        <location line="+217"/>
+        <location line="+189"/>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Insert Blank</source>
+        <translation>Insert Blank</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Rotate Lamps Left</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Rotate Lamps Right</translation>
+    </message>
+    <message>
+        <location line="-423"/>
+        <location line="+224"/>
         <source>XFade</source>
         <translation>XFade</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+217"/>
+        <location line="-211"/>
+        <location line="+224"/>
         <source>%</source>
         <translation>%</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+217"/>
+        <location line="-217"/>
+        <location line="+224"/>
         <source>Scene Time</source>
         <translation>Scene Time</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+217"/>
+        <location line="-211"/>
+        <location line="+224"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location line="-210"/>
+        <location line="-217"/>
         <source>End Marker</source>
         <translation>End Marker</translation>
     </message>
@@ -685,7 +781,7 @@ Check USB Cable</translation>
         <translation>Scenes</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+155"/>
         <source>Get Scenes Form Lc460</source>
         <translation>Get Scenes From Lc420</translation>
     </message>
@@ -711,6 +807,11 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
@@ -720,7 +821,7 @@ Check USB Cable</translation>
         <translation>Help</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -746,6 +847,29 @@ Check USB Cable</translation>
         <location filename="../app/information.cpp" line="+12"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
+    </message>
+</context>
+<context>
+    <name>RecordEditCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+31"/>
+        <source>XFade</source>
+        <translation>XFade</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Scene Time</source>
+        <translation>Scene Time</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End Marker</source>
+        <translation>End Marker</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lamp %1 Colour</source>
+        <translation>Lamp %1 Colour</translation>
     </message>
 </context>
 <context>
@@ -803,6 +927,159 @@ Check USB Cable</translation>
         <source>reserved bytes</source>
         <translation>reserved bytes</translation>
     </message>
+    <message>
+        <location filename="../show/showfile.cpp" line="+104"/>
+        <source>Wrong file header</source>
+        <translation>Wrong file header</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrong version</source>
+        <translation>Wrong version</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrong file length</source>
+        <translation>Wrong file length</translation>
+    </message>
+    <message>
+        <location filename="../show/showtransfer.cpp" line="+123"/>
+        <source>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</source>
+        <translation>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
+        <translation>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
+        <translation>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading the programs from the driver failed. The editor still shows what it showed before.</source>
+        <translation>Reading the programs from the driver failed. The editor still shows what it showed before.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading the scenes from the driver failed. The editor still shows what it showed before.</source>
+        <translation>Reading the scenes from the driver failed. The editor still shows what it showed before.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
+        <translation>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
+        <translation>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver answered the same read differently each time, so nothing was taken. The editor still shows what it showed before; check the USB cable and try again.</source>
+        <translation>The driver answered the same read differently each time, so nothing was taken. The editor still shows what it showed before; check the USB cable and try again.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing the programs to the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Writing the programs to the driver failed. The editor keeps them; press Set again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Writing the scenes to the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Writing the scenes to the driver failed. The editor keeps them; press Set again.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Read 8 programs from the driver.</source>
+        <translation>Read 8 programs from the driver.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read 8 scenes from the driver.</source>
+        <translation>Read 8 scenes from the driver.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote 8 programs to the driver.</source>
+        <translation>Wrote 8 programs to the driver.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote 8 scenes to the driver.</source>
+        <translation>Wrote 8 scenes to the driver.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Read 8 programs from driver %1.</source>
+        <translation>Read 8 programs from driver %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read 8 scenes from driver %1.</source>
+        <translation>Read 8 scenes from driver %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrote 8 programs to driver %1.</source>
+        <translation>Wrote 8 programs to driver %1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wrote 8 scenes to driver %1.</source>
+        <translation>Wrote 8 scenes to driver %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Show::OverviewModel</name>
+    <message>
+        <location filename="../show/overviewmodel.cpp" line="+108"/>
+        <source>Step %1, lamp %2: %3</source>
+        <translation>Step %1, lamp %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1, lamp %2: %3</source>
+        <translation>Scene %1, lamp %2: %3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Step %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Step %1: XFade %2, Scene Time %3 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Scene %1: XFade %2, Scene Time %3 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(the program ends here)</source>
+        <translation>(the program ends here)</translation>
+    </message>
 </context>
 <context>
     <name>SuperRGB</name>
@@ -827,6 +1104,49 @@ Check USB Cable</translation>
         <location line="+195"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (red %2, green %3, blue %4)</translation>
+    </message>
+</context>
+<context>
+    <name>TableCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+46"/>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Insert Blank</source>
+        <translation>Insert Blank</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Rotate Lamps Left</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Rotate Lamps Right</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Get</source>
+        <translation>Get</translation>
     </message>
 </context>
 <context>

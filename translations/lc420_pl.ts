@@ -138,7 +138,7 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+137"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+165"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -154,14 +154,14 @@
         <translation>Trwa aktualizacja oprogramowania sterownika</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+27"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Programs or scenes have changed since they were last saved or sent to the driver. Close anyway?</source>
-        <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zamknąć mimo to?</translation>
+        <source>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</source>
+        <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
         <location filename="../app/firmwareslots.cpp" line="+31"/>
@@ -188,7 +188,7 @@
         <location line="+11"/>
         <location line="+55"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+174"/>
+        <location filename="../app/showslots.cpp" line="+176"/>
         <location filename="../service/serviceslots.cpp" line="-9"/>
         <location line="+37"/>
         <source>Error</source>
@@ -213,8 +213,8 @@
     <message>
         <location line="-74"/>
         <location line="+50"/>
-        <location filename="../app/showslots.cpp" line="+95"/>
-        <location line="+20"/>
+        <location filename="../app/showslots.cpp" line="+111"/>
+        <location line="+31"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
@@ -410,26 +410,46 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-102"/>
-        <location line="+24"/>
+        <location filename="../app/showslots.cpp" line="-128"/>
+        <location line="+28"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-22"/>
         <source>slotUpdateProgramScene</source>
         <translation>Odczyt danych pokazu ze sterownika nie powiódł się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showslots.cpp" line="+22"/>
+        <location filename="../app/showslots.cpp" line="+26"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i spróbuj ponownie.</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="+33"/>
+        <location filename="../app/showslots.cpp" line="-56"/>
+        <source>The programs have changes that are not saved. Discard them?</source>
+        <translation>Programy mają niezapisane zmiany. Odrzucić je?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes have changes that are not saved. Discard them?</source>
+        <translation>Sceny mają niezapisane zmiany. Odrzucić je?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unsaved changes</source>
+        <translation>Niezapisane zmiany</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>Open Programs File</source>
         <translation>Otwórz plik programów</translation>
     </message>
@@ -440,33 +460,38 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+35"/>
+        <location line="+17"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Pliki programów (*.pgm)</translation>
     </message>
     <message>
-        <location line="-35"/>
-        <location line="+35"/>
+        <location line="-17"/>
+        <location line="+17"/>
         <source>Scens Files (*.scn)</source>
         <translation>Pliki scen (*.scn)</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <source>Wrong file header</source>
-        <translation>Nieprawidłowy nagłówek pliku</translation>
+        <location line="-8"/>
+        <source>Loaded %1.</source>
+        <translation>Wczytano %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Wrong version</source>
-        <translation>Nieprawidłowa wersja</translation>
+        <location line="+18"/>
+        <source>Save</source>
+        <translation>Zapisz</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Wrong file length</source>
-        <translation>Nieprawidłowa długość pliku</translation>
+        <location line="+1"/>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 już istnieje. Zastąpić go?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
+        <source>Saved %1.</source>
+        <translation>Zapisano %1.</translation>
+    </message>
+    <message>
+        <location line="-25"/>
         <source>Save Programs File</source>
         <translation>Zapisz plik programów</translation>
     </message>
@@ -510,6 +535,36 @@ Sprawdź kabel USB</translation>
         <location line="+4"/>
         <source>memcmp</source>
         <translation>Pamięć zewnętrzna nie zawiera tego, co zapisano.</translation>
+    </message>
+    <message>
+        <location filename="../app/editslots.cpp" line="+26"/>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>Steps copied: %1.</source>
+        <translation>Skopiowane kroki: %1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scenes copied: %1.</source>
+        <translation>Skopiowane sceny: %1.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Nothing pasted: the clipboard holds no steps or scenes.</source>
+        <translation>Nic nie wklejono: schowek nie zawiera kroków ani scen.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
+        <translation>Rekordy pominięte przy wklejaniu, bo nie zmieściły się za ostatnim krokiem: %1 z %2.</translation>
     </message>
 </context>
 <context>
@@ -615,7 +670,13 @@ Sprawdź kabel USB</translation>
         <translation>Programy</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+38"/>
+        <location line="+241"/>
+        <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
+        <translation>Kliknij krok lub przejdź do niego strzałkami, aby pokazać go poniżej. Prawy przycisk myszy otwiera menu Edycja.</translation>
+    </message>
+    <message>
+        <location line="-184"/>
         <source>Program Number</source>
         <translation>Numer programu</translation>
     </message>
@@ -626,36 +687,71 @@ Sprawdź kabel USB</translation>
         <translation>Krok</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+224"/>
         <source>Scene Number</source>
         <translation>Numer sceny</translation>
     </message>
     <message>
-        <location line="-197"/>
-        <location line="+217"/>
+        <location line="+189"/>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Duplicate</source>
+        <translation>Powiel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Insert Blank</source>
+        <translation>Wstaw pusty</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Obróć lampy w lewo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Obróć lampy w prawo</translation>
+    </message>
+    <message>
+        <location line="-423"/>
+        <location line="+224"/>
         <source>XFade</source>
         <translation>Przenikanie</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+217"/>
+        <location line="-211"/>
+        <location line="+224"/>
         <source>%</source>
         <translation>%</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+217"/>
+        <location line="-217"/>
+        <location line="+224"/>
         <source>Scene Time</source>
         <translation>Czas sceny</translation>
     </message>
     <message>
-        <location line="-204"/>
-        <location line="+217"/>
+        <location line="-211"/>
+        <location line="+224"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location line="-210"/>
+        <location line="-217"/>
         <source>End Marker</source>
         <translation>Znacznik końca</translation>
     </message>
@@ -685,7 +781,7 @@ Sprawdź kabel USB</translation>
         <translation>Sceny</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+155"/>
         <source>Get Scenes Form Lc460</source>
         <translation>Pobierz sceny z Lc420</translation>
     </message>
@@ -711,6 +807,11 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Language</source>
         <translation>Język</translation>
     </message>
@@ -720,7 +821,7 @@ Sprawdź kabel USB</translation>
         <translation>Pomoc</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
@@ -746,6 +847,29 @@ Sprawdź kabel USB</translation>
         <location filename="../app/information.cpp" line="+12"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
+    </message>
+</context>
+<context>
+    <name>RecordEditCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+31"/>
+        <source>XFade</source>
+        <translation>Przenikanie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Scene Time</source>
+        <translation>Czas sceny</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End Marker</source>
+        <translation>Znacznik końca</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lamp %1 Colour</source>
+        <translation>Kolor lampy %1</translation>
     </message>
 </context>
 <context>
@@ -803,6 +927,159 @@ Sprawdź kabel USB</translation>
         <source>reserved bytes</source>
         <translation>bajty zarezerwowane</translation>
     </message>
+    <message>
+        <location filename="../show/showfile.cpp" line="+104"/>
+        <source>Wrong file header</source>
+        <translation>Nieprawidłowy nagłówek pliku</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrong version</source>
+        <translation>Nieprawidłowa wersja</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrong file length</source>
+        <translation>Nieprawidłowa długość pliku</translation>
+    </message>
+    <message>
+        <location filename="../show/showtransfer.cpp" line="+123"/>
+        <source>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</source>
+        <translation>Sterownik nie odpowiedział, więc nic nie zostało przesłane. Sprawdź kabel USB i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Programy zostały zapisane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Sceny zostały zapisane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading the programs from the driver failed. The editor still shows what it showed before.</source>
+        <translation>Odczyt programów ze sterownika nie powiódł się. Edytor pokazuje to samo co przedtem.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading the scenes from the driver failed. The editor still shows what it showed before.</source>
+        <translation>Odczyt scen ze sterownika nie powiódł się. Edytor pokazuje to samo co przedtem.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
+        <translation>Sterownik zawiera inne programy niż do niego zapisano. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
+        <translation>Sterownik zawiera inne sceny niż do niego zapisano. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver answered the same read differently each time, so nothing was taken. The editor still shows what it showed before; check the USB cable and try again.</source>
+        <translation>Sterownik za każdym razem inaczej odpowiadał na ten sam odczyt, więc nic nie zostało przejęte. Edytor pokazuje to samo co przedtem; sprawdź kabel USB i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing the programs to the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Zapis programów do sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Writing the scenes to the driver failed. The editor keeps them; press Set again.</source>
+        <translation>Zapis scen do sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>Programy zostały odczytane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>Sceny zostały odczytane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>Programy zostały zapisane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
+        <translation>Sceny zostały zapisane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Read 8 programs from the driver.</source>
+        <translation>Odczytano 8 programów ze sterownika.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read 8 scenes from the driver.</source>
+        <translation>Odczytano 8 scen ze sterownika.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote 8 programs to the driver.</source>
+        <translation>Zapisano 8 programów do sterownika.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote 8 scenes to the driver.</source>
+        <translation>Zapisano 8 scen do sterownika.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Read 8 programs from driver %1.</source>
+        <translation>Odczytano 8 programów ze sterownika %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read 8 scenes from driver %1.</source>
+        <translation>Odczytano 8 scen ze sterownika %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wrote 8 programs to driver %1.</source>
+        <translation>Zapisano 8 programów do sterownika %1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wrote 8 scenes to driver %1.</source>
+        <translation>Zapisano 8 scen do sterownika %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Show::OverviewModel</name>
+    <message>
+        <location filename="../show/overviewmodel.cpp" line="+108"/>
+        <source>Step %1, lamp %2: %3</source>
+        <translation>Krok %1, lampa %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1, lamp %2: %3</source>
+        <translation>Scena %1, lampa %2: %3</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Step %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Krok %1: przenikanie %2, czas sceny %3 ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene %1: XFade %2, Scene Time %3 ms</source>
+        <translation>Scena %1: przenikanie %2, czas sceny %3 ms</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(the program ends here)</source>
+        <translation>(tu program się kończy)</translation>
+    </message>
 </context>
 <context>
     <name>SuperRGB</name>
@@ -827,6 +1104,49 @@ Sprawdź kabel USB</translation>
         <location line="+195"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (czerwony %2, zielony %3, niebieski %4)</translation>
+    </message>
+</context>
+<context>
+    <name>TableCommand</name>
+    <message>
+        <location filename="../app/showcommands.cpp" line="+46"/>
+        <source>Duplicate</source>
+        <translation>Powiel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Insert Blank</source>
+        <translation>Wstaw pusty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Left</source>
+        <translation>Obróć lampy w lewo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rotate Lamps Right</source>
+        <translation>Obróć lampy w prawo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Get</source>
+        <translation>Pobierz</translation>
     </message>
 </context>
 <context>

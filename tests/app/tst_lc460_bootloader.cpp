@@ -1,4 +1,5 @@
 #include "app/lc460_bootloader.h"
+#include "tests/support/lampeditors.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tracecapture.h"
 #include "widgets/colorslider.h"
@@ -69,7 +70,9 @@ void TestLc460Bootloader::windowTitleAndSize()
     Lc460_bootloader window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Lc420 ver. 1.03"));
     QCOMPARE(window.objectName(), QStringLiteral("Lc460_bootloaderClass"));
-    QCOMPARE(window.size(), QSize(817, 619));
+    // At least the form's size; more, up to what the screen leaves, for the
+    // overview and all twelve lamps (the offscreen screen is 800 x 800).
+    QCOMPARE(window.size(), QSize(817, 800 - 48));
 }
 
 void TestLc460Bootloader::captions_data()
@@ -292,8 +295,9 @@ void TestLc460Bootloader::gridCells_data()
         {"gridLayout_2", "pushButtonStatusClr", 12, 0, 1, 1},
         {"gridLayout_2", "pushButtonStatusGet", 13, 0, 1, 1},
         {"gridLayout_2", "pushButtonStatusSet", 14, 0, 1, 1},
-        {"gridLayout_4", "scrollArea", 0, 0, 1, 1},
-        {"gridLayout_4", "gridLayout_5", 0, 1, 1, 1},
+        {"gridLayout_4", "overviewPrograms", 0, 0, 1, 1},
+        {"gridLayout_4", "scrollArea", 1, 0, 1, 1},
+        {"gridLayout_4", "gridLayout_5", 0, 1, 2, 1},
         {"gridLayout_5", "labelProgramNr", 0, 0, 1, 1},
         {"gridLayout_5", "spinBoxProgramNumber", 0, 1, 1, 1},
         {"gridLayout_5", "labelSceneNr", 1, 0, 1, 1},
@@ -308,8 +312,9 @@ void TestLc460Bootloader::gridCells_data()
         {"gridLayout_5", "pushButtonSetProgramsInLc460", 6, 0, 1, 2},
         {"gridLayout_5", "pushButtonLoadProgramsFromFile", 7, 0, 1, 2},
         {"gridLayout_5", "pushButtonSaveProgramsToFile", 8, 0, 1, 2},
-        {"gridLayout_6", "scrollArea_2", 0, 0, 1, 1},
-        {"gridLayout_6", "gridLayout_7", 0, 1, 1, 1},
+        {"gridLayout_6", "overviewScenes", 0, 0, 1, 1},
+        {"gridLayout_6", "scrollArea_2", 1, 0, 1, 1},
+        {"gridLayout_6", "gridLayout_7", 0, 1, 2, 1},
         {"gridLayout_7", "labelSceneNr_2", 0, 0, 1, 1},
         {"gridLayout_7", "spinBoxSceneSceneNumber", 0, 1, 1, 1},
         {"gridLayout_7", "labelRiseTime_2", 1, 0, 1, 1},
@@ -389,7 +394,8 @@ void TestLc460Bootloader::lampRowsSitInScrollAreas()
     QVERIFY(area->widget()->layout()->indexOf(row) >= 0);
     QCOMPARE(row->spacing(), 1);
     QCOMPARE(row->contentsMargins(), QMargins(1, 1, 1, 1));
-    const QList<SuperRGB *> &editors = programs ? window.programEditors : window.sceneEditors;
+    const QList<SuperRGB *> editors
+        = lampEditors(window, programs ? Show::Kind::Programs : Show::Kind::Scenes);
     QCOMPARE(row->count(), 12);
     QCOMPARE(editors.size(), 12);
     for (int lamp = 0; lamp < 12; ++lamp) {
@@ -409,25 +415,27 @@ void TestLc460Bootloader::lampRowsSitInScrollAreas()
 void TestLc460Bootloader::groupEditMovesMarkedSlidersOfOneTab()
 {
     Lc460_bootloader window;
+    const QList<SuperRGB *> programEditors = lampEditors(window, Show::Kind::Programs);
+    const QList<SuperRGB *> sceneEditors = lampEditors(window, Show::Kind::Scenes);
     const auto red = [](SuperRGB *editor) { return editor->findChild<ColorSlider *>("SliderRed"); };
     for (int lamp : {0, 3, 7})
-        window.programEditors.at(lamp)->selectRed(true);
-    window.programEditors.at(5)->selectGreen(true);
-    window.sceneEditors.at(3)->selectRed(true);
+        programEditors.at(lamp)->selectRed(true);
+    programEditors.at(5)->selectGreen(true);
+    sceneEditors.at(3)->selectRed(true);
 
-    ColorSlider *dragged = red(window.programEditors.at(0));
+    ColorSlider *dragged = red(programEditors.at(0));
     dragged->setSliderDown(true);
     dragged->setSliderPosition(99);
     dragged->setSliderDown(false);
 
     QList<QColor> programColours;
-    for (SuperRGB *editor : std::as_const(window.programEditors))
+    for (SuperRGB *editor : std::as_const(programEditors))
         programColours << editor->color();
     QList<QColor> expected(12, QColor(0, 0, 0));
     expected[0] = expected[3] = expected[7] = QColor(99, 0, 0);
     expected[5] = QColor(0, 99, 0);
     QCOMPARE(programColours, expected);
-    QCOMPARE(window.sceneEditors.at(3)->color(), QColor(0, 0, 0));
+    QCOMPARE(sceneEditors.at(3)->color(), QColor(0, 0, 0));
 }
 
 void TestLc460Bootloader::escapeClearsTheMarksOfTheTabInView()
@@ -437,15 +445,17 @@ void TestLc460Bootloader::escapeClearsTheMarksOfTheTabInView()
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
-    window.programEditors.at(2)->selectRed(true);
-    window.programEditors.at(9)->selectBlue(true);
-    window.sceneEditors.at(4)->selectGreen(true);
+    const QList<SuperRGB *> programEditors = lampEditors(window, Show::Kind::Programs);
+    const QList<SuperRGB *> sceneEditors = lampEditors(window, Show::Kind::Scenes);
+    programEditors.at(2)->selectRed(true);
+    programEditors.at(9)->selectBlue(true);
+    sceneEditors.at(4)->selectGreen(true);
 
-    QTest::keyClick(window.programEditors.at(2)->findChild<QLineEdit *>("EditRed"), Qt::Key_Escape);
+    QTest::keyClick(programEditors.at(2)->findChild<QLineEdit *>("EditRed"), Qt::Key_Escape);
 
-    QCOMPARE(window.programEditors.at(2)->isRedSelected(), false);
-    QCOMPARE(window.programEditors.at(9)->isBlueSelected(), false);
-    QCOMPARE(window.sceneEditors.at(4)->isGreenSelected(), true);
+    QCOMPARE(programEditors.at(2)->isRedSelected(), false);
+    QCOMPARE(programEditors.at(9)->isBlueSelected(), false);
+    QCOMPARE(sceneEditors.at(4)->isGreenSelected(), true);
 }
 
 void TestLc460Bootloader::menus()
@@ -460,6 +470,10 @@ void TestLc460Bootloader::menus()
         QVERIFY(menu);
         QStringList entries;
         for (QAction *action : menu->actions()) {
+            if (action->isSeparator()) {
+                entries.append(QStringLiteral("-"));
+                continue;
+            }
             QCOMPARE(action->parent(), &window);
             entries.append(action->objectName() + QLatin1Char('=') + action->text());
         }
@@ -468,6 +482,9 @@ void TestLc460Bootloader::menus()
     }
     const QStringList expected = {
         "menuFile=File: actionClose=Close",
+        "menuEdit=Edit: actionUndo=Undo, actionRedo=Redo, -, actionCopy=Copy, actionPaste=Paste, "
+        "-, actionDuplicate=Duplicate, actionInsertBlank=Insert Blank, actionDelete=Delete, -, "
+        "actionRotateLampsLeft=Rotate Lamps Left, actionRotateLampsRight=Rotate Lamps Right",
         "menuLanguage=Language: actionPolish=Polish, actionEnglish=English",
         "menuHelp=Help: actionLc460_info=Lc420 - info",
     };
@@ -487,8 +504,8 @@ void TestLc460Bootloader::logPaneStartsEmptyReadOnlyFixedWidth()
 void TestLc460Bootloader::showDataStartsZeroed()
 {
     Lc460_bootloader window;
-    QCOMPARE(window.programTable, QByteArray(7680, '\0'));
-    QCOMPARE(window.sceneTable, QByteArray(384, '\0'));
+    QCOMPARE(window.document().table(Show::Kind::Programs), QByteArray(7680, '\0'));
+    QCOMPARE(window.document().table(Show::Kind::Scenes), QByteArray(384, '\0'));
 }
 
 void TestLc460Bootloader::constructionWritesTrace()

@@ -1,24 +1,30 @@
-// The Programs and Scenes tabs as the user works them: the lamp editors and
-// spin boxes against the tables, Get and Set against the simulated driver,
-// Load and Save through the scripted dialogs, and what the window keeps when
-// it closes or switches language.
+// The Programs and Scenes tabs as the user works them: Get and Set against
+// the simulated driver, Load and Save through the scripted dialogs, the
+// questions before anything unsaved is replaced, the status messages, and
+// what the window keeps when it closes or switches language.
 
 #include "app/lc460_bootloader.h"
+#include "show/recordclipboard.h"
 #include "show/showfile.h"
 #include "sim/simulatedbus.h"
+#include "tests/support/lampeditors.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tracecapture.h"
 #include "usb/scramble.h"
 #include "usb/usblc350.h"
 #include "widgets/superrgb.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,8 +55,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void editsAreCommittedAtTheChangeOfNumber_data();
-    void editsAreCommittedAtTheChangeOfNumber();
     void setThenGet_data();
     void setThenGet();
     void setOfScenesRightAfterStart();
@@ -62,20 +66,23 @@ private Q_SLOTS:
     void loadRefusals();
     void failedSaveIsReported();
     void languageSwitchCarriesTheShow();
+    void replacingAsksFirst_data();
+    void replacingAsksFirst();
     void closeAsksWhileChanged_data();
     void closeAsksWhileChanged();
+    void editMenu_data();
+    void editMenu();
 
 private:
     QSpinBox *spin(const char *name) const { return window->findChild<QSpinBox *>(name); }
     void click(const char *name) const { window->findChild<QPushButton *>(name)->click(); }
-    QList<SuperRGB *> editors(Kind kind) const
+    QList<SuperRGB *> editors(Kind kind) const { return lampEditors(*window, kind); }
+    const QByteArray &table(Kind kind) const { return window->document().table(kind); }
+    void setTable(Kind kind, const QByteArray &table) const
     {
-        return kind == Kind::Programs ? window->programEditors : window->sceneEditors;
+        QVERIFY(window->document().setTable(kind, table));
     }
-    QByteArray &table(Kind kind) const
-    {
-        return kind == Kind::Programs ? window->programTable : window->sceneTable;
-    }
+    QString status() const { return window->statusBar()->currentMessage(); }
     // Selects a record: program and step, or scene (step ignored).
     void select(Kind kind, int number, int step) const
     {
@@ -120,40 +127,6 @@ void TestShowSlots::cleanup()
     bus.reset();
 }
 
-void TestShowSlots::editsAreCommittedAtTheChangeOfNumber_data()
-{
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("step");
-    QTest::addColumn<int>("offset");
-    // Right after start the first records count as shown: an edit made then
-    // is kept like any other.
-    QTest::newRow("program 1 step 1 right after start") << Kind::Programs << 1 << 1 << 0;
-    QTest::newRow("program 8 step 20, bytes 7632..7679") << Kind::Programs << 8 << 20 << 7632;
-    QTest::newRow("scene 1 right after start") << Kind::Scenes << 1 << 0 << 0;
-    QTest::newRow("scene 8, bytes 336..383") << Kind::Scenes << 8 << 0 << 336;
-}
-
-void TestShowSlots::editsAreCommittedAtTheChangeOfNumber()
-{
-    QFETCH(Kind, kind);
-    QFETCH(int, number);
-    QFETCH(int, step);
-    QFETCH(int, offset);
-
-    select(kind, number, step);
-    editors(kind)[3]->setRedColor(255); // the fourth lamp, "L: 4"
-    xfade(kind)->setValue(5);
-    select(kind, number == 1 ? 2 : 1, step); // away ...
-    QCOMPARE(editors(kind)[3]->color(), QColor(0, 0, 0));
-    QCOMPARE(table(kind).mid(offset + 9, 3), QByteArray("\xFF\x00\x00", 3));
-    QCOMPARE(table(kind).mid(offset + 36, 4), QByteArray("\x05\x00\x00\x00", 4));
-    QCOMPARE(table(kind).count('\0'), table(kind).size() - 2);
-    select(kind, number, step); // ... and back
-    QCOMPARE(editors(kind)[3]->color(), QColor(255, 0, 0));
-    QCOMPARE(xfade(kind)->value(), 5);
-}
-
 void TestShowSlots::setThenGet_data()
 {
     QTest::addColumn<Kind>("kind");
@@ -172,12 +145,8 @@ void TestShowSlots::setThenGet()
     QFETCH(QByteArray, getButton);
 
     // Reserved bytes and all: the pattern sets every byte.
-    table(kind) = patternTable(kind, 3);
-    kind == Kind::Programs ? window->slotUpdateProgramScene(0) : window->slotUpdateScene(0);
-    // Set commits the shown record first, its times limited to the spin boxes.
-    window->commitShownProgramStep();
-    window->commitShownScene();
-    const QByteArray expected = table(kind);
+    const QByteArray expected = patternTable(kind, 3);
+    setTable(kind, expected);
 
     QList<bool> waitCursor;
     const auto sample = [&waitCursor](int) {
@@ -187,26 +156,31 @@ void TestShowSlots::setThenGet()
     connect(&window->usbDevice(), &USBLC350::sendPercentExtFlashWrite, this, sample);
     connect(&window->usbDevice(), &USBLC350::sendPercentExtFlashRead, this, sample);
 
+    const QString noun = kind == Kind::Programs ? "programs" : "scenes";
     click(setButton.constData());
-    table(kind).fill('\0');
-    editors(kind)[0]->setBlueColor(77); // dropped by the Get
+    QCOMPARE(status(), "Wrote 8 " + noun + " to driver 261107001.");
+    setTable(kind, QByteArray(expected.size(), '\0'));
+    editors(kind)[0]->setBlueColor(77); // dropped by the Get, once the user agrees
+    dialogs->answers = {int(QMessageBox::Discard)};
     click(getButton.constData());
 
+    QCOMPARE(status(), "Read 8 " + noun + " from driver 261107001.");
     QCOMPARE(table(kind), expected);
+    QVERIFY(!window->isWindowModified());
     QCOMPARE(editors(kind)[0]->color(), QColor(uchar(3), uchar(14), uchar(25)));
     QVERIFY(!waitCursor.isEmpty());
     QCOMPARE(waitCursor, QList<bool>(waitCursor.size(), true));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(dialogs->asked.size(), 0);
+    QCOMPARE(dialogs->asked.size(), 1); // the question before the Get
     QCOMPARE(bus->device().status() & 1, 0u);
 }
 
 // Only the first lamp set to (1, 2, 3) and XFade 5, then Set.
 void TestShowSlots::setOfScenesRightAfterStart()
 {
-    window->sceneEditors[0]->setRedColor(1);
-    window->sceneEditors[0]->setGreenColor(2);
-    window->sceneEditors[0]->setBlueColor(3);
+    editors(Kind::Scenes)[0]->setRedColor(1);
+    editors(Kind::Scenes)[0]->setGreenColor(2);
+    editors(Kind::Scenes)[0]->setBlueColor(3);
     spin("spinBoxSceneRiseTime")->setValue(5);
     click("pushButtonSetScenesInLc460");
 
@@ -223,26 +197,41 @@ void TestShowSlots::transferFailures_data()
     QTest::addColumn<QByteArray>("button");
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("trace");
+    QTest::addColumn<QString>("box"); // "critical" or "warning"
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("editKept");  // the uncommitted edit still in the editor
-    QTest::addColumn<bool>("committed"); // the edit is in the table
 
     QTest::newRow("get without a driver")
         << QByteArray("pushButtonGetProgramsFormLc460") << "unplug"
         << " Lc460_bootloader::slotpushButtonGetProgramsFromLc460(bool t)"
-        << "USB Timeout\nCheck USB Cable" << true << false;
+        << "critical"
+        << "USB Timeout\nCheck USB Cable";
     QTest::newRow("set without a driver")
         << QByteArray("pushButtonSetScenesInLc460") << "unplug"
         << "Lc460_bootloader::slotpushButtonSetScenesInLc460(bool t)"
-        << "USB Timeout\nCheck USB Cable" << true << false;
-    QTest::newRow("read fails: released, tab reloaded")
+        << "critical"
+        << "USB Timeout\nCheck USB Cable";
+    QTest::newRow("read fails: released, the edit still shown")
         << QByteArray("pushButtonGetScenesFormLc460") << "read"
         << "Lc460_bootloader::slotpushButtonGetScenesFromLc460(bool t)"
-        << "slotUpdateProgramScene" << false << false;
-    QTest::newRow("write fails: released, shown record committed")
+        << "critical"
+        << "slotUpdateProgramScene";
+    QTest::newRow("write fails: released")
         << QByteArray("pushButtonSetProgramsInLc460") << "write"
         << " Lc460_bootloader::slotpushButtonSetProgramsInLc460(bool t)"
-        << "WriteExternalFlashToAddress" << true << true;
+        << "critical"
+        << "WriteExternalFlashToAddress";
+    QTest::newRow("get, the lock not released")
+        << QByteArray("pushButtonGetProgramsFormLc460") << "release"
+        << " Lc460_bootloader::slotpushButtonGetProgramsFromLc460(bool t)"
+        << "warning"
+        << "The programs were read, but the driver could not be unlocked afterwards. Unplug it "
+           "and plug it in again.";
+    QTest::newRow("set, the lock not released")
+        << QByteArray("pushButtonSetScenesInLc460") << "release"
+        << "Lc460_bootloader::slotpushButtonSetScenesInLc460(bool t)"
+        << "warning"
+        << "The scenes were written, but the driver could not be unlocked afterwards. Unplug it "
+           "and plug it in again.";
 }
 
 void TestShowSlots::transferFailures()
@@ -250,29 +239,35 @@ void TestShowSlots::transferFailures()
     QFETCH(QByteArray, button);
     QFETCH(QString, fault);
     QFETCH(QString, trace);
+    QFETCH(QString, box);
     QFETCH(QString, text);
-    QFETCH(bool, editKept);
-    QFETCH(bool, committed);
 
     const Kind kind = button.contains("Programs") ? Kind::Programs : Kind::Scenes;
-    const QByteArray before = table(kind);
     editors(kind)[0]->setGreenColor(200);
+    const QByteArray edited = table(kind);
+    QCOMPARE(edited.at(1), char(200)); // written through at once
+    const QMap<QString, quint8> requests{{"read", 5}, {"write", 6}, {"release", 8}};
     if (fault == QLatin1String("unplug"))
         bus->device().unplug();
     else
-        bus->device().failNextTransfers(200, Match::vendor(fault == QLatin1String("read") ? 5 : 6));
+        bus->device().failNextTransfers(200, Match::vendor(requests.value(fault)));
 
     TraceCapture lines;
+    dialogs->answers = {int(QMessageBox::Discard)}; // for a Get: replace the edited table
     click(button.constData());
     QVERIFY2(lines.lines().contains(trace), qPrintable(lines.lines().join(QLatin1Char('|'))));
-    expectBox("critical", QStringLiteral("Error"), text);
-    QCOMPARE(editors(kind)[0]->color().green(), editKept ? 200 : 0);
-    QCOMPARE(table(kind).at(1) == char(200), committed);
-    if (!committed)
-        QCOMPARE(table(kind), before);
+    expectBox(box.toLatin1().constData(), box == QLatin1String("warning") ? "Warning" : "Error",
+              text);
+    // Only a completed Get replaces the table; a failed one keeps the edit.
+    const bool replaced = fault == QLatin1String("release") && button.contains("Get");
+    QCOMPARE(table(kind) == edited, !replaced);
+    QCOMPARE(editors(kind)[0]->color().green(), int(quint8(table(kind).at(1))));
+    // A transfer that completed counts as sent or got, even with the driver locked.
+    QCOMPARE(window->isWindowModified(), fault != QLatin1String("release"));
+    QCOMPARE(status(), QString());
     const QList<Lc420Model::Transfer> log = bus->device().commandLog();
     QCOMPARE(!log.isEmpty() && log.last().request == 8, fault != QLatin1String("unplug"));
-    QCOMPARE(bus->device().status() & 1, 0u);
+    QCOMPARE(bus->device().status() & 1, fault == QLatin1String("release") ? 1u : 0u);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
@@ -303,16 +298,20 @@ void TestShowSlots::saveThenLoad()
     QFETCH(QString, saveCaption);
     QFETCH(QString, loadCaption);
     QFETCH(QString, filter);
-    const QString fileName = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    // Typed without an extension: the file gets the table's own.
+    const QString typed = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    const QString fileName = typed + (kind == Kind::Programs ? ".pgm" : ".scn");
+    const QString shortName = QFileInfo(fileName).fileName();
 
     // Right after start: exactly the empty table's file.
-    dialogs->answers = {fileName};
+    dialogs->answers = {typed};
     click(save.constData());
     QCOMPARE(QFile(fileName).size(), Show::fileSize(kind));
     QCOMPARE(Show::readFile(fileName, kind).table, QByteArray(Show::tableSize(kind), '\0'));
+    QCOMPARE(status(), "Saved " + shortName + ".");
 
     // Reserved bytes kept, and the edit shown in the editors saved too.
-    table(kind) = patternTable(kind, 9);
+    setTable(kind, patternTable(kind, 9));
     select(kind, 2, 2);
     editors(kind)[11]->setBlueColor(1);
     dialogs->answers = {fileName};
@@ -321,12 +320,14 @@ void TestShowSlots::saveThenLoad()
     const QByteArray saved = table(kind);
     QCOMPARE(Show::readFile(fileName, kind).table, saved);
 
-    table(kind).fill('\x42');
-    editors(kind)[11]->setBlueColor(99); // dropped by the Load
-    dialogs->answers = {fileName};
+    setTable(kind, QByteArray(saved.size(), '\x42'));
+    editors(kind)[11]->setBlueColor(99); // dropped by the Load, once the user agrees
+    dialogs->answers = {int(QMessageBox::Discard), fileName};
     click(load.constData());
     QCOMPARE(table(kind), saved);
     QCOMPARE(editors(kind)[11]->color().blue(), 1);
+    QCOMPARE(status(), "Loaded " + shortName + ".");
+    QVERIFY(!window->isWindowModified());
 
     const QList<ScriptedDialogs::Question> saves = dialogs->askedOf(QStringLiteral("save"));
     const QList<ScriptedDialogs::Question> loads = dialogs->askedOf(QStringLiteral("open"));
@@ -379,12 +380,13 @@ void TestShowSlots::loadRefusals()
     file.write(contents);
     file.close();
 
-    window->sceneEditors[5]->setRedColor(9);
-    dialogs->answers = {fileName};
+    editors(Kind::Scenes)[5]->setRedColor(9);
+    const QByteArray edited = table(Kind::Scenes);
+    dialogs->answers = {int(QMessageBox::Discard), fileName};
     click("pushButtonLoadScenesFromFile");
     expectBox("critical", QStringLiteral("File error"), text);
-    QCOMPARE(window->sceneTable, QByteArray(384, '\0'));
-    QCOMPARE(window->sceneEditors[5]->color().red(), 9);
+    QCOMPARE(table(Kind::Scenes), edited);
+    QCOMPARE(editors(Kind::Scenes)[5]->color().red(), 9);
 }
 
 void TestShowSlots::failedSaveIsReported()
@@ -392,7 +394,7 @@ void TestShowSlots::failedSaveIsReported()
     const QString folder = dir.filePath(QStringLiteral("a-folder.pgm"));
     QVERIFY(QDir().mkpath(folder));
     dialogs->answers = {folder};
-    window->programEditors[0]->setRedColor(1);
+    editors(Kind::Programs)[0]->setRedColor(1);
     click("pushButtonSaveProgramsToFile");
     const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("critical"));
     QCOMPARE(boxes.size(), 1);
@@ -404,47 +406,81 @@ void TestShowSlots::failedSaveIsReported()
 
 void TestShowSlots::languageSwitchCarriesTheShow()
 {
-    window->programTable = patternTable(Kind::Programs, 4);
-    window->sceneTable = patternTable(Kind::Scenes, 5);
+    setTable(Kind::Programs, patternTable(Kind::Programs, 4));
     select(Kind::Programs, 3, 7);
     select(Kind::Scenes, 6, 0);
-    window->programEditors[2]->setRedColor(17); // shown, not yet committed
-    window->sceneEditors[4]->setGreenColor(18);
-    const Lc460_bootloader::ShowState state = window->takeShowState();
-    const QByteArray programs = window->programTable;
-    const QByteArray scenes = window->sceneTable;
-    QCOMPARE(programs.at(Show::programRecordOffset(2, 6) + 6), char(17));
-    QCOMPARE(scenes.at(Show::sceneRecordOffset(5) + 13), char(18));
+    editors(Kind::Scenes)[4]->setGreenColor(18);
+    window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(2);
+    window->setGeometry(40, 50, 1111, 777);
+    const QByteArray programs = table(Kind::Programs);
+    const QByteArray scenes = table(Kind::Scenes);
+    Lc460_bootloader::Handover handover = window->handOver();
+    window.reset();
 
     Lc460_bootloader rebuilt;
-    rebuilt.restoreShowState(state);
-    QCOMPARE(rebuilt.programTable, programs);
-    QCOMPARE(rebuilt.sceneTable, scenes);
+    rebuilt.takeOver(std::move(handover));
+    QCOMPARE(rebuilt.document().table(Kind::Programs), programs);
+    QCOMPARE(rebuilt.document().table(Kind::Scenes), scenes);
     QCOMPARE(rebuilt.findChild<QSpinBox *>("spinBoxProgramNumber")->value(), 3);
     QCOMPARE(rebuilt.findChild<QSpinBox *>("spinBoxSceneNumber")->value(), 7);
     QCOMPARE(rebuilt.findChild<QSpinBox *>("spinBoxSceneSceneNumber")->value(), 6);
-    QCOMPARE(rebuilt.programEditors[2]->color().red(), 17);
-    QCOMPARE(rebuilt.sceneEditors[4]->color().green(), 18);
+    QCOMPARE(lampEditors(rebuilt, Kind::Programs)[2]->color().red(),
+             int(quint8(programs.at(Show::programRecordOffset(2, 6) + 6))));
+    QCOMPARE(lampEditors(rebuilt, Kind::Scenes)[4]->color().green(), 18);
+    QCOMPARE(rebuilt.findChild<QTabWidget *>("tabWidget")->currentIndex(), 2);
+    QCOMPARE(rebuilt.size(), QSize(1111, 777));
     QVERIFY(rebuilt.isWindowModified());
+    // The carried edit is still one the rebuilt window can be asked to keep.
+    lampEditors(rebuilt, Kind::Scenes)[4]->setGreenColor(19);
+    QCOMPARE(rebuilt.document().table(Kind::Scenes).at(Show::sceneRecordOffset(5) + 13), char(19));
+}
+
+void TestShowSlots::replacingAsksFirst_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::newRow("get") << QByteArray("pushButtonGetProgramsFormLc460");
+    QTest::newRow("load") << QByteArray("pushButtonLoadProgramsFromFile");
+}
+
+// Cancel, the default, leaves the edited table and the driver alone.
+void TestShowSlots::replacingAsksFirst()
+{
+    QFETCH(QByteArray, button);
+    editors(Kind::Programs)[1]->setRedColor(5);
+    const QByteArray edited = table(Kind::Programs);
+    click(button.constData()); // unscripted: Cancel
+    const QList<ScriptedDialogs::Question> questions = dialogs->askedOf(QStringLiteral("question"));
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(questions[0].label,
+             QStringLiteral("The programs have changes that are not saved. Discard them?"));
+    QCOMPARE(questions[0].defaultButton, int(QMessageBox::Cancel));
+    QCOMPARE(dialogs->asked.size(), 1); // no file dialog
+    QCOMPARE(bus->device().commandLog().size(), 0);
+    QCOMPARE(table(Kind::Programs), edited);
 }
 
 void TestShowSlots::closeAsksWhileChanged_data()
 {
     QTest::addColumn<QString>("before");
-    QTest::addColumn<QVariant>("answer");
+    QTest::addColumn<QVariantList>("answers");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("nothing changed") << "" << QVariant() << false << true;
-    QTest::newRow("edited, stay") << "edit" << QVariant(int(QMessageBox::No)) << true << false;
-    QTest::newRow("edited, close anyway")
-        << "edit" << QVariant(int(QMessageBox::Yes)) << true << true;
-    QTest::newRow("edited, then set") << "set" << QVariant() << false << true;
+    QTest::newRow("nothing changed") << "" << QVariantList() << false << true;
+    QTest::newRow("edited, cancel")
+        << "edit" << QVariantList{int(QMessageBox::Cancel)} << true << false;
+    QTest::newRow("edited, discard")
+        << "edit" << QVariantList{int(QMessageBox::Discard)} << true << true;
+    QTest::newRow("edited, save, the Save dialog cancelled")
+        << "edit" << QVariantList{int(QMessageBox::Save), QVariant()} << true << false;
+    QTest::newRow("edited, save") << "edit" << QVariantList{int(QMessageBox::Save), "kept.pgm"}
+                                  << true << true;
+    QTest::newRow("edited, then set") << "set" << QVariantList() << false << true;
 }
 
 void TestShowSlots::closeAsksWhileChanged()
 {
     QFETCH(QString, before);
-    QFETCH(QVariant, answer);
+    QFETCH(QVariantList, answers);
     QFETCH(bool, asked);
     QFETCH(bool, closes);
 
@@ -458,18 +494,100 @@ void TestShowSlots::closeAsksWhileChanged()
         click("pushButtonSetProgramsInLc460");
     QCOMPARE(window->isWindowModified(), asked);
 
-    dialogs->answers = {answer};
+    for (QVariant &answer : answers) {
+        if (answer.typeId() == QMetaType::QString)
+            answer = dir.filePath(answer.toString());
+    }
+    dialogs->answers = answers;
     QCloseEvent close;
     QCoreApplication::sendEvent(window.get(), &close);
     QCOMPARE(close.isAccepted(), closes);
     const QList<ScriptedDialogs::Question> questions = dialogs->askedOf(QStringLiteral("question"));
     QCOMPARE(questions.size(), asked ? 1 : 0);
-    if (asked)
+    if (asked) {
         QCOMPARE(questions[0].label,
                  QStringLiteral("Programs or scenes have changed since they were last saved or "
-                                "sent to the driver. Close anyway?"));
+                                "sent to the driver. Save them before closing?"));
+        QCOMPARE(questions[0].defaultButton, int(QMessageBox::Save));
+    }
+    // Only the changed table is asked for a file name.
+    QCOMPARE(dialogs->askedOf(QStringLiteral("save")).size(), answers.size() > 1 ? 1 : 0);
+    if (closes && asked && answers.size() > 1)
+        QCOMPARE(Show::readFile(dir.filePath("kept.pgm"), Kind::Programs).table,
+                 table(Kind::Programs));
     if (!asked)
         QCOMPARE(window->windowTitle(), title);
+}
+
+void TestShowSlots::editMenu_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QStringList>("steps"); // action names, "edit", "set", "step 19", "clip 3"
+    QTest::addColumn<QString>("undoText");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("offset"); // a byte of the table afterwards
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("message");
+    const QString none;
+    // "edit" sets lamp 1 of the shown record to red 255 (byte 0 of step 1).
+    QTest::newRow("an edit is one undo step") << Kind::Programs << QStringList{"edit"}
+                                              << "Undo Lamp 1 Colour" << true << 0 << 255 << none;
+    QTest::newRow("undoing back to the saved table clears the mark")
+        << Kind::Programs << QStringList{"edit", "actionUndo"} << "Undo" << false << 0 << 0 << none;
+    QTest::newRow("redo") << Kind::Programs << QStringList{"edit", "actionUndo", "actionRedo"}
+                          << "Undo Lamp 1 Colour" << true << 0 << 255 << none;
+    QTest::newRow("duplicate shows the copy, rotate right moves it on a lamp")
+        << Kind::Programs << QStringList{"edit", "actionDuplicate", "actionRotateLampsRight"}
+        << "Undo Rotate Lamps Right" << true << 48 + 3 << 255 << none;
+    QTest::newRow("scenes: insert blank shifts the scene on")
+        << Kind::Scenes << QStringList{"edit", "actionInsertBlank"} << "Undo Insert Blank" << true
+        << 48 << 255 << none;
+    QTest::newRow("scenes: delete, then undo")
+        << Kind::Scenes << QStringList{"edit", "actionDelete", "actionUndo"} << "Undo Lamp 1 Colour"
+        << true << 0 << 255 << none;
+    QTest::newRow("undo after a Set changes only the window")
+        << Kind::Programs << QStringList{"edit", "set", "actionUndo"} << "Undo" << true << 0 << 0
+        << "Wrote 8 programs to driver 261107001.";
+    QTest::newRow("a paste into step 19 drops what does not fit")
+        << Kind::Programs << QStringList{"edit", "clip 3", "step 19", "actionPaste"} << "Undo Paste"
+        << true << 18 * 48 << 255
+        << "Records dropped by the paste, since they did not fit after "
+           "the last step: 1 of 3.";
+}
+
+void TestShowSlots::editMenu()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, undoText);
+    QFETCH(bool, modified);
+    QFETCH(int, offset);
+    QFETCH(int, value);
+    QFETCH(QString, message);
+
+    window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(kind == Kind::Programs ? 1 : 2);
+    int transfers = 0;
+    for (const QString &step : steps) {
+        if (step == QLatin1String("edit")) {
+            editors(kind)[0]->setRedColor(255);
+        } else if (step == QLatin1String("set")) {
+            click(kind == Kind::Programs ? "pushButtonSetProgramsInLc460"
+                                         : "pushButtonSetScenesInLc460");
+            transfers = bus->device().commandLog().size();
+        } else if (step == QLatin1String("step 19")) {
+            select(kind, 1, 19);
+        } else if (step == QLatin1String("clip 3")) {
+            const Show::RecordClip clip = Show::copyRecords(table(kind), kind, {0, 0, 0});
+            QGuiApplication::clipboard()->setText(Show::recordsToText(clip));
+        } else {
+            window->findChild<QAction *>(step)->trigger();
+        }
+    }
+    QCOMPARE(window->findChild<QAction *>("actionUndo")->text(), undoText);
+    QCOMPARE(window->isWindowModified(), modified);
+    QCOMPARE(int(quint8(table(kind).at(offset))), value);
+    QCOMPARE(status(), message);
+    QCOMPARE(bus->device().commandLog().size(), transfers); // undo never reaches the driver
 }
 
 QTEST_MAIN(TestShowSlots)

@@ -76,23 +76,26 @@ private:
             + window.findChild<QPushButton *>(QStringLiteral("pushButtonCHF"))->text()
             + QLatin1Char('|') + about.findChild<QLabel *>(QStringLiteral("labelVersion"))->text()
             + QLatin1Char('|')
-            + QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text());
+            + QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text()
+            + (window.findChild<QAction *>(QStringLiteral("actionPolish"))->isChecked()
+                   ? QLatin1String("|pl")
+                   : QLatin1String("|en")));
 
         QStringList stale;
         if (!window.findChild<QTextBrowser *>(QStringLiteral("txt"))->toPlainText().isEmpty())
             stale.append(QStringLiteral("log"));
-        // The first window starts with empty show data; a rebuilt one carries
-        // that of the window before (whose first records it committed from
-        // the editors, which showed zeros).
-        const auto only
-            = [](const QByteArray &bytes, char c) { return bytes.count(c) == bytes.size(); };
-        const bool show = windows++ == 0
-                              ? only(window.programTable, 0) && only(window.sceneTable, 0)
-                              : only(window.programTable.mid(48), char(0xab))
-                                    && only(window.sceneTable.mid(48), char(0xcd));
-        if (!show)
+        // The first window starts with empty show data on the Settings tab; a
+        // rebuilt one carries the show and the tab of the window before.
+        const bool first = windows++ == 0;
+        const auto only = [&window](Show::Kind kind, char c) {
+            const QByteArray &bytes = window.document().table(kind);
+            return bytes.count(c) == bytes.size();
+        };
+        if (!(only(Show::Kind::Programs, first ? 0 : char(0xab))
+              && only(Show::Kind::Scenes, first ? 0 : char(0xcd))))
             stale.append(QStringLiteral("show"));
-        if (window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex() != 0)
+        if (window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex()
+            != (first ? 0 : 2))
             stale.append(QStringLiteral("tab"));
         fresh.append(stale.join(QLatin1Char(',')));
     }
@@ -100,8 +103,8 @@ private:
     static void leaveTraces(Lc460_bootloader &window)
     {
         window.findChild<QTextBrowser *>(QStringLiteral("txt"))->append(QStringLiteral("old"));
-        window.programTable.fill(char(0xab));
-        window.sceneTable.fill(char(0xcd));
+        window.document().setTable(Show::Kind::Programs, QByteArray(7680, char(0xab)));
+        window.document().setTable(Show::Kind::Scenes, QByteArray(384, char(0xcd)));
         window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(2);
     }
 
@@ -121,9 +124,10 @@ private:
 };
 
 // The last item is Qt's own Cancel button, translated along with the window.
-const QString english = QStringLiteral("Lc420 ver. 1.03|Firmware Change|Lc420 ver. 1.03|Cancel");
+// Last the language the Language menu marks.
+const QString english = QStringLiteral("Lc420 ver. 1.03|Firmware Change|Lc420 ver. 1.03|Cancel|en");
 const QString polish
-    = QStringLiteral("Lc420 wer. 1.03|Zmiana oprogramowania|Lc420 wer. 1.03|Anuluj");
+    = QStringLiteral("Lc420 wer. 1.03|Zmiana oprogramowania|Lc420 wer. 1.03|Anuluj|pl");
 
 } // namespace
 
@@ -242,8 +246,8 @@ void TestStartup::loop()
     QVERIFY(!driver.timedOut);
     QCOMPARE(exitCode, 0);
     QCOMPARE(driver.seen, windows);
-    // Every window, the rebuilt ones too, starts with an empty log and the
-    // Settings tab; only the show data is carried over.
+    // Every window, the rebuilt ones too, starts with an empty log; the show
+    // and the tab are carried over.
     QCOMPARE(driver.fresh, QStringList(windows.size(), QString()));
     // Nothing of the loop outlives it.
     for (QWidget *top : QApplication::topLevelWidgets())

@@ -1,0 +1,115 @@
+#include "app/showcommands.h"
+
+#include "show/showdocument.h"
+
+namespace {
+
+constexpr int RecordEditId = 0x4c43; // any id of its own; commands of other ids never merge
+
+QByteArray bytesOf(const Show::SceneRecord &record)
+{
+    QByteArray bytes(Show::RecordSize, '\0');
+    record.toBytes(bytes.data());
+    return bytes;
+}
+
+} // namespace
+
+RecordEditCommand::RecordEditCommand(Show::ShowDocument *document, Show::Kind kind, int index,
+                                     RecordControl control, const Show::SceneRecord &after,
+                                     QUndoCommand *parent)
+    : QUndoCommand(parent)
+    , document(document)
+    , kind(kind)
+    , index(index)
+    , control(control)
+    , before(bytesOf(document->record(kind, index)))
+    , after(bytesOf(after))
+{
+    switch (control) {
+    case RecordControl::RiseTime:
+        setText(tr("XFade"));
+        break;
+    case RecordControl::StaticTime:
+        setText(tr("Scene Time"));
+        break;
+    case RecordControl::EndMarker:
+        setText(tr("End Marker"));
+        break;
+    default:
+        setText(tr("Lamp %1 Colour").arg(int(control) - int(RecordControl::Lamp0) + 1));
+    }
+}
+
+void RecordEditCommand::redo()
+{
+    if (document)
+        document->setRecord(kind, index, Show::SceneRecord::fromBytes(after.constData()));
+}
+
+void RecordEditCommand::undo()
+{
+    if (document)
+        document->setRecord(kind, index, Show::SceneRecord::fromBytes(before.constData()));
+}
+
+int RecordEditCommand::id() const
+{
+    return RecordEditId;
+}
+
+bool RecordEditCommand::mergeWith(const QUndoCommand *other)
+{
+    // QUndoStack offers only the command on top, and only one of the same id.
+    const auto *edit = static_cast<const RecordEditCommand *>(other);
+    if (edit->document != document || edit->kind != kind || edit->index != index
+        || edit->control != control)
+        return false;
+    after = edit->after;
+    setObsolete(after == before);
+    return true;
+}
+
+TableCommand::TableCommand(Show::ShowDocument *document, Show::Kind kind, const QByteArray &after,
+                           TableChange change, QUndoCommand *parent)
+    : QUndoCommand(name(change), parent)
+    , document(document)
+    , kind(kind)
+    , before(document->table(kind))
+    , after(after)
+{}
+
+QString TableCommand::name(TableChange change)
+{
+    switch (change) {
+    case TableChange::Duplicate:
+        return tr("Duplicate");
+    case TableChange::InsertBlank:
+        return tr("Insert Blank");
+    case TableChange::Delete:
+        return tr("Delete");
+    case TableChange::RotateLampsLeft:
+        return tr("Rotate Lamps Left");
+    case TableChange::RotateLampsRight:
+        return tr("Rotate Lamps Right");
+    case TableChange::Paste:
+        return tr("Paste");
+    case TableChange::Load:
+        return tr("Load");
+    case TableChange::Get:
+        return tr("Get");
+    }
+    return {};
+}
+
+void TableCommand::redo()
+{
+    if (document)
+        document->setTable(kind, after);
+}
+
+void TableCommand::undo()
+{
+    if (document)
+        document->setTable(kind, before);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "show/scenerecord.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QUndoCommand>
+
+namespace Show {
+class ShowDocument;
+}
+
+// The undoable changes of a show table. Each command holds the bytes before
+// and after and writes them into the document; none ever talks to a driver,
+// so an undo after a Set changes only the table in the window.
+//
+// Both read the "before" from the document when constructed: build the
+// command before changing the document, then push it; the push applies it.
+
+// The editors of one record: which control an edit came from, so that a
+// running slider drag or typed value becomes one undo step.
+enum class RecordControl {
+    Lamp0, // lamp n is Lamp0 + n (0..11)
+    RiseTime = Show::LampCount,
+    StaticTime,
+    EndMarker,
+};
+
+// One record's new bytes. Merges with the command right before it on the
+// stack when that edited the same record of the same table from the same
+// control; an edit that ends where it started drops out of the stack.
+class RecordEditCommand : public QUndoCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordEditCommand)
+
+public:
+    RecordEditCommand(Show::ShowDocument *document, Show::Kind kind, int index,
+                      RecordControl control, const Show::SceneRecord &after,
+                      QUndoCommand *parent = nullptr);
+
+    void redo() override;
+    void undo() override;
+    [[nodiscard]] int id() const override;
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    QPointer<Show::ShowDocument> document;
+    Show::Kind kind;
+    int index;
+    RecordControl control;
+    QByteArray before; // RecordSize bytes each
+    QByteArray after;
+};
+
+// What replaced a whole table; names the command in the Edit menu.
+enum class TableChange {
+    Duplicate,
+    InsertBlank,
+    Delete,
+    RotateLampsLeft,
+    RotateLampsRight,
+    Paste,
+    Load,
+    Get,
+};
+
+// A whole table replaced: a step operation or a Paste on a copy of the
+// document's table, a Load or a Get. Undo restores the table as it was.
+class TableCommand : public QUndoCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(TableCommand)
+
+public:
+    TableCommand(Show::ShowDocument *document, Show::Kind kind, const QByteArray &after,
+                 TableChange change, QUndoCommand *parent = nullptr);
+
+    // The translated name, e.g. "Delete", as the Edit menu and the context
+    // menu show it.
+    [[nodiscard]] static QString name(TableChange change);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    QPointer<Show::ShowDocument> document;
+    Show::Kind kind;
+    QByteArray before;
+    QByteArray after;
+};

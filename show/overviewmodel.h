@@ -1,0 +1,67 @@
+#pragma once
+
+#include "show/scenerecord.h"
+
+#include <QAbstractTableModel>
+#include <QPointer>
+
+namespace Show {
+
+class ShowDocument;
+
+// The overview of one program (its 20 steps) or of the 8 scenes, as a grid:
+// one column per step or scene, one row per lamp. Reads the document on every
+// call and keeps no copy; follows it live (dataChanged for the columns a
+// record change touches, a reset for a table load or a change of program).
+//
+// Everything is handed out as plain values in the roles below, so that the
+// view's delegate does the painting and this stays free of QtGui.
+class OverviewModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Role {
+        // Cells: the lamp colour as 0xffrrggbb (a QRgb).
+        ColorRole = Qt::UserRole + 1,
+        // Cells and horizontal header: the record's values as the editors show them.
+        RiseTimeRole,
+        StaticTimeRole,
+        EndMarkerRole,
+        // Cells and horizontal header: the program ends with this step (the
+        // first one whose End Marker is set), or ended before it (dimmed).
+        EndsProgramRole,
+        DimmedRole,
+    };
+
+    OverviewModel(ShowDocument *document, Kind kind, QObject *parent = nullptr);
+
+    [[nodiscard]] Kind kind() const { return shownKind; }
+    // The program shown (0..7); the scenes have none. Out of range is ignored.
+    [[nodiscard]] int program() const { return shownProgram; }
+    void setProgram(int program);
+    // The record of a column in the document's table, -1 outside the grid.
+    [[nodiscard]] int recordIndex(int column) const;
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;
+    // DisplayRole, ToolTipRole and AccessibleTextRole: "Step 5, lamp 3: #ff8000".
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    // Horizontal: DisplayRole the step number, the roles above, and a tool tip
+    // with the times; vertical: the lamp number.
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
+
+private:
+    void recordChanged(Kind kind, int index);
+    void tableReset(Kind kind);
+    [[nodiscard]] bool endMarkerSet(int column) const;
+    [[nodiscard]] int endingColumn() const;
+    [[nodiscard]] QVariant columnData(int column, int role) const;
+
+    QPointer<ShowDocument> document;
+    Kind shownKind;
+    int shownProgram = 0;
+};
+
+} // namespace Show
