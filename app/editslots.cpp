@@ -89,7 +89,8 @@ void Lc460_bootloader::updateEditActions()
     undoGroup->setActiveStack(kind ? &undoStack(*kind) : nullptr);
     for (QAction *action :
          {ui->actionCopy, ui->actionPaste, ui->actionDuplicate, ui->actionInsertBlank,
-          ui->actionDelete, ui->actionRotateLampsLeft, ui->actionRotateLampsRight})
+          ui->actionDelete, ui->actionRotateLampsLeft, ui->actionRotateLampsRight,
+          ui->actionCompareWithDriver})
         action->setEnabled(kind.has_value());
 }
 

@@ -121,6 +121,8 @@ public Q_SLOTS:
     void slotpushButtonSaveProgramsToFile(bool t);
     void slotShowInfo(bool t);
     void slotTabChange(int index);
+    // File > Compare With Driver: the current tab's table against the driver's.
+    void slotCompareWithDriver(bool t);
     void slotPolish(bool t);
     void slotEnglish(bool t);
 
@@ -178,6 +180,9 @@ private:
     // screen allows.
     void fitFirstSize();
 
+    // Frames the steps that differed at the last comparison with the driver
+    // in the overview of the shown program (or the scenes).
+    void markDifferences(Show::Kind kind);
     void showTransferError(const QString &text);
     void reportTransfer(const Show::TransferResult &result, Show::Kind kind,
                         Show::Direction direction);
@@ -210,6 +215,10 @@ private:
     QUndoGroup *undoGroup = nullptr;
     QUndoStack *programUndo = nullptr;
     QUndoStack *sceneUndo = nullptr;
+    // The records that differed at the last comparison with the driver, per
+    // tab; forgotten at the table's next change.
+    QList<int> programDifferences;
+    QList<int> sceneDifferences;
     bool accessProblemShown = false; // the log told about a driver this user may not open
     // The last upgrade's outcome, said once its worker thread has ended.
     QString upgradeSummary;

@@ -7,6 +7,7 @@
 #include "app/showcommands.h"
 #include "core/trace.h"
 #include "show/overviewmodel.h"
+#include "show/showcompare.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
 #include "ui_lc460_bootloader.h"
@@ -62,6 +63,8 @@ void Lc460_bootloader::setUpShowData()
     connect(ui->pushButtonSaveProgramsToFile, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonSaveProgramsToFile);
 
+    connect(ui->actionCompareWithDriver, &QAction::triggered, this,
+            &Lc460_bootloader::slotCompareWithDriver);
     setUpEditMenu();
     for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes}) {
         connect(&undoStack(kind), &QUndoStack::cleanChanged, this, [this, kind](bool clean) {
@@ -113,6 +116,15 @@ void Lc460_bootloader::bindDocument(std::unique_ptr<Show::ShowDocument> document
     slotUpdateScene(0);
     connect(showDocument.get(), &Show::ShowDocument::modifiedChanged, this,
             &Lc460_bootloader::showModified);
+    // A comparison with the driver holds until the table changes.
+    const auto forgetDifferences = [this](Show::Kind kind) {
+        (kind == Show::Kind::Programs ? programDifferences : sceneDifferences).clear();
+        markDifferences(kind);
+    };
+    connect(showDocument.get(), &Show::ShowDocument::recordChanged, this, forgetDifferences);
+    connect(showDocument.get(), &Show::ShowDocument::tableReset, this, forgetDifferences);
+    for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes})
+        forgetDifferences(kind);
     showModified();
 }
 
@@ -137,6 +149,7 @@ void Lc460_bootloader::slotUpdateProgramScene(int)
     binder(Show::Kind::Programs).showRecord(selectedRecord(Show::Kind::Programs));
     programOverview->setProgram(ui->spinBoxProgramNumber->value() - 1);
     ui->overviewPrograms->setShownColumn(ui->spinBoxSceneNumber->value() - 1);
+    markDifferences(Show::Kind::Programs);
 }
 
 void Lc460_bootloader::slotUpdateScene(int)
@@ -246,6 +259,79 @@ void Lc460_bootloader::reportTransfer(const Show::TransferResult &result, Show::
     }
     // The device stays open after a transfer; its serial needs no connect.
     feedback().statusMessage(Show::describe(result, kind, direction, device->read_serial_string()));
+}
+
+// Reads the driver's table without replacing the window's, and shows where
+// the two differ: a box with one line per differing step or scene, and a
+// frame around each of them in the overview.
+void Lc460_bootloader::slotCompareWithDriver(bool)
+{
+    const std::optional<Show::Kind> shown = editedKind();
+    if (!shown || refuseDuringUpgrade())
+        return;
+    const Show::Kind kind = *shown;
+    QByteArray driverTable;
+    Show::TransferResult result;
+    {
+        const WaitCursor wait;
+        result = Show::readTable(*device, kind, driverTable);
+    }
+    using Error = Show::TransferResult::Error;
+    if (result.error == Error::Handshake) {
+        showTransferError(tr("USB Timeout\nCheck USB Cable"));
+        return;
+    }
+    if (result.error != Error::None) {
+        showTransferError(Show::describe(result, kind, Show::Direction::Read));
+        return;
+    }
+    if (!result.released)
+        feedback().warningBox(tr("Warning"), Show::describe(result, kind, Show::Direction::Read));
+    const bool programs = kind == Show::Kind::Programs;
+    const QList<Show::RecordDifference> differences =
+            Show::compareTables(kind, showDocument->table(kind), driverTable);
+    QList<int> &marked = programs ? programDifferences : sceneDifferences;
+    marked.clear();
+    for (const Show::RecordDifference &difference : differences)
+        marked << difference.record;
+    markDifferences(kind);
+    const QString serial = QString::fromLatin1(device->read_serial_string());
+    if (differences.isEmpty()) {
+        feedback().statusMessage(
+                programs ? tr("Driver %1 holds exactly the programs this window shows.").arg(serial)
+                         : tr("Driver %1 holds exactly the scenes this window shows.").arg(serial));
+        return;
+    }
+    // A long list is cut: the box must fit on the screen.
+    constexpr int MaxLines = 20;
+    QStringList lines;
+    lines << (programs ? tr("Driver %1 holds other programs than this window. Steps that "
+                            "differ: %2 (this window's values first; they are framed in red "
+                            "in the overview).")
+                       : tr("Driver %1 holds other scenes than this window. Scenes that "
+                            "differ: %2 (this window's values first; they are framed in red "
+                            "in the overview)."))
+                     .arg(serial)
+                     .arg(differences.size());
+    for (int i = 0; i < differences.size() && i < MaxLines; ++i)
+        lines << Show::describeDifference(kind, differences.at(i));
+    if (differences.size() > MaxLines)
+        lines << tr("... and %1 more.").arg(differences.size() - MaxLines);
+    dialogs().message(QMessageBox::Information, this, tr("Compare With Driver"),
+                      lines.join(QLatin1Char('\n')), QMessageBox::Ok);
+}
+
+void Lc460_bootloader::markDifferences(Show::Kind kind)
+{
+    const bool programs = kind == Show::Kind::Programs;
+    const int first = programs ? (ui->spinBoxProgramNumber->value() - 1) * Show::StepsPerProgram : 0;
+    const int count = programs ? Show::StepsPerProgram : Show::SceneCount;
+    QList<int> columns;
+    for (int record : std::as_const(programs ? programDifferences : sceneDifferences)) {
+        if (record >= first && record < first + count)
+            columns << record - first;
+    }
+    overview(kind).setMarkedColumns(columns);
 }
 
 void Lc460_bootloader::slotpushButtonGetProgramsFromLc460(bool)

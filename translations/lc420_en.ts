@@ -188,7 +188,7 @@
         <location line="+11"/>
         <location line="+55"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+176"/>
+        <location filename="../app/showslots.cpp" line="+189"/>
         <location filename="../service/serviceslots.cpp" line="-9"/>
         <location line="+37"/>
         <source>Error</source>
@@ -213,7 +213,7 @@
     <message>
         <location line="-74"/>
         <location line="+50"/>
-        <location filename="../app/showslots.cpp" line="+111"/>
+        <location filename="../app/showslots.cpp" line="+184"/>
         <location line="+31"/>
         <source>File error</source>
         <translation>File error</translation>
@@ -410,15 +410,16 @@
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-128"/>
+        <location filename="../app/showslots.cpp" line="-201"/>
         <location line="+28"/>
+        <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-71"/>
         <source>slotUpdateProgramScene</source>
         <translation>Reading the show data from the driver failed. The editor still shows what it showed before.</translation>
     </message>
@@ -445,11 +446,42 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+75"/>
+        <location line="+32"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+12"/>
+        <source>Driver %1 holds exactly the programs this window shows.</source>
+        <translation>Driver %1 holds exactly the programs this window shows.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1 holds exactly the scenes this window shows.</source>
+        <translation>Driver %1 holds exactly the scenes this window shows.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Driver %1 holds other programs than this window. Steps that differ: %2 (this window&apos;s values first; they are framed in red in the overview).</source>
+        <translation>Driver %1 holds other programs than this window. Steps that differ: %2 (this window&apos;s values first; they are framed in red in the overview).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 holds other scenes than this window. Scenes that differ: %2 (this window&apos;s values first; they are framed in red in the overview).</source>
+        <translation>Driver %1 holds other scenes than this window. Scenes that differ: %2 (this window&apos;s values first; they are framed in red in the overview).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>... and %1 more.</source>
+        <translation>... and %1 more.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compare With Driver</source>
+        <translation>Compare With Driver</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Open Programs File</source>
         <translation>Open Programs File</translation>
     </message>
@@ -547,7 +579,7 @@ Check USB Cable</translation>
         <translation>Redo</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+122"/>
         <source>Steps copied: %1.</source>
         <translation>Steps copied: %1.</translation>
     </message>
@@ -692,7 +724,12 @@ Check USB Cable</translation>
         <translation>Scene Number</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+171"/>
+        <source>Compare With Driver</source>
+        <translation>Compare With Driver</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
@@ -727,7 +764,7 @@ Check USB Cable</translation>
         <translation>Rotate Lamps Right</translation>
     </message>
     <message>
-        <location line="-423"/>
+        <location line="-430"/>
         <location line="+224"/>
         <source>XFade</source>
         <translation>XFade</translation>
@@ -806,7 +843,7 @@ Check USB Cable</translation>
         <translation>File</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Edit</source>
         <translation>Edit</translation>
     </message>
@@ -821,7 +858,7 @@ Check USB Cable</translation>
         <translation>Help</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>

@@ -188,7 +188,7 @@
         <location line="+11"/>
         <location line="+55"/>
         <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+176"/>
+        <location filename="../app/showslots.cpp" line="+189"/>
         <location filename="../service/serviceslots.cpp" line="-9"/>
         <location line="+37"/>
         <source>Error</source>
@@ -213,7 +213,7 @@
     <message>
         <location line="-74"/>
         <location line="+50"/>
-        <location filename="../app/showslots.cpp" line="+111"/>
+        <location filename="../app/showslots.cpp" line="+184"/>
         <location line="+31"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
@@ -410,15 +410,16 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-128"/>
+        <location filename="../app/showslots.cpp" line="-201"/>
         <location line="+28"/>
+        <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-71"/>
         <source>slotUpdateProgramScene</source>
         <translation>Odczyt danych pokazu ze sterownika nie powiódł się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
     </message>
@@ -445,11 +446,42 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+75"/>
+        <location line="+32"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+12"/>
+        <source>Driver %1 holds exactly the programs this window shows.</source>
+        <translation>Sterownik %1 zawiera dokładnie te programy, które pokazuje to okno.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1 holds exactly the scenes this window shows.</source>
+        <translation>Sterownik %1 zawiera dokładnie te sceny, które pokazuje to okno.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Driver %1 holds other programs than this window. Steps that differ: %2 (this window&apos;s values first; they are framed in red in the overview).</source>
+        <translation>Sterownik %1 zawiera inne programy niż to okno. Różniące się kroki: %2 (najpierw wartości z tego okna; w podglądzie są otoczone czerwoną ramką).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 holds other scenes than this window. Scenes that differ: %2 (this window&apos;s values first; they are framed in red in the overview).</source>
+        <translation>Sterownik %1 zawiera inne sceny niż to okno. Różniące się sceny: %2 (najpierw wartości z tego okna; w podglądzie są otoczone czerwoną ramką).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>... and %1 more.</source>
+        <translation>... i %1 więcej.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compare With Driver</source>
+        <translation>Porównaj ze sterownikiem</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Open Programs File</source>
         <translation>Otwórz plik programów</translation>
     </message>
@@ -547,7 +579,7 @@ Sprawdź kabel USB</translation>
         <translation>Ponów</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+122"/>
         <source>Steps copied: %1.</source>
         <translation>Skopiowane kroki: %1.</translation>
     </message>
@@ -692,7 +724,12 @@ Sprawdź kabel USB</translation>
         <translation>Numer sceny</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+171"/>
+        <source>Compare With Driver</source>
+        <translation>Porównaj ze sterownikiem</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Copy</source>
         <translation>Kopiuj</translation>
     </message>
@@ -727,7 +764,7 @@ Sprawdź kabel USB</translation>
         <translation>Obróć lampy w prawo</translation>
     </message>
     <message>
-        <location line="-423"/>
+        <location line="-430"/>
         <location line="+224"/>
         <source>XFade</source>
         <translation>Przenikanie</translation>
@@ -806,7 +843,7 @@ Sprawdź kabel USB</translation>
         <translation>Plik</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Edit</source>
         <translation>Edycja</translation>
     </message>
@@ -821,7 +858,7 @@ Sprawdź kabel USB</translation>
         <translation>Pomoc</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>

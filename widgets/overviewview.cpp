@@ -152,19 +152,38 @@ void OverviewView::currentMoved(const QModelIndex &current, const QModelIndex &p
     Q_EMIT columnActivated(current.column());
 }
 
+void OverviewView::setMarkedColumns(const QList<int> &columns)
+{
+    if (marked == columns)
+        return;
+    marked = columns;
+    viewport()->update();
+}
+
 void OverviewView::paintEvent(QPaintEvent *event)
 {
     QTableView::paintEvent(event);
-    if (shown < 0 || model() == nullptr)
+    if (model() == nullptr || model()->rowCount() == 0)
         return;
-    const QRect column(columnViewportPosition(shown), 0, columnWidth(shown),
-                       rowViewportPosition(model()->rowCount() - 1)
-                           + rowHeight(model()->rowCount() - 1));
+    const int last = model()->rowCount() - 1;
+    const auto columnRect = [&](int column) {
+        return QRect(columnViewportPosition(column), 0, columnWidth(column),
+                     rowViewportPosition(last) + rowHeight(last));
+    };
     QPainter painter(viewport());
+    // A step that differs from the driver: a dashed red frame inside the cells.
+    QPen dashed(QColor(220, 30, 30), 2, Qt::DashLine);
+    painter.setPen(dashed);
+    for (int column : std::as_const(marked)) {
+        if (column >= 0 && column < model()->columnCount())
+            painter.drawRect(columnRect(column).adjusted(3, 3, -3, -3));
+    }
+    if (shown < 0)
+        return;
     QPen pen(palette().color(QPalette::Highlight), 2);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
-    painter.drawRect(column.adjusted(1, 1, -1, -1));
+    painter.drawRect(columnRect(shown).adjusted(1, 1, -1, -1));
 }
 
 void OverviewDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,

@@ -37,6 +37,11 @@ public:
     // is selected (what Copy takes).
     [[nodiscard]] QList<int> selectedColumns() const;
 
+    // Columns framed as differing from the driver after a comparison; the
+    // window clears them once the comparison no longer holds.
+    [[nodiscard]] QList<int> markedColumns() const { return marked; }
+    void setMarkedColumns(const QList<int> &columns);
+
 Q_SIGNALS:
     void columnActivated(int column);
 
@@ -48,6 +53,7 @@ private:
 
     int shown = -1;
     bool settingShown = false;
+    QList<int> marked;
 };
 
 // Paints one cell: the lamp colour, faded into the background when the

@@ -481,7 +481,7 @@ void TestLc460Bootloader::menus()
                       + entries.join(QLatin1String(", ")));
     }
     const QStringList expected = {
-        "menuFile=File: actionClose=Close",
+        "menuFile=File: actionCompareWithDriver=Compare With Driver, -, actionClose=Close",
         "menuEdit=Edit: actionUndo=Undo, actionRedo=Redo, -, actionCopy=Copy, actionPaste=Paste, "
         "-, actionDuplicate=Duplicate, actionInsertBlank=Insert Blank, actionDelete=Delete, -, "
         "actionRotateLampsLeft=Rotate Lamps Left, actionRotateLampsRight=Rotate Lamps Right",

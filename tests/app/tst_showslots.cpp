@@ -12,6 +12,7 @@
 #include "tests/support/tracecapture.h"
 #include "usb/scramble.h"
 #include "usb/usblc350.h"
+#include "widgets/overviewview.h"
 #include "widgets/superrgb.h"
 
 #include <QAction>
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void closeAsksWhileChanged();
     void editMenu_data();
     void editMenu();
+    void compareWithDriver_data();
+    void compareWithDriver();
 
 private:
     QSpinBox *spin(const char *name) const { return window->findChild<QSpinBox *>(name); }
@@ -588,6 +591,52 @@ void TestShowSlots::editMenu()
     QCOMPARE(int(quint8(table(kind).at(offset))), value);
     QCOMPARE(status(), message);
     QCOMPARE(bus->device().commandLog().size(), transfers); // undo never reaches the driver
+}
+
+void TestShowSlots::compareWithDriver_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<int>("editedStep"); // 0: none
+    QTest::addColumn<QString>("box");    // its second line; empty: no box
+    QTest::newRow("programs equal") << Kind::Programs << 0 << QString();
+    QTest::newRow("programs: step 3 differs")
+        << Kind::Programs << 3 << "program 1, step 3: lamp 2";
+    QTest::newRow("scenes: scene 2 differs")
+        << Kind::Scenes << 2 << "scene 2: lamp 2";
+}
+
+void TestShowSlots::compareWithDriver()
+{
+    QFETCH(Kind, kind);
+    QFETCH(int, editedStep);
+    QFETCH(QString, box);
+
+    window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(kind == Kind::Programs ? 1 : 2);
+    click(kind == Kind::Programs ? "pushButtonSetProgramsInLc460" : "pushButtonSetScenesInLc460");
+    if (editedStep > 0) {
+        select(kind, kind == Kind::Programs ? 1 : editedStep, editedStep);
+        editors(kind)[1]->setRedColor(200);
+    }
+    const QByteArray before = table(kind);
+    window->findChild<QAction *>("actionCompareWithDriver")->trigger();
+
+    QCOMPARE(table(kind), before); // the driver's table never replaces the window's
+    auto *overview = window->findChild<OverviewView *>(kind == Kind::Programs ? "overviewPrograms"
+                                                                               : "overviewScenes");
+    const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf("information");
+    if (box.isEmpty()) {
+        QCOMPARE(boxes.size(), 0);
+        QCOMPARE(status(), QString("Driver 261107001 holds exactly the %1 this window shows.")
+                               .arg(kind == Kind::Programs ? "programs" : "scenes"));
+        QCOMPARE(overview->markedColumns(), QList<int>());
+        return;
+    }
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].label.split('\n').value(1), box);
+    QCOMPARE(overview->markedColumns(), QList<int>{editedStep - 1});
+    // The comparison holds until the table changes.
+    editors(kind)[1]->setRedColor(0);
+    QCOMPARE(overview->markedColumns(), QList<int>());
 }
 
 QTEST_MAIN(TestShowSlots)
