@@ -87,10 +87,9 @@ void Lc460_bootloader::updateEditActions()
 {
     const std::optional<Show::Kind> kind = editedKind();
     undoGroup->setActiveStack(kind ? &undoStack(*kind) : nullptr);
-    for (QAction *action :
-         {ui->actionCopy, ui->actionPaste, ui->actionDuplicate, ui->actionInsertBlank,
-          ui->actionDelete, ui->actionRotateLampsLeft, ui->actionRotateLampsRight,
-          ui->actionCompareWithDriver})
+    for (QAction *action : {ui->actionCopy, ui->actionPaste, ui->actionDuplicate,
+                            ui->actionInsertBlank, ui->actionDelete, ui->actionRotateLampsLeft,
+                            ui->actionRotateLampsRight, ui->actionCompareWithDriver})
         action->setEnabled(kind.has_value());
 }
 

@@ -288,8 +288,8 @@ void Lc460_bootloader::slotCompareWithDriver(bool)
     if (!result.released)
         feedback().warningBox(tr("Warning"), Show::describe(result, kind, Show::Direction::Read));
     const bool programs = kind == Show::Kind::Programs;
-    const QList<Show::RecordDifference> differences =
-            Show::compareTables(kind, showDocument->table(kind), driverTable);
+    const QList<Show::RecordDifference> differences
+        = Show::compareTables(kind, showDocument->table(kind), driverTable);
     QList<int> &marked = programs ? programDifferences : sceneDifferences;
     marked.clear();
     for (const Show::RecordDifference &difference : differences)
@@ -298,8 +298,8 @@ void Lc460_bootloader::slotCompareWithDriver(bool)
     const QString serial = QString::fromLatin1(device->read_serial_string());
     if (differences.isEmpty()) {
         feedback().statusMessage(
-                programs ? tr("Driver %1 holds exactly the programs this window shows.").arg(serial)
-                         : tr("Driver %1 holds exactly the scenes this window shows.").arg(serial));
+            programs ? tr("Driver %1 holds exactly the programs this window shows.").arg(serial)
+                     : tr("Driver %1 holds exactly the scenes this window shows.").arg(serial));
         return;
     }
     // A long list is cut: the box must fit on the screen.
@@ -311,8 +311,8 @@ void Lc460_bootloader::slotCompareWithDriver(bool)
                        : tr("Driver %1 holds other scenes than this window. Scenes that "
                             "differ: %2 (this window's values first; they are framed in red "
                             "in the overview)."))
-                     .arg(serial)
-                     .arg(differences.size());
+                 .arg(serial)
+                 .arg(differences.size());
     for (int i = 0; i < differences.size() && i < MaxLines; ++i)
         lines << Show::describeDifference(kind, differences.at(i));
     if (differences.size() > MaxLines)
@@ -324,7 +324,8 @@ void Lc460_bootloader::slotCompareWithDriver(bool)
 void Lc460_bootloader::markDifferences(Show::Kind kind)
 {
     const bool programs = kind == Show::Kind::Programs;
-    const int first = programs ? (ui->spinBoxProgramNumber->value() - 1) * Show::StepsPerProgram : 0;
+    const int first
+        = programs ? (ui->spinBoxProgramNumber->value() - 1) * Show::StepsPerProgram : 0;
     const int count = programs ? Show::StepsPerProgram : Show::SceneCount;
     QList<int> columns;
     for (int record : std::as_const(programs ? programDifferences : sceneDifferences)) {

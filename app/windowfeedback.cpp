@@ -11,8 +11,7 @@ WindowFeedback::WindowFeedback(QWidget *window, QTextEdit *log, QStatusBar *stat
     , log(log)
     , statusBar(statusBar)
     , dialogs(std::move(dialogs))
-{
-}
+{}
 
 void WindowFeedback::logLine(const QString &line)
 {

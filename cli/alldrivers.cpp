@@ -285,7 +285,7 @@ QString transferResult(const Show::TransferResult &result, Show::Kind kind)
         if (result.differences.isEmpty())
             return QStringLiteral("failed: the driver does not hold the %1 written").arg(what);
         return QStringLiteral("failed: the driver does not hold the %1 written (first at %2)")
-                .arg(what, Show::recordPosition(kind, result.differences.first().record));
+            .arg(what, Show::recordPosition(kind, result.differences.first().record));
     case Show::TransferResult::Error::Read:
         return QStringLiteral("failed: reading the %1 back failed").arg(what);
     case Show::TransferResult::Error::Write:

@@ -1,7 +1,7 @@
 #include "cli/alldrivers.h"
 #include "cli/cli.h"
-#include "show/showcompare.h"
 #include "cli/productionlog.h"
+#include "show/showcompare.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
 #include "usb/usblc350.h"

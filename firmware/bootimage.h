@@ -1,7 +1,6 @@
 #pragma once
 
 #include "firmware/hextobin.h"
-
 #include "usb/drivermap.h"
 
 #include <QByteArray>

@@ -8,8 +8,7 @@ ShowDocument::ShowDocument(QObject *parent)
     : QObject(parent)
     , programs(ProgramTableSize, '\0')
     , scenes(SceneTableSize, '\0')
-{
-}
+{}
 
 const QByteArray &ShowDocument::table(Kind kind) const
 {

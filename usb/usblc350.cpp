@@ -7,7 +7,6 @@
 
 namespace {
 
-
 constexpr int StatusReads = 11;
 
 // Status values travel as one little-endian word, never scrambled.

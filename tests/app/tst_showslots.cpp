@@ -599,10 +599,8 @@ void TestShowSlots::compareWithDriver_data()
     QTest::addColumn<int>("editedStep"); // 0: none
     QTest::addColumn<QString>("box");    // its second line; empty: no box
     QTest::newRow("programs equal") << Kind::Programs << 0 << QString();
-    QTest::newRow("programs: step 3 differs")
-        << Kind::Programs << 3 << "program 1, step 3: lamp 2";
-    QTest::newRow("scenes: scene 2 differs")
-        << Kind::Scenes << 2 << "scene 2: lamp 2";
+    QTest::newRow("programs: step 3 differs") << Kind::Programs << 3 << "program 1, step 3: lamp 2";
+    QTest::newRow("scenes: scene 2 differs") << Kind::Scenes << 2 << "scene 2: lamp 2";
 }
 
 void TestShowSlots::compareWithDriver()
@@ -622,7 +620,7 @@ void TestShowSlots::compareWithDriver()
 
     QCOMPARE(table(kind), before); // the driver's table never replaces the window's
     auto *overview = window->findChild<OverviewView *>(kind == Kind::Programs ? "overviewPrograms"
-                                                                               : "overviewScenes");
+                                                                              : "overviewScenes");
     const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf("information");
     if (box.isEmpty()) {
         QCOMPARE(boxes.size(), 0);

@@ -419,7 +419,8 @@ void TestDeviceCli::upgradeStaysOnThePinnedDriver()
               {QStringLiteral("--driver"), QStringLiteral("261107001"), QStringLiteral("--driver"),
                QStringLiteral("261107002"), QStringLiteral("--reset-time"), QStringLiteral("300")});
     QCOMPARE(upgrade.exitCode, 0);
-    QVERIFY2(upgrade.out.contains(QStringLiteral("Upgrade finished: driver 261107002 runs the new firmware.")),
+    QVERIFY2(upgrade.out.contains(
+                 QStringLiteral("Upgrade finished: driver 261107002 runs the new firmware.")),
              qPrintable(upgrade.out));
     const QByteArray application = image.mid(Upgrade::AppOffset, Upgrade::AppLength);
     const auto app = [this](const char *serial) {

@@ -29,9 +29,9 @@ int largestChannelDifference(const QImage &a, const QImage &b)
         const auto *lineB = reinterpret_cast<const QRgb *>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
             largest = std::max({largest, qAbs(qRed(lineA[x]) - qRed(lineB[x])),
-                            qAbs(qGreen(lineA[x]) - qGreen(lineB[x])),
-                            qAbs(qBlue(lineA[x]) - qBlue(lineB[x])),
-                            qAbs(qAlpha(lineA[x]) - qAlpha(lineB[x]))});
+                                qAbs(qGreen(lineA[x]) - qGreen(lineB[x])),
+                                qAbs(qBlue(lineA[x]) - qBlue(lineB[x])),
+                                qAbs(qAlpha(lineA[x]) - qAlpha(lineB[x]))});
         }
     }
     return largest;
@@ -44,8 +44,8 @@ void TestStyleImages::compiledInImagesAreTheDrawing()
     const auto drawn = drawStyleImages();
     QCOMPARE(drawn.size(), 26);
     for (const auto &[name, image] : drawn) {
-        const QImage compiledIn =
-                QImage(QStringLiteral(":/res/images/") + name).convertToFormat(QImage::Format_ARGB32);
+        const QImage compiledIn
+            = QImage(QStringLiteral(":/res/images/") + name).convertToFormat(QImage::Format_ARGB32);
         QVERIFY2(!compiledIn.isNull(), qPrintable(name));
         const QImage expected = image.convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(compiledIn.size(), expected.size());

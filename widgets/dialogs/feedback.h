@@ -31,5 +31,6 @@ public:
     // QMessageBox::Cancel (or No where no Cancel is offered).
     [[nodiscard]] virtual QMessageBox::StandardButton
     question(const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
-             QMessageBox::StandardButton defaultButton) = 0;
+             QMessageBox::StandardButton defaultButton)
+        = 0;
 };
