@@ -160,6 +160,10 @@ private:
     // True when the table holds no unsaved changes, or the user agreed to
     // discard them.
     [[nodiscard]] bool mayReplace(Show::Kind kind);
+    // Reads a table from the driver into table under the wait cursor; a
+    // failure is shown, and gives nothing (table as it was).
+    [[nodiscard]] std::optional<Show::TransferResult> readDriverTable(Show::Kind kind,
+                                                                      QByteArray &table);
     void getTable(Show::Kind kind);
     void setTable(Show::Kind kind);
     void loadTable(Show::Kind kind);

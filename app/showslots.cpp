@@ -189,33 +189,45 @@ void Lc460_bootloader::showTransferError(const QString &text)
     feedback().errorBox(tr("Error"), text);
 }
 
-void Lc460_bootloader::getTable(Show::Kind kind)
+std::optional<Show::TransferResult> Lc460_bootloader::readDriverTable(Show::Kind kind,
+                                                                      QByteArray &table)
 {
-    if (refuseDuringUpgrade() || !mayReplace(kind))
-        return;
     Show::TransferResult result;
-    QByteArray table = showDocument->table(kind);
     {
         const WaitCursor wait;
         result = Show::readTable(*device, kind, table);
     }
     using Error = Show::TransferResult::Error;
-    if (result.error == Error::Handshake) {
+    switch (result.error) {
+    case Error::None:
+        return result;
+    case Error::Handshake:
         showTransferError(tr("USB Timeout\nCheck USB Cable"));
-        return;
-    }
-    // After a failed read the tab goes on showing the table as it stands,
-    // the user's edits included.
-    if (result.error == Error::Read) {
+        break;
+    case Error::Read:
         showTransferError(tr("slotUpdateProgramScene"));
-        return;
-    }
-    if (result.error != Error::None) {
+        break;
+    case Error::Write:
+    case Error::Verify:
+    case Error::Unstable:
         showTransferError(Show::describe(result, kind, Show::Direction::Read));
-        return;
+        break;
     }
+    return std::nullopt;
+}
+
+// After a failed read the tab goes on showing the table as it stands, the
+// user's edits included.
+void Lc460_bootloader::getTable(Show::Kind kind)
+{
+    if (refuseDuringUpgrade() || !mayReplace(kind))
+        return;
+    QByteArray table = showDocument->table(kind);
+    const std::optional<Show::TransferResult> result = readDriverTable(kind, table);
+    if (!result)
+        return;
     replaceTable(kind, table, TableChange::Get);
-    reportTransfer(result, kind, Show::Direction::Read);
+    reportTransfer(*result, kind, Show::Direction::Read);
 }
 
 void Lc460_bootloader::setTable(Show::Kind kind)
@@ -271,22 +283,11 @@ void Lc460_bootloader::slotCompareWithDriver(bool)
         return;
     const Show::Kind kind = *shown;
     QByteArray driverTable;
-    Show::TransferResult result;
-    {
-        const WaitCursor wait;
-        result = Show::readTable(*device, kind, driverTable);
-    }
-    using Error = Show::TransferResult::Error;
-    if (result.error == Error::Handshake) {
-        showTransferError(tr("USB Timeout\nCheck USB Cable"));
+    const std::optional<Show::TransferResult> result = readDriverTable(kind, driverTable);
+    if (!result)
         return;
-    }
-    if (result.error != Error::None) {
-        showTransferError(Show::describe(result, kind, Show::Direction::Read));
-        return;
-    }
-    if (!result.released)
-        feedback().warningBox(tr("Warning"), Show::describe(result, kind, Show::Direction::Read));
+    if (!result->released)
+        feedback().warningBox(tr("Warning"), Show::describe(*result, kind, Show::Direction::Read));
     const bool programs = kind == Show::Kind::Programs;
     const QList<Show::RecordDifference> differences
         = Show::compareTables(kind, showDocument->table(kind), driverTable);
