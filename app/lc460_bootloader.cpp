@@ -104,15 +104,15 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->pushButtonCreateUpg->setEnabled(false);
     ui->pushButtonCreateUpg->hide();
 
-    ui->spinBoxRiseTime->setRange(0, 100000);
-    ui->spinBoxStaticTime->setRange(0, 900000);
-    ui->spinBoxProgramNumber->setRange(1, 8);
-    ui->spinBoxSceneNumber->setRange(1, 20);
+    ui->spinBoxRiseTime->setRange(0, Show::MaxRiseTime);
+    ui->spinBoxStaticTime->setRange(0, Show::MaxStaticTime);
+    ui->spinBoxProgramNumber->setRange(1, Show::ProgramCount);
+    ui->spinBoxSceneNumber->setRange(1, Show::StepsPerProgram);
     addLampEditors(programEditors, ui->horizontalLayout);
 
-    ui->spinBoxSceneRiseTime->setRange(0, 100000);
-    ui->spinBoxSceneStaticTime->setRange(0, 900000);
-    ui->spinBoxSceneSceneNumber->setRange(1, 8);
+    ui->spinBoxSceneRiseTime->setRange(0, Show::MaxRiseTime);
+    ui->spinBoxSceneStaticTime->setRange(0, Show::MaxStaticTime);
+    ui->spinBoxSceneSceneNumber->setRange(1, Show::SceneCount);
     addLampEditors(sceneEditors, ui->horizontalLayoutScenes);
 
     setUpShowData();

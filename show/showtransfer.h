@@ -2,6 +2,7 @@
 
 #include "show/scenerecord.h"
 #include "show/showcompare.h"
+#include "usb/drivermap.h"
 
 #include <QByteArray>
 #include <QList>
@@ -29,8 +30,8 @@ inline constexpr int MaxGetReads = 4;
 // mismatch.
 inline constexpr int MaxSetWrites = 2;
 
-inline constexpr quint32 ProgramTableAddress = 0x14000;
-inline constexpr quint32 SceneTableAddress = 0x15E00;
+inline constexpr quint32 ProgramTableAddress = Driver::ProgramTableAddress;
+inline constexpr quint32 SceneTableAddress = Driver::SceneTableAddress;
 
 [[nodiscard]] constexpr quint32 flashAddress(Kind kind)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "usb/drivermap.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -15,12 +17,12 @@ namespace Service {
 
 // The page the fill-pattern command writes, and the test block of request 2.
 constexpr quint32 PageAddress = 0x08005000;
-constexpr int PageSize = 1024;
-constexpr int TestBlockSize = 512;
+constexpr int PageSize = Driver::PageSize;
+constexpr int TestBlockSize = Driver::TestBlockSize;
 // The value StatusSet and StatusClr send: bit 0.
-constexpr quint32 StatusBit = 1;
+constexpr quint32 StatusBit = Driver::StatusBit;
 // Largest length the read and write commands take (the whole external flash).
-constexpr int MaxLength = 1048576;
+constexpr int MaxLength = Driver::ExternalFlashSize;
 
 // A 32-bit hexadecimal number with or without a leading "0x" or "0X";
 // nothing when the text is no such number (empty, other characters, too big).
