@@ -3,6 +3,7 @@
 #include "cli/cli.h"
 #include "cli/productionlog.h"
 #include "core/clock.h"
+#include "core/safefile.h"
 #include "firmware/upgradefile.h"
 #include "firmware/upgradeprocedure.h"
 #include "show/showcompare.h"
@@ -14,7 +15,6 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,18 +41,11 @@ constexpr int ConfirmWaitMs = 250;
 // Far beyond any show file, so a huge or endless file is refused unread.
 constexpr qint64 MaxShowFileBytes = 1 << 20;
 
-QString kindName(Show::Kind kind)
+// Checked before any driver is touched; a FIFO is refused unopened.
+QString unreadable(const QString &fileName)
 {
-    return kind == Show::Kind::Programs ? QStringLiteral("programs") : QStringLiteral("scenes");
-}
-
-// Checked before opening: opening a FIFO would wait for a writer for ever.
-QString regularFileProblem(const QString &fileName)
-{
-    const QFileInfo info(fileName);
-    if (!info.exists())
-        return QStringLiteral("no such file");
-    return info.isFile() ? QString() : QStringLiteral("not a regular file");
+    QFile file(fileName);
+    return SafeFile::openForReading(file);
 }
 
 // One driver of the run, and how its work ended. Each is written by its own
@@ -378,7 +371,7 @@ int upgradeAllDrivers(const QString &fileName)
 {
     // The file is checked once, before any driver is touched; each driver's
     // run checks it again as every upgrade does.
-    if (const QString why = regularFileProblem(fileName); !why.isEmpty()) {
+    if (const QString why = unreadable(fileName); !why.isEmpty()) {
         err() << fileName << ": " << why << Qt::endl;
         return FileError;
     }
@@ -411,31 +404,18 @@ int upgradeAllDrivers(const QString &fileName)
 
 QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input)
 {
-    if (const QString why = regularFileProblem(fileName); !why.isEmpty())
-        return why;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+    if (const QString why = SafeFile::openForReading(file); !why.isEmpty())
+        return why;
     input.bytes = file.read(MaxShowFileBytes + 1);
     if (input.bytes.size() > MaxShowFileBytes)
         return QStringLiteral("far too large for a show file");
     QBuffer buffer(&input.bytes);
     buffer.open(QIODevice::ReadOnly);
     const Show::FileContents contents = Show::readFile(buffer, kind);
-    switch (contents.error) {
-    case Show::FileContents::Error::None:
+    if (contents.ok())
         input.table = contents.table;
-        return {};
-    case Show::FileContents::Error::Unreadable:
-        return contents.why;
-    case Show::FileContents::Error::WrongHeader:
-        return QStringLiteral("Wrong file header");
-    case Show::FileContents::Error::WrongVersion:
-        return QStringLiteral("Wrong version");
-    case Show::FileContents::Error::WrongLength:
-        return QStringLiteral("Wrong file length");
-    }
-    return {};
+    return fileError(contents);
 }
 
 QString logShowSet(USBLC350 &device, Show::Kind kind, const QString &fileName,

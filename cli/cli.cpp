@@ -154,4 +154,27 @@ void Progress::finish()
     }
 }
 
+QString kindName(Show::Kind kind)
+{
+    return kind == Show::Kind::Programs ? QStringLiteral("programs") : QStringLiteral("scenes");
+}
+
+QString fileError(const Show::FileContents &contents)
+{
+    using Error = Show::FileContents::Error;
+    switch (contents.error) {
+    case Error::None:
+        break;
+    case Error::Unreadable:
+        return contents.why;
+    case Error::WrongHeader:
+        return QStringLiteral("Wrong file header");
+    case Error::WrongVersion:
+        return QStringLiteral("Wrong version");
+    case Error::WrongLength:
+        return QStringLiteral("Wrong file length");
+    }
+    return {};
+}
+
 } // namespace Cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "show/scenerecord.h"
+#include "show/showfile.h"
 #include "usb/driverinfo.h"
 #include "usb/usblc350.h"
 
@@ -114,6 +115,12 @@ QList<Command> firmwareCommands(); // build-upg, boot-images, inspect
 QList<Command> upgradeCommands();  // upgrade
 QList<Command> serviceCommands();  // memory, external flash, page, test block
 QList<Command> showCommands();     // programs, scenes, show-file
+
+// "programs" or "scenes", as the messages name a table.
+[[nodiscard]] QString kindName(Show::Kind kind);
+// Why a show file was refused: the texts the window shows, or the system's
+// reason for an unreadable file; empty for a good one.
+[[nodiscard]] QString fileError(const Show::FileContents &contents);
 
 // inspect of a programs (.pgm) or scenes (.scn) file.
 int inspectShowFile(const QString &fileName, Show::Kind kind);

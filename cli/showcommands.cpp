@@ -19,29 +19,6 @@ namespace Cli {
 
 namespace {
 
-QString kindName(Show::Kind kind)
-{
-    return kind == Show::Kind::Programs ? QStringLiteral("programs") : QStringLiteral("scenes");
-}
-
-QString fileError(const Show::FileContents &contents)
-{
-    using Error = Show::FileContents::Error;
-    switch (contents.error) {
-    case Error::None:
-        break;
-    case Error::Unreadable:
-        return contents.why;
-    case Error::WrongHeader:
-        return QStringLiteral("Wrong file header");
-    case Error::WrongVersion:
-        return QStringLiteral("Wrong version");
-    case Error::WrongLength:
-        return QStringLiteral("Wrong file length");
-    }
-    return {};
-}
-
 // Reports a failed transfer; Success when it went through and the lock was
 // released.
 int transferExit(const Show::TransferResult &result, Show::Kind kind)
