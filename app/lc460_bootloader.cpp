@@ -1,10 +1,13 @@
 #include "app/lc460_bootloader.h"
 
+#include "app/editmenu.h"
+#include "app/firmwarepage.h"
 #include "app/information.h"
+#include "app/showpage.h"
 #include "app/windowfeedback.h"
 #include "core/trace.h"
 #include "core/version.h"
-#include "firmware/upgrader.h"
+#include "service/serviceconsole.h"
 #include "style/arthurstyle.h"
 #include "ui_lc460_bootloader.h"
 #include "usb/usblc350.h"
@@ -12,14 +15,99 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QUndoGroup>
-#include <QUndoStack>
+
+namespace {
+
+// "Lc420 ver. " and the version: the title of an unchanged window.
+QString versionTitle()
+{
+    return Lc460_bootloader::tr("Lc420 ver. ") + QLatin1String(Lc420::version);
+}
+
+// The service console's buttons with their slots.
+using Slot = void (Lc460_bootloader::*)(bool);
+std::array<std::pair<QPushButton *, Slot>, 12>
+serviceConsoleButtons(const Ui::Lc460_bootloaderClass &ui)
+{
+    using W = Lc460_bootloader;
+    return {{
+        {ui.pushButtonConnect, &W::slotpushButtonConnect},
+        {ui.pushButtonDisconnect, &W::slotpushButtonDisconnect},
+        {ui.pushButtonRead, &W::slotpushButtonRead},
+        {ui.pushButtonWrite, &W::slotpushButtonWrite},
+        {ui.pushButtonWritePage, &W::slotpushButtonWritePage},
+        {ui.pushButtonRunApplication, &W::slotpushButtonRunApplication},
+        {ui.pushButtonReadExternalFlash, &W::slotpushButtonReadExternalFlash},
+        {ui.pushButtonWriteExternalFlash, &W::slotpushButtonWriteExternalFlash},
+        {ui.pushButtonWriteExtFlashBin, &W::slotpushButtonWriteExtFlashBin},
+        {ui.pushButtonStatusGet, &W::slotpushButtonStatusGet},
+        {ui.pushButtonStatusSet, &W::slotpushButtonStatusSet},
+        {ui.pushButtonStatusClr, &W::slotpushButtonStatusClr},
+    }};
+}
+
+// The service console and the production functions stay connected but are out
+// of the user's reach: Firmware Change is the only button on the Settings tab.
+void hideServiceButtons(const Ui::Lc460_bootloaderClass &ui)
+{
+    for (const auto &[button, slot] : serviceConsoleButtons(ui)) {
+        button->setEnabled(false);
+        button->hide();
+    }
+    ui.pushButtonCreateBootBin->setEnabled(false);
+    ui.pushButtonCreateBootBin->hide();
+    ui.pushButtonCreateUpg->setEnabled(false);
+    ui.pushButtonCreateUpg->hide();
+}
+
+// Fills one tab's row with lamp editors 0..11 and makes their marked sliders
+// move together: dragging a marked slider moves every marked slider of the
+// tab to the same value. Without marks nothing moves.
+QList<SuperRGB *> addLampEditors(QHBoxLayout *row, ArthurStyle *style, UserDialogs *dialogs)
+{
+    QList<SuperRGB *> editors;
+    for (quint16 lamp = 0; lamp < Show::LampCount; ++lamp) {
+        auto *editor = new SuperRGB(0, 0, 0, lamp);
+        editor->setGroupStyle(style);
+        editor->setUserDialogs(dialogs);
+        editors.append(editor);
+        row->addWidget(editor);
+    }
+    for (SuperRGB *source : std::as_const(editors)) {
+        for (SuperRGB *target : std::as_const(editors))
+            QObject::connect(source, &SuperRGB::selectedSliderValueChange, target,
+                             &SuperRGB::setValueIfSelected);
+    }
+    return editors;
+}
+
+// Large enough for the overview and all twelve lamp editors, where the screen
+// allows. A scroll area asks for less than its contents; the window asks for
+// the difference too, so that the lamp rows need not scroll.
+void fitFirstSize(QMainWindow &window, const Ui::Lc460_bootloaderClass &ui)
+{
+    QSize missing;
+    for (const QScrollArea *area : {ui.scrollArea, ui.scrollArea_2})
+        missing = missing.expandedTo(area->widget()->sizeHint() + QSize(2, 2) * area->frameWidth()
+                                     - area->sizeHint());
+    QSize wanted = window.sizeHint() + missing.expandedTo(QSize(0, 0));
+    if (const QScreen *shown = window.screen()) {
+        // Room for the frame the system draws around the window.
+        wanted = wanted.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+    }
+    window.resize(wanted.expandedTo(window.size()));
+}
+
+} // namespace
 
 Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     : QMainWindow(parent)
+    , device(std::make_unique<USBLC350>())
     , userDialogs(std::make_unique<UserDialogs>())
     , ui(std::make_unique<Ui::Lc460_bootloaderClass>())
 {
@@ -27,8 +115,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->setupUi(this);
 
     setWindowTitle(versionTitle());
-    userFeedback = std::make_unique<WindowFeedback>(
-        this, ui->txt, ui->statusBar, [this]() -> UserDialogs & { return dialogs(); });
+    const auto dialogsNow = [this]() -> UserDialogs & { return dialogs(); };
+    userFeedback = std::make_unique<WindowFeedback>(this, ui->txt, ui->statusBar, dialogsNow);
 
     // A widget's style does not pass to its children, so the form's widgets
     // get it one by one, as the lamp editors do.
@@ -40,14 +128,6 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
 
     LC420_TRACE() << "MY_DEBUG";
 
-    ui->pushButtonRead->hide();
-    ui->pushButtonReadExternalFlash->hide();
-    ui->pushButtonWrite->hide();
-    ui->pushButtonWriteExternalFlash->hide();
-    ui->pushButtonWriteExtFlashBin->hide();
-    ui->pushButtonWritePage->hide();
-
-    device = std::make_unique<USBLC350>();
     // A driver the system does not let this user open looks like no driver at
     // all; the log says why, once, at the first connect that meets it. The
     // observer runs on the connecting thread (the upgrade worker too) under
@@ -59,15 +139,15 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
         QMetaObject::invokeMethod(
             this,
             [this, problem] {
-                if (accessProblemShown)
+                if (std::exchange(accessProblemShown, true))
                     return;
-                accessProblemShown = true;
                 feedback().logLine(problem);
             },
             Qt::QueuedConnection);
     });
 
-    connectServiceButtons();
+    for (const auto &[button, slot] : serviceConsoleButtons(*ui))
+        connect(button, &QPushButton::clicked, this, slot);
     connect(ui->pushButtonCreateUpg, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonCreateUpg);
     connect(ui->pushButtonCreateBootBin, &QPushButton::clicked, this,
@@ -78,61 +158,125 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &Lc460_bootloader::slotTabChange);
     connect(ui->actionPolish, &QAction::triggered, this, &Lc460_bootloader::slotPolish);
     connect(ui->actionEnglish, &QAction::triggered, this, &Lc460_bootloader::slotEnglish);
-
-    // The service console and the production functions stay connected but are
-    // out of the user's reach: Firmware Change is the only button on the
-    // Settings tab.
-    QPushButton *const serviceButtons[] = {
-        ui->pushButtonConnect,
-        ui->pushButtonDisconnect,
-        ui->pushButtonRead,
-        ui->pushButtonWrite,
-        ui->pushButtonWritePage,
-        ui->pushButtonRunApplication,
-        ui->pushButtonReadExternalFlash,
-        ui->pushButtonWriteExternalFlash,
-        ui->pushButtonWriteExtFlashBin,
-        ui->pushButtonCreateBootBin,
-        ui->pushButtonStatusClr,
-        ui->pushButtonStatusGet,
-        ui->pushButtonStatusSet,
-    };
-    for (QPushButton *button : serviceButtons)
-        button->setEnabled(false);
-    for (QPushButton *button : serviceButtons)
-        button->hide();
-    ui->pushButtonCreateUpg->setEnabled(false);
-    ui->pushButtonCreateUpg->hide();
+    hideServiceButtons(*ui);
 
     ui->spinBoxRiseTime->setRange(0, Show::MaxRiseTime);
     ui->spinBoxStaticTime->setRange(0, Show::MaxStaticTime);
     ui->spinBoxProgramNumber->setRange(1, Show::ProgramCount);
     ui->spinBoxSceneNumber->setRange(1, Show::StepsPerProgram);
-    addLampEditors(programEditors, ui->horizontalLayout);
-
+    const QList<SuperRGB *> programEditors
+        = addLampEditors(ui->horizontalLayout, arthurStyle, userDialogs.get());
     ui->spinBoxSceneRiseTime->setRange(0, Show::MaxRiseTime);
     ui->spinBoxSceneStaticTime->setRange(0, Show::MaxStaticTime);
     ui->spinBoxSceneSceneNumber->setRange(1, Show::SceneCount);
-    addLampEditors(sceneEditors, ui->horizontalLayoutScenes);
+    const QList<SuperRGB *> sceneEditors
+        = addLampEditors(ui->horizontalLayoutScenes, arthurStyle, userDialogs.get());
 
-    setUpShowData();
+    // The actions that use the driver, and that must wait while the upgrade
+    // runs. The service buttons stay as the window built them.
+    const auto setDriverActionsEnabled = [this](bool enabled) {
+        for (QPushButton *button :
+             {ui->pushButtonCHF, ui->pushButtonGetProgramsFormLc460,
+              ui->pushButtonSetProgramsInLc460, ui->pushButtonGetScenesFormLc460,
+              ui->pushButtonSetScenesInLc460})
+            button->setEnabled(enabled);
+    };
+    firmwarePage = std::make_unique<FirmwarePage>(*device, feedback(), dialogsNow, this,
+                                                  FirmwarePage::Widgets{ui->progressBarFlash,
+                                                                        ui->progressBarExtFlashWr,
+                                                                        ui->progressBarExtFlashRd},
+                                                  setDriverActionsEnabled, nullptr);
+    serviceConsole = std::make_unique<ServiceConsole>(*device, feedback(), dialogsNow, this);
+
+    // A Get, Set or comparison runs as a job: the status bar shows its
+    // progress, and the driver's other actions wait for it.
+    auto *jobProgress = new QProgressBar;
+    jobProgress->setObjectName(QStringLiteral("progressBarJob"));
+    jobProgress->setMaximumWidth(200);
+    jobProgress->hide();
+    ui->statusBar->addPermanentWidget(jobProgress);
+    connect(device.get(), &USBLC350::sendPercentExtFlashRead, jobProgress, &QProgressBar::setValue);
+    connect(device.get(), &USBLC350::sendPercentExtFlashWrite, jobProgress,
+            &QProgressBar::setValue);
+    const auto setBusy = [this, setDriverActionsEnabled, jobProgress](bool busy) {
+        setDriverActionsEnabled(!busy);
+        jobProgress->setValue(0);
+        jobProgress->setVisible(busy);
+        editMenu->update();
+        // A close asked for during the job happens once it has ended.
+        if (!busy && std::exchange(closeAfterJob, false))
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    };
+
+    undoGroup = new QUndoGroup(this);
+    const ShowPage::Services services{
+        device.get(), &feedback(), dialogsNow, this, [this] { return refuseWhileBusy(); }, setBusy};
+    programsPage = std::make_unique<ShowPage>(
+        Show::Kind::Programs,
+        ShowPage::Widgets{
+            ui->tabPrograms,
+            ui->overviewPrograms,
+            ui->spinBoxProgramNumber,
+            ui->spinBoxSceneNumber,
+            {programEditors, ui->spinBoxRiseTime, ui->spinBoxStaticTime, ui->spinBoxEndMarker},
+            {ui->pushButtonGetProgramsFormLc460, ui->pushButtonSetProgramsInLc460}},
+        services, undoGroup, nullptr);
+    scenesPage = std::make_unique<ShowPage>(
+        Show::Kind::Scenes,
+        ShowPage::Widgets{
+            ui->tabScenes,
+            ui->overviewScenes,
+            nullptr,
+            ui->spinBoxSceneSceneNumber,
+            {sceneEditors, ui->spinBoxSceneRiseTime, ui->spinBoxSceneStaticTime, nullptr},
+            {ui->pushButtonGetScenesFormLc460, ui->pushButtonSetScenesInLc460}},
+        services, undoGroup, nullptr);
+
+    connect(ui->spinBoxProgramNumber, &QSpinBox::valueChanged, this,
+            &Lc460_bootloader::slotUpdateProgramScene);
+    connect(ui->spinBoxSceneNumber, &QSpinBox::valueChanged, this,
+            &Lc460_bootloader::slotUpdateProgramScene);
+    connect(ui->pushButtonGetProgramsFormLc460, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonGetProgramsFromLc460);
+    connect(ui->pushButtonSetProgramsInLc460, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonSetProgramsInLc460);
+    connect(ui->pushButtonGetScenesFormLc460, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonGetScenesFromLc460);
+    connect(ui->pushButtonSetScenesInLc460, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonSetScenesInLc460);
+    connect(ui->spinBoxSceneSceneNumber, &QSpinBox::valueChanged, this,
+            &Lc460_bootloader::slotUpdateScene);
+    connect(ui->pushButtonLoadScenesFromFile, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonLoadScenesFromFile);
+    connect(ui->pushButtonLoadProgramsFromFile, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonLoadProgramsFromFile);
+    connect(ui->pushButtonSaveScenesToFile, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonSaveScenesToFile);
+    connect(ui->pushButtonSaveProgramsToFile, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonSaveProgramsToFile);
+    connect(ui->actionCompareWithDriver, &QAction::triggered, this,
+            &Lc460_bootloader::slotCompareWithDriver);
+    editMenu = new EditMenu({ui->menuEdit, ui->actionCopy, ui->actionPaste, ui->actionDuplicate,
+                             ui->actionInsertBlank, ui->actionDelete, ui->actionRotateLampsLeft,
+                             ui->actionRotateLampsRight, ui->actionCompareWithDriver},
+                            ui->tabWidget, undoGroup, {programsPage.get(), scenesPage.get()}, this);
+    bindDocument(std::make_unique<Show::ShowDocument>());
 
     // Esc clears the slider marks of the tab in view (the lamp editors' tool
     // tips say so).
     auto *clearMarks = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(clearMarks, &QShortcut::activated, this, [this] {
-        for (SuperRGB *editor : programEditors + sceneEditors) {
-            if (ui->tabWidget->currentWidget()->isAncestorOf(editor))
-                editor->setAll(false);
-        }
-    });
+    connect(clearMarks, &QShortcut::activated, this,
+            [this, editors = programEditors + sceneEditors] {
+                for (SuperRGB *editor : editors) {
+                    if (ui->tabWidget->currentWidget()->isAncestorOf(editor))
+                        editor->setAll(false);
+                }
+            });
 
-    upgrader = std::make_unique<Upgrader>(device.get());
-    connectUpgrader();
-    // The Settings tab is current now; from here on slotTabChange keeps these
-    // two connections while it is.
-    connectExternalFlashProgress();
-    fitFirstSize();
+    // The Settings tab is current now; from here on slotTabChange keeps the
+    // external-flash bars following the device while it is.
+    firmwarePage->followExternalFlash(true);
+    fitFirstSize(*this, *ui);
 }
 
 Lc460_bootloader::~Lc460_bootloader()
@@ -140,55 +284,14 @@ Lc460_bootloader::~Lc460_bootloader()
     // The stacks go after the document, with the window's children; what
     // they report then is of no interest.
     undoGroup->disconnect(this);
-    programUndo->disconnect(this);
-    sceneUndo->disconnect(this);
-}
-
-void Lc460_bootloader::fitFirstSize()
-{
-    // A scroll area asks for less than its contents; the window asks for
-    // the difference too, so that the lamp rows need not scroll.
-    QSize missing;
-    for (const QScrollArea *area : {ui->scrollArea, ui->scrollArea_2})
-        missing = missing.expandedTo(area->widget()->sizeHint() + QSize(2, 2) * area->frameWidth()
-                                     - area->sizeHint());
-    QSize wanted = sizeHint() + missing.expandedTo(QSize(0, 0));
-    if (const QScreen *shown = screen()) {
-        // Room for the frame the system draws around the window.
-        wanted = wanted.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
-    }
-    resize(wanted.expandedTo(size()));
-}
-
-QString Lc460_bootloader::versionTitle() const
-{
-    return tr("Lc420 ver. ") + QLatin1String(Lc420::version);
 }
 
 void Lc460_bootloader::setUserDialogs(std::unique_ptr<UserDialogs> dialogs)
 {
     Q_ASSERT(dialogs);
     userDialogs = std::move(dialogs);
-    for (SuperRGB *editor : programEditors + sceneEditors)
+    for (SuperRGB *editor : findChildren<SuperRGB *>())
         editor->setUserDialogs(userDialogs.get());
-}
-
-void Lc460_bootloader::addLampEditors(QList<SuperRGB *> &editors, QHBoxLayout *row)
-{
-    for (quint16 lamp = 0; lamp < 12; ++lamp) {
-        auto *editor = new SuperRGB(0, 0, 0, lamp);
-        editor->setGroupStyle(arthurStyle);
-        editor->setUserDialogs(userDialogs.get());
-        editors.append(editor);
-        row->addWidget(editor);
-    }
-    // Group edit: dragging a marked slider moves every marked slider of this
-    // tab to the same value. Without marks nothing moves.
-    for (SuperRGB *source : std::as_const(editors)) {
-        for (SuperRGB *target : std::as_const(editors))
-            connect(source, &SuperRGB::selectedSliderValueChange, target,
-                    &SuperRGB::setValueIfSelected);
-    }
 }
 
 UserDialogs &Lc460_bootloader::dialogs()
@@ -198,54 +301,80 @@ UserDialogs &Lc460_bootloader::dialogs()
 
 bool Lc460_bootloader::upgradeInProgress() const
 {
-    return upgrader && upgrader->isRunning();
+    return firmwarePage && firmwarePage->upgradeRunning();
 }
 
-bool Lc460_bootloader::refuseDuringUpgrade()
+bool Lc460_bootloader::refuseWhileBusy()
 {
-    if (!upgradeInProgress())
-        return false;
-    dialogs().message(QMessageBox::Information, this, tr("Info"),
-                      tr("Firmware upgrade in progress"), QMessageBox::Ok);
-    return true;
+    if (upgradeInProgress()) {
+        dialogs().message(QMessageBox::Information, this, tr("Info"),
+                          tr("Firmware upgrade in progress"), QMessageBox::Ok);
+        return true;
+    }
+    if (programsPage->jobRunning() || scenesPage->jobRunning()) {
+        dialogs().message(QMessageBox::Information, this, tr("Info"),
+                          tr("The driver is busy with a transfer. Try again when it has ended."),
+                          QMessageBox::Ok);
+        return true;
+    }
+    return false;
+}
+
+// Everything that shows or edits the show is tied to the document here, so a
+// document handed over by a language switch is bound exactly like a new one.
+void Lc460_bootloader::bindDocument(std::unique_ptr<Show::ShowDocument> document)
+{
+    showDocument = std::move(document);
+    programsPage->bind(*showDocument);
+    scenesPage->bind(*showDocument);
+    // The title carries Qt's modified mark only while something is unsaved,
+    // so it reads exactly "Lc420 ver. 1.03" otherwise.
+    const auto showModified = [this] {
+        const bool modified = showDocument->isModified();
+        setWindowTitle(modified ? versionTitle() + QStringLiteral("[*]") : versionTitle());
+        setWindowModified(modified);
+    };
+    connect(showDocument.get(), &Show::ShowDocument::modifiedChanged, this, showModified);
+    showModified();
 }
 
 void Lc460_bootloader::closeEvent(QCloseEvent *event)
 {
     LC420_TRACE() << "Lc460_bootloader::closeEvent ( QCloseEvent * event )";
-    // Closing in the middle of an upgrade would leave the driver half written.
-    if (refuseDuringUpgrade()) {
+    // Closing in the middle of an upgrade would leave the driver half
+    // written; a transfer of the show is short, and the window closes when
+    // it has ended.
+    if (programsPage->jobRunning() || scenesPage->jobRunning()) {
+        closeAfterJob = true;
+        feedback().statusMessage(tr("The window closes when the transfer has ended."));
         event->ignore();
         return;
     }
-    if (!mayClose()) {
+    if (refuseWhileBusy()) {
         event->ignore();
         return;
+    }
+    // Unsaved programs or scenes: Save keeps them in files (a cancelled Save
+    // dialog cancels the close), Discard closes, and Enter never throws
+    // anything away.
+    if (showDocument->isModified()) {
+        const QMessageBox::StandardButton answer = feedback().question(
+            tr("Close"),
+            tr("Programs or scenes have changed since they were last saved or sent to the "
+               "driver. Save them before closing?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        bool close = answer == QMessageBox::Discard;
+        if (answer == QMessageBox::Save) {
+            close = true;
+            for (ShowPage *page : {programsPage.get(), scenesPage.get()})
+                close = close && (!showDocument->isModified(page->kind()) || page->saveToFile());
+        }
+        if (!close) {
+            event->ignore();
+            return;
+        }
     }
     QMainWindow::closeEvent(event);
-}
-
-// Unsaved programs or scenes: Save keeps them in files (a cancelled Save
-// dialog cancels the close), Discard closes, and Enter never throws anything
-// away.
-bool Lc460_bootloader::mayClose()
-{
-    if (!showDocument->isModified())
-        return true;
-    const QMessageBox::StandardButton answer = feedback().question(
-        tr("Close"),
-        tr("Programs or scenes have changed since they were last saved or sent to the driver. "
-           "Save them before closing?"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Discard)
-        return true;
-    if (answer != QMessageBox::Save)
-        return false;
-    for (Show::Kind kind : {Show::Kind::Programs, Show::Kind::Scenes}) {
-        if (showDocument->isModified(kind) && !saveTable(kind))
-            return false;
-    }
-    return true;
 }
 
 Lc460_bootloader::Handover Lc460_bootloader::handOver()
@@ -256,6 +385,9 @@ Lc460_bootloader::Handover Lc460_bootloader::handOver()
     handover.programNumber = ui->spinBoxProgramNumber->value();
     handover.stepNumber = ui->spinBoxSceneNumber->value();
     handover.sceneNumber = ui->spinBoxSceneSceneNumber->value();
+    programsPage->unbind();
+    scenesPage->unbind();
+    showDocument->disconnect(this);
     handover.document = std::move(showDocument);
     return handover;
 }
@@ -274,8 +406,8 @@ void Lc460_bootloader::takeOver(Handover handover)
     if (handover.document) {
         bindDocument(std::move(handover.document));
     } else {
-        slotUpdateProgramScene(0);
-        slotUpdateScene(0);
+        programsPage->showSelected();
+        scenesPage->showSelected();
     }
 }
 
@@ -287,20 +419,12 @@ void Lc460_bootloader::markLanguage(bool polish)
     ui->actionEnglish->setChecked(!polish);
 }
 
-void Lc460_bootloader::connectExternalFlashProgress()
+void Lc460_bootloader::showServiceButtons()
 {
-    connect(device.get(), &USBLC350::sendPercentExtFlashWrite, ui->progressBarExtFlashWr,
-            &QProgressBar::setValue, Qt::UniqueConnection);
-    connect(device.get(), &USBLC350::sendPercentExtFlashRead, ui->progressBarExtFlashRd,
-            &QProgressBar::setValue, Qt::UniqueConnection);
-}
-
-void Lc460_bootloader::disconnectExternalFlashProgress()
-{
-    QObject::disconnect(device.get(), &USBLC350::sendPercentExtFlashWrite,
-                        ui->progressBarExtFlashWr, &QProgressBar::setValue);
-    QObject::disconnect(device.get(), &USBLC350::sendPercentExtFlashRead, ui->progressBarExtFlashRd,
-                        &QProgressBar::setValue);
+    for (const auto &[button, slot] : serviceConsoleButtons(*ui)) {
+        button->setEnabled(true);
+        button->show();
+    }
 }
 
 // The external-flash bars are on the Settings tab; transfers made from the
@@ -308,17 +432,10 @@ void Lc460_bootloader::disconnectExternalFlashProgress()
 void Lc460_bootloader::slotTabChange(int index)
 {
     LC420_TRACE() << "Lc460_bootloader::slotTabChange(int index)";
-    switch (index) {
-    case 0:
-        connectExternalFlashProgress();
-        break;
-    case 1:
-    case 2:
-        disconnectExternalFlashProgress();
-        break;
-    default:
-        break;
-    }
+    if (index == 0)
+        firmwarePage->followExternalFlash(true);
+    else if (index == 1 || index == 2)
+        firmwarePage->followExternalFlash(false);
 }
 
 void Lc460_bootloader::slotShowInfo(bool)
@@ -333,7 +450,7 @@ void Lc460_bootloader::slotShowInfo(bool)
 void Lc460_bootloader::slotPolish(bool)
 {
     LC420_TRACE() << "Lc460_bootloader::slotPolish(bool t)";
-    if (refuseDuringUpgrade())
+    if (refuseWhileBusy())
         return;
     QApplication::exit(ExitCodePolish);
 }
@@ -341,7 +458,7 @@ void Lc460_bootloader::slotPolish(bool)
 void Lc460_bootloader::slotEnglish(bool)
 {
     LC420_TRACE() << "Lc460_bootloader::slotEnglish(bool t)";
-    if (refuseDuringUpgrade())
+    if (refuseWhileBusy())
         return;
     QApplication::exit(ExitCodeEnglish);
 }

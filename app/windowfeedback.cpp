@@ -4,6 +4,7 @@
 #include "widgets/dialogs/userdialogs.h"
 
 #include <QStatusBar>
+#include <QTextEdit>
 
 WindowFeedback::WindowFeedback(QWidget *window, QTextEdit *log, QStatusBar *statusBar,
                                std::function<UserDialogs &()> dialogs)
@@ -16,6 +17,11 @@ WindowFeedback::WindowFeedback(QWidget *window, QTextEdit *log, QStatusBar *stat
 void WindowFeedback::logLine(const QString &line)
 {
     LogPane::append(*log, line);
+}
+
+void WindowFeedback::clearLog()
+{
+    log->clear();
 }
 
 void WindowFeedback::statusMessage(const QString &text)

@@ -22,6 +22,7 @@ public:
     static constexpr int StatusTimeoutMs = 5000;
 
     void logLine(const QString &line) override;
+    void clearLog() override;
     void statusMessage(const QString &text) override;
     void errorBox(const QString &title, const QString &text) override;
     void warningBox(const QString &title, const QString &text) override;

@@ -138,23 +138,34 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+165"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+29"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
     <message>
-        <location line="+43"/>
-        <location filename="../service/serviceslots.cpp" line="+315"/>
+        <location line="+281"/>
+        <location line="+5"/>
+        <location filename="../service/serviceconsole.cpp" line="+248"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>Firmware upgrade in progress</source>
         <translation>Firmware upgrade in progress</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+5"/>
+        <source>The driver is busy with a transfer. Try again when it has ended.</source>
+        <translation>The driver is busy with a transfer. Try again when it has ended.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The window closes when the transfer has ended.</source>
+        <translation>The window closes when the transfer has ended.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -164,15 +175,15 @@
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwareslots.cpp" line="+31"/>
-        <location line="+43"/>
+        <location filename="../app/firmwarepage.cpp" line="+73"/>
+        <location line="+42"/>
         <location line="+64"/>
-        <location filename="../service/serviceslots.cpp" line="-14"/>
+        <location filename="../service/serviceconsole.cpp" line="-15"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-106"/>
         <location line="+43"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
@@ -187,41 +198,46 @@
         <location line="-64"/>
         <location line="+11"/>
         <location line="+55"/>
-        <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+189"/>
-        <location filename="../service/serviceslots.cpp" line="-9"/>
-        <location line="+37"/>
+        <location line="+69"/>
+        <location filename="../app/showpage.cpp" line="+150"/>
+        <location line="+3"/>
+        <location line="+5"/>
+        <location line="+41"/>
+        <location line="+4"/>
+        <location line="+5"/>
+        <location filename="../service/serviceconsole.cpp" line="-5"/>
+        <location line="+34"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-128"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Save File</source>
         <translation>Save File</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+79"/>
+        <location line="+1"/>
+        <location line="+78"/>
         <source>Upg (*.upg)</source>
         <translation>Upg (*.upg)</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-73"/>
         <location line="+50"/>
-        <location filename="../app/showslots.cpp" line="+184"/>
-        <location line="+31"/>
+        <location filename="../app/showpage.cpp" line="+107"/>
+        <location line="+30"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+50"/>
-        <location filename="../app/showslots.cpp" line="+1"/>
+        <location filename="../app/showpage.cpp" line="+1"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Cannot write %1:
@@ -278,7 +294,7 @@
         <translation>New bootloader + serial:</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-240"/>
+        <location filename="../service/serviceconsole.cpp" line="-212"/>
         <source>Connect OK</source>
         <translation>Connect OK</translation>
     </message>
@@ -288,38 +304,38 @@
         <translation>Connect ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+21"/>
+        <location filename="../service/serviceconsole.cpp" line="+15"/>
         <source>Read From Lc350</source>
         <translation>Read From Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+111"/>
-        <location line="+34"/>
+        <location line="+95"/>
+        <location line="+31"/>
         <source>Address (hex)</source>
         <translation>Address (hex)</translation>
     </message>
     <message>
-        <location line="-142"/>
-        <location line="+112"/>
-        <location line="+40"/>
+        <location line="-122"/>
+        <location line="+95"/>
+        <location line="+37"/>
         <source>Length (dec)</source>
         <translation>Length (dec)</translation>
     </message>
     <message>
-        <location line="-144"/>
+        <location line="-124"/>
         <location line="+7"/>
-        <location line="+105"/>
+        <location line="+88"/>
         <location line="+6"/>
-        <location line="+23"/>
+        <location line="+20"/>
         <location line="+15"/>
         <source>error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-156"/>
-        <location line="+112"/>
-        <location line="+29"/>
+        <location line="-136"/>
+        <location line="+95"/>
+        <location line="+26"/>
         <location line="+15"/>
         <source>Conversion error</source>
         <translation>Conversion error</translation>
@@ -335,7 +351,7 @@
         <translation>Write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-120"/>
+        <location filename="../service/serviceconsole.cpp" line="-106"/>
         <source>Fill pattern</source>
         <translation>Fill pattern</translation>
     </message>
@@ -350,7 +366,7 @@
         <translation>page write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+30"/>
+        <location filename="../service/serviceconsole.cpp" line="+26"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -360,7 +376,7 @@
         <translation>Status: ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusSet(%1)</source>
         <translation>Status bit set: %1</translation>
     </message>
@@ -370,7 +386,7 @@
         <translation>Setting the status bit failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusClr(%1)</source>
         <translation>Status bit cleared: %1</translation>
     </message>
@@ -380,7 +396,7 @@
         <translation>Clearing the status bit failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+11"/>
+        <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>Read External Flash From Lc350</source>
         <translation>Read External Flash From Lc420</translation>
     </message>
@@ -390,7 +406,7 @@
         <translation>Reading the external flash failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+34"/>
+        <location filename="../service/serviceconsole.cpp" line="+31"/>
         <source>Write To External Flash Lc350</source>
         <translation>Write To External Flash Lc420</translation>
     </message>
@@ -410,8 +426,7 @@
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-201"/>
-        <location line="+28"/>
+        <location filename="../app/showpage.cpp" line="-196"/>
         <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
@@ -419,18 +434,18 @@ Check USB Cable</source>
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-46"/>
         <source>slotUpdateProgramScene</source>
         <translation>Reading the show data from the driver failed. The editor still shows what it showed before.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showslots.cpp" line="+26"/>
+        <location filename="../app/showpage.cpp" line="+50"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>Writing to the driver failed; nothing was lost. Check the USB cable and try again.</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-56"/>
+        <location filename="../app/showpage.cpp" line="-67"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>The programs have changes that are not saved. Discard them?</translation>
     </message>
@@ -445,13 +460,13 @@ Check USB Cable</translation>
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <location line="+32"/>
+        <location line="+85"/>
+        <location line="+27"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>Driver %1 holds exactly the programs this window shows.</source>
         <translation>Driver %1 holds exactly the programs this window shows.</translation>
     </message>
@@ -481,7 +496,7 @@ Check USB Cable</translation>
         <translation>Compare With Driver</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+29"/>
         <source>Open Programs File</source>
         <translation>Open Programs File</translation>
     </message>
@@ -492,23 +507,23 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Programs Files (*.pgm)</translation>
     </message>
     <message>
-        <location line="-17"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Scens Files (*.scn)</source>
         <translation>Scenes Files (*.scn)</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-7"/>
         <source>Loaded %1.</source>
         <translation>Loaded %1.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
@@ -533,7 +548,7 @@ Check USB Cable</translation>
         <translation>Save Scenes File</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+13"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>Bin (*.bin)</source>
         <translation>Bin (*.bin)</translation>
     </message>
@@ -543,7 +558,7 @@ Check USB Cable</translation>
         <translation>Write OK</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+18"/>
+        <location filename="../service/serviceconsole.cpp" line="+18"/>
         <location line="+5"/>
         <source>Length error</source>
         <translation>Length error</translation>
@@ -569,7 +584,7 @@ Check USB Cable</translation>
         <translation>The external flash does not hold what was written.</translation>
     </message>
     <message>
-        <location filename="../app/editslots.cpp" line="+26"/>
+        <location filename="../app/editmenu.cpp" line="+23"/>
         <source>Undo</source>
         <translation>Undo</translation>
     </message>
@@ -579,7 +594,7 @@ Check USB Cable</translation>
         <translation>Redo</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location filename="../app/showpage.cpp" line="+72"/>
         <source>Steps copied: %1.</source>
         <translation>Steps copied: %1.</translation>
     </message>
@@ -589,7 +604,7 @@ Check USB Cable</translation>
         <translation>Scenes copied: %1.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
         <source>Nothing pasted: the clipboard holds no steps or scenes.</source>
         <translation>Nothing pasted: the clipboard holds no steps or scenes.</translation>
     </message>

@@ -138,23 +138,34 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+165"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+29"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
     <message>
-        <location line="+43"/>
-        <location filename="../service/serviceslots.cpp" line="+315"/>
+        <location line="+281"/>
+        <location line="+5"/>
+        <location filename="../service/serviceconsole.cpp" line="+248"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-4"/>
         <source>Firmware upgrade in progress</source>
         <translation>Trwa aktualizacja oprogramowania sterownika</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+5"/>
+        <source>The driver is busy with a transfer. Try again when it has ended.</source>
+        <translation>Sterownik jest zajęty przesyłaniem danych. Spróbuj ponownie, gdy się zakończy.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The window closes when the transfer has ended.</source>
+        <translation>Okno zamknie się po zakończeniu przesyłania.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
@@ -164,15 +175,15 @@
         <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../app/firmwareslots.cpp" line="+31"/>
-        <location line="+43"/>
+        <location filename="../app/firmwarepage.cpp" line="+73"/>
+        <location line="+42"/>
         <location line="+64"/>
-        <location filename="../service/serviceslots.cpp" line="-14"/>
+        <location filename="../service/serviceconsole.cpp" line="-15"/>
         <source>Open File</source>
         <translation>Otwórz plik</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-106"/>
         <location line="+43"/>
         <source>Hex (*.hex)</source>
         <translation>Hex (*.hex)</translation>
@@ -187,41 +198,46 @@
         <location line="-64"/>
         <location line="+11"/>
         <location line="+55"/>
-        <location line="+56"/>
-        <location filename="../app/showslots.cpp" line="+189"/>
-        <location filename="../service/serviceslots.cpp" line="-9"/>
-        <location line="+37"/>
+        <location line="+69"/>
+        <location filename="../app/showpage.cpp" line="+150"/>
+        <location line="+3"/>
+        <location line="+5"/>
+        <location line="+41"/>
+        <location line="+4"/>
+        <location line="+5"/>
+        <location filename="../service/serviceconsole.cpp" line="-5"/>
+        <location line="+34"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-128"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Save File</source>
         <translation>Zapisz plik</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+79"/>
+        <location line="+1"/>
+        <location line="+78"/>
         <source>Upg (*.upg)</source>
         <translation>Upg (*.upg)</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-73"/>
         <location line="+50"/>
-        <location filename="../app/showslots.cpp" line="+184"/>
-        <location line="+31"/>
+        <location filename="../app/showpage.cpp" line="+107"/>
+        <location line="+30"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+50"/>
-        <location filename="../app/showslots.cpp" line="+1"/>
+        <location filename="../app/showpage.cpp" line="+1"/>
         <source>Cannot write %1:
 %2</source>
         <translation>Nie można zapisać %1:
@@ -278,7 +294,7 @@
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-240"/>
+        <location filename="../service/serviceconsole.cpp" line="-212"/>
         <source>Connect OK</source>
         <translation>Połączenie OK</translation>
     </message>
@@ -288,38 +304,38 @@
         <translation>Błąd połączenia</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+21"/>
+        <location filename="../service/serviceconsole.cpp" line="+15"/>
         <source>Read From Lc350</source>
         <translation>Odczyt z Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+111"/>
-        <location line="+34"/>
+        <location line="+95"/>
+        <location line="+31"/>
         <source>Address (hex)</source>
         <translation>Adres (hex)</translation>
     </message>
     <message>
-        <location line="-142"/>
-        <location line="+112"/>
-        <location line="+40"/>
+        <location line="-122"/>
+        <location line="+95"/>
+        <location line="+37"/>
         <source>Length (dec)</source>
         <translation>Długość (dec)</translation>
     </message>
     <message>
-        <location line="-144"/>
+        <location line="-124"/>
         <location line="+7"/>
-        <location line="+105"/>
+        <location line="+88"/>
         <location line="+6"/>
-        <location line="+23"/>
+        <location line="+20"/>
         <location line="+15"/>
         <source>error</source>
         <translation>błąd</translation>
     </message>
     <message>
-        <location line="-156"/>
-        <location line="+112"/>
-        <location line="+29"/>
+        <location line="-136"/>
+        <location line="+95"/>
+        <location line="+26"/>
         <location line="+15"/>
         <source>Conversion error</source>
         <translation>Błąd konwersji</translation>
@@ -335,7 +351,7 @@
         <translation>Błąd zapisu</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="-120"/>
+        <location filename="../service/serviceconsole.cpp" line="-106"/>
         <source>Fill pattern</source>
         <translation>Wzorzec wypełnienia</translation>
     </message>
@@ -350,7 +366,7 @@
         <translation>błąd zapisu strony</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+30"/>
+        <location filename="../service/serviceconsole.cpp" line="+26"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -360,7 +376,7 @@
         <translation>Status: BŁĄD</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusSet(%1)</source>
         <translation>Bit statusu ustawiony: %1</translation>
     </message>
@@ -370,7 +386,7 @@
         <translation>Ustawienie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusClr(%1)</source>
         <translation>Bit statusu wyczyszczony: %1</translation>
     </message>
@@ -380,7 +396,7 @@
         <translation>Wyczyszczenie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+11"/>
+        <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>Read External Flash From Lc350</source>
         <translation>Odczyt pamięci zewnętrznej z Lc420</translation>
     </message>
@@ -390,7 +406,7 @@
         <translation>Odczyt pamięci zewnętrznej nie powiódł się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+34"/>
+        <location filename="../service/serviceconsole.cpp" line="+31"/>
         <source>Write To External Flash Lc350</source>
         <translation>Zapis do pamięci zewnętrznej Lc420</translation>
     </message>
@@ -410,8 +426,7 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-201"/>
-        <location line="+28"/>
+        <location filename="../app/showpage.cpp" line="-196"/>
         <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
@@ -419,18 +434,18 @@ Check USB Cable</source>
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-46"/>
         <source>slotUpdateProgramScene</source>
         <translation>Odczyt danych pokazu ze sterownika nie powiódł się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showslots.cpp" line="+26"/>
+        <location filename="../app/showpage.cpp" line="+50"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i spróbuj ponownie.</translation>
     </message>
     <message>
-        <location filename="../app/showslots.cpp" line="-56"/>
+        <location filename="../app/showpage.cpp" line="-67"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>Programy mają niezapisane zmiany. Odrzucić je?</translation>
     </message>
@@ -445,13 +460,13 @@ Sprawdź kabel USB</translation>
         <translation>Niezapisane zmiany</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <location line="+32"/>
+        <location line="+85"/>
+        <location line="+27"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>Driver %1 holds exactly the programs this window shows.</source>
         <translation>Sterownik %1 zawiera dokładnie te programy, które pokazuje to okno.</translation>
     </message>
@@ -481,7 +496,7 @@ Sprawdź kabel USB</translation>
         <translation>Porównaj ze sterownikiem</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+29"/>
         <source>Open Programs File</source>
         <translation>Otwórz plik programów</translation>
     </message>
@@ -492,23 +507,23 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Pliki programów (*.pgm)</translation>
     </message>
     <message>
-        <location line="-17"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Scens Files (*.scn)</source>
         <translation>Pliki scen (*.scn)</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-7"/>
         <source>Loaded %1.</source>
         <translation>Wczytano %1.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
@@ -533,7 +548,7 @@ Sprawdź kabel USB</translation>
         <translation>Zapisz plik scen</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+13"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>Bin (*.bin)</source>
         <translation>Bin (*.bin)</translation>
     </message>
@@ -543,7 +558,7 @@ Sprawdź kabel USB</translation>
         <translation>Zapis OK</translation>
     </message>
     <message>
-        <location filename="../service/serviceslots.cpp" line="+18"/>
+        <location filename="../service/serviceconsole.cpp" line="+18"/>
         <location line="+5"/>
         <source>Length error</source>
         <translation>Błąd długości</translation>
@@ -569,7 +584,7 @@ Sprawdź kabel USB</translation>
         <translation>Pamięć zewnętrzna nie zawiera tego, co zapisano.</translation>
     </message>
     <message>
-        <location filename="../app/editslots.cpp" line="+26"/>
+        <location filename="../app/editmenu.cpp" line="+23"/>
         <source>Undo</source>
         <translation>Cofnij</translation>
     </message>
@@ -579,7 +594,7 @@ Sprawdź kabel USB</translation>
         <translation>Ponów</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location filename="../app/showpage.cpp" line="+72"/>
         <source>Steps copied: %1.</source>
         <translation>Skopiowane kroki: %1.</translation>
     </message>
@@ -589,7 +604,7 @@ Sprawdź kabel USB</translation>
         <translation>Skopiowane sceny: %1.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
         <source>Nothing pasted: the clipboard holds no steps or scenes.</source>
         <translation>Nic nie wklejono: schowek nie zawiera kroków ani scen.</translation>
     </message>

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -75,10 +76,21 @@ private Q_SLOTS:
     void editMenu();
     void compareWithDriver_data();
     void compareWithDriver();
+    void jobHoldsTheDriverUntilItEnds();
 
 private:
     QSpinBox *spin(const char *name) const { return window->findChild<QSpinBox *>(name); }
-    void click(const char *name) const { window->findChild<QPushButton *>(name)->click(); }
+    // A Get or a Set runs as a job; the test goes on once it has ended.
+    void click(const char *name) const
+    {
+        window->findChild<QPushButton *>(name)->click();
+        waitForJob();
+    }
+    void waitForJob() const
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(window->findChild<QProgressBar *>("progressBarJob")->isHidden(),
+                                 30000);
+    }
     QList<SuperRGB *> editors(Kind kind) const { return lampEditors(*window, kind); }
     const QByteArray &table(Kind kind) const { return window->document().table(kind); }
     void setTable(Kind kind, const QByteArray &table) const
@@ -151,10 +163,13 @@ void TestShowSlots::setThenGet()
     const QByteArray expected = patternTable(kind, 3);
     setTable(kind, expected);
 
-    QList<bool> waitCursor;
-    const auto sample = [&waitCursor](int) {
-        waitCursor.append(QApplication::overrideCursor()
-                          && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    // While the transfer runs on its worker, the status bar shows its
+    // progress and the tab takes no edit.
+    QList<bool> busy;
+    const auto sample = [this, &busy, kind](int) {
+        const char *tab = kind == Kind::Programs ? "tabPrograms" : "tabScenes";
+        busy.append(!window->findChild<QProgressBar *>("progressBarJob")->isHidden()
+                    && !window->findChild<QWidget *>(tab)->isEnabled());
     };
     connect(&window->usbDevice(), &USBLC350::sendPercentExtFlashWrite, this, sample);
     connect(&window->usbDevice(), &USBLC350::sendPercentExtFlashRead, this, sample);
@@ -171,9 +186,10 @@ void TestShowSlots::setThenGet()
     QCOMPARE(table(kind), expected);
     QVERIFY(!window->isWindowModified());
     QCOMPARE(editors(kind)[0]->color(), QColor(uchar(3), uchar(14), uchar(25)));
-    QVERIFY(!waitCursor.isEmpty());
-    QCOMPARE(waitCursor, QList<bool>(waitCursor.size(), true));
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(!busy.isEmpty());
+    QCOMPARE(busy, QList<bool>(busy.size(), true));
+    QVERIFY(window->findChild<QWidget *>(kind == Kind::Programs ? "tabPrograms" : "tabScenes")
+                ->isEnabled());
     QCOMPARE(dialogs->asked.size(), 1); // the question before the Get
     QCOMPARE(bus->device().status() & 1, 0u);
 }
@@ -617,6 +633,7 @@ void TestShowSlots::compareWithDriver()
     }
     const QByteArray before = table(kind);
     window->findChild<QAction *>("actionCompareWithDriver")->trigger();
+    waitForJob();
 
     QCOMPARE(table(kind), before); // the driver's table never replaces the window's
     auto *overview = window->findChild<OverviewView *>(kind == Kind::Programs ? "overviewPrograms"
@@ -635,6 +652,31 @@ void TestShowSlots::compareWithDriver()
     // The comparison holds until the table changes.
     editors(kind)[1]->setRedColor(0);
     QCOMPARE(overview->markedColumns(), QList<int>());
+}
+
+// A slow driver: the window answers while the Get runs, keeps the driver to
+// the Get, and a close waits for it.
+void TestShowSlots::jobHoldsTheDriverUntilItEnds()
+{
+    bus->device().setLatencyMs(20);
+    window->show();
+    window->findChild<QPushButton *>("pushButtonGetProgramsFormLc460")->click();
+
+    QVERIFY(!window->findChild<QWidget *>("tabPrograms")->isEnabled());
+    for (const char *name :
+         {"pushButtonSetScenesInLc460", "pushButtonGetScenesFormLc460", "pushButtonCHF"})
+        QVERIFY(!window->findChild<QPushButton *>(name)->isEnabled());
+    QVERIFY(!window->findChild<QAction *>("actionCompareWithDriver")->isEnabled());
+    window->slotPolish(false);
+    expectBox("information", "Info",
+              "The driver is busy with a transfer. Try again when it has ended.");
+
+    QVERIFY(!window->close());
+    QCOMPARE(status(), QString("The window closes when the transfer has ended."));
+    QVERIFY(window->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
+    QCOMPARE(status(), QString("Read 8 programs from driver 261107001."));
+    QCOMPARE(bus->device().status() & 1, 0u);
 }
 
 QTEST_MAIN(TestShowSlots)

@@ -18,8 +18,10 @@ public:
     Feedback(const Feedback &) = delete;
     Feedback &operator=(const Feedback &) = delete;
 
-    // One line at the end of the window's log.
+    // One line at the end of the window's log, scrolled into view.
     virtual void logLine(const QString &line) = 0;
+    // Empties the log, before a dump or a job that fills it anew.
+    virtual void clearLog() = 0;
     // A success, in the status bar for a few seconds.
     virtual void statusMessage(const QString &text) = 0;
     // A failure: a critical box with one OK button.

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QTabWidget;
+class QUndoGroup;
+class ShowPage;
+
+// The Edit menu: Undo and Redo of the current tab's history, and the step
+// operations, Copy and Paste on its shown step. Also the context menu of
+// each tab's overview grid. On the Settings tab everything but the history
+// of no tab is off.
+class EditMenu : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(Lc460_bootloader)
+
+public:
+    // The form's actions of the Edit and File menus that act on a show tab.
+    struct Actions
+    {
+        QMenu *menu = nullptr;
+        QAction *copy = nullptr;
+        QAction *paste = nullptr;
+        QAction *duplicate = nullptr;
+        QAction *insertBlank = nullptr;
+        QAction *remove = nullptr;
+        QAction *rotateLeft = nullptr;
+        QAction *rotateRight = nullptr;
+        QAction *compareWithDriver = nullptr;
+    };
+
+    EditMenu(Actions actions, QTabWidget *tabs, QUndoGroup *undoGroup, QList<ShowPage *> pages,
+             QObject *parent);
+
+    // The page of the current tab; none on the Settings tab.
+    [[nodiscard]] ShowPage *currentPage() const;
+    // After a change of tab, or when a job starts or ends: the entries work
+    // on the current page while it runs no job.
+    void update();
+
+private:
+    const Actions actions;
+    QTabWidget *tabs;
+    QUndoGroup *undoGroup;
+    const QList<ShowPage *> pages;
+};

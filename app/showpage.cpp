@@ -1,0 +1,421 @@
+#include "app/showpage.h"
+
+#include "app/showcommands.h"
+#include "show/overviewmodel.h"
+#include "show/recordclipboard.h"
+#include "show/showcompare.h"
+#include "show/showdocument.h"
+#include "show/showfile.h"
+#include "show/showtransfer.h"
+#include "show/stepoperations.h"
+#include "usb/usblc350.h"
+#include "widgets/dialogs/feedback.h"
+#include "widgets/dialogs/userdialogs.h"
+#include "widgets/overviewview.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QSpinBox>
+#include <QThread>
+#include <QUndoGroup>
+#include <QUndoStack>
+
+namespace {
+
+const QString fileDirectory = QStringLiteral(".");
+
+} // namespace
+
+ShowPage::ShowPage(Show::Kind kind, Widgets widgets, Services services, QUndoGroup *undoGroup,
+                   QObject *parent)
+    : QObject(parent)
+    , tableKind(kind)
+    , widgets(std::move(widgets))
+    , services(std::move(services))
+    , undo(new QUndoStack(undoGroup))
+{
+    connect(undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        // Also called while the window is destroyed, or after its show was
+        // handed over.
+        if (document)
+            document->setModified(tableKind, !clean);
+    });
+    // A column of the overview works like its number in the spin box.
+    connect(this->widgets.overview, &OverviewView::columnActivated, this,
+            [this](int column) { this->widgets.number->setValue(column + 1); });
+}
+
+ShowPage::~ShowPage()
+{
+    if (job)
+        job->wait();
+}
+
+void ShowPage::startJob(std::function<JobOutcome()> work,
+                        std::function<void(const JobOutcome &)> done)
+{
+    auto outcome = std::make_shared<JobOutcome>();
+    job = QThread::create([work = std::move(work), outcome] { *outcome = work(); });
+    job->setParent(this);
+    widgets.tab->setEnabled(false);
+    services.setBusy(true);
+    connect(job, &QThread::finished, this, [this, outcome, done = std::move(done)] {
+        delete std::exchange(job, nullptr);
+        widgets.tab->setEnabled(true);
+        services.setBusy(false);
+        done(*outcome);
+    });
+    job->start();
+}
+
+void ShowPage::bind(Show::ShowDocument &shown)
+{
+    // The history belongs to the document it changed.
+    undo->clear();
+    delete binder;
+    delete model;
+    document = &shown;
+    binder = new ShowBinder(shown, tableKind, widgets.controls, this);
+    model = new Show::OverviewModel(&shown, tableKind, this);
+    widgets.overview->setModel(model);
+    binder->setWriter([this](int index, const Show::SceneRecord &record, RecordControl control) {
+        undo->push(new RecordEditCommand(document, tableKind, index, control, record));
+    });
+    if (shown.isModified(tableKind))
+        undo->resetClean();
+    showSelected();
+    // A comparison with the driver holds until the table changes.
+    const auto forget = [this](Show::Kind changed) {
+        if (changed == tableKind)
+            forgetDifferences();
+    };
+    connect(&shown, &Show::ShowDocument::recordChanged, this, forget);
+    connect(&shown, &Show::ShowDocument::tableReset, this, forget);
+    forgetDifferences();
+}
+
+void ShowPage::unbind()
+{
+    if (document)
+        document->disconnect(this);
+    document = nullptr;
+}
+
+int ShowPage::shownRecord() const
+{
+    if (programs())
+        return (widgets.program->value() - 1) * Show::StepsPerProgram + widgets.number->value() - 1;
+    return widgets.number->value() - 1;
+}
+
+// The editors write every edit through at once: changing the number only
+// shows another record, with nothing left to commit.
+void ShowPage::showSelected()
+{
+    binder->showRecord(shownRecord());
+    if (programs())
+        model->setProgram(widgets.program->value() - 1);
+    widgets.overview->setShownColumn(widgets.number->value() - 1);
+    markDifferences();
+}
+
+void ShowPage::replaceTable(const QByteArray &table, TableChange change)
+{
+    undo->push(new TableCommand(document, tableKind, table, change));
+    undo->setClean();
+}
+
+bool ShowPage::mayReplace()
+{
+    if (!document->isModified(tableKind))
+        return true;
+    const QString text = programs()
+                             ? tr("The programs have changes that are not saved. Discard them?")
+                             : tr("The scenes have changes that are not saved. Discard them?");
+    return feedback().question(tr("Unsaved changes"), text,
+                               QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel)
+           == QMessageBox::Discard;
+}
+
+bool ShowPage::readWorked(const Show::TransferResult &result)
+{
+    using Error = Show::TransferResult::Error;
+    switch (result.error) {
+    case Error::None:
+        return true;
+    case Error::Handshake:
+        feedback().errorBox(tr("Error"), tr("USB Timeout\nCheck USB Cable"));
+        break;
+    case Error::Read:
+        feedback().errorBox(tr("Error"), tr("slotUpdateProgramScene"));
+        break;
+    case Error::Write:
+    case Error::Verify:
+    case Error::Unstable:
+        feedback().errorBox(tr("Error"), Show::describe(result, tableKind, Show::Direction::Read));
+        break;
+    }
+    return false;
+}
+
+// After a failed read the tab goes on showing the table as it stands, the
+// user's edits included.
+void ShowPage::getFromDriver()
+{
+    if (services.refuseBusy() || !mayReplace())
+        return;
+    startJob(
+        [device = services.device, kind = tableKind] {
+            JobOutcome outcome;
+            outcome.result = Show::readTable(*device, kind, outcome.table);
+            return outcome;
+        },
+        [this](const JobOutcome &outcome) {
+            if (!readWorked(outcome.result))
+                return;
+            replaceTable(outcome.table, TableChange::Get);
+            reportTransfer(outcome.result, Show::Direction::Read);
+        });
+}
+
+void ShowPage::setInDriver()
+{
+    if (services.refuseBusy())
+        return;
+    startJob(
+        [device = services.device, kind = tableKind, table = document->table(tableKind)] {
+            return JobOutcome{Show::writeTable(*device, kind, table), {}};
+        },
+        [this](const JobOutcome &outcome) { reportWrite(outcome.result); });
+}
+
+void ShowPage::reportWrite(const Show::TransferResult &result)
+{
+    using Error = Show::TransferResult::Error;
+    if (result.error == Error::Handshake) {
+        feedback().errorBox(tr("Error"), tr("USB Timeout\nCheck USB Cable"));
+        return;
+    }
+    if (result.error == Error::Write) {
+        feedback().errorBox(tr("Error"), tr("WriteExternalFlashToAddress"));
+        return;
+    }
+    // The read-back after the write failed or differed.
+    if (result.error != Error::None) {
+        feedback().errorBox(tr("Error"), Show::describe(result, tableKind, Show::Direction::Write));
+        return;
+    }
+    // The driver holds the table even when it could not be unlocked after
+    // the write, so the table counts as sent either way.
+    undo->setClean();
+    reportTransfer(result, Show::Direction::Write);
+}
+
+// A transfer that completed: a success goes to the status bar; a lock that
+// could not be released afterwards leaves the driver unusable until it is
+// plugged in again, so that gets a box.
+void ShowPage::reportTransfer(const Show::TransferResult &result, Show::Direction direction)
+{
+    if (!result.released) {
+        feedback().warningBox(tr("Warning"), Show::describe(result, tableKind, direction));
+        return;
+    }
+    // The device stays open after a transfer; its serial needs no connect.
+    feedback().statusMessage(
+        Show::describe(result, tableKind, direction, services.device->read_serial_string()));
+}
+
+void ShowPage::compareWithDriver()
+{
+    if (services.refuseBusy())
+        return;
+    startJob(
+        [device = services.device, kind = tableKind] {
+            JobOutcome outcome;
+            outcome.result = Show::readTable(*device, kind, outcome.table);
+            return outcome;
+        },
+        [this](const JobOutcome &outcome) {
+            if (readWorked(outcome.result))
+                reportComparison(outcome.result, outcome.table);
+        });
+}
+
+void ShowPage::reportComparison(const Show::TransferResult &result, const QByteArray &driverTable)
+{
+    if (!result.released)
+        feedback().warningBox(tr("Warning"),
+                              Show::describe(result, tableKind, Show::Direction::Read));
+    const QList<Show::RecordDifference> found
+        = Show::compareTables(tableKind, document->table(tableKind), driverTable);
+    differences.clear();
+    for (const Show::RecordDifference &difference : found)
+        differences << difference.record;
+    markDifferences();
+    const QString serial = QString::fromLatin1(services.device->read_serial_string());
+    if (found.isEmpty()) {
+        feedback().statusMessage(
+            programs() ? tr("Driver %1 holds exactly the programs this window shows.").arg(serial)
+                       : tr("Driver %1 holds exactly the scenes this window shows.").arg(serial));
+        return;
+    }
+    // A long list is cut: the box must fit on the screen.
+    constexpr int MaxLines = 20;
+    QStringList lines;
+    lines << (programs() ? tr("Driver %1 holds other programs than this window. Steps that "
+                              "differ: %2 (this window's values first; they are framed in red "
+                              "in the overview).")
+                         : tr("Driver %1 holds other scenes than this window. Scenes that "
+                              "differ: %2 (this window's values first; they are framed in red "
+                              "in the overview)."))
+                 .arg(serial)
+                 .arg(found.size());
+    for (int i = 0; i < found.size() && i < MaxLines; ++i)
+        lines << Show::describeDifference(tableKind, found.at(i));
+    if (found.size() > MaxLines)
+        lines << tr("... and %1 more.").arg(found.size() - MaxLines);
+    dialogs().message(QMessageBox::Information, services.window, tr("Compare With Driver"),
+                      lines.join(QLatin1Char('\n')), QMessageBox::Ok);
+}
+
+// Frames the steps that differed at the last comparison with the driver, in
+// the overview of the shown program (or the scenes).
+void ShowPage::markDifferences()
+{
+    const int first = programs() ? (widgets.program->value() - 1) * Show::StepsPerProgram : 0;
+    const int count = programs() ? Show::StepsPerProgram : Show::SceneCount;
+    QList<int> columns;
+    for (int record : std::as_const(differences)) {
+        if (record >= first && record < first + count)
+            columns << record - first;
+    }
+    widgets.overview->setMarkedColumns(columns);
+}
+
+void ShowPage::forgetDifferences()
+{
+    differences.clear();
+    markDifferences();
+}
+
+void ShowPage::loadFromFile()
+{
+    if (!mayReplace())
+        return;
+    const QString fileName = dialogs().getOpenFileName(
+        services.window, programs() ? tr("Open Programs File") : tr("Open Scenes File"),
+        fileDirectory, programs() ? tr("Programs Files (*.pgm)") : tr("Scens Files (*.scn)"));
+    if (fileName.isEmpty())
+        return;
+    const Show::FileContents contents = Show::readFile(fileName, tableKind);
+    if (!contents.ok()) {
+        feedback().errorBox(tr("File error"), Show::describe(contents));
+        return;
+    }
+    replaceTable(contents.table, TableChange::Load);
+    feedback().statusMessage(tr("Loaded %1.").arg(QFileInfo(fileName).fileName()));
+}
+
+bool ShowPage::saveToFile()
+{
+    QString fileName = dialogs().getSaveFileName(
+        services.window, programs() ? tr("Save Programs File") : tr("Save Scenes File"),
+        fileDirectory, programs() ? tr("Programs Files (*.pgm)") : tr("Scens Files (*.scn)"));
+    if (fileName.isEmpty())
+        return false;
+    // A name typed without an extension gets the table's own, or the Load
+    // dialog's filter would hide the file. The dialog asked about replacing
+    // the name as typed, so a file under the completed name is asked about.
+    if (QFileInfo(fileName).suffix().isEmpty()) {
+        fileName += programs() ? QStringLiteral(".pgm") : QStringLiteral(".scn");
+        if (QFileInfo::exists(fileName)
+            && feedback().question(
+                   tr("Save"),
+                   tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(fileName)),
+                   QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
+                   != QMessageBox::Yes)
+            return false;
+    }
+    const QString why = Show::saveFile(fileName, tableKind, document->table(tableKind));
+    if (!why.isEmpty()) {
+        feedback().errorBox(
+            tr("File error"),
+            tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(fileName), why));
+        return false;
+    }
+    undo->setClean();
+    feedback().statusMessage(tr("Saved %1.").arg(QFileInfo(fileName).fileName()));
+    return true;
+}
+
+void ShowPage::changeTable(TableChange change)
+{
+    QByteArray table = document->table(tableKind);
+    const int index = binder->shownIndex();
+    bool changed = false;
+    switch (change) {
+    case TableChange::Duplicate:
+        changed = Show::duplicateRecord(table, tableKind, index);
+        break;
+    case TableChange::InsertBlank:
+        changed = Show::insertBlankRecord(table, tableKind, index);
+        break;
+    case TableChange::Delete:
+        changed = Show::deleteRecord(table, tableKind, index);
+        break;
+    case TableChange::RotateLampsLeft:
+        changed = Show::rotateLamps(table, tableKind, index, Show::Rotation::Left);
+        break;
+    case TableChange::RotateLampsRight:
+        changed = Show::rotateLamps(table, tableKind, index, Show::Rotation::Right);
+        break;
+    default:
+        return;
+    }
+    if (!changed)
+        return;
+    undo->push(new TableCommand(document, tableKind, table, change));
+    // The copy is shown next, so that the next key press works on it: a
+    // chase grows by Duplicate and Rotate, two presses a step.
+    if (change == TableChange::Duplicate)
+        widgets.number->setValue(widgets.number->value() + 1);
+}
+
+void ShowPage::copySelected()
+{
+    QList<int> indices;
+    for (int column : widgets.overview->selectedColumns())
+        indices.append(model->recordIndex(column));
+    const Show::RecordClip clip = Show::copyRecords(document->table(tableKind), tableKind, indices);
+    if (clip.count() == 0)
+        return;
+    QGuiApplication::clipboard()->setMimeData(Show::recordsToMimeData(clip).release());
+    feedback().statusMessage(
+        (programs() ? tr("Steps copied: %1.") : tr("Scenes copied: %1.")).arg(clip.count()));
+}
+
+// From the shown step on; what would land past the last step is dropped,
+// and the status bar says how much.
+void ShowPage::paste()
+{
+    const std::optional<Show::RecordClip> clip
+        = Show::recordsFromMimeData(QGuiApplication::clipboard()->mimeData());
+    if (!clip) {
+        feedback().statusMessage(tr("Nothing pasted: the clipboard holds no steps or scenes."));
+        return;
+    }
+    QByteArray table = document->table(tableKind);
+    const int dropped = Show::pasteRecords(table, tableKind, binder->shownIndex(), *clip);
+    if (dropped < 0)
+        return;
+    undo->push(new TableCommand(document, tableKind, table, TableChange::Paste));
+    if (dropped > 0)
+        feedback().statusMessage(
+            tr("Records dropped by the paste, since they did not fit after the last step: %1 of "
+               "%2.")
+                .arg(dropped)
+                .arg(clip->count()));
+}

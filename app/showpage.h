@@ -1,0 +1,150 @@
+#pragma once
+
+#include "app/showbinder.h"
+#include "show/scenerecord.h"
+#include "show/showtransfer.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+class Feedback;
+class OverviewView;
+class QAbstractButton;
+class QThread;
+class QSpinBox;
+class QUndoGroup;
+class QUndoStack;
+class QWidget;
+class USBLC350;
+class UserDialogs;
+enum class TableChange;
+
+namespace Show {
+class OverviewModel;
+class ShowDocument;
+} // namespace Show
+
+// One show tab, Programs or Scenes: its lamp editors and spin boxes bound to
+// the shown step, its overview grid, its undo history, and the moves of its
+// whole table between the show document, the driver and files. The window's
+// slots hand their work here in a line; the rules (record layout, transfer,
+// file format) live in show/. Texts belong to the window's translation
+// context, as the window's own slots wrote them.
+class ShowPage : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(Lc460_bootloader)
+
+public:
+    // The tab's widgets, children of the window's form.
+    struct Widgets
+    {
+        QWidget *tab = nullptr;
+        OverviewView *overview = nullptr;
+        QSpinBox *program = nullptr; // the Programs tab only
+        QSpinBox *number = nullptr;  // the step or the scene
+        ShowBinder::Controls controls;
+        // The buttons that use the driver; off while another job holds it.
+        QList<QAbstractButton *> driverButtons;
+    };
+
+    // What the page reports through and works on; all of it outlives the page.
+    struct Services
+    {
+        USBLC350 *device = nullptr;
+        Feedback *feedback = nullptr;
+        std::function<UserDialogs &()> dialogs;
+        QWidget *window = nullptr;
+        // Tells the user and answers true while the driver is busy elsewhere.
+        std::function<bool()> refuseBusy;
+        // Told when a job on the driver starts (true) and when it has ended.
+        std::function<void(bool)> setBusy;
+    };
+
+    ShowPage(Show::Kind kind, Widgets widgets, Services services, QUndoGroup *undoGroup,
+             QObject *parent);
+    // Waits for a running job: it uses the window's device.
+    ~ShowPage() override;
+
+    // True while a Get, Set or comparison runs on its worker thread.
+    [[nodiscard]] bool jobRunning() const { return job != nullptr; }
+
+    [[nodiscard]] Show::Kind kind() const { return tableKind; }
+    [[nodiscard]] QWidget *tab() const { return widgets.tab; }
+    [[nodiscard]] QUndoStack &undoStack() { return *undo; }
+
+    // Shows and edits document from now on; the history of the document
+    // before stays behind. A document with unsaved changes stays unsaved even
+    // when its first edit here is undone.
+    void bind(Show::ShowDocument &document);
+    // The document has left with a language switch: nothing here touches it
+    // any more.
+    void unbind();
+
+    // The step (or scene) the spin boxes name becomes the shown one.
+    void showSelected();
+    // The record shown: program * 20 + step, or the scene.
+    [[nodiscard]] int shownRecord() const;
+
+    // The buttons of the tab.
+    void getFromDriver();
+    void setInDriver();
+    void loadFromFile();
+    // False when the user cancelled the dialog or the file was not written.
+    bool saveToFile();
+    // Reads the driver's table without replacing the page's, lists where
+    // the two differ and frames those steps in the overview.
+    void compareWithDriver();
+
+    // The Edit menu, on the shown step.
+    void changeTable(TableChange change);
+    void copySelected();
+    void paste();
+
+    // True when the table holds no unsaved changes, or the user agreed to
+    // discard them.
+    [[nodiscard]] bool mayReplace();
+
+private:
+    // What a job on the driver hands back: its outcome and, after a read,
+    // the driver's table.
+    struct JobOutcome
+    {
+        Show::TransferResult result;
+        QByteArray table;
+    };
+    // Runs work on a thread of its own, with the tab's editing off, and hands
+    // its outcome to done on this thread. The requests keep their order:
+    // lock, transfer, release last.
+    void startJob(std::function<JobOutcome()> work, std::function<void(const JobOutcome &)> done);
+    // A read that failed is shown; true when it worked.
+    [[nodiscard]] bool readWorked(const Show::TransferResult &result);
+    [[nodiscard]] UserDialogs &dialogs() { return services.dialogs(); }
+    [[nodiscard]] Feedback &feedback() { return *services.feedback; }
+    [[nodiscard]] bool programs() const { return tableKind == Show::Kind::Programs; }
+    // Replaces the whole table (a Get or a Load) as one undo step, and marks
+    // it unchanged.
+    void replaceTable(const QByteArray &table, TableChange change);
+    void reportTransfer(const Show::TransferResult &result, Show::Direction direction);
+    void reportWrite(const Show::TransferResult &result);
+    void reportComparison(const Show::TransferResult &result, const QByteArray &driverTable);
+    void markDifferences();
+    void forgetDifferences();
+
+    const Show::Kind tableKind;
+    const Widgets widgets;
+    const Services services;
+    QUndoStack *undo; // in the window's undo group, which owns it
+    QPointer<Show::ShowDocument> document;
+    // Children of the page, made anew for each document.
+    ShowBinder *binder = nullptr;
+    Show::OverviewModel *model = nullptr;
+    // The records that differed at the last comparison with the driver;
+    // forgotten at the table's next change.
+    QList<int> differences;
+    QThread *job = nullptr; // a child of the page while it runs
+};
