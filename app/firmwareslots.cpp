@@ -27,8 +27,9 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
     LC420_TRACE() << "Lc460_bootloader::slotpushButtonCreateUpg(bool t)";
     ui->txt->clear();
 
-    const QString hexFile
-        = dialogs().getOpenFileName(this, tr("Open File"), hexDirectory, tr("Hex (*.hex)"));
+    const QString hexFile = dialogs().getOpenFileName(
+        this, tr("Open File", "a HEX file to build an upgrade file from"), hexDirectory,
+        tr("Hex (*.hex)"));
     if (hexFile.isEmpty())
         return;
 
@@ -57,7 +58,8 @@ void Lc460_bootloader::slotpushButtonCreateUpg(bool)
     }
 
     const QString upgFile
-        = dialogs().getSaveFileName(this, tr("Save File"), QStringLiteral("."), tr("Upg (*.upg)"));
+        = dialogs().getSaveFileName(this, tr("Save File", "the upgrade file built from a HEX file"),
+                                    QStringLiteral("."), tr("Upg (*.upg)"));
     if (upgFile.isEmpty())
         return;
     const QString why = Upgrade::saveFile(upgFile, build.image);
@@ -70,8 +72,9 @@ void Lc460_bootloader::slotpushButtonCreateBootBin(bool)
 {
     feedback().logLine(QStringLiteral("Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"));
 
-    const QString hexFile
-        = dialogs().getOpenFileName(this, tr("Open File"), QStringLiteral("."), tr("Hex (*.hex)"));
+    const QString hexFile = dialogs().getOpenFileName(
+        this, tr("Open File", "a HEX file to build bootloader images from"), QStringLiteral("."),
+        tr("Hex (*.hex)"));
     if (hexFile.isEmpty())
         return;
 
@@ -135,8 +138,9 @@ void Lc460_bootloader::slotpushButtonCHF(bool)
     ui->progressBarExtFlashWr->setValue(0);
     ui->progressBarExtFlashRd->setValue(0);
 
-    const QString fileName = dialogs().getOpenFileName(nullptr, tr("Open File"),
-                                                       QStringLiteral("."), tr("Upg (*.upg)"));
+    const QString fileName = dialogs().getOpenFileName(
+        nullptr, tr("Open File", "the upgrade file for Firmware Change"), QStringLiteral("."),
+        tr("Upg (*.upg)"));
     // A cancelled dialog still starts the worker, which ends at once.
     upgrader->slotSetFileName(fileName);
     setDeviceActionsEnabled(false);

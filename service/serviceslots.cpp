@@ -297,8 +297,9 @@ void Lc460_bootloader::slotpushButtonWriteExtFlashBin(bool)
     LC420_TRACE() << "Lc460_bootloader::slotpushButtonWriteExtFlashBin(bool t)";
     if (refuseDuringUpgrade())
         return;
-    const QString fileName
-        = dialogs().getOpenFileName(this, tr("Open File"), QStringLiteral("."), tr("Bin (*.bin)"));
+    const QString fileName = dialogs().getOpenFileName(
+        this, tr("Open File", "a binary file to write into the external flash"),
+        QStringLiteral("."), tr("Bin (*.bin)"));
     if (fileName.isEmpty())
         return;
     // A file that cannot be opened, or is no regular file (a FIFO would
