@@ -69,8 +69,9 @@ void FirmwarePage::createUpgradeFile()
 {
     feedback.clearLog();
 
-    const QString hexFile
-        = dialogs().getOpenFileName(window, tr("Open File"), hexDirectory, tr("Hex (*.hex)"));
+    const QString hexFile = dialogs().getOpenFileName(
+        window, tr("Open File", "a HEX file to build an upgrade file from"), hexDirectory,
+        tr("Hex (*.hex)"));
     if (hexFile.isEmpty())
         return;
 
@@ -98,8 +99,9 @@ void FirmwarePage::createUpgradeFile()
         return;
     }
 
-    const QString upgFile = dialogs().getSaveFileName(window, tr("Save File"), QStringLiteral("."),
-                                                      tr("Upg (*.upg)"));
+    const QString upgFile = dialogs().getSaveFileName(
+        window, tr("Save File", "the upgrade file built from a HEX file"), QStringLiteral("."),
+        tr("Upg (*.upg)"));
     if (upgFile.isEmpty())
         return;
     const QString why = Upgrade::saveFile(upgFile, build.image);
@@ -112,8 +114,9 @@ void FirmwarePage::createBootImages()
 {
     feedback.logLine(QStringLiteral("Lc420_bootloader::slotpushButtonCreateBootBin(bool t)"));
 
-    const QString hexFile = dialogs().getOpenFileName(window, tr("Open File"), QStringLiteral("."),
-                                                      tr("Hex (*.hex)"));
+    const QString hexFile = dialogs().getOpenFileName(
+        window, tr("Open File", "a HEX file to build bootloader images from"), QStringLiteral("."),
+        tr("Hex (*.hex)"));
     if (hexFile.isEmpty())
         return;
 
@@ -176,8 +179,9 @@ void FirmwarePage::changeFirmware()
     widgets.externalWrite->setValue(0);
     widgets.externalRead->setValue(0);
 
-    const QString fileName = dialogs().getOpenFileName(nullptr, tr("Open File"),
-                                                       QStringLiteral("."), tr("Upg (*.upg)"));
+    const QString fileName = dialogs().getOpenFileName(
+        nullptr, tr("Open File", "the upgrade file for Firmware Change"), QStringLiteral("."),
+        tr("Upg (*.upg)"));
     // A cancelled dialog still starts the worker, which ends at once.
     upgrader->slotSetFileName(fileName);
     setDriverActionsEnabled(false);

@@ -14,6 +14,27 @@
 #include <memory>
 #include <optional>
 
+namespace {
+
+// Qt's own texts that our catalogues word themselves, so that the buttons of
+// our questions and file dialogs say what the questions say: the close
+// question asks "Zapisać…?" and offers "Zapisz", where Qt's Polish catalogue
+// has "Zachowaj". lupdate takes them from here into both catalogues; at run
+// time Qt asks the translators for them, ours first (see runMainWindowLoop).
+// The GNOME theme words the buttons itself ("&Save", "Close without Saving").
+[[maybe_unused]] constexpr const char *qtWords[][2] = {
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "Save")},
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "Discard")},
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel")},
+    {"QGnomeTheme", QT_TRANSLATE_NOOP("QGnomeTheme", "&Save")},
+    {"QGnomeTheme", QT_TRANSLATE_NOOP("QGnomeTheme", "Close without Saving")},
+    {"QGnomeTheme", QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel")},
+    {"QFileDialog", QT_TRANSLATE_NOOP("QFileDialog", "&Save")},
+    {"QFileDialog", QT_TRANSLATE_NOOP("QFileDialog", "&Open")},
+};
+
+} // namespace
+
 namespace Startup {
 
 QString translationBaseName(int exitCode, const QString &localeName)
@@ -58,7 +79,6 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons, const QByt
             = exitCode == 0 ? Translation::loadForLocale(translator, localeName)
                             : loadTranslation(translator, translationBaseName(exitCode, localeName),
                                               translationFolders());
-        QCoreApplication::installTranslator(&translator);
         // Qt's own texts (file dialogs, message-box buttons) in the same
         // language as the window, never in the locale's when the window falls
         // back to English.
@@ -67,6 +87,9 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons, const QByt
             && qtTranslator.load(qtTranslationBaseName(translator.filePath()),
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtTranslator);
+        // Ours goes in last: the last translator installed is asked first, so
+        // the Qt texts our catalogue words itself (qtWords) win over Qt's.
+        QCoreApplication::installTranslator(&translator);
 
         auto window = std::make_unique<Lc460_bootloader>();
         if (serviceButtons)

@@ -230,8 +230,9 @@ void ServiceConsole::writeExternalFlash()
 
 void ServiceConsole::writeExternalFlashFromFile()
 {
-    const QString fileName = dialogs().getOpenFileName(window, tr("Open File"), QStringLiteral("."),
-                                                       tr("Bin (*.bin)"));
+    const QString fileName = dialogs().getOpenFileName(
+        window, tr("Open File", "a binary file to write into the external flash"),
+        QStringLiteral("."), tr("Bin (*.bin)"));
     if (fileName.isEmpty())
         return;
     // A file that cannot be opened, or is no regular file (a FIFO would

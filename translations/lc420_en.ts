@@ -145,7 +145,7 @@
     <message>
         <location line="+281"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="+248"/>
+        <location filename="../service/serviceconsole.cpp" line="+249"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -175,68 +175,67 @@
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+73"/>
-        <location line="+42"/>
-        <location line="+64"/>
-        <location filename="../service/serviceconsole.cpp" line="-15"/>
-        <source>Open File</source>
-        <translation>Open File</translation>
-    </message>
-    <message>
-        <location line="-106"/>
-        <location line="+43"/>
+        <location filename="../app/firmwarepage.cpp" line="+74"/>
+        <location line="+45"/>
         <source>Hex (*.hex)</source>
-        <translation>Hex (*.hex)</translation>
+        <translation>HEX files (*.hex)</translation>
     </message>
     <message>
-        <location line="-32"/>
-        <location line="+66"/>
+        <location line="-34"/>
+        <location line="+68"/>
         <source>HexToBin error: %1)</source>
         <translation>The HEX file cannot be read (error %1).</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-66"/>
         <location line="+11"/>
-        <location line="+55"/>
-        <location line="+69"/>
+        <location line="+57"/>
+        <location line="+70"/>
         <location filename="../app/showpage.cpp" line="+150"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
         <location line="+4"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="-5"/>
-        <location line="+34"/>
+        <location filename="../service/serviceconsole.cpp" line="-21"/>
+        <location line="+35"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-131"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-21"/>
+        <source>Open File</source>
+        <comment>a HEX file to build an upgrade file from</comment>
+        <translation>Choose a HEX File for the Upgrade File</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Save File</source>
-        <translation>Save File</translation>
+        <comment>the upgrade file built from a HEX file</comment>
+        <translation>Save the Upgrade File</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Upg (*.upg)</source>
-        <translation>Upg (*.upg)</translation>
+        <translation>Upgrade files (*.upg)</translation>
     </message>
     <message>
-        <location line="-73"/>
-        <location line="+50"/>
+        <location line="-75"/>
+        <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+107"/>
         <location line="+30"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+50"/>
+        <location line="-50"/>
+        <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+1"/>
         <source>Cannot write %1:
 %2</source>
@@ -244,7 +243,13 @@
 %2</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-43"/>
+        <source>Open File</source>
+        <comment>a HEX file to build bootloader images from</comment>
+        <translation>Choose a HEX File for the Bootloader Images</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Production year</source>
         <translation>Production year</translation>
     </message>
@@ -294,7 +299,13 @@
         <translation>New bootloader + serial:</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-212"/>
+        <location line="+17"/>
+        <source>Open File</source>
+        <comment>the upgrade file for Firmware Change</comment>
+        <translation>Choose an Upgrade File</translation>
+    </message>
+    <message>
+        <location filename="../service/serviceconsole.cpp" line="-213"/>
         <source>Connect OK</source>
         <translation>Connect OK</translation>
     </message>
@@ -341,6 +352,12 @@
         <translation>Conversion error</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>Open File</source>
+        <comment>a binary file to write into the external flash</comment>
+        <translation>Choose a File for the External Flash</translation>
+    </message>
+    <message>
         <location filename="../usb/servicecommands.cpp" line="+6"/>
         <source>ReadMemoryFromAddress error</source>
         <translation>Reading the controller memory failed.</translation>
@@ -351,7 +368,7 @@
         <translation>Write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-106"/>
+        <location filename="../service/serviceconsole.cpp" line="-124"/>
         <source>Fill pattern</source>
         <translation>Fill pattern</translation>
     </message>
@@ -498,24 +515,24 @@ Check USB Cable</translation>
     <message>
         <location line="+29"/>
         <source>Open Programs File</source>
-        <translation>Open Programs File</translation>
+        <translation>Choose a Programs File</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Open Scenes File</source>
-        <translation>Open Scenes File</translation>
+        <translation>Choose a Scenes File</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+16"/>
         <source>Programs Files (*.pgm)</source>
-        <translation>Programs Files (*.pgm)</translation>
+        <translation>Programs files (*.pgm)</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+16"/>
         <source>Scens Files (*.scn)</source>
-        <translation>Scenes Files (*.scn)</translation>
+        <translation>Scenes files (*.scn)</translation>
     </message>
     <message>
         <location line="-7"/>
@@ -540,17 +557,17 @@ Check USB Cable</translation>
     <message>
         <location line="-25"/>
         <source>Save Programs File</source>
-        <translation>Save Programs File</translation>
+        <translation>Save Programs To File</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save Scenes File</source>
-        <translation>Save Scenes File</translation>
+        <translation>Save Scenes To File</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+11"/>
         <source>Bin (*.bin)</source>
-        <translation>Bin (*.bin)</translation>
+        <translation>Binary files (*.bin)</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="-33"/>
@@ -586,12 +603,12 @@ Check USB Cable</translation>
     <message>
         <location filename="../app/editmenu.cpp" line="+23"/>
         <source>Undo</source>
-        <translation>Undo</translation>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Redo</source>
-        <translation>Redo</translation>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <location filename="../app/showpage.cpp" line="+72"/>
@@ -624,92 +641,92 @@ Check USB Cable</translation>
     <message>
         <location line="+45"/>
         <source>Flash %p%</source>
-        <translation>Flash %p%</translation>
+        <translation>Flash %p %</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>External flash write %p%</source>
-        <translation>External flash write %p%</translation>
+        <translation>External flash write %p %</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>External flash verify %p%</source>
-        <translation>External flash verify %p%</translation>
+        <translation>External flash verify %p %</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Firmware Change</source>
-        <translation>Firmware Change</translation>
+        <translation>Firmware &amp;Change</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Connect</source>
-        <translation>Connect</translation>
+        <translation>C&amp;onnect</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Disconnect</source>
-        <translation>Disconnect</translation>
+        <translation>&amp;Disconnect</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Read</source>
-        <translation>Read</translation>
+        <translation>&amp;Read</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Write</source>
-        <translation>Write</translation>
+        <translation>&amp;Write</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>WritePage</source>
-        <translation>Write Page</translation>
+        <translation>Write &amp;Page</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>WriteExtFlashBin</source>
-        <translation>Write External Flash From File</translation>
+        <translation>Write External Flash From F&amp;ile</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>RunApplication</source>
-        <translation>Run Application</translation>
+        <translation>Run &amp;Application</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>WriteExternalFlash</source>
-        <translation>Write External Flash</translation>
+        <translation>Write E&amp;xternal Flash</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>ReadExternalFlash</source>
-        <translation>Read External Flash</translation>
+        <translation>Read Exter&amp;nal Flash</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CreateUpg</source>
-        <translation>Create Upgrade File</translation>
+        <translation>Create Up&amp;grade File</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CreateBootBin</source>
-        <translation>Create Bootloader Images</translation>
+        <translation>Create &amp;Bootloader Images</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusClr</source>
-        <translation>Clear Status</translation>
+        <translation>Clear S&amp;tatus</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusGet</source>
-        <translation>Get Status</translation>
+        <translation>Get Stat&amp;us</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusSet</source>
-        <translation>Set Status</translation>
+        <translation>&amp;Set Status</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -720,7 +737,7 @@ Check USB Cable</translation>
         <location line="+38"/>
         <location line="+241"/>
         <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
-        <translation>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</translation>
+        <translation>Click a step, or move with the arrow keys, to show it below. Right-click for the &quot;Edit&quot; menu.</translation>
     </message>
     <message>
         <location line="-184"/>
@@ -741,42 +758,42 @@ Check USB Cable</translation>
     <message>
         <location line="+171"/>
         <source>Compare With Driver</source>
-        <translation>Compare With Driver</translation>
+        <translation>Compare With &amp;Driver</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Copy</source>
-        <translation>Copy</translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Paste</source>
-        <translation>Paste</translation>
+        <translation>&amp;Paste</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Duplicate</source>
-        <translation>Duplicate</translation>
+        <translation>Duplica&amp;te</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Insert Blank</source>
-        <translation>Insert Blank</translation>
+        <translation>&amp;Insert Blank</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Delete</source>
-        <translation>Delete</translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Rotate Lamps Left</source>
-        <translation>Rotate Lamps Left</translation>
+        <translation>Rotate Lamps &amp;Left</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Rotate Lamps Right</source>
-        <translation>Rotate Lamps Right</translation>
+        <translation>Rotate Lamps Ri&amp;ght</translation>
     </message>
     <message>
         <location line="-430"/>
@@ -788,7 +805,7 @@ Check USB Cable</translation>
         <location line="-211"/>
         <location line="+224"/>
         <source>%</source>
-        <translation>%</translation>
+        <translation> %</translation>
     </message>
     <message>
         <location line="-217"/>
@@ -800,7 +817,7 @@ Check USB Cable</translation>
         <location line="-211"/>
         <location line="+224"/>
         <source>ms</source>
-        <translation>ms</translation>
+        <translation> ms</translation>
     </message>
     <message>
         <location line="-217"/>
@@ -810,22 +827,22 @@ Check USB Cable</translation>
     <message>
         <location line="+20"/>
         <source>Get Programs Form Lc460</source>
-        <translation>Get Programs From Lc420</translation>
+        <translation>&amp;Get Programs From Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Set Programs In Lc460</source>
-        <translation>Set Programs In Lc420</translation>
+        <translation>&amp;Set Programs In Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Load Programs From FIle</source>
-        <translation>Load Programs From File</translation>
+        <translation>L&amp;oad Programs From File</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save Programs To File</source>
-        <translation>Save Programs To File</translation>
+        <translation>Sa&amp;ve Programs To File</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -835,62 +852,62 @@ Check USB Cable</translation>
     <message>
         <location line="+155"/>
         <source>Get Scenes Form Lc460</source>
-        <translation>Get Scenes From Lc420</translation>
+        <translation>&amp;Get Scenes From Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Set Scenes In Lc460</source>
-        <translation>Set Scenes In Lc420</translation>
+        <translation>&amp;Set Scenes In Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Load Scenes From File</source>
-        <translation>Load Scenes From File</translation>
+        <translation>L&amp;oad Scenes From File</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save Scenes To File</source>
-        <translation>Save Scenes To File</translation>
+        <translation>Sa&amp;ve Scenes To File</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>File</source>
-        <translation>File</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Edit</source>
-        <translation>Edit</translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Language</source>
-        <translation>Language</translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Help</source>
-        <translation>Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Close</source>
-        <translation>Close</translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Polish</source>
-        <translation>Polish</translation>
+        <translation>&amp;Polski</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>English</source>
-        <translation>English</translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Lc420 - info</source>
-        <translation>Lc420 - info</translation>
+        <translation>About &amp;Lc420</translation>
     </message>
 </context>
 <context>
@@ -902,26 +919,75 @@ Check USB Cable</translation>
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <location filename="../app/startup.cpp" line="+32"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <location line="-4"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close without Saving</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location line="-5"/>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>RecordEditCommand</name>
     <message>
         <location filename="../app/showcommands.cpp" line="+31"/>
         <source>XFade</source>
-        <translation>XFade</translation>
+        <translation>XFade Change</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Scene Time</source>
-        <translation>Scene Time</translation>
+        <translation>Scene Time Change</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>End Marker</source>
-        <translation>End Marker</translation>
+        <translation>End Marker Change</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lamp %1 Colour</source>
-        <translation>Lamp %1 Colour</translation>
+        <translation>Lamp %1 Colour Change</translation>
     </message>
 </context>
 <context>
@@ -1002,12 +1068,12 @@ Check USB Cable</translation>
     <message>
         <location line="+4"/>
         <source>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
-        <translation>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</translation>
+        <translation>The programs were written, but reading them back from the driver failed. The editor keeps them; press &quot;Set Programs In Lc420&quot; again.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
-        <translation>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</translation>
+        <translation>The scenes were written, but reading them back from the driver failed. The editor keeps them; press &quot;Set Scenes In Lc420&quot; again.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1022,12 +1088,12 @@ Check USB Cable</translation>
     <message>
         <location line="+3"/>
         <source>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
-        <translation>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</translation>
+        <translation>The driver holds other programs than were written to it. The editor keeps them; press &quot;Set Programs In Lc420&quot; again, and if this repeats, have the driver checked.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
-        <translation>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</translation>
+        <translation>The driver holds other scenes than were written to it. The editor keeps them; press &quot;Set Scenes In Lc420&quot; again, and if this repeats, have the driver checked.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1037,12 +1103,12 @@ Check USB Cable</translation>
     <message>
         <location line="+4"/>
         <source>Writing the programs to the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Writing the programs to the driver failed. The editor keeps them; press Set again.</translation>
+        <translation>Writing the programs to the driver failed. The editor keeps them; press &quot;Set Programs In Lc420&quot; again.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing the scenes to the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Writing the scenes to the driver failed. The editor keeps them; press Set again.</translation>
+        <translation>Writing the scenes to the driver failed. The editor keeps them; press &quot;Set Scenes In Lc420&quot; again.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1193,12 +1259,12 @@ Check USB Cable</translation>
     <message>
         <location line="+2"/>
         <source>Load</source>
-        <translation>Load</translation>
+        <translation>Load From File</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Get</source>
-        <translation>Get</translation>
+        <translation>Get From Lc420</translation>
     </message>
 </context>
 <context>
@@ -1248,7 +1314,7 @@ Check USB Cable</translation>
         <location line="+3"/>
         <location line="+58"/>
         <source>Serial:</source>
-        <translation>Serial:</translation>
+        <translation>Serial: </translation>
     </message>
     <message>
         <location line="-53"/>
@@ -1358,7 +1424,7 @@ Check USB cable</translation>
     <message>
         <location line="+11"/>
         <source>The upgrade did not start: no driver answered. Check the USB cable and press Firmware Change again.</source>
-        <translation>The upgrade did not start: no driver answered. Check the USB cable and press Firmware Change again.</translation>
+        <translation>The upgrade did not start: no driver answered. Check the USB cable and start the upgrade again.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1368,12 +1434,12 @@ Check USB cable</translation>
     <message>
         <location line="+4"/>
         <source>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then press Firmware Change again.</source>
-        <translation>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then press Firmware Change again.</translation>
+        <translation>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then start the upgrade again.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Press Firmware Change and choose the same file again.</source>
-        <translation>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Press Firmware Change and choose the same file again.</translation>
+        <translation>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Start the upgrade again and choose the same file.</translation>
     </message>
 </context>
 <context>

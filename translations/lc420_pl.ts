@@ -26,7 +26,7 @@
 &lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;mailto:info@example.com&quot;&gt;info@example.com&lt;/a&gt;&lt;/p&gt;
 &lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;body style=&quot;font-size:8pt;&quot;&gt;
-&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Oprogramowanie konfiguracyjne sterownika Lc420&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;Narzędzie do konfiguracji sterownika Lc420&lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;img src=&quot;:/res/images/logo.png&quot;/&gt;&lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&lt;a href=&quot;https://www.example.com&quot;&gt;https://www.example.com&lt;/a&gt;&lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot;margin:0px;&quot;&gt;&amp;nbsp;&lt;/p&gt;
@@ -145,7 +145,7 @@
     <message>
         <location line="+281"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="+248"/>
+        <location filename="../service/serviceconsole.cpp" line="+249"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
@@ -175,68 +175,67 @@
         <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+73"/>
-        <location line="+42"/>
-        <location line="+64"/>
-        <location filename="../service/serviceconsole.cpp" line="-15"/>
-        <source>Open File</source>
-        <translation>Otwórz plik</translation>
-    </message>
-    <message>
-        <location line="-106"/>
-        <location line="+43"/>
+        <location filename="../app/firmwarepage.cpp" line="+74"/>
+        <location line="+45"/>
         <source>Hex (*.hex)</source>
-        <translation>Hex (*.hex)</translation>
+        <translation>Pliki HEX (*.hex)</translation>
     </message>
     <message>
-        <location line="-32"/>
-        <location line="+66"/>
+        <location line="-34"/>
+        <location line="+68"/>
         <source>HexToBin error: %1)</source>
         <translation>Nie można odczytać pliku HEX (błąd %1).</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-66"/>
         <location line="+11"/>
-        <location line="+55"/>
-        <location line="+69"/>
+        <location line="+57"/>
+        <location line="+70"/>
         <location filename="../app/showpage.cpp" line="+150"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
         <location line="+4"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="-5"/>
-        <location line="+34"/>
+        <location filename="../service/serviceconsole.cpp" line="-21"/>
+        <location line="+35"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-131"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-21"/>
+        <source>Open File</source>
+        <comment>a HEX file to build an upgrade file from</comment>
+        <translation>Wybierz plik HEX dla pliku aktualizacji</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Save File</source>
-        <translation>Zapisz plik</translation>
+        <comment>the upgrade file built from a HEX file</comment>
+        <translation>Zapisz plik aktualizacji</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Upg (*.upg)</source>
-        <translation>Upg (*.upg)</translation>
+        <translation>Pliki aktualizacji (*.upg)</translation>
     </message>
     <message>
-        <location line="-73"/>
-        <location line="+50"/>
+        <location line="-75"/>
+        <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+107"/>
         <location line="+30"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <location line="+50"/>
+        <location line="-50"/>
+        <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+1"/>
         <source>Cannot write %1:
 %2</source>
@@ -244,7 +243,13 @@
 %2</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-43"/>
+        <source>Open File</source>
+        <comment>a HEX file to build bootloader images from</comment>
+        <translation>Wybierz plik HEX dla obrazów bootloadera</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Production year</source>
         <translation>Rok produkcji</translation>
     </message>
@@ -294,7 +299,13 @@
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-212"/>
+        <location line="+17"/>
+        <source>Open File</source>
+        <comment>the upgrade file for Firmware Change</comment>
+        <translation>Wybierz plik aktualizacji</translation>
+    </message>
+    <message>
+        <location filename="../service/serviceconsole.cpp" line="-213"/>
         <source>Connect OK</source>
         <translation>Połączenie OK</translation>
     </message>
@@ -330,7 +341,7 @@
         <location line="+20"/>
         <location line="+15"/>
         <source>error</source>
-        <translation>błąd</translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <location line="-136"/>
@@ -341,9 +352,15 @@
         <translation>Błąd konwersji</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>Open File</source>
+        <comment>a binary file to write into the external flash</comment>
+        <translation>Wybierz plik do zapisania w pamięci zewnętrznej</translation>
+    </message>
+    <message>
         <location filename="../usb/servicecommands.cpp" line="+6"/>
         <source>ReadMemoryFromAddress error</source>
-        <translation>Odczyt pamięci mikrokontrolera nie powiódł się.</translation>
+        <translation>Odczyt pamięci sterownika nie powiódł się.</translation>
     </message>
     <message>
         <location line="-4"/>
@@ -351,7 +368,7 @@
         <translation>Błąd zapisu</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-106"/>
+        <location filename="../service/serviceconsole.cpp" line="-124"/>
         <source>Fill pattern</source>
         <translation>Wzorzec wypełnienia</translation>
     </message>
@@ -363,7 +380,7 @@
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
         <source>page write ERROR</source>
-        <translation>błąd zapisu strony</translation>
+        <translation>Błąd zapisu strony</translation>
     </message>
     <message>
         <location filename="../service/serviceconsole.cpp" line="+26"/>
@@ -436,7 +453,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="-46"/>
         <source>slotUpdateProgramScene</source>
-        <translation>Odczyt danych pokazu ze sterownika nie powiódł się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
+        <translation>Pobranie danych pokazu ze sterownika nie powiodło się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
@@ -498,12 +515,12 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+29"/>
         <source>Open Programs File</source>
-        <translation>Otwórz plik programów</translation>
+        <translation>Wybierz plik programów</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Open Scenes File</source>
-        <translation>Otwórz plik scen</translation>
+        <translation>Wybierz plik scen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -530,7 +547,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+1"/>
         <source>%1 already exists. Replace it?</source>
-        <translation>%1 już istnieje. Zastąpić go?</translation>
+        <translation>Plik %1 już istnieje. Zastąpić go?</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -540,17 +557,17 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="-25"/>
         <source>Save Programs File</source>
-        <translation>Zapisz plik programów</translation>
+        <translation>Zapisz programy do pliku</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save Scenes File</source>
-        <translation>Zapisz plik scen</translation>
+        <translation>Zapisz sceny do pliku</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+11"/>
         <source>Bin (*.bin)</source>
-        <translation>Bin (*.bin)</translation>
+        <translation>Pliki binarne (*.bin)</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="-33"/>
@@ -586,12 +603,12 @@ Sprawdź kabel USB</translation>
     <message>
         <location filename="../app/editmenu.cpp" line="+23"/>
         <source>Undo</source>
-        <translation>Cofnij</translation>
+        <translation>&amp;Cofnij</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Redo</source>
-        <translation>Ponów</translation>
+        <translation>&amp;Ponów</translation>
     </message>
     <message>
         <location filename="../app/showpage.cpp" line="+72"/>
@@ -611,7 +628,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+10"/>
         <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
-        <translation>Rekordy pominięte przy wklejaniu, bo nie zmieściły się za ostatnim krokiem: %1 z %2.</translation>
+        <translation>Pozycje pominięte przy wklejaniu, bo nie zmieściły się za ostatnim krokiem: %1 z %2.</translation>
     </message>
 </context>
 <context>
@@ -624,92 +641,92 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+45"/>
         <source>Flash %p%</source>
-        <translation>Pamięć flash %p%</translation>
+        <translation>Pamięć flash: %p %</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>External flash write %p%</source>
-        <translation>Zapis zewnętrznej pamięci flash %p%</translation>
+        <translation>Zapis pamięci zewnętrznej: %p %</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>External flash verify %p%</source>
-        <translation>Weryfikacja zewnętrznej pamięci flash %p%</translation>
+        <translation>Weryfikacja pamięci zewnętrznej: %p %</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Firmware Change</source>
-        <translation>Zmiana oprogramowania</translation>
+        <translation>&amp;Aktualizuj oprogramowanie</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Connect</source>
-        <translation>Połącz</translation>
+        <translation>P&amp;ołącz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Disconnect</source>
-        <translation>Rozłącz</translation>
+        <translation>&amp;Rozłącz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Read</source>
-        <translation>Odczyt</translation>
+        <translation>O&amp;dczytaj pamięć</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Write</source>
-        <translation>Zapis</translation>
+        <translation>&amp;Zapisz w pamięci</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>WritePage</source>
-        <translation>Zapis strony</translation>
+        <translation>Zapisz &amp;stronę</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>WriteExtFlashBin</source>
-        <translation>Zapis pliku BIN do pamięci zewn.</translation>
+        <translation>Zapisz p&amp;lik w pamięci zewnętrznej</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>RunApplication</source>
-        <translation>Uruchom aplikację</translation>
+        <translation>Uruc&amp;hom aplikację</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>WriteExternalFlash</source>
-        <translation>Zapis pamięci zewnętrznej</translation>
+        <translation>Zapisz pamięć ze&amp;wnętrzną</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>ReadExternalFlash</source>
-        <translation>Odczyt pamięci zewnętrznej</translation>
+        <translation>Odczytaj pa&amp;mięć zewnętrzną</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CreateUpg</source>
-        <translation>Utwórz plik UPG</translation>
+        <translation>Utwórz plik a&amp;ktualizacji</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CreateBootBin</source>
-        <translation>Utwórz obraz bootloadera</translation>
+        <translation>Utwórz obrazy &amp;bootloadera</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusClr</source>
-        <translation>Wyczyść status</translation>
+        <translation>W&amp;yczyść status</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusGet</source>
-        <translation>Odczytaj status</translation>
+        <translation>Odczytaj s&amp;tatus</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>StatusSet</source>
-        <translation>Ustaw status</translation>
+        <translation>&amp;Ustaw status</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -720,7 +737,7 @@ Sprawdź kabel USB</translation>
         <location line="+38"/>
         <location line="+241"/>
         <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
-        <translation>Kliknij krok lub przejdź do niego strzałkami, aby pokazać go poniżej. Prawy przycisk myszy otwiera menu Edycja.</translation>
+        <translation>Kliknij krok lub przejdź do niego strzałkami, aby pokazać go poniżej. Prawy przycisk myszy otwiera menu „Edycja”.</translation>
     </message>
     <message>
         <location line="-184"/>
@@ -741,42 +758,42 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+171"/>
         <source>Compare With Driver</source>
-        <translation>Porównaj ze sterownikiem</translation>
+        <translation>&amp;Porównaj ze sterownikiem</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Copy</source>
-        <translation>Kopiuj</translation>
+        <translation>&amp;Kopiuj</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Paste</source>
-        <translation>Wklej</translation>
+        <translation>&amp;Wklej</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Duplicate</source>
-        <translation>Powiel</translation>
+        <translation>Powi&amp;el</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Insert Blank</source>
-        <translation>Wstaw pusty</translation>
+        <translation>Wst&amp;aw pustą pozycję</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Delete</source>
-        <translation>Usuń</translation>
+        <translation>&amp;Usuń</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Rotate Lamps Left</source>
-        <translation>Obróć lampy w lewo</translation>
+        <translation>Przesuń kolory lamp w &amp;lewo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Rotate Lamps Right</source>
-        <translation>Obróć lampy w prawo</translation>
+        <translation>Przesuń kolory lamp w p&amp;rawo</translation>
     </message>
     <message>
         <location line="-430"/>
@@ -788,7 +805,7 @@ Sprawdź kabel USB</translation>
         <location line="-211"/>
         <location line="+224"/>
         <source>%</source>
-        <translation>%</translation>
+        <translation> %</translation>
     </message>
     <message>
         <location line="-217"/>
@@ -800,7 +817,7 @@ Sprawdź kabel USB</translation>
         <location line="-211"/>
         <location line="+224"/>
         <source>ms</source>
-        <translation>ms</translation>
+        <translation> ms</translation>
     </message>
     <message>
         <location line="-217"/>
@@ -810,22 +827,22 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+20"/>
         <source>Get Programs Form Lc460</source>
-        <translation>Pobierz programy z Lc420</translation>
+        <translation>Po&amp;bierz programy z Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Set Programs In Lc460</source>
-        <translation>Zapisz programy w Lc420</translation>
+        <translation>&amp;Wyślij programy do Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Load Programs From FIle</source>
-        <translation>Wczytaj programy z pliku</translation>
+        <translation>Wczyt&amp;aj programy z pliku</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save Programs To File</source>
-        <translation>Zapisz programy do pliku</translation>
+        <translation>&amp;Zapisz programy do pliku</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -835,62 +852,62 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+155"/>
         <source>Get Scenes Form Lc460</source>
-        <translation>Pobierz sceny z Lc420</translation>
+        <translation>Po&amp;bierz sceny z Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Set Scenes In Lc460</source>
-        <translation>Zapisz sceny w Lc420</translation>
+        <translation>&amp;Wyślij sceny do Lc420</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Load Scenes From File</source>
-        <translation>Wczytaj sceny z pliku</translation>
+        <translation>Wczyt&amp;aj sceny z pliku</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save Scenes To File</source>
-        <translation>Zapisz sceny do pliku</translation>
+        <translation>&amp;Zapisz sceny do pliku</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>File</source>
-        <translation>Plik</translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Edit</source>
-        <translation>Edycja</translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Language</source>
-        <translation>Język</translation>
+        <translation>&amp;Język</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Help</source>
-        <translation>Pomoc</translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Close</source>
-        <translation>Zamknij</translation>
+        <translation>&amp;Zamknij</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Polish</source>
-        <translation>Polski</translation>
+        <translation>&amp;Polski</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>English</source>
-        <translation>Angielski</translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Lc420 - info</source>
-        <translation>Lc420 - informacje</translation>
+        <translation>&amp;Informacje o Lc420</translation>
     </message>
 </context>
 <context>
@@ -902,26 +919,75 @@ Sprawdź kabel USB</translation>
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <location filename="../app/startup.cpp" line="+32"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <location line="-4"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close without Saving</source>
+        <translation>&amp;Odrzuć</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location line="-5"/>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>RecordEditCommand</name>
     <message>
         <location filename="../app/showcommands.cpp" line="+31"/>
         <source>XFade</source>
-        <translation>Przenikanie</translation>
+        <translation>zmianę przenikania</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Scene Time</source>
-        <translation>Czas sceny</translation>
+        <translation>zmianę czasu sceny</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>End Marker</source>
-        <translation>Znacznik końca</translation>
+        <translation>zmianę znacznika końca</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lamp %1 Colour</source>
-        <translation>Kolor lampy %1</translation>
+        <translation>zmianę koloru lampy %1</translation>
     </message>
 </context>
 <context>
@@ -1002,107 +1068,107 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+4"/>
         <source>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Programy zostały zapisane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+        <translation>Programy zostały wysłane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie „Wyślij programy do Lc420”.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Sceny zostały zapisane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+        <translation>Sceny zostały wysłane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie „Wyślij sceny do Lc420”.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reading the programs from the driver failed. The editor still shows what it showed before.</source>
-        <translation>Odczyt programów ze sterownika nie powiódł się. Edytor pokazuje to samo co przedtem.</translation>
+        <translation>Pobranie programów ze sterownika nie powiodło się. Edytor pokazuje to samo co przedtem.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reading the scenes from the driver failed. The editor still shows what it showed before.</source>
-        <translation>Odczyt scen ze sterownika nie powiódł się. Edytor pokazuje to samo co przedtem.</translation>
+        <translation>Pobranie scen ze sterownika nie powiodło się. Edytor pokazuje to samo co przedtem.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
-        <translation>Sterownik zawiera inne programy niż do niego zapisano. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
+        <translation>Sterownik zawiera inne programy niż do niego wysłano. Edytor je zachowuje; naciśnij ponownie „Wyślij programy do Lc420”, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
-        <translation>Sterownik zawiera inne sceny niż do niego zapisano. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
+        <translation>Sterownik zawiera inne sceny niż do niego wysłano. Edytor je zachowuje; naciśnij ponownie „Wyślij sceny do Lc420”, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The driver answered the same read differently each time, so nothing was taken. The editor still shows what it showed before; check the USB cable and try again.</source>
-        <translation>Sterownik za każdym razem inaczej odpowiadał na ten sam odczyt, więc nic nie zostało przejęte. Edytor pokazuje to samo co przedtem; sprawdź kabel USB i spróbuj ponownie.</translation>
+        <translation>Sterownik za każdym razem inaczej odpowiadał na ten sam odczyt, więc nic nie zostało pobrane. Edytor pokazuje to samo co przedtem; sprawdź kabel USB i spróbuj ponownie.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Writing the programs to the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Zapis programów do sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+        <translation>Wysłanie programów do sterownika nie powiodło się. Edytor je zachowuje; naciśnij ponownie „Wyślij programy do Lc420”.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing the scenes to the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Zapis scen do sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie przycisk wysyłania.</translation>
+        <translation>Wysłanie scen do sterownika nie powiodło się. Edytor je zachowuje; naciśnij ponownie „Wyślij sceny do Lc420”.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>Programy zostały odczytane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+        <translation>Programy zostały pobrane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>Sceny zostały odczytane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+        <translation>Sceny zostały pobrane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>Programy zostały zapisane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+        <translation>Programy zostały wysłane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>Sceny zostały zapisane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+        <translation>Sceny zostały wysłane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Read 8 programs from the driver.</source>
-        <translation>Odczytano 8 programów ze sterownika.</translation>
+        <translation>Pobrano 8 programów ze sterownika.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read 8 scenes from the driver.</source>
-        <translation>Odczytano 8 scen ze sterownika.</translation>
+        <translation>Pobrano 8 scen ze sterownika.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrote 8 programs to the driver.</source>
-        <translation>Zapisano 8 programów do sterownika.</translation>
+        <translation>Wysłano 8 programów do sterownika.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrote 8 scenes to the driver.</source>
-        <translation>Zapisano 8 scen do sterownika.</translation>
+        <translation>Wysłano 8 scen do sterownika.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Read 8 programs from driver %1.</source>
-        <translation>Odczytano 8 programów ze sterownika %1.</translation>
+        <translation>Pobrano 8 programów ze sterownika %1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read 8 scenes from driver %1.</source>
-        <translation>Odczytano 8 scen ze sterownika %1.</translation>
+        <translation>Pobrano 8 scen ze sterownika %1.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wrote 8 programs to driver %1.</source>
-        <translation>Zapisano 8 programów do sterownika %1.</translation>
+        <translation>Wysłano 8 programów do sterownika %1.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Wrote 8 scenes to driver %1.</source>
-        <translation>Zapisano 8 scen do sterownika %1.</translation>
+        <translation>Wysłano 8 scen do sterownika %1.</translation>
     </message>
 </context>
 <context>
@@ -1163,42 +1229,42 @@ Sprawdź kabel USB</translation>
     <message>
         <location filename="../app/showcommands.cpp" line="+46"/>
         <source>Duplicate</source>
-        <translation>Powiel</translation>
+        <translation>powielenie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Insert Blank</source>
-        <translation>Wstaw pusty</translation>
+        <translation>wstawienie pustej pozycji</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete</source>
-        <translation>Usuń</translation>
+        <translation>usunięcie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rotate Lamps Left</source>
-        <translation>Obróć lampy w lewo</translation>
+        <translation>przesunięcie kolorów lamp w lewo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rotate Lamps Right</source>
-        <translation>Obróć lampy w prawo</translation>
+        <translation>przesunięcie kolorów lamp w prawo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Paste</source>
-        <translation>Wklej</translation>
+        <translation>wklejenie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Load</source>
-        <translation>Wczytaj</translation>
+        <translation>wczytanie z pliku</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Get</source>
-        <translation>Pobierz</translation>
+        <translation>pobranie z Lc420</translation>
     </message>
 </context>
 <context>
@@ -1248,12 +1314,12 @@ Sprawdź kabel USB</translation>
         <location line="+3"/>
         <location line="+58"/>
         <source>Serial:</source>
-        <translation>Numer seryjny:</translation>
+        <translation>Numer seryjny: </translation>
     </message>
     <message>
         <location line="-53"/>
         <source>Writting firmware ... </source>
-        <translation>Zapis oprogramowania ... </translation>
+        <translation>Zapis oprogramowania sterownika ... </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1263,7 +1329,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+1"/>
         <source>Reset device</source>
-        <translation>Reset urządzenia</translation>
+        <translation>Reset sterownika</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -1311,7 +1377,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="-27"/>
         <source>Writting External Flash ... </source>
-        <translation>Zapis zewnętrznej pamięci flash ... </translation>
+        <translation>Zapis pamięci zewnętrznej ... </translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1323,7 +1389,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="-12"/>
         <source>Verify External Flash ...  </source>
-        <translation>Weryfikacja zewnętrznej pamięci flash ...  </translation>
+        <translation>Weryfikacja pamięci zewnętrznej ...  </translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1338,42 +1404,42 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+73"/>
         <source>Upgrade finished: driver %1 runs the new firmware.</source>
-        <translation>Aktualizacja zakończona: sterownik %1 działa z nowym oprogramowaniem.</translation>
+        <translation>Aktualizacja oprogramowania zakończona: sterownik %1 działa z nowym oprogramowaniem.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The new firmware was written, verified and started.</source>
-        <translation>Nowe oprogramowanie zostało zapisane, sprawdzone i uruchomione.</translation>
+        <translation>Nowe oprogramowanie sterownika zostało zapisane, sprawdzone i uruchomione.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The new firmware was written and verified, but driver %1 did not come back running it. Unplug the driver, plug it in again and check that it works.</source>
-        <translation>Nowe oprogramowanie zostało zapisane i sprawdzone, ale sterownik %1 nie zgłosił się z nim ponownie. Odłącz sterownik, podłącz go ponownie i sprawdź, czy działa.</translation>
+        <translation>Nowe oprogramowanie sterownika zostało zapisane i sprawdzone, ale sterownik %1 nie zgłosił się z nim ponownie. Odłącz sterownik, podłącz go ponownie i sprawdź, czy działa.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The upgrade did not start: the file is not a usable upgrade file. Nothing on the driver was changed.</source>
-        <translation>Aktualizacja nie rozpoczęła się: plik nie jest poprawnym plikiem aktualizacji. Nic w sterowniku nie zostało zmienione.</translation>
+        <translation>Aktualizacja oprogramowania nie rozpoczęła się: plik nie jest poprawnym plikiem aktualizacji. Nic w sterowniku nie zostało zmienione.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The upgrade did not start: no driver answered. Check the USB cable and press Firmware Change again.</source>
-        <translation>Aktualizacja nie rozpoczęła się: żaden sterownik nie odpowiedział. Sprawdź kabel USB i naciśnij ponownie Zmiana oprogramowania.</translation>
+        <translation>Aktualizacja oprogramowania nie rozpoczęła się: żaden sterownik nie odpowiedział. Sprawdź kabel USB i rozpocznij aktualizację ponownie.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</source>
-        <translation>Aktualizacja nie rozpoczęła się: sterownik nie odpowiedział zgodnie z oczekiwaniem. Nic w nim nie zostało zmienione.</translation>
+        <translation>Aktualizacja oprogramowania nie rozpoczęła się: sterownik nie odpowiedział zgodnie z oczekiwaniem. Nic w nim nie zostało zmienione.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then press Firmware Change again.</source>
-        <translation>Aktualizacja nie rozpoczęła się: sterownik miał uruchomić bootloader i nie zgłosił się ponownie. Jego oprogramowanie, programy i sceny są bez zmian. Sprawdź kabel USB, odłącz i podłącz sterownik, a potem naciśnij ponownie Zmiana oprogramowania.</translation>
+        <translation>Aktualizacja oprogramowania nie rozpoczęła się: sterownik miał uruchomić bootloader i nie zgłosił się ponownie. Jego oprogramowanie, programy i sceny są bez zmian. Sprawdź kabel USB, odłącz i podłącz sterownik, a potem rozpocznij aktualizację ponownie.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Press Firmware Change and choose the same file again.</source>
-        <translation>Aktualizacja nie została dokończona. Sterownik czeka w bootloaderze; jego programy i sceny są zachowane. Naciśnij Zmiana oprogramowania i wybierz ten sam plik ponownie.</translation>
+        <translation>Aktualizacja oprogramowania nie została dokończona. Sterownik czeka w bootloaderze; jego programy i sceny są zachowane. Rozpocznij aktualizację ponownie i wybierz ten sam plik.</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@ public:
         clock.start();
     }
 
-    QStringList seen;  // per window: title | Firmware Change caption | about box version
+    QStringList seen;  // per window: title | Firmware Change caption | about box version | ...
     QStringList fresh; // per window: what was not as a new window has it ("" when all was)
     bool timedOut = false;
 
@@ -75,7 +75,7 @@ private:
             window.windowTitle() + QLatin1Char('|')
             + window.findChild<QPushButton *>(QStringLiteral("pushButtonCHF"))->text()
             + QLatin1Char('|') + about.findChild<QLabel *>(QStringLiteral("labelVersion"))->text()
-            + QLatin1Char('|')
+            + QLatin1Char('|') + questionButtons() + QLatin1Char('|')
             + QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text()
             + (window.findChild<QAction *>(QStringLiteral("actionPolish"))->isChecked()
                    ? QLatin1String("|pl")
@@ -98,6 +98,19 @@ private:
             != (first ? 0 : 2))
             stale.append(QStringLiteral("tab"));
         fresh.append(stale.join(QLatin1Char(',')));
+    }
+
+    // The buttons of the close question, as Qt words them under the
+    // installed translators.
+    static QString questionButtons()
+    {
+        const QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Discard
+                                   | QDialogButtonBox::Cancel);
+        QStringList texts;
+        for (auto which :
+             {QDialogButtonBox::Save, QDialogButtonBox::Discard, QDialogButtonBox::Cancel})
+            texts.append(box.button(which)->text());
+        return texts.join(QLatin1Char('/'));
     }
 
     static void leaveTraces(Lc460_bootloader &window)
@@ -123,11 +136,13 @@ private:
     QElapsedTimer clock;
 };
 
-// The last item is Qt's own Cancel button, translated along with the window.
-// Last the language the Language menu marks.
-const QString english = QStringLiteral("Lc420 ver. 1.03|Firmware Change|Lc420 ver. 1.03|Cancel|en");
-const QString polish
-    = QStringLiteral("Lc420 wer. 1.03|Zmiana oprogramowania|Lc420 wer. 1.03|Anuluj|pl");
+// Then the close question's buttons in our words, which win over Qt's own
+// catalogue ("Zachowaj"), and Qt's own Cancel button, translated along with
+// the window. Last the language the Language menu marks.
+const QString english = QStringLiteral(
+    "Lc420 ver. 1.03|Firmware &Change|Lc420 ver. 1.03|Save/Discard/Cancel|Cancel|en");
+const QString polish = QStringLiteral("Lc420 wer. 1.03|&Aktualizuj oprogramowanie|Lc420 wer. "
+                                      "1.03|Zapisz/Odrzuć/Anuluj|Anuluj|pl");
 
 } // namespace
 

@@ -214,7 +214,7 @@ void TestDeviceCli::upgradeTakesTheDriverToTheNewFirmware()
         QStringList({upgradeFile, QStringLiteral("261107001"), QStringLiteral("LC420 BOOT 2.10"),
                      QStringLiteral("2026-11-02"), QStringLiteral("Application mode"),
                      QStringLiteral("Reset device"), QStringLiteral("Disconnect"),
-                     QStringLiteral("Connect"), QStringLiteral("Serial:261107001b"),
+                     QStringLiteral("Connect"), QStringLiteral("Serial: 261107001b"),
                      QStringLiteral("Writing firmware ... "), QStringLiteral("OK"),
                      QStringLiteral("Writing External Flash ... "), QStringLiteral("OK"),
                      QStringLiteral("Verify External Flash ...  "), QStringLiteral("OK"),
