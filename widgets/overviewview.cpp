@@ -31,9 +31,9 @@ void paintEndMark(QPainter *painter, const QRect &rect, const QPalette &palette)
 QFont timesFont(QFont font)
 {
     if (font.pixelSize() > 0)
-        font.setPixelSize(std::max(font.pixelSize() * 17 / 20, 9));
+        font.setPixelSize(std::max(font.pixelSize() * 9 / 10, 10));
     else
-        font.setPointSizeF(std::max(font.pointSizeF() * 0.85, 7.0));
+        font.setPointSizeF(std::max(font.pointSizeF() * 0.9, 8.0));
     return font;
 }
 
@@ -154,6 +154,9 @@ OverviewView::OverviewView(QWidget *parent)
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
     setHorizontalScrollMode(ScrollPerPixel);
+    // The columns stretch to the width; a scroll bar would only reserve an
+    // empty strip below the grid (scrollTo still scrolls a narrow grid).
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizeAdjustPolicy(AdjustToContents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setContextMenuPolicy(Qt::ActionsContextMenu);
