@@ -87,7 +87,7 @@ bool setLampColours(QByteArray &table, Kind kind, const QList<LampCell> &cells, 
     for (const LampCell &cell : cells) {
         if (recordGroup(kind, cell.record).count == 0 || cell.lamp < 0 || cell.lamp >= LampCount)
             continue;
-        char *lamp = recordBytes(table, cell.record) + 3 * cell.lamp;
+        char *lamp = recordBytes(table, cell.record) + qsizetype(3) * cell.lamp;
         lamp[0] = char(colour.red);
         lamp[1] = char(colour.green);
         lamp[2] = char(colour.blue);
