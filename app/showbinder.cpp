@@ -3,8 +3,42 @@
 #include "show/showdocument.h"
 #include "widgets/superrgb.h"
 
+#include <QAbstractSpinBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSpinBox>
+#include <QUndoStack>
+
+namespace {
+
+// A wheel turn this soon after the one before belongs to the same gesture.
+constexpr qint64 WheelPauseMs = 1000;
+
+// Keys that edit the text of a field: a value typed one digit at a time is
+// one gesture.
+bool typesText(const QObject *watched, const QKeyEvent &key)
+{
+    bool field = false;
+    for (const QObject *object = watched; object && !field; object = object->parent())
+        field = qobject_cast<const QLineEdit *>(object)
+                || qobject_cast<const QAbstractSpinBox *>(object);
+    if (!field)
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return !key.text().isEmpty() && key.text().at(0).isPrint();
+    }
+}
+
+} // namespace
 
 ShowBinder::ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls controls,
                        QObject *parent)
@@ -13,23 +47,36 @@ ShowBinder::ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls c
     , kind(kind)
     , controls(std::move(controls))
 {
-    for (SuperRGB *editor : this->controls.editors)
+    for (SuperRGB *editor : this->controls.editors) {
         connect(editor, &SuperRGB::colorChanged, this, &ShowBinder::write);
+        watch(editor);
+    }
     for (QSpinBox *box :
          {this->controls.riseTime, this->controls.staticTime, this->controls.endMarker}) {
-        if (box)
+        if (box) {
             connect(box, &QSpinBox::valueChanged, this, &ShowBinder::write);
+            watch(box);
+        }
     }
-    connect(&document, &Show::ShowDocument::recordChanged, this,
-            [this](Show::Kind changed, int index) {
-                if (changed == this->kind && index == shown && !writing)
+    connect(&document, &Show::ShowDocument::recordsChanged, this,
+            [this](Show::Kind changed, int first, int last) {
+                if (changed == this->kind && first <= shown && shown <= last && !writing)
                     load();
             });
-    connect(&document, &Show::ShowDocument::tableReset, this, [this](Show::Kind changed) {
-        if (changed == this->kind)
-            load();
-    });
     load();
+}
+
+void ShowBinder::watch(QWidget *control)
+{
+    control->installEventFilter(this);
+    const QList<QWidget *> parts = control->findChildren<QWidget *>();
+    for (QWidget *part : parts)
+        part->installEventFilter(this);
+}
+
+void ShowBinder::setUndoStack(QUndoStack *stack)
+{
+    undoStack = stack;
 }
 
 void ShowBinder::setWriter(Writer writer)
@@ -41,6 +88,37 @@ void ShowBinder::showRecord(int index)
 {
     shown = index;
     load();
+}
+
+// Only watches: every event goes on to the control.
+bool ShowBinder::eventFilter(QObject *watched, QEvent *event)
+{
+    bool boundary = false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::Drop:
+        boundary = true;
+        break;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        boundary = !key->isAutoRepeat() && !typesText(watched, *key);
+        break;
+    }
+    case QEvent::Wheel:
+        // A turn the field ignores reaches its spin box too: the time alone decides.
+        boundary = !sinceWheel.isValid() || sinceWheel.elapsed() > WheelPauseMs;
+        sinceWheel.start();
+        break;
+    default:
+        break;
+    }
+    if (boundary)
+        ++currentGesture;
+    return QObject::eventFilter(watched, event);
 }
 
 // A slider drag or a held "+" button owns the mouse; marked sliders of
@@ -70,6 +148,7 @@ RecordControl ShowBinder::controlOf(const QObject *changed) const
 
 void ShowBinder::load()
 {
+    ++currentGesture;
     const Show::EditorValues values = Show::editorValues(document.record(kind, shown));
     const QScopedValueRollback<bool> guard(loading, true);
     controls.riseTime->setValue(values.riseTime);
@@ -101,7 +180,10 @@ void ShowBinder::write()
     Show::SceneRecord record = document.record(kind, shown);
     Show::commitEditorValues(record, values, kind);
     const QScopedValueRollback<bool> guard(writing, true);
-    if (writer)
+    if (undoStack)
+        undoStack->push(new RecordEditCommand(&document, kind, shown, controlOf(sender()), record,
+                                              currentGesture));
+    else if (writer)
         writer(shown, record, controlOf(sender()));
     else
         document.setRecord(kind, shown, record);

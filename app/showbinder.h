@@ -3,12 +3,14 @@
 #include "app/showcommands.h"
 #include "show/scenerecord.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 
 #include <functional>
 
 class QSpinBox;
+class QUndoStack;
 class SuperRGB;
 
 namespace Show {
@@ -20,6 +22,13 @@ class ShowDocument;
 // always what the user sees; a change of the record from elsewhere (undo, a
 // step operation, a Get or a Load) is shown at once. Nothing is left to
 // commit when the shown record changes.
+//
+// With an undo stack, every edit is pushed as a RecordEditCommand numbered
+// with the user's gesture: one slider drag (press to release), one click or
+// held press of a "+" or "-" button, one value typed into a field (until
+// Return or the focus leaves), one colour chosen or dropped. Edits of one
+// gesture merge into one undo step; two gestures are two steps, even on the
+// same control.
 class ShowBinder : public QObject
 {
     Q_OBJECT
@@ -42,15 +51,28 @@ public:
     ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls controls,
                QObject *parent = nullptr);
 
-    // Without a writer, edits go straight into the document.
+    // Edits become RecordEditCommands on this stack, one undo step per
+    // gesture. Not owned; takes precedence over a writer.
+    void setUndoStack(QUndoStack *stack);
+    // Without a writer or a stack, edits go straight into the document. A
+    // writer sees no gestures: prefer setUndoStack.
     void setWriter(Writer writer);
+
+    // The number of the gesture running now; it changes at every press,
+    // release, key stroke that is not typing, wheel turn after a pause,
+    // drop, change of focus and change of the shown record.
+    [[nodiscard]] quint64 gesture() const { return currentGesture; }
 
     // Shows the record of that index (programs: program * 20 + step) and
     // writes the tab's edits into it from now on.
     void showRecord(int index);
     [[nodiscard]] int shownIndex() const { return shown; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void watch(QWidget *control);
     void load();
     void write();
     [[nodiscard]] RecordControl controlOf(const QObject *changed) const;
@@ -59,7 +81,11 @@ private:
     const Show::Kind kind;
     const Controls controls;
     Writer writer;
+    QUndoStack *undoStack = nullptr;
     int shown = 0;
+    quint64 currentGesture = 0;
+    // A turn of the wheel continues the gesture of the turn just before it.
+    QElapsedTimer sinceWheel;
     bool loading = false; // the controls follow the document: no edit
     bool writing = false; // the document follows the controls: no reload
 };

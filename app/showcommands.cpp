@@ -2,6 +2,8 @@
 
 #include "show/showdocument.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int RecordEditId = 0x4c43; // any id of its own; commands of other ids never merge
@@ -18,14 +20,22 @@ QByteArray bytesOf(const Show::SceneRecord &record)
 RecordEditCommand::RecordEditCommand(Show::ShowDocument *document, Show::Kind kind, int index,
                                      RecordControl control, const Show::SceneRecord &after,
                                      QUndoCommand *parent)
+    : RecordEditCommand(document, kind, index, control, after, NoGesture, parent)
+{}
+
+RecordEditCommand::RecordEditCommand(Show::ShowDocument *document, Show::Kind kind, int index,
+                                     RecordControl control, const Show::SceneRecord &after,
+                                     quint64 gesture, QUndoCommand *parent)
     : QUndoCommand(parent)
     , document(document)
     , kind(kind)
     , index(index)
     , control(control)
+    , gesture(gesture)
     , before(bytesOf(document->record(kind, index)))
     , after(bytesOf(after))
 {
+    setObsolete(before == this->after);
     switch (control) {
     case RecordControl::RiseTime:
         setText(tr("XFade"));
@@ -43,14 +53,20 @@ RecordEditCommand::RecordEditCommand(Show::ShowDocument *document, Show::Kind ki
 
 void RecordEditCommand::redo()
 {
-    if (document)
-        document->setRecord(kind, index, Show::SceneRecord::fromBytes(after.constData()));
+    if (!document)
+        return;
+    document->setRecord(kind, index, Show::SceneRecord::fromBytes(after.constData()));
+    if (pushed)
+        document->requestShowRecord(kind, index);
+    pushed = true;
 }
 
 void RecordEditCommand::undo()
 {
-    if (document)
-        document->setRecord(kind, index, Show::SceneRecord::fromBytes(before.constData()));
+    if (!document)
+        return;
+    document->setRecord(kind, index, Show::SceneRecord::fromBytes(before.constData()));
+    document->requestShowRecord(kind, index);
 }
 
 int RecordEditCommand::id() const
@@ -63,7 +79,7 @@ bool RecordEditCommand::mergeWith(const QUndoCommand *other)
     // QUndoStack offers only the command on top, and only one of the same id.
     const auto *edit = static_cast<const RecordEditCommand *>(other);
     if (edit->document != document || edit->kind != kind || edit->index != index
-        || edit->control != control)
+        || edit->control != control || edit->gesture != gesture)
         return false;
     after = edit->after;
     setObsolete(after == before);
@@ -77,7 +93,14 @@ TableCommand::TableCommand(Show::ShowDocument *document, Show::Kind kind, const 
     , kind(kind)
     , before(document->table(kind))
     , after(after)
-{}
+{
+    const auto differing
+        = std::mismatch(before.cbegin(), before.cend(), after.cbegin(), after.cend());
+    if (differing.first != before.cend())
+        firstChanged = int((differing.first - before.cbegin()) / Show::RecordSize);
+    // A table of another size is refused by the document: nothing would change either.
+    setObsolete(firstChanged < 0 || before.size() != after.size());
+}
 
 QString TableCommand::name(TableChange change)
 {
@@ -98,18 +121,26 @@ QString TableCommand::name(TableChange change)
         return tr("Load");
     case TableChange::Get:
         return tr("Get");
+    case TableChange::SetColour:
+        return tr("Set Colour");
     }
     return {};
 }
 
 void TableCommand::redo()
 {
-    if (document)
-        document->setTable(kind, after);
+    if (!document)
+        return;
+    document->setTable(kind, after);
+    if (pushed)
+        document->requestShowRecord(kind, firstChanged);
+    pushed = true;
 }
 
 void TableCommand::undo()
 {
-    if (document)
-        document->setTable(kind, before);
+    if (!document)
+        return;
+    document->setTable(kind, before);
+    document->requestShowRecord(kind, firstChanged);
 }

@@ -17,6 +17,10 @@ class ShowDocument;
 //
 // Both read the "before" from the document when constructed: build the
 // command before changing the document, then push it; the push applies it.
+// A command whose bytes are the same before and after is obsolete from the
+// start: QUndoStack::push drops it, so nothing is recorded and the modified
+// mark stays as it was. Undo and redo (after the push) ask the document to
+// show the record they changed (ShowDocument::showRecordRequested).
 
 // The editors of one record: which control an edit came from, so that a
 // running slider drag or typed value becomes one undo step.
@@ -29,15 +33,28 @@ enum class RecordControl {
 
 // One record's new bytes. Merges with the command right before it on the
 // stack when that edited the same record of the same table from the same
-// control; an edit that ends where it started drops out of the stack.
+// control within the same gesture (one slider drag, one typed value, one
+// colour chosen); an edit that ends where it started drops out of the stack.
 class RecordEditCommand : public QUndoCommand
 {
     Q_DECLARE_TR_FUNCTIONS(RecordEditCommand)
 
 public:
+    // Edits built without a gesture merge with any earlier one of the same
+    // record and control that has none either.
+    static constexpr quint64 NoGesture = ~quint64(0);
+
     RecordEditCommand(Show::ShowDocument *document, Show::Kind kind, int index,
                       RecordControl control, const Show::SceneRecord &after,
                       QUndoCommand *parent = nullptr);
+    // gesture numbers the user's gesture the edit belongs to (ShowBinder
+    // counts them); edits of different gestures never merge.
+    RecordEditCommand(Show::ShowDocument *document, Show::Kind kind, int index,
+                      RecordControl control, const Show::SceneRecord &after, quint64 gesture,
+                      QUndoCommand *parent = nullptr);
+
+    [[nodiscard]] Show::Kind tableKind() const { return kind; }
+    [[nodiscard]] int recordIndex() const { return index; }
 
     void redo() override;
     void undo() override;
@@ -49,8 +66,10 @@ private:
     Show::Kind kind;
     int index;
     RecordControl control;
+    quint64 gesture;
     QByteArray before; // RecordSize bytes each
     QByteArray after;
+    bool pushed = false; // the first redo is the push, which shows nothing
 };
 
 // What replaced a whole table; names the command in the Edit menu.
@@ -63,10 +82,12 @@ enum class TableChange {
     Paste,
     Load,
     Get,
+    SetColour,
 };
 
-// A whole table replaced: a step operation or a Paste on a copy of the
-// document's table, a Load or a Get. Undo restores the table as it was.
+// A whole table replaced: a step operation, a Paste or a Set Colour on a
+// copy of the document's table, a Load or a Get. Undo restores the table as
+// it was. The record it shows on undo and redo is the first one that differs.
 class TableCommand : public QUndoCommand
 {
     Q_DECLARE_TR_FUNCTIONS(TableCommand)
@@ -82,9 +103,15 @@ public:
     void redo() override;
     void undo() override;
 
+    [[nodiscard]] Show::Kind tableKind() const { return kind; }
+    // The first record that differs, -1 when none does (the command is obsolete).
+    [[nodiscard]] int recordIndex() const { return firstChanged; }
+
 private:
     QPointer<Show::ShowDocument> document;
     Show::Kind kind;
     QByteArray before;
     QByteArray after;
+    int firstChanged = -1;
+    bool pushed = false;
 };

@@ -2,6 +2,8 @@
 
 #include "show/showdocument.h"
 
+#include <algorithm>
+
 namespace Show {
 
 namespace {
@@ -15,8 +17,7 @@ OverviewModel::OverviewModel(ShowDocument *document, Kind kind, QObject *parent)
     , document(document)
     , shownKind(kind)
 {
-    connect(document, &ShowDocument::recordChanged, this, &OverviewModel::recordChanged);
-    connect(document, &ShowDocument::tableReset, this, &OverviewModel::tableReset);
+    connect(document, &ShowDocument::recordsChanged, this, &OverviewModel::recordsChanged);
 }
 
 void OverviewModel::setProgram(int program)
@@ -24,9 +25,8 @@ void OverviewModel::setProgram(int program)
     if (shownKind != Kind::Programs || program == shownProgram || program < 0
         || program >= ProgramCount)
         return;
-    beginResetModel();
     shownProgram = program;
-    endResetModel();
+    columnsChanged(0, columnCount() - 1);
 }
 
 int OverviewModel::recordIndex(int column) const
@@ -145,26 +145,24 @@ QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
-void OverviewModel::recordChanged(Kind kind, int index)
+void OverviewModel::recordsChanged(Kind kind, int first, int last)
 {
     if (kind != shownKind)
         return;
-    const int column = shownKind == Kind::Programs ? index - shownProgram * StepsPerProgram : index;
-    if (column < 0 || column >= columnCount())
+    const int offset = shownKind == Kind::Programs ? shownProgram * StepsPerProgram : 0;
+    const int from = std::max(first - offset, 0);
+    const int to = std::min(last - offset, columnCount() - 1);
+    if (from > to)
         return;
     // An End Marker changed here moves where the program ends, so every later
     // column may change its dimming too.
-    const int last = shownKind == Kind::Programs ? columnCount() - 1 : column;
-    Q_EMIT dataChanged(this->index(0, column), this->index(LampCount - 1, last));
-    Q_EMIT headerDataChanged(Qt::Horizontal, column, last);
+    columnsChanged(from, shownKind == Kind::Programs ? columnCount() - 1 : to);
 }
 
-void OverviewModel::tableReset(Kind kind)
+void OverviewModel::columnsChanged(int first, int last)
 {
-    if (kind != shownKind)
-        return;
-    beginResetModel();
-    endResetModel();
+    Q_EMIT dataChanged(index(0, first), index(LampCount - 1, last));
+    Q_EMIT headerDataChanged(Qt::Horizontal, first, last);
 }
 
 } // namespace Show

@@ -11,8 +11,11 @@ class ShowDocument;
 
 // The overview of one program (its 20 steps) or of the 8 scenes, as a grid:
 // one column per step or scene, one row per lamp. Reads the document on every
-// call and keeps no copy; follows it live (dataChanged for the columns a
-// record change touches, a reset for a table load or a change of program).
+// call and keeps no copy; follows it live by range: dataChanged over the
+// columns a change touches and headerDataChanged for their times. Its shape
+// never changes (20 steps or 8 scenes, 12 lamps), so it never resets: a
+// view keeps its current cell and selection through every edit, step
+// operation, Paste, Get, Load, undo and change of program.
 //
 // Everything is handed out as plain values in the roles below, so that the
 // view's delegate does the painting and this stays free of QtGui.
@@ -53,8 +56,8 @@ public:
                                       int role) const override;
 
 private:
-    void recordChanged(Kind kind, int index);
-    void tableReset(Kind kind);
+    void recordsChanged(Kind kind, int first, int last);
+    void columnsChanged(int first, int last);
     [[nodiscard]] bool endMarkerSet(int column) const;
     [[nodiscard]] int endingColumn() const;
     [[nodiscard]] QVariant columnData(int column, int role) const;

@@ -1,6 +1,10 @@
 #include "show/showdocument.h"
 
+#include <QList>
+
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace Show {
 
@@ -37,15 +41,42 @@ void ShowDocument::setRecord(Kind kind, int index, const SceneRecord &record)
         return;
     std::copy(updated, updated + RecordSize, stored);
     Q_EMIT recordChanged(kind, index);
+    Q_EMIT recordsChanged(kind, index, index);
 }
 
 bool ShowDocument::setTable(Kind kind, const QByteArray &table)
 {
     if (table.size() != tableSize(kind))
         return false;
-    (kind == Kind::Programs ? programs : scenes) = table;
+    QByteArray &stored = kind == Kind::Programs ? programs : scenes;
+    const auto recordDiffers = [&](int index) {
+        const qsizetype offset = qsizetype(index) * RecordSize;
+        return std::memcmp(stored.constData() + offset, table.constData() + offset, RecordSize)
+               != 0;
+    };
+    // Runs of changed records, first..last inclusive.
+    QList<std::pair<int, int>> runs;
+    for (int index = 0; index < recordCount(kind); ++index) {
+        if (!recordDiffers(index))
+            continue;
+        if (!runs.isEmpty() && runs.last().second == index - 1)
+            runs.last().second = index;
+        else
+            runs.append({index, index});
+    }
+    if (runs.isEmpty())
+        return true;
+    stored = table;
+    for (const auto &[first, last] : std::as_const(runs))
+        Q_EMIT recordsChanged(kind, first, last);
     Q_EMIT tableReset(kind);
     return true;
+}
+
+void ShowDocument::requestShowRecord(Kind kind, int index)
+{
+    if (index >= 0 && index < recordCount(kind))
+        Q_EMIT showRecordRequested(kind, index);
 }
 
 bool ShowDocument::isModified(Kind kind) const

@@ -25,14 +25,20 @@ public:
     [[nodiscard]] static int recordCount(Kind kind);
 
     [[nodiscard]] SceneRecord record(Kind kind, int index) const;
-    // Writes one record; emits recordChanged only when its bytes change. An
-    // index outside the table is ignored.
+    // Writes one record; emits recordChanged and recordsChanged only when its
+    // bytes change. An index outside the table is ignored.
     void setRecord(Kind kind, int index, const SceneRecord &record);
 
-    // Replaces a whole table (a Get, a Load, an undo of either); emits
-    // tableReset. A table of the wrong size is refused: returns false and
-    // changes nothing.
+    // Replaces a whole table (a step operation, a Paste, a Get, a Load, an
+    // undo of any of them). Compares it with the table held: emits
+    // recordsChanged once for each run of neighbouring records that differ,
+    // then tableReset; nothing at all when no byte differs. A
+    // table of the wrong size is refused: returns false and changes nothing.
     bool setTable(Kind kind, const QByteArray &table);
+
+    // Asks whoever shows the tables to show this record (programs: program *
+    // 20 + step): an undo or redo brings what it changed into view.
+    void requestShowRecord(Kind kind, int index);
 
     // Unsaved changes: set by whoever decides (the window follows its undo
     // stacks), read by the title, the close question and the hand-over to
@@ -42,8 +48,15 @@ public:
     void setModified(Kind kind, bool modified);
 
 Q_SIGNALS:
+    // Every change of a table's bytes, by range (first..last inclusive): the
+    // one signal a view needs. The table keeps its size, always.
+    void recordsChanged(Show::Kind kind, int first, int last);
+    // A single record written by setRecord.
     void recordChanged(Show::Kind kind, int index);
+    // After setTable changed a table (recordsChanged has said where). Nothing
+    // needs to be rebuilt: this only tells that a whole table was written.
     void tableReset(Show::Kind kind);
+    void showRecordRequested(Show::Kind kind, int index);
     void modifiedChanged(Show::Kind kind, bool modified);
 
 private:

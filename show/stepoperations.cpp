@@ -79,6 +79,23 @@ bool rotateLamps(QByteArray &table, Kind kind, int index, Rotation rotation)
     return true;
 }
 
+bool setLampColours(QByteArray &table, Kind kind, const QList<LampCell> &cells, Rgb colour)
+{
+    if (!fits(table, kind))
+        return false;
+    bool any = false;
+    for (const LampCell &cell : cells) {
+        if (recordGroup(kind, cell.record).count == 0 || cell.lamp < 0 || cell.lamp >= LampCount)
+            continue;
+        char *lamp = recordBytes(table, cell.record) + qsizetype(3) * cell.lamp;
+        lamp[0] = char(colour.red);
+        lamp[1] = char(colour.green);
+        lamp[2] = char(colour.blue);
+        any = true;
+    }
+    return any;
+}
+
 RecordClip copyRecords(const QByteArray &table, Kind kind, const QList<int> &indices)
 {
     RecordClip clip;

@@ -38,6 +38,23 @@ enum class Rotation { Left, Right };
 // of lamp n + 1 and lamp 11 that of lamp 0; Right the other way round.
 [[nodiscard]] bool rotateLamps(QByteArray &table, Kind kind, int index, Rotation rotation);
 
+// One lamp of one record: a cell of the overview grid.
+struct LampCell
+{
+    int record = 0; // index in the table
+    int lamp = 0;   // 0..11
+
+    friend bool operator==(const LampCell &a, const LampCell &b)
+    {
+        return a.record == b.record && a.lamp == b.lamp;
+    }
+};
+// Gives every cell the colour; times, End Marker and reserved bytes stay.
+// Cells outside the table are skipped. Returns false, with nothing changed,
+// when no cell is inside the table.
+[[nodiscard]] bool setLampColours(QByteArray &table, Kind kind, const QList<LampCell> &cells,
+                                  Rgb colour);
+
 // Records taken from a table for pasting elsewhere.
 struct RecordClip
 {

@@ -46,6 +46,12 @@ void ColorLineEdit::mousePressEvent(QMouseEvent *event)
 
 void ColorLineEdit::mouseDoubleClickEvent(QMouseEvent *)
 {
+    chooseColor();
+}
+
+// The standard dialog keeps its custom colours for the whole process.
+void ColorLineEdit::chooseColor()
+{
     static UserDialogs standardDialogs;
     UserDialogs &dialogs = userDialogs ? *userDialogs : standardDialogs;
     const QColor chosen = dialogs.getColor(palette().color(QPalette::Base), this);

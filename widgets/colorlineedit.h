@@ -25,6 +25,11 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+public Q_SLOTS:
+    // Asks for a colour in the colour dialog, starting from this one; a
+    // chosen colour is announced, a cancelled dialog changes nothing.
+    void chooseColor();
+
 Q_SIGNALS:
     void redChanged(int value);
     void greenChanged(int value);

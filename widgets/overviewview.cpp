@@ -2,8 +2,12 @@
 
 #include "show/overviewmodel.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
+
+#include <algorithm>
+#include <array>
 
 using Show::OverviewModel;
 
@@ -12,6 +16,8 @@ namespace {
 constexpr int EndMarkWidth = 3;
 // How much of a dimmed cell's colour shows through the background.
 constexpr qreal DimmedOpacity = 0.3;
+// Space between the corner's labels and the grid.
+constexpr int LabelMargin = 4;
 
 void paintEndMark(QPainter *painter, const QRect &rect, const QPalette &palette)
 {
@@ -20,24 +26,53 @@ void paintEndMark(QPainter *painter, const QRect &rect, const QPalette &palette)
         palette.color(QPalette::WindowText));
 }
 
-// The step number and, in small text below it, the step's XFade and Scene
+// The times under the step number: smaller than the window's text, but
+// never too small to read.
+QFont timesFont(QFont font)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(font.pixelSize() * 9 / 10, 10));
+    else
+        font.setPointSizeF(std::max(font.pointSizeF() * 0.9, 8.0));
+    return font;
+}
+
+QFont numberFont(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+// The three lines of the header, top to bottom: the number, XFade and Scene
+// Time. The corner's labels stand on the same lines.
+std::array<QRect, 3> headerLines(const QFont &font, const QRect &rect)
+{
+    const int number = QFontMetrics(numberFont(font)).height();
+    const int time = QFontMetrics(timesFont(font)).height();
+    const QRect first(rect.left(), rect.top() + 1, rect.width(), number);
+    const QRect second(rect.left(), first.bottom() + 1, rect.width(), time);
+    return {first, second, second.translated(0, time)};
+}
+
+int headerHeight(const QFont &font)
+{
+    return headerLines(font, {}).back().bottom() + 3;
+}
+
+// The step number and, in smaller text below it, the step's XFade and Scene
 // Time, all read from the model's header roles.
 class OverviewHeader : public QHeaderView
 {
 public:
     explicit OverviewHeader(QWidget *parent)
         : QHeaderView(Qt::Horizontal, parent)
-    {
-        QFont small = font();
-        small.setPixelSize(8);
-        setFont(small);
-    }
+    {}
 
 protected:
     QSize sectionSizeFromContents(int logicalIndex) const override
     {
         Q_UNUSED(logicalIndex)
-        return {OverviewView::CellWidth, 3 * fontMetrics().height() + 2};
+        return {OverviewView::CellWidth, headerHeight(font())};
     }
 
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
@@ -49,28 +84,63 @@ protected:
             = [&](int role) { return m->headerData(logicalIndex, Qt::Horizontal, role); };
         painter->save();
         const bool current = selectionModel() != nullptr
-                             && selectionModel()->isColumnSelected(logicalIndex, QModelIndex());
+                             && selectionModel()->columnIntersectsSelection(logicalIndex, {});
         painter->fillRect(rect, palette().color(current ? QPalette::Midlight : QPalette::Button));
         painter->setPen(palette().color(QPalette::Mid));
         painter->drawLine(rect.topRight(), rect.bottomRight());
         painter->setPen(palette().color(value(OverviewModel::DimmedRole).toBool()
                                             ? QPalette::PlaceholderText
                                             : QPalette::ButtonText));
-        const int line = fontMetrics().height();
-        QRect row(rect.left(), rect.top() + 1, rect.width() - EndMarkWidth, line);
-        QFont bold = font();
-        bold.setBold(true);
-        painter->setFont(bold);
-        painter->drawText(row, Qt::AlignCenter, value(Qt::DisplayRole).toString());
-        painter->setFont(font());
-        for (int role : {OverviewModel::RiseTimeRole, OverviewModel::StaticTimeRole}) {
-            row.translate(0, line);
-            painter->drawText(row, Qt::AlignCenter, value(role).toString());
-        }
+        const std::array<QRect, 3> lines
+            = headerLines(font(), rect.adjusted(0, 0, -EndMarkWidth, 0));
+        painter->setFont(numberFont(font()));
+        painter->drawText(lines[0], Qt::AlignCenter, value(Qt::DisplayRole).toString());
+        painter->setFont(timesFont(font()));
+        painter->drawText(lines[1], Qt::AlignCenter, value(OverviewModel::RiseTimeRole).toString());
+        painter->drawText(lines[2], Qt::AlignCenter,
+                          value(OverviewModel::StaticTimeRole).toString());
         if (value(OverviewModel::EndsProgramRole).toBool())
             paintEndMark(painter, rect, palette());
         painter->restore();
     }
+};
+
+QStringList cornerLabels(const QAbstractItemModel *model)
+{
+    const auto *overview = qobject_cast<const OverviewModel *>(model);
+    const bool scenes = overview != nullptr && overview->kind() == Show::Kind::Scenes;
+    return {scenes ? OverviewView::tr("Scene") : OverviewView::tr("Step"),
+            OverviewView::tr("XFade"), OverviewView::tr("Scene Time (ms)")};
+}
+
+// Above the lamp numbers: what the three lines of the header hold.
+class OverviewCorner : public QWidget
+{
+public:
+    explicit OverviewCorner(QTableView *view)
+        : QWidget(view)
+        , view(view)
+    {}
+
+    [[nodiscard]] QStringList labels() const { return cornerLabels(view->model()); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+        painter.setPen(palette().color(QPalette::ButtonText));
+        const QStringList texts = labels();
+        const std::array<QRect, 3> lines
+            = headerLines(font(), rect().adjusted(0, 0, -LabelMargin, 0));
+        for (int line = 0; line < 3; ++line) {
+            painter.setFont(line == 0 ? numberFont(font()) : timesFont(font()));
+            painter.drawText(lines[line], Qt::AlignRight | Qt::AlignVCenter, texts.at(line));
+        }
+    }
+
+private:
+    QTableView *view;
 };
 
 } // namespace
@@ -80,32 +150,72 @@ OverviewView::OverviewView(QWidget *parent)
 {
     setHorizontalHeader(new OverviewHeader(this));
     setItemDelegate(new OverviewDelegate(this));
-    setSelectionBehavior(SelectColumns);
+    setSelectionBehavior(SelectItems);
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
     setHorizontalScrollMode(ScrollPerPixel);
+    // The columns stretch to the width; a scroll bar would only reserve an
+    // empty strip below the grid (scrollTo still scrolls a narrow grid).
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizeAdjustPolicy(AdjustToContents);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     setShowGrid(true);
     setWordWrap(false);
+    setCornerButtonEnabled(false);
 
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultSectionSize(CellWidth);
+    // The steps share the width of the tab.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setMinimumSectionSize(CellWidth);
     horizontalHeader()->setHighlightSections(true);
     // A click on the header selects the column like a click on a cell.
     horizontalHeader()->setSectionsClickable(true);
 
     QHeaderView *lamps = verticalHeader();
-    QFont small = lamps->font();
-    small.setPixelSize(8);
-    lamps->setFont(small);
     lamps->setSectionResizeMode(QHeaderView::Fixed);
-    lamps->setMinimumSectionSize(CellHeight);
-    lamps->setDefaultSectionSize(CellHeight);
     lamps->setDefaultAlignment(Qt::AlignCenter);
-    lamps->setSectionsClickable(false);
+    lamps->setSectionsClickable(true);
+
+    corner = new OverviewCorner(this);
+    corner->setObjectName(QStringLiteral("overviewLabels"));
+    fitToFont();
+}
+
+// The lamp numbers and the header follow the window's font; the corner's
+// labels decide how wide the column of lamp numbers is.
+void OverviewView::fitToFont()
+{
+    const int row = std::max(CellHeight, fontMetrics().height() + 2);
+    verticalHeader()->setMinimumSectionSize(row);
+    verticalHeader()->setDefaultSectionSize(row);
+    const auto *labels = static_cast<OverviewCorner *>(corner);
+    int width = 0;
+    const QStringList texts = labels->labels();
+    for (int line = 0; line < texts.size(); ++line) {
+        const QFontMetrics metrics(line == 0 ? numberFont(font()) : timesFont(font()));
+        width = std::max(width, metrics.horizontalAdvance(texts.at(line)));
+    }
+    verticalHeader()->setMinimumWidth(width + 2 * LabelMargin);
+    corner->setAccessibleName(texts.join(QStringLiteral(", ")));
+    updateGeometries();
+}
+
+void OverviewView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange)
+        fitToFont();
+}
+
+void OverviewView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    if (corner == nullptr)
+        return;
+    corner->setGeometry(verticalHeader()->x(), horizontalHeader()->y(), verticalHeader()->width(),
+                        horizontalHeader()->height());
+    corner->raise();
+    corner->update();
 }
 
 void OverviewView::setModel(QAbstractItemModel *model)
@@ -114,14 +224,26 @@ void OverviewView::setModel(QAbstractItemModel *model)
     if (selectionModel() != nullptr)
         connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
                 &OverviewView::currentMoved);
+    fitToFont();
+}
+
+int OverviewView::shownColumn() const
+{
+    return currentIndex().isValid() ? currentIndex().column() : -1;
 }
 
 void OverviewView::setShownColumn(int column)
 {
-    if (model() == nullptr || column < 0 || column >= model()->columnCount())
-        column = -1;
-    shown = column;
-    if (column >= 0 && currentIndex().column() != column) {
+    if (model() == nullptr || selectionModel() == nullptr)
+        return;
+    if (column < 0 || column >= model()->columnCount()) {
+        settingShown = true;
+        selectionModel()->clearCurrentIndex();
+        settingShown = false;
+        viewport()->update();
+        return;
+    }
+    if (currentIndex().column() != column) {
         settingShown = true;
         const int row = std::max(currentIndex().row(), 0);
         selectionModel()->setCurrentIndex(model()->index(row, column),
@@ -129,6 +251,7 @@ void OverviewView::setShownColumn(int column)
                                               | QItemSelectionModel::Columns);
         settingShown = false;
     }
+    scrollTo(currentIndex());
     viewport()->update();
 }
 
@@ -137,19 +260,42 @@ QList<int> OverviewView::selectedColumns() const
     QList<int> columns;
     if (selectionModel() == nullptr)
         return columns;
-    for (const QModelIndex &index : selectionModel()->selectedColumns())
-        columns << index.column();
+    for (const QModelIndex &index : selectionModel()->selectedIndexes()) {
+        if (!columns.contains(index.column()))
+            columns << index.column();
+    }
     std::sort(columns.begin(), columns.end());
     if (columns.isEmpty() && currentIndex().isValid())
         columns << currentIndex().column();
     return columns;
 }
 
+QList<Show::LampCell> OverviewView::selectedLampCells() const
+{
+    QList<Show::LampCell> cells;
+    const auto *overview = qobject_cast<const OverviewModel *>(model());
+    if (overview == nullptr || selectionModel() == nullptr)
+        return cells;
+    QModelIndexList indexes = selectionModel()->selectedIndexes();
+    if (indexes.isEmpty() && currentIndex().isValid())
+        indexes << currentIndex();
+    std::sort(indexes.begin(), indexes.end(), [](const QModelIndex &a, const QModelIndex &b) {
+        return std::pair(a.column(), a.row()) < std::pair(b.column(), b.row());
+    });
+    for (const QModelIndex &index : std::as_const(indexes))
+        cells.append({overview->recordIndex(index.column()), index.row()});
+    return cells;
+}
+
 void OverviewView::currentMoved(const QModelIndex &current, const QModelIndex &previous)
 {
-    if (settingShown || !current.isValid() || current.column() == previous.column())
+    viewport()->update();
+    const int column = current.isValid() ? current.column() : -1;
+    if (column == (previous.isValid() ? previous.column() : -1))
         return;
-    Q_EMIT columnActivated(current.column());
+    Q_EMIT shownColumnChanged(column);
+    if (!settingShown && column >= 0)
+        Q_EMIT columnActivated(column);
 }
 
 void OverviewView::setMarkedColumns(const QList<int> &columns)
@@ -178,6 +324,7 @@ void OverviewView::paintEvent(QPaintEvent *event)
         if (column >= 0 && column < model()->columnCount())
             painter.drawRect(columnRect(column).adjusted(3, 3, -3, -3));
     }
+    const int shown = shownColumn();
     if (shown < 0)
         return;
     QPen pen(palette().color(QPalette::Highlight), 2);

@@ -3,6 +3,7 @@
 #include "core/trace.h"
 #include "ui_superrgb.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -76,6 +77,13 @@ SuperRGB::SuperRGB(quint8 red, quint8 green, quint8 blue, quint16 lampNumber)
              "every marked slider on this tab. Esc clears all marks.");
     for (Channel channel : {Red, Green, Blue})
         slider(channel)->setToolTip(marks);
+    // The strip's context menu offers what its double-click does.
+    auto *choose = new QAction(tr("Choose Colour…"), ui->EditColor);
+    choose->setObjectName(QStringLiteral("actionChooseColour"));
+    connect(choose, &QAction::triggered, ui->EditColor, &ColorLineEdit::chooseColor);
+    ui->EditColor->addAction(choose);
+    ui->EditColor->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ui->EditColor->setStatusTip(tr("Double-click the colour, or right-click it, to choose one."));
     ui->EditRed->setText(threeDigits(red));
     ui->EditGreen->setText(threeDigits(green));
     ui->EditBlue->setText(threeDigits(blue));

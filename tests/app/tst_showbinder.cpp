@@ -4,10 +4,15 @@
 
 #include "app/showbinder.h"
 #include "show/showdocument.h"
+#include "tests/support/scripteddialogs.h"
+#include "widgets/colorlineedit.h"
+#include "widgets/colorslider.h"
 #include "widgets/superrgb.h"
 
+#include <QAction>
 #include <QSpinBox>
 #include <QTest>
+#include <QUndoStack>
 
 using Show::Kind;
 
@@ -18,6 +23,8 @@ class TestShowBinder : public QObject
 private Q_SLOTS:
     void editsAreWrittenThroughAtOnce_data();
     void editsAreWrittenThroughAtOnce();
+    void oneGestureIsOneUndoStep_data();
+    void oneGestureIsOneUndoStep();
 };
 
 void TestShowBinder::editsAreWrittenThroughAtOnce_data()
@@ -72,6 +79,81 @@ void TestShowBinder::editsAreWrittenThroughAtOnce()
     document.setRecord(kind, index, stored);
     QCOMPARE(controls.editors[0]->color(), QColor(1, 2, 3));
     QCOMPARE(controls.editors[3]->color(), QColor(0, 0, 0));
+}
+
+void TestShowBinder::oneGestureIsOneUndoStep_data()
+{
+    // "press" and "release" the mouse on lamp 3's red slider, "move N" it
+    // there while pressed, "choose" a colour in lamp 3's context menu,
+    // "type TEXT" into Scene Time, "key NAME" there.
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("undoText");
+
+    QTest::newRow("one slider drag")
+        << QStringList{"press", "move 10", "move 20", "release"} << 1 << "Lamp 3 Colour";
+    QTest::newRow("two drags of the same slider")
+        << QStringList{"press", "move 10", "release", "press", "move 20", "release"} << 2
+        << "Lamp 3 Colour";
+    QTest::newRow("a colour chosen in the dialog") << QStringList{"choose"} << 1 << "Lamp 3 Colour";
+    QTest::newRow("a drag, then a colour chosen for the same lamp")
+        << QStringList{"press", "move 10", "release", "choose"} << 2 << "Lamp 3 Colour";
+    QTest::newRow("a value typed digit by digit") << QStringList{"type 500"} << 1 << "Scene Time";
+    QTest::newRow("two values typed, each ended by Return")
+        << QStringList{"type 500", "key Return", "type 7"} << 2 << "Scene Time";
+    QTest::newRow("up twice, apart") << QStringList{"key Up", "key Up"} << 2 << "Scene Time";
+}
+
+void TestShowBinder::oneGestureIsOneUndoStep()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(int, steps);
+    QFETCH(QString, undoText);
+
+    Show::ShowDocument document;
+    QWidget tab;
+    ShowBinder::Controls controls{{}, new QSpinBox(&tab), new QSpinBox(&tab), nullptr};
+    controls.riseTime->setRange(0, Show::MaxRiseTime);
+    controls.staticTime->setRange(0, Show::MaxStaticTime);
+    ScriptedDialogs dialogs;
+    dialogs.answers << QColor(1, 2, 3);
+    for (quint16 lamp = 0; lamp < 12; ++lamp) {
+        controls.editors.append(new SuperRGB(0, 0, 0, lamp));
+        controls.editors.last()->setParent(&tab);
+        controls.editors.last()->setUserDialogs(&dialogs);
+    }
+    ShowBinder binder(document, Kind::Scenes, controls);
+    QUndoStack stack;
+    binder.setUndoStack(&stack);
+    binder.showRecord(2);
+
+    auto *slider = controls.editors[2]->findChild<ColorSlider *>(QStringLiteral("SliderRed"));
+    auto *strip = controls.editors[2]->findChild<ColorLineEdit *>(QStringLiteral("EditColor"));
+    QVERIFY(slider && strip);
+    const QPoint handle(slider->width() / 2, slider->height() - 2);
+    for (const QString &action : std::as_const(actions)) {
+        const QString argument = action.section(' ', 1);
+        if (action == "press")
+            QTest::mousePress(slider, Qt::LeftButton, {}, handle);
+        else if (action == "release")
+            QTest::mouseRelease(slider, Qt::LeftButton, {}, handle);
+        else if (action.startsWith("move"))
+            slider->setValue(argument.toInt());
+        else if (action == "choose")
+            strip->actions().first()->trigger();
+        else if (action.startsWith("type"))
+            QTest::keyClicks(controls.staticTime, argument);
+        else
+            QTest::keyClick(controls.staticTime, QKeySequence(argument)[0].key());
+    }
+
+    QCOMPARE(stack.count(), steps);
+    QCOMPARE(stack.undoText(), undoText);
+    QVERIFY(document.record(Kind::Scenes, 2).lamps[2] != Show::Rgb{}
+            || document.record(Kind::Scenes, 2).staticTime != 0);
+    while (stack.canUndo())
+        stack.undo();
+    QCOMPARE(document.table(Kind::Scenes), QByteArray(Show::SceneTableSize, '\0'));
 }
 
 QTEST_MAIN(TestShowBinder)

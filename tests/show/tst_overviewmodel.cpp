@@ -1,6 +1,7 @@
 #include "show/overviewmodel.h"
 #include "show/showdocument.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -13,6 +14,8 @@ class TestOverviewModel : public QObject
 private Q_SLOTS:
     void followsDocument_data();
     void followsDocument();
+    void reportsChangesByRange_data();
+    void reportsChangesByRange();
 };
 
 void TestOverviewModel::followsDocument_data()
@@ -54,6 +57,7 @@ void TestOverviewModel::followsDocument()
     const Kind kind = scenes ? Kind::Scenes : Kind::Programs;
     ShowDocument document;
     OverviewModel model(&document, kind);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setProgram(program);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
 
@@ -73,10 +77,83 @@ void TestOverviewModel::followsDocument()
         QCOMPARE(model.index(0, column).data(OverviewModel::DimmedRole).toBool(),
                  firstDimmed >= 0 && column >= firstDimmed);
 
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelAboutToBeReset);
     QVERIFY(document.setTable(kind, QByteArray(tableSize(kind), '\0')));
-    QCOMPARE(reset.size(), 1);
+    QCOMPARE(reset.size(), 0);
     QCOMPARE(model.index(lamp, cell.column()).data(OverviewModel::ColorRole).toUInt(), 0xff000000u);
+}
+
+// A whole table written (a step operation, Paste, Get, Load, an undo of any)
+// or another program shown: the grid learns which columns changed and is
+// never reset, so a view keeps its current cell and selection.
+void TestOverviewModel::reportsChangesByRange_data()
+{
+    QTest::addColumn<bool>("scenes");
+    QTest::addColumn<int>("program");
+    QTest::addColumn<QList<int>>("changedRecords"); // records whose lamp 0 turns red
+    QTest::addColumn<int>("showProgram");           // -1: stays
+    QTest::addColumn<int>("first");                 // -1: no signal
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("runs"); // recordsChanged signals of the document
+
+    QTest::newRow("rotate on step 5 of program 2: step 5 and the dimming after it")
+        << false << 1 << QList<int>{24} << -1 << 4 << 19 << 1;
+    QTest::newRow("paste over steps 3 and 4 of program 1")
+        << false << 0 << QList<int>{2, 3} << -1 << 2 << 19 << 1;
+    QTest::newRow("load changing programs 1 and 3, program 3 shown")
+        << false << 2 << QList<int>{0, 45} << -1 << 5 << 19 << 2;
+    QTest::newRow("get changing only another program")
+        << false << 0 << QList<int>{25} << -1 << -1 << -1 << 1;
+    QTest::newRow("get of the same table") << false << 0 << QList<int>{} << -1 << -1 << -1 << 0;
+    QTest::newRow("scenes 3 to 5") << true << 0 << QList<int>{2, 3, 4} << -1 << 2 << 4 << 1;
+    QTest::newRow("another program shown") << false << 0 << QList<int>{} << 5 << 0 << 19 << 0;
+}
+
+void TestOverviewModel::reportsChangesByRange()
+{
+    QFETCH(bool, scenes);
+    QFETCH(int, program);
+    QFETCH(QList<int>, changedRecords);
+    QFETCH(int, showProgram);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(int, runs);
+
+    const Kind kind = scenes ? Kind::Scenes : Kind::Programs;
+    ShowDocument document;
+    OverviewModel model(&document, kind);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setProgram(program);
+    QSignalSpy changed(&document, &ShowDocument::recordsChanged);
+    QSignalSpy data(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy header(&model, &QAbstractItemModel::headerDataChanged);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelAboutToBeReset);
+    QSignalSpy layout(&model, &QAbstractItemModel::layoutAboutToBeChanged);
+
+    QByteArray table = document.table(kind);
+    for (int record : changedRecords)
+        table[record * RecordSize] = '\xff';
+    QVERIFY(document.setTable(kind, table));
+    if (showProgram >= 0)
+        model.setProgram(showProgram);
+
+    QCOMPARE(changed.size(), runs);
+    QCOMPARE(reset.size(), 0);
+    QCOMPARE(layout.size(), 0);
+    QCOMPARE(data.size(), first < 0 ? 0 : 1);
+    QCOMPARE(header.size(), first < 0 ? 0 : 1);
+    if (first < 0)
+        return;
+    QCOMPARE(data.first().at(0).toModelIndex(), model.index(0, first));
+    QCOMPARE(data.first().at(1).toModelIndex(), model.index(LampCount - 1, last));
+    QCOMPARE(header.first().at(0).value<Qt::Orientation>(), Qt::Horizontal);
+    QCOMPARE(header.first().at(1).toInt(), first);
+    QCOMPARE(header.first().at(2).toInt(), last);
+    for (int record : changedRecords) {
+        const int column = record - (scenes ? 0 : model.program() * StepsPerProgram);
+        if (column >= 0 && column < model.columnCount())
+            QCOMPARE(model.index(0, column).data(OverviewModel::ColorRole).toUInt(), 0xffff0000u);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOverviewModel)

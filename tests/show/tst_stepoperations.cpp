@@ -14,6 +14,8 @@ private Q_SLOTS:
     void operations();
     void text_data();
     void text();
+    void setLampColours_data();
+    void setLampColours();
 };
 
 namespace {
@@ -164,6 +166,51 @@ void TestStepOperations::text()
     QByteArray table = sampleTable(Kind::Programs);
     QCOMPARE(pasteRecords(table, Kind::Programs, 0, *clip), 0);
     QCOMPARE(table.mid(45, 3).toHex(), QByteArray("a0b0c0"));
+}
+
+void TestStepOperations::setLampColours_data()
+{
+    QTest::addColumn<bool>("scenes");
+    QTest::addColumn<QList<LampCell>>("cells");
+    QTest::addColumn<bool>("ran");
+    QTest::addColumn<QList<int>>("changedBytes"); // offsets in the table, red of each cell
+
+    QTest::newRow("one lamp of program 1, step 1: bytes 0..2")
+        << false << QList<LampCell>{{0, 0}} << true << QList<int>{0};
+    QTest::newRow("lamps 3 and 12 of steps 5 and 6 of program 2")
+        << false << QList<LampCell>{{24, 2}, {24, 11}, {25, 2}, {25, 11}} << true
+        << QList<int>{24 * 48 + 6, 24 * 48 + 33, 25 * 48 + 6, 25 * 48 + 33};
+    QTest::newRow("last lamp of the last scene: bytes 369..371")
+        << true << QList<LampCell>{{7, 11}} << true << QList<int>{7 * 48 + 33};
+    QTest::newRow("cells outside the table are skipped")
+        << true << QList<LampCell>{{8, 0}, {-1, 0}, {0, 12}, {0, -1}, {1, 0}} << true
+        << QList<int>{48};
+    QTest::newRow("no cell inside the table changes nothing")
+        << false << QList<LampCell>{{160, 0}, {0, 12}} << false << QList<int>{};
+    QTest::newRow("no cell at all") << false << QList<LampCell>{} << false << QList<int>{};
+}
+
+// Only the three colour bytes of each cell change: times, End Marker and
+// reserved bytes stay.
+void TestStepOperations::setLampColours()
+{
+    QFETCH(bool, scenes);
+    QFETCH(QList<LampCell>, cells);
+    QFETCH(bool, ran);
+    QFETCH(QList<int>, changedBytes);
+    const Kind kind = scenes ? Kind::Scenes : Kind::Programs;
+    const QByteArray original = sampleTable(kind);
+    QByteArray table = original;
+
+    QCOMPARE(Show::setLampColours(table, kind, cells, {0x12, 0x34, 0x56}), ran);
+
+    QByteArray expected = original;
+    for (int offset : changedBytes)
+        expected.replace(offset, 3, QByteArray("\x12\x34\x56", 3));
+    QCOMPARE(table.toHex(), expected.toHex());
+    QByteArray wrongSize(100, '\0');
+    QVERIFY(!Show::setLampColours(wrongSize, kind, cells, {1, 2, 3}));
+    QCOMPARE(wrongSize, QByteArray(100, '\0'));
 }
 
 QTEST_GUILESS_MAIN(TestStepOperations)

@@ -5,6 +5,7 @@
 #include "widgets/colorslider.h"
 #include "widgets/superrgb.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMimeData>
@@ -204,27 +205,34 @@ void TestSuperRGB::keysStepTheChannel()
 
 void TestSuperRGB::colourArrivesAtTheStrip_data()
 {
-    QTest::addColumn<bool>("byDrop");
-    QTest::newRow("dropped") << true;
-    QTest::newRow("chosen in the dialog") << false;
+    QTest::addColumn<QString>("way");
+    QTest::newRow("dropped") << "drop";
+    QTest::newRow("chosen in the dialog after a double-click") << "double-click";
+    QTest::newRow("chosen in the dialog from the context menu") << "menu";
 }
 
 void TestSuperRGB::colourArrivesAtTheStrip()
 {
-    QFETCH(bool, byDrop);
+    QFETCH(QString, way);
 
     SuperRGB editor(0, 0, 0, 0);
     ScriptedDialogs dialogs;
     dialogs.answers << QColor(1, 2, 3);
     editor.setUserDialogs(&dialogs);
     auto *strip = child<ColorLineEdit>(editor, "EditColor");
-    if (byDrop) {
+    if (way == "drop") {
         QMimeData data;
         data.setColorData(QColor(1, 2, 3));
         QVERIFY(dragAndDrop(strip, data));
-    } else {
+    } else if (way == "double-click") {
         QTest::mouseDClick(strip, Qt::LeftButton);
+    } else {
+        QCOMPARE(strip->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(strip->actions().size(), 1);
+        QCOMPARE(strip->actions().first()->text(), QStringLiteral("Choose Colour…"));
+        strip->actions().first()->trigger();
     }
+    QCOMPARE(dialogs.askedOf("color").size(), way == "drop" ? 0 : 1);
 
     QCOMPARE(sliders(editor), (QList<int>{1, 2, 3}));
     QCOMPARE(texts(editor, "EditRed", "EditGreen", "EditBlue"), (QStringList{"001", "002", "003"}));
