@@ -911,6 +911,29 @@ Check USB Cable</translation>
     </message>
 </context>
 <context>
+    <name>OverviewView</name>
+    <message>
+        <location filename="../widgets/overviewview.cpp" line="+112"/>
+        <source>Scene</source>
+        <translation>Scene</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Step</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XFade</source>
+        <translation>XFade</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scene Time (ms)</source>
+        <translation>Scene Time (ms)</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <location filename="../app/information.cpp" line="+12"/>
@@ -970,7 +993,7 @@ Check USB Cable</translation>
 <context>
     <name>RecordEditCommand</name>
     <message>
-        <location filename="../app/showcommands.cpp" line="+31"/>
+        <location filename="../app/showcommands.cpp" line="+41"/>
         <source>XFade</source>
         <translation>XFade Change</translation>
     </message>
@@ -1202,7 +1225,7 @@ Check USB Cable</translation>
 <context>
     <name>SuperRGB</name>
     <message>
-        <location filename="../widgets/superrgb.cpp" line="+65"/>
+        <location filename="../widgets/superrgb.cpp" line="+66"/>
         <source>L: %1</source>
         <translation>L: %1</translation>
     </message>
@@ -1219,7 +1242,17 @@ Check USB Cable</translation>
         <translation>Hold Shift and move the pointer over sliders to mark them; hold Ctrl+Shift to unmark them. Ctrl+click marks or unmarks one slider. Moving a marked slider moves every marked slider on this tab. Esc clears all marks.</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+6"/>
+        <source>Choose Colour…</source>
+        <translation>Choose Colour…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Double-click the colour, or right-click it, to choose one.</source>
+        <translation>Double-click the colour, or right-click it, to choose one.</translation>
+    </message>
+    <message>
+        <location line="+191"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (red %2, green %3, blue %4)</translation>
     </message>
@@ -1227,7 +1260,7 @@ Check USB Cable</translation>
 <context>
     <name>TableCommand</name>
     <message>
-        <location filename="../app/showcommands.cpp" line="+46"/>
+        <location filename="../app/showcommands.cpp" line="+59"/>
         <source>Duplicate</source>
         <translation>Duplicate</translation>
     </message>
@@ -1265,6 +1298,11 @@ Check USB Cable</translation>
         <location line="+2"/>
         <source>Get</source>
         <translation>Get From Lc420</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Set Colour</source>
+        <translation>Set Colour</translation>
     </message>
 </context>
 <context>

@@ -911,6 +911,29 @@ Sprawdź kabel USB</translation>
     </message>
 </context>
 <context>
+    <name>OverviewView</name>
+    <message>
+        <location filename="../widgets/overviewview.cpp" line="+112"/>
+        <source>Scene</source>
+        <translation>Scena</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Step</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XFade</source>
+        <translation>Przenikanie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scene Time (ms)</source>
+        <translation>Czas sceny (ms)</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <location filename="../app/information.cpp" line="+12"/>
@@ -970,7 +993,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>RecordEditCommand</name>
     <message>
-        <location filename="../app/showcommands.cpp" line="+31"/>
+        <location filename="../app/showcommands.cpp" line="+41"/>
         <source>XFade</source>
         <translation>zmianę przenikania</translation>
     </message>
@@ -1202,7 +1225,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>SuperRGB</name>
     <message>
-        <location filename="../widgets/superrgb.cpp" line="+65"/>
+        <location filename="../widgets/superrgb.cpp" line="+66"/>
         <source>L: %1</source>
         <translation>L: %1</translation>
     </message>
@@ -1219,7 +1242,17 @@ Sprawdź kabel USB</translation>
         <translation>Przytrzymaj Shift i przesuń wskaźnik nad suwakami, aby je zaznaczyć; przytrzymaj Ctrl+Shift, aby usunąć zaznaczenie. Ctrl+kliknięcie zaznacza lub odznacza jeden suwak. Przesunięcie zaznaczonego suwaka przesuwa wszystkie zaznaczone suwaki na tej karcie. Esc usuwa wszystkie zaznaczenia.</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+6"/>
+        <source>Choose Colour…</source>
+        <translation>Wybierz kolor…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Double-click the colour, or right-click it, to choose one.</source>
+        <translation>Kliknij kolor dwukrotnie lub prawym przyciskiem myszy, aby wybrać kolor.</translation>
+    </message>
+    <message>
+        <location line="+191"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (czerwony %2, zielony %3, niebieski %4)</translation>
     </message>
@@ -1227,7 +1260,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>TableCommand</name>
     <message>
-        <location filename="../app/showcommands.cpp" line="+46"/>
+        <location filename="../app/showcommands.cpp" line="+59"/>
         <source>Duplicate</source>
         <translation>powielenie</translation>
     </message>
@@ -1265,6 +1298,11 @@ Sprawdź kabel USB</translation>
         <location line="+2"/>
         <source>Get</source>
         <translation>pobranie z Lc420</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Set Colour</source>
+        <translation>ustawienie koloru</translation>
     </message>
 </context>
 <context>
