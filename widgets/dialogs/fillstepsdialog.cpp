@@ -97,7 +97,7 @@ FillStepsDialog::FillStepsDialog(const QByteArray &table, Kind kind, int program
     m_sceneTime = new QSpinBox(this);
     m_sceneTime->setObjectName(QStringLiteral("spinBoxSceneTime"));
     m_sceneTime->setRange(0, MaxStaticTime);
-    m_sceneTime->setSuffix(tr("ms"));
+    m_sceneTime->setSuffix(tr(" ms"));
     form->addRow(tr("Scene &Time:"), m_sceneTime);
     m_xfade = new QSpinBox(this);
     m_xfade->setObjectName(QStringLiteral("spinBoxXFade"));
