@@ -10,11 +10,6 @@ namespace Show {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Show", text);
-}
-
 int groupSize(Kind kind)
 {
     return kind == Kind::Programs ? StepsPerProgram : SceneCount;
@@ -130,27 +125,30 @@ QString describe(FillError error, const FillParameters &p)
     case FillError::None:
         break;
     case FillError::WrongTable:
-        return tr("The table does not have the size of a %1 table.")
-            .arg(p.kind == Kind::Programs ? tr("programs") : tr("scenes"));
+        return QCoreApplication::translate("Show", "The table has the wrong size.");
     case FillError::NoSuchProgram:
-        return tr("There is no program %1; the programs are 1 to %2.")
+        return QCoreApplication::translate("Show",
+                                           "There is no program %1; the programs are 1 to %2.")
             .arg(p.program + 1)
             .arg(ProgramCount);
     case FillError::StepsOutside:
-        return (p.kind == Kind::Programs ? tr("Steps %1 to %2 are not a range of steps 1 to %3.")
-                                         : tr("Scenes %1 to %2 are not a range of scenes 1 to %3."))
-            .arg(p.firstStep + 1)
-            .arg(p.lastStep + 1)
+        return (p.kind == Kind::Programs
+                    ? QCoreApplication::translate(
+                        "Show", "Choose steps from 1 to %1, the first not after the last.")
+                    : QCoreApplication::translate(
+                        "Show", "Choose scenes from 1 to %1, the first not after the last."))
             .arg(groupSize(p.kind));
     case FillError::NoLamps:
-        return tr("Choose at least one lamp.");
+        return QCoreApplication::translate("Show", "Choose at least one lamp.");
     case FillError::WidthOutside:
-        return tr("A chase lights 1 to %1 lamps at once (the chosen lamps).")
+        return QCoreApplication::translate(
+                   "Show", "A chase can light 1 to %1 lamps at once, no more than are chosen.")
             .arg(p.chosenLamps().size());
     case FillError::TimeOutside:
-        return tr("The Scene Time must be 0 to %1 ms.").arg(MaxStaticTime);
+        return QCoreApplication::translate("Show", "The Scene Time must be 0 to %1 ms.")
+            .arg(MaxStaticTime);
     case FillError::XFadeOutside:
-        return tr("The XFade must be 0 to %1.").arg(MaxRiseTime);
+        return QCoreApplication::translate("Show", "The XFade must be 0 to %1.").arg(MaxRiseTime);
     }
     return {};
 }
@@ -227,17 +225,17 @@ QString patternName(Pattern pattern)
 {
     switch (pattern) {
     case Pattern::Chase:
-        return tr("Chase");
+        return QCoreApplication::translate("Show", "Chase");
     case Pattern::Rainbow:
-        return tr("Rainbow");
+        return QCoreApplication::translate("Show", "Rainbow");
     case Pattern::Fade:
-        return tr("Fade");
+        return QCoreApplication::translate("Show", "Fade");
     case Pattern::Alternate:
-        return tr("Alternate");
+        return QCoreApplication::translate("Show", "Alternate");
     case Pattern::Solid:
         break;
     }
-    return tr("Solid");
+    return QCoreApplication::translate("Show", "Solid");
 }
 
 std::optional<Rgb> parseColour(const QString &input)
