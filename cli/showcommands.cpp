@@ -1,6 +1,7 @@
 #include "cli/alldrivers.h"
 #include "cli/cli.h"
 #include "cli/productionlog.h"
+#include "show/patterns.h"
 #include "show/showcompare.h"
 #include "show/showfile.h"
 #include "show/showtransfer.h"
@@ -216,8 +217,177 @@ int verifyTable(Show::Kind kind, const QString &fileName)
     return differences.isEmpty() ? Success : DeviceFailure;
 }
 
+// programs fill / scenes fill: a pattern written into a table, saved as a
+// file. No driver is used.
+const char FillOptions[]
+    = "PATTERN is chase, rainbow, fade, alternate or solid.\n"
+      "Options (defaults in brackets):\n"
+      "  --program N       the program to fill, 1 to 8 [1]; programs only\n"
+      "  --first N         the first step or scene to fill [1]\n"
+      "  --last N          the last step or scene to fill [12; scenes 8]\n"
+      "  --lamps LIST      the lamps, such as 1-6,9 or all [all]\n"
+      "  --color COLOR     chase: the moving light; fade: the first colour; alternate:\n"
+      "                    the first colour; solid: the colour [red]\n"
+      "  --color2 COLOR    chase: the background; fade: the last colour; alternate:\n"
+      "                    the second colour [black]\n"
+      "  --direction DIR   chase and rainbow: up (from lamp 1 towards lamp 12) or down\n"
+      "                    [up]\n"
+      "  --width N         chase: how many lamps are lit at once [1]\n"
+      "  --scene-time MS   the Scene Time of every filled step, 0 to 900000 [500]\n"
+      "  --xfade N         the XFade of every filled step, 0 to 100000 [0]\n"
+      "  --no-end-marker   programs: no End Marker on the last filled step (the others\n"
+      "                    get none either) [End Marker on the last step]\n"
+      "  --from FILE       start from the table in FILE instead of an all-black one\n"
+      "COLOR is #rrggbb, R,G,B or black, white, red, green, blue, yellow, cyan,\n"
+      "magenta, orange.\n";
+
+// The whole options text goes with a fill that names no pattern or file; a
+// single mistake gets its message and the synopsis.
+int fillUsage(Show::Kind kind, const QString &message, bool withOptions = false)
+{
+    const Command fill = showCommands().at(kind == Show::Kind::Programs ? 1 : 3);
+    const int exit = usage(fill, message);
+    if (withOptions)
+        err() << FillOptions << Qt::flush;
+    else
+        err() << "(the options: lc420-cli " << fill.name << " fill)" << Qt::endl;
+    return exit;
+}
+
+int fillTable(Show::Kind kind, const QStringList &commandArguments)
+{
+    // --serial is let through: with several drivers attached the tool asks
+    // for one before any command runs, although this one uses none.
+    if (globalOptions().all || globalOptions().json || !globalOptions().logFile.isEmpty())
+        return fillUsage(kind, QStringLiteral("fill uses no driver; --all, --json and --log do "
+                                              "not apply"));
+    QStringList arguments = commandArguments.mid(1); // after "fill"
+    Show::FillParameters parameters = Show::defaultFillParameters(kind);
+    QString from;
+    QStringList files;
+    bool pattern = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString option = arguments.at(i);
+        if (!option.startsWith(QLatin1String("--"))) {
+            if (pattern) {
+                files.append(option);
+                continue;
+            }
+            const std::optional<Show::Pattern> chosen = Show::patternFromKeyword(option);
+            if (!chosen)
+                return fillUsage(kind, QStringLiteral("unknown pattern \"%1\"").arg(option));
+            parameters.pattern = *chosen;
+            pattern = true;
+            continue;
+        }
+        if (option == QLatin1String("--no-end-marker")) {
+            if (kind == Show::Kind::Scenes)
+                return fillUsage(kind, QStringLiteral("scenes have no End Marker"));
+            parameters.endMarker = false;
+            continue;
+        }
+        // "--option value" or "--option=value".
+        QString value;
+        if (const qsizetype equals = option.indexOf(QLatin1Char('=')); equals > 0) {
+            value = option.mid(equals + 1);
+            option.truncate(equals);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments.at(++i);
+        } else {
+            return fillUsage(kind, QStringLiteral("%1 needs a value").arg(option));
+        }
+        bool isNumber = false;
+        const int number = value.toInt(&isNumber, 10);
+        const auto needNumber = [&]() {
+            return fillUsage(kind,
+                             QStringLiteral("%1 takes a number, not \"%2\"").arg(option, value));
+        };
+        if (option == QLatin1String("--program")) {
+            if (kind == Show::Kind::Scenes)
+                return fillUsage(kind, QStringLiteral("--program goes with programs fill only"));
+            if (!isNumber)
+                return needNumber();
+            parameters.program = number - 1;
+        } else if (option == QLatin1String("--first") || option == QLatin1String("--last")) {
+            if (!isNumber)
+                return needNumber();
+            (option == QLatin1String("--first") ? parameters.firstStep : parameters.lastStep)
+                = number - 1;
+        } else if (option == QLatin1String("--width")) {
+            if (!isNumber)
+                return needNumber();
+            parameters.width = number;
+        } else if (option == QLatin1String("--scene-time")) {
+            if (!isNumber)
+                return needNumber();
+            parameters.sceneTime = number;
+        } else if (option == QLatin1String("--xfade")) {
+            if (!isNumber)
+                return needNumber();
+            parameters.xfade = number;
+        } else if (option == QLatin1String("--lamps")) {
+            const std::optional<quint16> lamps = Show::parseLamps(value);
+            if (!lamps)
+                return fillUsage(kind, QStringLiteral("--lamps takes lamp numbers 1 to 12 such as "
+                                                      "1-6,9, or all; not \"%1\"")
+                                           .arg(value));
+            parameters.lamps = *lamps;
+        } else if (option == QLatin1String("--color") || option == QLatin1String("--color2")) {
+            const std::optional<Show::Rgb> colour = Show::parseColour(value);
+            if (!colour)
+                return fillUsage(kind, QStringLiteral("%1 takes #rrggbb, R,G,B or a colour name; "
+                                                      "not \"%2\"")
+                                           .arg(option, value));
+            (option == QLatin1String("--color") ? parameters.first : parameters.second) = *colour;
+        } else if (option == QLatin1String("--direction")) {
+            if (value != QLatin1String("up") && value != QLatin1String("down"))
+                return fillUsage(kind, QStringLiteral("--direction takes up or down"));
+            parameters.direction = value == QLatin1String("up") ? Show::LampDirection::Up
+                                                                : Show::LampDirection::Down;
+        } else if (option == QLatin1String("--from")) {
+            from = value;
+        } else {
+            return fillUsage(kind, QStringLiteral("unknown option %1").arg(option));
+        }
+    }
+    if (!pattern || files.size() != 1)
+        return fillUsage(kind, QStringLiteral("expected a pattern and one output file"), true);
+    if (const Show::FillError error = Show::checkFill(parameters); error != Show::FillError::None)
+        return fillUsage(kind, Show::describe(error, parameters));
+
+    QByteArray table(Show::tableSize(kind), '\0');
+    if (!from.isEmpty()) {
+        const Show::FileContents contents = Show::readFile(from, kind);
+        if (!contents.ok()) {
+            err() << from << ": " << fileError(contents) << Qt::endl;
+            return FileError;
+        }
+        table = contents.table;
+    }
+    if (Show::fillSteps(table, parameters) != Show::FillError::None)
+        return fillUsage(kind, QStringLiteral("the pattern could not be written"));
+    const QString &fileName = files.first();
+    if (const QString why = Show::saveFile(fileName, kind, table); !why.isEmpty()) {
+        err() << "Cannot write " << fileName << ": " << why << Qt::endl;
+        return FileError;
+    }
+    const QString range = kind == Show::Kind::Programs
+                              ? QStringLiteral("program %1, steps %2 to %3")
+                                    .arg(parameters.program + 1)
+                                    .arg(parameters.firstStep + 1)
+                                    .arg(parameters.lastStep + 1)
+                              : QStringLiteral("scenes %1 to %2")
+                                    .arg(parameters.firstStep + 1)
+                                    .arg(parameters.lastStep + 1);
+    out() << "Wrote " << fileName << " (" << Show::fileSize(kind)
+          << " bytes): " << Show::patternKeyword(parameters.pattern) << " on " << range << Qt::endl;
+    return Success;
+}
+
 int tableCommand(Show::Kind kind, const Command &command, const QStringList &arguments)
 {
+    if (arguments.value(0) == QLatin1String("fill"))
+        return fillTable(kind, arguments);
     if (arguments.size() != 2)
         return usage(command, QStringLiteral("expected get, set or verify and a file"));
     if (arguments.first() == QLatin1String("verify") && !globalOptions().all
@@ -463,9 +633,19 @@ QList<Command> showCommands()
         makeCommand(QStringLiteral("programs"), QStringLiteral("programs get|set|verify FILE.pgm"),
                     QStringLiteral("programs between the driver and a file, or compared with one"),
                     programs, UsesDriver | Json | AllDrivers | Logged),
+        // The same command again for the help's list: it runs the first.
+        makeCommand(
+            QStringLiteral("programs"), QStringLiteral("programs fill PATTERN [OPTIONS] OUT.pgm"),
+            QStringLiteral("a chase, rainbow, fade, alternate or solid pattern in steps of a "
+                           "program, as a file"),
+            programs, UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set|verify FILE.scn"),
                     QStringLiteral("scenes between the driver and a file, or compared with one"),
                     scenes, UsesDriver | Json | AllDrivers | Logged),
+        makeCommand(QStringLiteral("scenes"),
+                    QStringLiteral("scenes fill PATTERN [OPTIONS] OUT.scn"),
+                    QStringLiteral("the same patterns over the scenes"), scenes,
+                    UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("show-file"),
                     QStringLiteral("show-file [--color=always|never|auto] FILE"),
                     QStringLiteral("print a programs or scenes file as a table; on a terminal "

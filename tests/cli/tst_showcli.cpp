@@ -2,6 +2,7 @@
 // user runs them: under the lc420-sim launcher, against a simulated driver
 // whose state lives in a temporary folder.
 
+#include "show/patterns.h"
 #include "show/showfile.h"
 #include "tests/support/files.h"
 #include "tests/support/simcli.h"
@@ -13,6 +14,8 @@
 #include <sys/stat.h>
 
 using namespace Show;
+
+Q_DECLARE_METATYPE(Show::FillParameters)
 
 namespace {
 
@@ -43,6 +46,8 @@ private Q_SLOTS:
     void inspectAndShowFile();
     void showFileColour_data();
     void showFileColour();
+    void fill_data();
+    void fill();
 
 private:
     CliRun run(const QStringList &arguments, const QStringList &simOptions = {}) const;
@@ -261,6 +266,100 @@ void TestShowCli::showFileColour()
     // Scene 1, lamp 1 is #01060b: a block of that colour, then its text.
     QCOMPARE(show.out.contains(QStringLiteral("\x1b[48;2;1;6;11m  \x1b[0m #01060b")), coloured);
     QCOMPARE(show.out.contains(QLatin1Char('\x1b')), coloured);
+}
+
+void TestShowCli::fill_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // the output file follows
+    QTest::addColumn<int>("exitCode");
+    // What the file must hold: the pattern written into an all-black table,
+    // or into the table of window.pgm / window.scn for --from.
+    QTest::addColumn<FillParameters>("parameters");
+    QTest::addColumn<bool>("fromWindowFile");
+
+    const FillParameters programs = defaultFillParameters(Kind::Programs);
+    QTest::newRow("defaults: the red chase over steps 1 to 12 of program 1")
+        << QStringList{"programs", "fill", "chase"} << 0 << programs << false;
+    FillParameters p = programs;
+    p.pattern = Pattern::Rainbow;
+    p.program = 2;
+    p.lamps = 0x3F;
+    p.direction = LampDirection::Down;
+    p.firstStep = 2;
+    p.lastStep = 19;
+    p.sceneTime = 250;
+    p.xfade = 40;
+    p.endMarker = false;
+    QTest::newRow("every option reaches the pattern")
+        << QStringList{"programs",     "fill", "rainbow", "--program=3", "--lamps",        "1-6",
+                       "--direction",  "down", "--first", "3",           "--last",         "20",
+                       "--scene-time", "250",  "--xfade", "40",          "--no-end-marker"}
+        << 0 << p << false;
+    p = programs;
+    p.pattern = Pattern::Alternate;
+    p.first = {0, 0, 255};
+    p.second = {255, 128, 0};
+    p.program = 7;
+    QTest::newRow("--from keeps the rest of the file")
+        << QStringList{"programs", "fill",      "alternate", "--color", "#0000ff", "--color2",
+                       "orange",   "--program", "8",         "--from",  "WINDOW"}
+        << 0 << p << true;
+    p = defaultFillParameters(Kind::Scenes);
+    p.pattern = Pattern::Fade;
+    p.second = {0, 0, 255};
+    QTest::newRow("scenes: a fade over all eight")
+        << QStringList{"scenes", "fill", "fade", "--color2", "0,0,255"} << 0 << p << false;
+
+    const auto refused = [](const char *name, const QStringList &arguments, int exitCode) {
+        QTest::newRow(name) << arguments << exitCode << FillParameters{} << false;
+    };
+    refused("unknown pattern", {"programs", "fill", "sparkle"}, 2);
+    refused("no pattern", {"programs", "fill"}, 2);
+    refused("a chase wider than the lamps", {"programs", "fill", "chase", "--width", "13"}, 2);
+    refused("program 9", {"programs", "fill", "chase", "--program", "9"}, 2);
+    refused("step 21", {"programs", "fill", "chase", "--last", "21"}, 2);
+    refused("a word for a number", {"programs", "fill", "chase", "--xfade", "slow"}, 2);
+    refused("an unknown colour", {"programs", "fill", "solid", "--color", "purple"}, 2);
+    refused("an unknown option", {"programs", "fill", "solid", "--speed", "2"}, 2);
+    refused("an option without its value", {"programs", "fill", "solid", "--lamps"}, 2);
+    refused("scenes have no End Marker", {"scenes", "fill", "solid", "--no-end-marker"}, 2);
+    refused("scenes have no program", {"scenes", "fill", "solid", "--program", "2"}, 2);
+    refused("no driver, so no --json", {"--json", "programs", "fill", "solid"}, 2);
+    refused("--from a scenes file", {"programs", "fill", "solid", "--from", "WINDOW.scn"}, 3);
+    refused("the output is a folder", {"programs", "fill", "solid", "FOLDER"}, 3);
+}
+
+void TestShowCli::fill()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(FillParameters, parameters);
+    QFETCH(bool, fromWindowFile);
+
+    const QString out = path(QStringLiteral("fill-%1.out").arg(QTest::currentDataTag()));
+    arguments.replaceInStrings(QStringLiteral("WINDOW.scn"), scenesFile);
+    arguments.replaceInStrings(QStringLiteral("WINDOW"), programsFile);
+    if (!arguments.contains(QStringLiteral("FOLDER")))
+        arguments.append(out);
+    arguments.replaceInStrings(QStringLiteral("FOLDER"), dir.path());
+
+    // No driver on the bus: a fill needs none.
+    const CliRun result = run(arguments, {QStringLiteral("--wrong-id")});
+    QVERIFY2(result.exitCode == exitCode, qPrintable(result.err));
+    if (exitCode != 0) {
+        QVERIFY(!QFile::exists(out));
+        QVERIFY2(result.err.startsWith(QStringLiteral("lc420-cli: "))
+                     || result.err.contains(QStringLiteral("Wrong file header"))
+                     || result.err.contains(QStringLiteral("Cannot write")),
+                 qPrintable(result.err));
+        return;
+    }
+    QByteArray expected = fromWindowFile ? patternTable(parameters.kind)
+                                         : QByteArray(tableSize(parameters.kind), '\0');
+    QCOMPARE(fillSteps(expected, parameters), FillError::None);
+    const FileContents written = readFile(out, parameters.kind);
+    QVERIFY(written.ok());
+    QCOMPARE(written.table, expected);
 }
 
 QTEST_GUILESS_MAIN(TestShowCli)
