@@ -12,6 +12,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -294,6 +295,7 @@ struct TableLayout
     Lamp lamp = Lamp::Text;
     int lampsPerLine = Show::LampCount;
     int indent = 0; // the width of the columns before the lamps
+    int width = std::numeric_limits<int>::max();
 
     [[nodiscard]] int lampWidth() const
     {
@@ -328,12 +330,13 @@ TableLayout tableLayout(bool coloured, int indent)
     layout.indent = indent;
     if (!coloured)
         return layout;
-    const int width = terminalWidth();
+    layout.width = terminalWidth();
     layout.lamp = TableLayout::Lamp::BlockAndText;
-    if (indent + Show::LampCount * layout.lampWidth() <= width)
+    if (indent + Show::LampCount * layout.lampWidth() <= layout.width)
         return layout;
     layout.lamp = TableLayout::Lamp::Block;
-    layout.lampsPerLine = qBound(1, (width - indent) / layout.lampWidth(), int(Show::LampCount));
+    layout.lampsPerLine
+        = qBound(1, (layout.width - indent) / layout.lampWidth(), int(Show::LampCount));
     return layout;
 }
 
@@ -361,15 +364,21 @@ void printRecord(const QString &position, const Show::SceneRecord &record,
                  const TableLayout &layout)
 {
     // A space before every column, so values wider than their column (a file
-    // may hold any 32-bit time) never run into each other.
-    out() << QStringLiteral("%1 %2 %3 %4")
-                 .arg(position)
-                 .arg(record.riseTime, 6)
-                 .arg(record.staticTime, 11)
-                 .arg(int(record.endMarker), 11);
+    // may hold any 32-bit time) never run into each other; such a row has
+    // room for fewer lamps on its first line.
+    const QString columns = QStringLiteral("%1 %2 %3 %4")
+                                .arg(position)
+                                .arg(record.riseTime, 6)
+                                .arg(record.staticTime, 11)
+                                .arg(int(record.endMarker), 11);
+    out() << columns;
+    const qint64 room = qint64(layout.width) - columns.size();
+    int nextBreak = int(qBound(qint64(0), room / layout.lampWidth(), qint64(layout.lampsPerLine)));
     for (int lamp = 0; lamp < Show::LampCount; ++lamp) {
-        if (lamp > 0 && lamp % layout.lampsPerLine == 0)
+        if (lamp == nextBreak) {
             out() << '\n' << QString(layout.indent, QLatin1Char(' '));
+            nextBreak += layout.lampsPerLine;
+        }
         const Show::Rgb &rgb = record.lamps[std::size_t(lamp)];
         out() << ' ';
         switch (layout.lamp) {

@@ -127,13 +127,13 @@ void TestAllDrivers::everyAttemptIsLogged_data()
 
     const QStringList one{"--driver", "261107001"};
     const QStringList unplugged{"--unplug-after", "20", "--replug-after", "-1"};
-    QTest::newRow("programs set that fails") << QStringList{"programs", "set"} << QByteArray()
-                                             << one + unplugged << 1
-                                             << QStringList{"261107001,failed"};
+    QTest::newRow("programs set that fails")
+        << QStringList{"programs", "set"} << QByteArray() << one + unplugged << 1
+        << QStringList{"261107001,failed"};
     QTest::newRow("upgrade that fails")
         << QStringList{"upgrade"} << QByteArray()
-        << QStringList{"--mode", "bootloader", "--driver", "261107001", "--unplug-after", "300",
-                       "--replug-after", "-1"}
+        << QStringList{"--mode",         "bootloader", "--driver",       "261107001",
+                       "--unplug-after", "300",        "--replug-after", "-1"}
         << 1 << QStringList{"261107001,failed"};
     // Whatever follows the table is skipped, as the window skips it, on
     // either path; the SHA-256 is still the whole file's.
@@ -171,9 +171,10 @@ void TestAllDrivers::everyAttemptIsLogged()
             .rightJustified(8, '0');
     };
     const QString check
-        = upgrade ? "app 0x" + stored(Upgrade::AppCheckOffset) + " ext 0x"
-                        + stored(Upgrade::ExtCheckOffset)
-                  : QCryptographicHash::hash(extended.readAll(), QCryptographicHash::Sha256).toHex();
+        = upgrade
+              ? "app 0x" + stored(Upgrade::AppCheckOffset) + " ext 0x"
+                    + stored(Upgrade::ExtCheckOffset)
+              : QCryptographicHash::hash(extended.readAll(), QCryptographicHash::Sha256).toHex();
 
     const QString log = dir.filePath(QStringLiteral("units.csv"));
     const CliRun run = runCliUnderSim(LC420_SIM_PATH, LC420_CLI_PATH, dir.path(),

@@ -91,8 +91,12 @@ void TestFirmwareCli::initTestCase()
     process.setWorkingDirectory(m_dir.path());
     process.start(srecCat,
                   {QStringLiteral("fw.bin"), QStringLiteral("-binary"), QStringLiteral("-offset"),
-                   QStringLiteral("0x08004000"), QStringLiteral("-o"), QStringLiteral("fw.hex"),
-                   QStringLiteral("-intel"), QStringLiteral("-obs=32")});
+                   QStringLiteral("0x08004000"),
+                   // The check words are build-upg's to compute.
+                   QStringLiteral("-exclude"), QStringLiteral("0x0801FFFC"),
+                   QStringLiteral("0x08020000"), QStringLiteral("-exclude"),
+                   QStringLiteral("0x08033FFC"), QStringLiteral("0x08034000"), QStringLiteral("-o"),
+                   QStringLiteral("fw.hex"), QStringLiteral("-intel"), QStringLiteral("-obs=32")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     m_firmwareHex = path(QStringLiteral("fw.hex"));
