@@ -40,13 +40,15 @@ constexpr int ConfirmWaitMs = 250;
 
 // A file read once, front to back, through the show file reader: every byte
 // that passes is hashed, so the SHA-256 and the table come from the same
-// reading.
+// reading. It ends where the file ended when it was opened, so a file that
+// another program keeps appending to is not read forever.
 class HashingReader : public QIODevice
 {
 public:
     explicit HashingReader(QIODevice &source)
         : m_source(source)
         , m_hash(QCryptographicHash::Sha256)
+        , m_left(source.size())
     {
         open(QIODevice::ReadOnly);
     }
@@ -66,9 +68,11 @@ public:
 protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
-        const qint64 n = m_source.read(data, maxSize);
-        if (n > 0)
+        const qint64 n = m_source.read(data, qMin(maxSize, m_left));
+        if (n > 0) {
             m_hash.addData(QByteArrayView(data, n));
+            m_left -= n;
+        }
         m_failed = m_failed || n < 0;
         return n;
     }
@@ -77,6 +81,7 @@ protected:
 private:
     QIODevice &m_source;
     QCryptographicHash m_hash;
+    qint64 m_left;
     bool m_failed = false;
 };
 
