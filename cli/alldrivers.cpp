@@ -58,7 +58,7 @@ public:
     // whole file, or empty when the file could not be read to its end.
     [[nodiscard]] QByteArray finish()
     {
-        std::vector<char> chunk(64 * 1024);
+        std::vector<char> chunk(std::size_t(64) * 1024);
         qint64 n = 0;
         while ((n = read(chunk.data(), qint64(chunk.size()))) > 0) {
         }
