@@ -12,7 +12,7 @@
 #include "usb/driverinfo.h"
 #include "usb/usblc350.h"
 
-#include <QBuffer>
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
@@ -38,15 +38,52 @@ namespace {
 constexpr int ConfirmPolls = 20;
 constexpr int ConfirmWaitMs = 250;
 
-// Far beyond any show file, so a huge or endless file is refused unread.
-constexpr qint64 MaxShowFileBytes = 1 << 20;
-
-// Checked before any driver is touched; a FIFO is refused unopened.
-QString unreadable(const QString &fileName)
+// A file read once, front to back, through the show file reader: every byte
+// that passes is hashed, so the SHA-256 and the table come from the same
+// reading. It ends where the file ended when it was opened, so a file that
+// another program keeps appending to is not read forever.
+class HashingReader : public QIODevice
 {
-    QFile file(fileName);
-    return SafeFile::openForReading(file);
-}
+public:
+    explicit HashingReader(QIODevice &source)
+        : m_source(source)
+        , m_hash(QCryptographicHash::Sha256)
+        , m_left(source.size())
+    {
+        open(QIODevice::ReadOnly);
+    }
+    [[nodiscard]] bool isSequential() const override { return true; }
+
+    // Reads what the reader left to the end of the file; the hash of the
+    // whole file, or empty when the file could not be read to its end.
+    [[nodiscard]] QByteArray finish()
+    {
+        std::vector<char> chunk(std::size_t(64) * 1024);
+        qint64 n = 0;
+        while ((n = read(chunk.data(), qint64(chunk.size()))) > 0) {
+        }
+        return n < 0 || m_failed ? QByteArray() : m_hash.result().toHex();
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = m_source.read(data, qMin(maxSize, m_left));
+        if (n > 0) {
+            m_hash.addData(QByteArrayView(data, n));
+            m_left -= n;
+        }
+        m_failed = m_failed || n < 0;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QIODevice &m_source;
+    QCryptographicHash m_hash;
+    qint64 m_left;
+    bool m_failed = false;
+};
 
 // One driver of the run, and how its work ended. Each is written by its own
 // thread only, and read by the main thread after that thread has ended.
@@ -369,22 +406,16 @@ int runOnAllDrivers(const QString &command, const QString &fileName, const QStri
 
 int upgradeAllDrivers(const QString &fileName)
 {
-    // The file is checked once, before any driver is touched; each driver's
-    // run checks it again as every upgrade does.
-    if (const QString why = unreadable(fileName); !why.isEmpty()) {
+    // The file is read and checked once, before any driver is touched; every
+    // driver gets these very bytes, and the log their check words.
+    Upgrade::FileContents file;
+    if (const QString why = readUpgradeInput(fileName, file); !why.isEmpty()) {
         err() << fileName << ": " << why << Qt::endl;
         return FileError;
     }
-    const Upgrade::FileContents file = Upgrade::readFile(fileName);
-    const QByteArray image = Upgrade::unscrambleImage(file.image);
-    if (!file.headerMatches() || !file.versionMatches() || !file.complete
-        || !Upgrade::checkImage(image).ok()) {
-        err() << fileName << ": Damaged upgrade file" << Qt::endl;
-        return FileError;
-    }
     return runOnAllDrivers(
-        QStringLiteral("upgrade"), fileName, upgradeFileCheck(image),
-        [&fileName](USBLC350 &device, UnitReport &report) {
+        QStringLiteral("upgrade"), fileName, upgradeFileCheck(Upgrade::unscrambleImage(file.image)),
+        [&fileName, &file](USBLC350 &device, UnitReport &report) {
             QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, [&report](int percent) {
                 report.percent(QStringLiteral("External flash write"), percent);
             });
@@ -397,9 +428,21 @@ int upgradeAllDrivers(const QString &fileName)
                     if (percent > 0)
                         report.percent(QStringLiteral("Flash"), percent);
                 });
-            const UpgradeProcedure::Result result = procedure.runAndConfirm(fileName);
+            const UpgradeProcedure::Result result = procedure.runAndConfirm(fileName, file);
             return UnitOutcome{result.succeeded(), upgradeResult(result)};
         });
+}
+
+QString readUpgradeInput(const QString &fileName, Upgrade::FileContents &file)
+{
+    QFile input(fileName);
+    if (const QString why = SafeFile::openForReading(input); !why.isEmpty())
+        return why;
+    file = Upgrade::readFile(input);
+    if (!file.headerMatches() || !file.versionMatches() || !file.complete
+        || !Upgrade::checkImage(Upgrade::unscrambleImage(file.image)).ok())
+        return QStringLiteral("Damaged upgrade file");
+    return {};
 }
 
 QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input)
@@ -407,30 +450,30 @@ QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input
     QFile file(fileName);
     if (const QString why = SafeFile::openForReading(file); !why.isEmpty())
         return why;
-    input.bytes = file.read(MaxShowFileBytes + 1);
-    if (input.bytes.size() > MaxShowFileBytes)
-        return QStringLiteral("far too large for a show file");
-    QBuffer buffer(&input.bytes);
-    buffer.open(QIODevice::ReadOnly);
-    const Show::FileContents contents = Show::readFile(buffer, kind);
-    if (contents.ok())
-        input.table = contents.table;
-    return fileError(contents);
+    HashingReader reader(file);
+    const Show::FileContents contents = Show::readFile(reader, kind);
+    if (!contents.ok())
+        return fileError(contents);
+    input.sha256 = QString::fromLatin1(reader.finish());
+    if (input.sha256.isEmpty())
+        return file.errorString();
+    input.table = contents.table;
+    return {};
 }
 
-QString logShowSet(USBLC350 &device, Show::Kind kind, const QString &fileName,
-                   const Show::TransferResult &result)
+QByteArray unitSerial(USBLC350 &device)
 {
-    QByteArray serial = DriverInfo::readSerial(device);
+    QByteArray serial;
+    if (device.connect() == 0)
+        serial = DriverInfo::readSerial(device);
     if (DriverInfo::modeFromSerial(serial) == DriverInfo::Mode::Bootloader)
         serial.chop(1);
-    if (serial.isEmpty())
-        serial = globalOptions().serial;
-    if (serial.isEmpty())
-        return {};
-    ShowInput input;
-    const QString check
-        = readShowInput(fileName, kind, input).isEmpty() ? sha256Of(input.bytes) : QString();
+    return serial.isEmpty() ? globalOptions().serial : serial;
+}
+
+QString logShowSet(const QByteArray &serial, Show::Kind kind, const QString &fileName,
+                   const QString &check, const Show::TransferResult &result)
+{
     return logUnit({serial, kindName(kind) + QStringLiteral(" set"), fileName, check,
                     transferResult(result, kind)});
 }
@@ -444,7 +487,7 @@ int setTableOnAllDrivers(Show::Kind kind, const QString &fileName)
     }
     const QString what = kindName(kind);
     return runOnAllDrivers(
-        what + QStringLiteral(" set"), fileName, sha256Of(input.bytes),
+        what + QStringLiteral(" set"), fileName, input.sha256,
         [&](USBLC350 &device, UnitReport &report) {
             const QString stage = QStringLiteral("Writing ") + what;
             QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "firmware/upgradefile.h"
 #include "firmware/upgradeprocedure.h"
 #include "show/scenerecord.h"
 
@@ -58,21 +59,28 @@ int setTableOnAllDrivers(Show::Kind kind, const QString &fileName);
 // the new firmware, or "failed: " and why.
 [[nodiscard]] QString upgradeResult(const UpgradeProcedure::Result &result);
 
-// Records a single driver's programs set or scenes set in the --log file,
-// while the device is still open (its serial is read from it; --serial names
-// it when it did not answer). Empty when recorded or when no driver can be
-// named, else why it was not recorded.
-[[nodiscard]] QString logShowSet(USBLC350 &device, Show::Kind kind, const QString &fileName,
-                                 const Show::TransferResult &result);
+// The serial a single driver's line in the --log file names: the one it
+// reports (without the bootloader's "b"), else --serial, else empty. Leaves
+// the device connected when a driver answered.
+[[nodiscard]] QByteArray unitSerial(USBLC350 &device);
 
-// A show file read whole, at most a generous limit, from a regular file only;
-// its bytes are what is written and what the log's SHA-256 is taken of. An
-// empty text on success, else why it cannot be used.
+// Records a single driver's programs set or scenes set in the --log file.
+// Empty when recorded or when there is no log, else why it was not recorded.
+[[nodiscard]] QString logShowSet(const QByteArray &serial, Show::Kind kind, const QString &fileName,
+                                 const QString &check, const Show::TransferResult &result);
+
+// The input of every command that sends a file, read once before any driver
+// is touched: what the drivers get and what the log records both come from
+// that one reading. Both paths (one driver or --all) accept exactly the same
+// files: the show file reader's rules, which skip whatever follows the table
+// as the window does. An empty text on success, else why the file cannot be
+// used.
 struct ShowInput
 {
-    QByteArray bytes;
-    QByteArray table;
+    QString sha256;   // of the whole file, as sha256sum prints it
+    QByteArray table; // what is written to the driver
 };
 [[nodiscard]] QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input);
+[[nodiscard]] QString readUpgradeInput(const QString &fileName, Upgrade::FileContents &file);
 
 } // namespace Cli

@@ -22,7 +22,13 @@ QString hexError(const QString &fileName, int code, const Hex::Report &report)
 {
     const QString where
         = report.line > 0 ? QStringLiteral("%1:%2").arg(fileName).arg(report.line) : fileName;
-    return QStringLiteral("%1: %2 (HexToBin error %3)").arg(where, Hex::describe(code)).arg(code);
+    const QString at
+        = code == Hex::Overlap || code == Hex::CheckWordData
+              ? QStringLiteral("address ") + hex32(report.address) + QStringLiteral(", ")
+              : QString();
+    return QStringLiteral("%1: %2 (%3HexToBin error %4)")
+        .arg(where, Hex::describe(code), at)
+        .arg(code);
 }
 
 QString writeError(const QString &fileName, const QString &why)

@@ -92,9 +92,9 @@ void printHelp(const QList<Cli::Command> &commands)
            "                   result and seconds at the end; exit 0 only when every driver\n"
            "                   succeeded\n"
            "  --log FILE.csv   append one line per driver that upgrade, programs set or\n"
-           "                   scenes set changed: UTC time, serial, command, file, the\n"
-           "                   file's check words or SHA-256, result; written as each\n"
-           "                   driver ends\n"
+           "                   scenes set ran on, whether it succeeded or failed: UTC\n"
+           "                   time, serial, command, file, the check words or SHA-256\n"
+           "                   of the file as sent, result; written as each driver ends\n"
            "  --trace          write the debug trace to standard error\n"
            "  --version        the program's version\n"
            "  --help           this text\n";

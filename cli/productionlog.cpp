@@ -2,7 +2,6 @@
 
 #include "firmware/upgradefile.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +20,50 @@ namespace {
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// An exclusive flock() on the log for as long as it lives. Every process that
+// appends to the log holds it for its header check and for each line, so two
+// runs that create the same log at once write one header between them, and
+// their lines never mix.
+class FileLock
+{
+public:
+    explicit FileLock(int fd)
+        : m_fd(fd)
+    {
+        while ((m_error = ::flock(m_fd, LOCK_EX) == 0 ? 0 : errno) == EINTR) {
+        }
+    }
+    ~FileLock()
+    {
+        if (m_error == 0)
+            ::flock(m_fd, LOCK_UN);
+    }
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
+    [[nodiscard]] int error() const { return m_error; }
+
+private:
+    int m_fd;
+    int m_error = 0;
+};
+
+// Writes line whole at the end of the log and syncs it to the disk.
+QString writeAll(int fd, const QByteArray &line)
+{
+    qsizetype done = 0;
+    while (done < line.size()) {
+        const ssize_t written = ::write(fd, line.constData() + done, size_t(line.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return systemError(written < 0 ? errno : ENOSPC);
+        done += written;
+    }
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        return systemError(errno);
+    return {};
 }
 
 } // namespace
@@ -48,19 +92,31 @@ QString ProductionLog::open(const QString &fileName)
         return QStringLiteral("not a regular file");
     }
     ::fcntl(fd, F_SETFL, O_APPEND); // blocking again for the writes
-    m_fd = fd;
-    m_fileName = fileName;
 
-    QByteArray start;
-    if (status.st_size == 0) {
-        start = "time,serial,command,file,check,result\n";
-    } else {
+    // The size is looked at under the lock: another process may be creating
+    // the same log this very moment, and only the first writes the header.
+    QMutexLocker threads(&m_mutex);
+    const QString why = [fd, &status] {
+        const FileLock lock(fd);
+        if (lock.error() != 0)
+            return systemError(lock.error());
+        if (::fstat(fd, &status) != 0)
+            return systemError(errno);
+        if (status.st_size == 0)
+            return writeAll(fd, "time,serial,command,file,check,result\n");
         // A line cut short by an earlier crash must not swallow the next one.
         char last = '\n';
         if (::pread(fd, &last, 1, status.st_size - 1) == 1 && last != '\n')
-            start = "\n";
+            return writeAll(fd, "\n");
+        return QString();
+    }();
+    if (!why.isEmpty()) {
+        ::close(fd);
+        return why;
     }
-    return start.isEmpty() ? QString() : writeLine(start);
+    m_fd = fd;
+    m_fileName = fileName;
+    return {};
 }
 
 QString ProductionLog::field(const QString &text)
@@ -87,23 +143,15 @@ QString ProductionLog::append(const Entry &entry)
 
 QString ProductionLog::writeLine(const QByteArray &line)
 {
-    QMutexLocker lock(&m_mutex);
+    // The mutex keeps this process's threads apart (they share one open file,
+    // so flock() alone would not), the file lock other processes.
+    QMutexLocker threads(&m_mutex);
     if (m_fd < 0)
         return QStringLiteral("the log is not open");
-    // One write per line: with O_APPEND it lands whole at the end even when
-    // another process appends to the same log.
-    qsizetype done = 0;
-    while (done < line.size()) {
-        const ssize_t written = ::write(m_fd, line.constData() + done, size_t(line.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return systemError(written < 0 ? errno : ENOSPC);
-        done += written;
-    }
-    if (::fsync(m_fd) != 0 && errno != EINVAL)
-        return systemError(errno);
-    return {};
+    const FileLock lock(m_fd);
+    if (lock.error() != 0)
+        return systemError(lock.error());
+    return writeAll(m_fd, line);
 }
 
 ProductionLog &productionLog()
@@ -118,11 +166,6 @@ QString upgradeFileCheck(const QByteArray &plainImage)
     const auto hex32
         = [](quint32 value) { return QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0')); };
     return QStringLiteral("app %1 ext %2").arg(hex32(check.appStored), hex32(check.extStored));
-}
-
-QString sha256Of(const QByteArray &bytes)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
 QString logUnit(const ProductionLog::Entry &entry)

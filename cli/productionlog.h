@@ -5,15 +5,19 @@
 #include <QString>
 
 // The production record of lc420-cli --log FILE.csv: one CSV line per driver
-// that a command changed, appended and flushed to the disk the moment that
-// driver's work ends, so a crash or a power cut later in the run loses no
-// finished unit. Lines from several threads never mix. The columns:
+// a command was run on, whether it succeeded or failed, appended and flushed
+// to the disk the moment that driver's work ends, so a crash or a power cut
+// later in the run loses no finished unit. Lines from several threads or
+// processes never mix, and a log that several runs create at once gets one
+// header (each holds a file lock while it appends). The columns:
 //
 //     time,serial,command,file,check,result
 //
 // time is UTC in ISO 8601 ("2026-12-07T13:45:12Z"); check is the upgrade
-// file's two check words or a show file's SHA-256; result is "ok" or, for a
-// failure, "failed: " and why.
+// file's two check words or a show file's SHA-256, both taken from the one
+// reading of the file whose bytes were sent; serial is empty when no driver
+// answered and --serial named none; result is "ok" or, for a failure,
+// "failed: " and why.
 namespace Cli {
 
 class ProductionLog
@@ -60,10 +64,8 @@ private:
 // The --log file of this run; not open without --log.
 ProductionLog &productionLog();
 
-// What the log records of a file: an upgrade file's check words, a show
-// file's SHA-256.
+// What the log records of an upgrade file: its image's two check words.
 [[nodiscard]] QString upgradeFileCheck(const QByteArray &plainImage);
-[[nodiscard]] QString sha256Of(const QByteArray &bytes);
 
 // Records entry in the --log file, when there is one. Empty when recorded (or
 // when there is no log), else the message that says why not.

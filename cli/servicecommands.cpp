@@ -68,7 +68,7 @@ bool connected(USBLC350 &device)
 int showBytes(const QByteArray &bytes, const QString &rawFile)
 {
     if (rawFile.isEmpty()) {
-        out() << hexDump(bytes.constData(), int(bytes.size())) << Qt::endl;
+        out() << hexDumpRows(bytes.constData(), int(bytes.size())) << Qt::endl;
         return Success;
     }
     const QString why = SafeFile::write(rawFile, bytes);

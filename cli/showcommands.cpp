@@ -13,7 +13,9 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <limits>
 #include <optional>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace Cli {
@@ -121,23 +123,31 @@ int getTable(Show::Kind kind, const QString &fileName)
 
 int setTable(Show::Kind kind, const QString &fileName)
 {
-    // The file is checked whole before the driver is touched.
-    const Show::FileContents contents = Show::readFile(fileName, kind);
-    if (!contents.ok()) {
-        err() << fileName << ": " << fileError(contents) << Qt::endl;
+    // The file is read whole, once, before the driver is touched; the table
+    // written and the log's SHA-256 both come from that reading.
+    ShowInput input;
+    if (const QString why = readShowInput(fileName, kind, input); !why.isEmpty()) {
+        err() << fileName << ": " << why << Qt::endl;
         return FileError;
     }
     Device device;
+    // Asked before the transfer: a driver that goes away during it still
+    // has its line in the log.
+    const bool logged = productionLog().isOpen();
+    QByteArray serial = logged ? unitSerial(device) : QByteArray();
     TransferProgress progress(device, kind);
-    const Show::TransferResult result = Show::writeTable(device, kind, contents.table);
+    const Show::TransferResult result = Show::writeTable(device, kind, input.table);
     progress.finish();
     const int exit = transferExit(result, kind);
     if (result.error == Show::TransferResult::Error::None)
         out() << "Wrote " << fileName << " to the driver." << Qt::endl;
-    if (productionLog().isOpen()) {
-        const QString why = logShowSet(device, kind, fileName, result);
+    if (logged) {
+        if (serial.isEmpty())
+            serial = unitSerial(device);
+        const QString why = logShowSet(serial, kind, fileName, input.sha256, result);
         if (!why.isEmpty()) {
             err() << why << Qt::endl;
+            device.disconnect();
             return exit == Success ? FileError : exit;
         }
     }
@@ -440,26 +450,119 @@ QString colour(const Show::Rgb &rgb)
         .arg(rgb.blue, 2, 16, QLatin1Char('0'));
 }
 
-// A block in the lamp's own colour (24-bit SGR background) before its text.
+// A block in the lamp's own colour (24-bit SGR background).
 QString swatch(const Show::Rgb &rgb)
 {
-    return QStringLiteral("\x1b[48;2;%1;%2;%3m  \x1b[0m ")
-        .arg(rgb.red)
-        .arg(rgb.green)
-        .arg(rgb.blue);
+    return QStringLiteral("\x1b[48;2;%1;%2;%3m  \x1b[0m").arg(rgb.red).arg(rgb.green).arg(rgb.blue);
 }
 
-void printRecord(const QString &position, const Show::SceneRecord &record, bool coloured)
+// How the lamps of a record are laid out: each lamp as its colour block and
+// its #rrggbb, as its block alone, or as #rrggbb alone; as many to a line as
+// the terminal holds, the rest on lines of their own below.
+struct TableLayout
+{
+    enum class Lamp { Text, BlockAndText, Block };
+    Lamp lamp = Lamp::Text;
+    int lampsPerLine = Show::LampCount;
+    int indent = 0; // the width of the columns before the lamps
+    int width = std::numeric_limits<int>::max();
+
+    [[nodiscard]] int lampWidth() const
+    {
+        switch (lamp) {
+        case Lamp::Text:
+            return 8; // " #rrggbb"
+        case Lamp::BlockAndText:
+            return 11; // " ", the block, " #rrggbb"
+        case Lamp::Block:
+            break;
+        }
+        return 3; // " ", the block
+    }
+};
+
+// The terminal's width in columns: the window's, else $COLUMNS, else 80.
+int terminalWidth()
+{
+    winsize size = {};
+    if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    bool ok = false;
+    const int columns = qEnvironmentVariableIntValue("COLUMNS", &ok);
+    return ok && columns > 0 ? columns : 80;
+}
+
+// A plain table keeps its one line per record, whatever the width: scripts
+// read it. A coloured one is for a person at a terminal and fits its width.
+TableLayout tableLayout(bool coloured, int indent)
+{
+    TableLayout layout;
+    layout.indent = indent;
+    if (!coloured)
+        return layout;
+    layout.width = terminalWidth();
+    layout.lamp = TableLayout::Lamp::BlockAndText;
+    if (indent + Show::LampCount * layout.lampWidth() <= layout.width)
+        return layout;
+    layout.lamp = TableLayout::Lamp::Block;
+    layout.lampsPerLine
+        = qBound(1, (layout.width - indent) / layout.lampWidth(), int(Show::LampCount));
+    return layout;
+}
+
+QString lampHeader(const TableLayout &layout)
+{
+    QString lamps;
+    for (int lamp = 1; lamp <= Show::LampCount; ++lamp) {
+        if (lamp > 1 && (lamp - 1) % layout.lampsPerLine == 0)
+            lamps += QLatin1Char('\n') + QString(layout.indent, QLatin1Char(' '));
+        const bool last = lamp == Show::LampCount || lamp % layout.lampsPerLine == 0;
+        switch (layout.lamp) {
+        case TableLayout::Lamp::Block:
+            lamps += QStringLiteral("%1").arg(lamp, 3);
+            break;
+        case TableLayout::Lamp::Text:
+        case TableLayout::Lamp::BlockAndText:
+            lamps += QStringLiteral(" L:%1").arg(lamp, last ? 0 : 3 - layout.lampWidth());
+            break;
+        }
+    }
+    return lamps;
+}
+
+void printRecord(const QString &position, const Show::SceneRecord &record,
+                 const TableLayout &layout)
 {
     // A space before every column, so values wider than their column (a file
-    // may hold any 32-bit time) never run into each other.
-    out() << QStringLiteral("%1 %2 %3 %4")
-                 .arg(position)
-                 .arg(record.riseTime, 6)
-                 .arg(record.staticTime, 11)
-                 .arg(int(record.endMarker), 11);
-    for (const Show::Rgb &lamp : record.lamps)
-        out() << ' ' << (coloured ? swatch(lamp) : QString()) << colour(lamp);
+    // may hold any 32-bit time) never run into each other; such a row has
+    // room for fewer lamps on its first line.
+    const QString columns = QStringLiteral("%1 %2 %3 %4")
+                                .arg(position)
+                                .arg(record.riseTime, 6)
+                                .arg(record.staticTime, 11)
+                                .arg(int(record.endMarker), 11);
+    out() << columns;
+    const qint64 room = qint64(layout.width) - columns.size();
+    int nextBreak = int(qBound(qint64(0), room / layout.lampWidth(), qint64(layout.lampsPerLine)));
+    for (int lamp = 0; lamp < Show::LampCount; ++lamp) {
+        if (lamp == nextBreak) {
+            out() << '\n' << QString(layout.indent, QLatin1Char(' '));
+            nextBreak += layout.lampsPerLine;
+        }
+        const Show::Rgb &rgb = record.lamps[std::size_t(lamp)];
+        out() << ' ';
+        switch (layout.lamp) {
+        case TableLayout::Lamp::Text:
+            out() << colour(rgb);
+            break;
+        case TableLayout::Lamp::BlockAndText:
+            out() << swatch(rgb) << ' ' << colour(rgb);
+            break;
+        case TableLayout::Lamp::Block:
+            out() << swatch(rgb);
+            break;
+        }
+    }
     out() << '\n';
 }
 
@@ -536,26 +639,25 @@ int showFile(const Command &command, const QStringList &commandArguments)
     }
 
     out() << contents.header << ", " << contents.version << '\n';
-    QString lamps;
-    // A coloured lamp is 3 characters wider: its block and a space.
-    const int lampWidth = *coloured ? 8 : 5;
-    for (int lamp = 1; lamp <= Show::LampCount; ++lamp)
-        lamps += QStringLiteral(" L:%1").arg(lamp, lamp < Show::LampCount ? -lampWidth : 0);
-    const QString columns = QStringLiteral("  XFade  Scene Time  End Marker") + lamps;
+    const QString columns = QStringLiteral("  XFade  Scene Time  End Marker");
     if (kind == Show::Kind::Programs) {
-        out() << "Program Step" << columns << '\n';
+        const QString position = QStringLiteral("Program Step");
+        const TableLayout layout = tableLayout(*coloured, int(position.size() + columns.size()));
+        out() << position << columns << lampHeader(layout) << '\n';
         for (int program = 0; program < Show::ProgramCount; ++program) {
             for (int step = 0; step < Show::StepsPerProgram; ++step)
                 printRecord(
                     QStringLiteral("%1 %2").arg(program + 1, 7).arg(step + 1, 4),
                     Show::recordAt(contents.table, Show::programRecordOffset(program, step)),
-                    *coloured);
+                    layout);
         }
     } else {
-        out() << "Scene" << columns << '\n';
+        const QString position = QStringLiteral("Scene");
+        const TableLayout layout = tableLayout(*coloured, int(position.size() + columns.size()));
+        out() << position << columns << lampHeader(layout) << '\n';
         for (int scene = 0; scene < Show::SceneCount; ++scene)
             printRecord(QStringLiteral("%1").arg(scene + 1, 5),
-                        Show::recordAt(contents.table, Show::sceneRecordOffset(scene)), *coloured);
+                        Show::recordAt(contents.table, Show::sceneRecordOffset(scene)), layout);
     }
     out().flush();
     return Success;

@@ -68,7 +68,9 @@ int upgrade(const Command &command, const QStringList &arguments)
                 progress.show(QStringLiteral("Flash"), percent);
         });
 
-    const UpgradeProcedure::Result result = procedure.runAndConfirm(arguments.first());
+    // Read once: the driver gets these bytes, and the log their check words.
+    const Upgrade::FileContents file = Upgrade::readFile(arguments.first());
+    const UpgradeProcedure::Result result = procedure.runAndConfirm(arguments.first(), file);
     progress.close();
 
     // The window's summary line, on standard error when the upgrade failed.
@@ -91,13 +93,12 @@ int upgrade(const Command &command, const QStringList &arguments)
         }
         return DeviceFailure;
     }();
-    // A damaged file touched no driver; a driver that never answered is in the
-    // record only when --serial named it.
+    // A damaged file touched no driver; every other attempt has its line, with
+    // an empty serial when no driver answered and --serial named none.
     QByteArray serial = result.serial;
     if (serial.isEmpty())
         serial = globalOptions().serial;
-    if (exit != FileError && !serial.isEmpty()) {
-        const Upgrade::FileContents file = Upgrade::readFile(arguments.first());
+    if (exit != FileError) {
         const QString why = logUnit({serial, QStringLiteral("upgrade"), arguments.first(),
                                      upgradeFileCheck(Upgrade::unscrambleImage(file.image)),
                                      upgradeResult(result)});

@@ -77,25 +77,40 @@ char *putRow(char *at, const unsigned char *row, quint32 offset, int count)
 
 } // namespace
 
-QByteArray hexDump(const void *data, int length)
-{
-    const auto *bytes = static_cast<const unsigned char *>(data);
-    // The address is the buffer's own, as a developer sees it in a debugger.
-    const QByteArray header
-        = QString::asprintf("\n src address: 0x%08llx",
-                            static_cast<unsigned long long>(reinterpret_cast<quintptr>(data)))
-              .toLatin1();
-    if (length <= 0)
-        return header;
+namespace {
 
-    // One buffer, sized for the longest rows and cut to what was written.
+// The rows after prefix, in one buffer sized for the longest rows and cut to
+// what was written.
+QByteArray rowsAfter(const QByteArray &prefix, const void *data, int length)
+{
+    if (length <= 0)
+        return prefix;
+    const auto *bytes = static_cast<const unsigned char *>(data);
     const qsizetype rows = (qsizetype(length) + RowLength - 1) / RowLength;
-    QByteArray out(header.size() + rows * MaxRowText, Qt::Uninitialized);
-    std::memcpy(out.data(), header.constData(), size_t(header.size()));
-    char *at = out.data() + header.size();
+    QByteArray out(prefix.size() + rows * MaxRowText, Qt::Uninitialized);
+    std::memcpy(out.data(), prefix.constData(), size_t(prefix.size()));
+    char *at = out.data() + prefix.size();
     for (qsizetype offset = 0; offset < length; offset += RowLength)
         at = putRow(at, bytes + offset, quint32(offset),
                     int(qMin<qsizetype>(RowLength, length - offset)));
     out.truncate(at - out.constData());
     return out;
+}
+
+} // namespace
+
+QByteArray hexDump(const void *data, int length)
+{
+    // The address is the buffer's own, as a developer sees it in a debugger.
+    const QByteArray header
+        = QString::asprintf("\n src address: 0x%08llx",
+                            static_cast<unsigned long long>(reinterpret_cast<quintptr>(data)))
+              .toLatin1();
+    return rowsAfter(header, data, length);
+}
+
+QByteArray hexDumpRows(const void *data, int length)
+{
+    QByteArray rows = rowsAfter({}, data, length);
+    return rows.isEmpty() ? rows : rows.mid(1);
 }

@@ -7,3 +7,7 @@
 // (0x20..0x7F as themselves, everything else as "."). The last, short row is
 // padded so its columns line up with the full rows.
 [[nodiscard]] QByteArray hexDump(const void *data, int length);
+
+// The rows of hexDump() alone, without the header line and the line break
+// before the first row: for a terminal, where a host address means nothing.
+[[nodiscard]] QByteArray hexDumpRows(const void *data, int length);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -188,6 +190,50 @@ private:
     std::vector<quint64> m_words;
 };
 
+// The values that records gave bytes outside the window, kept sparsely in
+// 4 KiB pages, so that records there that disagree are found too. A file can
+// spread its data over the whole 4 GiB, so only the first MaxPages pages are
+// followed.
+class IgnoredBytes
+{
+public:
+    // False when an earlier record gave address another value.
+    bool put(quint32 address, uchar value)
+    {
+        const quint32 number = address / PageSize;
+        if (m_last == nullptr || number != m_lastNumber) {
+            auto it = m_pages.find(number);
+            if (it == m_pages.end()) {
+                if (m_pages.size() >= MaxPages)
+                    return true;
+                it = m_pages.emplace(number, std::make_unique<Page>()).first;
+            }
+            m_last = it->second.get();
+            m_lastNumber = number;
+        }
+        Page &page = *m_last;
+        const quint32 at = address % PageSize;
+        const quint64 bit = quint64(1) << (at % 64);
+        if (page.seen[at / 64] & bit)
+            return page.value[at] == value;
+        page.seen[at / 64] |= bit;
+        page.value[at] = value;
+        return true;
+    }
+
+private:
+    static constexpr quint32 PageSize = 4096;
+    static constexpr std::size_t MaxPages = 4096; // 16 MiB of addresses
+    struct Page
+    {
+        std::array<uchar, PageSize> value{};
+        std::array<quint64, PageSize / 64> seen{};
+    };
+    std::unordered_map<quint32, std::unique_ptr<Page>> m_pages;
+    Page *m_last = nullptr; // records run on in one page
+    quint32 m_lastNumber = 0;
+};
+
 } // namespace
 
 namespace Hex {
@@ -221,6 +267,9 @@ QString describe(int result)
     case Overlap:
         return QStringLiteral("this record gives an address a different value than an earlier "
                               "record");
+    case CheckWordData:
+        return QStringLiteral("this record's data on a check word differs from the word "
+                              "computed");
     default:
         return QStringLiteral("unknown error");
     }
@@ -241,6 +290,7 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
     auto *out = static_cast<uchar *>(buffer);
     const quint64 windowSize = hi >= lo ? quint64(hi) - lo + 1 : 0;
     WrittenBytes written(windowSize);
+    IgnoredBytes ignored;
     quint32 base = 0;
     bool startSeen = false;
     std::array<uchar, 255> data{};
@@ -326,8 +376,10 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
             const quint32 first = base + address;
             for (int i = 0; i < count; ++i) {
                 const quint32 offset = first + quint32(i) - lo;
-                if (offset < windowSize && written.test(offset) && out[offset] != data[size_t(i)])
+                if (offset < windowSize && written.test(offset) && out[offset] != data[size_t(i)]) {
+                    found.address = first + quint32(i);
                     return Hex::Overlap;
+                }
             }
             for (int i = 0; i < count; ++i) {
                 const quint32 absolute = first + quint32(i);
@@ -335,12 +387,17 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
                 if (offset < windowSize) {
                     out[offset] = data[size_t(i)];
                     written.set(offset);
-                    ++found.stored;
+                    if (found.stored++ == 0)
+                        found.firstStoredLine = lineNumber;
                     found.lowestStored = qMin(found.lowestStored, absolute);
                 } else {
                     ++found.ignored;
                     found.lowestIgnored = qMin(found.lowestIgnored, absolute);
                     found.highestIgnored = qMax(found.highestIgnored, absolute);
+                    if (!ignored.put(absolute, data[size_t(i)]) && found.ignoredConflicts++ == 0) {
+                        found.firstIgnoredConflict = absolute;
+                        found.firstIgnoredConflictLine = lineNumber;
+                    }
                 }
             }
             break;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <array>
 #include <optional>
 
 namespace Upgrade {
@@ -44,6 +45,42 @@ void storeCheckWords(QByteArray &image)
     qToLittleEndian<quint32>(checkWord(image, ExtOffset, ExtLength), bytes + ExtCheckOffset);
 }
 
+namespace {
+
+// The check words are computed here; HEX data on one of them would be
+// overwritten without a trace. Data that holds the very word computed loses
+// nothing (a file made from an image that already carried its words); any
+// other refuses the build, naming the record's line and the first byte that
+// differs. The slots are read on their own so that the record's line is
+// known; the file is small and the reads cheap.
+void checkWordSlots(const QString &hexFileName, ImageBuild &build)
+{
+    const struct
+    {
+        int offset;
+        int length;
+    } areas[] = {{AppOffset, AppLength}, {ExtOffset, ExtLength}};
+    for (const auto &area : areas) {
+        std::array<uchar, 4> computed{};
+        qToLittleEndian<quint32>(checkWord(build.image, area.offset, area.length), computed.data());
+        std::array<uchar, 4> slot = computed;
+        const quint32 slotAddress = FlashBase + quint32(area.offset + area.length - 4);
+        Hex::Report report;
+        if (HexToBin(hexFileName, slot.data(), slotAddress, slotAddress + 3, &report) != Hex::Ok)
+            continue; // the file changed under us; the first reading stands
+        for (std::size_t i = 0; i < slot.size(); ++i) {
+            if (slot[i] == computed[i])
+                continue;
+            build.appResult = Hex::CheckWordData;
+            build.appReport.line = report.firstStoredLine;
+            build.appReport.address = slotAddress + quint32(i);
+            return;
+        }
+    }
+}
+
+} // namespace
+
 ImageBuild buildImage(const QString &hexFileName)
 {
     ImageBuild build;
@@ -55,6 +92,8 @@ ImageBuild buildImage(const QString &hexFileName)
     static_assert(AppHi + 1 == ExtLo && AppOffset + AppLength == ExtOffset);
     build.appResult
         = HexToBin(hexFileName, build.image.data() + AppOffset, AppLo, ExtHi, &build.appReport);
+    if (build.appResult == Hex::Ok)
+        checkWordSlots(hexFileName, build);
     build.extResult = build.appResult;
     build.extReport = build.appReport;
     storeCheckWords(build.image);
@@ -72,11 +111,21 @@ QString ImageBuild::ignoredWarning(const QString &hexFileName) const
     };
     // The count in "B" needs no plural forms, so the untranslated text of
     // lc420-cli reads as well as any translation.
-    return QCoreApplication::translate("Upgrade",
-                                       "Warning: %1 holds %2 B of data at %3..%4, outside "
-                                       "%5..%6; it was ignored.")
-        .arg(QDir::toNativeSeparators(hexFileName), QString::number(report.ignored),
-             hex32(report.lowestIgnored), hex32(report.highestIgnored), hex32(AppLo), hex32(ExtHi));
+    QString warning
+        = QCoreApplication::translate("Upgrade", "Warning: %1 holds %2 B of data at %3..%4, "
+                                                 "outside %5..%6; it was ignored.")
+              .arg(QDir::toNativeSeparators(hexFileName), QString::number(report.ignored),
+                   hex32(report.lowestIgnored), hex32(report.highestIgnored), hex32(AppLo),
+                   hex32(ExtHi));
+    if (report.ignoredConflicts > 0)
+        warning += QLatin1Char(' ')
+                   + QCoreApplication::translate("Upgrade",
+                                                 "Records there disagree on %1 B, the first at %2 "
+                                                 "(line %3).")
+                         .arg(QString::number(report.ignoredConflicts),
+                              hex32(report.firstIgnoredConflict),
+                              QString::number(report.firstIgnoredConflictLine));
+    return warning;
 }
 
 bool ImageBuild::hasApplication() const

@@ -46,9 +46,11 @@ void storeCheckWords(QByteArray &image);
 
 // A plain image built from an Intel HEX file: zero everywhere, the HEX data of
 // 0x08004000..0x0801FFFF and 0x08020000..0x08033FFF in the two areas, the
-// check words stored. appResult and extResult are HexToBin's codes for the
-// two areas, read in one pass (so they are equal, as are the two reports,
-// which cover both areas); the image holds what was read before any error.
+// check words stored. HEX data on a check word that differs from the word
+// computed makes the result Hex::CheckWordData (the report names the line and
+// the address) rather than being overwritten unseen. appResult and extResult are HexToBin's codes
+// for the two areas, read in one pass (so they are equal, as are the two reports, which cover both
+// areas); the image holds what was read before any error.
 struct ImageBuild
 {
     QByteArray image;
@@ -64,7 +66,8 @@ struct ImageBuild
     [[nodiscard]] bool hasApplication() const;
     // One line naming the data bytes the HEX file holds outside both areas
     // and their address range, which the image drops (firmware linked for
-    // the wrong address, say); empty when there are none. Translated.
+    // the wrong address, say), and whether records there disagree; empty
+    // when there are none. Translated.
     [[nodiscard]] QString ignoredWarning(const QString &hexFileName) const;
 };
 [[nodiscard]] ImageBuild buildImage(const QString &hexFileName);

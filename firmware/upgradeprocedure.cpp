@@ -45,6 +45,12 @@ void UpgradeProcedure::send(const char *text)
 
 UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
 {
+    return run(fileName, fileName.isNull() ? Upgrade::FileContents() : Upgrade::readFile(fileName));
+}
+
+UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName,
+                                                const Upgrade::FileContents &file)
+{
     m_serial.clear();
     m_left = DriverLeft::Untouched;
     if (fileName.isNull())
@@ -53,7 +59,6 @@ UpgradeProcedure::Outcome UpgradeProcedure::run(const QString &fileName)
     LC420_TRACE() << "Start firmware upgrade";
     m_text(fileName);
 
-    const Upgrade::FileContents file = Upgrade::readFile(fileName);
     if (!file.headerMatches()) {
         send(QT_TRANSLATE_NOOP("Upgrader", "Wrong file header"));
         return Outcome::BadFile;
@@ -334,8 +339,15 @@ bool UpgradeProcedure::comesBackRunning()
 
 UpgradeProcedure::Result UpgradeProcedure::runAndConfirm(const QString &fileName)
 {
+    return runAndConfirm(fileName,
+                         fileName.isNull() ? Upgrade::FileContents() : Upgrade::readFile(fileName));
+}
+
+UpgradeProcedure::Result UpgradeProcedure::runAndConfirm(const QString &fileName,
+                                                         const Upgrade::FileContents &file)
+{
     Result result;
-    result.outcome = run(fileName);
+    result.outcome = run(fileName, file);
     if (result.outcome == Outcome::Started)
         result.outcome = comesBackRunning() ? Outcome::Running : Outcome::NotBack;
     result.driver = m_left;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "firmware/upgradefile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -64,10 +66,14 @@ public:
 
     // The procedure alone: ends with Started once the new firmware was told to run.
     Outcome run(const QString &fileName);
+    // The same with the file already read: what is sent is exactly file, and
+    // fileName only names it in the log.
+    Outcome run(const QString &fileName, const Upgrade::FileContents &file);
 
     // run(), and after Started waits until the same driver is back on the bus
     // running its application (Running), else NotBack.
     [[nodiscard]] Result runAndConfirm(const QString &fileName);
+    [[nodiscard]] Result runAndConfirm(const QString &fileName, const Upgrade::FileContents &file);
 
     // The serial-number string of the driver this run upgraded (as it reported it
     // first); empty before a driver was found.

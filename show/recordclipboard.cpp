@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <QStringView>
 
 namespace Show {
 
@@ -28,13 +29,72 @@ std::optional<Rgb> colourFromText(const QString &text)
     return Rgb{quint8(value >> 16), quint8(value >> 8), quint8(value)};
 }
 
-std::optional<int> numberFromText(const QString &text, int maximum)
+// Plain decimal digits only: no sign, no blanks, no digits of other scripts.
+std::optional<int> numberFromText(QStringView text, int maximum)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 0 || value > maximum)
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    if (value > maximum)
         return std::nullopt;
     return value;
+}
+
+// What a line may hold: printable ASCII, blanks and tabs. Anything else (a
+// NUL, a byte-order mark, a no-break space) is not part of text we write and
+// must not be quietly dropped or cut at.
+bool plainLine(QStringView line)
+{
+    for (const QChar c : line) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 || u > 0x7E) && u != u'\t')
+            return false;
+    }
+    return true;
+}
+
+std::optional<EditorValues> valuesFromLine(QStringView line, bool &hasEnd)
+{
+    QStringView fields[FieldCount];
+    int count = 0;
+    for (qsizetype at = 0; at < line.size();) {
+        if (line[at] == QLatin1Char(' ') || line[at] == QLatin1Char('\t')) {
+            ++at;
+            continue;
+        }
+        qsizetype end = at;
+        while (end < line.size() && line[end] != QLatin1Char(' ') && line[end] != QLatin1Char('\t'))
+            ++end;
+        if (count == FieldCount)
+            return std::nullopt;
+        fields[count++] = line.mid(at, end - at);
+        at = end;
+    }
+    if (count != FieldCount)
+        return std::nullopt;
+    EditorValues values;
+    for (int lamp = 0; lamp < LampCount; ++lamp) {
+        const std::optional<Rgb> colour = colourFromText(fields[lamp].toString());
+        if (!colour)
+            return std::nullopt;
+        values.lamps[lamp] = *colour;
+    }
+    const std::optional<int> rise = numberFromText(fields[LampCount], MaxRiseTime);
+    const std::optional<int> still = numberFromText(fields[LampCount + 1], MaxStaticTime);
+    const QStringView end = fields[LampCount + 2];
+    hasEnd = end != QLatin1String("-");
+    const std::optional<int> marker = hasEnd ? numberFromText(end, 1) : 0;
+    if (!rise || !still || !marker)
+        return std::nullopt;
+    values.riseTime = *rise;
+    values.staticTime = *still;
+    values.endMarker = *marker;
+    return values;
 }
 
 } // namespace
@@ -58,37 +118,37 @@ QString recordsToText(const RecordClip &clip)
 
 std::optional<RecordClip> recordsFromText(const QString &text)
 {
-    static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
+    // Refused before any line is read: no table holds that many lines of
+    // that length, and a huge paste must not cost its size in work.
+    if (text.size() > qsizetype(MaxTextRecords) * MaxTextLineLength)
+        return std::nullopt;
     RecordClip clip;
     clip.hasReserved = false;
     std::optional<bool> endMarkers;
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        const QStringList fields = line.trimmed().split(blanks, Qt::SkipEmptyParts);
-        if (fields.isEmpty())
-            continue;
-        if (fields.size() != FieldCount)
+    const QStringView all(text);
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = all.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = all.size();
+        QStringView line = all.mid(start, end - start);
+        start = end + 1;
+        // A CRLF line end, as spreadsheets on Windows write it.
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.size() > MaxTextLineLength || !plainLine(line))
             return std::nullopt;
-        EditorValues values;
-        for (int lamp = 0; lamp < LampCount; ++lamp) {
-            const std::optional<Rgb> colour = colourFromText(fields[lamp]);
-            if (!colour)
-                return std::nullopt;
-            values.lamps[lamp] = *colour;
-        }
-        const std::optional<int> rise = numberFromText(fields[LampCount], MaxRiseTime);
-        const std::optional<int> still = numberFromText(fields[LampCount + 1], MaxStaticTime);
-        const QString &end = fields[LampCount + 2];
-        const bool hasEnd = end != QLatin1String("-");
-        const std::optional<int> marker = hasEnd ? numberFromText(end, 1) : 0;
-        if (!rise || !still || !marker || endMarkers.value_or(hasEnd) != hasEnd)
+        if (line.trimmed().isEmpty())
+            continue;
+        if (clip.count() == MaxTextRecords)
+            return std::nullopt;
+        bool hasEnd = false;
+        const std::optional<EditorValues> values = valuesFromLine(line, hasEnd);
+        if (!values || endMarkers.value_or(hasEnd) != hasEnd)
             return std::nullopt;
         endMarkers = hasEnd;
-        values.riseTime = *rise;
-        values.staticTime = *still;
-        values.endMarker = *marker;
 
         SceneRecord record;
-        commitEditorValues(record, values, Kind::Programs);
+        commitEditorValues(record, *values, Kind::Programs);
         QByteArray bytes(RecordSize, '\0');
         record.toBytes(bytes.data());
         clip.records += bytes;

@@ -24,11 +24,22 @@ inline constexpr char RecordsMimeType[] = "application/x-lc420-records";
 // show them, limited to their ranges, so that every line reads back.
 [[nodiscard]] QString recordsToText(const RecordClip &clip);
 
+// The most records a text may hold: a whole programs table.
+inline constexpr int MaxTextRecords = ProgramTableSize / RecordSize; // 160
+// The longest line read, line end excluded; a record written above takes
+// about 110 characters.
+inline constexpr int MaxTextLineLength = 512;
+
 // Reads text as written above; blank lines are skipped, any run of blanks or
-// tabs separates fields. A line with a wrong field count, a colour that is
-// not #rrggbb, a time outside the editors' range or an End Marker other than
-// 0, 1 or "-", or a mix of "-" and 0/1 refuses the whole text (nullopt), as
-// does text without a record. The records carry no reserved bytes.
+// tabs separates fields, a line may end in CRLF. The whole text is refused
+// (nullopt) for a line with a wrong field count, a colour that is not
+// #rrggbb, a number that is not plain ASCII digits (no sign) or lies outside
+// the editors' range, an End Marker other than 0, 1 or "-", a mix of "-" and
+// 0/1, any character that is not printable ASCII, a blank or a tab (a NUL, a
+// byte-order mark, a no-break space), a line longer than MaxTextLineLength,
+// or more than MaxTextRecords records (found without reading further, and a
+// text longer than that many full lines is refused unread); likewise for
+// text without a record. The records carry no reserved bytes.
 [[nodiscard]] std::optional<RecordClip> recordsFromText(const QString &text);
 
 // Both forms, for QClipboard::setMimeData (which takes ownership).

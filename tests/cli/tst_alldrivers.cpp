@@ -22,6 +22,8 @@ class TestAllDrivers : public QObject
 private slots:
     void oneDriverDropsOutTheOthersCarryOn_data();
     void oneDriverDropsOutTheOthersCarryOn();
+    void everyAttemptIsLogged_data();
+    void everyAttemptIsLogged();
 };
 
 void TestAllDrivers::oneDriverDropsOutTheOthersCarryOn_data()
@@ -113,6 +115,85 @@ void TestAllDrivers::oneDriverDropsOutTheOthersCarryOn()
         QVERIFY(state.seek(upgrade ? Upgrade::AppOffset : 0x15E00));
         QCOMPARE(state.read(expected.size()), expected);
     }
+}
+
+void TestAllDrivers::everyAttemptIsLogged_data()
+{
+    QTest::addColumn<QStringList>("command"); // the file comes after it
+    QTest::addColumn<QByteArray>("trailing"); // bytes after the file's own
+    QTest::addColumn<QStringList>("simOptions");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("lines"); // "serial,result" without the why
+
+    const QStringList one{"--driver", "261107001"};
+    const QStringList unplugged{"--unplug-after", "20", "--replug-after", "-1"};
+    QTest::newRow("programs set that fails")
+        << QStringList{"programs", "set"} << QByteArray() << one + unplugged << 1
+        << QStringList{"261107001,failed"};
+    QTest::newRow("upgrade that fails")
+        << QStringList{"upgrade"} << QByteArray()
+        << QStringList{"--mode",         "bootloader", "--driver",       "261107001",
+                       "--unplug-after", "300",        "--replug-after", "-1"}
+        << 1 << QStringList{"261107001,failed"};
+    // Whatever follows the table is skipped, as the window skips it, on
+    // either path; the SHA-256 is still the whole file's.
+    const QByteArray mebibyte(1 << 20, 'x');
+    QTest::newRow("programs set of a file with 1 MiB after its table")
+        << QStringList{"programs", "set"} << mebibyte << one << 0 << QStringList{"261107001,ok"};
+    QTest::newRow("the same file with --all")
+        << QStringList{"--all", "programs", "set"} << mebibyte
+        << QStringList{"--driver", "261107001", "--driver", "261107002"} << 0
+        << QStringList{"261107001,ok", "261107002,ok"};
+}
+
+void TestAllDrivers::everyAttemptIsLogged()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QByteArray, trailing);
+    QFETCH(QStringList, simOptions);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, lines);
+    QTemporaryDir dir;
+    const bool upgrade = command.contains(QStringLiteral("upgrade"));
+    const QString file = dir.filePath(upgrade ? QStringLiteral("a.upg") : QStringLiteral("a.pgm"));
+    const QByteArray image = sampleUpgradeImage(7);
+    QCOMPARE(upgrade ? Upgrade::saveFile(file, image)
+                     : Show::saveFile(file, Show::Kind::Programs,
+                                      image.left(Show::tableSize(Show::Kind::Programs))),
+             QString());
+    QFile extended(file);
+    QVERIFY(extended.open(QIODevice::Append));
+    extended.write(trailing);
+    extended.close();
+    QVERIFY(extended.open(QIODevice::ReadOnly));
+    const auto stored = [&image](int offset) {
+        return QString::number(qFromLittleEndian<quint32>(image.constData() + offset), 16)
+            .rightJustified(8, '0');
+    };
+    const QString check
+        = upgrade
+              ? "app 0x" + stored(Upgrade::AppCheckOffset) + " ext 0x"
+                    + stored(Upgrade::ExtCheckOffset)
+              : QCryptographicHash::hash(extended.readAll(), QCryptographicHash::Sha256).toHex();
+
+    const QString log = dir.filePath(QStringLiteral("units.csv"));
+    const CliRun run = runCliUnderSim(LC420_SIM_PATH, LC420_CLI_PATH, dir.path(),
+                                      QStringList{"--log", log} + command + QStringList{file},
+                                      QStringList{"--reset-time", "200"} + simOptions);
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+
+    QFile csv(log);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QStringList entries = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(entries.takeFirst(), QStringLiteral("time,serial,command,file,check,result"));
+    const QString what = ',' + QStringList(command).filter(QRegularExpression("^[a-z]")).join(' ')
+                         + ',' + file + ',' + check + ',';
+    for (QString &entry : entries) {
+        QVERIFY2(entry.contains(what), qPrintable(entry));
+        entry = entry.section(',', 1, 1) + ',' + entry.section(',', -1).section(':', 0, 0);
+    }
+    entries.sort();
+    QCOMPARE(entries, lines);
 }
 
 QTEST_GUILESS_MAIN(TestAllDrivers)

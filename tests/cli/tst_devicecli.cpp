@@ -263,12 +263,13 @@ void TestDeviceCli::externalFlashRoundTrip()
     QVERIFY(back.open(QIODevice::ReadOnly));
     QCOMPARE(back.readAll(), bin);
 
-    // Without --raw, the dump alone on standard output (its address line aside).
+    // Without --raw, the dump's rows alone on standard output: the host's
+    // buffer address of the window's dump means nothing on a terminal.
     const CliRun dump
         = run({QStringLiteral("read-ext"), QStringLiteral("80"), QStringLiteral("20")});
     QCOMPARE(dump.exitCode, 0);
     const QByteArray expected = bin.mid(0x80, 20);
-    QCOMPARE(dump.out.section(QLatin1Char('\n'), 2),
+    QCOMPARE(dump.out,
              QString::fromLatin1(hexDump(expected.constData(), 20)).section(QLatin1Char('\n'), 2)
                  + QLatin1Char('\n'));
 }

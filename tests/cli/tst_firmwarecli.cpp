@@ -91,8 +91,12 @@ void TestFirmwareCli::initTestCase()
     process.setWorkingDirectory(m_dir.path());
     process.start(srecCat,
                   {QStringLiteral("fw.bin"), QStringLiteral("-binary"), QStringLiteral("-offset"),
-                   QStringLiteral("0x08004000"), QStringLiteral("-o"), QStringLiteral("fw.hex"),
-                   QStringLiteral("-intel"), QStringLiteral("-obs=32")});
+                   QStringLiteral("0x08004000"),
+                   // The check words are build-upg's to compute.
+                   QStringLiteral("-exclude"), QStringLiteral("0x0801FFFC"),
+                   QStringLiteral("0x08020000"), QStringLiteral("-exclude"),
+                   QStringLiteral("0x08033FFC"), QStringLiteral("0x08034000"), QStringLiteral("-o"),
+                   QStringLiteral("fw.hex"), QStringLiteral("-intel"), QStringLiteral("-obs=32")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     m_firmwareHex = path(QStringLiteral("fw.hex"));
@@ -141,12 +145,27 @@ void TestFirmwareCli::buildUpgRefusesFaultyHex_data()
     QTest::newRow("overlap") << QByteArray(":020000040801F1\n:040000001122334452\n"
                                            ":040000005566778842\n:00000001FF\n")
                              << ":3: this record gives an address a different value than an "
-                                "earlier record (HexToBin error -11)\n";
+                                "earlier record (address 0x08010000, HexToBin error -11)\n";
+    const QByteArray application = upper(0x0800) + data(0x4000, counting(16));
+    QTest::newRow("data on the application check word")
+        << application + upper(0x0801) + data(0xFFFC, "\x11\x22\x33\x44") + end()
+        << ":4: this record's data on a check word differs from the word computed (address "
+           "0x0801fffc, HexToBin error -12)\n";
+    QTest::newRow("data on the external check word")
+        << application + upper(0x0803) + data(0x3FFE, "\x11\x22") + end()
+        << ":4: this record's data on a check word differs from the word computed (address "
+           "0x08033ffe, HexToBin error -12)\n";
     QTest::newRow("firmware linked at the bootloader's address")
         << upper(0x0800) + data(0x3FF0, counting(16)) + end()
         << " holds 16 B of data at 0x08003FF0..0x08003FFF, outside 0x08004000..0x08033FFF; it was "
            "ignored.\n%1: no application data in 0x08004000..0x0801FFFB; an upgrade file of zeros "
            "would leave the driver dark.\n";
+    QTest::newRow("disagreeing records at the bootloader's address")
+        << upper(0x0800) + data(0x3FF0, counting(16)) + data(0x3FF8, "\x01\x02") + end()
+        << " holds 18 B of data at 0x08003FF0..0x08003FFF, outside 0x08004000..0x08033FFF; it was "
+           "ignored. Records there disagree on 2 B, the first at 0x08003FF8 (line 3).\n%1: no "
+           "application data in 0x08004000..0x0801FFFB; an upgrade file of zeros would leave the "
+           "driver dark.\n";
     QTest::newRow("missing file") << QByteArray() << ": cannot open the file (HexToBin error -9)\n";
     QTest::newRow("cut at a line boundary")
         << upper(0x0800) + data(0x4000, "\x01")

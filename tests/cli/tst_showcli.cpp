@@ -8,6 +8,7 @@
 #include "tests/support/simcli.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -248,24 +249,51 @@ void TestShowCli::inspectAndShowFile()
 void TestShowCli::showFileColour_data()
 {
     QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("columns"); // $COLUMNS: the width where no terminal tells it
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("coloured");
-    QTest::newRow("always") << QStringLiteral("--color=always") << 0 << true;
-    QTest::newRow("never") << QStringLiteral("--color=never") << 0 << false;
-    QTest::newRow("auto, not a terminal") << QStringLiteral("--color=auto") << 0 << false;
-    QTest::newRow("unknown value") << QStringLiteral("--color=sometimes") << 2 << false;
+    QTest::addColumn<bool>("withText"); // each lamp's #rrggbb beside its block
+    QTest::newRow("always, wide") << QStringLiteral("--color=always") << 200 << 0 << true << true;
+    QTest::newRow("always, 80 columns")
+        << QStringLiteral("--color=always") << 80 << 0 << true << false;
+    QTest::newRow("always, 60 columns")
+        << QStringLiteral("--color=always") << 60 << 0 << true << false;
+    QTest::newRow("never") << QStringLiteral("--color=never") << 80 << 0 << false << true;
+    QTest::newRow("auto, not a terminal")
+        << QStringLiteral("--color=auto") << 80 << 0 << false << true;
+    QTest::newRow("unknown value")
+        << QStringLiteral("--color=sometimes") << 80 << 2 << false << false;
 }
 
 void TestShowCli::showFileColour()
 {
     QFETCH(QString, option);
+    QFETCH(int, columns);
     QFETCH(int, exitCode);
     QFETCH(bool, coloured);
+    QFETCH(bool, withText);
+    qputenv("COLUMNS", QByteArray::number(columns));
     const CliRun show = run({QStringLiteral("show-file"), option, scenesFile});
+    qunsetenv("COLUMNS");
     QCOMPARE(show.exitCode, exitCode);
     // Scene 1, lamp 1 is #01060b: a block of that colour, then its text.
-    QCOMPARE(show.out.contains(QStringLiteral("\x1b[48;2;1;6;11m  \x1b[0m #01060b")), coloured);
+    const QString block = QStringLiteral("\x1b[48;2;1;6;11m  \x1b[0m");
+    QCOMPARE(show.out.contains(block), coloured);
+    QCOMPARE(show.out.contains(block + QStringLiteral(" #01060b")), coloured && withText);
+    QCOMPARE(show.out.contains(QStringLiteral("#01060b")), withText);
     QCOMPARE(show.out.contains(QLatin1Char('\x1b')), coloured);
+    // A coloured table is for a person at a terminal: no line wider than it.
+    // A plain one keeps one line per record for scripts.
+    static const QRegularExpression escape(QStringLiteral("\x1b\\[[0-9;]*m"));
+    const QStringList lines = QString(show.out).remove(escape).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (coloured)
+            QVERIFY2(line.size() <= columns, qPrintable(line));
+    }
+    if (exitCode == 0 && !coloured)
+        QCOMPARE(lines.size(), 2 + SceneCount + 1);
+    if (withText && exitCode == 0)
+        QVERIFY(show.out.contains(QStringLiteral("L:12")));
 }
 
 void TestShowCli::fill_data()

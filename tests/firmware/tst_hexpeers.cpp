@@ -98,10 +98,28 @@ void TestHexPeers::sameBytesAsObjcopy()
     const QString hex = path(QStringLiteral("row%1.hex").arg(m_row++));
     QStringList srecArguments;
     QRandomGenerator random(quint32(qHash(QTest::currentDataTag())));
-    for (int i = 0; i < pieces.size(); ++i) {
-        QByteArray bytes(pieces[i].length, '\0');
+    // Random bytes, except that where a piece covers a check word it holds
+    // the word the areas add up to: any other word there is refused.
+    QByteArray flash(Upgrade::ImageSize, '\0');
+    QList<QByteArray> pieceBytes;
+    for (const Piece &piece : pieces) {
+        QByteArray bytes(piece.length, '\0');
         for (char &c : bytes)
             c = char(random.bounded(256));
+        flash.replace(int(piece.address - Upgrade::FlashBase), bytes.size(), bytes);
+        pieceBytes.append(bytes);
+    }
+    flash.truncate(Upgrade::ImageSize);
+    Upgrade::storeCheckWords(flash);
+    for (int i = 0; i < pieces.size(); ++i) {
+        QByteArray &bytes = pieceBytes[i];
+        for (const int slot : {Upgrade::AppCheckOffset, Upgrade::ExtCheckOffset}) {
+            for (int at = slot; at < slot + 4; ++at) {
+                const qint64 offset = qint64(at) - (pieces[i].address - Upgrade::FlashBase);
+                if (offset >= 0 && offset < bytes.size())
+                    bytes[offset] = flash[at];
+            }
+        }
         const QString bin = hex + QStringLiteral(".%1.bin").arg(i);
         QVERIFY(writeAll(bin, bytes));
         srecArguments << bin << QStringLiteral("-binary") << QStringLiteral("-offset")

@@ -52,6 +52,8 @@ private Q_SLOTS:
     void lineEnds();
     void report_data();
     void report();
+    void ignoredConflicts_data();
+    void ignoredConflicts();
 };
 
 void TestHexToBin::resultCodes_data()
@@ -329,6 +331,39 @@ void TestHexToBin::report()
     QCOMPARE(found.lowestStored, lowest);
     QCOMPARE(found.ignored, ignored);
     QCOMPARE((QList<quint32>{found.lowestIgnored, found.highestIgnored}), ignoredRange);
+}
+
+void TestHexToBin::ignoredConflicts_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<qint64>("conflicts");
+    QTest::addColumn<quint32>("first");
+    QTest::addColumn<int>("line");
+    const QByteArray below = upper(0x07FF) + data(0xFFF0, "\x01\x02\x03");
+    QTest::newRow("the same bytes twice agree")
+        << below + data(0xFFF0, "\x01\x02\x03") + end() << qint64(0) << 0u << 0;
+    QTest::newRow("one byte of three disagrees")
+        << below + data(0xFFF1, "\x02\x07\x08") + end() << qint64(1) << 0x07FFFFF2u << 3;
+    QTest::newRow("far apart, in other pages")
+        << below + upper(0x0900) + data(0, "\x01") + data(0, "\x02") + data(0, "\x03") + end()
+        << qint64(2) << 0x09000000u << 5;
+}
+
+// Outside the window nothing is stored, but records that disagree there are
+// still told apart from records that repeat themselves.
+void TestHexToBin::ignoredConflicts()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(qint64, conflicts);
+    QFETCH(quint32, first);
+    QFETCH(int, line);
+    QByteArray buffer(16, '\0');
+    Hex::Report found;
+    QCOMPARE(HexToBin(m_scratch.write(contents), buffer.data(), 0x08000000, 0x0800000F, &found),
+             int(Hex::Ok));
+    QCOMPARE(found.ignoredConflicts, conflicts);
+    QCOMPARE(found.firstIgnoredConflict, first);
+    QCOMPARE(found.firstIgnoredConflictLine, line);
 }
 
 QTEST_GUILESS_MAIN(TestHexToBin)

@@ -65,6 +65,8 @@ private Q_SLOTS:
     void headerBytes();
     void checkWords_data();
     void checkWords();
+    void dataOnACheckWordIsRefused_data();
+    void dataOnACheckWordIsRefused();
     void onlyTheTwoAreasReachTheImage();
     void scrambledImageDecodesBack();
     void buildsAreByteIdentical();
@@ -119,13 +121,13 @@ void TestUpgradeFile::checkWords_data()
     QTest::newRow("first application word") << word(0x08004000, 0x11223344) << 0x11223344u << 0u;
     QTest::newRow("last application word before its check word")
         << word(0x0801FFF8, 0xA5A5A5A5) << 0xA5A5A5A5u << 0u;
-    QTest::newRow("HEX data on the application check word is replaced")
-        << word(0x0801FFFC, 0x12345678) << 0u << 0u;
+    QTest::newRow("HEX data holding the computed application check word")
+        << word(0x08004000, 5) + word(0x0801FFFC, 5) << 5u << 0u;
     QTest::newRow("first external word") << word(0x08020000, 0x01020304) << 0u << 0x01020304u;
     QTest::newRow("last external word before its check word")
         << word(0x08033FF8, 0xCAFEBABE) << 0u << 0xCAFEBABEu;
-    QTest::newRow("HEX data on the external check word is replaced")
-        << word(0x08033FFC, 0x12345678) << 0u << 0u;
+    QTest::newRow("HEX data holding the computed external check word")
+        << word(0x08033FFC, 0) << 0u << 0u;
     QTest::newRow("bootloader area counts nowhere") << word(0x08003FFC, 0x7777) << 0u << 0u;
     QTest::newRow("above the external block counts nowhere")
         << word(0x08034000, 0x7777) << 0u << 0u;
@@ -156,10 +158,42 @@ void TestUpgradeFile::checkWords()
     QVERIFY(check.ok());
 }
 
+void TestUpgradeFile::dataOnACheckWordIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<quint32>("address");
+    const QByteArray application = upper(0x0800) + data(0x4000, le32(5));
+    QTest::newRow("a word on the application check word")
+        << application + upper(0x0801) + data(0xFFFC, le32(0x12345678)) << 4 << 0x0801FFFCu;
+    QTest::newRow("the computed word but one byte")
+        << application + upper(0x0801) + data(0xFFFC, le32(0x01000005)) << 4 << 0x0801FFFFu;
+    QTest::newRow("a record running onto the application check word")
+        << application + upper(0x0801) + data(0xFFF8, le32(1) + le32(0)) << 4 << 0x0801FFFCu;
+    QTest::newRow("two bytes on the external check word")
+        << application + upper(0x0803) + data(0x3FFE, "\x01\x02") << 4 << 0x08033FFEu;
+}
+
+// Never overwritten unseen: the build is refused with the line and the address.
+void TestUpgradeFile::dataOnACheckWordIsRefused()
+{
+    QFETCH(QByteArray, hex);
+    QFETCH(int, line);
+    QFETCH(quint32, address);
+    const Upgrade::ImageBuild build = Upgrade::buildImage(m_scratch.write(hex + end()));
+    QCOMPARE(build.appResult, int(Hex::CheckWordData));
+    QCOMPARE(build.extResult, int(Hex::CheckWordData));
+    QVERIFY(!build.readWhole());
+    QCOMPARE(build.appReport.line, line);
+    QCOMPARE(build.appReport.address, address);
+}
+
 void TestUpgradeFile::onlyTheTwoAreasReachTheImage()
 {
-    // Random data over the whole 256 KiB from 0x08000000.
-    const QByteArray all = randomBytes(0x40000, 42);
+    // Random data over the whole 256 KiB from 0x08000000, with the check words
+    // the areas add up to (any other word there is refused).
+    QByteArray all = randomBytes(0x40000, 42);
+    Upgrade::storeCheckWords(all);
     const Upgrade::ImageBuild build
         = Upgrade::buildImage(m_scratch.write(hexOf(0x08000000, all) + end()));
     QCOMPARE(build.appResult, 0);

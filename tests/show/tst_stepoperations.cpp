@@ -149,6 +149,24 @@ void TestStepOperations::text_data()
     QTest::newRow("scene mixed with step refused") << lamps + "0\t0\t-\n" + lamps + "0\t0\t1\n"
                                                    << -1;
     QTest::newRow("blank text refused") << QStringLiteral("\n \n") << -1;
+    QTest::newRow("CRLF line ends read") << lamps + "5\t2000\t1\r\n" << 1;
+    QTest::newRow("plus sign refused") << lamps + "+5\t2000\t1\n" << -1;
+    QTest::newRow("minus zero refused") << lamps + "5\t-0\t1\n" << -1;
+    QTest::newRow("NUL inside a number refused")
+        << lamps + QStringLiteral("3495") + QChar(0) + QStringLiteral(" 70\t1\n") << -1;
+    QTest::newRow("byte-order mark refused") << QChar(0xFEFF) + lamps + "5\t2000\t1\n" << -1;
+    QTest::newRow("no-break space as a separator refused")
+        << lamps + "5" + QChar(0x00A0) + "2000\t1\n"
+        << -1;
+    QTest::newRow("em space after the line refused") << lamps + "5\t2000\t1" + QChar(0x2003) + "\n"
+                                                     << -1;
+    QTest::newRow("Arabic-Indic digits refused") << lamps + QChar(0x0665) + "\t2000\t1\n" << -1;
+    QTest::newRow("line over 512 characters refused") << lamps + QString(450, ' ') + "5\t2000\t1\n"
+                                                      << -1;
+    const QString step = lamps + "0\t0\t0\n";
+    QTest::newRow("160 steps read back") << step.repeated(160) << 160;
+    QTest::newRow("161 steps refused") << step.repeated(161) << -1;
+    QTest::newRow("a million blank lines refused unread") << QString(1000000, '\n') << -1;
 }
 
 void TestStepOperations::text()
@@ -160,11 +178,13 @@ void TestStepOperations::text()
     QCOMPARE(clip ? clip->count() : -1, records);
     if (!clip)
         return;
-    QCOMPARE(recordsToText(*clip), text);
+    QCOMPARE(recordsToText(*clip),
+             QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     QCOMPARE(recordsFromMimeData(recordsToMimeData(*clip).get())->records, clip->records);
     // Text has no reserved bytes: the step pasted over keeps its own.
     QByteArray table = sampleTable(Kind::Programs);
-    QCOMPARE(pasteRecords(table, Kind::Programs, 0, *clip), 0);
+    // Within one program: what does not fit its 20 steps is dropped.
+    QCOMPARE(pasteRecords(table, Kind::Programs, 0, *clip), qMax(0, records - StepsPerProgram));
     QCOMPARE(table.mid(45, 3).toHex(), QByteArray("a0b0c0"));
 }
 
