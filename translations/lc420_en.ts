@@ -43,6 +43,134 @@
     </message>
 </context>
 <context>
+    <name>FillStepsDialog</name>
+    <message>
+        <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
+        <source>Fill Steps</source>
+        <translation>Fill Steps</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Program %1</source>
+        <translation>Program %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scenes</source>
+        <translation>Scenes</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Pattern:</source>
+        <translation>&amp;Pattern:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Lamp 1 to lamp 12</source>
+        <translation>Lamp 1 to lamp 12</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp 12 to lamp 1</source>
+        <translation>Lamp 12 to lamp 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Direction:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Lamps lit at o&amp;nce:</source>
+        <translation>Lamps lit at o&amp;nce:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Lamp %1</source>
+        <translation>Lamp %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lamps:</source>
+        <translation>Lamps:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;First step:</source>
+        <translation>&amp;First step:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;First scene:</source>
+        <translation>&amp;First scene:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>L&amp;ast step:</source>
+        <translation>L&amp;ast step:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>L&amp;ast scene:</source>
+        <translation>L&amp;ast scene:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene &amp;Time:</source>
+        <translation>Scene &amp;Time:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;XFade:</source>
+        <translation>&amp;XFade:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;End Marker on the last step</source>
+        <translation>&amp;End Marker on the last step</translation>
+    </message>
+    <message>
+        <location line="+112"/>
+        <source>&amp;Light:</source>
+        <translation>&amp;Light:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Background:</source>
+        <translation>&amp;Background:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>F&amp;rom:</source>
+        <translation>F&amp;rom:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T&amp;o:</source>
+        <translation>T&amp;o:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Colour 1:</source>
+        <translation>&amp;Colour 1:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Colour &amp;2:</source>
+        <translation>Colour &amp;2:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+</context>
+<context>
     <name>Lamp</name>
     <message>
         <location filename="../widgets/superrgb.ui" line="+38"/>
@@ -1193,6 +1321,71 @@ Check USB Cable</translation>
         <source>Wrote 8 scenes to driver %1.</source>
         <translation>Wrote 8 scenes to driver %1.</translation>
     </message>
+    <message>
+        <location filename="../show/patterns.cpp" line="+128"/>
+        <source>The table has the wrong size.</source>
+        <translation>The table has the wrong size.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no program %1; the programs are 1 to %2.</source>
+        <translation>There is no program %1; the programs are 1 to %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Choose steps from 1 to %1, the first not after the last.</source>
+        <translation>Choose steps from 1 to %1, the first not after the last.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose scenes from 1 to %1, the first not after the last.</source>
+        <translation>Choose scenes from 1 to %1, the first not after the last.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Choose at least one lamp.</source>
+        <translation>Choose at least one lamp.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A chase can light 1 to %1 lamps at once, no more than are chosen.</source>
+        <translation>A chase can light 1 to %1 lamps at once, no more than are chosen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The Scene Time must be 0 to %1 ms.</source>
+        <translation>The Scene Time must be 0 to %1 ms.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The XFade must be 0 to %1.</source>
+        <translation>The XFade must be 0 to %1.</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>Chase</source>
+        <translation>Chase</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rainbow</source>
+        <translation>Rainbow</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fade</source>
+        <translation>Fade</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alternate</source>
+        <translation>Alternate</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Solid</source>
+        <translation>Solid</translation>
+    </message>
 </context>
 <context>
     <name>Show::OverviewModel</name>
@@ -1308,15 +1501,20 @@ Check USB Cable</translation>
 <context>
     <name>Upgrade</name>
     <message>
-        <location filename="../firmware/upgradefile.cpp" line="+75"/>
+        <location filename="../firmware/upgradefile.cpp" line="+115"/>
         <source>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</source>
         <translation>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Records there disagree on %1 B, the first at %2 (line %3).</source>
+        <translation>Records there disagree on %1 B, the first at %2 (line %3).</translation>
     </message>
 </context>
 <context>
     <name>Upgrader</name>
     <message>
-        <location filename="../firmware/upgradeprocedure.cpp" line="+58"/>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+63"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>
@@ -1440,7 +1638,7 @@ Check USB cable</translation>
         <translation>Expected:</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+80"/>
         <source>Upgrade finished: driver %1 runs the new firmware.</source>
         <translation>Upgrade finished: driver %1 runs the new firmware.</translation>
     </message>

@@ -43,6 +43,134 @@
     </message>
 </context>
 <context>
+    <name>FillStepsDialog</name>
+    <message>
+        <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
+        <source>Fill Steps</source>
+        <translation>Wypełnij kroki</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Program %1</source>
+        <translation>Program %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scenes</source>
+        <translation>Sceny</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Pattern:</source>
+        <translation>&amp;Wzór:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Lamp 1 to lamp 12</source>
+        <translation>Od lampy 1 do lampy 12</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp 12 to lamp 1</source>
+        <translation>Od lampy 12 do lampy 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Kierunek:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Lamps lit at o&amp;nce:</source>
+        <translation>Lampy zapalone &amp;naraz:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Lamp %1</source>
+        <translation>Lampa %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lamps:</source>
+        <translation>Lampy:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;First step:</source>
+        <translation>&amp;Pierwszy krok:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;First scene:</source>
+        <translation>&amp;Pierwsza scena:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>L&amp;ast step:</source>
+        <translation>&amp;Ostatni krok:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>L&amp;ast scene:</source>
+        <translation>&amp;Ostatnia scena:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene &amp;Time:</source>
+        <translation>&amp;Czas sceny:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;XFade:</source>
+        <translation>P&amp;rzenikanie:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;End Marker on the last step</source>
+        <translation>&amp;Znacznik końca na ostatnim kroku</translation>
+    </message>
+    <message>
+        <location line="+112"/>
+        <source>&amp;Light:</source>
+        <translation>Ko&amp;lor światła:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Background:</source>
+        <translation>&amp;Tło:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>F&amp;rom:</source>
+        <translation>O&amp;d koloru:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T&amp;o:</source>
+        <translation>Do kolor&amp;u:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Colour 1:</source>
+        <translation>Kolor &amp;1:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Colour &amp;2:</source>
+        <translation>Kolor &amp;2:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Colour:</source>
+        <translation>Ko&amp;lor:</translation>
+    </message>
+</context>
+<context>
     <name>Lamp</name>
     <message>
         <location filename="../widgets/superrgb.ui" line="+38"/>
@@ -1193,6 +1321,71 @@ Sprawdź kabel USB</translation>
         <source>Wrote 8 scenes to driver %1.</source>
         <translation>Wysłano 8 scen do sterownika %1.</translation>
     </message>
+    <message>
+        <location filename="../show/patterns.cpp" line="+128"/>
+        <source>The table has the wrong size.</source>
+        <translation>Tabela ma niewłaściwy rozmiar.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no program %1; the programs are 1 to %2.</source>
+        <translation>Nie ma programu %1; programy mają numery od 1 do %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Choose steps from 1 to %1, the first not after the last.</source>
+        <translation>Wybierz kroki od 1 do %1, pierwszy nie dalej niż ostatni.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose scenes from 1 to %1, the first not after the last.</source>
+        <translation>Wybierz sceny od 1 do %1, pierwszą nie dalej niż ostatnią.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Choose at least one lamp.</source>
+        <translation>Wybierz co najmniej jedną lampę.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A chase can light 1 to %1 lamps at once, no more than are chosen.</source>
+        <translation>Wędrujące światło może zapalić naraz od 1 do %1 lamp, nie więcej, niż wybrano.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The Scene Time must be 0 to %1 ms.</source>
+        <translation>Czas sceny musi wynosić od 0 do %1 ms.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The XFade must be 0 to %1.</source>
+        <translation>Przenikanie musi wynosić od 0 do %1.</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>Chase</source>
+        <translation>Wędrujące światło</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rainbow</source>
+        <translation>Tęcza</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fade</source>
+        <translation>Przejście</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alternate</source>
+        <translation>Naprzemiennie</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Solid</source>
+        <translation>Jeden kolor</translation>
+    </message>
 </context>
 <context>
     <name>Show::OverviewModel</name>
@@ -1308,15 +1501,20 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Upgrade</name>
     <message>
-        <location filename="../firmware/upgradefile.cpp" line="+75"/>
+        <location filename="../firmware/upgradefile.cpp" line="+115"/>
         <source>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</source>
         <translation>Ostrzeżenie: %1 zawiera %2 B danych pod adresami %3..%4, poza zakresem %5..%6; pominięto je.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Records there disagree on %1 B, the first at %2 (line %3).</source>
+        <translation>Wiersze pliku podają tam różne wartości dla %1 B, pierwszy pod adresem %2 (wiersz %3).</translation>
     </message>
 </context>
 <context>
     <name>Upgrader</name>
     <message>
-        <location filename="../firmware/upgradeprocedure.cpp" line="+58"/>
+        <location filename="../firmware/upgradeprocedure.cpp" line="+63"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>
@@ -1440,7 +1638,7 @@ Sprawdź kabel USB</translation>
         <translation>Oczekiwane dane:</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+80"/>
         <source>Upgrade finished: driver %1 runs the new firmware.</source>
         <translation>Aktualizacja oprogramowania zakończona: sterownik %1 działa z nowym oprogramowaniem.</translation>
     </message>
