@@ -372,7 +372,9 @@ void Lc460_bootloader::loadTable(Show::Kind kind)
         return;
     const Show::FileContents contents = Show::readFile(fileName, kind);
     if (!contents.ok()) {
-        feedback().errorBox(tr("File error"), Show::describe(contents));
+        feedback().errorBox(tr("File error"),
+                            Show::describe(contents) + QLatin1Char('\n')
+                                + Show::describe(contents, QFileInfo(fileName).fileName(), kind));
         return;
     }
     replaceTable(kind, contents.table, TableChange::Load);

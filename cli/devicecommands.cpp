@@ -162,13 +162,12 @@ QList<Command> deviceCommands()
 {
     return {
         makeCommand(QStringLiteral("list"), QStringLiteral("list"),
-                    QStringLiteral("every attached driver: bus, device, serial and mode"), list,
-                    Json),
+                    tr("every attached driver: bus, device, serial and mode"), list, Json),
         makeCommand(QStringLiteral("info"), QStringLiteral("info"),
-                    QStringLiteral("serial, mode, bootloader version texts and status word"), info,
+                    tr("serial, mode, bootloader version texts and status word"), info,
                     UsesDriver | Json),
         makeCommand(QStringLiteral("status"), QStringLiteral("status [get|set|clear]"),
-                    QStringLiteral("show the status word, or set or clear its bit 0"), status,
+                    tr("show the status word, or set or clear its bit 0"), status,
                     UsesDriver | Json),
     };
 }

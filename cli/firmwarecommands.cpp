@@ -259,14 +259,14 @@ QList<Command> firmwareCommands()
 {
     return {
         makeCommand(QStringLiteral("build-upg"), QStringLiteral("build-upg IN.hex OUT.upg"),
-                    QStringLiteral("build an upgrade file from an Intel HEX file"), buildUpg),
+                    tr("build an upgrade file from an Intel HEX file"), buildUpg),
         makeCommand(QStringLiteral("boot-images"),
                     QStringLiteral("boot-images IN.hex --date YYMMDD --number N --count C "
                                    "[--out DIR]"),
-                    QStringLiteral("bootloader images with serial numbers"), bootImages),
+                    tr("bootloader images with serial numbers"), bootImages),
         makeCommand(QStringLiteral("inspect"), QStringLiteral("inspect FILE"),
-                    QStringLiteral("check an upgrade, programs or scenes file and summarise it"),
-                    inspect, Json),
+                    tr("check an upgrade, programs or scenes file and summarise it"), inspect,
+                    Json),
     };
 }
 
