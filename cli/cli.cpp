@@ -197,11 +197,21 @@ QString fileError(const Show::FileContents &contents, const QString &fileName, S
     return text;
 }
 
+namespace {
+
+// A line of the upgrade's log as the procedure sends it, translated.
+QString upgraderText(const char *text)
+{
+    return QCoreApplication::translate("Upgrader", text);
+}
+
+} // namespace
+
 QString upgradeLine(const QString &text)
 {
-    if (text == QCoreApplication::translate("Upgrader", "ERROR"))
+    if (text == upgraderText("ERROR"))
         return tr("A firmware page did not write or did not read back the same.");
-    if (text == QCoreApplication::translate("Upgrader", "Error"))
+    if (text == upgraderText("Error"))
         return tr("The external flash did not write or did not read back the same.");
     return text;
 }

@@ -59,10 +59,11 @@ private:
         // Within a pass the percentage only grows.
         if (!m_bar || read != m_reading || percent <= m_last) {
             const bool programs = m_kind == Show::Kind::Programs;
-            const QString label = !read ? (programs ? tr("Writing programs") : tr("Writing scenes"))
-                                  : m_anyPass
-                                      ? (programs ? tr("Checking programs") : tr("Checking scenes"))
-                                      : (programs ? tr("Reading programs") : tr("Reading scenes"));
+            const QString label
+                = !read ? (programs ? Cli::tr("Writing programs") : Cli::tr("Writing scenes"))
+                  : m_anyPass
+                      ? (programs ? Cli::tr("Checking programs") : Cli::tr("Checking scenes"))
+                      : (programs ? Cli::tr("Reading programs") : Cli::tr("Reading scenes"));
             m_bar.reset();
             m_bar.emplace(label);
             m_reading = read;
