@@ -390,8 +390,8 @@ QString failureCause(const UpgradeProcedure::Result &result)
         return translated(QT_TRANSLATE_NOOP("Upgrader", "what was written did not read back the "
                                                         "same"));
     case Outcome::NoDriver:
-        return translated(QT_TRANSLATE_NOOP("Upgrader", "the driver did not answer after its "
-                                                        "reset"));
+        return translated(QT_TRANSLATE_NOOP("Upgrader", "the driver did not answer in time "
+                                                        "after its reset"));
     default:
         break;
     }

@@ -2268,8 +2268,8 @@ Check USB cable</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>the driver did not answer after its reset</source>
-        <translation>the driver did not answer after its reset</translation>
+        <source>the driver did not answer in time after its reset</source>
+        <translation>the driver did not answer in time after its reset</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -2272,8 +2272,8 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>the driver did not answer after its reset</source>
-        <translation>sterownik nie odpowiedział po ponownym uruchomieniu</translation>
+        <source>the driver did not answer in time after its reset</source>
+        <translation>sterownik nie odpowiedział na czas po ponownym uruchomieniu</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -367,10 +367,17 @@ void TestShowSlots::loadRefusals_data()
     QByteArray shortBlock
         = scenes.left(62) + QByteArray("\x00\x00\x01\x7F", 4) + scenes.mid(66, 383);
 
-    QTest::newRow("programs file as scenes") << programs << "Wrong file header";
-    QTest::newRow("wrong version") << version << "Wrong version";
-    QTest::newRow("block shorter than the table") << shortBlock << "Wrong file length";
-    QTest::newRow("cut short") << scenes.left(400) << "Wrong file length";
+    // The box's own text, then what the file is.
+    QTest::newRow("programs file as scenes")
+        << programs << "Wrong file header\nrefused.scn is a programs file, not a scenes file.";
+    QTest::newRow("wrong version") << version
+                                   << "Wrong version\nrefused.scn has the version \"Version 02\"; "
+                                      "only \"Version 01\" can be read.";
+    QTest::newRow("block shorter than the table")
+        << shortBlock
+        << "Wrong file length\nrefused.scn holds 383 bytes of table where 384 are needed.";
+    QTest::newRow("cut short") << scenes.left(400)
+                               << "Wrong file length\nrefused.scn is cut short: 400 of 450 bytes.";
 }
 
 void TestShowSlots::loadRefusals()
