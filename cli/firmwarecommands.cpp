@@ -208,7 +208,7 @@ int inspectUpgrade(const QString &fileName)
     // Labels padded to one column, whatever their length in the user's language.
     const QStringList labels{tr("File:"),  tr("Header:"), tr("Version:"),
                              tr("Image:"), tr("App:"),    tr("Ext flash:")};
-    qsizetype width = 10;
+    qsizetype width = 11;
     for (const QString &label : labels)
         width = qMax(width, label.size() + 1);
     const auto label

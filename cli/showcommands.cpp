@@ -460,7 +460,7 @@ int inspectShowFile(const QString &fileName, Show::Kind kind)
     // Labels padded to one column, whatever their length in the user's language.
     const QStringList labels{tr("File:"), tr("Header:"), tr("Version:"), tr("Block:"),
                              kind == Show::Kind::Programs ? tr("Steps:") : tr("Scenes:")};
-    qsizetype width = 10;
+    qsizetype width = 11;
     for (const QString &label : labels)
         width = qMax(width, label.size() + 1);
     const auto line = [&labels, width](int label, const QString &text) {

@@ -212,7 +212,7 @@ void TestShowCli::inspectAndShowFile()
     QVERIFY2(inspect.out.contains(QStringLiteral("Header:    Lc420 Scenes File\n"
                                                  "Version:   Version 01\n"
                                                  "Block:     384 bytes\n"
-                                                 "Records:   8 of 8 in use\n"
+                                                 "Scenes:    8 of 8 in use\n"
                                                  "Consistent\n")),
              qPrintable(inspect.out));
 

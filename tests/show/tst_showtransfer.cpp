@@ -220,8 +220,8 @@ void TestShowTransfer::goneOrStalled_data()
     QTest::addColumn<Error>("error");
     QTest::addColumn<QString>("says");
 
-    QTest::newRow("unplugged for good after the write")
-        << true << Error::Read
+    QTest::newRow("unplugged for good during the write")
+        << true << Error::Write
         << "The driver was disconnected during the transfer; it may hold the scenes only in "
            "part. Its status bit 0 may still be set.";
     QTest::newRow("the release stalls")
