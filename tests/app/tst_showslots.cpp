@@ -227,14 +227,14 @@ void TestShowSlots::transferFailures_data()
         << QByteArray("pushButtonGetProgramsFormLc460") << "release"
         << " Lc460_bootloader::slotpushButtonGetProgramsFromLc460(bool t)"
         << "warning"
-        << "The programs were read, but the driver could not be unlocked afterwards. Unplug it "
-           "and plug it in again.";
+        << "The programs were read. The driver could not be unlocked afterwards: its status bit 0 "
+           "may still be set.";
     QTest::newRow("set, the lock not released")
         << QByteArray("pushButtonSetScenesInLc460") << "release"
         << "Lc460_bootloader::slotpushButtonSetScenesInLc460(bool t)"
         << "warning"
-        << "The scenes were written, but the driver could not be unlocked afterwards. Unplug it "
-           "and plug it in again.";
+        << "The scenes were written. The driver could not be unlocked afterwards: its status bit 0 "
+           "may still be set.";
 }
 
 void TestShowSlots::transferFailures()
