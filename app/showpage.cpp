@@ -312,7 +312,14 @@ void ShowPage::loadFromFile()
         return;
     const Show::FileContents contents = Show::readFile(fileName, tableKind);
     if (!contents.ok()) {
-        feedback().errorBox(tr("File error"), Show::describe(contents));
+        // The specified reason first, then which file and what to do.
+        QString text = Show::describe(contents) + QLatin1Char('\n')
+                       + Show::describe(contents, QFileInfo(fileName).fileName(), tableKind);
+        if (const std::optional<Show::Kind> other = Show::otherKind(contents, tableKind))
+            text += QLatin1Char(' ')
+                    + (*other == Show::Kind::Scenes ? tr("Open it on the Scenes tab.")
+                                                    : tr("Open it on the Programs tab."));
+        feedback().errorBox(tr("File error"), text);
         return;
     }
     replaceTable(contents.table, TableChange::Load);

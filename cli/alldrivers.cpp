@@ -225,9 +225,10 @@ QString describeFound(UsbDevice::Found::Outcome outcome)
 {
     switch (outcome) {
     case UsbDevice::Found::Outcome::AccessDenied:
-        return QStringLiteral("failed: this user may not open the driver (see lc420-cli list)");
+        return QStringLiteral("failed: ")
+               + tr("this user may not open the driver (see lc420-cli list)");
     case UsbDevice::Found::Outcome::Failed:
-        return QStringLiteral("failed: the driver cannot be opened");
+        return QStringLiteral("failed: ") + tr("the driver cannot be opened");
     case UsbDevice::Found::Outcome::Connected:
     case UsbDevice::Found::Outcome::OtherSerial:
     case UsbDevice::Found::Outcome::WrongId:
@@ -255,7 +256,8 @@ std::vector<Unit> findUnits()
                                            : QString::fromLatin1(unit.serial);
         if (found.outcome == UsbDevice::Found::Outcome::Connected) {
             if (unit.serial.isEmpty())
-                unit.refusal = QStringLiteral("failed: the driver reports no serial number");
+                unit.refusal
+                    = QStringLiteral("failed: ") + tr("the driver reports no serial number");
         } else {
             unit.refusal = describeFound(found.outcome);
             if (unit.refusal.isEmpty())
@@ -268,7 +270,8 @@ std::vector<Unit> findUnits()
             return !unit.serial.isEmpty() && other.serial == unit.serial;
         });
         if (same > 1)
-            unit.refusal = QStringLiteral("failed: %1 drivers report this serial number").arg(same);
+            unit.refusal = QStringLiteral("failed: ")
+                           + tr("%n drivers report this serial number", nullptr, int(same));
     }
     // The summary in serial order, whatever order the hub lists them in.
     std::stable_sort(units.begin(), units.end(),
@@ -293,59 +296,30 @@ void printSummary(const std::vector<Unit> &units)
     for (const Unit &unit : units)
         width = qMax(width, unit.outcome.result.size());
     out() << '\n'
-          << QStringLiteral("Serial").leftJustified(12) << ' '
-          << QStringLiteral("Result").leftJustified(width) << " Seconds\n";
+          << tr("Serial").leftJustified(12) << ' ' << tr("Result").leftJustified(width) << ' '
+          << tr("Seconds") << '\n';
     for (const Unit &unit : units)
         out() << unit.label.leftJustified(12) << ' ' << unit.outcome.result.leftJustified(width)
               << ' ' << QString::number(unit.seconds, 'f', 1).rightJustified(7) << '\n';
     out().flush();
 }
 
+// A driver's result for the summary and the log: "ok", or "failed: " and
+// the core's sentence.
 QString transferResult(const Show::TransferResult &result, Show::Kind kind)
 {
-    const QString what = kindName(kind);
     if (result.ok())
         return QStringLiteral("ok");
-    switch (result.error) {
-    case Show::TransferResult::Error::None:
-        return QStringLiteral("failed: status bit 0 could not be cleared");
-    case Show::TransferResult::Error::Handshake:
-        return QStringLiteral("failed: no answer (USB timeout)");
-    case Show::TransferResult::Error::Verify:
-        if (result.differences.isEmpty())
-            return QStringLiteral("failed: the driver does not hold the %1 written").arg(what);
-        return QStringLiteral("failed: the driver does not hold the %1 written (first at %2)")
-            .arg(what, Show::recordPosition(kind, result.differences.first().record));
-    case Show::TransferResult::Error::Read:
-        return QStringLiteral("failed: reading the %1 back failed").arg(what);
-    case Show::TransferResult::Error::Write:
-    case Show::TransferResult::Error::Unstable:
-        break;
-    }
-    return QStringLiteral("failed: writing the %1 failed").arg(what);
+    return QStringLiteral("failed: ") + Show::describe(result, kind, Show::Direction::Write);
 }
 
 } // namespace
 
 QString upgradeResult(const UpgradeProcedure::Result &result)
 {
-    switch (result.outcome) {
-    case UpgradeProcedure::Outcome::Running:
+    if (result.succeeded())
         return QStringLiteral("ok");
-    case UpgradeProcedure::Outcome::Started:
-    case UpgradeProcedure::Outcome::NotBack:
-        return QStringLiteral("failed: it did not come back running the new firmware");
-    case UpgradeProcedure::Outcome::NoFile:
-    case UpgradeProcedure::Outcome::BadFile:
-        return QStringLiteral("failed: the upgrade file is damaged");
-    case UpgradeProcedure::Outcome::NoDriver:
-        return QStringLiteral("failed: the driver did not answer or did not enter its bootloader");
-    case UpgradeProcedure::Outcome::DriverRefused:
-        return QStringLiteral("failed: the driver refused a transfer");
-    case UpgradeProcedure::Outcome::VerifyFailed:
-        return QStringLiteral("failed: what was written did not read back the same");
-    }
-    return {};
+    return QStringLiteral("failed: ") + describe(result);
 }
 
 int runOnAllDrivers(const QString &command, const QString &fileName, const QString &fileCheck,
@@ -353,7 +327,7 @@ int runOnAllDrivers(const QString &command, const QString &fileName, const QStri
 {
     std::vector<Unit> units = findUnits();
     if (units.empty()) {
-        err() << "No Lc420 driver is attached." << Qt::endl;
+        err() << tr("No Lc420 driver is attached.") << Qt::endl;
         return DeviceFailure;
     }
     // With --json the summary alone goes to standard output.
@@ -379,6 +353,8 @@ int runOnAllDrivers(const QString &command, const QString &fileName, const QStri
                 device.setSerialFilter(unit.serial);
                 unit.outcome = job(device, report);
                 device.disconnect();
+                if (unit.outcome.mayLeaveLocked)
+                    unit.outcome.result += QLatin1Char(' ') + releaseHint(unit.serial);
             }
             unit.seconds = double(timer.elapsed()) / 1000.0;
             board.finish(index, unit.outcome);
@@ -417,16 +393,16 @@ int upgradeAllDrivers(const QString &fileName)
         QStringLiteral("upgrade"), fileName, upgradeFileCheck(Upgrade::unscrambleImage(file.image)),
         [&fileName, &file](USBLC350 &device, UnitReport &report) {
             QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, [&report](int percent) {
-                report.percent(QStringLiteral("External flash write"), percent);
+                report.percent(tr("External flash write"), percent);
             });
             QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, [&report](int percent) {
-                report.percent(QStringLiteral("External flash verify"), percent);
+                report.percent(tr("External flash verify"), percent);
             });
             UpgradeProcedure procedure(
-                device, [&report](const QString &text) { report.text(text); },
+                device, [&report](const QString &text) { report.text(upgradeLine(text)); },
                 [&report](int percent) {
                     if (percent > 0)
-                        report.percent(QStringLiteral("Flash"), percent);
+                        report.percent(tr("Flash"), percent);
                 });
             const UpgradeProcedure::Result result = procedure.runAndConfirm(fileName, file);
             return UnitOutcome{result.succeeded(), upgradeResult(result)};
@@ -441,7 +417,7 @@ QString readUpgradeInput(const QString &fileName, Upgrade::FileContents &file)
     file = Upgrade::readFile(input);
     if (!file.headerMatches() || !file.versionMatches() || !file.complete
         || !Upgrade::checkImage(Upgrade::unscrambleImage(file.image)).ok())
-        return QStringLiteral("Damaged upgrade file");
+        return tr("damaged: it is no usable upgrade file.");
     return {};
 }
 
@@ -449,14 +425,14 @@ QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input
 {
     QFile file(fileName);
     if (const QString why = SafeFile::openForReading(file); !why.isEmpty())
-        return why;
+        return tr("%1 cannot be read: %2").arg(fileName, why);
     HashingReader reader(file);
     const Show::FileContents contents = Show::readFile(reader, kind);
     if (!contents.ok())
-        return fileError(contents);
+        return fileError(contents, fileName, kind);
     input.sha256 = QString::fromLatin1(reader.finish());
     if (input.sha256.isEmpty())
-        return file.errorString();
+        return tr("%1 cannot be read: %2").arg(fileName, file.errorString());
     input.table = contents.table;
     return {};
 }
@@ -482,18 +458,19 @@ int setTableOnAllDrivers(Show::Kind kind, const QString &fileName)
 {
     ShowInput input;
     if (const QString why = readShowInput(fileName, kind, input); !why.isEmpty()) {
-        err() << fileName << ": " << why << Qt::endl;
+        err() << "lc420-cli: " << why << Qt::endl;
         return FileError;
     }
     const QString what = kindName(kind);
     return runOnAllDrivers(
         what + QStringLiteral(" set"), fileName, input.sha256,
         [&](USBLC350 &device, UnitReport &report) {
-            const QString stage = QStringLiteral("Writing ") + what;
+            const QString stage
+                = kind == Show::Kind::Programs ? tr("Writing programs") : tr("Writing scenes");
             QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite,
                              [&report, &stage](int percent) { report.percent(stage, percent); });
             const Show::TransferResult result = Show::writeTable(device, kind, input.table);
-            return UnitOutcome{result.ok(), transferResult(result, kind)};
+            return UnitOutcome{result.ok(), transferResult(result, kind), result.mayLeaveLocked()};
         });
 }
 

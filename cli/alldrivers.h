@@ -27,6 +27,9 @@ struct UnitOutcome
 {
     bool ok = false;
     QString result;
+    // The driver's status bit 0 may still be set: the result then ends with
+    // the command that releases it.
+    bool mayLeaveLocked = false;
 };
 
 // What a driver's work tells while it runs; thread safe.

@@ -1,10 +1,12 @@
 #include "cli/cli.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace Cli {
@@ -71,29 +73,47 @@ void printJson(const QJsonObject &object)
 
 void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers)
 {
-    stream << "Bus Device Serial      Mode\n";
+    const QString bus = tr("Bus");
+    const QString device = tr("Device");
+    const QString serialHeading = tr("Serial");
+    const int busWidth = int(qMax<qsizetype>(3, bus.size()));
+    const int deviceWidth = int(qMax<qsizetype>(6, device.size()));
+    const int serialWidth = int(qMax<qsizetype>(11, serialHeading.size()));
+    stream << bus.leftJustified(busWidth) << ' ' << device.leftJustified(deviceWidth) << ' '
+           << serialHeading.leftJustified(serialWidth) << ' ' << tr("Mode") << '\n';
     for (const UsbDevice::Found &driver : drivers) {
         QString serial = QString::fromLatin1(driver.serial);
         QString mode;
         switch (driver.outcome) {
         case UsbDevice::Found::Outcome::Connected:
         case UsbDevice::Found::Outcome::OtherSerial:
-            mode = modeName(DriverInfo::modeFromSerial(driver.serial));
+            switch (DriverInfo::modeFromSerial(driver.serial)) {
+            case DriverInfo::Mode::Application:
+                mode = tr("application");
+                break;
+            case DriverInfo::Mode::Bootloader:
+                mode = tr("bootloader");
+                break;
+            case DriverInfo::Mode::Unknown:
+                mode = tr("unknown");
+                break;
+            }
             break;
         case UsbDevice::Found::Outcome::AccessDenied:
-            mode = QStringLiteral("no access for this user");
+            mode = tr("no access for this user");
             break;
         case UsbDevice::Found::Outcome::WrongId:
-            mode = QStringLiteral("not an Lc420 (wrong identification)");
+            mode = tr("not an Lc420 (wrong identification)");
             break;
         case UsbDevice::Found::Outcome::Failed:
-            mode = QStringLiteral("cannot be opened");
+            mode = tr("cannot be opened");
             break;
         }
         if (serial.isEmpty())
             serial = QStringLiteral("-");
-        stream << driver.bus.leftJustified(3) << ' ' << driver.device.leftJustified(6) << ' '
-               << serial.leftJustified(11) << ' ' << mode << '\n';
+        stream << QString::fromLatin1(driver.bus).leftJustified(busWidth) << ' '
+               << QString::fromLatin1(driver.device).leftJustified(deviceWidth) << ' '
+               << serial.leftJustified(serialWidth) << ' ' << mode << '\n';
     }
     stream.flush();
 }
@@ -110,7 +130,8 @@ Command makeCommand(const QString &name, const QString &synopsis, const QString 
 
 int usage(const Command &command, const QString &message)
 {
-    err() << "lc420-cli: " << message << "\nusage: lc420-cli " << command.synopsis << Qt::endl;
+    err() << "lc420-cli: " << message << '\n'
+          << tr("usage: lc420-cli %1").arg(command.synopsis) << Qt::endl;
     return UsageError;
 }
 
@@ -154,27 +175,53 @@ void Progress::finish()
     }
 }
 
+QString tr(const char *text, const char *disambiguation, int n)
+{
+    return QCoreApplication::translate("Cli", text, disambiguation, n);
+}
+
 QString kindName(Show::Kind kind)
 {
     return kind == Show::Kind::Programs ? QStringLiteral("programs") : QStringLiteral("scenes");
 }
 
-QString fileError(const Show::FileContents &contents)
+QString fileError(const Show::FileContents &contents, const QString &fileName, Show::Kind kind)
 {
-    using Error = Show::FileContents::Error;
-    switch (contents.error) {
-    case Error::None:
-        break;
-    case Error::Unreadable:
-        return contents.why;
-    case Error::WrongHeader:
-        return QStringLiteral("Wrong file header");
-    case Error::WrongVersion:
-        return QStringLiteral("Wrong version");
-    case Error::WrongLength:
-        return QStringLiteral("Wrong file length");
-    }
-    return {};
+    QString text = Show::describe(contents, fileName, kind);
+    if (const std::optional<Show::Kind> other = Show::otherKind(contents, kind))
+        text += QLatin1Char(' ')
+                + (*other == Show::Kind::Programs
+                       ? tr("The programs command takes it: lc420-cli programs set %1")
+                       : tr("The scenes command takes it: lc420-cli scenes set %1"))
+                      .arg(fileName);
+    return text;
+}
+
+namespace {
+
+// A line of the upgrade's log as the procedure sends it, translated.
+QString upgraderText(const char *text)
+{
+    return QCoreApplication::translate("Upgrader", text);
+}
+
+} // namespace
+
+QString upgradeLine(const QString &text)
+{
+    if (text == upgraderText("ERROR"))
+        return tr("A firmware page did not write or did not read back the same.");
+    if (text == upgraderText("Error"))
+        return tr("The external flash did not write or did not read back the same.");
+    return text;
+}
+
+QString releaseHint(const QByteArray &serial)
+{
+    const QString command = serial.isEmpty() ? QStringLiteral("lc420-cli status clear")
+                                             : QStringLiteral("lc420-cli --serial %1 status clear")
+                                                   .arg(QString::fromLatin1(serial));
+    return tr("Release it with: %1").arg(command);
 }
 
 } // namespace Cli

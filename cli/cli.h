@@ -116,11 +116,23 @@ QList<Command> upgradeCommands();  // upgrade
 QList<Command> serviceCommands();  // memory, external flash, page, test block
 QList<Command> showCommands();     // programs, scenes, show-file
 
-// "programs" or "scenes", as the messages name a table.
+// The tool's own texts in the user's language (context "Cli" of the
+// catalogues the window uses too).
+[[nodiscard]] QString tr(const char *text, const char *disambiguation = nullptr, int n = -1);
+
+// "programs" or "scenes": the command's name, and the kind in JSON and in
+// the production log (never translated).
 [[nodiscard]] QString kindName(Show::Kind kind);
-// Why a show file was refused: the texts the window shows, or the system's
-// reason for an unreadable file; empty for a good one.
-[[nodiscard]] QString fileError(const Show::FileContents &contents);
+// Why a show file was refused, naming the file, and which command takes it
+// when it is a show file of the other kind; empty for a good one.
+[[nodiscard]] QString fileError(const Show::FileContents &contents, const QString &fileName,
+                                Show::Kind kind);
+// The command that releases a driver's status bit 0 (with --serial when one
+// was given), as a sentence to print after a failure that may leave it set.
+[[nodiscard]] QString releaseHint(const QByteArray &serial = globalOptions().serial);
+// A line of the upgrade's log as a terminal shows it: the window's bare
+// "ERROR" and "Error" lines say there what failed; every other line as it is.
+[[nodiscard]] QString upgradeLine(const QString &text);
 
 // inspect of a programs (.pgm) or scenes (.scn) file.
 int inspectShowFile(const QString &fileName, Show::Kind kind);

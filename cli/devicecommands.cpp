@@ -37,10 +37,30 @@ QString stateName(UsbDevice::Found::Outcome outcome)
     return QStringLiteral("ok");
 }
 
+// info's labels, padded to one column in any language.
+QString infoLabel(const QString &label)
+{
+    return label.leftJustified(13);
+}
+
+// A mode in the user's words.
+QString modeText(DriverInfo::Mode mode)
+{
+    switch (mode) {
+    case DriverInfo::Mode::Application:
+        return tr("application");
+    case DriverInfo::Mode::Bootloader:
+        return tr("bootloader");
+    case DriverInfo::Mode::Unknown:
+        break;
+    }
+    return tr("unknown");
+}
+
 int list(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usage(command, QStringLiteral("list takes no arguments"));
+        return usage(command, tr("list takes no arguments"));
     USBLC350 device;
     const QList<UsbDevice::Found> drivers = device.listDrivers();
     if (globalOptions().json) {
@@ -75,7 +95,7 @@ int list(const Command &command, const QStringList &arguments)
 int info(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usage(command, QStringLiteral("info takes no arguments"));
+        return usage(command, tr("info takes no arguments"));
 
     Device device;
     if (device.connect() != 0) {
@@ -101,17 +121,19 @@ int info(const Command &command, const QStringList &arguments)
             {QStringLiteral("status"), orNull(statusRead, binary32(status))},
         });
     } else {
-        out() << "Serial:      " << serial << '\n' << "Mode:        " << mode << '\n';
+        out() << infoLabel(tr("Serial:")) << serial << '\n'
+              << infoLabel(tr("Mode:")) << modeText(DriverInfo::modeFromSerial(serial)) << '\n';
         if (versions) {
-            out() << "Bootloader:  " << versions->first << '\n'
-                  << "             " << versions->second << '\n';
+            out() << infoLabel(tr("Bootloader:")) << versions->first << '\n'
+                  << infoLabel(QString()) << versions->second << '\n';
         } else {
-            out() << "Bootloader:  Bootloader Version Read Error\n";
+            out() << infoLabel(tr("Bootloader:")) << tr("the version texts could not be read")
+                  << '\n';
         }
         if (statusRead)
-            out() << "Status:      " << binary32(status) << '\n';
+            out() << infoLabel(tr("Status:")) << binary32(status) << '\n';
         else
-            out() << "Status:      ERROR\n";
+            out() << infoLabel(tr("Status:")) << tr("could not be read") << '\n';
         out().flush();
     }
     return versions && statusRead ? Success : DeviceFailure;
@@ -123,7 +145,7 @@ int status(const Command &command, const QStringList &arguments)
     if (arguments.size() > 1
         || (action != QLatin1String("get") && action != QLatin1String("set")
             && action != QLatin1String("clear")))
-        return usage(command, QStringLiteral("expected get, set or clear"));
+        return usage(command, tr("expected get, set or clear"));
 
     Device device;
     const bool json = globalOptions().json;
@@ -162,13 +184,12 @@ QList<Command> deviceCommands()
 {
     return {
         makeCommand(QStringLiteral("list"), QStringLiteral("list"),
-                    QStringLiteral("every attached driver: bus, device, serial and mode"), list,
-                    Json),
+                    tr("every attached driver: bus, device, serial and mode"), list, Json),
         makeCommand(QStringLiteral("info"), QStringLiteral("info"),
-                    QStringLiteral("serial, mode, bootloader version texts and status word"), info,
+                    tr("serial, mode, bootloader version texts and status word"), info,
                     UsesDriver | Json),
         makeCommand(QStringLiteral("status"), QStringLiteral("status [get|set|clear]"),
-                    QStringLiteral("show the status word, or set or clear its bit 0"), status,
+                    tr("show the status word, or set or clear its bit 0"), status,
                     UsesDriver | Json),
     };
 }

@@ -22,18 +22,15 @@ QString hexError(const QString &fileName, int code, const Hex::Report &report)
 {
     const QString where
         = report.line > 0 ? QStringLiteral("%1:%2").arg(fileName).arg(report.line) : fileName;
-    const QString at
-        = code == Hex::Overlap || code == Hex::CheckWordData
-              ? QStringLiteral("address ") + hex32(report.address) + QStringLiteral(", ")
-              : QString();
-    return QStringLiteral("%1: %2 (%3HexToBin error %4)")
-        .arg(where, Hex::describe(code), at)
-        .arg(code);
+    const QString at = code == Hex::Overlap || code == Hex::CheckWordData
+                           ? tr("address %1, ").arg(hex32(report.address))
+                           : QString();
+    return tr("%1: %2 (%3HexToBin error %4)").arg(where, Hex::describe(code), at).arg(code);
 }
 
 QString writeError(const QString &fileName, const QString &why)
 {
-    return QStringLiteral("Cannot write %1: %2").arg(fileName, why);
+    return tr("Cannot write %1: %2").arg(fileName, why);
 }
 
 // A faulty HEX file gives no upgrade file at all, as in the window: an image
@@ -41,7 +38,7 @@ QString writeError(const QString &fileName, const QString &why)
 int buildUpg(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 2)
-        return usage(command, QStringLiteral("expected a HEX file and an output file"));
+        return usage(command, tr("expected a HEX file and an output file"));
     const QString &hexFile = arguments.at(0);
     const QString &upgFile = arguments.at(1);
 
@@ -97,11 +94,11 @@ Options parseOptions(const QStringList &arguments, const QStringList &names)
         }
         const QString name = argument.mid(2);
         if (!names.contains(name)) {
-            options.error = QStringLiteral("unknown option %1").arg(argument);
+            options.error = tr("unknown option %1").arg(argument);
             return options;
         }
         if (i + 1 >= arguments.size()) {
-            options.error = QStringLiteral("%1 needs a value").arg(argument);
+            options.error = tr("%1 needs a value").arg(argument);
             return options;
         }
         options.values.insert(name, arguments.at(++i));
@@ -125,25 +122,24 @@ int bootImages(const Command &command, const QStringList &arguments)
     if (!options.error.isEmpty())
         return usage(command, options.error);
     if (options.positional.size() != 1)
-        return usage(command, QStringLiteral("expected one HEX file"));
+        return usage(command, tr("expected one HEX file"));
     for (const char *required : {"date", "number", "count"}) {
         if (!options.values.contains(QLatin1String(required)))
-            return usage(command, QStringLiteral("--%1 is required").arg(QLatin1String(required)));
+            return usage(command, tr("--%1 is required").arg(QLatin1String(required)));
     }
 
     const QString date = options.values.value(QStringLiteral("date"));
     if (!Boot::isValidDatePrefix(date))
-        return usage(command,
-                     QStringLiteral("--date must be YYMMDD (year 00-99, month 01-12, day 01-31)"));
+        return usage(command, tr("--date must be YYMMDD (year 00-99, month 01-12, day 01-31)"));
     const int number
         = boundedNumber(options.values.value(QStringLiteral("number")), 0, Boot::MaxNumber);
     if (number < 0)
-        return usage(command, QStringLiteral("--number must be 0 to 999"));
+        return usage(command, tr("--number must be 0 to 999"));
     // The range the GUI's counter dialog offers; it collapses to 1 at 999.
     const int maxCount = qMax(1, Boot::MaxNumber - number);
     const int count = boundedNumber(options.values.value(QStringLiteral("count")), 1, maxCount);
     if (count < 1)
-        return usage(command, QStringLiteral("--count must be 1 to %1").arg(maxCount));
+        return usage(command, tr("--count must be 1 to %1").arg(maxCount));
 
     const QString folder = options.values.value(QStringLiteral("out"), QStringLiteral("."));
     const QList<Boot::Outcome> outcomes
@@ -170,7 +166,7 @@ int inspectUpgrade(const QString &fileName)
 {
     QFile file(fileName);
     if (const QString why = SafeFile::openForReading(file); !why.isEmpty()) {
-        err() << "Cannot open " << fileName << ": " << why << Qt::endl;
+        err() << tr("Cannot open %1: %2").arg(fileName, why) << Qt::endl;
         return FileError;
     }
     const Upgrade::FileContents contents = Upgrade::readFile(file);
@@ -212,41 +208,49 @@ int inspectUpgrade(const QString &fileName)
         return consistent ? Success : FileError;
     }
 
-    out() << "File:      " << fileName << " (" << file.size() << " bytes)\n";
+    // Labels padded to one column, whatever their length in the user's language.
+    const QStringList labels{tr("File:"),  tr("Header:"), tr("Version:"),
+                             tr("Image:"), tr("App:"),    tr("Ext flash:")};
+    qsizetype width = 11;
+    for (const QString &label : labels)
+        width = qMax(width, label.size() + 1);
+    const auto label
+        = [&labels, width](int index) { return labels.at(index).leftJustified(width); };
+    out() << label(0) << tr("%1 (%2 bytes)").arg(fileName).arg(file.size()) << '\n';
     if (contents.headerMatches())
-        out() << "Header:    " << contents.header << '\n';
+        out() << label(1) << contents.header << '\n';
     else
-        out() << "Header:    Wrong file header\n";
+        out() << label(1) << tr("Wrong file header") << '\n';
     if (contents.versionMatches())
-        out() << "Version:   " << contents.version << '\n';
+        out() << label(2) << contents.version << '\n';
     else if (!contents.version.isNull())
-        out() << "Version:   Wrong file version (" << contents.version << ")\n";
+        out() << label(2) << tr("Wrong file version (%1)").arg(contents.version) << '\n';
 
     if (!contents.complete) {
-        out() << "Image:     damaged: " << contents.damage << '\n';
+        out() << label(3) << tr("damaged: %1").arg(contents.damage) << '\n';
     } else if (image.isEmpty()) {
-        out() << "Image:     " << contents.image.size() << " bytes, too short (needs "
-              << Upgrade::ImageSize << ")\n";
-    } else {
-        out() << "Image:     " << contents.image.size() << " bytes\n";
-        const auto line = [](quint32 stored, quint32 computed, bool matches) {
-            return QStringLiteral("check word %1, areas add up to %2: %3")
-                .arg(hex32(stored), hex32(computed),
-                     matches ? QStringLiteral("match") : QStringLiteral("MISMATCH"));
-        };
-        out() << "App:       " << line(check.appStored, check.appComputed, check.appMatches())
-              << '\n'
-              << "Ext flash: " << line(check.extStored, check.extComputed, check.extMatches())
+        out() << label(3)
+              << tr("%1 bytes, too short (needs %2)")
+                     .arg(contents.image.size())
+                     .arg(Upgrade::ImageSize)
               << '\n';
+    } else {
+        out() << label(3) << tr("%1 bytes").arg(contents.image.size()) << '\n';
+        const auto line = [](quint32 stored, quint32 computed, bool matches) {
+            return tr("check word %1, areas add up to %2: %3")
+                .arg(hex32(stored), hex32(computed), matches ? tr("match") : tr("MISMATCH"));
+        };
+        out() << label(4) << line(check.appStored, check.appComputed, check.appMatches()) << '\n'
+              << label(5) << line(check.extStored, check.extComputed, check.extMatches()) << '\n';
     }
-    out() << (consistent ? "Consistent" : "Damaged") << Qt::endl;
+    out() << (consistent ? tr("Consistent") : tr("Damaged")) << Qt::endl;
     return consistent ? Success : FileError;
 }
 
 int inspect(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 1)
-        return usage(command, QStringLiteral("expected one file"));
+        return usage(command, tr("expected one file"));
     const QString &fileName = arguments.first();
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("upg"))
@@ -254,8 +258,8 @@ int inspect(const Command &command, const QStringList &arguments)
     if (suffix == QLatin1String("pgm") || suffix == QLatin1String("scn"))
         return inspectShowFile(fileName, suffix == QLatin1String("pgm") ? Show::Kind::Programs
                                                                         : Show::Kind::Scenes);
-    return usage(command, QStringLiteral("cannot inspect \"%1\": not an upgrade (.upg), programs "
-                                         "(.pgm) or scenes (.scn) file")
+    return usage(command, tr("cannot inspect \"%1\": not an upgrade (.upg), programs "
+                             "(.pgm) or scenes (.scn) file")
                               .arg(fileName));
 }
 
@@ -265,14 +269,14 @@ QList<Command> firmwareCommands()
 {
     return {
         makeCommand(QStringLiteral("build-upg"), QStringLiteral("build-upg IN.hex OUT.upg"),
-                    QStringLiteral("build an upgrade file from an Intel HEX file"), buildUpg),
+                    tr("build an upgrade file from an Intel HEX file"), buildUpg),
         makeCommand(QStringLiteral("boot-images"),
                     QStringLiteral("boot-images IN.hex --date YYMMDD --number N --count C "
                                    "[--out DIR]"),
-                    QStringLiteral("bootloader images with serial numbers"), bootImages),
+                    tr("bootloader images with serial numbers"), bootImages),
         makeCommand(QStringLiteral("inspect"), QStringLiteral("inspect FILE"),
-                    QStringLiteral("check an upgrade, programs or scenes file and summarise it"),
-                    inspect, Json),
+                    tr("check an upgrade, programs or scenes file and summarise it"), inspect,
+                    Json),
     };
 }
 

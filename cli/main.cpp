@@ -31,13 +31,13 @@ QString takeGlobalOptions(QStringList &arguments, Cli::GlobalOptions &options)
         } else if (arguments.at(i) == QLatin1String("--log")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()
                 || arguments.at(i + 1).startsWith(QLatin1String("--")))
-                return QStringLiteral("--log needs a file name");
+                return Cli::tr("--log needs a file name");
             options.logFile = arguments.at(i + 1);
             arguments.remove(i, 2);
         } else if (arguments.at(i) == QLatin1String("--serial")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()
                 || arguments.at(i + 1).startsWith(QLatin1String("--")))
-                return QStringLiteral("--serial needs a serial number");
+                return Cli::tr("--serial needs a serial number");
             options.serial = arguments.at(i + 1).toLatin1();
             arguments.remove(i, 2);
         } else {
@@ -62,8 +62,10 @@ int refuseSeveralDrivers()
     });
     if (drivers.size() < 2)
         return Cli::Success;
-    Cli::err() << "lc420-cli: " << drivers.size()
-               << " Lc420 drivers are attached; pick one with --serial SERIAL:\n";
+    Cli::err() << "lc420-cli: "
+               << Cli::tr("%n Lc420 drivers are attached; pick one with --serial SERIAL:", nullptr,
+                          int(drivers.size()))
+               << '\n';
     Cli::printDrivers(Cli::err(), drivers);
     return Cli::UsageError;
 }
@@ -71,33 +73,37 @@ int refuseSeveralDrivers()
 void printHelp(const QList<Cli::Command> &commands)
 {
     QTextStream &out = Cli::out();
-    out << "usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]\n"
-           "                 COMMAND [ARGS...]\n\n"
-           "The Lc420 driver's configuration tool for terminals and scripts.\n"
-           "Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.\n\n"
-           "Commands:\n";
+    out << Cli::tr(
+        "usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]\n"
+        "                 COMMAND [ARGS...]\n\n"
+        "The Lc420 driver's configuration tool for terminals and scripts.\n"
+        "Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable "
+        "file.\n\n"
+        "Commands:\n");
     qsizetype width = 0;
     for (const Cli::Command &command : commands)
         width = qMax(width, command.synopsis.size());
     for (const Cli::Command &command : commands)
         out << "  " << command.synopsis.leftJustified(width) << "  " << command.summary << '\n';
-    out << "\nOptions:\n"
-           "  --serial SERIAL  use the driver with this serial number (with or without its\n"
-           "                   bootloader \"b\"); needed when several drivers are attached\n"
-           "  --json           one JSON object on standard output instead of the text\n"
-           "                   (list, info, status, inspect, show-file, programs verify,\n"
-           "                   scenes verify; with --all the summary as an array)\n"
-           "  --all            upgrade, programs set and scenes set on every attached driver\n"
-           "                   at once, one line of progress each; a summary of serial,\n"
-           "                   result and seconds at the end; exit 0 only when every driver\n"
-           "                   succeeded\n"
-           "  --log FILE.csv   append one line per driver that upgrade, programs set or\n"
-           "                   scenes set ran on, whether it succeeded or failed: UTC\n"
-           "                   time, serial, command, file, the check words or SHA-256\n"
-           "                   of the file as sent, result; written as each driver ends\n"
-           "  --trace          write the debug trace to standard error\n"
-           "  --version        the program's version\n"
-           "  --help           this text\n";
+    out << '\n'
+        << Cli::tr(
+               "Options:\n"
+               "  --serial SERIAL  use the driver with this serial number (with or without its\n"
+               "                   bootloader \"b\"); needed when several drivers are attached\n"
+               "  --json           one JSON object on standard output instead of the text\n"
+               "                   (list, info, status, inspect, show-file, programs verify,\n"
+               "                   scenes verify; with --all the summary as an array)\n"
+               "  --all            upgrade, programs set and scenes set on every attached driver\n"
+               "                   at once, one line of progress each; a summary of serial,\n"
+               "                   result and seconds at the end; exit 0 only when every driver\n"
+               "                   succeeded\n"
+               "  --log FILE.csv   append one line per driver that upgrade, programs set or\n"
+               "                   scenes set ran on, whether it succeeded or failed: UTC\n"
+               "                   time, serial, command, file, the check words or SHA-256\n"
+               "                   of the file as sent, result; written as each driver ends\n"
+               "  --trace          write the debug trace to standard error\n"
+               "  --version        the program's version\n"
+               "  --help           this text\n");
     out.flush();
 }
 
@@ -108,8 +114,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     Trace::enableFromArguments(arguments);
-    // The driver's and the upgrade's texts in the user's language, as the
-    // window shows them; English, mended, where none fits.
+    // Every text in the user's language, from the catalogues the window
+    // loads; English, mended, where none fits. Loaded before the commands
+    // are built, whose summaries are translated.
     QTranslator translator;
     if (Translation::loadForLocale(translator, QLocale::system().name()))
         QCoreApplication::installTranslator(&translator);
@@ -117,7 +124,7 @@ int main(int argc, char *argv[])
     const QList<Cli::Command> commands = allCommands();
     Cli::GlobalOptions &options = Cli::globalOptions();
     if (const QString error = takeGlobalOptions(arguments, options); !error.isEmpty()) {
-        Cli::err() << "lc420-cli: " << error << " (see lc420-cli --help)" << Qt::endl;
+        Cli::err() << "lc420-cli: " << Cli::tr("%1 (see lc420-cli --help)").arg(error) << Qt::endl;
         return Cli::UsageError;
     }
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")
@@ -135,30 +142,27 @@ int main(int argc, char *argv[])
     for (const Cli::Command &command : commands) {
         if (command.name == name) {
             if (arguments.contains(QLatin1String("--help"))) {
-                Cli::out() << "usage: lc420-cli " << command.synopsis << "\n  " << command.summary
-                           << Qt::endl;
+                Cli::out() << Cli::tr("usage: lc420-cli %1").arg(command.synopsis) << "\n  "
+                           << command.summary << Qt::endl;
                 return Cli::Success;
             }
             const bool allDrivers = options.all && (command.traits & Cli::AllDrivers);
             if (options.all && !allDrivers)
-                return Cli::usage(command,
-                                  QStringLiteral("%1 does not run on every driver; --all does "
-                                                 "not apply")
-                                      .arg(name));
+                return Cli::usage(
+                    command,
+                    Cli::tr("%1 does not run on every driver; --all does not apply").arg(name));
             if (options.all && !options.serial.isEmpty())
-                return Cli::usage(command, QStringLiteral("--all and --serial exclude each other"));
+                return Cli::usage(command, Cli::tr("--all and --serial exclude each other"));
             if (!options.logFile.isEmpty() && !(command.traits & Cli::Logged))
                 return Cli::usage(
-                    command,
-                    QStringLiteral("--log records upgrade, programs set and scenes set, not %1")
-                        .arg(name));
+                    command, Cli::tr("--log records upgrade, programs set and scenes set, not %1")
+                                 .arg(name));
             if (options.json && !(command.traits & Cli::Json) && !allDrivers)
-                return Cli::usage(command, QStringLiteral("%1 has no --json output").arg(name));
+                return Cli::usage(command, Cli::tr("%1 has no --json output").arg(name));
             // Never dropped silently: boot-images, for one, makes serial numbers.
             if (!options.serial.isEmpty() && !(command.traits & Cli::UsesDriver))
-                return Cli::usage(
-                    command,
-                    QStringLiteral("%1 uses no driver; --serial does not apply").arg(name));
+                return Cli::usage(command,
+                                  Cli::tr("%1 uses no driver; --serial does not apply").arg(name));
             if (command.traits & Cli::UsesDriver && options.serial.isEmpty() && !options.all) {
                 if (const int refused = refuseSeveralDrivers(); refused != Cli::Success)
                     return refused;
@@ -168,8 +172,9 @@ int main(int argc, char *argv[])
             if (!options.logFile.isEmpty()) {
                 if (const QString why = Cli::productionLog().open(options.logFile);
                     !why.isEmpty()) {
-                    Cli::err() << "lc420-cli: cannot open the log " << options.logFile << ": "
-                               << why << Qt::endl;
+                    Cli::err() << "lc420-cli: "
+                               << Cli::tr("cannot open the log %1: %2").arg(options.logFile, why)
+                               << Qt::endl;
                     return Cli::FileError;
                 }
             }
@@ -181,7 +186,7 @@ int main(int argc, char *argv[])
             return result;
         }
     }
-    Cli::err() << "lc420-cli: unknown command \"" << name << "\" (see lc420-cli --help)"
-               << Qt::endl;
+    Cli::err() << "lc420-cli: "
+               << Cli::tr("unknown command \"%1\" (see lc420-cli --help)").arg(name) << Qt::endl;
     return Cli::UsageError;
 }

@@ -33,12 +33,12 @@ DumpArguments parseDumpArguments(const QStringList &arguments)
         const QString &argument = arguments.at(i);
         if (argument == QLatin1String("--raw")) {
             if (i + 1 >= arguments.size() || !parsed.rawFile.isEmpty()) {
-                parsed.error = QStringLiteral("--raw takes one output file");
+                parsed.error = tr("--raw takes one output file");
                 return parsed;
             }
             parsed.rawFile = arguments.at(++i);
         } else if (argument.startsWith(QLatin1String("--"))) {
-            parsed.error = QStringLiteral("unknown option %1").arg(argument);
+            parsed.error = tr("unknown option %1").arg(argument);
             return parsed;
         } else {
             parsed.positional.append(argument);
@@ -73,10 +73,10 @@ int showBytes(const QByteArray &bytes, const QString &rawFile)
     }
     const QString why = SafeFile::write(rawFile, bytes);
     if (!why.isEmpty()) {
-        err() << "Cannot write " << rawFile << ": " << why << Qt::endl;
+        err() << tr("Cannot write %1: %2").arg(rawFile, why) << Qt::endl;
         return FileError;
     }
-    out() << "Wrote " << bytes.size() << " bytes to " << rawFile << Qt::endl;
+    out() << tr("Wrote %1 bytes to %2").arg(bytes.size()).arg(rawFile) << Qt::endl;
     return Success;
 }
 
@@ -99,13 +99,13 @@ std::optional<Region> parseRegion(const Command &command, const QStringList &arg
     if (!parsed.error.isEmpty())
         return fail(parsed.error);
     if (parsed.positional.size() != 2)
-        return fail(QStringLiteral("expected an address and a length"));
+        return fail(tr("expected an address and a length"));
     const std::optional<quint32> address = Service::parseHex(parsed.positional.at(0));
     if (!address)
-        return fail(QStringLiteral("the address is not a hexadecimal number"));
+        return fail(tr("the address is not a hexadecimal number"));
     const std::optional<int> length = parseLength(parsed.positional.at(1));
     if (!length)
-        return fail(QStringLiteral("the length must be 1 to %1").arg(Service::MaxLength));
+        return fail(tr("the length must be 1 to %1").arg(Service::MaxLength));
     return Region{*address, *length, parsed.rawFile};
 }
 
@@ -152,7 +152,7 @@ int readExternal(const Command &command, const QStringList &arguments)
         return DeviceFailure;
     std::optional<QByteArray> bytes;
     {
-        Progress write(QStringLiteral("Write")), read(QStringLiteral("Read"));
+        Progress write(tr("Write")), read(tr("Read"));
         const QObject context;
         // Progress lines would end up inside a dump piped to a file.
         if (!region->rawFile.isEmpty() || isatty(fileno(stdout)) != 0)
@@ -169,20 +169,20 @@ int readExternal(const Command &command, const QStringList &arguments)
 int writeExternal(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 3)
-        return usage(command, QStringLiteral("expected an address, a length and a data byte"));
+        return usage(command, tr("expected an address, a length and a data byte"));
     const std::optional<quint32> address = Service::parseHex(arguments.at(0));
     const std::optional<int> length = parseLength(arguments.at(1));
     const std::optional<quint32> data = Service::parseHex(arguments.at(2));
     if (!address || !data)
-        return usage(command, QStringLiteral("address and data are hexadecimal numbers"));
+        return usage(command, tr("address and data are hexadecimal numbers"));
     if (!length)
-        return usage(command, QStringLiteral("the length must be 1 to %1").arg(Service::MaxLength));
+        return usage(command, tr("the length must be 1 to %1").arg(Service::MaxLength));
     Device device;
     if (!connected(device))
         return DeviceFailure;
     bool written = false;
     {
-        Progress write(QStringLiteral("Write")), read(QStringLiteral("Read"));
+        Progress write(tr("Write")), read(tr("Read"));
         const QObject context;
         showProgress(device, write, read, context);
         written = Service::writeExternal(device, *address,
@@ -192,19 +192,21 @@ int writeExternal(const Command &command, const QStringList &arguments)
         err() << Service::describe(Service::Failure::WriteExternal) << Qt::endl;
         return DeviceFailure;
     }
-    out() << "Wrote " << *length << " bytes of 0x"
-          << QStringLiteral("%1").arg(*data & 0xFF, 2, 16, QLatin1Char('0')) << " at 0x"
-          << QString::number(*address, 16) << Qt::endl;
+    out() << tr("Wrote %1 bytes of 0x%2 at 0x%3")
+                 .arg(*length)
+                 .arg(*data & 0xFF, 2, 16, QLatin1Char('0'))
+                 .arg(*address, 0, 16)
+          << Qt::endl;
     return Success;
 }
 
 int writeExternalImage(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 1)
-        return usage(command, QStringLiteral("expected one binary file"));
+        return usage(command, tr("expected one binary file"));
     QFile file(arguments.first());
     if (const QString why = SafeFile::openForReading(file); !why.isEmpty()) {
-        err() << "Cannot read " << file.fileName() << ": " << why << Qt::endl;
+        err() << tr("Cannot read %1: %2").arg(file.fileName(), why) << Qt::endl;
         return FileError;
     }
     const QByteArray image = file.read(qint64(Service::ExternalFlashSize) + 1);
@@ -214,8 +216,8 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
         return FileError;
     }
     if (image.isEmpty() || image.size() % 4 != 0) {
-        err() << Service::describe(Service::ImageResult::BadLength) << " (the file has "
-              << image.size() << " bytes)" << Qt::endl;
+        err() << Service::describe(Service::ImageResult::BadLength) << ' '
+              << tr("(the file has %1 bytes)").arg(image.size()) << Qt::endl;
         return FileError;
     }
     Device device;
@@ -250,7 +252,7 @@ int writePage(const Command &command, const QStringList &arguments)
     bool ok = false;
     const int pattern = arguments.value(0).toInt(&ok, 10);
     if (arguments.size() != 1 || !ok || pattern < 0 || pattern > 255)
-        return usage(command, QStringLiteral("expected a fill pattern of 0 to 255"));
+        return usage(command, tr("expected a fill pattern of 0 to 255"));
     return reportOnDriver(
         [pattern](Device &device) { return Service::writePage(device, quint8(pattern)); },
         "page write OK", Service::Failure::PageWrite);
@@ -259,28 +261,28 @@ int writePage(const Command &command, const QStringList &arguments)
 int writeTestBlock(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usage(command, QStringLiteral("write-test-block takes no arguments"));
+        return usage(command, tr("write-test-block takes no arguments"));
     return reportOnDriver(Service::sendTestBlock, "Write OK", Service::Failure::TestBlock);
 }
 
 int runApplication(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usage(command, QStringLiteral("run-application takes no arguments"));
+        return usage(command, tr("run-application takes no arguments"));
     Device device;
     if (!connected(device))
         return DeviceFailure;
     // The driver resets as it answers; the transfer's result says nothing.
     device.RunApplication();
     device.disconnect();
-    out() << "RunApplication sent; the driver resets." << Qt::endl;
+    out() << tr("RunApplication sent; the driver resets.") << Qt::endl;
     return Success;
 }
 
 int connectCommand(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usage(command, QStringLiteral("connect takes no arguments"));
+        return usage(command, tr("connect takes no arguments"));
     Device device;
     if (device.connect() != 0) {
         out() << Service::describe(Service::Failure::Connect) << Qt::endl;
@@ -297,28 +299,26 @@ QList<Command> serviceCommands()
 {
     return {
         makeCommand(QStringLiteral("connect"), QStringLiteral("connect"),
-                    QStringLiteral("check that an Lc420 driver answers"), connectCommand,
-                    UsesDriver),
-        makeCommand(
-            QStringLiteral("read-memory"), QStringLiteral("read-memory ADDR LEN [--raw OUT.bin]"),
-            QStringLiteral("hex dump of controller memory (ADDR in hex)"), readMemory, UsesDriver),
+                    tr("check that an Lc420 driver answers"), connectCommand, UsesDriver),
+        makeCommand(QStringLiteral("read-memory"),
+                    QStringLiteral("read-memory ADDR LEN [--raw OUT.bin]"),
+                    tr("hex dump of controller memory (ADDR in hex)"), readMemory, UsesDriver),
         makeCommand(QStringLiteral("read-ext"), QStringLiteral("read-ext ADDR LEN [--raw OUT.bin]"),
-                    QStringLiteral("hex dump of external flash, decoded (ADDR in hex)"),
-                    readExternal, UsesDriver),
-        makeCommand(QStringLiteral("write-ext"), QStringLiteral("write-ext ADDR LEN DATA"),
-                    QStringLiteral("fill external flash with one byte (ADDR, DATA in hex)"),
-                    writeExternal, UsesDriver),
-        makeCommand(QStringLiteral("write-ext-bin"), QStringLiteral("write-ext-bin FILE"),
-                    QStringLiteral("write a raw image to the external flash and verify it"),
-                    writeExternalImage, UsesDriver),
-        makeCommand(QStringLiteral("write-page"), QStringLiteral("write-page PATTERN"),
-                    QStringLiteral("fill the page at 0x08005000 (bootloader only)"), writePage,
+                    tr("hex dump of external flash, decoded (ADDR in hex)"), readExternal,
                     UsesDriver),
+        makeCommand(QStringLiteral("write-ext"), QStringLiteral("write-ext ADDR LEN DATA"),
+                    tr("fill external flash with one byte (ADDR, DATA in hex)"), writeExternal,
+                    UsesDriver),
+        makeCommand(QStringLiteral("write-ext-bin"), QStringLiteral("write-ext-bin FILE"),
+                    tr("write a raw image to the external flash and verify it"), writeExternalImage,
+                    UsesDriver),
+        makeCommand(QStringLiteral("write-page"), QStringLiteral("write-page PATTERN"),
+                    tr("fill the page at 0x08005000 (bootloader only)"), writePage, UsesDriver),
         makeCommand(QStringLiteral("write-test-block"), QStringLiteral("write-test-block"),
-                    QStringLiteral("send the 512-byte test block"), writeTestBlock, UsesDriver),
+                    tr("send the 512-byte test block"), writeTestBlock, UsesDriver),
         makeCommand(QStringLiteral("run-application"), QStringLiteral("run-application"),
-                    QStringLiteral("reset into the bootloader, or start the application"),
-                    runApplication, UsesDriver),
+                    tr("reset into the bootloader, or start the application"), runApplication,
+                    UsesDriver),
     };
 }
 

@@ -22,40 +22,21 @@ namespace Cli {
 
 namespace {
 
-// Reports a failed transfer; Success when it went through and the lock was
+// Reports a failed transfer in the core's words, then what to do about a
+// lock it may have left; Success when it went through and the lock was
 // released.
-int transferExit(const Show::TransferResult &result, Show::Kind kind)
+int transferExit(const Show::TransferResult &result, Show::Kind kind, Show::Direction direction)
 {
-    using Error = Show::TransferResult::Error;
-    switch (result.error) {
-    case Error::None:
-        break;
-    case Error::Handshake:
-        err() << "No Lc420 driver answered (USB Timeout, check the USB cable)." << Qt::endl;
-        return DeviceFailure;
-    case Error::Read:
-        err() << "Reading the " << kindName(kind) << " from the driver failed." << Qt::endl;
-        break;
-    case Error::Write:
-        err() << "Writing the " << kindName(kind) << " to the driver failed." << Qt::endl;
-        break;
-    case Error::Verify:
-        err() << "The driver does not hold the " << kindName(kind)
-              << " written to it, even after a second write. "
-              << QStringLiteral("First difference (written → read back): ")
-              << (result.differences.isEmpty()
-                      ? QString()
-                      : Show::describeDifference(kind, result.differences.first()))
+    if (result.ok())
+        return Success;
+    err() << Show::describe(result, kind, direction) << Qt::endl;
+    if (result.error == Show::TransferResult::Error::Verify && !result.differences.isEmpty())
+        err() << tr("First difference (written → read back): %1")
+                     .arg(Show::describeDifference(kind, result.differences.first()))
               << Qt::endl;
-        break;
-    case Error::Unstable:
-        err() << "Reading the " << kindName(kind) << " from the driver gave different data on "
-              << Show::MaxGetReads << " reads in a row; nothing was taken." << Qt::endl;
-        break;
-    }
-    if (!result.released)
-        err() << "The driver's status bit 0 could not be cleared." << Qt::endl;
-    return result.ok() ? Success : DeviceFailure;
+    if (result.mayLeaveLocked())
+        err() << releaseHint() << Qt::endl;
+    return DeviceFailure;
 }
 
 // Progress of a show transfer, one bar per pass over the table: a Get reads
@@ -65,7 +46,7 @@ class TransferProgress
 {
 public:
     TransferProgress(USBLC350 &device, Show::Kind kind)
-        : m_kind(kindName(kind))
+        : m_kind(kind)
     {
         // Through m_context: the device outlives this object.
         QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &m_context,
@@ -80,11 +61,14 @@ private:
     {
         // Within a pass the percentage only grows.
         if (!m_bar || read != m_reading || percent <= m_last) {
-            const QString verb = !read       ? QStringLiteral("Writing ")
-                                 : m_anyPass ? QStringLiteral("Checking ")
-                                             : QStringLiteral("Reading ");
+            const bool programs = m_kind == Show::Kind::Programs;
+            const QString label
+                = !read ? (programs ? Cli::tr("Writing programs") : Cli::tr("Writing scenes"))
+                  : m_anyPass
+                      ? (programs ? Cli::tr("Checking programs") : Cli::tr("Checking scenes"))
+                      : (programs ? Cli::tr("Reading programs") : Cli::tr("Reading scenes"));
             m_bar.reset();
-            m_bar.emplace(verb + m_kind);
+            m_bar.emplace(label);
             m_reading = read;
             m_anyPass = true;
         }
@@ -92,7 +76,7 @@ private:
         m_bar->setPercent(percent);
     }
 
-    QString m_kind;
+    Show::Kind m_kind;
     std::optional<Progress> m_bar;
     bool m_reading = false;
     bool m_anyPass = false;
@@ -111,13 +95,13 @@ int getTable(Show::Kind kind, const QString &fileName)
     // A failed release fails the command, so no file is written for it: a
     // command that exits 1 leaves an existing file as it was.
     if (!result.ok())
-        return transferExit(result, kind);
+        return transferExit(result, kind, Show::Direction::Read);
     const QString why = Show::saveFile(fileName, kind, table);
     if (!why.isEmpty()) {
-        err() << "Cannot write " << fileName << ": " << why << Qt::endl;
+        err() << tr("Cannot write %1: %2").arg(fileName, why) << Qt::endl;
         return FileError;
     }
-    out() << "Wrote " << fileName << " (" << Show::fileSize(kind) << " bytes)" << Qt::endl;
+    out() << tr("Wrote %1 (%2 bytes)").arg(fileName).arg(Show::fileSize(kind)) << Qt::endl;
     return Success;
 }
 
@@ -127,7 +111,7 @@ int setTable(Show::Kind kind, const QString &fileName)
     // written and the log's SHA-256 both come from that reading.
     ShowInput input;
     if (const QString why = readShowInput(fileName, kind, input); !why.isEmpty()) {
-        err() << fileName << ": " << why << Qt::endl;
+        err() << "lc420-cli: " << why << Qt::endl;
         return FileError;
     }
     Device device;
@@ -138,9 +122,9 @@ int setTable(Show::Kind kind, const QString &fileName)
     TransferProgress progress(device, kind);
     const Show::TransferResult result = Show::writeTable(device, kind, input.table);
     progress.finish();
-    const int exit = transferExit(result, kind);
+    const int exit = transferExit(result, kind, Show::Direction::Write);
     if (result.error == Show::TransferResult::Error::None)
-        out() << "Wrote " << fileName << " to the driver." << Qt::endl;
+        out() << tr("Wrote %1 to the driver.").arg(fileName) << Qt::endl;
     if (logged) {
         if (serial.isEmpty())
             serial = unitSerial(device);
@@ -191,7 +175,7 @@ int verifyTable(Show::Kind kind, const QString &fileName)
 {
     const Show::FileContents contents = Show::readFile(fileName, kind);
     if (!contents.ok()) {
-        err() << fileName << ": " << fileError(contents) << Qt::endl;
+        err() << "lc420-cli: " << fileError(contents, fileName, kind) << Qt::endl;
         return FileError;
     }
     Device device;
@@ -201,7 +185,7 @@ int verifyTable(Show::Kind kind, const QString &fileName)
     progress.finish();
     device.disconnect();
     if (!result.ok())
-        return transferExit(result, kind);
+        return transferExit(result, kind, Show::Direction::Read);
 
     const QList<Show::RecordDifference> differences
         = Show::compareTables(kind, contents.table, table);
@@ -214,12 +198,19 @@ int verifyTable(Show::Kind kind, const QString &fileName)
                               {QStringLiteral("equal"), differences.isEmpty()},
                               {QStringLiteral("differences"), list}});
     } else if (differences.isEmpty()) {
-        out() << "The driver holds exactly the " << kindName(kind) << " of " << fileName << '.'
+        out() << (kind == Show::Kind::Programs ? tr("The driver holds exactly the programs of %1.")
+                                               : tr("The driver holds exactly the scenes of %1."))
+                     .arg(fileName)
               << Qt::endl;
     } else {
-        out() << "The driver's " << kindName(kind) << " differ from " << fileName << " in "
-              << differences.size() << (differences.size() == 1 ? " record" : " records")
-              << QStringLiteral(" (file → driver):\n");
+        const int count = int(differences.size());
+        out() << (kind == Show::Kind::Programs
+                      ? tr("The driver's programs differ from %1 in %n step(s) (file → driver):",
+                           nullptr, count)
+                      : tr("The driver's scenes differ from %1 in %n scene(s) (file → driver):",
+                           nullptr, count))
+                     .arg(fileName)
+              << '\n';
         for (const Show::RecordDifference &difference : differences)
             out() << Show::describeDifference(kind, difference) << '\n';
         out().flush();
@@ -369,7 +360,7 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
     if (!from.isEmpty()) {
         const Show::FileContents contents = Show::readFile(from, kind);
         if (!contents.ok()) {
-            err() << from << ": " << fileError(contents) << Qt::endl;
+            err() << "lc420-cli: " << fileError(contents, from, kind) << Qt::endl;
             return FileError;
         }
         table = contents.table;
@@ -399,22 +390,22 @@ int tableCommand(Show::Kind kind, const Command &command, const QStringList &arg
     if (arguments.value(0) == QLatin1String("fill"))
         return fillTable(kind, arguments);
     if (arguments.size() != 2)
-        return usage(command, QStringLiteral("expected get, set or verify and a file"));
+        return usage(command, tr("expected get, set or verify and a file"));
     if (arguments.first() == QLatin1String("verify") && !globalOptions().all
         && globalOptions().logFile.isEmpty())
         return verifyTable(kind, arguments.at(1));
     const bool set = arguments.first() == QLatin1String("set");
     if (!set && (globalOptions().all || !globalOptions().logFile.isEmpty()))
-        return usage(command, QStringLiteral("--all and --log go with set only"));
+        return usage(command, tr("--all and --log go with set only"));
     if (globalOptions().json && !globalOptions().all)
-        return usage(command, QStringLiteral("--json goes with verify or --all only"));
+        return usage(command, tr("--json goes with verify or --all only"));
     if (arguments.first() == QLatin1String("get"))
         return getTable(kind, arguments.at(1));
     if (set && globalOptions().all)
         return setTableOnAllDrivers(kind, arguments.at(1));
     if (set)
         return setTable(kind, arguments.at(1));
-    return usage(command, QStringLiteral("expected get, set or verify"));
+    return usage(command, tr("expected get, set or verify"));
 }
 
 int programs(const Command &command, const QStringList &arguments)
@@ -466,6 +457,11 @@ struct TableLayout
     int lampsPerLine = Show::LampCount;
     int indent = 0; // the width of the columns before the lamps
     int width = std::numeric_limits<int>::max();
+    // The widths of the time and marker columns: each as wide as its heading
+    // in the user's language, and at least as the values it usually holds.
+    int xfade = 6;
+    int sceneTime = 11;
+    int endMarker = 11;
 
     [[nodiscard]] int lampWidth() const
     {
@@ -538,9 +534,9 @@ void printRecord(const QString &position, const Show::SceneRecord &record,
     // room for fewer lamps on its first line.
     const QString columns = QStringLiteral("%1 %2 %3 %4")
                                 .arg(position)
-                                .arg(record.riseTime, 6)
-                                .arg(record.staticTime, 11)
-                                .arg(int(record.endMarker), 11);
+                                .arg(record.riseTime, layout.xfade)
+                                .arg(record.staticTime, layout.sceneTime)
+                                .arg(int(record.endMarker), layout.endMarker);
     out() << columns;
     const qint64 room = qint64(layout.width) - columns.size();
     int nextBreak = int(qBound(qint64(0), room / layout.lampWidth(), qint64(layout.lampsPerLine)));
@@ -595,13 +591,17 @@ int showFile(const Command &command, const QStringList &commandArguments)
     QStringList arguments = commandArguments;
     const std::optional<bool> coloured = takeColourOption(arguments);
     if (!coloured)
-        return usage(command, QStringLiteral("--color takes always, never or auto"));
+        return usage(command, tr("--color takes always, never or auto"));
     if (arguments.size() != 1)
-        return usage(command, QStringLiteral("expected one show file"));
+        return usage(command, tr("expected one show file"));
     Show::Kind kind = Show::Kind::Programs;
     const Show::FileContents contents = readEither(arguments.first(), kind);
     if (!contents.ok()) {
-        err() << arguments.first() << ": " << fileError(contents) << Qt::endl;
+        err() << "lc420-cli: "
+              << (contents.error == Show::FileContents::Error::WrongHeader
+                      ? tr("%1 is neither a programs nor a scenes file.").arg(arguments.first())
+                      : fileError(contents, arguments.first(), kind))
+              << Qt::endl;
         return FileError;
     }
     if (globalOptions().json) {
@@ -639,24 +639,51 @@ int showFile(const Command &command, const QStringList &commandArguments)
     }
 
     out() << contents.header << ", " << contents.version << '\n';
-    const QString columns = QStringLiteral("  XFade  Scene Time  End Marker");
+    // Each column as wide as its heading in the user's language, and at
+    // least as wide as the values it usually holds.
+    const auto column = [](const QString &heading, int least) {
+        return int(qMax<qsizetype>(least, heading.size()));
+    };
+    const QString xfade = tr("XFade");
+    const QString sceneTime = tr("Scene Time");
+    const QString endMarker = tr("End Marker");
+    const auto withColumns = [&](TableLayout layout) {
+        layout.xfade = column(xfade, 5) + 1;
+        layout.sceneTime = column(sceneTime, 10) + 1;
+        layout.endMarker = column(endMarker, 10) + 1;
+        return layout;
+    };
+    const auto columns = [&](const TableLayout &layout) {
+        return QLatin1Char(' ') + xfade.rightJustified(layout.xfade) + QLatin1Char(' ')
+               + sceneTime.rightJustified(layout.sceneTime) + QLatin1Char(' ')
+               + endMarker.rightJustified(layout.endMarker);
+    };
     if (kind == Show::Kind::Programs) {
-        const QString position = QStringLiteral("Program Step");
-        const TableLayout layout = tableLayout(*coloured, int(position.size() + columns.size()));
-        out() << position << columns << lampHeader(layout) << '\n';
+        const QString program = tr("Program");
+        const QString step = tr("Step");
+        const int programWidth = column(program, 7);
+        const int stepWidth = column(step, 4);
+        const QString position = program.rightJustified(programWidth) + QLatin1Char(' ')
+                                 + step.rightJustified(stepWidth);
+        TableLayout layout = withColumns(TableLayout{});
+        layout = withColumns(tableLayout(*coloured, int(position.size() + columns(layout).size())));
+        out() << position << columns(layout) << lampHeader(layout) << '\n';
         for (int program = 0; program < Show::ProgramCount; ++program) {
             for (int step = 0; step < Show::StepsPerProgram; ++step)
                 printRecord(
-                    QStringLiteral("%1 %2").arg(program + 1, 7).arg(step + 1, 4),
+                    QStringLiteral("%1 %2").arg(program + 1, programWidth).arg(step + 1, stepWidth),
                     Show::recordAt(contents.table, Show::programRecordOffset(program, step)),
                     layout);
         }
     } else {
-        const QString position = QStringLiteral("Scene");
-        const TableLayout layout = tableLayout(*coloured, int(position.size() + columns.size()));
-        out() << position << columns << lampHeader(layout) << '\n';
+        const QString scene = tr("Scene");
+        const int sceneWidth = column(scene, 5);
+        const QString position = scene.rightJustified(sceneWidth);
+        TableLayout layout = withColumns(TableLayout{});
+        layout = withColumns(tableLayout(*coloured, int(position.size() + columns(layout).size())));
+        out() << position << columns(layout) << lampHeader(layout) << '\n';
         for (int scene = 0; scene < Show::SceneCount; ++scene)
-            printRecord(QStringLiteral("%1").arg(scene + 1, 5),
+            printRecord(QStringLiteral("%1").arg(scene + 1, sceneWidth),
                         Show::recordAt(contents.table, Show::sceneRecordOffset(scene)), layout);
     }
     out().flush();
@@ -670,7 +697,7 @@ int inspectShowFile(const QString &fileName, Show::Kind kind)
     using Error = Show::FileContents::Error;
     const Show::FileContents contents = Show::readFile(fileName, kind);
     if (contents.error == Error::Unreadable) {
-        err() << "Cannot open " << fileName << ": " << contents.why << Qt::endl;
+        err() << "lc420-cli: " << fileError(contents, fileName, kind) << Qt::endl;
         return FileError;
     }
     int used = 0;
@@ -705,27 +732,34 @@ int inspectShowFile(const QString &fileName, Show::Kind kind)
         return contents.ok() ? Success : FileError;
     }
 
-    out() << "File:      " << fileName << " (" << contents.fileSize << " bytes, "
-          << Show::fileSize(kind) << " expected)\n";
-    out() << "Header:    "
-          << (contents.error == Error::WrongHeader ? fileError(contents) : contents.header) << '\n';
-    if (contents.error != Error::WrongHeader) {
-        out() << "Version:   "
-              << (contents.error == Error::WrongVersion ? fileError(contents) : contents.version)
-              << '\n';
-    }
+    // Labels padded to one column, whatever their length in the user's language.
+    const QStringList labels{tr("File:"), tr("Header:"), tr("Version:"), tr("Block:"),
+                             kind == Show::Kind::Programs ? tr("Steps:") : tr("Scenes:")};
+    qsizetype width = 11;
+    for (const QString &label : labels)
+        width = qMax(width, label.size() + 1);
+    const auto line = [&labels, width](int label, const QString &text) {
+        out() << labels.at(label).leftJustified(width) << text << '\n';
+    };
+    line(0, tr("%1 (%2 bytes, %3 expected)")
+                .arg(fileName)
+                .arg(contents.fileSize)
+                .arg(Show::fileSize(kind)));
+    line(1, contents.error == Error::WrongHeader ? Show::describe(contents) : contents.header);
+    if (contents.error != Error::WrongHeader)
+        line(2,
+             contents.error == Error::WrongVersion ? Show::describe(contents) : contents.version);
     if (contents.error == Error::WrongLength) {
-        out() << "Block:     Wrong file length (";
-        if (contents.blockSize < 0)
-            out() << "cut short";
-        else
-            out() << contents.blockSize << " bytes";
-        out() << ", needs " << Show::tableSize(kind) << ")\n";
+        line(3, contents.blockSize < 0
+                    ? tr("Wrong file length (cut short, needs %1)").arg(Show::tableSize(kind))
+                    : tr("Wrong file length (%1 bytes, needs %2)")
+                          .arg(contents.blockSize)
+                          .arg(Show::tableSize(kind)));
     } else if (contents.ok()) {
-        out() << "Block:     " << contents.blockSize << " bytes\n"
-              << "Records:   " << used << " of " << records << " in use\n";
+        line(3, tr("%1 bytes").arg(contents.blockSize));
+        line(4, tr("%1 of %2 in use").arg(used).arg(records));
     }
-    out() << (contents.ok() ? "Consistent" : "Damaged") << Qt::endl;
+    out() << (contents.ok() ? tr("Consistent") : tr("Damaged")) << Qt::endl;
     return contents.ok() ? Success : FileError;
 }
 
@@ -733,25 +767,25 @@ QList<Command> showCommands()
 {
     return {
         makeCommand(QStringLiteral("programs"), QStringLiteral("programs get|set|verify FILE.pgm"),
-                    QStringLiteral("programs between the driver and a file, or compared with one"),
-                    programs, UsesDriver | Json | AllDrivers | Logged),
+                    tr("programs between the driver and a file, or compared with one"), programs,
+                    UsesDriver | Json | AllDrivers | Logged),
         // The same command again for the help's list: it runs the first.
-        makeCommand(
-            QStringLiteral("programs"), QStringLiteral("programs fill PATTERN [OPTIONS] OUT.pgm"),
-            QStringLiteral("a chase, rainbow, fade, alternate or solid pattern in steps of a "
-                           "program, as a file"),
-            programs, UsesDriver | Json | AllDrivers | Logged),
+        makeCommand(QStringLiteral("programs"),
+                    QStringLiteral("programs fill PATTERN [OPTIONS] OUT.pgm"),
+                    tr("a chase, rainbow, fade, alternate or solid pattern in steps of a "
+                       "program, as a file"),
+                    programs, UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set|verify FILE.scn"),
-                    QStringLiteral("scenes between the driver and a file, or compared with one"),
-                    scenes, UsesDriver | Json | AllDrivers | Logged),
+                    tr("scenes between the driver and a file, or compared with one"), scenes,
+                    UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("scenes"),
                     QStringLiteral("scenes fill PATTERN [OPTIONS] OUT.scn"),
-                    QStringLiteral("the same patterns over the scenes"), scenes,
+                    tr("the same patterns over the scenes"), scenes,
                     UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("show-file"),
                     QStringLiteral("show-file [--color=always|never|auto] FILE"),
-                    QStringLiteral("print a programs or scenes file as a table; on a terminal "
-                                   "each lamp in its colour"),
+                    tr("print a programs or scenes file as a table; on a terminal "
+                       "each lamp in its colour"),
                     showFile, Json),
     };
 }

@@ -37,10 +37,20 @@ private:
     QString m_phase;
 };
 
+// The command that runs the same upgrade again, on the same driver.
+QString upgradeAgainHint(const QString &fileName)
+{
+    const QByteArray serial = globalOptions().serial;
+    const QString command = serial.isEmpty() ? QStringLiteral("lc420-cli upgrade %1").arg(fileName)
+                                             : QStringLiteral("lc420-cli --serial %1 upgrade %2")
+                                                   .arg(QString::fromLatin1(serial), fileName);
+    return tr("To run the upgrade again: %1").arg(command);
+}
+
 int upgrade(const Command &command, const QStringList &arguments)
 {
     if (arguments.size() != 1)
-        return usage(command, QStringLiteral("expected one upgrade file"));
+        return usage(command, tr("expected one upgrade file"));
     if (globalOptions().all)
         return upgradeAllDrivers(arguments.first());
 
@@ -48,24 +58,22 @@ int upgrade(const Command &command, const QStringList &arguments)
     PhaseProgress progress;
     // Declared after the bar, so the connections end before it does.
     const QObject context;
-    QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &context, [&](int percent) {
-        progress.show(QStringLiteral("External flash write"), percent);
-    });
-    QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &context, [&](int percent) {
-        progress.show(QStringLiteral("External flash verify"), percent);
-    });
+    QObject::connect(&device, &USBLC350::sendPercentExtFlashWrite, &context,
+                     [&](int percent) { progress.show(tr("External flash write"), percent); });
+    QObject::connect(&device, &USBLC350::sendPercentExtFlashRead, &context,
+                     [&](int percent) { progress.show(tr("External flash verify"), percent); });
 
     UpgradeProcedure procedure(
         device,
         [&](const QString &text) {
             progress.close();
-            out() << text << Qt::endl;
+            out() << upgradeLine(text) << Qt::endl;
         },
         [&](int percent) {
             // 0 % resets the window's bar before the driver is touched; a
             // terminal has no bar to reset, the first page opens one.
             if (percent > 0)
-                progress.show(QStringLiteral("Flash"), percent);
+                progress.show(tr("Flash"), percent);
         });
 
     // Read once: the driver gets these bytes, and the log their check words.
@@ -73,10 +81,14 @@ int upgrade(const Command &command, const QStringList &arguments)
     const UpgradeProcedure::Result result = procedure.runAndConfirm(arguments.first(), file);
     progress.close();
 
-    // The window's summary line, on standard error when the upgrade failed.
+    // The summary line, on standard error when the upgrade failed, with the
+    // command that tries again when the driver was changed or not reached.
     const QString summary = describe(result);
     if (!summary.isEmpty())
         (result.succeeded() ? out() : err()) << summary << Qt::endl;
+    if (!result.succeeded() && result.outcome != UpgradeProcedure::Outcome::BadFile
+        && result.outcome != UpgradeProcedure::Outcome::NoFile)
+        err() << upgradeAgainHint(arguments.first()) << Qt::endl;
     const int exit = [&] {
         switch (result.outcome) {
         case UpgradeProcedure::Outcome::Running:
@@ -115,8 +127,8 @@ int upgrade(const Command &command, const QStringList &arguments)
 QList<Command> upgradeCommands()
 {
     return {makeCommand(QStringLiteral("upgrade"), QStringLiteral("upgrade FILE.upg"),
-                        QStringLiteral("upgrade the driver's firmware from an upgrade file"),
-                        upgrade, UsesDriver | AllDrivers | Logged)};
+                        tr("upgrade the driver's firmware from an upgrade file"), upgrade,
+                        UsesDriver | AllDrivers | Logged)};
 }
 
 } // namespace Cli

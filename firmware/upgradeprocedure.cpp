@@ -320,21 +320,50 @@ UpgradeProcedure::writeCheckWordPageAndStart(const QByteArray &application)
     return Outcome::Started;
 }
 
-// Whether the driver that was upgraded (and no other on the bus) came back
-// running its application.
-bool UpgradeProcedure::comesBackRunning()
+QByteArray UpgradeProcedure::applicationSerial() const
 {
-    QByteArray expected = m_serial;
-    if (DriverInfo::modeFromSerial(expected) == DriverInfo::Mode::Bootloader)
-        expected.chop(1);
-    bool running = false;
-    for (int poll = 0; poll < ConfirmPolls && !running; ++poll) {
-        running = m_device.connect() == 0 && DriverInfo::readSerial(m_device) == expected;
-        if (!running)
+    QByteArray serial = m_serial;
+    if (DriverInfo::modeFromSerial(serial) == DriverInfo::Mode::Bootloader)
+        serial.chop(1);
+    return serial;
+}
+
+// Whether the driver that was upgraded (and no other on the bus) came back
+// running its application; else whether its bootloader answered meanwhile.
+UpgradeProcedure::Answer UpgradeProcedure::comesBackRunning()
+{
+    const QByteArray expected = applicationSerial();
+    Answer answer = Answer::Nothing;
+    for (int poll = 0; poll < ConfirmPolls && answer != Answer::Application; ++poll) {
+        if (m_device.connect() == 0) {
+            const QByteArray serial = DriverInfo::readSerial(m_device);
+            if (serial == expected)
+                answer = Answer::Application;
+            else if (serial == expected + 'b')
+                answer = Answer::Bootloader;
+        }
+        if (answer != Answer::Application)
             Clock::sleepMs(ConfirmWaitMs);
     }
     m_device.disconnect();
-    return running;
+    return answer;
+}
+
+// One look at the bus after a failure: a driver that went away during a
+// transfer must not be reported as waiting in its bootloader.
+UpgradeProcedure::Answer UpgradeProcedure::askDriver()
+{
+    const QByteArray expected = applicationSerial();
+    Answer answer = Answer::Nothing;
+    if (!expected.isEmpty() && m_device.connect() == 0) {
+        const QByteArray serial = DriverInfo::readSerial(m_device);
+        if (serial == expected)
+            answer = Answer::Application;
+        else if (serial == expected + 'b')
+            answer = Answer::Bootloader;
+    }
+    m_device.disconnect();
+    return answer;
 }
 
 UpgradeProcedure::Result UpgradeProcedure::runAndConfirm(const QString &fileName)
@@ -348,36 +377,78 @@ UpgradeProcedure::Result UpgradeProcedure::runAndConfirm(const QString &fileName
 {
     Result result;
     result.outcome = run(fileName, file);
-    if (result.outcome == Outcome::Started)
-        result.outcome = comesBackRunning() ? Outcome::Running : Outcome::NotBack;
+    if (result.outcome == Outcome::Started) {
+        result.answer = comesBackRunning();
+        result.outcome = result.answer == Answer::Application ? Outcome::Running : Outcome::NotBack;
+    } else if (m_left != DriverLeft::Untouched) {
+        result.answer = askDriver();
+    }
     result.driver = m_left;
-    result.serial = m_serial;
-    if (DriverInfo::modeFromSerial(result.serial) == DriverInfo::Mode::Bootloader)
-        result.serial.chop(1);
+    result.serial = applicationSerial();
     return result;
 }
+
+namespace {
+
+// Why a run that had changed the driver stopped, as the middle of a sentence.
+QString failureCause(const UpgradeProcedure::Result &result)
+{
+    using Outcome = UpgradeProcedure::Outcome;
+    if (result.answer == UpgradeProcedure::Answer::Nothing)
+        return translated(QT_TRANSLATE_NOOP("Upgrader", "the driver was disconnected during the "
+                                                        "transfer"));
+    switch (result.outcome) {
+    case Outcome::VerifyFailed:
+        return translated(QT_TRANSLATE_NOOP("Upgrader", "what was written did not read back the "
+                                                        "same"));
+    case Outcome::NoDriver:
+        return translated(QT_TRANSLATE_NOOP("Upgrader", "the driver did not answer in time "
+                                                        "after its reset"));
+    default:
+        break;
+    }
+    return translated(QT_TRANSLATE_NOOP("Upgrader", "the driver refused a transfer"));
+}
+
+} // namespace
 
 QString describe(const UpgradeProcedure::Result &result)
 {
     using Outcome = UpgradeProcedure::Outcome;
     using Left = UpgradeProcedure::DriverLeft;
-    const QString serial = QString::fromLatin1(result.serial);
+    using Answer = UpgradeProcedure::Answer;
+    const QString serial = result.serial.isEmpty()
+                               ? translated(QT_TRANSLATE_NOOP("Upgrader", "the driver"))
+                               : translated(QT_TRANSLATE_NOOP("Upgrader", "driver %1"))
+                                     .arg(QString::fromLatin1(result.serial));
     switch (result.outcome) {
     case Outcome::NoFile:
         return {};
     case Outcome::Running:
         return translated(QT_TRANSLATE_NOOP("Upgrader",
                                             "Upgrade finished: driver %1 runs the new firmware."))
-            .arg(serial);
+            .arg(QString::fromLatin1(result.serial));
     case Outcome::Started:
-        return translated(
-            QT_TRANSLATE_NOOP("Upgrader", "The new firmware was written, verified and started."));
+        // run() alone: the new firmware was started, but nobody looked whether
+        // the driver came back running it.
+        return translated(QT_TRANSLATE_NOOP("Upgrader",
+                                            "The new firmware was written, verified and started; "
+                                            "whether the driver came back running it was not "
+                                            "checked."));
     case Outcome::NotBack:
-        return translated(
-                   QT_TRANSLATE_NOOP("Upgrader",
-                                     "The new firmware was written and verified, but driver %1 "
-                                     "did not come back running it. Unplug the driver, plug it "
-                                     "in again and check that it works."))
+        if (result.answer == Answer::Bootloader)
+            return translated(QT_TRANSLATE_NOOP(
+                                  "Upgrader",
+                                  "The new firmware was written and verified, but %1 came back in "
+                                  "its bootloader and waits there (it answers in bootloader "
+                                  "mode). Its programs and scenes are kept. Choose the same file "
+                                  "again to finish the upgrade."))
+                .arg(serial);
+        return translated(QT_TRANSLATE_NOOP(
+                              "Upgrader",
+                              "The new firmware was written and verified, but no driver answered "
+                              "after the reset. Plug %1 in again, then choose the same file "
+                              "again."))
             .arg(serial);
     case Outcome::BadFile:
         return translated(QT_TRANSLATE_NOOP("Upgrader",
@@ -388,27 +459,66 @@ QString describe(const UpgradeProcedure::Result &result)
     case Outcome::VerifyFailed:
         break;
     }
-    switch (result.driver) {
-    case Left::Untouched:
+    if (result.driver == Left::Untouched) {
         if (result.outcome == Outcome::NoDriver)
             return translated(QT_TRANSLATE_NOOP("Upgrader",
                                                 "The upgrade did not start: no driver answered. "
-                                                "Check the USB cable and press Firmware Change "
+                                                "Nothing was changed; check the USB cable and try "
                                                 "again."));
         return translated(QT_TRANSLATE_NOOP("Upgrader",
                                             "The upgrade did not start: the driver did not "
                                             "answer as expected. Nothing on it was changed."));
-    case Left::Resetting:
+    }
+    if (result.driver == Left::Resetting) {
+        switch (result.answer) {
+        case Answer::Bootloader:
+            return translated(QT_TRANSLATE_NOOP(
+                                  "Upgrader",
+                                  "The upgrade did not start: %1 came back in its bootloader too "
+                                  "late and waits there (it answers in bootloader mode). Its "
+                                  "firmware, programs and scenes are unchanged. Choose the same "
+                                  "file again to upgrade it."))
+                .arg(serial);
+        case Answer::Application:
+            return translated(QT_TRANSLATE_NOOP(
+                                  "Upgrader",
+                                  "The upgrade did not start: %1 did not start its bootloader and "
+                                  "runs its old firmware. Nothing on it was changed; try again."))
+                .arg(serial);
+        case Answer::NotAsked:
+        case Answer::Nothing:
+            break;
+        }
         return translated(QT_TRANSLATE_NOOP(
-            "Upgrader", "The upgrade did not start: the driver was told to start its bootloader "
-                        "and did not come back. Its firmware, programs and scenes are unchanged. "
-                        "Check the USB cable, unplug the driver and plug it in again, then press "
-                        "Firmware Change again."));
-    case Left::InBootloader:
-    case Left::Started:
+                              "Upgrader",
+                              "The upgrade did not start: %1 was told to start its bootloader, and "
+                              "no driver answered after the reset. Its firmware, programs and "
+                              "scenes are unchanged. Plug it in again, then choose the same file "
+                              "again."))
+            .arg(serial);
+    }
+    const QString cause = failureCause(result);
+    switch (result.answer) {
+    case Answer::Bootloader:
+        return translated(QT_TRANSLATE_NOOP(
+                              "Upgrader",
+                              "The upgrade did not finish: %1. The driver waits in its bootloader "
+                              "(it answers in bootloader mode); its programs and scenes are kept. "
+                              "Choose the same file again to finish the upgrade."))
+            .arg(cause);
+    case Answer::Application:
+        return translated(QT_TRANSLATE_NOOP(
+                              "Upgrader",
+                              "The upgrade did not finish: %1. The driver runs firmware again, "
+                              "which may not be the new one. Choose the same file again."))
+            .arg(cause);
+    case Answer::NotAsked:
+    case Answer::Nothing:
         break;
     }
-    return translated(QT_TRANSLATE_NOOP(
-        "Upgrader", "The upgrade did not finish. The driver waits in its bootloader; its programs "
-                    "and scenes are kept. Press Firmware Change and choose the same file again."));
+    return translated(QT_TRANSLATE_NOOP("Upgrader",
+                                        "The upgrade did not finish: %1, and no driver answered "
+                                        "afterwards. Plug %2 in again, then choose the same file "
+                                        "again."))
+        .arg(cause, serial);
 }

@@ -49,11 +49,21 @@ public:
         Started,      // told to start the new firmware
     };
 
+    // Who answered with the driver's serial when the run had ended: how the
+    // driver is now, as far as the bus tells.
+    enum class Answer {
+        NotAsked,    // the run ended before anything was sent that changes the driver
+        Application, // its application: it runs firmware (the new one after Running)
+        Bootloader,  // its bootloader: it waits for an upgrade
+        Nothing,     // nothing with its serial answered (unplugged, powered off, or hung)
+    };
+
     // The outcome of a whole upgrade, as the window and lc420-cli report it.
     struct Result
     {
         Outcome outcome = Outcome::NoFile;
         DriverLeft driver = DriverLeft::Untouched;
+        Answer answer = Answer::NotAsked;
         QByteArray serial; // the driver's serial without the bootloader's "b"; may be empty
 
         [[nodiscard]] bool succeeded() const { return outcome == Outcome::Running; }
@@ -71,7 +81,9 @@ public:
     Outcome run(const QString &fileName, const Upgrade::FileContents &file);
 
     // run(), and after Started waits until the same driver is back on the bus
-    // running its application (Running), else NotBack.
+    // running its application (Running), else NotBack. A run that changed the
+    // driver and failed then asks the bus once more who answers, so that the
+    // summary tells how the driver is now rather than where the run stopped.
     [[nodiscard]] Result runAndConfirm(const QString &fileName);
     [[nodiscard]] Result runAndConfirm(const QString &fileName, const Upgrade::FileContents &file);
 
@@ -89,7 +101,9 @@ private:
     enum class PageResult { Verified, Differs, ReadFailed, WriteFailed };
     PageResult writePage(const char *contents, quint32 address);
     std::optional<Outcome> anotherDriverAnswered(const QByteArray &serial);
-    [[nodiscard]] bool comesBackRunning();
+    [[nodiscard]] Answer comesBackRunning();
+    [[nodiscard]] Answer askDriver();
+    [[nodiscard]] QByteArray applicationSerial() const;
 
     void send(const char *text);
 
@@ -100,7 +114,9 @@ private:
     DriverLeft m_left = DriverLeft::Untouched;
 };
 
-// One sentence for the user: what came of the upgrade and, after a failure,
-// where the driver was left and what to do next. Empty for NoFile (nothing
-// was asked of the driver, nothing to tell).
+// What came of the upgrade for the user, in neutral words that any front end
+// can show: after a failure, how the driver is now (runs firmware, waits in
+// its bootloader, or does not answer) and what to do next, naming no button
+// or command; a front end may add its own way to do it. Empty for NoFile
+// (nothing was asked of the driver, nothing to tell).
 [[nodiscard]] QString describe(const UpgradeProcedure::Result &result);

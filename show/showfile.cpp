@@ -110,4 +110,52 @@ QString describe(const FileContents &contents)
     return {};
 }
 
+std::optional<Kind> otherKind(const FileContents &contents, Kind kind)
+{
+    const Kind other = kind == Kind::Programs ? Kind::Scenes : Kind::Programs;
+    if (contents.error == FileContents::Error::WrongHeader && contents.header == fileHeader(other))
+        return other;
+    return std::nullopt;
+}
+
+QString describe(const FileContents &contents, const QString &fileName, Kind kind)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("Show", text); };
+    const bool programs = kind == Kind::Programs;
+    using Error = FileContents::Error;
+    switch (contents.error) {
+    case Error::None:
+        break;
+    case Error::Unreadable:
+        return tr("%1 cannot be read: %2.").arg(fileName, contents.why);
+    case Error::WrongHeader:
+        if (otherKind(contents, kind))
+            return (programs ? tr("%1 is a scenes file, not a programs file.")
+                             : tr("%1 is a programs file, not a scenes file."))
+                .arg(fileName);
+        if (contents.fileSize == 0)
+            return tr("%1 is empty.").arg(fileName);
+        return (programs ? tr("%1 is not a programs file.") : tr("%1 is not a scenes file."))
+            .arg(fileName);
+    case Error::WrongVersion:
+        if (contents.version.isNull())
+            return tr("%1 is cut short after its header.").arg(fileName);
+        return tr("%1 has the version \"%2\"; only \"%3\" can be read.")
+            .arg(fileName, contents.version, QLatin1String(FileVersion));
+    case Error::WrongLength:
+        if (contents.blockSize >= 0)
+            return tr("%1 holds %2 bytes of table where %3 are needed.")
+                .arg(fileName)
+                .arg(contents.blockSize)
+                .arg(tableSize(kind));
+        if (contents.fileSize < fileSize(kind))
+            return tr("%1 is cut short: %2 of %3 bytes.")
+                .arg(fileName)
+                .arg(contents.fileSize)
+                .arg(fileSize(kind));
+        return tr("%1 is damaged: its table claims more bytes than the file holds.").arg(fileName);
+    }
+    return {};
+}
+
 } // namespace Show

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class QIODevice;
 
 // Show files: the scenes file (*.scn) and the programs file (*.pgm). Each is
@@ -56,6 +58,16 @@ struct FileContents
 // What went wrong, as the box tells it ("Wrong file header", ...); empty when
 // nothing did. An unreadable file reads as an empty header.
 [[nodiscard]] QString describe(const FileContents &contents);
+
+// The file and what is wrong with it, in neutral words that any front end
+// can show below the text above, naming the file as given:
+// "demo-scenes.scn is a scenes file, not a programs file.", "show.pgm is cut
+// short: 7700 of 7750 bytes.", "x.pgm cannot be read: <the system's reason>."
+// Empty for a good file. contents was read as kind.
+[[nodiscard]] QString describe(const FileContents &contents, const QString &fileName, Kind kind);
+
+// The other kind of show file, when the header read names that one.
+[[nodiscard]] std::optional<Kind> otherKind(const FileContents &contents, Kind kind);
 
 [[nodiscard]] FileContents readFile(QIODevice &device, Kind kind);
 [[nodiscard]] FileContents readFile(const QString &fileName, Kind kind);

@@ -69,6 +69,16 @@ Error writeVerified(USBLC350 &device, Kind kind, const QByteArray &table,
     return Error::Verify;
 }
 
+// The release is the last request of a transfer. When even that failed, one
+// more connect tells a driver that went away from one that refused: the
+// failed transfer closed the device, so the connect looks at the bus anew.
+void release(USBLC350 &device, TransferResult &result)
+{
+    result.released = device.StatusRelease() == 0;
+    if (!result.released)
+        result.disconnected = device.connect() != 0;
+}
+
 } // namespace
 
 TransferResult readTable(USBLC350 &device, Kind kind, QByteArray &table)
@@ -79,7 +89,7 @@ TransferResult readTable(USBLC350 &device, Kind kind, QByteArray &table)
         return result;
     }
     result.error = readConfirmed(device, kind, table);
-    result.released = device.StatusRelease() == 0;
+    release(device, result);
     return result;
 }
 
@@ -99,7 +109,7 @@ TransferResult writeTable(USBLC350 &device, Kind kind, const QByteArray &table,
         result.error = Error::Write;
     else
         result.error = writeVerified(device, kind, table, result.differences);
-    result.released = device.StatusRelease() == 0;
+    release(device, result);
     return result;
 }
 
@@ -110,58 +120,99 @@ QString tr(const char *text)
     return QCoreApplication::translate("Show", text);
 }
 
+QString pick(Kind kind, const char *programs, const char *scenes)
+{
+    return tr(kind == Kind::Programs ? programs : scenes);
+}
+
+// What happened to the tables, before anything about the lock.
+QString failure(const TransferResult &result, Kind kind, Direction direction)
+{
+    using Error = TransferResult::Error;
+    const bool reading = direction == Direction::Read;
+    if (result.disconnected && result.error != Error::None) {
+        return reading ? pick(kind,
+                              QT_TRANSLATE_NOOP("Show", "The driver was disconnected during the "
+                                                        "transfer, so no programs were taken."),
+                              QT_TRANSLATE_NOOP("Show", "The driver was disconnected during the "
+                                                        "transfer, so no scenes were taken."))
+                       : pick(kind,
+                              QT_TRANSLATE_NOOP("Show", "The driver was disconnected during the "
+                                                        "transfer; it may hold the programs only "
+                                                        "in part."),
+                              QT_TRANSLATE_NOOP("Show", "The driver was disconnected during the "
+                                                        "transfer; it may hold the scenes only in "
+                                                        "part."));
+    }
+    switch (result.error) {
+    case Error::None:
+        break;
+    case Error::Handshake:
+        return tr("The driver did not answer, so nothing was transferred.");
+    case Error::Read:
+        if (!reading)
+            return pick(kind,
+                        QT_TRANSLATE_NOOP("Show", "The programs were written, but reading them "
+                                                  "back from the driver failed, so it may hold "
+                                                  "them only in part."),
+                        QT_TRANSLATE_NOOP("Show", "The scenes were written, but reading them back "
+                                                  "from the driver failed, so it may hold them "
+                                                  "only in part."));
+        return pick(kind,
+                    QT_TRANSLATE_NOOP("Show", "Reading the programs from the driver failed, so "
+                                              "none were taken."),
+                    QT_TRANSLATE_NOOP("Show", "Reading the scenes from the driver failed, so none "
+                                              "were taken."));
+    case Error::Write:
+        return pick(kind,
+                    QT_TRANSLATE_NOOP("Show", "Writing the programs to the driver failed; it may "
+                                              "hold them only in part."),
+                    QT_TRANSLATE_NOOP("Show", "Writing the scenes to the driver failed; it may "
+                                              "hold them only in part."));
+    case Error::Verify:
+        return pick(kind,
+                    QT_TRANSLATE_NOOP("Show", "The driver holds other programs than were written "
+                                              "to it, even after a second write (first at %1)."),
+                    QT_TRANSLATE_NOOP("Show", "The driver holds other scenes than were written to "
+                                              "it, even after a second write (first at %1)."))
+            .arg(result.differences.isEmpty()
+                     ? QStringLiteral("?")
+                     : recordPosition(kind, result.differences.first().record));
+    case Error::Unstable:
+        return tr("The driver answered the same read differently each time, so nothing was "
+                  "taken.");
+    }
+    if (reading)
+        return pick(kind, QT_TRANSLATE_NOOP("Show", "The programs were read."),
+                    QT_TRANSLATE_NOOP("Show", "The scenes were read."));
+    return pick(kind, QT_TRANSLATE_NOOP("Show", "The programs were written."),
+                QT_TRANSLATE_NOOP("Show", "The scenes were written."));
+}
+
 } // namespace
 
 QString describe(const TransferResult &result, Kind kind, Direction direction,
                  const QByteArray &serial)
 {
+    if (!result.ok()) {
+        QString text = failure(result, kind, direction);
+        using Error = TransferResult::Error;
+        if (result.error == Error::Handshake)
+            text += QLatin1Char(' ') + tr("Its status bit 0 may have been left set.");
+        else if (result.disconnected && result.error == Error::None)
+            text += QLatin1Char(' ')
+                    + tr("Then the driver was disconnected before it could be "
+                         "unlocked: its status bit 0 may still be set.");
+        else if (result.disconnected)
+            text += QLatin1Char(' ') + tr("Its status bit 0 may still be set.");
+        else if (!result.released)
+            text += QLatin1Char(' ')
+                    + tr("The driver could not be unlocked afterwards: its "
+                         "status bit 0 may still be set.");
+        return text;
+    }
     const bool programs = kind == Kind::Programs;
     const bool reading = direction == Direction::Read;
-    using Error = TransferResult::Error;
-    switch (result.error) {
-    case Error::Handshake:
-        return tr("The driver did not answer, so nothing was transferred. Check the USB cable "
-                  "and try again.");
-    case Error::Read:
-        if (!reading)
-            return programs ? tr("The programs were written, but reading them back from the "
-                                 "driver failed. The editor keeps them; press Set again.")
-                            : tr("The scenes were written, but reading them back from the driver "
-                                 "failed. The editor keeps them; press Set again.");
-        return programs ? tr("Reading the programs from the driver failed. The editor still shows "
-                             "what it showed before.")
-                        : tr("Reading the scenes from the driver failed. The editor still shows "
-                             "what it showed before.");
-    case Error::Verify:
-        return programs ? tr("The driver holds other programs than were written to it. The editor "
-                             "keeps them; press Set again, and if this repeats, have the driver "
-                             "checked.")
-                        : tr("The driver holds other scenes than were written to it. The editor "
-                             "keeps them; press Set again, and if this repeats, have the driver "
-                             "checked.");
-    case Error::Unstable:
-        return tr("The driver answered the same read differently each time, so nothing was "
-                  "taken. The editor still shows what it showed before; check the USB cable and "
-                  "try again.");
-    case Error::Write:
-        return programs ? tr("Writing the programs to the driver failed. The editor keeps them; "
-                             "press Set again.")
-                        : tr("Writing the scenes to the driver failed. The editor keeps them; "
-                             "press Set again.");
-    case Error::None:
-        break;
-    }
-    if (!result.released) {
-        if (reading)
-            return programs ? tr("The programs were read, but the driver could not be unlocked "
-                                 "afterwards. Unplug it and plug it in again.")
-                            : tr("The scenes were read, but the driver could not be unlocked "
-                                 "afterwards. Unplug it and plug it in again.");
-        return programs ? tr("The programs were written, but the driver could not be unlocked "
-                             "afterwards. Unplug it and plug it in again.")
-                        : tr("The scenes were written, but the driver could not be unlocked "
-                             "afterwards. Unplug it and plug it in again.");
-    }
     const QString driver = QString::fromLatin1(serial);
     if (driver.isEmpty()) {
         if (reading)

@@ -59,17 +59,29 @@ struct TransferResult
     // The status bit was cleared after the transfer (false after a failed
     // handshake, when no release is sent).
     bool released = false;
+    // The driver no longer answered once the transfer had failed: it was
+    // unplugged or lost power during it, rather than refusing a request.
+    // Only looked for when the release failed (a driver that took the
+    // release was there) and never after a failed handshake.
+    bool disconnected = false;
     // Verify: the last read-back against the table sent, sent values first.
     QList<RecordDifference> differences;
 
     [[nodiscard]] bool ok() const { return error == Error::None && released; }
+    // The driver's status bit 0 may still be set: nothing released it. The
+    // bit keeps the driver's show stopped, even across a power cut, until a
+    // status clear releases it.
+    [[nodiscard]] bool mayLeaveLocked() const { return !released; }
 };
 
 enum class Direction { Read, Write };
 
-// The outcome of a Get (Read) or a Set (Write) in one translated sentence:
-// what happened, what was kept and what to do next. The serial names the
-// driver in a success; without one it says "the driver".
+// The outcome of a Get (Read) or a Set (Write) in neutral translated words
+// that any front end can show: what happened, what the driver holds, and
+// whether its status bit 0 may still be set. It names no button and no
+// command: a front end adds its own next step (mayLeaveLocked() says when a
+// release is one). The serial names the driver in a success; without one it
+// says "the driver".
 [[nodiscard]] QString describe(const TransferResult &result, Kind kind, Direction direction,
                                const QByteArray &serial = {});
 

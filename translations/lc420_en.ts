@@ -2,6 +2,864 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Cli</name>
+    <message>
+        <location filename="../cli/alldrivers.cpp" line="+229"/>
+        <source>this user may not open the driver (see lc420-cli list)</source>
+        <translation>this user may not open the driver (see lc420-cli list)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the driver cannot be opened</source>
+        <translation>the driver cannot be opened</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>the driver reports no serial number</source>
+        <translation>the driver reports no serial number</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%n drivers report this serial number</source>
+        <translation>
+            <numerusform>%n drivers report this serial number</numerusform>
+            <numerusform>%n drivers report this serial number</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location filename="../cli/cli.cpp" line="+78"/>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seconds</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>No Lc420 driver is attached.</source>
+        <translation>No Lc420 driver is attached.</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <location filename="../cli/upgradecommand.cpp" line="+62"/>
+        <source>External flash write</source>
+        <translation>External flash write</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../cli/upgradecommand.cpp" line="+2"/>
+        <source>External flash verify</source>
+        <translation>External flash verify</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../cli/upgradecommand.cpp" line="+12"/>
+        <source>Flash</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>damaged: it is no usable upgrade file.</source>
+        <translation>damaged: it is no usable upgrade file.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+7"/>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location filename="../cli/showcommands.cpp" line="+66"/>
+        <source>Writing programs</source>
+        <translation>Writing programs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>Writing scenes</source>
+        <translation>Writing scenes</translation>
+    </message>
+    <message>
+        <location filename="../cli/cli.cpp" line="-2"/>
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../cli/devicecommands.cpp" line="+51"/>
+        <source>application</source>
+        <translation>application</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../cli/devicecommands.cpp" line="+2"/>
+        <source>bootloader</source>
+        <translation>bootloader</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../cli/devicecommands.cpp" line="+4"/>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no access for this user</source>
+        <translation>no access for this user</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not an Lc420 (wrong identification)</source>
+        <translation>not an Lc420 (wrong identification)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot be opened</source>
+        <translation>cannot be opened</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location filename="../cli/main.cpp" line="+145"/>
+        <source>usage: lc420-cli %1</source>
+        <translation>usage: lc420-cli %1</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>The programs command takes it: lc420-cli programs set %1</source>
+        <translation>The programs command takes it: lc420-cli programs set %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes command takes it: lc420-cli scenes set %1</source>
+        <translation>The scenes command takes it: lc420-cli scenes set %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>A firmware page did not write or did not read back the same.</source>
+        <translation>A firmware page did not write or did not read back the same.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The external flash did not write or did not read back the same.</source>
+        <translation>The external flash did not write or did not read back the same.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Release it with: %1</source>
+        <translation>Release it with: %1</translation>
+    </message>
+    <message>
+        <location filename="../cli/devicecommands.cpp" line="+6"/>
+        <source>list takes no arguments</source>
+        <translation>list takes no arguments</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>info takes no arguments</source>
+        <translation>info takes no arguments</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Serial:</source>
+        <translation>Serial:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mode:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+3"/>
+        <source>Bootloader:</source>
+        <translation>Bootloader:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the version texts could not be read</source>
+        <translation>the version texts could not be read</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+2"/>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>could not be read</source>
+        <translation>could not be read</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>expected get, set or clear</source>
+        <translation>expected get, set or clear</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>every attached driver: bus, device, serial and mode</source>
+        <translation>every attached driver: bus, device, serial and mode</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>serial, mode, bootloader version texts and status word</source>
+        <translation>serial, mode, bootloader version texts and status word</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show the status word, or set or clear its bit 0</source>
+        <translation>show the status word, or set or clear its bit 0</translation>
+    </message>
+    <message>
+        <location filename="../cli/firmwarecommands.cpp" line="+26"/>
+        <source>address %1, </source>
+        <translation>address %1, </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 (%3HexToBin error %4)</source>
+        <translation>%1: %2 (%3HexToBin error %4)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../cli/servicecommands.cpp" line="+76"/>
+        <location filename="../cli/showcommands.cpp" line="+35"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>expected a HEX file and an output file</source>
+        <translation>expected a HEX file and an output file</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <location filename="../cli/servicecommands.cpp" line="-35"/>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 needs a value</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>expected one HEX file</source>
+        <translation>expected one HEX file</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--%1 is required</source>
+        <translation>--%1 is required</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</source>
+        <translation>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--number must be 0 to 999</source>
+        <translation>--number must be 0 to 999</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--count must be 1 to %1</source>
+        <translation>--count must be 1 to %1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Cannot open %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location filename="../cli/showcommands.cpp" line="+635"/>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>Header:</source>
+        <translation>Header:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Image:</source>
+        <translation>Image:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>App:</source>
+        <translation>App:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ext flash:</source>
+        <translation>Ext flash:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (%2 bytes)</source>
+        <translation>%1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrong file header</source>
+        <translation>Wrong file header</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrong file version (%1)</source>
+        <translation>Wrong file version (%1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>damaged: %1</source>
+        <translation>damaged: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes, too short (needs %2)</source>
+        <translation>%1 bytes, too short (needs %2)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../cli/showcommands.cpp" line="+23"/>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>check word %1, areas add up to %2: %3</source>
+        <translation>check word %1, areas add up to %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>match</source>
+        <translation>match</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>MISMATCH</source>
+        <translation>MISMATCH</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../cli/showcommands.cpp" line="+3"/>
+        <source>Consistent</source>
+        <translation>Consistent</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>Damaged</source>
+        <translation>Damaged</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>expected one file</source>
+        <translation>expected one file</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot inspect &quot;%1&quot;: not an upgrade (.upg), programs (.pgm) or scenes (.scn) file</source>
+        <translation>cannot inspect &quot;%1&quot;: not an upgrade (.upg), programs (.pgm) or scenes (.scn) file</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>build an upgrade file from an Intel HEX file</source>
+        <translation>build an upgrade file from an Intel HEX file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>bootloader images with serial numbers</source>
+        <translation>bootloader images with serial numbers</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>check an upgrade, programs or scenes file and summarise it</source>
+        <translation>check an upgrade, programs or scenes file and summarise it</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="-111"/>
+        <source>--log needs a file name</source>
+        <translation>--log needs a file name</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--serial needs a serial number</source>
+        <translation>--serial needs a serial number</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+26"/>
+        <source>%n Lc420 drivers are attached; pick one with --serial SERIAL:</source>
+        <translation>
+            <numerusform>%n Lc420 drivers are attached; pick one with --serial SERIAL:</numerusform>
+            <numerusform>%n Lc420 drivers are attached; pick one with --serial SERIAL:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]
+                 COMMAND [ARGS...]
+
+The Lc420 driver&apos;s configuration tool for terminals and scripts.
+Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.
+
+Commands:
+</source>
+        <translation>usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]
+                 COMMAND [ARGS...]
+
+The Lc420 driver&apos;s configuration tool for terminals and scripts.
+Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Options:
+  --serial SERIAL  use the driver with this serial number (with or without its
+                   bootloader &quot;b&quot;); needed when several drivers are attached
+  --json           one JSON object on standard output instead of the text
+                   (list, info, status, inspect, show-file, programs verify,
+                   scenes verify; with --all the summary as an array)
+  --all            upgrade, programs set and scenes set on every attached driver
+                   at once, one line of progress each; a summary of serial,
+                   result and seconds at the end; exit 0 only when every driver
+                   succeeded
+  --log FILE.csv   append one line per driver that upgrade, programs set or
+                   scenes set ran on, whether it succeeded or failed: UTC
+                   time, serial, command, file, the check words or SHA-256
+                   of the file as sent, result; written as each driver ends
+  --trace          write the debug trace to standard error
+  --version        the program&apos;s version
+  --help           this text
+</source>
+        <translation>Options:
+  --serial SERIAL  use the driver with this serial number (with or without its
+                   bootloader &quot;b&quot;); needed when several drivers are attached
+  --json           one JSON object on standard output instead of the text
+                   (list, info, status, inspect, show-file, programs verify,
+                   scenes verify; with --all the summary as an array)
+  --all            upgrade, programs set and scenes set on every attached driver
+                   at once, one line of progress each; a summary of serial,
+                   result and seconds at the end; exit 0 only when every driver
+                   succeeded
+  --log FILE.csv   append one line per driver that upgrade, programs set or
+                   scenes set ran on, whether it succeeded or failed: UTC
+                   time, serial, command, file, the check words or SHA-256
+                   of the file as sent, result; written as each driver ends
+  --trace          write the debug trace to standard error
+  --version        the program&apos;s version
+  --help           this text
+</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1 (see lc420-cli --help)</source>
+        <translation>%1 (see lc420-cli --help)</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 does not run on every driver; --all does not apply</source>
+        <translation>%1 does not run on every driver; --all does not apply</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--all and --serial exclude each other</source>
+        <translation>--all and --serial exclude each other</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--log records upgrade, programs set and scenes set, not %1</source>
+        <translation>--log records upgrade, programs set and scenes set, not %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 has no --json output</source>
+        <translation>%1 has no --json output</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 uses no driver; --serial does not apply</source>
+        <translation>%1 uses no driver; --serial does not apply</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>cannot open the log %1: %2</source>
+        <translation>cannot open the log %1: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>unknown command &quot;%1&quot; (see lc420-cli --help)</source>
+        <translation>unknown command &quot;%1&quot; (see lc420-cli --help)</translation>
+    </message>
+    <message>
+        <location filename="../cli/servicecommands.cpp" line="-5"/>
+        <source>--raw takes one output file</source>
+        <translation>--raw takes one output file</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Wrote %1 bytes to %2</source>
+        <translation>Wrote %1 bytes to %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>expected an address and a length</source>
+        <translation>expected an address and a length</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the address is not a hexadecimal number</source>
+        <translation>the address is not a hexadecimal number</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+71"/>
+        <source>the length must be 1 to %1</source>
+        <translation>the length must be 1 to %1</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+30"/>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <location line="+30"/>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>expected an address, a length and a data byte</source>
+        <translation>expected an address, a length and a data byte</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>address and data are hexadecimal numbers</source>
+        <translation>address and data are hexadecimal numbers</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Wrote %1 bytes of 0x%2 at 0x%3</source>
+        <translation>Wrote %1 bytes of 0x%2 at 0x%3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>expected one binary file</source>
+        <translation>expected one binary file</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot read %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>(the file has %1 bytes)</source>
+        <translation>(the file has %1 bytes)</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>expected a fill pattern of 0 to 255</source>
+        <translation>expected a fill pattern of 0 to 255</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>write-test-block takes no arguments</source>
+        <translation>write-test-block takes no arguments</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>run-application takes no arguments</source>
+        <translation>run-application takes no arguments</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>RunApplication sent; the driver resets.</source>
+        <translation>RunApplication sent; the driver resets.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>connect takes no arguments</source>
+        <translation>connect takes no arguments</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>check that an Lc420 driver answers</source>
+        <translation>check that an Lc420 driver answers</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>hex dump of controller memory (ADDR in hex)</source>
+        <translation>hex dump of controller memory (ADDR in hex)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>hex dump of external flash, decoded (ADDR in hex)</source>
+        <translation>hex dump of external flash, decoded (ADDR in hex)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fill external flash with one byte (ADDR, DATA in hex)</source>
+        <translation>fill external flash with one byte (ADDR, DATA in hex)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write a raw image to the external flash and verify it</source>
+        <translation>write a raw image to the external flash and verify it</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fill the page at 0x08005000 (bootloader only)</source>
+        <translation>fill the page at 0x08005000 (bootloader only)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>send the 512-byte test block</source>
+        <translation>send the 512-byte test block</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>reset into the bootloader, or start the application</source>
+        <translation>reset into the bootloader, or start the application</translation>
+    </message>
+    <message>
+        <location filename="../cli/showcommands.cpp" line="-728"/>
+        <source>First difference (written → read back): %1</source>
+        <translation>First difference (written → read back): %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Checking programs</source>
+        <translation>Checking programs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Checking scenes</source>
+        <translation>Checking scenes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading programs</source>
+        <translation>Reading programs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reading scenes</source>
+        <translation>Reading scenes</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Wrote %1 (%2 bytes)</source>
+        <translation>Wrote %1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Wrote %1 to the driver.</source>
+        <translation>Wrote %1 to the driver.</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>The driver holds exactly the programs of %1.</source>
+        <translation>The driver holds exactly the programs of %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The driver holds exactly the scenes of %1.</source>
+        <translation>The driver holds exactly the scenes of %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>The driver&apos;s programs differ from %1 in %n step(s) (file → driver):</source>
+        <translation>
+            <numerusform>The driver&apos;s programs differ from %1 in %n step(s) (file → driver):</numerusform>
+            <numerusform>The driver&apos;s programs differ from %1 in %n step(s) (file → driver):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>The driver&apos;s scenes differ from %1 in %n scene(s) (file → driver):</source>
+        <translation>
+            <numerusform>The driver&apos;s scenes differ from %1 in %n scene(s) (file → driver):</numerusform>
+            <numerusform>The driver&apos;s scenes differ from %1 in %n scene(s) (file → driver):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+183"/>
+        <source>expected get, set or verify and a file</source>
+        <translation>expected get, set or verify and a file</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--all and --log go with set only</source>
+        <translation>--all and --log go with set only</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--json goes with verify or --all only</source>
+        <translation>--json goes with verify or --all only</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>expected get, set or verify</source>
+        <translation>expected get, set or verify</translation>
+    </message>
+    <message>
+        <location line="+186"/>
+        <source>--color takes always, never or auto</source>
+        <translation>--color takes always, never or auto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected one show file</source>
+        <translation>expected one show file</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is neither a programs nor a scenes file.</source>
+        <translation>%1 is neither a programs nor a scenes file.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>XFade</source>
+        <translation>XFade</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene Time</source>
+        <translation>Scene Time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Marker</source>
+        <translation>End Marker</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Step</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Scene</source>
+        <translation>Scene</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Block:</source>
+        <translation>Block:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steps:</source>
+        <translation>Steps:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scenes:</source>
+        <translation>Scenes:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2 bytes, %3 expected)</source>
+        <translation>%1 (%2 bytes, %3 expected)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Wrong file length (cut short, needs %1)</source>
+        <translation>Wrong file length (cut short, needs %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrong file length (%1 bytes, needs %2)</source>
+        <translation>Wrong file length (%1 bytes, needs %2)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 of %2 in use</source>
+        <translation>%1 of %2 in use</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>programs between the driver and a file, or compared with one</source>
+        <translation>programs between the driver and a file, or compared with one</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>a chase, rainbow, fade, alternate or solid pattern in steps of a program, as a file</source>
+        <translation>a chase, rainbow, fade, alternate or solid pattern in steps of a program, as a file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>scenes between the driver and a file, or compared with one</source>
+        <translation>scenes between the driver and a file, or compared with one</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the same patterns over the scenes</source>
+        <translation>the same patterns over the scenes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>print a programs or scenes file as a table; on a terminal each lamp in its colour</source>
+        <translation>print a programs or scenes file as a table; on a terminal each lamp in its colour</translation>
+    </message>
+    <message>
+        <location filename="../cli/upgradecommand.cpp" line="-29"/>
+        <source>To run the upgrade again: %1</source>
+        <translation>To run the upgrade again: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>expected one upgrade file</source>
+        <translation>expected one upgrade file</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>upgrade the driver&apos;s firmware from an upgrade file</source>
+        <translation>upgrade the driver&apos;s firmware from an upgrade file</translation>
+    </message>
+</context>
+<context>
     <name>DialogInfo</name>
     <message>
         <location filename="../app/information.ui" line="+14"/>
@@ -356,7 +1214,7 @@
     <message>
         <location line="-75"/>
         <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+107"/>
+        <location filename="../app/showpage.cpp" line="+114"/>
         <location line="+30"/>
         <source>File error</source>
         <translation>File error</translation>
@@ -571,7 +1429,7 @@
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-196"/>
+        <location filename="../app/showpage.cpp" line="-203"/>
         <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
@@ -652,18 +1510,28 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Programs files (*.pgm)</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+16"/>
+        <location line="-23"/>
+        <location line="+23"/>
         <source>Scens Files (*.scn)</source>
         <translation>Scenes files (*.scn)</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-13"/>
+        <source>Open it on the Scenes tab.</source>
+        <translation>Open it on the Scenes tab.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open it on the Programs tab.</source>
+        <translation>Open it on the Programs tab.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Loaded %1.</source>
         <translation>Loaded %1.</translation>
     </message>
@@ -1212,77 +2080,172 @@ Check USB Cable</translation>
         <translation>Wrong file length</translation>
     </message>
     <message>
-        <location filename="../show/showtransfer.cpp" line="+123"/>
-        <source>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</source>
-        <translation>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
-        <translation>The programs were written, but reading them back from the driver failed. The editor keeps them; press &quot;Set Programs In Lc420&quot; again.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
-        <translation>The scenes were written, but reading them back from the driver failed. The editor keeps them; press &quot;Set Scenes In Lc420&quot; again.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Reading the programs from the driver failed. The editor still shows what it showed before.</source>
-        <translation>Reading the programs from the driver failed. The editor still shows what it showed before.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Reading the scenes from the driver failed. The editor still shows what it showed before.</source>
-        <translation>Reading the scenes from the driver failed. The editor still shows what it showed before.</translation>
+        <location line="+22"/>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 cannot be read: %2.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
-        <translation>The driver holds other programs than were written to it. The editor keeps them; press &quot;Set Programs In Lc420&quot; again, and if this repeats, have the driver checked.</translation>
+        <source>%1 is a scenes file, not a programs file.</source>
+        <translation>%1 is a scenes file, not a programs file.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is a programs file, not a scenes file.</source>
+        <translation>%1 is a programs file, not a scenes file.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
-        <translation>The driver holds other scenes than were written to it. The editor keeps them; press &quot;Set Scenes In Lc420&quot; again, and if this repeats, have the driver checked.</translation>
+        <source>%1 is empty.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not a programs file.</source>
+        <translation>%1 is not a programs file.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 is not a scenes file.</source>
+        <translation>%1 is not a scenes file.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>The driver answered the same read differently each time, so nothing was taken. The editor still shows what it showed before; check the USB cable and try again.</source>
-        <translation>The driver answered the same read differently each time, so nothing was taken. The editor still shows what it showed before; check the USB cable and try again.</translation>
+        <source>%1 is cut short after its header.</source>
+        <translation>%1 is cut short after its header.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 has the version &quot;%2&quot;; only &quot;%3&quot; can be read.</source>
+        <translation>%1 has the version &quot;%2&quot;; only &quot;%3&quot; can be read.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Writing the programs to the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Writing the programs to the driver failed. The editor keeps them; press &quot;Set Programs In Lc420&quot; again.</translation>
+        <source>%1 holds %2 bytes of table where %3 are needed.</source>
+        <translation>%1 holds %2 bytes of table where %3 are needed.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is cut short: %2 of %3 bytes.</source>
+        <translation>%1 is cut short: %2 of %3 bytes.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is damaged: its table claims more bytes than the file holds.</source>
+        <translation>%1 is damaged: its table claims more bytes than the file holds.</translation>
+    </message>
+    <message>
+        <location filename="../show/showtransfer.cpp" line="+135"/>
+        <source>The driver was disconnected during the transfer, so no programs were taken.</source>
+        <translation>The driver was disconnected during the transfer, so no programs were taken.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Writing the scenes to the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Writing the scenes to the driver failed. The editor keeps them; press &quot;Set Scenes In Lc420&quot; again.</translation>
+        <source>The driver was disconnected during the transfer, so no scenes were taken.</source>
+        <translation>The driver was disconnected during the transfer, so no scenes were taken.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+        <location line="+3"/>
+        <source>The driver was disconnected during the transfer; it may hold the programs only in part.</source>
+        <translation>The driver was disconnected during the transfer; it may hold the programs only in part.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver was disconnected during the transfer; it may hold the scenes only in part.</source>
+        <translation>The driver was disconnected during the transfer; it may hold the scenes only in part.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The driver did not answer, so nothing was transferred.</source>
+        <translation>The driver did not answer, so nothing was transferred.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The programs were written, but reading them back from the driver failed, so it may hold them only in part.</source>
+        <translation>The programs were written, but reading them back from the driver failed, so it may hold them only in part.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The scenes were written, but reading them back from the driver failed, so it may hold them only in part.</source>
+        <translation>The scenes were written, but reading them back from the driver failed, so it may hold them only in part.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reading the programs from the driver failed, so none were taken.</source>
+        <translation>Reading the programs from the driver failed, so none were taken.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+        <source>Reading the scenes from the driver failed, so none were taken.</source>
+        <translation>Reading the scenes from the driver failed, so none were taken.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing the programs to the driver failed; it may hold them only in part.</source>
+        <translation>Writing the programs to the driver failed; it may hold them only in part.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+        <source>Writing the scenes to the driver failed; it may hold them only in part.</source>
+        <translation>Writing the scenes to the driver failed; it may hold them only in part.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver holds other programs than were written to it, even after a second write (first at %1).</source>
+        <translation>The driver holds other programs than were written to it, even after a second write (first at %1).</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</translation>
+        <source>The driver holds other scenes than were written to it, even after a second write (first at %1).</source>
+        <translation>The driver holds other scenes than were written to it, even after a second write (first at %1).</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>The driver answered the same read differently each time, so nothing was taken.</source>
+        <translation>The driver answered the same read differently each time, so nothing was taken.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The programs were read.</source>
+        <translation>The programs were read.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes were read.</source>
+        <translation>The scenes were read.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The programs were written.</source>
+        <translation>The programs were written.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes were written.</source>
+        <translation>The scenes were written.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Its status bit 0 may have been left set.</source>
+        <translation>Its status bit 0 may have been left set.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Then the driver was disconnected before it could be unlocked: its status bit 0 may still be set.</source>
+        <translation>Then the driver was disconnected before it could be unlocked: its status bit 0 may still be set.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its status bit 0 may still be set.</source>
+        <translation>Its status bit 0 may still be set.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver could not be unlocked afterwards: its status bit 0 may still be set.</source>
+        <translation>The driver could not be unlocked afterwards: its status bit 0 may still be set.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Read 8 programs from the driver.</source>
         <translation>Read 8 programs from the driver.</translation>
     </message>
@@ -1638,44 +2601,99 @@ Check USB cable</translation>
         <translation>Expected:</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+109"/>
+        <source>the driver was disconnected during the transfer</source>
+        <translation>the driver was disconnected during the transfer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>what was written did not read back the same</source>
+        <translation>what was written did not read back the same</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the driver did not answer in time after its reset</source>
+        <translation>the driver did not answer in time after its reset</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the driver refused a transfer</source>
+        <translation>the driver refused a transfer</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the driver</source>
+        <translation>the driver</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>driver %1</source>
+        <translation>driver %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Upgrade finished: driver %1 runs the new firmware.</source>
         <translation>Upgrade finished: driver %1 runs the new firmware.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>The new firmware was written, verified and started.</source>
-        <translation>The new firmware was written, verified and started.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The new firmware was written and verified, but driver %1 did not come back running it. Unplug the driver, plug it in again and check that it works.</source>
-        <translation>The new firmware was written and verified, but driver %1 did not come back running it. Unplug the driver, plug it in again and check that it works.</translation>
+        <location line="+6"/>
+        <source>The new firmware was written, verified and started; whether the driver came back running it was not checked.</source>
+        <translation>The new firmware was written, verified and started; whether the driver came back running it was not checked.</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>The new firmware was written and verified, but %1 came back in its bootloader and waits there (it answers in bootloader mode). Its programs and scenes are kept. Choose the same file again to finish the upgrade.</source>
+        <translation>The new firmware was written and verified, but %1 came back in its bootloader and waits there (it answers in bootloader mode). Its programs and scenes are kept. Choose the same file again to finish the upgrade.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The new firmware was written and verified, but no driver answered after the reset. Plug %1 in again, then choose the same file again.</source>
+        <translation>The new firmware was written and verified, but no driver answered after the reset. Plug %1 in again, then choose the same file again.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The upgrade did not start: no driver answered. Nothing was changed; check the USB cable and try again.</source>
+        <translation>The upgrade did not start: no driver answered. Nothing was changed; check the USB cable and try again.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The upgrade did not start: %1 came back in its bootloader too late and waits there (it answers in bootloader mode). Its firmware, programs and scenes are unchanged. Choose the same file again to upgrade it.</source>
+        <translation>The upgrade did not start: %1 came back in its bootloader too late and waits there (it answers in bootloader mode). Its firmware, programs and scenes are unchanged. Choose the same file again to upgrade it.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The upgrade did not start: %1 did not start its bootloader and runs its old firmware. Nothing on it was changed; try again.</source>
+        <translation>The upgrade did not start: %1 did not start its bootloader and runs its old firmware. Nothing on it was changed; try again.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The upgrade did not start: %1 was told to start its bootloader, and no driver answered after the reset. Its firmware, programs and scenes are unchanged. Plug it in again, then choose the same file again.</source>
+        <translation>The upgrade did not start: %1 was told to start its bootloader, and no driver answered after the reset. Its firmware, programs and scenes are unchanged. Plug it in again, then choose the same file again.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The upgrade did not finish: %1. The driver waits in its bootloader (it answers in bootloader mode); its programs and scenes are kept. Choose the same file again to finish the upgrade.</source>
+        <translation>The upgrade did not finish: %1. The driver waits in its bootloader (it answers in bootloader mode); its programs and scenes are kept. Choose the same file again to finish the upgrade.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The upgrade did not finish: %1. The driver runs firmware again, which may not be the new one. Choose the same file again.</source>
+        <translation>The upgrade did not finish: %1. The driver runs firmware again, which may not be the new one. Choose the same file again.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The upgrade did not finish: %1, and no driver answered afterwards. Plug %2 in again, then choose the same file again.</source>
+        <translation>The upgrade did not finish: %1, and no driver answered afterwards. Plug %2 in again, then choose the same file again.</translation>
+    </message>
+    <message>
+        <location line="-65"/>
         <source>The upgrade did not start: the file is not a usable upgrade file. Nothing on the driver was changed.</source>
         <translation>The upgrade did not start: the file is not a usable upgrade file. Nothing on the driver was changed.</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>The upgrade did not start: no driver answered. Check the USB cable and press Firmware Change again.</source>
-        <translation>The upgrade did not start: no driver answered. Check the USB cable and start the upgrade again.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+14"/>
         <source>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</source>
         <translation>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then press Firmware Change again.</source>
-        <translation>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then start the upgrade again.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Press Firmware Change and choose the same file again.</source>
-        <translation>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Start the upgrade again and choose the same file.</translation>
     </message>
 </context>
 <context>

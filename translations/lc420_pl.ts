@@ -2,6 +2,869 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>Cli</name>
+    <message>
+        <location filename="../cli/alldrivers.cpp" line="+229"/>
+        <source>this user may not open the driver (see lc420-cli list)</source>
+        <translation>ten użytkownik nie może otworzyć sterownika (zob. lc420-cli list)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the driver cannot be opened</source>
+        <translation>nie można otworzyć sterownika</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>the driver reports no serial number</source>
+        <translation>sterownik nie podaje numeru seryjnego</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%n drivers report this serial number</source>
+        <translation>
+            <numerusform>%n sterownik podaje ten numer seryjny</numerusform>
+            <numerusform>%n sterowniki podają ten numer seryjny</numerusform>
+            <numerusform>%n sterowników podaje ten numer seryjny</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location filename="../cli/cli.cpp" line="+78"/>
+        <source>Serial</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seconds</source>
+        <translation>Sekundy</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>No Lc420 driver is attached.</source>
+        <translation>Nie podłączono żadnego sterownika Lc420.</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <location filename="../cli/upgradecommand.cpp" line="+62"/>
+        <source>External flash write</source>
+        <translation>Zapis pamięci zewnętrznej</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../cli/upgradecommand.cpp" line="+2"/>
+        <source>External flash verify</source>
+        <translation>Weryfikacja pamięci zewnętrznej</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../cli/upgradecommand.cpp" line="+12"/>
+        <source>Flash</source>
+        <translation>Pamięć flash</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>damaged: it is no usable upgrade file.</source>
+        <translation>uszkodzony: to nie jest użyteczny plik aktualizacji.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+7"/>
+        <source>%1 cannot be read: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location filename="../cli/showcommands.cpp" line="+66"/>
+        <source>Writing programs</source>
+        <translation>Zapis programów</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>Writing scenes</source>
+        <translation>Zapis scen</translation>
+    </message>
+    <message>
+        <location filename="../cli/cli.cpp" line="-2"/>
+        <source>Bus</source>
+        <translation>Szyna</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Device</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mode</source>
+        <translation>Tryb</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../cli/devicecommands.cpp" line="+51"/>
+        <source>application</source>
+        <translation>aplikacja</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../cli/devicecommands.cpp" line="+2"/>
+        <source>bootloader</source>
+        <translation>bootloader</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../cli/devicecommands.cpp" line="+4"/>
+        <source>unknown</source>
+        <translation>nieznany</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no access for this user</source>
+        <translation>brak dostępu dla tego użytkownika</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not an Lc420 (wrong identification)</source>
+        <translation>to nie Lc420 (zła identyfikacja)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot be opened</source>
+        <translation>nie można otworzyć</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location filename="../cli/main.cpp" line="+145"/>
+        <source>usage: lc420-cli %1</source>
+        <translation>użycie: lc420-cli %1</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>The programs command takes it: lc420-cli programs set %1</source>
+        <translation>Przyjmuje go polecenie programs: lc420-cli programs set %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes command takes it: lc420-cli scenes set %1</source>
+        <translation>Przyjmuje go polecenie scenes: lc420-cli scenes set %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>A firmware page did not write or did not read back the same.</source>
+        <translation>Strona oprogramowania sterownika nie zapisała się albo odczytała się inaczej.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The external flash did not write or did not read back the same.</source>
+        <translation>Pamięć zewnętrzna nie zapisała się albo odczytała się inaczej.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Release it with: %1</source>
+        <translation>Zwolnij go poleceniem: %1</translation>
+    </message>
+    <message>
+        <location filename="../cli/devicecommands.cpp" line="+6"/>
+        <source>list takes no arguments</source>
+        <translation>list nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>info takes no arguments</source>
+        <translation>info nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Serial:</source>
+        <translation>Numer seryjny:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mode:</source>
+        <translation>Tryb:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+3"/>
+        <source>Bootloader:</source>
+        <translation>Bootloader:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the version texts could not be read</source>
+        <translation>nie udało się odczytać opisów wersji</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+2"/>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>could not be read</source>
+        <translation>nie udało się odczytać</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>expected get, set or clear</source>
+        <translation>oczekiwano get, set lub clear</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>every attached driver: bus, device, serial and mode</source>
+        <translation>każdy podłączony sterownik: szyna, urządzenie, numer i tryb</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>serial, mode, bootloader version texts and status word</source>
+        <translation>numer, tryb, opisy wersji bootloadera i słowo statusu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>show the status word, or set or clear its bit 0</source>
+        <translation>pokaż słowo statusu albo ustaw lub wyczyść jego bit 0</translation>
+    </message>
+    <message>
+        <location filename="../cli/firmwarecommands.cpp" line="+26"/>
+        <source>address %1, </source>
+        <translation>adres %1, </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 (%3HexToBin error %4)</source>
+        <translation>%1: %2 (%3błąd HexToBin %4)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../cli/servicecommands.cpp" line="+76"/>
+        <location filename="../cli/showcommands.cpp" line="+35"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>expected a HEX file and an output file</source>
+        <translation>oczekiwano pliku HEX i pliku wyjściowego</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <location filename="../cli/servicecommands.cpp" line="-35"/>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 needs a value</source>
+        <translation>%1 wymaga wartości</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>expected one HEX file</source>
+        <translation>oczekiwano jednego pliku HEX</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--%1 is required</source>
+        <translation>--%1 jest wymagane</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</source>
+        <translation>--date musi mieć postać RRMMDD (rok 00-99, miesiąc 01-12, dzień 01-31)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--number must be 0 to 999</source>
+        <translation>--number musi wynosić od 0 do 999</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--count must be 1 to %1</source>
+        <translation>--count musi wynosić od 1 do %1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Cannot open %1: %2</source>
+        <translation>Nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location filename="../cli/showcommands.cpp" line="+635"/>
+        <source>File:</source>
+        <translation>Plik:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>Header:</source>
+        <translation>Nagłówek:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>Version:</source>
+        <translation>Wersja:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Image:</source>
+        <translation>Obraz:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>App:</source>
+        <translation>Aplikacja:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ext flash:</source>
+        <translation>Pamięć zewn.:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (%2 bytes)</source>
+        <translation>%1 (%2 bajtów)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrong file header</source>
+        <translation>Nieprawidłowy nagłówek pliku</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrong file version (%1)</source>
+        <translation>Nieprawidłowa wersja pliku (%1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>damaged: %1</source>
+        <translation>uszkodzony: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes, too short (needs %2)</source>
+        <translation>%1 bajtów, za krótki (potrzeba %2)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../cli/showcommands.cpp" line="+23"/>
+        <source>%1 bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>check word %1, areas add up to %2: %3</source>
+        <translation>słowo kontrolne %1, suma obszarów %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>match</source>
+        <translation>zgodne</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>MISMATCH</source>
+        <translation>NIEZGODNE</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../cli/showcommands.cpp" line="+3"/>
+        <source>Consistent</source>
+        <translation>Spójny</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>Damaged</source>
+        <translation>Uszkodzony</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>expected one file</source>
+        <translation>oczekiwano jednego pliku</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot inspect &quot;%1&quot;: not an upgrade (.upg), programs (.pgm) or scenes (.scn) file</source>
+        <translation>nie można sprawdzić &quot;%1&quot;: to nie jest plik aktualizacji (.upg), programów (.pgm) ani scen (.scn)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>build an upgrade file from an Intel HEX file</source>
+        <translation>zbuduj plik aktualizacji oprogramowania z pliku Intel HEX</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>bootloader images with serial numbers</source>
+        <translation>obrazy bootloadera z numerami seryjnymi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>check an upgrade, programs or scenes file and summarise it</source>
+        <translation>sprawdź plik aktualizacji, programów lub scen i podsumuj go</translation>
+    </message>
+    <message>
+        <location filename="../cli/main.cpp" line="-111"/>
+        <source>--log needs a file name</source>
+        <translation>--log wymaga nazwy pliku</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--serial needs a serial number</source>
+        <translation>--serial wymaga numeru seryjnego</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+26"/>
+        <source>%n Lc420 drivers are attached; pick one with --serial SERIAL:</source>
+        <translation>
+            <numerusform>Podłączono %n sterownik Lc420; wybierz jeden opcją --serial NUMER:</numerusform>
+            <numerusform>Podłączono %n sterowniki Lc420; wybierz jeden opcją --serial NUMER:</numerusform>
+            <numerusform>Podłączono %n sterowników Lc420; wybierz jeden opcją --serial NUMER:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]
+                 COMMAND [ARGS...]
+
+The Lc420 driver&apos;s configuration tool for terminals and scripts.
+Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.
+
+Commands:
+</source>
+        <translation>użycie: lc420-cli [--trace] [--serial NUMER | --all] [--json] [--log PLIK.csv]
+                 POLECENIE [ARGUMENTY...]
+
+Narzędzie konfiguracyjne sterownika Lc420 dla terminali i skryptów.
+Kody wyjścia: 0 sukces, 1 błąd urządzenia, 2 błąd użycia, 3 zły lub nieczytelny plik.
+
+Polecenia:
+</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Options:
+  --serial SERIAL  use the driver with this serial number (with or without its
+                   bootloader &quot;b&quot;); needed when several drivers are attached
+  --json           one JSON object on standard output instead of the text
+                   (list, info, status, inspect, show-file, programs verify,
+                   scenes verify; with --all the summary as an array)
+  --all            upgrade, programs set and scenes set on every attached driver
+                   at once, one line of progress each; a summary of serial,
+                   result and seconds at the end; exit 0 only when every driver
+                   succeeded
+  --log FILE.csv   append one line per driver that upgrade, programs set or
+                   scenes set ran on, whether it succeeded or failed: UTC
+                   time, serial, command, file, the check words or SHA-256
+                   of the file as sent, result; written as each driver ends
+  --trace          write the debug trace to standard error
+  --version        the program&apos;s version
+  --help           this text
+</source>
+        <translation>Opcje:
+  --serial NUMER   użyj sterownika o tym numerze seryjnym (z końcowym &quot;b&quot;
+                   bootloadera lub bez); potrzebne, gdy podłączono kilka sterowników
+  --json           jeden obiekt JSON na standardowym wyjściu zamiast tekstu
+                   (list, info, status, inspect, show-file, programs verify,
+                   scenes verify; z --all podsumowanie jako tablica)
+  --all            upgrade, programs set i scenes set na wszystkich podłączonych
+                   sterownikach naraz, po jednym wierszu postępu na sterownik; na
+                   końcu podsumowanie: numer, wynik i sekundy; kod 0 tylko wtedy,
+                   gdy powiodło się na każdym sterowniku
+  --log PLIK.csv   dopisz po jednym wierszu na każdy sterownik, na którym
+                   działało upgrade, programs set lub scenes set, z powodzeniem
+                   lub nie: czas UTC, numer, polecenie, plik, słowa kontrolne
+                   lub SHA-256 pliku w wysłanej postaci, wynik; zapisywany, gdy
+                   kończy się praca każdego sterownika
+  --trace          wypisz ślad diagnostyczny na standardowe wyjście błędów
+  --version        wersja programu
+  --help           ten tekst
+</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1 (see lc420-cli --help)</source>
+        <translation>%1 (zob. lc420-cli --help)</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 does not run on every driver; --all does not apply</source>
+        <translation>%1 nie działa na wszystkich sterownikach naraz; --all nie ma tu zastosowania</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--all and --serial exclude each other</source>
+        <translation>--all i --serial wykluczają się wzajemnie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--log records upgrade, programs set and scenes set, not %1</source>
+        <translation>--log zapisuje upgrade, programs set i scenes set, nie %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 has no --json output</source>
+        <translation>%1 nie ma wyjścia --json</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 uses no driver; --serial does not apply</source>
+        <translation>%1 nie używa sterownika; --serial nie ma tu zastosowania</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>cannot open the log %1: %2</source>
+        <translation>nie można otworzyć dziennika %1: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>unknown command &quot;%1&quot; (see lc420-cli --help)</source>
+        <translation>nieznane polecenie &quot;%1&quot; (zob. lc420-cli --help)</translation>
+    </message>
+    <message>
+        <location filename="../cli/servicecommands.cpp" line="-5"/>
+        <source>--raw takes one output file</source>
+        <translation>--raw przyjmuje jeden plik wyjściowy</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Wrote %1 bytes to %2</source>
+        <translation>Zapisano %1 bajtów do %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>expected an address and a length</source>
+        <translation>oczekiwano adresu i długości</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the address is not a hexadecimal number</source>
+        <translation>adres nie jest liczbą szesnastkową</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+71"/>
+        <source>the length must be 1 to %1</source>
+        <translation>długość musi wynosić od 1 do %1</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+30"/>
+        <source>Write</source>
+        <translation>Zapis</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <location line="+30"/>
+        <source>Read</source>
+        <translation>Odczyt</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>expected an address, a length and a data byte</source>
+        <translation>oczekiwano adresu, długości i bajtu danych</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>address and data are hexadecimal numbers</source>
+        <translation>adres i dane są liczbami szesnastkowymi</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Wrote %1 bytes of 0x%2 at 0x%3</source>
+        <translation>Zapisano %1 bajtów 0x%2 pod adresem 0x%3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>expected one binary file</source>
+        <translation>oczekiwano jednego pliku binarnego</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot read %1: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>(the file has %1 bytes)</source>
+        <translation>(plik ma %1 bajtów)</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>expected a fill pattern of 0 to 255</source>
+        <translation>oczekiwano wzoru wypełnienia od 0 do 255</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>write-test-block takes no arguments</source>
+        <translation>write-test-block nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>run-application takes no arguments</source>
+        <translation>run-application nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>RunApplication sent; the driver resets.</source>
+        <translation>Wysłano RunApplication; sterownik uruchamia się ponownie.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>connect takes no arguments</source>
+        <translation>connect nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>check that an Lc420 driver answers</source>
+        <translation>sprawdź, czy sterownik Lc420 odpowiada</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>hex dump of controller memory (ADDR in hex)</source>
+        <translation>zrzut szesnastkowy pamięci kontrolera (ADDR szesnastkowo)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>hex dump of external flash, decoded (ADDR in hex)</source>
+        <translation>zrzut szesnastkowy pamięci zewnętrznej, odkodowany (ADDR szesnastkowo)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fill external flash with one byte (ADDR, DATA in hex)</source>
+        <translation>wypełnij pamięć zewnętrzną jednym bajtem (ADDR, DATA szesnastkowo)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write a raw image to the external flash and verify it</source>
+        <translation>zapisz surowy obraz do pamięci zewnętrznej i zweryfikuj go</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fill the page at 0x08005000 (bootloader only)</source>
+        <translation>wypełnij stronę pod 0x08005000 (tylko bootloader)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>send the 512-byte test block</source>
+        <translation>wyślij 512-bajtowy blok testowy</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>reset into the bootloader, or start the application</source>
+        <translation>uruchom ponownie w bootloaderze albo uruchom aplikację</translation>
+    </message>
+    <message>
+        <location filename="../cli/showcommands.cpp" line="-728"/>
+        <source>First difference (written → read back): %1</source>
+        <translation>Pierwsza różnica (zapisane → odczytane): %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Checking programs</source>
+        <translation>Sprawdzanie programów</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Checking scenes</source>
+        <translation>Sprawdzanie scen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading programs</source>
+        <translation>Odczyt programów</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reading scenes</source>
+        <translation>Odczyt scen</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Wrote %1 (%2 bytes)</source>
+        <translation>Zapisano %1 (%2 bajtów)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Wrote %1 to the driver.</source>
+        <translation>Wysłano %1 do sterownika.</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>The driver holds exactly the programs of %1.</source>
+        <translation>Sterownik zawiera dokładnie programy z %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The driver holds exactly the scenes of %1.</source>
+        <translation>Sterownik zawiera dokładnie sceny z %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>The driver&apos;s programs differ from %1 in %n step(s) (file → driver):</source>
+        <translation>
+            <numerusform>Programy sterownika różnią się od %1 w %n kroku (plik → sterownik):</numerusform>
+            <numerusform>Programy sterownika różnią się od %1 w %n krokach (plik → sterownik):</numerusform>
+            <numerusform>Programy sterownika różnią się od %1 w %n krokach (plik → sterownik):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>The driver&apos;s scenes differ from %1 in %n scene(s) (file → driver):</source>
+        <translation>
+            <numerusform>Sceny sterownika różnią się od %1 w %n scenie (plik → sterownik):</numerusform>
+            <numerusform>Sceny sterownika różnią się od %1 w %n scenach (plik → sterownik):</numerusform>
+            <numerusform>Sceny sterownika różnią się od %1 w %n scenach (plik → sterownik):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+183"/>
+        <source>expected get, set or verify and a file</source>
+        <translation>oczekiwano get, set lub verify oraz pliku</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--all and --log go with set only</source>
+        <translation>--all i --log działają tylko z set</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--json goes with verify or --all only</source>
+        <translation>--json działa tylko z verify lub --all</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>expected get, set or verify</source>
+        <translation>oczekiwano get, set lub verify</translation>
+    </message>
+    <message>
+        <location line="+186"/>
+        <source>--color takes always, never or auto</source>
+        <translation>--color przyjmuje always, never lub auto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected one show file</source>
+        <translation>oczekiwano jednego pliku pokazu</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is neither a programs nor a scenes file.</source>
+        <translation>%1 nie jest ani plikiem programów, ani plikiem scen.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>XFade</source>
+        <translation>Przenikanie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scene Time</source>
+        <translation>Czas sceny</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Marker</source>
+        <translation>Znacznik końca</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Step</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Scene</source>
+        <translation>Scena</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Block:</source>
+        <translation>Blok:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Steps:</source>
+        <translation>Kroki:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scenes:</source>
+        <translation>Sceny:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2 bytes, %3 expected)</source>
+        <translation>%1 (%2 bajtów, oczekiwano %3)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Wrong file length (cut short, needs %1)</source>
+        <translation>Nieprawidłowa długość pliku (ucięty, potrzeba %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrong file length (%1 bytes, needs %2)</source>
+        <translation>Nieprawidłowa długość pliku (%1 bajtów, potrzeba %2)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 of %2 in use</source>
+        <translation>w użyciu %1 z %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>programs between the driver and a file, or compared with one</source>
+        <translation>programy między sterownikiem a plikiem albo porównane z plikiem</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>a chase, rainbow, fade, alternate or solid pattern in steps of a program, as a file</source>
+        <translation>wzór (wędrujące światło, tęcza, przejście, naprzemiennie, jeden kolor) w krokach programu, zapisany do pliku</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>scenes between the driver and a file, or compared with one</source>
+        <translation>sceny między sterownikiem a plikiem albo porównane z plikiem</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the same patterns over the scenes</source>
+        <translation>te same wzory w scenach</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>print a programs or scenes file as a table; on a terminal each lamp in its colour</source>
+        <translation>wypisz plik programów lub scen jako tabelę; w terminalu każda lampa w swoim kolorze</translation>
+    </message>
+    <message>
+        <location filename="../cli/upgradecommand.cpp" line="-29"/>
+        <source>To run the upgrade again: %1</source>
+        <translation>Aby ponowić aktualizację oprogramowania: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>expected one upgrade file</source>
+        <translation>oczekiwano jednego pliku aktualizacji</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>upgrade the driver&apos;s firmware from an upgrade file</source>
+        <translation>zaktualizuj oprogramowanie sterownika z pliku aktualizacji</translation>
+    </message>
+</context>
+<context>
     <name>DialogInfo</name>
     <message>
         <location filename="../app/information.ui" line="+14"/>
@@ -356,7 +1219,7 @@
     <message>
         <location line="-75"/>
         <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+107"/>
+        <location filename="../app/showpage.cpp" line="+114"/>
         <location line="+30"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
@@ -571,7 +1434,7 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-196"/>
+        <location filename="../app/showpage.cpp" line="-203"/>
         <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
@@ -652,18 +1515,28 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Pliki programów (*.pgm)</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+16"/>
+        <location line="-23"/>
+        <location line="+23"/>
         <source>Scens Files (*.scn)</source>
         <translation>Pliki scen (*.scn)</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-13"/>
+        <source>Open it on the Scenes tab.</source>
+        <translation>Otwórz go na karcie „Sceny”.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open it on the Programs tab.</source>
+        <translation>Otwórz go na karcie „Programy”.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Loaded %1.</source>
         <translation>Wczytano %1.</translation>
     </message>
@@ -1212,77 +2085,172 @@ Sprawdź kabel USB</translation>
         <translation>Nieprawidłowa długość pliku</translation>
     </message>
     <message>
-        <location filename="../show/showtransfer.cpp" line="+123"/>
-        <source>The driver did not answer, so nothing was transferred. Check the USB cable and try again.</source>
-        <translation>Sterownik nie odpowiedział, więc nic nie zostało przesłane. Sprawdź kabel USB i spróbuj ponownie.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The programs were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Programy zostały wysłane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie „Wyślij programy do Lc420”.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The scenes were written, but reading them back from the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Sceny zostały wysłane, ale ich odczyt kontrolny ze sterownika nie powiódł się. Edytor je zachowuje; naciśnij ponownie „Wyślij sceny do Lc420”.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Reading the programs from the driver failed. The editor still shows what it showed before.</source>
-        <translation>Pobranie programów ze sterownika nie powiodło się. Edytor pokazuje to samo co przedtem.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Reading the scenes from the driver failed. The editor still shows what it showed before.</source>
-        <translation>Pobranie scen ze sterownika nie powiodło się. Edytor pokazuje to samo co przedtem.</translation>
+        <location line="+22"/>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Nie można odczytać %1: %2.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>The driver holds other programs than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
-        <translation>Sterownik zawiera inne programy niż do niego wysłano. Edytor je zachowuje; naciśnij ponownie „Wyślij programy do Lc420”, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
+        <source>%1 is a scenes file, not a programs file.</source>
+        <translation>%1 jest plikiem scen, nie plikiem programów.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is a programs file, not a scenes file.</source>
+        <translation>%1 jest plikiem programów, nie plikiem scen.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>The driver holds other scenes than were written to it. The editor keeps them; press Set again, and if this repeats, have the driver checked.</source>
-        <translation>Sterownik zawiera inne sceny niż do niego wysłano. Edytor je zachowuje; naciśnij ponownie „Wyślij sceny do Lc420”, a jeśli to się powtórzy, oddaj sterownik do sprawdzenia.</translation>
+        <source>%1 is empty.</source>
+        <translation>%1 jest pusty.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not a programs file.</source>
+        <translation>%1 nie jest plikiem programów.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 is not a scenes file.</source>
+        <translation>%1 nie jest plikiem scen.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>The driver answered the same read differently each time, so nothing was taken. The editor still shows what it showed before; check the USB cable and try again.</source>
-        <translation>Sterownik za każdym razem inaczej odpowiadał na ten sam odczyt, więc nic nie zostało pobrane. Edytor pokazuje to samo co przedtem; sprawdź kabel USB i spróbuj ponownie.</translation>
+        <source>%1 is cut short after its header.</source>
+        <translation>%1 urywa się po nagłówku.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 has the version &quot;%2&quot;; only &quot;%3&quot; can be read.</source>
+        <translation>%1 ma wersję &quot;%2&quot;; odczytać można tylko &quot;%3&quot;.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Writing the programs to the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Wysłanie programów do sterownika nie powiodło się. Edytor je zachowuje; naciśnij ponownie „Wyślij programy do Lc420”.</translation>
+        <source>%1 holds %2 bytes of table where %3 are needed.</source>
+        <translation>%1 zawiera %2 bajtów tabeli, a potrzeba %3.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is cut short: %2 of %3 bytes.</source>
+        <translation>%1 jest ucięty: %2 z %3 bajtów.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is damaged: its table claims more bytes than the file holds.</source>
+        <translation>%1 jest uszkodzony: jego tabela podaje więcej bajtów, niż zawiera plik.</translation>
+    </message>
+    <message>
+        <location filename="../show/showtransfer.cpp" line="+135"/>
+        <source>The driver was disconnected during the transfer, so no programs were taken.</source>
+        <translation>Sterownik został odłączony podczas transmisji, więc nie pobrano żadnych programów.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Writing the scenes to the driver failed. The editor keeps them; press Set again.</source>
-        <translation>Wysłanie scen do sterownika nie powiodło się. Edytor je zachowuje; naciśnij ponownie „Wyślij sceny do Lc420”.</translation>
+        <source>The driver was disconnected during the transfer, so no scenes were taken.</source>
+        <translation>Sterownik został odłączony podczas transmisji, więc nie pobrano żadnych scen.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>The programs were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>Programy zostały pobrane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+        <location line="+3"/>
+        <source>The driver was disconnected during the transfer; it may hold the programs only in part.</source>
+        <translation>Sterownik został odłączony podczas transmisji; może zawierać programy tylko częściowo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver was disconnected during the transfer; it may hold the scenes only in part.</source>
+        <translation>Sterownik został odłączony podczas transmisji; może zawierać sceny tylko częściowo.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The driver did not answer, so nothing was transferred.</source>
+        <translation>Sterownik nie odpowiedział, więc nic nie zostało przesłane.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The programs were written, but reading them back from the driver failed, so it may hold them only in part.</source>
+        <translation>Programy zostały zapisane, ale ich ponowny odczyt ze sterownika nie powiódł się, więc może je zawierać tylko częściowo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The scenes were written, but reading them back from the driver failed, so it may hold them only in part.</source>
+        <translation>Sceny zostały zapisane, ale ich ponowny odczyt ze sterownika nie powiódł się, więc może je zawierać tylko częściowo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reading the programs from the driver failed, so none were taken.</source>
+        <translation>Odczyt programów ze sterownika nie powiódł się, więc żadnych nie pobrano.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>The scenes were read, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>Sceny zostały pobrane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+        <source>Reading the scenes from the driver failed, so none were taken.</source>
+        <translation>Odczyt scen ze sterownika nie powiódł się, więc żadnych nie pobrano.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing the programs to the driver failed; it may hold them only in part.</source>
+        <translation>Zapis programów do sterownika nie powiódł się; może je zawierać tylko częściowo.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>The programs were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>Programy zostały wysłane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+        <source>Writing the scenes to the driver failed; it may hold them only in part.</source>
+        <translation>Zapis scen do sterownika nie powiódł się; może je zawierać tylko częściowo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver holds other programs than were written to it, even after a second write (first at %1).</source>
+        <translation>Sterownik zawiera inne programy niż do niego zapisane, nawet po drugim zapisie (pierwsza różnica: %1).</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>The scenes were written, but the driver could not be unlocked afterwards. Unplug it and plug it in again.</source>
-        <translation>Sceny zostały wysłane, ale potem nie udało się odblokować sterownika. Odłącz go i podłącz ponownie.</translation>
+        <source>The driver holds other scenes than were written to it, even after a second write (first at %1).</source>
+        <translation>Sterownik zawiera inne sceny niż do niego zapisane, nawet po drugim zapisie (pierwsza różnica: %1).</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>The driver answered the same read differently each time, so nothing was taken.</source>
+        <translation>Sterownik za każdym razem odpowiadał inaczej na ten sam odczyt, więc nic nie pobrano.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The programs were read.</source>
+        <translation>Programy zostały odczytane.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes were read.</source>
+        <translation>Sceny zostały odczytane.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The programs were written.</source>
+        <translation>Programy zostały zapisane.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The scenes were written.</source>
+        <translation>Sceny zostały zapisane.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Its status bit 0 may have been left set.</source>
+        <translation>Jego bit 0 statusu mógł pozostać ustawiony.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Then the driver was disconnected before it could be unlocked: its status bit 0 may still be set.</source>
+        <translation>Potem sterownik został odłączony, zanim udało się go odblokować: jego bit 0 statusu może być nadal ustawiony.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its status bit 0 may still be set.</source>
+        <translation>Jego bit 0 statusu może być nadal ustawiony.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The driver could not be unlocked afterwards: its status bit 0 may still be set.</source>
+        <translation>Nie udało się potem odblokować sterownika: jego bit 0 statusu może być nadal ustawiony.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Read 8 programs from the driver.</source>
         <translation>Pobrano 8 programów ze sterownika.</translation>
     </message>
@@ -1638,44 +2606,99 @@ Sprawdź kabel USB</translation>
         <translation>Oczekiwane dane:</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+109"/>
+        <source>the driver was disconnected during the transfer</source>
+        <translation>sterownik został odłączony podczas transmisji</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>what was written did not read back the same</source>
+        <translation>zapisane dane odczytały się inaczej</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the driver did not answer in time after its reset</source>
+        <translation>sterownik nie odpowiedział na czas po ponownym uruchomieniu</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the driver refused a transfer</source>
+        <translation>sterownik odrzucił transmisję</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the driver</source>
+        <translation>sterownik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>driver %1</source>
+        <translation>sterownik %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Upgrade finished: driver %1 runs the new firmware.</source>
         <translation>Aktualizacja oprogramowania zakończona: sterownik %1 działa z nowym oprogramowaniem.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>The new firmware was written, verified and started.</source>
-        <translation>Nowe oprogramowanie sterownika zostało zapisane, sprawdzone i uruchomione.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The new firmware was written and verified, but driver %1 did not come back running it. Unplug the driver, plug it in again and check that it works.</source>
-        <translation>Nowe oprogramowanie sterownika zostało zapisane i sprawdzone, ale sterownik %1 nie zgłosił się z nim ponownie. Odłącz sterownik, podłącz go ponownie i sprawdź, czy działa.</translation>
+        <location line="+6"/>
+        <source>The new firmware was written, verified and started; whether the driver came back running it was not checked.</source>
+        <translation>Nowe oprogramowanie sterownika zostało zapisane, zweryfikowane i uruchomione; nie sprawdzono, czy sterownik wrócił, wykonując je.</translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>The new firmware was written and verified, but %1 came back in its bootloader and waits there (it answers in bootloader mode). Its programs and scenes are kept. Choose the same file again to finish the upgrade.</source>
+        <translation>Nowe oprogramowanie sterownika zostało zapisane i zweryfikowane, ale %1 wrócił w bootloaderze i tam czeka (odpowiada w trybie bootloadera). Jego programy i sceny są zachowane. Wybierz ten sam plik ponownie, aby dokończyć aktualizację oprogramowania.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The new firmware was written and verified, but no driver answered after the reset. Plug %1 in again, then choose the same file again.</source>
+        <translation>Nowe oprogramowanie sterownika zostało zapisane i zweryfikowane, ale po ponownym uruchomieniu żaden sterownik nie odpowiedział. Podłącz ponownie: %1, a potem wybierz ten sam plik ponownie.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The upgrade did not start: no driver answered. Nothing was changed; check the USB cable and try again.</source>
+        <translation>Aktualizacja oprogramowania nie rozpoczęła się: żaden sterownik nie odpowiedział. Nic nie zostało zmienione; sprawdź kabel USB i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The upgrade did not start: %1 came back in its bootloader too late and waits there (it answers in bootloader mode). Its firmware, programs and scenes are unchanged. Choose the same file again to upgrade it.</source>
+        <translation>Aktualizacja oprogramowania nie rozpoczęła się: %1 wrócił w bootloaderze za późno i tam czeka (odpowiada w trybie bootloadera). Jego oprogramowanie, programy i sceny są niezmienione. Wybierz ten sam plik ponownie, aby go zaktualizować.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The upgrade did not start: %1 did not start its bootloader and runs its old firmware. Nothing on it was changed; try again.</source>
+        <translation>Aktualizacja oprogramowania nie rozpoczęła się: %1 nie uruchomił bootloadera i wykonuje stare oprogramowanie. Nic w nim nie zostało zmienione; spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The upgrade did not start: %1 was told to start its bootloader, and no driver answered after the reset. Its firmware, programs and scenes are unchanged. Plug it in again, then choose the same file again.</source>
+        <translation>Aktualizacja oprogramowania nie rozpoczęła się: %1 otrzymał polecenie uruchomienia bootloadera i po ponownym uruchomieniu żaden sterownik nie odpowiedział. Jego oprogramowanie, programy i sceny są niezmienione. Podłącz go ponownie, a potem wybierz ten sam plik ponownie.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The upgrade did not finish: %1. The driver waits in its bootloader (it answers in bootloader mode); its programs and scenes are kept. Choose the same file again to finish the upgrade.</source>
+        <translation>Aktualizacja oprogramowania nie zakończyła się: %1. Sterownik czeka w bootloaderze (odpowiada w trybie bootloadera); jego programy i sceny są zachowane. Wybierz ten sam plik ponownie, aby dokończyć aktualizację oprogramowania.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The upgrade did not finish: %1. The driver runs firmware again, which may not be the new one. Choose the same file again.</source>
+        <translation>Aktualizacja oprogramowania nie zakończyła się: %1. Sterownik znowu wykonuje oprogramowanie, które może nie być nowe. Wybierz ten sam plik ponownie.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The upgrade did not finish: %1, and no driver answered afterwards. Plug %2 in again, then choose the same file again.</source>
+        <translation>Aktualizacja oprogramowania nie zakończyła się: %1, a potem żaden sterownik nie odpowiedział. Podłącz ponownie: %2, a potem wybierz ten sam plik ponownie.</translation>
+    </message>
+    <message>
+        <location line="-65"/>
         <source>The upgrade did not start: the file is not a usable upgrade file. Nothing on the driver was changed.</source>
         <translation>Aktualizacja oprogramowania nie rozpoczęła się: plik nie jest poprawnym plikiem aktualizacji. Nic w sterowniku nie zostało zmienione.</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>The upgrade did not start: no driver answered. Check the USB cable and press Firmware Change again.</source>
-        <translation>Aktualizacja oprogramowania nie rozpoczęła się: żaden sterownik nie odpowiedział. Sprawdź kabel USB i rozpocznij aktualizację ponownie.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+14"/>
         <source>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</source>
         <translation>Aktualizacja oprogramowania nie rozpoczęła się: sterownik nie odpowiedział zgodnie z oczekiwaniem. Nic w nim nie zostało zmienione.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The upgrade did not start: the driver was told to start its bootloader and did not come back. Its firmware, programs and scenes are unchanged. Check the USB cable, unplug the driver and plug it in again, then press Firmware Change again.</source>
-        <translation>Aktualizacja oprogramowania nie rozpoczęła się: sterownik miał uruchomić bootloader i nie zgłosił się ponownie. Jego oprogramowanie, programy i sceny są bez zmian. Sprawdź kabel USB, odłącz i podłącz sterownik, a potem rozpocznij aktualizację ponownie.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>The upgrade did not finish. The driver waits in its bootloader; its programs and scenes are kept. Press Firmware Change and choose the same file again.</source>
-        <translation>Aktualizacja oprogramowania nie została dokończona. Sterownik czeka w bootloaderze; jego programy i sceny są zachowane. Rozpocznij aktualizację ponownie i wybierz ten sam plik.</translation>
     </message>
 </context>
 <context>

@@ -243,14 +243,14 @@ void TestShowSlots::transferFailures_data()
         << QByteArray("pushButtonGetProgramsFormLc460") << "release"
         << " Lc460_bootloader::slotpushButtonGetProgramsFromLc460(bool t)"
         << "warning"
-        << "The programs were read, but the driver could not be unlocked afterwards. Unplug it "
-           "and plug it in again.";
+        << "The programs were read. The driver could not be unlocked afterwards: its status bit 0 "
+           "may still be set.";
     QTest::newRow("set, the lock not released")
         << QByteArray("pushButtonSetScenesInLc460") << "release"
         << "Lc460_bootloader::slotpushButtonSetScenesInLc460(bool t)"
         << "warning"
-        << "The scenes were written, but the driver could not be unlocked afterwards. Unplug it "
-           "and plug it in again.";
+        << "The scenes were written. The driver could not be unlocked afterwards: its status bit 0 "
+           "may still be set.";
 }
 
 void TestShowSlots::transferFailures()
@@ -383,10 +383,19 @@ void TestShowSlots::loadRefusals_data()
     QByteArray shortBlock
         = scenes.left(62) + QByteArray("\x00\x00\x01\x7F", 4) + scenes.mid(66, 383);
 
-    QTest::newRow("programs file as scenes") << programs << "Wrong file header";
-    QTest::newRow("wrong version") << version << "Wrong version";
-    QTest::newRow("block shorter than the table") << shortBlock << "Wrong file length";
-    QTest::newRow("cut short") << scenes.left(400) << "Wrong file length";
+    // The box's own text, then what the file is and where it opens.
+    QTest::newRow("programs file as scenes")
+        << programs
+        << "Wrong file header\nrefused.scn is a programs file, not a scenes file. Open it on "
+           "the Programs tab.";
+    QTest::newRow("wrong version") << version
+                                   << "Wrong version\nrefused.scn has the version \"Version 02\"; "
+                                      "only \"Version 01\" can be read.";
+    QTest::newRow("block shorter than the table")
+        << shortBlock
+        << "Wrong file length\nrefused.scn holds 383 bytes of table where 384 are needed.";
+    QTest::newRow("cut short") << scenes.left(400)
+                               << "Wrong file length\nrefused.scn is cut short: 400 of 450 bytes.";
 }
 
 void TestShowSlots::loadRefusals()

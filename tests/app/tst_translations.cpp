@@ -73,7 +73,8 @@ QList<TestTranslations::Message> TestTranslations::readMessages(const QString &p
             message.comment = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText();
+            // A plural message holds its forms as child elements.
+            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             messages.append(message);
         }
     }

@@ -182,23 +182,25 @@ void TestUpgradeWindow::upgradeEndsWithOneSummary_data()
     QTest::addColumn<QString>("summary");
     QTest::addColumn<bool>("failed");
 
+    // The reconnect failed, but the driver answers in its bootloader afterwards.
     const QString waits = QStringLiteral(
-        "The upgrade did not finish. The driver waits in its bootloader; its programs and scenes "
-        "are kept. Press Firmware Change and choose the same file again.");
+        "The upgrade did not finish: the driver did not answer in time after its reset. The "
+        "driver waits in its bootloader (it answers in bootloader mode); its programs and scenes "
+        "are kept. Choose the same file again to finish the upgrade.");
     QTest::newRow("success") << Fault::None
                              << "Upgrade finished: driver 261107001 runs the new firmware."
                              << false;
     QTest::newRow("the reconnect after the reset fails") << Fault::ReconnectFails << waits << true;
     QTest::newRow("no driver at all")
         << Fault::NoDriver
-        << "The upgrade did not start: no driver answered. Check the USB cable and press Firmware "
-           "Change again."
+        << "The upgrade did not start: no driver answered. Nothing was changed; check the USB "
+           "cable and try again."
         << true;
     QTest::newRow("the bootloader never comes")
         << Fault::NeverBack
-        << "The upgrade did not start: the driver was told to start its bootloader and did not "
-           "come back. Its firmware, programs and scenes are unchanged. Check the USB cable, "
-           "unplug the driver and plug it in again, then press Firmware Change again."
+        << "The upgrade did not start: driver 261107001 was told to start its bootloader, and no "
+           "driver answered after the reset. Its firmware, programs and scenes are unchanged. "
+           "Plug it in again, then choose the same file again."
         << true;
 }
 

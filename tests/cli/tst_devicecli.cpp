@@ -68,6 +68,9 @@ private Q_SLOTS:
     void refusedDriverIsExplained();
     void serialPicksOneOfSeveralDrivers();
     void upgradeStaysOnThePinnedDriver();
+    void failedUpgradeSpeaksToATerminal_data();
+    void failedUpgradeSpeaksToATerminal();
+    void helpInTheUsersLanguage();
 
 private:
     // lc420-sim [simOptions] -- lc420-cli arguments
@@ -309,8 +312,8 @@ void TestDeviceCli::jsonHasTheFactsOfTheText_data()
                        "header=^Header: +(.+)$",
                        "version=^Version: +(.+)$",
                        "blockSize=^Block: +(\\d+) bytes$",
-                       "recordsInUse=^Records: +(\\d+) of",
-                       "records=^Records: .* of (\\d+) in use$"};
+                       "recordsInUse=^Steps: +(\\d+) of",
+                       "records=^Steps: .* of (\\d+) in use$"};
     const QString step = "(?:\\s+-?\\d+){3}";
     QTest::newRow("show-file")
         << QStringList{QStringLiteral("show-file"), programsFile}
@@ -430,6 +433,60 @@ void TestDeviceCli::upgradeStaysOnThePinnedDriver()
     };
     QCOMPARE(app("261107002"), application);
     QVERIFY(app("261107001") != application);
+}
+
+// A failed upgrade in a terminal: no bare "ERROR" line of the window's log,
+// no window button, and the command that tries again.
+void TestDeviceCli::failedUpgradeSpeaksToATerminal_data()
+{
+    QTest::addColumn<QStringList>("simOptions");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a page stored wrong")
+        << QStringList{QStringLiteral("--corrupt-at"), QStringLiteral("100")}
+        << "The driver waits in its bootloader";
+    QTest::newRow("unplugged for good")
+        << QStringList{QStringLiteral("--unplug-after"), QStringLiteral("200"),
+                       QStringLiteral("--replug-after"), QStringLiteral("-1")}
+        << "no driver answered afterwards";
+}
+
+void TestDeviceCli::failedUpgradeSpeaksToATerminal()
+{
+    QFETCH(QStringList, simOptions);
+    QFETCH(QString, says);
+    const CliRun upgrade = run({QStringLiteral("upgrade"), upgradeFile}, simOptions);
+    QCOMPARE(upgrade.exitCode, 1);
+    const QString all = upgrade.out + upgrade.err;
+    QVERIFY2(all.contains(says), qPrintable(all));
+    QVERIFY2(upgrade.err.contains(QStringLiteral("lc420-cli upgrade ") + upgradeFile),
+             qPrintable(upgrade.err));
+    for (const QString &line : all.split(QLatin1Char('\n')))
+        QVERIFY2(line.trimmed() != QLatin1String("ERROR")
+                     && line.trimmed() != QLatin1String("Error"),
+                 qPrintable(all));
+    for (const char *word : {"Firmware Change", "Press", "press", "button"})
+        QVERIFY2(!all.contains(QLatin1String(word)), qPrintable(all));
+}
+
+// The tool loads the catalogue the window loads: under a Polish locale its
+// help is Polish, its command summaries included.
+void TestDeviceCli::helpInTheUsersLanguage()
+{
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("pl_PL.UTF-8"));
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(LC420_CLI_PATH), {QStringLiteral("--help")});
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(cli.exitCode(), 0);
+    const QString help = QString::fromUtf8(cli.readAllStandardOutput());
+    QVERIFY2(help.contains(QStringLiteral("Polecenia:")), qPrintable(help));
+    QVERIFY2(help.contains(QStringLiteral("Opcje:")), qPrintable(help));
+    QVERIFY2(help.contains(QStringLiteral("zaktualizuj oprogramowanie sterownika")),
+             qPrintable(help));
+    QVERIFY2(!help.contains(QStringLiteral("Commands:")), qPrintable(help));
 }
 
 QTEST_GUILESS_MAIN(TestDeviceCli)

@@ -170,7 +170,8 @@ void TestShowCli::checkedTransfers_data()
     QTest::newRow("get whose release fails keeps the old file")
         << QStringList{scenes, QStringLiteral("get"), QStringLiteral("OLD")}
         << QStringList{QStringLiteral("--fail-transfer"), QStringLiteral("7")} << 1
-        << QStringLiteral("could not be cleared");
+        << QStringLiteral("its status bit 0 may still be set.\nRelease it with: lc420-cli status "
+                          "clear\n");
     QTest::newRow("verify equal") << QStringList{scenes, QStringLiteral("verify"), file}
                                   << QStringList{} << 0 << QStringLiteral("holds exactly");
     QTest::newRow("verify different")
@@ -182,7 +183,7 @@ void TestShowCli::checkedTransfers_data()
         << QStringList{} << 1 << QStringLiteral("\"scene\": 2,");
     QTest::newRow("verify damaged file")
         << QStringList{scenes, QStringLiteral("verify"), QStringLiteral("OLD")} << QStringList{}
-        << 3 << QStringLiteral("Wrong file header");
+        << 3 << QStringLiteral("old.scn is not a scenes file.\n");
 }
 
 void TestShowCli::checkedTransfers()
@@ -217,7 +218,7 @@ void TestShowCli::inspectAndShowFile()
     QVERIFY2(inspect.out.contains(QStringLiteral("Header:    Lc420 Scenes File\n"
                                                  "Version:   Version 01\n"
                                                  "Block:     384 bytes\n"
-                                                 "Records:   8 of 8 in use\n"
+                                                 "Scenes:    8 of 8 in use\n"
                                                  "Consistent\n")),
              qPrintable(inspect.out));
 

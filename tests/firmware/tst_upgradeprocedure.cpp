@@ -18,6 +18,8 @@
 using Match = Lc420Model::Match;
 using Memory = Lc420Model::Memory;
 using Outcome = UpgradeProcedure::Outcome;
+using Answer = UpgradeProcedure::Answer;
+using Left = UpgradeProcedure::DriverLeft;
 
 Q_DECLARE_METATYPE(Lc420Model::Fault)
 
@@ -91,6 +93,11 @@ private Q_SLOTS:
     void powerCutAnywhereThenRunAgain();
     void workerThreadReportsThroughSignals();
     void workerWithoutFileEndsSilently();
+    void summaryTellsHowTheDriverIsNow_data();
+    void summaryTellsHowTheDriverIsNow();
+    void describe_data();
+    void describe();
+    void describeNamesNoButton();
 
 private:
     void init(const SimulatedBus::Options &options);
@@ -577,6 +584,134 @@ void TestUpgradeProcedure::workerWithoutFileEndsSilently()
     QVERIFY(upgrader.wait(10000));
     QCOMPARE(textSpy.size(), 0);
     QCOMPARE(bus->device().transferLog().size(), 0);
+}
+
+// After a failure the summary describes the driver as the bus shows it once
+// the run is over, not as the run last saw it.
+void TestUpgradeProcedure::summaryTellsHowTheDriverIsNow_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("neverSays");
+
+    QTest::newRow("clean run") << "" << Outcome::Running << Answer::Application
+                               << "runs the new firmware"
+                               << "bootloader";
+    QTest::newRow("unplugged for good while the pages are written")
+        << "unplug" << Outcome::DriverRefused << Answer::Nothing
+        << "disconnected during the transfer, and no driver answered afterwards"
+        << "waits in its bootloader";
+    QTest::newRow("a page write refused") << "refuse page" << Outcome::DriverRefused
+                                          << Answer::Bootloader << "waits in its bootloader"
+                                          << "disconnected";
+    QTest::newRow("check-word page stored wrong")
+        << "corrupt check word" << Outcome::VerifyFailed << Answer::Bootloader
+        << "did not read back the same. The driver waits in its bootloader"
+        << "no driver";
+}
+
+void TestUpgradeProcedure::summaryTellsHowTheDriverIsNow()
+{
+    QFETCH(QString, fault);
+    QFETCH(Outcome, outcome);
+    QFETCH(Answer, answer);
+    QFETCH(QString, says);
+    QFETCH(QString, neverSays);
+
+    Lc420Model &driver = bus->device();
+    if (fault == QLatin1String("unplug")) {
+        driver.unplugAfterTransfers(100); // no replug
+    } else if (fault == QLatin1String("refuse page")) {
+        driver.failTransfer(3, Match::vendor(3));
+    } else if (fault == QLatin1String("corrupt check word")) {
+        Lc420Model::Fault corrupt;
+        corrupt.match = Match::vendor(3);
+        corrupt.skip = 112;
+        corrupt.kind = Lc420Model::Fault::Kind::Corrupt;
+        driver.addFault(corrupt);
+    }
+    UpgradeProcedure procedure(
+        *device, [](const QString &) {}, [](int) {});
+    const UpgradeProcedure::Result result = procedure.runAndConfirm(upgradeFile);
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(result.answer, answer);
+    QCOMPARE(result.serial, Serial.toLatin1());
+    const QString text = ::describe(result);
+    QVERIFY2(text.contains(says), qPrintable(text));
+    QVERIFY2(!text.contains(neverSays), qPrintable(text));
+}
+
+void TestUpgradeProcedure::describe_data()
+{
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<Left>("left");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("neverSays");
+
+    // run() alone: started, and nobody looked whether it came back.
+    QTest::newRow("started, not confirmed")
+        << Outcome::Started << Left::Started << Answer::NotAsked << "was not checked"
+        << "did not";
+    QTest::newRow("started, nothing came back")
+        << Outcome::NotBack << Left::Started << Answer::Nothing
+        << "no driver answered after the reset. Plug driver 261107001 in again"
+        << "waits in its bootloader";
+    QTest::newRow("started, came back in its bootloader")
+        << Outcome::NotBack << Left::Started << Answer::Bootloader
+        << "driver 261107001 came back in its bootloader"
+        << "no driver answered";
+    QTest::newRow("reset, nothing came back")
+        << Outcome::NoDriver << Left::Resetting << Answer::Nothing
+        << "no driver answered after the reset"
+        << "waits in its bootloader";
+    QTest::newRow("reset, came back late in its bootloader")
+        << Outcome::NoDriver << Left::Resetting << Answer::Bootloader
+        << "waits there (it answers in bootloader mode)"
+        << "no driver answered";
+    QTest::newRow("in the bootloader, then gone")
+        << Outcome::DriverRefused << Left::InBootloader << Answer::Nothing
+        << "the driver was disconnected during the transfer"
+        << "refused";
+    QTest::newRow("in the bootloader, refused and still there")
+        << Outcome::DriverRefused << Left::InBootloader << Answer::Bootloader
+        << "the driver refused a transfer. The driver waits in its bootloader"
+        << "disconnected";
+    QTest::newRow("nothing found") << Outcome::NoDriver << Left::Untouched << Answer::NotAsked
+                                   << "did not start: no driver answered"
+                                   << "bootloader";
+}
+
+void TestUpgradeProcedure::describe()
+{
+    QFETCH(Outcome, outcome);
+    QFETCH(Left, left);
+    QFETCH(Answer, answer);
+    QFETCH(QString, says);
+    QFETCH(QString, neverSays);
+    const QString text = ::describe({outcome, left, answer, QByteArrayLiteral("261107001")});
+    QVERIFY2(text.contains(says), qPrintable(text));
+    QVERIFY2(!text.contains(neverSays), qPrintable(text));
+}
+
+// The window and lc420-cli show the same sentence: it names no button.
+void TestUpgradeProcedure::describeNamesNoButton()
+{
+    for (Outcome outcome :
+         {Outcome::BadFile, Outcome::NoDriver, Outcome::DriverRefused, Outcome::VerifyFailed,
+          Outcome::Started, Outcome::Running, Outcome::NotBack}) {
+        for (Left left : {Left::Untouched, Left::Resetting, Left::InBootloader, Left::Started}) {
+            for (Answer answer :
+                 {Answer::NotAsked, Answer::Application, Answer::Bootloader, Answer::Nothing}) {
+                const QString text = ::describe({outcome, left, answer, {}});
+                QVERIFY(!text.isEmpty());
+                for (const char *word : {"Firmware Change", "press", "Press", "button"})
+                    QVERIFY2(!text.contains(QLatin1String(word)), qPrintable(text));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUpgradeProcedure)

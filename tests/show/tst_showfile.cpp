@@ -60,6 +60,8 @@ private Q_SLOTS:
     void hostileFiles_data();
     void hostileFiles();
     void failedSaveKeepsThePreviousFile();
+    void errorsNameTheFile_data();
+    void errorsNameTheFile();
 };
 
 void TestShowFile::exactLayout_data()
@@ -220,6 +222,55 @@ void TestShowFile::failedSaveKeepsThePreviousFile()
     // A folder is no file to write to.
     QVERIFY(!saveFile(dir.path(), Kind::Scenes, patternTable(Kind::Scenes)).isEmpty());
     QCOMPARE(readFile(dir.path(), Kind::Scenes).error, Error::Unreadable);
+}
+
+// What a refused file is, in the words both front ends show below the box's
+// own text, and which kind of file it is when it is the other one.
+void TestShowFile::errorsNameTheFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<int>("other"); // the kind the header names, -1 for none
+
+    const int programs = int(Kind::Programs);
+    const int scenes = int(Kind::Scenes);
+    const QByteArray programsFile = fileBytes(Kind::Programs, patternTable(Kind::Programs));
+    const QByteArray scenesFile = fileBytes(Kind::Scenes, patternTable(Kind::Scenes));
+    QByteArray version = scenesFile;
+    version[61] = '2';
+    QTest::newRow("a scenes file as programs")
+        << scenesFile << programs << "show.x is a scenes file, not a programs file." << scenes;
+    QTest::newRow("a programs file as scenes")
+        << programsFile << scenes << "show.x is a programs file, not a scenes file." << programs;
+    QTest::newRow("cut short") << programsFile.left(7700) << programs
+                               << "show.x is cut short: 7700 of 7750 bytes." << -1;
+    QTest::newRow("block shorter than the table")
+        << scenesFile.left(62) + be32(383) + scenesFile.mid(66, 383) << scenes
+        << "show.x holds 383 bytes of table where 384 are needed." << -1;
+    QTest::newRow("empty") << QByteArray() << scenes << "show.x is empty." << -1;
+    QTest::newRow("something else")
+        << QByteArray("GIF89a") << scenes << "show.x is not a scenes file." << -1;
+    QTest::newRow("another version")
+        << version << scenes << "show.x has the version \"Version 02\"; only \"Version 01\"" << -1;
+    QTest::newRow("cut short after the header")
+        << scenesFile.left(40) << scenes << "show.x is cut short after its header." << -1;
+}
+
+void TestShowFile::errorsNameTheFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, kind);
+    QFETCH(QString, says);
+    QFETCH(int, other);
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const FileContents contents = readFile(buffer, Kind(kind));
+    QVERIFY(!contents.ok());
+    QVERIFY2(describe(contents, QStringLiteral("show.x"), Kind(kind)).startsWith(says),
+             qPrintable(describe(contents, QStringLiteral("show.x"), Kind(kind))));
+    const std::optional<Kind> found = otherKind(contents, Kind(kind));
+    QCOMPARE(found ? int(*found) : -1, other);
 }
 
 QTEST_GUILESS_MAIN(TestShowFile)

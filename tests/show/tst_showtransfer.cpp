@@ -45,6 +45,10 @@ private Q_SLOTS:
     void setThenGet();
     void faults_data();
     void faults();
+    void goneOrStalled_data();
+    void goneOrStalled();
+    void describe_data();
+    void describe();
 
 private:
     std::unique_ptr<SimulatedBus> bus;
@@ -206,6 +210,106 @@ void TestShowTransfer::faults()
     if (released)
         QCOMPARE(log.last().request, quint8(8));
     QCOMPARE(driver.status() & 1, 0u);
+}
+
+// A driver that went away is told from one that refused: both leave the lock
+// unreleased, but only one of them can be asked to release it now.
+void TestShowTransfer::goneOrStalled_data()
+{
+    QTest::addColumn<bool>("gone");
+    QTest::addColumn<Error>("error");
+    QTest::addColumn<QString>("says");
+
+    QTest::newRow("unplugged for good during the write")
+        << true << Error::Write
+        << "The driver was disconnected during the transfer; it may hold the scenes only in "
+           "part. Its status bit 0 may still be set.";
+    QTest::newRow("the release stalls")
+        << false << Error::None
+        << "The scenes were written. The driver could not be unlocked afterwards: its status "
+           "bit 0 may still be set.";
+}
+
+void TestShowTransfer::goneOrStalled()
+{
+    QFETCH(bool, gone);
+    QFETCH(Error, error);
+    QFETCH(QString, says);
+    const Kind kind = Kind::Scenes;
+    const QByteArray table = patternTable(kind, 4);
+    if (gone) {
+        // Where the write is in a clean run, then the same run cut right after it.
+        QCOMPARE(writeTable(*device, kind, table).error, Error::None);
+        const QList<Lc420Model::Transfer> clean = bus->device().transferLog();
+        const auto write = std::find_if(clean.begin(), clean.end(),
+                                        [](const auto &t) { return t.request == 6; });
+        QVERIFY(write != clean.end());
+        const int cut = int(write - clean.begin()) + 1;
+        cleanup();
+        init();
+        bus->device().unplugAfterTransfers(cut);
+    } else {
+        bus->device().failNextTransfers(200, Match::vendor(8));
+    }
+    const TransferResult result = writeTable(*device, kind, table);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.released, false);
+    QCOMPARE(result.disconnected, gone);
+    QVERIFY(result.mayLeaveLocked());
+    QCOMPARE(Show::describe(result, kind, Direction::Write), says);
+}
+
+// The sentences every front end shows: what the driver holds and whether its
+// lock may be left, in words that name no button, command or "record".
+void TestShowTransfer::describe_data()
+{
+    QTest::addColumn<Error>("error");
+    QTest::addColumn<bool>("released");
+    QTest::addColumn<bool>("disconnected");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QString>("says");
+
+    const int read = int(Direction::Read);
+    const int write = int(Direction::Write);
+    QTest::newRow("handshake failed") << Error::Handshake << false << false << read
+                                      << "nothing was transferred. Its status bit 0 may have "
+                                         "been left set.";
+    QTest::newRow("read failed, lock released")
+        << Error::Read << true << false << read << "so none were taken.";
+    QTest::newRow("read failed, driver gone")
+        << Error::Read << false << true << read
+        << "disconnected during the transfer, so no programs were taken. Its status bit 0 may "
+           "still be set.";
+    QTest::newRow("verify names the first step")
+        << Error::Verify << true << false << write << "(first at program 1, step 2)";
+    QTest::newRow("read, then gone before the release")
+        << Error::None << false << true << read
+        << "The programs were read. Then the driver was disconnected before it could be "
+           "unlocked";
+    QTest::newRow("written, but not released")
+        << Error::None << false << false << write
+        << "The programs were written. The driver could not be unlocked afterwards";
+    QTest::newRow("success names the driver")
+        << Error::None << true << false << write << "Wrote 8 programs to driver 261107001.";
+}
+
+void TestShowTransfer::describe()
+{
+    QFETCH(Error, error);
+    QFETCH(bool, released);
+    QFETCH(bool, disconnected);
+    QFETCH(int, direction);
+    QFETCH(QString, says);
+    TransferResult result;
+    result.error = error;
+    result.released = released;
+    result.disconnected = disconnected;
+    if (error == Error::Verify)
+        result.differences.append(RecordDifference{1, {}, {}});
+    const QString text = Show::describe(result, Kind::Programs, Direction(direction), "261107001");
+    QVERIFY2(text.contains(says), qPrintable(text));
+    for (const char *word : {"press", "Press", "Set", "Get", "record", "lc420-cli"})
+        QVERIFY2(!text.contains(QLatin1String(word)), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestShowTransfer)
