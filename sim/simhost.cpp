@@ -479,9 +479,9 @@ void SimHost::Private::addNode(Slot &slot)
                                .arg(devnum)
                                .arg(devnum - 1);
 
-    // The ioctl handler is attached before the node exists and detached only after it
-    // is gone: a program that scans the bus in between would otherwise open a node
-    // without a handler, and the umockdev preload kills it ("Failed to connect to
+    // The ioctl handler is attached before the node exists and stays after it is gone
+    // (see removeNode): a program that scans the bus in between would otherwise open a
+    // node without a handler, and the umockdev preload kills it ("Failed to connect to
     // ioctl socket").
     GError *error = nullptr;
     const int generation = ++slot.generation;
@@ -524,14 +524,17 @@ void SimHost::Private::setNodeMode(const Slot &slot)
 void SimHost::Private::removeNode(Slot &slot)
 {
     ++slot.generation; // handles opened before now get ENODEV
-    const QByteArray node = nodeName(slot.devnum).toUtf8();
     const QByteArray path = sysPath(slot.devnum).toUtf8();
     // The "remove" event carries the device's properties, so it goes out while the
     // device is still there.
     if (preloaded)
         umockdev_testbed_uevent(testbed.get(), path.constData(), "remove");
     umockdev_testbed_remove_device(testbed.get(), path.constData());
-    umockdev_testbed_detach_ioctl(testbed.get(), node.constData(), nullptr);
+    // The handler stays attached (a node's number is never used again): a program
+    // that opened the node just before it went has its connection still waiting to
+    // be accepted, and must get ENODEV from its next ioctl, as from the kernel.
+    // Detaching would close the listener and reset that connection, and the umockdev
+    // preload aborts the program on a reset.
     slot.nodePresent = false;
     keepBusFolder();
 }
