@@ -114,7 +114,7 @@ struct SimHost::Private
     // shared at all.
     GMainContext *workerContext = nullptr;
     std::thread::id workerThread;
-    std::mutex handoff; // orders what a thread wrote before a call it posts to the worker
+    std::mutex workerMutex; // guards workerContext until it is found
     std::condition_variable workerFound;
     GPtr<UMockdevIoctlBase> probe;
 
@@ -170,20 +170,23 @@ struct SimHost::Private
 
 namespace {
 
+// Orders what a thread wrote before it posts a call to the worker with what the
+// call reads there. GLib's own lock does that too, but it is invisible to a race
+// detector; this one is process-wide because the call must take it before it
+// reads anything.
+std::mutex handoff;
+
 struct Posted
 {
-    std::mutex *handoff = nullptr;
     std::function<void()> function;
 };
 
 gboolean runPosted(gpointer data)
 {
-    std::unique_ptr<Posted> posted(static_cast<Posted *>(data));
     {
-        // Pairs with the poster's release (GLib's own lock is invisible to race
-        // detectors).
-        std::lock_guard<std::mutex> lock(*posted->handoff);
+        std::lock_guard<std::mutex> lock(handoff);
     }
+    std::unique_ptr<Posted> posted(static_cast<Posted *>(data));
     posted->function();
     return G_SOURCE_REMOVE;
 }
@@ -329,7 +332,7 @@ void SimHost::Private::findWorker()
     if (fd < 0 || connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
         qFatal("lc420-sim: cannot reach the emulated bus: %s", std::strerror(errno));
     {
-        std::unique_lock<std::mutex> lock(handoff);
+        std::unique_lock<std::mutex> lock(workerMutex);
         workerFound.wait(lock, [this] { return workerContext != nullptr; });
     }
     close(fd);
@@ -342,7 +345,7 @@ void SimHost::Private::findWorker()
 void SimHost::Private::noteWorker(UMockdevIoctlBase *, UMockdevIoctlClient *, gpointer user)
 {
     auto *self = static_cast<Private *>(user);
-    std::lock_guard<std::mutex> lock(self->handoff);
+    std::lock_guard<std::mutex> lock(self->workerMutex);
     if (self->workerContext)
         return;
     self->workerContext = g_main_context_ref_thread_default();
@@ -352,7 +355,7 @@ void SimHost::Private::noteWorker(UMockdevIoctlBase *, UMockdevIoctlClient *, gp
 
 void SimHost::Private::post(std::function<void()> function)
 {
-    auto *posted = new Posted{&handoff, std::move(function)};
+    auto *posted = new Posted{std::move(function)};
     {
         std::lock_guard<std::mutex> lock(handoff);
     }
