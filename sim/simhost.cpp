@@ -606,11 +606,11 @@ void SimHost::Private::runServer(Slot &slot)
         if (stop || closing || job->attachment->generation != slot.generation.load()) {
             job->result = -ENODEV;
         } else {
+            // A request that takes the device off the bus tells the host through the
+            // model's bus listener before control() returns, so the node is gone
+            // before the caller sees the answer and its next scan does not find it.
             job->result
                 = slot.model->control(job->setup, job->buffer ? job->buffer->data : nullptr);
-            // The node must be gone before the caller sees the answer to a request
-            // that took the device off the bus, so that its next scan does not find it.
-            sync();
         }
         finish(job);
     }
