@@ -4,19 +4,24 @@
 #include "sim/lc420model.h"
 
 #include <QDir>
-#include <QRecursiveMutex>
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <functional>
 #include <glib/gstdio.h>
 #include <linux/usbdevice_fs.h>
 #include <list>
 #include <mutex>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
 #include <umockdev.h>
+#include <unistd.h>
 
 namespace {
 
@@ -59,29 +64,63 @@ struct SimHost::Private
 
     // One handler object per plug-in: clients that opened the node before an unplug
     // stay connected to the old handler, which then answers ENODEV like the kernel.
+    // Made and read on the worker thread only.
     struct Attachment
     {
         Private *host = nullptr;
         Slot *slot = nullptr;
         int generation = 0;
+        int devnum = 0;
         GPtr<UMockdevIoctlBase> handler;
+    };
+
+    // A control transfer on its way through a device's own thread: resolved and
+    // completed on umockdev's worker thread, answered by the model on the device's.
+    struct Job
+    {
+        Attachment *attachment = nullptr;
+        GPtr<UMockdevIoctlClient> client;
+        GPtr<UMockdevIoctlData> data;
+        GPtr<UMockdevIoctlData> buffer;
+        Lc420Model::Setup setup;
+        int result = 0;
     };
 
     struct Slot
     {
         Lc420Model *model = nullptr;
         int order = 0;
+        // Under Private::mutex:
         bool plugged = true;
         bool nodePresent = false;
-        std::atomic<bool> accessDenied{false};
         int devnum = 0;
+        std::atomic<bool> accessDenied{false};
         std::atomic<int> generation{0};
+
+        // The device's own thread answers its transfers one after the other, as a
+        // controller does, so that its latency or a stall holds up no other device.
+        std::thread server;
+        std::mutex queueMutex;
+        std::condition_variable queueCondition;
+        std::deque<Job *> queue;
+        bool stopping = false;
     };
 
     GPtr<UMockdevTestbed> testbed;
-    QRecursiveMutex mutex; // testbed changes; taken again from the model's bus listener
+    QString root;
+    // Every call into the testbed runs on umockdev's own worker thread, where its
+    // ioctl handlers run too: umockdev hands objects between the calling thread and
+    // its worker under GLib's locks only, and the handlers' data is then never
+    // shared at all.
+    GMainContext *workerContext = nullptr;
+    std::thread::id workerThread;
+    std::mutex workerMutex; // guards workerContext until it is found
+    std::condition_variable workerFound;
+    GPtr<UMockdevIoctlBase> probe;
+
+    std::recursive_mutex mutex; // the slots' plug state; taken on the worker
     std::list<Slot> devices;
-    std::list<Attachment> attachments;
+    std::list<Attachment> attachments; // worker thread only
     int clockListener = 0;
 
     // Brings devices back when their time off the bus ends on the real clock.
@@ -91,10 +130,8 @@ struct SimHost::Private
     bool stopping = false;
     bool rescan = false;
 
-    // Teardown waits for ioctls being served; later ones (from handles a program
-    // kept open) get ENODEV.
     std::atomic<bool> closing{false};
-    std::atomic<int> serving{0};
+    bool preloaded = false; // this process runs under the umockdev preload
 
     [[nodiscard]] static QString nodeName(int devnum)
     {
@@ -105,7 +142,14 @@ struct SimHost::Private
         return QStringLiteral("/sys/devices/pci0000:00/0000:00:14.0/usb1/1-%1").arg(devnum);
     }
 
+    void findWorker();
+    static void noteWorker(UMockdevIoctlBase *, UMockdevIoctlClient *, gpointer user);
+    [[nodiscard]] bool onWorkerThread() const { return std::this_thread::get_id() == workerThread; }
+    void post(std::function<void()> function);
+    void onWorker(const std::function<void()> &function);
+
     void sync();
+    void syncOnWorker();
     void addNode(Slot &slot);
     void setNodeMode(const Slot &slot);
     void keepBusFolder();
@@ -113,6 +157,8 @@ struct SimHost::Private
     [[nodiscard]] QStringList listedNodes() const;
     void wakeWaker();
     void runWaker();
+    void runServer(Slot &slot);
+    void finish(Job *job);
     static gboolean handleIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer user)
     {
         auto *attachment = static_cast<Attachment *>(user);
@@ -122,11 +168,40 @@ struct SimHost::Private
     void serveControl(Attachment &attachment, UMockdevIoctlClient *client);
 };
 
+namespace {
+
+// Orders what a thread wrote before it posts a call to the worker with what the
+// call reads there. GLib's own lock does that too, but it is invisible to a race
+// detector; this one is process-wide because the call must take it before it
+// reads anything.
+std::mutex handoff;
+
+struct Posted
+{
+    std::function<void()> function;
+};
+
+gboolean runPosted(gpointer data)
+{
+    {
+        std::lock_guard<std::mutex> lock(handoff);
+    }
+    std::unique_ptr<Posted> posted(static_cast<Posted *>(data));
+    posted->function();
+    return G_SOURCE_REMOVE;
+}
+
+} // namespace
+
 SimHost::SimHost()
     : d(std::make_unique<Private>())
 {
+    d->preloaded = inMockEnvironment();
     d->testbed.reset(umockdev_testbed_new());
-    d->keepBusFolder();
+    g_autofree gchar *root = umockdev_testbed_get_root_dir(d->testbed.get());
+    d->root = QString::fromLocal8Bit(root);
+    d->findWorker();
+    d->onWorker([this] { d->keepBusFolder(); });
     d->clockListener = Clock::addAdvanceListener([this](qint64) { d->sync(); });
     d->waker = std::thread([this] { d->runWaker(); });
 }
@@ -141,26 +216,41 @@ SimHost::~SimHost()
     d->wakerCondition.notify_all();
     d->waker.join();
 
+    // Transfers still queued (from handles a program kept open) get ENODEV; one being
+    // answered (a stall, say) is waited for.
     d->closing = true;
-    while (d->serving.load() > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    QMutexLocker lock(&d->mutex);
-    for (Private::Attachment &attachment : d->attachments)
-        g_signal_handlers_disconnect_by_data(attachment.handler.get(), &attachment);
     for (Private::Slot &slot : d->devices) {
+        {
+            std::lock_guard<std::mutex> lock(slot.queueMutex);
+            slot.stopping = true;
+        }
+        slot.queueCondition.notify_all();
+        slot.server.join();
         slot.model->setBusListener({});
-        if (slot.nodePresent)
-            d->removeNode(slot);
     }
-    d->testbed.reset();
+    d->onWorker([this] {
+        std::lock_guard<std::recursive_mutex> lock(d->mutex);
+        for (Private::Attachment &attachment : d->attachments)
+            g_signal_handlers_disconnect_by_data(attachment.handler.get(), &attachment);
+        for (Private::Slot &slot : d->devices) {
+            if (slot.nodePresent)
+                d->removeNode(slot);
+        }
+        d->attachments.clear();
+        d->probe.reset();
+        // The testbed's last reference: it stops its listeners and its main loop.
+        d->testbed.reset();
+    });
+    g_main_context_unref(d->workerContext);
 }
 
 void SimHost::addDevice(Lc420Model &model)
 {
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard<std::recursive_mutex> lock(d->mutex);
     Private::Slot &slot = d->devices.emplace_back();
     slot.model = &model;
     slot.order = int(d->devices.size());
+    slot.server = std::thread([this, &slot] { d->runServer(slot); });
     model.setBusListener([this] {
         d->sync();
         d->wakeWaker();
@@ -170,7 +260,7 @@ void SimHost::addDevice(Lc420Model &model)
 void SimHost::setPlugged(const Lc420Model &model, bool plugged)
 {
     {
-        QMutexLocker lock(&d->mutex);
+        std::lock_guard<std::recursive_mutex> lock(d->mutex);
         for (Private::Slot &slot : d->devices) {
             if (slot.model == &model)
                 slot.plugged = plugged;
@@ -181,14 +271,16 @@ void SimHost::setPlugged(const Lc420Model &model, bool plugged)
 
 void SimHost::setAccessDenied(const Lc420Model &model, bool denied)
 {
-    QMutexLocker lock(&d->mutex);
-    for (Private::Slot &slot : d->devices) {
-        if (slot.model != &model)
-            continue;
-        slot.accessDenied = denied;
-        if (slot.nodePresent)
-            d->setNodeMode(slot);
-    }
+    d->onWorker([this, &model, denied] {
+        std::lock_guard<std::recursive_mutex> lock(d->mutex);
+        for (Private::Slot &slot : d->devices) {
+            if (slot.model != &model)
+                continue;
+            slot.accessDenied = denied;
+            if (slot.nodePresent)
+                d->setNodeMode(slot);
+        }
+    });
 }
 
 void SimHost::sync()
@@ -198,7 +290,7 @@ void SimHost::sync()
 
 QString SimHost::deviceNode(const Lc420Model &model) const
 {
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard<std::recursive_mutex> lock(d->mutex);
     for (const Private::Slot &slot : d->devices) {
         if (slot.model == &model && slot.nodePresent)
             return Private::nodeName(slot.devnum);
@@ -208,8 +300,7 @@ QString SimHost::deviceNode(const Lc420Model &model) const
 
 QString SimHost::rootDir() const
 {
-    g_autofree gchar *root = umockdev_testbed_get_root_dir(d->testbed.get());
-    return QString::fromLocal8Bit(root);
+    return d->root;
 }
 
 bool SimHost::inMockEnvironment()
@@ -219,9 +310,87 @@ bool SimHost::inMockEnvironment()
     return qgetenv("LD_PRELOAD").contains("libumockdev-preload");
 }
 
+// umockdev keeps its worker's main context to itself; a handler learns it from the
+// first client that connects. So a probe handler is attached to a node of its own
+// and this thread connects to it once.
+void SimHost::Private::findWorker()
+{
+    static const char probeNode[] = "/dev/lc420-sim-probe";
+    probe.reset(umockdev_ioctl_base_new());
+    g_signal_connect(probe.get(), "client-connected", G_CALLBACK(noteWorker), this);
+    GError *error = nullptr;
+    if (!umockdev_testbed_attach_ioctl(testbed.get(), probeNode, probe.get(), &error))
+        qFatal("lc420-sim: cannot attach to the emulated bus: %s", error->message);
+
+    const QByteArray socketPath = QFile::encodeName(root) + "/ioctl" + probeNode;
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    if (size_t(socketPath.size()) >= sizeof address.sun_path)
+        qFatal("lc420-sim: the testbed's path is too long: %s", socketPath.constData());
+    std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0 || connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
+        qFatal("lc420-sim: cannot reach the emulated bus: %s", std::strerror(errno));
+    {
+        std::unique_lock<std::mutex> lock(workerMutex);
+        workerFound.wait(lock, [this] { return workerContext != nullptr; });
+    }
+    close(fd);
+    onWorker([this] {
+        g_signal_handlers_disconnect_by_data(probe.get(), this);
+        umockdev_testbed_detach_ioctl(testbed.get(), probeNode, nullptr);
+    });
+}
+
+void SimHost::Private::noteWorker(UMockdevIoctlBase *, UMockdevIoctlClient *, gpointer user)
+{
+    auto *self = static_cast<Private *>(user);
+    std::lock_guard<std::mutex> lock(self->workerMutex);
+    if (self->workerContext)
+        return;
+    self->workerContext = g_main_context_ref_thread_default();
+    self->workerThread = std::this_thread::get_id();
+    self->workerFound.notify_all();
+}
+
+void SimHost::Private::post(std::function<void()> function)
+{
+    auto *posted = new Posted{std::move(function)};
+    {
+        std::lock_guard<std::mutex> lock(handoff);
+    }
+    g_main_context_invoke_full(workerContext, G_PRIORITY_DEFAULT, runPosted, posted, nullptr);
+}
+
+void SimHost::Private::onWorker(const std::function<void()> &function)
+{
+    if (onWorkerThread()) {
+        function();
+        return;
+    }
+    std::mutex doneMutex;
+    std::condition_variable doneCondition;
+    bool done = false;
+    post([&] {
+        function();
+        std::lock_guard<std::mutex> lock(doneMutex);
+        done = true;
+        doneCondition.notify_all();
+    });
+    std::unique_lock<std::mutex> lock(doneMutex);
+    doneCondition.wait(lock, [&] { return done; });
+}
+
 void SimHost::Private::sync()
 {
-    QMutexLocker lock(&mutex);
+    onWorker([this] { syncOnWorker(); });
+}
+
+void SimHost::Private::syncOnWorker()
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    if (!testbed)
+        return;
     std::vector<Slot *> added;
     for (Slot &slot : devices) {
         const bool present = slot.plugged && slot.model->isOnBus();
@@ -273,9 +442,8 @@ void SimHost::Private::sync()
 QStringList SimHost::Private::listedNodes() const
 {
     // Directory order as readdir gives it, unsorted: the order libusb-0.1 sees.
-    g_autofree gchar *root = umockdev_testbed_get_root_dir(testbed.get());
     QStringList names;
-    const QByteArray folder = QByteArray(root) + "/dev/bus/usb/001";
+    const QByteArray folder = QFile::encodeName(root) + "/dev/bus/usb/001";
     GDir *dir = g_dir_open(folder.constData(), 0, nullptr);
     if (!dir)
         return names;
@@ -314,9 +482,9 @@ void SimHost::Private::addNode(Slot &slot)
                                .arg(devnum)
                                .arg(devnum - 1);
 
-    // The ioctl handler is attached before the node exists and detached only after it
-    // is gone: a program that scans the bus in between would otherwise open a node
-    // without a handler, and the umockdev preload kills it ("Failed to connect to
+    // The ioctl handler is attached before the node exists and stays after it is gone
+    // (see removeNode): a program that scans the bus in between would otherwise open a
+    // node without a handler, and the umockdev preload kills it ("Failed to connect to
     // ioctl socket").
     GError *error = nullptr;
     const int generation = ++slot.generation;
@@ -324,6 +492,7 @@ void SimHost::Private::addNode(Slot &slot)
     attachment.host = this;
     attachment.slot = &slot;
     attachment.generation = generation;
+    attachment.devnum = devnum;
     attachment.handler.reset(umockdev_ioctl_base_new());
     g_signal_connect(attachment.handler.get(), "handle-ioctl", G_CALLBACK(handleIoctl),
                      &attachment);
@@ -339,23 +508,36 @@ void SimHost::Private::addNode(Slot &slot)
         umockdev_testbed_detach_ioctl(testbed.get(), node.toUtf8().constData(), nullptr);
         return;
     }
+    // A udev monitor in the program learns of the device from an "add" event, as from
+    // the kernel. Events can be sent only from inside the preload (they name the device
+    // by its place in the emulated /sys); the testbed sends this one itself when its
+    // own test for the preload succeeds.
+    if (preloaded && !umockdev_in_mock_environment())
+        umockdev_testbed_uevent(testbed.get(), sysPath(devnum).toUtf8().constData(), "add");
     slot.nodePresent = true;
     setNodeMode(slot);
 }
 
 void SimHost::Private::setNodeMode(const Slot &slot)
 {
-    g_autofree gchar *root = umockdev_testbed_get_root_dir(testbed.get());
-    const QByteArray file = QByteArray(root) + nodeName(slot.devnum).toUtf8();
+    const QByteArray file = QFile::encodeName(root + nodeName(slot.devnum));
     g_chmod(file.constData(), slot.accessDenied ? 0444 : 0644);
 }
 
 void SimHost::Private::removeNode(Slot &slot)
 {
     ++slot.generation; // handles opened before now get ENODEV
-    const QByteArray node = nodeName(slot.devnum).toUtf8();
-    umockdev_testbed_remove_device(testbed.get(), sysPath(slot.devnum).toUtf8().constData());
-    umockdev_testbed_detach_ioctl(testbed.get(), node.constData(), nullptr);
+    const QByteArray path = sysPath(slot.devnum).toUtf8();
+    // The "remove" event carries the device's properties, so it goes out while the
+    // device is still there.
+    if (preloaded)
+        umockdev_testbed_uevent(testbed.get(), path.constData(), "remove");
+    umockdev_testbed_remove_device(testbed.get(), path.constData());
+    // The handler stays attached (a node's number is never used again): a program
+    // that opened the node just before it went has its connection still waiting to
+    // be accepted, and must get ENODEV from its next ioctl, as from the kernel.
+    // Detaching would close the listener and reset that connection, and the umockdev
+    // preload aborts the program on a reset.
     slot.nodePresent = false;
     keepBusFolder();
 }
@@ -364,8 +546,7 @@ void SimHost::Private::keepBusFolder()
 {
     // A real system always lists its buses (each has its root hub). Without the bus
     // folder libusb-0.1 fails to scan and keeps its stale device list.
-    g_autofree gchar *root = umockdev_testbed_get_root_dir(testbed.get());
-    const QByteArray folder = QByteArray(root) + "/dev/bus/usb/001";
+    const QByteArray folder = QFile::encodeName(root) + "/dev/bus/usb/001";
     g_mkdir_with_parents(folder.constData(), 0755);
 }
 
@@ -385,7 +566,7 @@ void SimHost::Private::runWaker()
         // With the virtual clock the advance listener does this work.
         qint64 next = -1;
         if (!Clock::isVirtual()) {
-            QMutexLocker slotsLock(&mutex);
+            std::lock_guard<std::recursive_mutex> slotsLock(mutex);
             for (const Slot &slot : devices) {
                 const qint64 at = slot.model->backOnBusAtMs();
                 if (slot.plugged && at >= 0 && (next < 0 || at < next))
@@ -406,15 +587,45 @@ void SimHost::Private::runWaker()
     }
 }
 
+void SimHost::Private::runServer(Slot &slot)
+{
+    for (;;) {
+        Job *job = nullptr;
+        bool stop = false;
+        {
+            std::unique_lock<std::mutex> lock(slot.queueMutex);
+            slot.queueCondition.wait(lock, [&] { return slot.stopping || !slot.queue.empty(); });
+            stop = slot.stopping;
+            if (!slot.queue.empty()) {
+                job = slot.queue.front();
+                slot.queue.pop_front();
+            }
+        }
+        if (!job)
+            return;
+        if (stop || closing || job->attachment->generation != slot.generation.load()) {
+            job->result = -ENODEV;
+        } else {
+            // A request that takes the device off the bus tells the host through the
+            // model's bus listener before control() returns, so the node is gone
+            // before the caller sees the answer and its next scan does not find it.
+            job->result
+                = slot.model->control(job->setup, job->buffer ? job->buffer->data : nullptr);
+        }
+        finish(job);
+    }
+}
+
+void SimHost::Private::finish(Job *job)
+{
+    post([job] {
+        const std::unique_ptr<Job> done(job);
+        complete(done->client.get(), done->result >= 0 ? done->result : -1, -done->result);
+    });
+}
+
 gboolean SimHost::Private::serve(Attachment &attachment, UMockdevIoctlClient *client)
 {
-    ++serving;
-    struct Served
-    {
-        std::atomic<int> &count;
-        ~Served() { --count; }
-    } served{serving};
-
     const unsigned long request = umockdev_ioctl_client_get_request(client);
     Slot &slot = *attachment.slot;
     if (closing || attachment.generation != slot.generation.load()) {
@@ -443,7 +654,7 @@ gboolean SimHost::Private::serve(Attachment &attachment, UMockdevIoctlClient *cl
             return TRUE;
         }
         auto *info = reinterpret_cast<usbdevfs_connectinfo *>(data->data);
-        info->devnum = unsigned(slot.devnum);
+        info->devnum = unsigned(attachment.devnum);
         info->slow = 1; // a low-speed device
         complete(client, 0, 0);
     } else if (request == static_cast<unsigned long>(USBDEVFS_SETCONFIGURATION)
@@ -503,9 +714,21 @@ void SimHost::Private::serveControl(Attachment &attachment, UMockdevIoctlClient 
         }
     }
 
-    const int result = slot.model->control(setup, buffer ? buffer->data : nullptr);
-    // The node must be gone before the caller sees the answer to a request that
-    // took the device off the bus, so that its next scan does not find it.
-    sync();
-    complete(client, result >= 0 ? result : -1, -result);
+    auto job = std::make_unique<Job>();
+    job->attachment = &attachment;
+    job->client.reset(static_cast<UMockdevIoctlClient *>(g_object_ref(client)));
+    job->data = std::move(data);
+    job->buffer = std::move(buffer);
+    job->setup = setup;
+    {
+        std::lock_guard<std::mutex> lock(slot.queueMutex);
+        if (!slot.stopping)
+            slot.queue.push_back(job.release());
+    }
+    if (job) {
+        // The host is going away: its device thread takes no more work.
+        complete(client, -1, ENODEV);
+        return;
+    }
+    slot.queueCondition.notify_all();
 }

@@ -6,6 +6,10 @@
 // attached, each with its state in $LC420_SIM_DIR/SERIAL; the driver options after a
 // --driver apply to that driver alone, those before the first --driver to every
 // driver. Exits with COMMAND's exit code.
+//
+// The launcher runs under the umockdev preload itself (it starts itself again with
+// it): the events that tell a udev monitor in COMMAND of a plug or an unplug can be
+// made only there.
 
 #include "sim/lc420model.h"
 #include "sim/simhost.h"
@@ -17,11 +21,17 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <list>
+#include <map>
+#include <mutex>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -58,7 +68,7 @@ struct ModelOptions
 {
     QString mode;
     int latency = 0, resetTime = 1000, failTransfer = 0, failNext = 0, failAt = 0, stallAt = 0,
-        count = 1, corruptAt = 0, unplugAfter = 0, replugAfter = 3000;
+        count = 1, corruptAt = 0, unplugAfter = 0, replugAfter = 3000, plugAt = -1, unplugAt = -1;
     bool resetAck = false, wrongId = false, noAccess = false;
 };
 
@@ -74,8 +84,12 @@ QString readModelOptions(const QCommandLineParser &parser, ModelOptions &options
         || !readCount(parser, QStringLiteral("count"), 1, &options.count)
         || !readCount(parser, QStringLiteral("corrupt-at"), 1, &options.corruptAt)
         || !readCount(parser, QStringLiteral("unplug-after"), 1, &options.unplugAfter)
-        || !readCount(parser, QStringLiteral("replug-after"), -1, &options.replugAfter))
+        || !readCount(parser, QStringLiteral("replug-after"), -1, &options.replugAfter)
+        || !readCount(parser, QStringLiteral("plug-at"), 0, &options.plugAt)
+        || !readCount(parser, QStringLiteral("unplug-at"), 0, &options.unplugAt))
         return QStringLiteral("a number option has a bad value (see --help)");
+    if (options.plugAt >= 0 && options.unplugAt >= 0 && options.unplugAt <= options.plugAt)
+        return QStringLiteral("--unplug-at must come later than --plug-at");
     if (parser.isSet(QStringLiteral("count")) && options.failAt == 0 && options.stallAt == 0
         && options.corruptAt == 0)
         return QStringLiteral("--count goes with --fail-at, --stall-at or --corrupt-at");
@@ -119,6 +133,50 @@ void applyModelOptions(const ModelOptions &options, Lc420Model &model)
         model.setIdentificationWord(Lc420Model::IdentificationWord + 1);
 }
 
+// Plugs and unplugs at given times after the command starts, on a thread of its own.
+class Schedule
+{
+public:
+    Schedule() = default;
+    Schedule(const Schedule &) = delete;
+    Schedule &operator=(const Schedule &) = delete;
+    ~Schedule()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            stopping = true;
+        }
+        condition.notify_all();
+        if (thread.joinable())
+            thread.join();
+    }
+
+    void add(int atMs, std::function<void()> action) { actions.emplace(atMs, std::move(action)); }
+
+    void start()
+    {
+        if (actions.empty())
+            return;
+        const auto started = std::chrono::steady_clock::now();
+        thread = std::thread([this, started] {
+            std::unique_lock<std::mutex> lock(mutex);
+            for (const auto &[atMs, action] : actions) {
+                if (condition.wait_until(lock, started + std::chrono::milliseconds(atMs),
+                                         [this] { return stopping; }))
+                    return;
+                action();
+            }
+        });
+    }
+
+private:
+    std::multimap<int, std::function<void()>> actions;
+    std::thread thread;
+    std::mutex mutex;
+    std::condition_variable condition;
+    bool stopping = false;
+};
+
 // The options before "--" cut at each --driver: the first part holds what
 // stands before any --driver, each further part one driver's serial and the
 // options that follow it.
@@ -143,6 +201,22 @@ QList<OptionPart> splitAtDrivers(const QStringList &options)
     return parts;
 }
 
+// Starts this program again under the umockdev preload, unless it runs there
+// already. Returns only if that failed.
+void runUnderPreload(char *argv[])
+{
+    if (SimHost::inMockEnvironment())
+        return;
+    QByteArray preload("libumockdev-preload.so.0");
+    const QByteArray existing = qgetenv("LD_PRELOAD");
+    if (!existing.isEmpty())
+        preload += ':' + existing;
+    qputenv("LD_PRELOAD", preload);
+    execv("/proc/self/exe", argv);
+    std::fprintf(stderr, "lc420-sim: cannot start under the umockdev preload: %s\n",
+                 std::strerror(errno));
+}
+
 int runCommand(const QStringList &command)
 {
     std::vector<QByteArray> storage;
@@ -153,14 +227,9 @@ int runCommand(const QStringList &command)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
 
-    // The command reaches the emulated device through the umockdev preload;
-    // UMOCKDEV_DIR was set when the testbed was created.
-    QByteArray preload("libumockdev-preload.so.0");
-    const QByteArray existing = qgetenv("LD_PRELOAD");
-    if (!existing.isEmpty())
-        preload += ':' + existing;
-    qputenv("LD_PRELOAD", preload);
-
+    // The command reaches the emulated device through the umockdev preload, which
+    // it inherits with the environment (UMOCKDEV_DIR was set when the testbed was
+    // created).
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid < 0)
@@ -172,7 +241,6 @@ int runCommand(const QStringList &command)
         [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, message, sizeof message - 1);
         _exit(127);
     }
-    qunsetenv("LD_PRELOAD");
     childPid = pid;
 
     struct sigaction action = {};
@@ -200,6 +268,9 @@ int runCommand(const QStringList &command)
 
 int main(int argc, char *argv[])
 {
+    runUnderPreload(argv);
+    if (!SimHost::inMockEnvironment())
+        return 2;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lc420-sim"));
 
@@ -255,6 +326,14 @@ int main(int argc, char *argv[])
          QStringLiteral("N")},
         {QStringLiteral("replug-after"),
          QStringLiteral("Plug it in again this long after an unplug (default 3000; -1: never)."),
+         QStringLiteral("MS")},
+        {QStringLiteral("plug-at"),
+         QStringLiteral("Plug the driver in this long after COMMAND starts; it is absent until "
+                        "then and boots like one just plugged in."),
+         QStringLiteral("MS")},
+        {QStringLiteral("unplug-at"),
+         QStringLiteral("Unplug the driver this long after COMMAND starts; --replug-after "
+                        "applies."),
          QStringLiteral("MS")},
         {QStringLiteral("wrong-id"),
          QStringLiteral("Answer the identification request with a wrong word.")},
@@ -364,11 +443,23 @@ int main(int argc, char *argv[])
         impostor.setIdentificationWord(Lc420Model::IdentificationWord + 1);
         host.addDevice(impostor);
     }
+    Schedule schedule; // ends before the host
     for (Driver &driver : drivers) {
-        host.addDevice(driver.model);
-        host.setAccessDenied(driver.model, driver.options.noAccess);
+        Lc420Model &model = driver.model;
+        const ModelOptions &timing = driver.options;
+        if (timing.plugAt > 0) {
+            model.unplug();
+            schedule.add(timing.plugAt, [&model] { model.replug(); });
+        }
+        if (timing.unplugAt >= 0) {
+            const qint64 replugAfter = timing.replugAfter;
+            schedule.add(timing.unplugAt, [&model, replugAfter] { model.unplug(replugAfter); });
+        }
+        host.addDevice(model);
+        host.setAccessDenied(model, timing.noAccess);
     }
     host.sync();
 
+    schedule.start();
     return runCommand(command);
 }

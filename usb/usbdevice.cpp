@@ -14,7 +14,12 @@
 namespace {
 
 // libusb-0.1 keeps global bus lists and is not thread safe: every call that
-// enumerates or transfers happens under this one lock, shared by all objects.
+// enumerates, or opens a device from those lists, happens under this one lock,
+// shared by all objects. A transfer on an open handle touches only that handle
+// (usb_control_msg is one ioctl on its file; on failure it writes the library's
+// error text, which this program never reads), so it needs only its object's
+// own lock: a slow or stalled driver holds up no other. Lock order: an object's
+// deviceMutex first, then usbMutex.
 QMutex usbMutex;
 
 constexpr int Configuration = 1;
@@ -55,18 +60,14 @@ UsbDevice::UsbDevice() = default;
 UsbDevice::~UsbDevice()
 {
     LC420_TRACE() << "UsbDevice destructor";
-    bool open;
-    {
-        QMutexLocker lock(&usbMutex);
-        open = handle != nullptr;
-    }
-    if (open)
-        disconnect();
+    QMutexLocker lock(&deviceMutex);
+    if (handle)
+        disconnectPrivate();
 }
 
 void UsbDevice::setUsbIds(quint16 vendor, quint16 product)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     vendorId = vendor;
     productId = product;
 }
@@ -78,14 +79,23 @@ void UsbDevice::setExpectedId(quint16 id)
 
 int UsbDevice::connect()
 {
+    QMutexLocker deviceLock(&deviceMutex);
     QMutexLocker lock(&usbMutex);
     return connectPrivate();
 }
 
 void UsbDevice::disconnect()
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     disconnectPrivate();
+}
+
+bool UsbDevice::openForTransfer()
+{
+    if (handle)
+        return true;
+    QMutexLocker lock(&usbMutex);
+    return connectPrivate() == 0;
 }
 
 void UsbDevice::rescan()
@@ -194,7 +204,7 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
 
 void UsbDevice::setSerialFilter(const QByteArray &serial)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     serialFilter = serial;
 }
 
@@ -211,18 +221,19 @@ bool UsbDevice::serialMatches(const QByteArray &filter, const QByteArray &serial
 
 QList<UsbDevice::Found> UsbDevice::lastConnect() const
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     return connectFound;
 }
 
 void UsbDevice::setConnectObserver(ConnectObserver observer)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     connectObserver = std::move(observer);
 }
 
 int UsbDevice::countMatchingDevices()
 {
+    QMutexLocker deviceLock(&deviceMutex);
     QMutexLocker lock(&usbMutex);
     rescan();
     int count = 0;
@@ -237,6 +248,7 @@ int UsbDevice::countMatchingDevices()
 
 QList<UsbDevice::Found> UsbDevice::listDrivers()
 {
+    QMutexLocker deviceLock(&deviceMutex);
     QMutexLocker lock(&usbMutex);
     LC420_TRACE() << "USB List";
     if (handle)
@@ -311,16 +323,18 @@ int UsbDevice::control_receivePrivate(quint8 bRequest, quint16 wValue, quint16 w
 int UsbDevice::control_receive(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer,
                                int length)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
+    if (!openForTransfer())
+        return -1;
     return control_receivePrivate(bRequest, wValue, wIndex, buffer, length);
 }
 
 int UsbDevice::control_send(quint8 bRequest, quint16 wValue, quint16 wIndex, const void *data,
                             int length)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     LC420_TRACE() << "UsbDevice::control_send()";
-    if (!handle && connectPrivate() != 0)
+    if (!openForTransfer())
         return -1;
 
     const bool empty = !data || length <= 0;
@@ -342,7 +356,7 @@ int UsbDevice::control_send(quint8 bRequest, quint16 wValue, quint16 wIndex, con
 
 int UsbDevice::bulk_write(const void *data, int length)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     if (!data || length < 1 || !handle)
         return -1;
     const int result
@@ -353,7 +367,7 @@ int UsbDevice::bulk_write(const void *data, int length)
 
 int UsbDevice::bulk_read(void *buffer, int length)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     if (!buffer || length < 1 || !handle)
         return -1;
     const int result
@@ -363,10 +377,10 @@ int UsbDevice::bulk_read(void *buffer, int length)
 
 QByteArray UsbDevice::read_serial_string()
 {
-    // Taken even though this makes no transfer of its own: the upgrade thread
-    // reads the string while the GUI thread may connect or disconnect, and
-    // libusb-0.1 must never see the handle closed under a running request.
-    QMutexLocker lock(&usbMutex);
+    // The upgrade thread reads the string while the GUI thread may connect or
+    // disconnect, and libusb-0.1 must never see the handle closed under a
+    // running request.
+    QMutexLocker lock(&deviceMutex);
     return readSerialPrivate();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 
 #include <functional>
@@ -15,9 +16,12 @@ struct usb_dev_handle;
 //
 // Every transfer opens the device by itself when it is closed, and every failed
 // transfer closes it, so the next transfer starts from a fresh enumeration.
-// One process-wide, non-recursive lock serialises every connect, disconnect and
-// single transfer of all objects; no lock spans the several transfers of a
-// command. The "Private" forms are for use while that lock is held.
+// One process-wide, non-recursive lock serialises every enumeration and open of
+// all objects; each object's own lock serialises its connect, disconnect and
+// single transfers, so that transfers to different drivers run side by side. No
+// lock spans the several transfers of a command. The "Private" forms are for use
+// while both locks are held (control_receivePrivate on an open handle: the
+// object's own lock).
 //
 // Transfers return the byte count the USB layer reported (which may be less
 // than asked for; the caller decides whether that is a failure) or -1.
@@ -112,10 +116,13 @@ private:
     Found::Outcome openAndIdentify(struct usb_device *dev, Found &found, bool wantSerial);
     [[nodiscard]] QByteArray readSerialPrivate();
     void rescan();
+    // Under deviceMutex: true when the handle is open, after a connect if need be.
+    [[nodiscard]] bool openForTransfer();
 
     quint16 productId = 0;
     quint16 vendorId = 0;
     quint16 expectedId = 0;
+    mutable QMutex deviceMutex;
     usb_dev_handle *handle = nullptr;
     QByteArray serialFilter;
     QList<Found> connectFound;

@@ -545,7 +545,8 @@ void TestSimBus::realClockResetComesBack()
     options.virtualClock = false;
     bus = std::make_unique<SimulatedBus>(options);
     QVERIFY(!Clock::isVirtual());
-    bus->device().setResetTimeMs(200);
+    // Long enough that a loaded machine still scans before it is over.
+    bus->device().setResetTimeMs(1000);
     std::unique_ptr<Handle> handle = openFirst();
     QVERIFY(handle);
     QCOMPARE(handle->out(4, 0, {}), -EPROTO);

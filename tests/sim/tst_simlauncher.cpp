@@ -33,6 +33,8 @@ private Q_SLOTS:
     void faultOptions_data();
     void faultOptions();
     void damagedStateIsNotOverwritten();
+    void plugAndUnplugAtTimes_data();
+    void plugAndUnplugAtTimes();
 
 private:
     Run run(const QStringList &options, const QStringList &command);
@@ -211,6 +213,56 @@ void TestSimLauncher::damagedStateIsNotOverwritten()
     QVERIFY(result.errors.contains("internal-flash.bin"));
     QCOMPARE(TestFiles::readFile(state + QStringLiteral("/internal-flash.bin")),
              QByteArray(1000, 'x'));
+}
+
+void TestSimLauncher::plugAndUnplugAtTimes_data()
+{
+    // The probe looks for the driver at once and again 1.5 s later; the changes
+    // come a wide margin from both looks.
+    const QString probe = QStringLiteral(SIMPROBE_PATH);
+    const QStringList twoLooks{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                               QStringLiteral("\"$0\" serial; sleep 1.5; \"$0\" serial"), probe};
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("plugged in later")
+        << QStringList{QStringLiteral("--plug-at"), QStringLiteral("700")} << twoLooks
+        << QStringList{QStringLiteral("no device"), QStringLiteral("serial 261107001")};
+    QTest::newRow("unplugged for good")
+        << QStringList{QStringLiteral("--unplug-at"), QStringLiteral("700"),
+                       QStringLiteral("--replug-after"), QStringLiteral("-1")}
+        << twoLooks << QStringList{QStringLiteral("serial 261107001"), QStringLiteral("no device")};
+    QTest::newRow("unplugged and back")
+        << QStringList{QStringLiteral("--unplug-at"), QStringLiteral("300"),
+                       QStringLiteral("--replug-after"), QStringLiteral("400")}
+        << twoLooks
+        << QStringList{QStringLiteral("serial 261107001"), QStringLiteral("serial 261107001")};
+    // Per driver: the second one comes later, the first is there from the start.
+    QTest::newRow("one of two drivers plugged in later")
+        << QStringList{QStringLiteral("--driver"),  QStringLiteral("261107001"),
+                       QStringLiteral("--driver"),  QStringLiteral("261107002"),
+                       QStringLiteral("--plug-at"), QStringLiteral("700")}
+        << QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                       QStringLiteral("\"$0\" serial; \"$0\" exit 0; sleep 1.5; \"$0\" serial"),
+                       probe}
+        << QStringList{QStringLiteral("serial 261107001"), QStringLiteral("serial 261107002")};
+    QTest::newRow("unplug before the plug is refused")
+        << QStringList{QStringLiteral("--plug-at"), QStringLiteral("500"),
+                       QStringLiteral("--unplug-at"), QStringLiteral("500")}
+        << QStringList{QStringLiteral("/bin/true")} << QStringList{};
+}
+
+void TestSimLauncher::plugAndUnplugAtTimes()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, command);
+    QFETCH(QStringList, expected);
+    const Run result = run(options, command);
+    QCOMPARE(result.lines, expected);
+    if (expected.isEmpty()) {
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(result.errors.contains("--unplug-at must come later than --plug-at"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSimLauncher)

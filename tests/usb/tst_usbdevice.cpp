@@ -6,7 +6,9 @@
 #include <QTest>
 #include <QThread>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 using Match = Lc420Model::Match;
 
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void refusedOpenIsExplained();
     void serialFilterPicksTheDriver_data();
     void serialFilterPicksTheDriver();
+    void slowDriverHoldsUpNoOther();
 
 private:
     // Declared before the bus, which serves it and must go first.
@@ -393,6 +396,40 @@ void TestUsbDevice::serialFilterPicksTheDriver()
         QCOMPARE(device.StatusGet(status), 0);
         QCOMPARE(device.read_serial_string(), serial);
     }
+}
+
+void TestUsbDevice::slowDriverHoldsUpNoOther()
+{
+    // On the real clock: the slow driver's wait must cost real time.
+    SimulatedBus::Options options;
+    options.virtualClock = false;
+    bus = std::make_unique<SimulatedBus>(options);
+    second.setSerial("261107002");
+    bus->host().addDevice(second);
+    bus->host().sync();
+    USBLC350 slow, fast;
+    slow.setSerialFilter("261107001");
+    fast.setSerialFilter("261107002");
+    QCOMPARE(slow.connect(), 0);
+    QCOMPARE(fast.connect(), 0);
+
+    bus->device().setLatencyMs(1500);
+    std::atomic<bool> slowDone{false};
+    int slowResult = 0;
+    std::thread slowTransfer([&] {
+        quint8 word[4] = {};
+        slowResult = slow.control_receive(9, 0, 0, word, 4);
+        slowDone = true;
+    });
+    QThread::msleep(200); // the slow transfer is under way
+
+    // Neither the host's transport lock nor the simulator's serving makes the
+    // other driver wait for the slow one.
+    quint8 word[4] = {};
+    QCOMPARE(fast.control_receive(9, 0, 0, word, 4), 4);
+    QVERIFY(!slowDone);
+    slowTransfer.join();
+    QCOMPARE(slowResult, 4);
 }
 
 QTEST_GUILESS_MAIN(TestUsbDevice)
