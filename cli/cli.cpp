@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -64,6 +65,36 @@ QString accessProblem()
     return lastAccessProblem();
 }
 
+namespace {
+bool reported = false;
+}
+
+void reportConnection(const Connection::Result &result)
+{
+    err() << Connection::describe(result) << Qt::endl;
+    reported = true;
+}
+
+void reportConnection(const UsbDevice &device)
+{
+    reportConnection(device.lastResult());
+}
+
+bool connectionReported()
+{
+    return reported;
+}
+
+QString lockText(quint32 status, const QByteArray &serial)
+{
+    // A Get or Set sets bit 0 while it runs and clears it at its end.
+    if (!(status & Driver::StatusBit))
+        return QStringLiteral("bit 0 clear: no Get or Set left the driver locked");
+    return QStringLiteral("bit 0 set: an interrupted Get or Set left the driver locked; release "
+                          "it with: lc420-cli --serial %1 status clear")
+        .arg(QString::fromLatin1(Connection::plainSerial(serial)));
+}
+
 void printJson(const QJsonObject &object)
 {
     out() << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)) << Qt::flush;
@@ -71,7 +102,12 @@ void printJson(const QJsonObject &object)
 
 void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers)
 {
-    stream << "Bus Device Serial      Mode\n";
+    const bool withStatus
+        = std::any_of(drivers.begin(), drivers.end(),
+                      [](const UsbDevice::Found &found) { return found.status.has_value(); });
+    QStringList locked;
+    stream << (withStatus ? "Bus Device Serial      Mode         Status bit 0\n"
+                          : "Bus Device Serial      Mode\n");
     for (const UsbDevice::Found &driver : drivers) {
         QString serial = QString::fromLatin1(driver.serial);
         QString mode;
@@ -93,8 +129,23 @@ void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers)
         if (serial.isEmpty())
             serial = QStringLiteral("-");
         stream << driver.bus.leftJustified(3) << ' ' << driver.device.leftJustified(6) << ' '
-               << serial.leftJustified(11) << ' ' << mode << '\n';
+               << serial.leftJustified(11) << ' ';
+        if (driver.status) {
+            const bool set = *driver.status & Driver::StatusBit;
+            stream << mode.leftJustified(12) << ' ' << (set ? "set: left locked" : "clear");
+            if (set)
+                locked.append(QString::fromLatin1(Connection::plainSerial(driver.serial)));
+        } else {
+            stream << mode;
+        }
+        stream << '\n';
     }
+    // Bit 0 is set by a Get or Set while it runs; left set, it was interrupted.
+    for (const QString &serial : locked)
+        stream << "Driver " << serial
+               << " was left locked by an interrupted Get or Set (status bit 0 set); release it "
+                  "with: lc420-cli --serial "
+               << serial << " status clear\n";
     stream.flush();
 }
 

@@ -62,8 +62,10 @@ int refuseSeveralDrivers()
     });
     if (drivers.size() < 2)
         return Cli::Success;
-    Cli::err() << "lc420-cli: " << drivers.size()
-               << " Lc420 drivers are attached; pick one with --serial SERIAL:\n";
+    Cli::err() << "lc420-cli: "
+               << Connection::describe(
+                      {Connection::Outcome::SeveralNoneChosen, {}, {}, {}, int(drivers.size())})
+               << " Pick one with --serial SERIAL:\n";
     Cli::printDrivers(Cli::err(), drivers);
     return Cli::UsageError;
 }
@@ -176,7 +178,8 @@ int main(int argc, char *argv[])
             const int result = command.run(arguments);
             // The command's own message says the driver did not answer; this
             // says why and what to do about it.
-            if (result == Cli::DeviceFailure && !Cli::accessProblem().isEmpty())
+            if (result == Cli::DeviceFailure && !Cli::connectionReported()
+                && !Cli::accessProblem().isEmpty())
                 Cli::err() << Cli::accessProblem() << Qt::endl;
             return result;
         }

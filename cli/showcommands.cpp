@@ -21,14 +21,14 @@ namespace {
 
 // Reports a failed transfer; Success when it went through and the lock was
 // released.
-int transferExit(const Show::TransferResult &result, Show::Kind kind)
+int transferExit(const Show::TransferResult &result, Show::Kind kind, const UsbDevice &device)
 {
     using Error = Show::TransferResult::Error;
     switch (result.error) {
     case Error::None:
         break;
     case Error::Handshake:
-        err() << "No Lc420 driver answered (USB Timeout, check the USB cable)." << Qt::endl;
+        reportConnection(device);
         return DeviceFailure;
     case Error::Read:
         err() << "Reading the " << kindName(kind) << " from the driver failed." << Qt::endl;
@@ -108,7 +108,7 @@ int getTable(Show::Kind kind, const QString &fileName)
     // A failed release fails the command, so no file is written for it: a
     // command that exits 1 leaves an existing file as it was.
     if (!result.ok())
-        return transferExit(result, kind);
+        return transferExit(result, kind, device);
     const QString why = Show::saveFile(fileName, kind, table);
     if (!why.isEmpty()) {
         err() << "Cannot write " << fileName << ": " << why << Qt::endl;
@@ -130,7 +130,7 @@ int setTable(Show::Kind kind, const QString &fileName)
     TransferProgress progress(device, kind);
     const Show::TransferResult result = Show::writeTable(device, kind, contents.table);
     progress.finish();
-    const int exit = transferExit(result, kind);
+    const int exit = transferExit(result, kind, device);
     if (result.error == Show::TransferResult::Error::None)
         out() << "Wrote " << fileName << " to the driver." << Qt::endl;
     if (productionLog().isOpen()) {
@@ -190,7 +190,7 @@ int verifyTable(Show::Kind kind, const QString &fileName)
     progress.finish();
     device.disconnect();
     if (!result.ok())
-        return transferExit(result, kind);
+        return transferExit(result, kind, device);
 
     const QList<Show::RecordDifference> differences
         = Show::compareTables(kind, contents.table, table);

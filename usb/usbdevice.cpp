@@ -308,6 +308,12 @@ Connection::Result UsbDevice::lastResult() const
     return result;
 }
 
+void UsbDevice::setLastResult(const Connection::Result &cause)
+{
+    QMutexLocker lock(&usbMutex);
+    result = cause;
+}
+
 void UsbDevice::withTransportLock(const std::function<void()> &work)
 {
     QMutexLocker lock(&usbMutex);

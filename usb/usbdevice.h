@@ -85,6 +85,9 @@ public:
     // The cause of the last connect or transfer: Connected after one that
     // worked, else why it failed.
     [[nodiscard]] Connection::Result lastResult() const;
+    // For a command of several transfers whose last step worked although the
+    // command failed (a reconnect after a time-out): keeps the real cause.
+    void setLastResult(const Connection::Result &cause);
 
     // What the last connect met: every device with the driver's ids, in bus
     // order, and how far it got.
