@@ -97,6 +97,12 @@ public:
                 const QByteArray key = bus + '/' + device;
                 const auto known = nodes.constFind(key);
                 Node node = known != nodes.constEnd() ? *known : Node();
+                if (known == nodes.constEnd())
+                    node.age.start();
+                // Just plugged in, a device may refuse for a moment (udev has
+                // not yet given this user the node): tried again every pass
+                // and not listed as refused until it has settled.
+                const bool young = !node.age.hasExpired(SettleMs);
                 node.driver.bus = bus;
                 node.driver.device = device;
                 const AttachedDriver::Access access = node.driver.access;
@@ -112,7 +118,7 @@ public:
                            && (access == AttachedDriver::Access::Denied
                                || access == AttachedDriver::Access::Unavailable)) {
                     // Refused before: tried again only as often as the status.
-                    if (statusDue)
+                    if (statusDue || young)
                         probe(dev, node);
                 } else if (node.lc420
                            && (!node.read || access == AttachedDriver::Access::InUse
@@ -120,7 +126,9 @@ public:
                     probe(dev, node);
                 }
                 seen.insert(key, node);
-                if (node.lc420)
+                const bool refused = node.driver.access == AttachedDriver::Access::Denied
+                                     || node.driver.access == AttachedDriver::Access::Unavailable;
+                if (node.lc420 && !(refused && young))
                     drivers.append(node.driver);
             }
         });
@@ -134,7 +142,9 @@ private:
         AttachedDriver driver;
         bool lc420 = true; // false: another device with the same ids, never opened again
         bool read = false; // serial, mode and version texts read
+        QElapsedTimer age; // since the node was first seen
     };
+    static constexpr int SettleMs = 500;
 
     // Opens the device, reads what is not known yet (the status bit always),
     // and closes it again.
