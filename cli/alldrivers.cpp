@@ -327,7 +327,7 @@ int runOnAllDrivers(const QString &command, const QString &fileName, const QStri
 {
     std::vector<Unit> units = findUnits();
     if (units.empty()) {
-        err() << tr("No Lc420 driver is attached.") << Qt::endl;
+        reportConnection(Connection::Result{Connection::Outcome::NoDriver, {}, {}, {}, 0});
         return DeviceFailure;
     }
     // With --json the summary alone goes to standard output.

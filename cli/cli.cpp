@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -66,6 +67,36 @@ QString accessProblem()
     return lastAccessProblem();
 }
 
+namespace {
+bool reported = false;
+}
+
+void reportConnection(const Connection::Result &result)
+{
+    err() << Connection::describe(result) << Qt::endl;
+    reported = true;
+}
+
+void reportConnection(const UsbDevice &device)
+{
+    reportConnection(device.lastResult());
+}
+
+bool connectionReported()
+{
+    return reported;
+}
+
+QString lockText(quint32 status, const QByteArray &serial)
+{
+    // A Get or Set sets bit 0 while it runs and clears it at its end.
+    if (!(status & Driver::StatusBit))
+        return tr("bit 0 clear: no Get or Set left the driver locked");
+    return tr("bit 0 set: an interrupted Get or Set left the driver locked; release it with: "
+              "lc420-cli --serial %1 status clear")
+        .arg(QString::fromLatin1(Connection::plainSerial(serial)));
+}
+
 void printJson(const QJsonObject &object)
 {
     out() << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)) << Qt::flush;
@@ -73,14 +104,25 @@ void printJson(const QJsonObject &object)
 
 void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers)
 {
+    const bool withStatus
+        = std::any_of(drivers.begin(), drivers.end(),
+                      [](const UsbDevice::Found &found) { return found.status.has_value(); });
+    QStringList locked;
     const QString bus = tr("Bus");
     const QString device = tr("Device");
     const QString serialHeading = tr("Serial");
+    const QString modeHeading = tr("Mode");
     const int busWidth = int(qMax<qsizetype>(3, bus.size()));
     const int deviceWidth = int(qMax<qsizetype>(6, device.size()));
     const int serialWidth = int(qMax<qsizetype>(11, serialHeading.size()));
+    const int modeWidth = int(qMax<qsizetype>(12, modeHeading.size()));
     stream << bus.leftJustified(busWidth) << ' ' << device.leftJustified(deviceWidth) << ' '
-           << serialHeading.leftJustified(serialWidth) << ' ' << tr("Mode") << '\n';
+           << serialHeading.leftJustified(serialWidth) << ' ';
+    if (withStatus)
+        stream << modeHeading.leftJustified(modeWidth) << ' ' << tr("Status bit 0");
+    else
+        stream << modeHeading;
+    stream << '\n';
     for (const UsbDevice::Found &driver : drivers) {
         QString serial = QString::fromLatin1(driver.serial);
         QString mode;
@@ -113,8 +155,24 @@ void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers)
             serial = QStringLiteral("-");
         stream << QString::fromLatin1(driver.bus).leftJustified(busWidth) << ' '
                << QString::fromLatin1(driver.device).leftJustified(deviceWidth) << ' '
-               << serial.leftJustified(serialWidth) << ' ' << mode << '\n';
+               << serial.leftJustified(serialWidth) << ' ';
+        if (driver.status) {
+            const bool set = *driver.status & Driver::StatusBit;
+            stream << mode.leftJustified(modeWidth) << ' '
+                   << (set ? tr("set: left locked") : tr("clear"));
+            if (set)
+                locked.append(QString::fromLatin1(Connection::plainSerial(driver.serial)));
+        } else {
+            stream << mode;
+        }
+        stream << '\n';
     }
+    // Bit 0 is set by a Get or Set while it runs; left set, it was interrupted.
+    for (const QString &serial : locked)
+        stream << tr("Driver %1 was left locked by an interrupted Get or Set (status bit 0 set); "
+                     "release it with: lc420-cli --serial %1 status clear")
+                      .arg(serial)
+               << '\n';
     stream.flush();
 }
 

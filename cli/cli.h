@@ -66,6 +66,16 @@ public:
 // refused this user a driver; empty otherwise.
 [[nodiscard]] QString accessProblem();
 
+// Prints why device could not reach its driver (Connection::describe) to
+// standard error; the access problem is then not repeated at the end.
+void reportConnection(const UsbDevice &device);
+void reportConnection(const Connection::Result &result);
+[[nodiscard]] bool connectionReported();
+
+// Status bit 0 of the driver with this serial in plain words: free, or left
+// locked by an interrupted Get or Set, and how to release it.
+[[nodiscard]] QString lockText(quint32 status, const QByteArray &serial);
+
 // "application", "bootloader" or "unknown".
 [[nodiscard]] QString modeName(DriverInfo::Mode mode);
 

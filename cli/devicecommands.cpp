@@ -62,7 +62,7 @@ int list(const Command &command, const QStringList &arguments)
     if (!arguments.isEmpty())
         return usage(command, tr("list takes no arguments"));
     USBLC350 device;
-    const QList<UsbDevice::Found> drivers = device.listDrivers();
+    const QList<UsbDevice::Found> drivers = device.listDrivers(true);
     if (globalOptions().json) {
         QJsonArray array;
         for (const UsbDevice::Found &driver : drivers) {
@@ -74,6 +74,9 @@ int list(const Command &command, const QStringList &arguments)
                 {QStringLiteral("mode"),
                  orNull(identified, modeName(DriverInfo::modeFromSerial(driver.serial)))},
                 {QStringLiteral("state"), stateName(driver.outcome)},
+                {QStringLiteral("locked"),
+                 orNull(driver.status.has_value(),
+                        driver.status && (*driver.status & Driver::StatusBit) != 0)},
             });
         }
         printJson(QJsonObject{{QStringLiteral("drivers"), array}});
@@ -81,7 +84,7 @@ int list(const Command &command, const QStringList &arguments)
         printDrivers(out(), drivers);
     }
     if (drivers.isEmpty()) {
-        err() << "No Lc420 driver found (USB Timeout, check the USB cable)." << Qt::endl;
+        reportConnection(Connection::Result{Connection::Outcome::NoDriver, {}, {}, {}, 0});
         return DeviceFailure;
     }
     const QString problem = UsbDevice::accessProblem(drivers);
@@ -99,7 +102,7 @@ int info(const Command &command, const QStringList &arguments)
 
     Device device;
     if (device.connect() != 0) {
-        err() << "No Lc420 driver found (USB Timeout, check the USB cable)." << Qt::endl;
+        reportConnection(device);
         return DeviceFailure;
     }
     const QByteArray serial = DriverInfo::readSerial(device);
@@ -119,6 +122,7 @@ int info(const Command &command, const QStringList &arguments)
                                                            QString::fromLatin1(versions->second)}
                                               : QJsonArray())},
             {QStringLiteral("status"), orNull(statusRead, binary32(status))},
+            {QStringLiteral("locked"), orNull(statusRead, (status & Driver::StatusBit) != 0)},
         });
     } else {
         out() << infoLabel(tr("Serial:")) << serial << '\n'
@@ -131,7 +135,8 @@ int info(const Command &command, const QStringList &arguments)
                   << '\n';
         }
         if (statusRead)
-            out() << infoLabel(tr("Status:")) << binary32(status) << '\n';
+            out() << infoLabel(tr("Status:")) << binary32(status) << '\n'
+                  << infoLabel(QString()) << lockText(status, serial) << '\n';
         else
             out() << infoLabel(tr("Status:")) << tr("could not be read") << '\n';
         out().flush();

@@ -63,9 +63,9 @@ int refuseSeveralDrivers()
     if (drivers.size() < 2)
         return Cli::Success;
     Cli::err() << "lc420-cli: "
-               << Cli::tr("%n Lc420 drivers are attached; pick one with --serial SERIAL:", nullptr,
-                          int(drivers.size()))
-               << '\n';
+               << Connection::describe(
+                      {Connection::Outcome::SeveralNoneChosen, {}, {}, {}, int(drivers.size())})
+               << ' ' << Cli::tr("Pick one with --serial SERIAL:") << '\n';
     Cli::printDrivers(Cli::err(), drivers);
     return Cli::UsageError;
 }
@@ -181,7 +181,8 @@ int main(int argc, char *argv[])
             const int result = command.run(arguments);
             // The command's own message says the driver did not answer; this
             // says why and what to do about it.
-            if (result == Cli::DeviceFailure && !Cli::accessProblem().isEmpty())
+            if (result == Cli::DeviceFailure && !Cli::connectionReported()
+                && !Cli::accessProblem().isEmpty())
                 Cli::err() << Cli::accessProblem() << Qt::endl;
             return result;
         }

@@ -60,7 +60,7 @@ bool connected(USBLC350 &device)
 {
     if (device.connect() == 0)
         return true;
-    err() << "No Lc420 driver found (USB Timeout, check the USB cable)." << Qt::endl;
+    reportConnection(device);
     return false;
 }
 

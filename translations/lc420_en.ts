@@ -28,7 +28,7 @@
     </message>
     <message>
         <location line="+25"/>
-        <location filename="../cli/cli.cpp" line="+78"/>
+        <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Serial</translation>
     </message>
@@ -43,12 +43,7 @@
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+30"/>
-        <source>No Lc420 driver is attached.</source>
-        <translation>No Lc420 driver is attached.</translation>
-    </message>
-    <message>
-        <location line="+66"/>
+        <location line="+96"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>External flash write</translation>
@@ -89,7 +84,17 @@
         <translation>Writing scenes</translation>
     </message>
     <message>
-        <location filename="../cli/cli.cpp" line="-2"/>
+        <location filename="../cli/cli.cpp" line="-19"/>
+        <source>bit 0 clear: no Get or Set left the driver locked</source>
+        <translation>bit 0 clear: no Get or Set left the driver locked</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bit 0 set: an interrupted Get or Set left the driver locked; release it with: lc420-cli --serial %1 status clear</source>
+        <translation>bit 0 set: an interrupted Get or Set left the driver locked; release it with: lc420-cli --serial %1 status clear</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Bus</source>
         <translation>Bus</translation>
     </message>
@@ -99,12 +104,17 @@
         <translation>Device</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>Mode</source>
         <translation>Mode</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <source>Status bit 0</source>
+        <translation>Status bit 0</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <location filename="../cli/devicecommands.cpp" line="+51"/>
         <source>application</source>
         <translation>application</translation>
@@ -137,7 +147,22 @@
         <translation>cannot be opened</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+11"/>
+        <source>set: left locked</source>
+        <translation>set: left locked</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clear</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Driver %1 was left locked by an interrupted Get or Set (status bit 0 set); release it with: lc420-cli --serial %1 status clear</source>
+        <translation>Driver %1 was left locked by an interrupted Get or Set (status bit 0 set); release it with: lc420-cli --serial %1 status clear</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <location filename="../cli/main.cpp" line="+145"/>
         <source>usage: lc420-cli %1</source>
         <translation>usage: lc420-cli %1</translation>
@@ -173,12 +198,12 @@
         <translation>list takes no arguments</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+38"/>
         <source>info takes no arguments</source>
         <translation>info takes no arguments</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Serial:</source>
         <translation>Serial:</translation>
     </message>
@@ -200,7 +225,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Status:</source>
         <translation>Status:</translation>
     </message>
@@ -418,16 +443,13 @@
         <source>--serial needs a serial number</source>
         <translation>--serial needs a serial number</translation>
     </message>
-    <message numerus="yes">
-        <location line="+26"/>
-        <source>%n Lc420 drivers are attached; pick one with --serial SERIAL:</source>
-        <translation>
-            <numerusform>%n Lc420 drivers are attached; pick one with --serial SERIAL:</numerusform>
-            <numerusform>%n Lc420 drivers are attached; pick one with --serial SERIAL:</numerusform>
-        </translation>
+    <message>
+        <location line="+28"/>
+        <source>Pick one with --serial SERIAL:</source>
+        <translation>Pick one with --serial SERIAL:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+8"/>
         <source>usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]
                  COMMAND [ARGS...]
 
@@ -520,7 +542,7 @@ Commands:
         <translation>cannot open the log %1: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>unknown command &quot;%1&quot; (see lc420-cli --help)</source>
         <translation>unknown command &quot;%1&quot; (see lc420-cli --help)</translation>
     </message>
@@ -857,6 +879,49 @@ Commands:
         <location line="+77"/>
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>upgrade the driver&apos;s firmware from an upgrade file</translation>
+    </message>
+</context>
+<context>
+    <name>Connection</name>
+    <message>
+        <location filename="../usb/connection.cpp" line="+31"/>
+        <source>No Lc420 driver is attached.</source>
+        <translation>No Lc420 driver is attached.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</source>
+        <translation>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Found an Lc420 on bus %1 device %2, but it cannot be opened; another program may be using it.</source>
+        <translation>Found an Lc420 on bus %1 device %2, but it cannot be opened; another program may be using it.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Driver %1 is not attached.</source>
+        <translation>Driver %1 is not attached.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 Lc420 drivers are attached and none is chosen; nothing was sent to any of them.</source>
+        <translation>%1 Lc420 drivers are attached and none is chosen; nothing was sent to any of them.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver did not answer in time (USB time-out); check the USB cable.</source>
+        <translation>The driver did not answer in time (USB time-out); check the USB cable.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The driver went off the USB bus during a transfer.</source>
+        <translation>The driver went off the USB bus during a transfer.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The driver refused a USB transfer.</source>
+        <translation>The driver refused a USB transfer.</translation>
     </message>
 </context>
 <context>
@@ -2694,14 +2759,6 @@ Check USB cable</translation>
         <location line="+14"/>
         <source>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</source>
         <translation>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</translation>
-    </message>
-</context>
-<context>
-    <name>UsbDevice</name>
-    <message>
-        <location filename="../usb/usbdevice.cpp" line="+275"/>
-        <source>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</source>
-        <translation>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <location line="+25"/>
-        <location filename="../cli/cli.cpp" line="+78"/>
+        <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Numer</translation>
     </message>
@@ -44,12 +44,7 @@
         <translation>Sekundy</translation>
     </message>
     <message>
-        <location line="+30"/>
-        <source>No Lc420 driver is attached.</source>
-        <translation>Nie podłączono żadnego sterownika Lc420.</translation>
-    </message>
-    <message>
-        <location line="+66"/>
+        <location line="+96"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>Zapis pamięci zewnętrznej</translation>
@@ -90,7 +85,17 @@
         <translation>Zapis scen</translation>
     </message>
     <message>
-        <location filename="../cli/cli.cpp" line="-2"/>
+        <location filename="../cli/cli.cpp" line="-19"/>
+        <source>bit 0 clear: no Get or Set left the driver locked</source>
+        <translation>bit 0 wyzerowany: żadne pobieranie ani wysyłanie nie zostawiło sterownika zablokowanego</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bit 0 set: an interrupted Get or Set left the driver locked; release it with: lc420-cli --serial %1 status clear</source>
+        <translation>bit 0 ustawiony: przerwane pobieranie lub wysyłanie zostawiło sterownik zablokowany; odblokuj go poleceniem: lc420-cli --serial %1 status clear</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Bus</source>
         <translation>Szyna</translation>
     </message>
@@ -100,12 +105,17 @@
         <translation>Urządzenie</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>Mode</source>
         <translation>Tryb</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <source>Status bit 0</source>
+        <translation>Bit 0 statusu</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <location filename="../cli/devicecommands.cpp" line="+51"/>
         <source>application</source>
         <translation>aplikacja</translation>
@@ -138,7 +148,22 @@
         <translation>nie można otworzyć</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+11"/>
+        <source>set: left locked</source>
+        <translation>ustawiony: zablokowany</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clear</source>
+        <translation>wyzerowany</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Driver %1 was left locked by an interrupted Get or Set (status bit 0 set); release it with: lc420-cli --serial %1 status clear</source>
+        <translation>Sterownik %1 został zablokowany przez przerwane pobieranie lub wysyłanie (bit 0 statusu ustawiony); odblokuj go poleceniem: lc420-cli --serial %1 status clear</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <location filename="../cli/main.cpp" line="+145"/>
         <source>usage: lc420-cli %1</source>
         <translation>użycie: lc420-cli %1</translation>
@@ -174,12 +199,12 @@
         <translation>list nie przyjmuje argumentów</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+38"/>
         <source>info takes no arguments</source>
         <translation>info nie przyjmuje argumentów</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Serial:</source>
         <translation>Numer seryjny:</translation>
     </message>
@@ -201,7 +226,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Status:</source>
         <translation>Status:</translation>
     </message>
@@ -419,17 +444,13 @@
         <source>--serial needs a serial number</source>
         <translation>--serial wymaga numeru seryjnego</translation>
     </message>
-    <message numerus="yes">
-        <location line="+26"/>
-        <source>%n Lc420 drivers are attached; pick one with --serial SERIAL:</source>
-        <translation>
-            <numerusform>Podłączono %n sterownik Lc420; wybierz jeden opcją --serial NUMER:</numerusform>
-            <numerusform>Podłączono %n sterowniki Lc420; wybierz jeden opcją --serial NUMER:</numerusform>
-            <numerusform>Podłączono %n sterowników Lc420; wybierz jeden opcją --serial NUMER:</numerusform>
-        </translation>
+    <message>
+        <location line="+28"/>
+        <source>Pick one with --serial SERIAL:</source>
+        <translation>Wybierz jeden opcją --serial NUMER:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+8"/>
         <source>usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]
                  COMMAND [ARGS...]
 
@@ -523,7 +544,7 @@ Polecenia:
         <translation>nie można otworzyć dziennika %1: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>unknown command &quot;%1&quot; (see lc420-cli --help)</source>
         <translation>nieznane polecenie &quot;%1&quot; (zob. lc420-cli --help)</translation>
     </message>
@@ -862,6 +883,49 @@ Polecenia:
         <location line="+77"/>
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>zaktualizuj oprogramowanie sterownika z pliku aktualizacji</translation>
+    </message>
+</context>
+<context>
+    <name>Connection</name>
+    <message>
+        <location filename="../usb/connection.cpp" line="+31"/>
+        <source>No Lc420 driver is attached.</source>
+        <translation>Nie podłączono żadnego sterownika Lc420.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</source>
+        <translation>Znaleziono Lc420 na magistrali %1, urządzenie %2, ale ten użytkownik nie może go otworzyć. Zainstaluj regułę udev (packaging/60-lc420.rules albo pakiet) i podłącz sterownik ponownie.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Found an Lc420 on bus %1 device %2, but it cannot be opened; another program may be using it.</source>
+        <translation>Znaleziono Lc420 na magistrali %1, urządzenie %2, ale nie można go otworzyć; być może używa go inny program.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Driver %1 is not attached.</source>
+        <translation>Sterownik %1 nie jest podłączony.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 Lc420 drivers are attached and none is chosen; nothing was sent to any of them.</source>
+        <translation>Podłączono sterowniki Lc420 (%1), ale żaden nie jest wybrany; do żadnego nic nie wysłano.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver did not answer in time (USB time-out); check the USB cable.</source>
+        <translation>Sterownik nie odpowiedział na czas (przekroczony czas USB); sprawdź kabel USB.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The driver went off the USB bus during a transfer.</source>
+        <translation>Sterownik odłączył się od magistrali USB w trakcie transmisji.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The driver refused a USB transfer.</source>
+        <translation>Sterownik odrzucił transmisję USB.</translation>
     </message>
 </context>
 <context>
@@ -2699,14 +2763,6 @@ Sprawdź kabel USB</translation>
         <location line="+14"/>
         <source>The upgrade did not start: the driver did not answer as expected. Nothing on it was changed.</source>
         <translation>Aktualizacja oprogramowania nie rozpoczęła się: sterownik nie odpowiedział zgodnie z oczekiwaniem. Nic w nim nie zostało zmienione.</translation>
-    </message>
-</context>
-<context>
-    <name>UsbDevice</name>
-    <message>
-        <location filename="../usb/usbdevice.cpp" line="+275"/>
-        <source>Found an Lc420 on bus %1 device %2, but this user may not open it. Install the udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.</source>
-        <translation>Znaleziono Lc420 na magistrali %1, urządzenie %2, ale ten użytkownik nie może go otworzyć. Zainstaluj regułę udev (packaging/60-lc420.rules albo pakiet) i podłącz sterownik ponownie.</translation>
     </message>
 </context>
 </TS>

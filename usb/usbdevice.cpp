@@ -4,6 +4,7 @@
 #include "usb/drivermap.h"
 #include "usb/replies.h"
 
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -14,13 +15,28 @@
 namespace {
 
 // libusb-0.1 keeps global bus lists and is not thread safe: every call that
-// enumerates, or opens a device from those lists, happens under this one lock,
-// shared by all objects. A transfer on an open handle touches only that handle
-// (usb_control_msg is one ioctl on its file; on failure it writes the library's
-// error text, which this program never reads), so it needs only its object's
-// own lock: a slow or stalled driver holds up no other. Lock order: an object's
-// deviceMutex first, then usbMutex.
+// enumerates or transfers happens under this one lock, shared by all objects.
 QMutex usbMutex;
+
+// The devices an object of this process holds open, as "bus/device": how many
+// objects hold each, and the serial they read. A watcher of the buses leaves
+// these alone, so it never comes between a command's transfers (on Linux its
+// claim of the interface would fail anyway while another handle has it).
+struct HeldNode
+{
+    int holders = 0;
+    QByteArray serial;
+};
+QHash<QByteArray, HeldNode> &heldNodes()
+{
+    static QHash<QByteArray, HeldNode> nodes;
+    return nodes;
+}
+
+QByteArray nodeKey(const QByteArray &bus, const QByteArray &device)
+{
+    return bus + '/' + device;
+}
 
 constexpr int Configuration = 1;
 constexpr int Interface = 0;
@@ -60,14 +76,18 @@ UsbDevice::UsbDevice() = default;
 UsbDevice::~UsbDevice()
 {
     LC420_TRACE() << "UsbDevice destructor";
-    QMutexLocker lock(&deviceMutex);
-    if (handle)
-        disconnectPrivate();
+    bool open;
+    {
+        QMutexLocker lock(&usbMutex);
+        open = handle != nullptr;
+    }
+    if (open)
+        disconnect();
 }
 
 void UsbDevice::setUsbIds(quint16 vendor, quint16 product)
 {
-    QMutexLocker lock(&deviceMutex);
+    QMutexLocker lock(&usbMutex);
     vendorId = vendor;
     productId = product;
 }
@@ -79,23 +99,14 @@ void UsbDevice::setExpectedId(quint16 id)
 
 int UsbDevice::connect()
 {
-    QMutexLocker deviceLock(&deviceMutex);
     QMutexLocker lock(&usbMutex);
     return connectPrivate();
 }
 
 void UsbDevice::disconnect()
 {
-    QMutexLocker lock(&deviceMutex);
-    disconnectPrivate();
-}
-
-bool UsbDevice::openForTransfer()
-{
-    if (handle)
-        return true;
     QMutexLocker lock(&usbMutex);
-    return connectPrivate() == 0;
+    disconnectPrivate();
 }
 
 void UsbDevice::rescan()
@@ -111,16 +122,24 @@ int UsbDevice::connectPrivate()
     if (handle) {
         usb_close(handle);
         handle = nullptr;
+        releaseNode();
     }
 
     rescan();
 
     connectFound.clear();
-    const auto finish = [this](int result) {
+    const auto finish = [this](int outcome) {
+        result = outcome == 0 ? Connection::Result() : resultOfConnect();
         if (connectObserver)
             connectObserver(connectFound);
-        return result;
+        return outcome;
     };
+    if (const int several = severalWithoutChoicePrivate(); several > 1) {
+        LC420_TRACE() << "several drivers, none chosen: " << several;
+        const int outcome = finish(-1);
+        result = {Connection::Outcome::SeveralNoneChosen, {}, {}, {}, several};
+        return outcome;
+    }
     for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
         LC420_TRACE() << "bus: " << bus->dirname;
         for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
@@ -146,6 +165,72 @@ int UsbDevice::connectPrivate()
     return finish(-1);
 }
 
+int UsbDevice::severalWithoutChoicePrivate()
+{
+    if (!serialFilter.isEmpty() || !requireChoice)
+        return 0;
+    const QList<struct usb_device *> devices = matchingDevicesPrivate();
+    if (devices.size() < 2)
+        return 0;
+    QList<Found> found;
+    int identified = 0;
+    for (struct usb_device *dev : devices) {
+        Found &one = found.emplace_back();
+        one.bus = dev->bus->dirname;
+        one.device = dev->filename;
+        one.outcome = openAndIdentify(dev, one, false);
+        if (handle)
+            disconnectPrivate();
+        if (one.outcome == Found::Outcome::Connected)
+            ++identified;
+    }
+    connectFound = found;
+    return identified;
+}
+
+Connection::Result UsbDevice::resultOfConnect() const
+{
+    using Outcome = Connection::Outcome;
+    const Found *refused = nullptr;
+    const Found *failed = nullptr;
+    for (const Found &device : connectFound) {
+        if (device.outcome == Found::Outcome::Connected)
+            return {};
+        if (device.outcome == Found::Outcome::AccessDenied && !refused)
+            refused = &device;
+        if (device.outcome == Found::Outcome::Failed && !failed)
+            failed = &device;
+    }
+    // A device this user may not open, or that cannot be opened, may be the
+    // chosen one: its serial cannot be read to tell.
+    if (refused)
+        return {Outcome::NoPermission, {}, refused->bus, refused->device, 0};
+    if (failed)
+        return {Outcome::Unavailable, {}, failed->bus, failed->device, 0};
+    if (!serialFilter.isEmpty())
+        return {Outcome::ChosenGone, Connection::plainSerial(serialFilter), {}, {}, 0};
+    return {Outcome::NoDriver, {}, {}, {}, 0};
+}
+
+void UsbDevice::releaseNode()
+{
+    if (openNode.isEmpty())
+        return;
+    auto node = heldNodes().find(openNode);
+    if (node != heldNodes().end() && --node->holders <= 0)
+        heldNodes().erase(node);
+    openNode.clear();
+}
+
+void UsbDevice::noteTransfer(int outcome, int asked)
+{
+    if (outcome >= 0 && outcome <= asked)
+        result = {};
+    else
+        result.outcome
+            = outcome < 0 ? Connection::fromTransferError(outcome) : Connection::Outcome::Refused;
+}
+
 UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Found &found,
                                                      bool wantSerial)
 {
@@ -161,6 +246,8 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
     handle = usb_open(dev);
     if (!handle)
         return refused(errno);
+    openNode = nodeKey(found.bus, found.device);
+    ++heldNodes()[openNode].holders;
     LC420_TRACE() << "usb_opened ";
 
     if (const int result = usb_set_configuration(handle, Configuration); result < 0) {
@@ -189,6 +276,7 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
             if (!wantSerial)
                 return Found::Outcome::Connected;
             found.serial = readSerialPrivate();
+            heldNodes()[openNode].serial = found.serial;
             LC420_TRACE() << "serial: " << found.serial;
             if (serialFilter.isEmpty() || serialMatches(serialFilter, found.serial))
                 return Found::Outcome::Connected;
@@ -204,8 +292,55 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
 
 void UsbDevice::setSerialFilter(const QByteArray &serial)
 {
-    QMutexLocker lock(&deviceMutex);
+    QMutexLocker lock(&usbMutex);
     serialFilter = serial;
+}
+
+void UsbDevice::setRequireChoice(bool require)
+{
+    QMutexLocker lock(&usbMutex);
+    requireChoice = require;
+}
+
+Connection::Result UsbDevice::lastResult() const
+{
+    QMutexLocker lock(&usbMutex);
+    return result;
+}
+
+void UsbDevice::setLastResult(const Connection::Result &cause)
+{
+    QMutexLocker lock(&usbMutex);
+    result = cause;
+}
+
+void UsbDevice::withTransportLock(const std::function<void()> &work)
+{
+    QMutexLocker lock(&usbMutex);
+    work();
+}
+
+QList<struct usb_device *> UsbDevice::matchingDevicesPrivate()
+{
+    rescan();
+    QList<struct usb_device *> devices;
+    for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
+        for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
+            if (dev->descriptor.idVendor == vendorId && dev->descriptor.idProduct == productId)
+                devices.append(dev);
+        }
+    }
+    return devices;
+}
+
+bool UsbDevice::heldOpenPrivate(const QByteArray &bus, const QByteArray &device, QByteArray *serial)
+{
+    const auto node = heldNodes().constFind(nodeKey(bus, device));
+    if (node == heldNodes().constEnd())
+        return false;
+    if (serial)
+        *serial = node->serial;
+    return true;
 }
 
 bool UsbDevice::serialMatches(const QByteArray &filter, const QByteArray &serial)
@@ -221,34 +356,24 @@ bool UsbDevice::serialMatches(const QByteArray &filter, const QByteArray &serial
 
 QList<UsbDevice::Found> UsbDevice::lastConnect() const
 {
-    QMutexLocker lock(&deviceMutex);
+    QMutexLocker lock(&usbMutex);
     return connectFound;
 }
 
 void UsbDevice::setConnectObserver(ConnectObserver observer)
 {
-    QMutexLocker lock(&deviceMutex);
+    QMutexLocker lock(&usbMutex);
     connectObserver = std::move(observer);
 }
 
 int UsbDevice::countMatchingDevices()
 {
-    QMutexLocker deviceLock(&deviceMutex);
     QMutexLocker lock(&usbMutex);
-    rescan();
-    int count = 0;
-    for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
-        for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
-            if (dev->descriptor.idVendor == vendorId && dev->descriptor.idProduct == productId)
-                ++count;
-        }
-    }
-    return count;
+    return int(matchingDevicesPrivate().size());
 }
 
-QList<UsbDevice::Found> UsbDevice::listDrivers()
+QList<UsbDevice::Found> UsbDevice::listDrivers(bool withStatus)
 {
-    QMutexLocker deviceLock(&deviceMutex);
     QMutexLocker lock(&usbMutex);
     LC420_TRACE() << "USB List";
     if (handle)
@@ -265,6 +390,12 @@ QList<UsbDevice::Found> UsbDevice::listDrivers()
             found.bus = bus->dirname;
             found.device = dev->filename;
             found.outcome = openAndIdentify(dev, found, true);
+            if (withStatus && found.outcome == Found::Outcome::Connected) {
+                uchar word[4] = {};
+                if (control_receivePrivate(Driver::GetStatus, 0, 0, word, sizeof word)
+                    == int(sizeof word))
+                    found.status = quint32(word[0] | word[1] << 8 | word[2] << 16 | word[3] << 24);
+            }
             if (handle)
                 disconnectPrivate();
         }
@@ -284,9 +415,8 @@ QString UsbDevice::accessProblem(const QList<Found> &found)
     }
     if (!refused)
         return {};
-    return tr("Found an Lc420 on bus %1 device %2, but this user may not open it. Install the "
-              "udev rule (packaging/60-lc420.rules, or the package) and plug the driver in again.")
-        .arg(QString::fromLatin1(refused->bus), QString::fromLatin1(refused->device));
+    return Connection::describe(
+        {Connection::Outcome::NoPermission, {}, refused->bus, refused->device, 0});
 }
 
 void UsbDevice::disconnectPrivate()
@@ -297,6 +427,7 @@ void UsbDevice::disconnectPrivate()
     usb_release_interface(handle, Interface);
     usb_close(handle);
     handle = nullptr;
+    releaseNode();
 }
 
 int UsbDevice::control_receivePrivate(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer,
@@ -305,36 +436,37 @@ int UsbDevice::control_receivePrivate(quint8 bRequest, quint16 wValue, quint16 w
     if (!handle && connectPrivate() != 0)
         return -1;
 
-    int result = -1;
+    int received = -1;
     if (buffer && length > 0) {
-        result = checkedCount(usb_control_msg(handle, RequestTypeVendorIn, bRequest, wValue, wIndex,
-                                              static_cast<char *>(buffer), length, TimeoutMs),
-                              length);
+        received = usb_control_msg(handle, RequestTypeVendorIn, bRequest, wValue, wIndex,
+                                   static_cast<char *>(buffer), length, TimeoutMs);
+        noteTransfer(received, length);
+        received = checkedCount(received, length);
+    } else {
+        result.outcome = Connection::Outcome::Refused;
     }
-    LC420_TRACE() << transferLine("Receive", bRequest, wValue, wIndex, length, result);
+    LC420_TRACE() << transferLine("Receive", bRequest, wValue, wIndex, length, received);
 
-    if (result < 0) {
+    if (received < 0) {
         disconnectPrivate();
         return -1;
     }
-    return result;
+    return received;
 }
 
 int UsbDevice::control_receive(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer,
                                int length)
 {
-    QMutexLocker lock(&deviceMutex);
-    if (!openForTransfer())
-        return -1;
+    QMutexLocker lock(&usbMutex);
     return control_receivePrivate(bRequest, wValue, wIndex, buffer, length);
 }
 
 int UsbDevice::control_send(quint8 bRequest, quint16 wValue, quint16 wIndex, const void *data,
                             int length)
 {
-    QMutexLocker lock(&deviceMutex);
+    QMutexLocker lock(&usbMutex);
     LC420_TRACE() << "UsbDevice::control_send()";
-    if (!openForTransfer())
+    if (!handle && connectPrivate() != 0)
         return -1;
 
     const bool empty = !data || length <= 0;
@@ -342,21 +474,22 @@ int UsbDevice::control_send(quint8 bRequest, quint16 wValue, quint16 wIndex, con
     // from it for an OUT transfer.
     char *bytes = empty ? nullptr : const_cast<char *>(static_cast<const char *>(data));
     const int sent = empty ? 0 : length;
-    const int result = checkedCount(usb_control_msg(handle, RequestTypeVendorOut, bRequest, wValue,
-                                                    wIndex, bytes, sent, TimeoutMs),
-                                    sent);
-    LC420_TRACE() << transferLine("Send", bRequest, wValue, wIndex, sent, result);
+    const int raw = usb_control_msg(handle, RequestTypeVendorOut, bRequest, wValue, wIndex, bytes,
+                                    sent, TimeoutMs);
+    noteTransfer(raw, sent);
+    const int count = checkedCount(raw, sent);
+    LC420_TRACE() << transferLine("Send", bRequest, wValue, wIndex, sent, count);
 
-    if (result < 0) {
+    if (count < 0) {
         disconnectPrivate();
         return -1;
     }
-    return result;
+    return count;
 }
 
 int UsbDevice::bulk_write(const void *data, int length)
 {
-    QMutexLocker lock(&deviceMutex);
+    QMutexLocker lock(&usbMutex);
     if (!data || length < 1 || !handle)
         return -1;
     const int result
@@ -367,7 +500,7 @@ int UsbDevice::bulk_write(const void *data, int length)
 
 int UsbDevice::bulk_read(void *buffer, int length)
 {
-    QMutexLocker lock(&deviceMutex);
+    QMutexLocker lock(&usbMutex);
     if (!buffer || length < 1 || !handle)
         return -1;
     const int result
@@ -377,10 +510,10 @@ int UsbDevice::bulk_read(void *buffer, int length)
 
 QByteArray UsbDevice::read_serial_string()
 {
-    // The upgrade thread reads the string while the GUI thread may connect or
-    // disconnect, and libusb-0.1 must never see the handle closed under a
-    // running request.
-    QMutexLocker lock(&deviceMutex);
+    // Taken even though this makes no transfer of its own: the upgrade thread
+    // reads the string while the GUI thread may connect or disconnect, and
+    // libusb-0.1 must never see the handle closed under a running request.
+    QMutexLocker lock(&usbMutex);
     return readSerialPrivate();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "usb/connection.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 struct usb_dev_handle;
 
@@ -16,12 +18,9 @@ struct usb_dev_handle;
 //
 // Every transfer opens the device by itself when it is closed, and every failed
 // transfer closes it, so the next transfer starts from a fresh enumeration.
-// One process-wide, non-recursive lock serialises every enumeration and open of
-// all objects; each object's own lock serialises its connect, disconnect and
-// single transfers, so that transfers to different drivers run side by side. No
-// lock spans the several transfers of a command. The "Private" forms are for use
-// while both locks are held (control_receivePrivate on an open handle: the
-// object's own lock).
+// One process-wide, non-recursive lock serialises every connect, disconnect and
+// single transfer of all objects; no lock spans the several transfers of a
+// command. The "Private" forms are for use while that lock is held.
 //
 // Transfers return the byte count the USB layer reported (which may be less
 // than asked for; the caller decides whether that is a failure) or -1.
@@ -44,7 +43,8 @@ public:
         QByteArray bus;    // the bus's folder name, "001"
         QByteArray device; // the device's file name, "007"
         Outcome outcome = Outcome::Failed;
-        QByteArray serial; // read only with a serial filter set, and by listDrivers()
+        QByteArray serial;             // read only with a serial filter set, and by listDrivers()
+        std::optional<quint32> status; // the status word, read by listDrivers(true) only
     };
     using ConnectObserver = std::function<void(const QList<Found> &found)>;
 
@@ -56,7 +56,8 @@ public:
     void setUsbIds(quint16 vendor, quint16 product);
     void setExpectedId(quint16 id);
 
-    // 0 when the driver is open and identified, -1 otherwise.
+    // 0 when the driver is open and identified, -1 otherwise; lastResult()
+    // tells why.
     int connect();
     void disconnect();
 
@@ -74,6 +75,20 @@ public:
     void setSerialFilter(const QByteArray &serial);
     [[nodiscard]] static bool serialMatches(const QByteArray &filter, const QByteArray &serial);
 
+    // With no serial filter set and several identified drivers on the buses, a
+    // connect refuses (SeveralNoneChosen) instead of taking the first one, and
+    // opens none for a transfer. On by default; a single driver costs nothing
+    // extra, as the drivers are identified only when several devices carry the
+    // driver's ids.
+    void setRequireChoice(bool require);
+
+    // The cause of the last connect or transfer: Connected after one that
+    // worked, else why it failed.
+    [[nodiscard]] Connection::Result lastResult() const;
+    // For a command of several transfers whose last step worked although the
+    // command failed (a reconnect after a time-out): keeps the real cause.
+    void setLastResult(const Connection::Result &cause);
+
     // What the last connect met: every device with the driver's ids, in bus
     // order, and how far it got.
     [[nodiscard]] QList<Found> lastConnect() const;
@@ -88,8 +103,9 @@ public:
     [[nodiscard]] int countMatchingDevices();
 
     // Every device with the driver's ids: each is opened, identified, its
-    // serial read, and closed again. The object is closed afterwards.
-    [[nodiscard]] QList<Found> listDrivers();
+    // serial (withStatus: and its status word) read, and closed again. The
+    // object is closed afterwards.
+    [[nodiscard]] QList<Found> listDrivers(bool withStatus = false);
 
     // The user's explanation when a connect failed because the system refused
     // this user a device with the driver's ids (no udev rule): names the
@@ -108,23 +124,44 @@ protected:
     int control_receivePrivate(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer,
                                int length);
 
-private:
+    // For a watcher of the buses (DriverMonitor): work runs under one hold of
+    // the transport lock, so no other object's connect or transfer comes
+    // between its opening of a driver and its closing.
+    void withTransportLock(const std::function<void()> &work);
+    // Under the lock: every device with the driver's ids after a fresh
+    // enumeration, in bus order.
+    [[nodiscard]] QList<struct usb_device *> matchingDevicesPrivate();
+    // Under the lock: whether another object of this process holds the device
+    // bus/device open (a command between its transfers); then the serial that
+    // object read, if any.
+    [[nodiscard]] static bool heldOpenPrivate(const QByteArray &bus, const QByteArray &device,
+                                              QByteArray *serial);
+    [[nodiscard]] bool isOpenPrivate() const { return handle != nullptr; }
+
     // Opens, configures and claims dev and checks its identification word,
     // tracing every step; leaves handle open only for Connected. With
     // wantSerial the driver's serial is read into found.serial, and with a
     // serial filter set a driver it does not name is closed again.
     Found::Outcome openAndIdentify(struct usb_device *dev, Found &found, bool wantSerial);
+
+private:
     [[nodiscard]] QByteArray readSerialPrivate();
     void rescan();
-    // Under deviceMutex: true when the handle is open, after a connect if need be.
-    [[nodiscard]] bool openForTransfer();
+    // Several identified drivers and no filter: how many, each closed again;
+    // 0 when the filter or a single driver settles the choice.
+    int severalWithoutChoicePrivate();
+    [[nodiscard]] Connection::Result resultOfConnect() const;
+    void noteTransfer(int result, int asked);
+    void releaseNode();
 
     quint16 productId = 0;
     quint16 vendorId = 0;
     quint16 expectedId = 0;
-    mutable QMutex deviceMutex;
     usb_dev_handle *handle = nullptr;
     QByteArray serialFilter;
+    bool requireChoice = true;
+    QByteArray openNode; // "bus/device" while handle is open
+    Connection::Result result;
     QList<Found> connectFound;
     ConnectObserver connectObserver;
 };

@@ -135,16 +135,22 @@ int USBLC350::StatusSetAndWait()
 {
     if (connect() != 0)
         return -1;
+    // A driver that never shows the bit set is one that does not answer as it
+    // should.
+    Connection::Result cause{Connection::Outcome::TimedOut, {}, {}, {}, 0};
     for (int attempt = 0; attempt < StatusReads; ++attempt) {
         quint32 status = 0;
         if (StatusGet(status) != 0) {
-            connect();
+            cause = lastResult();
+            if (connect() != 0)
+                cause = lastResult();
             continue;
         }
         if (status & 1)
             return 0;
         StatusSet(1);
     }
+    setLastResult(cause);
     return -1;
 }
 

@@ -71,6 +71,7 @@ private Q_SLOTS:
     void failedUpgradeSpeaksToATerminal_data();
     void failedUpgradeSpeaksToATerminal();
     void helpInTheUsersLanguage();
+    void lockedDriverIsNamed();
 
 private:
     // lc420-sim [simOptions] -- lc420-cli arguments
@@ -386,7 +387,7 @@ void TestDeviceCli::serialPicksOneOfSeveralDrivers()
     QCOMPARE(list.exitCode, 0);
     QStringList drivers = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1);
     for (QString &line : drivers)
-        line = line.section(QLatin1Char(' '), 2).simplified(); // serial and mode
+        line = line.section(QLatin1Char(' '), 2).simplified().section(QLatin1Char(' '), 0, 1);
     drivers.sort();
     QCOMPARE(drivers, QStringList({QStringLiteral("261107001 application"),
                                    QStringLiteral("261107002 application")}));
@@ -487,6 +488,44 @@ void TestDeviceCli::helpInTheUsersLanguage()
     QVERIFY2(help.contains(QStringLiteral("zaktualizuj oprogramowanie sterownika")),
              qPrintable(help));
     QVERIFY2(!help.contains(QStringLiteral("Commands:")), qPrintable(help));
+}
+
+void TestDeviceCli::lockedDriverIsNamed()
+{
+    // An interrupted Get leaves bit 0 set, as status set does.
+    QCOMPARE(run({QStringLiteral("status"), QStringLiteral("set")}).exitCode, 0);
+    const QString release = QStringLiteral("lc420-cli --serial 261107001 status clear");
+
+    const CliRun info = run({QStringLiteral("info")});
+    QCOMPARE(info.exitCode, 0);
+    QVERIFY2(info.out.contains(QStringLiteral("\n             bit 0 set: an interrupted Get or Set "
+                                              "left the driver locked; release it with: ")
+                               + release + '\n'),
+             qPrintable(info.out));
+    const CliRun list = run({QStringLiteral("list")});
+    QCOMPARE(list.exitCode, 0);
+    const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("Bus Device Serial      Mode         Status bit 0"));
+    QVERIFY2(lines.value(1).endsWith(QStringLiteral(" 261107001   application  set: left locked")),
+             qPrintable(list.out));
+    QVERIFY2(lines.value(2).endsWith(release), qPrintable(list.out));
+    const CliRun json = run({QStringLiteral("--json"), QStringLiteral("list")});
+    QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8())
+                 .object()
+                 .value(QStringLiteral("drivers"))
+                 .toArray()
+                 .at(0)
+                 .toObject()
+                 .value(QStringLiteral("locked")),
+             QJsonValue(true));
+
+    QCOMPARE(run({QStringLiteral("status"), QStringLiteral("clear")}).exitCode, 0);
+    const CliRun released = run({QStringLiteral("list")});
+    QVERIFY2(released.out.contains(QStringLiteral(" application  clear\n")),
+             qPrintable(released.out));
+    QVERIFY(!released.out.contains(release));
+    QVERIFY(run({QStringLiteral("info")})
+                .out.contains(QStringLiteral("bit 0 clear: no Get or Set left the driver locked")));
 }
 
 QTEST_GUILESS_MAIN(TestDeviceCli)

@@ -88,6 +88,7 @@ private Q_SLOTS:
     void externalFlashMismatch();
     void checkWordPageFaultsMeanNoStart_data();
     void checkWordPageFaultsMeanNoStart();
+    void anotherDriverAnswersAfterTheReset_data();
     void anotherDriverAnswersAfterTheReset();
     void powerCutAnywhereThenRunAgain_data();
     void powerCutAnywhereThenRunAgain();
@@ -472,11 +473,31 @@ void TestUpgradeProcedure::checkWordPageFaultsMeanNoStart()
 
 // Two drivers on the bus: while ours resets, another one that already runs its
 // bootloader is plugged in and listed first. It must not be written.
+void TestUpgradeProcedure::anotherDriverAnswersAfterTheReset_data()
+{
+    QTest::addColumn<bool>("requireChoice");
+    QTest::addColumn<QStringList>("lastTexts");
+    // The transport refuses a connect while both drivers are attached and
+    // none is chosen, so the other one is never even asked.
+    QTest::newRow("choice required")
+        << true
+        << QStringList(
+               {QStringLiteral("Reset device"), QStringLiteral("USB timout\nCheck USB cable")});
+    // A transport that takes the first driver: the procedure's own check.
+    QTest::newRow("first driver taken")
+        << false
+        << QStringList({QStringLiteral("Another driver answered: 261107002b"),
+                        QStringLiteral("USB Timeout\nCheck USB Cable")});
+}
+
 void TestUpgradeProcedure::anotherDriverAnswersAfterTheReset()
 {
+    QFETCH(bool, requireChoice);
+    QFETCH(QStringList, lastTexts);
     SimulatedBus::Options options;
     options.impostor = true;
     init(options);
+    device->setRequireChoice(requireChoice);
     Lc420Model &other = bus->impostor();
     other.setIdentificationWord(Lc420Model::IdentificationWord);
     other.setSerial("261107002");
@@ -484,9 +505,9 @@ void TestUpgradeProcedure::anotherDriverAnswersAfterTheReset()
     other.unplug(1500);
 
     QCOMPARE(runUpgrade(upgradeFile), Outcome::NoDriver);
-    QCOMPARE(texts.mid(texts.size() - 2),
-             QStringList({QStringLiteral("Another driver answered: 261107002b"),
-                          QStringLiteral("USB Timeout\nCheck USB Cable")}));
+    QCOMPARE(texts.mid(texts.size() - 2), lastTexts);
+    if (requireChoice)
+        QCOMPARE(device->lastResult().outcome, Connection::Outcome::SeveralNoneChosen);
     QCOMPARE(countOf(other.commandLog(), 3), 0);
     QCOMPARE(countOf(bus->device().commandLog(), 3), 0);
     QVERIFY(!texts.contains(QStringLiteral("Writting firmware ... ")));

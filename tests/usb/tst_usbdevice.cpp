@@ -6,9 +6,8 @@
 #include <QTest>
 #include <QThread>
 
-#include <atomic>
+#include <cerrno>
 #include <memory>
-#include <thread>
 
 using Match = Lc420Model::Match;
 
@@ -59,7 +58,10 @@ private Q_SLOTS:
     void refusedOpenIsExplained();
     void serialFilterPicksTheDriver_data();
     void serialFilterPicksTheDriver();
-    void slowDriverHoldsUpNoOther();
+    void connectNamesItsCause_data();
+    void connectNamesItsCause();
+    void failedTransferNamesItsCause_data();
+    void failedTransferNamesItsCause();
 
 private:
     // Declared before the bus, which serves it and must go first.
@@ -398,38 +400,98 @@ void TestUsbDevice::serialFilterPicksTheDriver()
     }
 }
 
-void TestUsbDevice::slowDriverHoldsUpNoOther()
+void TestUsbDevice::connectNamesItsCause_data()
 {
-    // On the real clock: the slow driver's wait must cost real time.
+    QTest::addColumn<bool>("plugged");
+    QTest::addColumn<bool>("denied");
+    QTest::addColumn<bool>("secondDriver");
+    QTest::addColumn<QByteArray>("filter");
+    QTest::addColumn<bool>("requireChoice");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("text");
+
+    using O = Connection::Outcome;
+    QTest::newRow("nothing attached") << false << false << false << QByteArray() << true
+                                      << int(O::NoDriver) << "No Lc420 driver is attached.";
+    QTest::newRow("refused") << true << true << false << QByteArray() << true
+                             << int(O::NoPermission) << "Found an Lc420 on bus 001";
+    QTest::newRow("two, none chosen")
+        << true << false << true << QByteArray() << true << int(O::SeveralNoneChosen)
+        << "2 Lc420 drivers are attached and none is chosen; nothing was sent to any of them.";
+    QTest::newRow("two, the first taken when no choice is required")
+        << true << false << true << QByteArray() << false << int(O::Connected) << QString();
+    QTest::newRow("two, one chosen") << true << false << true << QByteArray("261107002") << true
+                                     << int(O::Connected) << QString();
+    QTest::newRow("the chosen one is gone")
+        << true << false << true << QByteArray("261107003b") << true << int(O::ChosenGone)
+        << "Driver 261107003 is not attached.";
+    QTest::newRow("the chosen one may be the refused one")
+        << true << true << true << QByteArray("261107001") << true << int(O::NoPermission)
+        << "Found an Lc420 on bus 001";
+}
+
+void TestUsbDevice::connectNamesItsCause()
+{
+    QFETCH(bool, plugged);
+    QFETCH(bool, denied);
+    QFETCH(bool, secondDriver);
+    QFETCH(QByteArray, filter);
+    QFETCH(bool, requireChoice);
+    QFETCH(int, outcome);
+    QFETCH(QString, text);
     SimulatedBus::Options options;
-    options.virtualClock = false;
+    options.plugged = plugged;
     bus = std::make_unique<SimulatedBus>(options);
+    bus->host().setAccessDenied(bus->device(), denied);
     second.setSerial("261107002");
-    bus->host().addDevice(second);
-    bus->host().sync();
-    USBLC350 slow, fast;
-    slow.setSerialFilter("261107001");
-    fast.setSerialFilter("261107002");
-    QCOMPARE(slow.connect(), 0);
-    QCOMPARE(fast.connect(), 0);
+    second.setMode(Lc420Model::Mode::Application);
+    if (secondDriver) {
+        bus->host().addDevice(second);
+        bus->host().sync();
+    }
+    second.clearTransferLog();
+    USBLC350 device;
+    device.setSerialFilter(filter);
+    device.setRequireChoice(requireChoice);
 
-    bus->device().setLatencyMs(1500);
-    std::atomic<bool> slowDone{false};
-    int slowResult = 0;
-    std::thread slowTransfer([&] {
-        quint8 word[4] = {};
-        slowResult = slow.control_receive(9, 0, 0, word, 4);
-        slowDone = true;
-    });
-    QThread::msleep(200); // the slow transfer is under way
+    QCOMPARE(device.connect(), outcome == int(Connection::Outcome::Connected) ? 0 : -1);
+    QCOMPARE(int(device.lastResult().outcome), outcome);
+    QVERIFY2(Connection::describe(device.lastResult()).startsWith(text),
+             qPrintable(Connection::describe(device.lastResult())));
+    // Refused for several: neither driver got a command, and none is left open.
+    if (outcome == int(Connection::Outcome::SeveralNoneChosen)) {
+        quint32 status = 0;
+        QCOMPARE(device.StatusGet(status), -1);
+        QCOMPARE(bus->device().commandLog().size(), 0);
+        QCOMPARE(second.commandLog().size(), 0);
+    }
+}
 
-    // Neither the host's transport lock nor the simulator's serving makes the
-    // other driver wait for the slow one.
-    quint8 word[4] = {};
-    QCOMPARE(fast.control_receive(9, 0, 0, word, 4), 4);
-    QVERIFY(!slowDone);
-    slowTransfer.join();
-    QCOMPARE(slowResult, 4);
+void TestUsbDevice::failedTransferNamesItsCause_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("time-out") << ETIMEDOUT << int(Connection::Outcome::TimedOut);
+    QTest::newRow("unplugged") << ENODEV << int(Connection::Outcome::Unplugged);
+    QTest::newRow("stall") << EPIPE << int(Connection::Outcome::Refused);
+}
+
+void TestUsbDevice::failedTransferNamesItsCause()
+{
+    QFETCH(int, error);
+    QFETCH(int, outcome);
+    bus = std::make_unique<SimulatedBus>();
+    USBLC350 device;
+    quint32 status = 0;
+    QCOMPARE(device.StatusGet(status), 0);
+    QCOMPARE(device.lastResult().outcome, Connection::Outcome::Connected);
+
+    bus->device().failNextTransfers(1, Match::commands(), error);
+    QCOMPARE(device.StatusGet(status), -1);
+    QCOMPARE(int(device.lastResult().outcome), outcome);
+    // The next transfer reconnects, and works.
+    QCOMPARE(device.StatusGet(status), 0);
+    QCOMPARE(device.lastResult().outcome, Connection::Outcome::Connected);
 }
 
 QTEST_GUILESS_MAIN(TestUsbDevice)
