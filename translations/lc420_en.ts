@@ -395,7 +395,7 @@
     <message>
         <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusSet(%1)</source>
-        <translation>Status bit set: %1</translation>
+        <translation>Status bit 0 is now 1: set with the mask %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
@@ -405,7 +405,7 @@
     <message>
         <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusClr(%1)</source>
-        <translation>Status bit cleared: %1</translation>
+        <translation>Status bit 0 is now 0: cleared with the mask %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+4"/>

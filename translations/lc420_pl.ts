@@ -395,7 +395,7 @@
     <message>
         <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusSet(%1)</source>
-        <translation>Bit statusu ustawiony: %1</translation>
+        <translation>Bit 0 statusu ma teraz wartość 1: ustawiony maską %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
@@ -405,7 +405,7 @@
     <message>
         <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusClr(%1)</source>
-        <translation>Bit statusu wyczyszczony: %1</translation>
+        <translation>Bit 0 statusu ma teraz wartość 0: wyczyszczony maską %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+4"/>
