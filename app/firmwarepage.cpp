@@ -4,6 +4,7 @@
 #include "firmware/bootimage.h"
 #include "firmware/upgradefile.h"
 #include "firmware/upgrader.h"
+#include "service/driverprobe.h"
 #include "usb/usblc350.h"
 #include "widgets/dialogs/feedback.h"
 #include "widgets/dialogs/userdialogs.h"
@@ -169,20 +170,23 @@ void FirmwarePage::createBootImages()
 }
 
 // Firmware Change: the upgrade runs on the worker thread; the window only
-// hands it the file and shows what it reports.
+// hands it the file and shows what it reports. Before a chosen file is
+// flashed, the user confirms which driver is upgraded with what.
 void FirmwarePage::changeFirmware()
 {
     if (upgradeRunning())
         return;
 
-    widgets.flash->setValue(0);
-    widgets.externalWrite->setValue(0);
-    widgets.externalRead->setValue(0);
-
     const QString fileName = dialogs().getOpenFileName(
         nullptr, tr("Open File", "the upgrade file for Firmware Change"), QStringLiteral("."),
         tr("Upg (*.upg)"));
     // A cancelled dialog still starts the worker, which ends at once.
+    if (!fileName.isEmpty() && !confirmUpgrade(fileName))
+        return;
+
+    widgets.flash->setValue(0);
+    widgets.externalWrite->setValue(0);
+    widgets.externalRead->setValue(0);
     upgrader->slotSetFileName(fileName);
     setDriverActionsEnabled(false);
     upgrading = true;
@@ -190,6 +194,44 @@ void FirmwarePage::changeFirmware()
     externalWritten = 0;
     externalRead = 0;
     upgrader->start();
+}
+
+// A short look at the driver on the GUI thread (a connect, its serial and 32
+// bytes of memory) names it in the question. With no driver attached there is
+// nothing to confirm: the upgrade runs and says itself that no driver answered.
+bool FirmwarePage::confirmUpgrade(const QString &fileName)
+{
+    const DriverProbe::Probe found = DriverProbe::probe(device, true);
+    device.disconnect();
+    if (!found.answered)
+        return true;
+
+    QString versions;
+    if (found.versions)
+        versions = QString::fromLatin1(found.versions->first) + QLatin1Char('\n')
+                   + QString::fromLatin1(found.versions->second);
+    else
+        versions = tr("(could not be read)");
+    QString mode;
+    switch (found.mode) {
+    case DriverInfo::Mode::Application:
+        mode = tr("runs its application");
+        break;
+    case DriverInfo::Mode::Bootloader:
+        mode = tr("waits in its bootloader");
+        break;
+    case DriverInfo::Mode::Unknown:
+        mode = tr("answers in an unknown mode");
+        break;
+    }
+    const QString text = tr("Upgrade the firmware of driver %1 with %2?\n\n"
+                            "The driver %3. Its bootloader version:\n%4\n\n"
+                            "Do not unplug the driver until the upgrade has ended.")
+                             .arg(DriverProbe::serialForUser(found.serial),
+                                  QDir::toNativeSeparators(fileName), mode, versions);
+    return feedback.question(tr("Firmware Change"), text, QMessageBox::Ok | QMessageBox::Cancel,
+                             QMessageBox::Cancel)
+           == QMessageBox::Ok;
 }
 
 // The worker's lines and bar while it runs; its outcome is kept until the

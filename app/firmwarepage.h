@@ -54,6 +54,9 @@ public:
 private:
     [[nodiscard]] UserDialogs &dialogs() { return dialogsOf(); }
     void connectUpgrader();
+    // Asks whether the driver attached now is to be upgraded with fileName;
+    // true also when no driver answers.
+    [[nodiscard]] bool confirmUpgrade(const QString &fileName);
 
     USBLC350 &device;
     Feedback &feedback;

@@ -3,8 +3,6 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
-#include <memory>
-
 namespace LogPane {
 
 namespace {
@@ -12,21 +10,28 @@ namespace {
 // Below this, appending in place is cheap and keeps QTextEdit's own handling.
 constexpr qsizetype LargeText = qsizetype(32) * 1024;
 
+const char *const HookedProperty = "lc420LogHooked";
 const char *const FollowProperty = "lc420LogFollowsEnd";
 
-// While the layout of a replaced document grows the scroll range step by step,
-// a pane that showed its end keeps showing it, as append() does at once.
-void followEnd(QTextEdit &pane)
+// Every append brings the end into view. A replaced document, and a long
+// appended range, are laid out in steps between events that grow the scroll
+// range; the view keeps following the end until the reader scrolls away
+// from it (and picks it up again when he scrolls back to the end).
+void hookScrollBar(QTextEdit &pane)
 {
-    if (pane.property(FollowProperty).toBool())
+    if (pane.property(HookedProperty).toBool())
         return;
-    pane.setProperty(FollowProperty, true);
+    pane.setProperty(HookedProperty, true);
     QScrollBar *bar = pane.verticalScrollBar();
-    auto lastMaximum = std::make_shared<int>(bar->maximum());
-    QObject::connect(bar, &QScrollBar::rangeChanged, &pane, [bar, lastMaximum](int, int maximum) {
-        if (bar->value() >= *lastMaximum)
+    QTextEdit *edit = &pane;
+    QObject::connect(bar, &QScrollBar::rangeChanged, &pane, [bar, edit](int, int maximum) {
+        if (edit->property(FollowProperty).toBool())
             bar->setValue(maximum);
-        *lastMaximum = maximum;
+    });
+    // Emitted for the reader's scrolling only (wheel, keys, drag, clicks),
+    // with the slider already where the action puts it.
+    QObject::connect(bar, &QScrollBar::actionTriggered, &pane, [bar, edit](int) {
+        edit->setProperty(FollowProperty, bar->sliderPosition() >= bar->maximum());
     });
 }
 
@@ -34,20 +39,16 @@ void followEnd(QTextEdit &pane)
 
 void append(QTextEdit &pane, const QString &text)
 {
-    if (text.size() < LargeText) {
+    hookScrollBar(pane);
+    pane.setProperty(FollowProperty, true);
+    if (text.size() < LargeText)
         pane.append(text);
-        return;
-    }
-    followEnd(pane);
-    QScrollBar *bar = pane.verticalScrollBar();
-    const int position = bar->value();
-    const bool atEnd = position >= bar->maximum();
-    if (pane.document()->isEmpty())
+    else if (pane.document()->isEmpty())
         pane.setPlainText(text);
     else
         pane.setPlainText(pane.toPlainText() + QLatin1Char('\n') + text);
-    // The old text is laid out first, so a reader further up stays where he was.
-    bar->setValue(atEnd ? bar->maximum() : position);
+    QScrollBar *bar = pane.verticalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 } // namespace LogPane

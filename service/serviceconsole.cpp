@@ -3,12 +3,14 @@
 #include "core/hexdump.h"
 #include "core/safefile.h"
 #include "core/trace.h"
+#include "service/driverprobe.h"
 #include "service/servicevalues.h"
 #include "usb/servicecommands.h"
 #include "usb/usblc350.h"
 #include "widgets/dialogs/feedback.h"
 #include "widgets/dialogs/userdialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
@@ -57,6 +59,7 @@ void ServiceConsole::connectDevice()
 void ServiceConsole::disconnectDevice()
 {
     device.disconnect();
+    feedback.logLine(tr("Disconnected from the driver. The next command connects again."));
 }
 
 void ServiceConsole::readMemory()
@@ -101,6 +104,7 @@ void ServiceConsole::sendTestBlock()
     LC420_TRACE() << QLatin1Char('"')
                          + QString::fromLatin1(hexDump(block.constData(), int(block.size())))
                          + QLatin1Char('"');
+    feedback.logLine(tr("Test block sent: %1 bytes, 0x00 to 0xFF twice.").arg(block.size()));
 }
 
 void ServiceConsole::writePage()
@@ -117,16 +121,57 @@ void ServiceConsole::writePage()
     } else {
         LC420_TRACE() << "page write ERROR";
         feedback.logLine(Service::describe(Service::Failure::PageWrite));
+        feedback.logLine(whyPageWriteFailed());
     }
 }
 
-// The driver resets as it answers and drops off the bus mid-transfer, so
-// nothing here is a failure worth showing.
+// The failed transfer closed the device; a fresh connect tells whether the
+// driver is there and in which mode. Only the bootloader writes pages.
+QString ServiceConsole::whyPageWriteFailed()
+{
+    const DriverProbe::Probe found = DriverProbe::probe(device, false);
+    if (!found.answered)
+        return tr("No driver answered. Check the USB cable and press \"Connect\".");
+    const QString serial = DriverProbe::serialForUser(found.serial);
+    switch (found.mode) {
+    case DriverInfo::Mode::Application:
+        return tr("Driver %1 runs its application, which refuses page writes: a page is written "
+                  "only in the bootloader. Press \"Run Application\" to restart the driver in its "
+                  "bootloader, then write the page again.")
+            .arg(serial);
+    case DriverInfo::Mode::Bootloader:
+        return tr("The bootloader of driver %1 refused the page.").arg(serial);
+    case DriverInfo::Mode::Unknown:
+        break;
+    }
+    return tr("The driver refused the page.");
+}
+
+// The driver resets as it answers and drops off the bus mid-transfer, so the
+// command itself has no failure worth showing; the log says where the driver
+// is afterwards.
 void ServiceConsole::runApplication()
 {
     device.RunApplication();
     device.disconnect();
-    [[maybe_unused]] const int connected = device.connect();
+    const DriverProbe::Probe found = DriverProbe::probe(device, false);
+    if (!found.answered) {
+        feedback.logLine(tr("Run Application: the driver restarts and does not answer yet. The "
+                            "next command connects to it again."));
+        return;
+    }
+    const QString serial = DriverProbe::serialForUser(found.serial);
+    switch (found.mode) {
+    case DriverInfo::Mode::Application:
+        feedback.logLine(tr("Run Application: driver %1 runs its application.").arg(serial));
+        return;
+    case DriverInfo::Mode::Bootloader:
+        feedback.logLine(tr("Run Application: driver %1 waits in its bootloader.").arg(serial));
+        return;
+    case DriverInfo::Mode::Unknown:
+        break;
+    }
+    feedback.logLine(tr("Run Application: a driver answers again."));
 }
 
 void ServiceConsole::statusGet()
@@ -242,6 +287,20 @@ void ServiceConsole::writeExternalFlashFromFile()
     QByteArray image;
     if (SafeFile::openForReading(file).isEmpty())
         image = file.read(qint64(Service::ExternalFlashSize) + 1);
+
+    // An image the write refuses anyway is refused below without a question.
+    const bool writable
+        = !image.isEmpty() && image.size() % 4 == 0 && image.size() <= Service::ExternalFlashSize;
+    if (writable
+        && feedback.question(
+               tr("Write External Flash"),
+               tr("Write %1 (%2 bytes) to the start of the external flash?\n\n"
+                  "The first %2 bytes the external flash holds now are "
+                  "overwritten.")
+                   .arg(QDir::toNativeSeparators(fileName), QString::number(image.size())),
+               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+               != QMessageBox::Ok)
+        return;
 
     const Service::ImageResult result = Service::writeExternalImage(device, image);
     switch (result) {

@@ -42,6 +42,8 @@ public:
 private:
     // Clears the log and shows a hex dump of bytes in it.
     void showDump(const QByteArray &bytes);
+    // Why the driver refused a page, in plain words (a transfer or two).
+    [[nodiscard]] QString whyPageWriteFailed();
 
     USBLC350 &device;
     Feedback &feedback;

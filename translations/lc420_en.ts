@@ -1196,7 +1196,7 @@ Commands:
     <message>
         <location line="+281"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="+249"/>
+        <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -1226,7 +1226,7 @@ Commands:
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+74"/>
+        <location filename="../app/firmwarepage.cpp" line="+75"/>
         <location line="+45"/>
         <source>Hex (*.hex)</source>
         <translation>HEX files (*.hex)</translation>
@@ -1241,20 +1241,20 @@ Commands:
         <location line="-66"/>
         <location line="+11"/>
         <location line="+57"/>
-        <location line="+70"/>
+        <location line="+111"/>
         <location filename="../app/showpage.cpp" line="+150"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
         <location line="+4"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="-21"/>
-        <location line="+35"/>
+        <location filename="../service/serviceconsole.cpp" line="-35"/>
+        <location line="+49"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-172"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
@@ -1272,12 +1272,12 @@ Commands:
     </message>
     <message>
         <location line="+1"/>
-        <location line="+80"/>
+        <location line="+77"/>
         <source>Upg (*.upg)</source>
         <translation>Upgrade files (*.upg)</translation>
     </message>
     <message>
-        <location line="-75"/>
+        <location line="-72"/>
         <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+114"/>
         <location line="+30"/>
@@ -1350,13 +1350,53 @@ Commands:
         <translation>New bootloader + serial:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+14"/>
         <source>Open File</source>
         <comment>the upgrade file for Firmware Change</comment>
         <translation>Choose an Upgrade File</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-213"/>
+        <location line="+33"/>
+        <source>(could not be read)</source>
+        <translation>(could not be read)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>runs its application</source>
+        <translation>runs its application</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waits in its bootloader</source>
+        <translation>waits in its bootloader</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>answers in an unknown mode</source>
+        <translation>answers in an unknown mode</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Upgrade the firmware of driver %1 with %2?
+
+The driver %3. Its bootloader version:
+%4
+
+Do not unplug the driver until the upgrade has ended.</source>
+        <translation>Upgrade the firmware of driver %1 with %2?
+
+The driver %3. Its bootloader version:
+%4
+
+Do not unplug the driver until the upgrade has ended.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Firmware Change</source>
+        <translation>Firmware Change</translation>
+    </message>
+    <message>
+        <location filename="../service/serviceconsole.cpp" line="-270"/>
         <source>Connect OK</source>
         <translation>Connect OK</translation>
     </message>
@@ -1366,28 +1406,33 @@ Commands:
         <translation>Connect ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+15"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
+        <source>Disconnected from the driver. The next command connects again.</source>
+        <translation>Disconnected from the driver. The next command connects again.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Read From Lc350</source>
         <translation>Read From Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+95"/>
+        <location line="+137"/>
         <location line="+31"/>
         <source>Address (hex)</source>
         <translation>Address (hex)</translation>
     </message>
     <message>
-        <location line="-122"/>
-        <location line="+95"/>
+        <location line="-164"/>
+        <location line="+137"/>
         <location line="+37"/>
         <source>Length (dec)</source>
         <translation>Length (dec)</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-166"/>
         <location line="+7"/>
-        <location line="+88"/>
+        <location line="+130"/>
         <location line="+6"/>
         <location line="+20"/>
         <location line="+15"/>
@@ -1395,18 +1440,77 @@ Commands:
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-136"/>
-        <location line="+95"/>
+        <location line="-178"/>
+        <location line="+137"/>
         <location line="+26"/>
         <location line="+15"/>
         <source>Conversion error</source>
         <translation>Conversion error</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-154"/>
+        <source>Test block sent: %1 bytes, 0x00 to 0xFF twice.</source>
+        <translation>Test block sent: %1 bytes, 0x00 to 0xFF twice.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>No driver answered. Check the USB cable and press &quot;Connect&quot;.</source>
+        <translation>No driver answered. Check the USB cable and press &quot;Connect&quot;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Driver %1 runs its application, which refuses page writes: a page is written only in the bootloader. Press &quot;Run Application&quot; to restart the driver in its bootloader, then write the page again.</source>
+        <translation>Driver %1 runs its application, which refuses page writes: a page is written only in the bootloader. Press &quot;Run Application&quot; to restart the driver in its bootloader, then write the page again.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The bootloader of driver %1 refused the page.</source>
+        <translation>The bootloader of driver %1 refused the page.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver refused the page.</source>
+        <translation>The driver refused the page.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</source>
+        <translation>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Run Application: driver %1 runs its application.</source>
+        <translation>Run Application: driver %1 runs its application.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run Application: driver %1 waits in its bootloader.</source>
+        <translation>Run Application: driver %1 waits in its bootloader.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run Application: a driver answers again.</source>
+        <translation>Run Application: a driver answers again.</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Open File</source>
         <comment>a binary file to write into the external flash</comment>
         <translation>Choose a File for the External Flash</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Write External Flash</source>
+        <translation>Write External Flash</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write %1 (%2 bytes) to the start of the external flash?
+
+The first %2 bytes the external flash holds now are overwritten.</source>
+        <translation>Write %1 (%2 bytes) to the start of the external flash?
+
+The first %2 bytes the external flash holds now are overwritten.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+6"/>
@@ -1419,7 +1523,7 @@ Commands:
         <translation>Write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-124"/>
+        <location filename="../service/serviceconsole.cpp" line="-183"/>
         <source>Fill pattern</source>
         <translation>Fill pattern</translation>
     </message>
@@ -1434,7 +1538,7 @@ Commands:
         <translation>page write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+26"/>
+        <location filename="../service/serviceconsole.cpp" line="+67"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -1446,7 +1550,7 @@ Commands:
     <message>
         <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusSet(%1)</source>
-        <translation>Status bit set: %1</translation>
+        <translation>Status bit 0 is now 1: set with the mask %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
@@ -1456,7 +1560,7 @@ Commands:
     <message>
         <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusClr(%1)</source>
-        <translation>Status bit cleared: %1</translation>
+        <translation>Status bit 0 is now 0: cleared with the mask %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+4"/>
@@ -1636,7 +1740,7 @@ Check USB Cable</translation>
         <translation>Write OK</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+18"/>
+        <location filename="../service/serviceconsole.cpp" line="+32"/>
         <location line="+5"/>
         <source>Length error</source>
         <translation>Length error</translation>

@@ -1200,7 +1200,7 @@ Polecenia:
     <message>
         <location line="+281"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="+249"/>
+        <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
@@ -1230,7 +1230,7 @@ Polecenia:
         <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+74"/>
+        <location filename="../app/firmwarepage.cpp" line="+75"/>
         <location line="+45"/>
         <source>Hex (*.hex)</source>
         <translation>Pliki HEX (*.hex)</translation>
@@ -1245,20 +1245,20 @@ Polecenia:
         <location line="-66"/>
         <location line="+11"/>
         <location line="+57"/>
-        <location line="+70"/>
+        <location line="+111"/>
         <location filename="../app/showpage.cpp" line="+150"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
         <location line="+4"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="-21"/>
-        <location line="+35"/>
+        <location filename="../service/serviceconsole.cpp" line="-35"/>
+        <location line="+49"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-172"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
@@ -1276,12 +1276,12 @@ Polecenia:
     </message>
     <message>
         <location line="+1"/>
-        <location line="+80"/>
+        <location line="+77"/>
         <source>Upg (*.upg)</source>
         <translation>Pliki aktualizacji (*.upg)</translation>
     </message>
     <message>
-        <location line="-75"/>
+        <location line="-72"/>
         <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+114"/>
         <location line="+30"/>
@@ -1354,13 +1354,53 @@ Polecenia:
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+14"/>
         <source>Open File</source>
         <comment>the upgrade file for Firmware Change</comment>
         <translation>Wybierz plik aktualizacji</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-213"/>
+        <location line="+33"/>
+        <source>(could not be read)</source>
+        <translation>(nie udało się jej odczytać)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>runs its application</source>
+        <translation>pracuje w trybie aplikacji</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waits in its bootloader</source>
+        <translation>czeka w swoim bootloaderze</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>answers in an unknown mode</source>
+        <translation>odpowiada w nieznanym trybie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Upgrade the firmware of driver %1 with %2?
+
+The driver %3. Its bootloader version:
+%4
+
+Do not unplug the driver until the upgrade has ended.</source>
+        <translation>Zaktualizować oprogramowanie sterownika %1 plikiem %2?
+
+Sterownik %3. Wersja jego bootloadera:
+%4
+
+Nie odłączaj sterownika, dopóki aktualizacja oprogramowania się nie zakończy.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Firmware Change</source>
+        <translation>Aktualizuj oprogramowanie</translation>
+    </message>
+    <message>
+        <location filename="../service/serviceconsole.cpp" line="-270"/>
         <source>Connect OK</source>
         <translation>Połączenie OK</translation>
     </message>
@@ -1370,28 +1410,33 @@ Polecenia:
         <translation>Błąd połączenia</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+15"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
+        <source>Disconnected from the driver. The next command connects again.</source>
+        <translation>Rozłączono ze sterownikiem. Następne polecenie połączy się ponownie.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Read From Lc350</source>
         <translation>Odczyt z Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+95"/>
+        <location line="+137"/>
         <location line="+31"/>
         <source>Address (hex)</source>
         <translation>Adres (hex)</translation>
     </message>
     <message>
-        <location line="-122"/>
-        <location line="+95"/>
+        <location line="-164"/>
+        <location line="+137"/>
         <location line="+37"/>
         <source>Length (dec)</source>
         <translation>Długość (dec)</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-166"/>
         <location line="+7"/>
-        <location line="+88"/>
+        <location line="+130"/>
         <location line="+6"/>
         <location line="+20"/>
         <location line="+15"/>
@@ -1399,18 +1444,77 @@ Polecenia:
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-136"/>
-        <location line="+95"/>
+        <location line="-178"/>
+        <location line="+137"/>
         <location line="+26"/>
         <location line="+15"/>
         <source>Conversion error</source>
         <translation>Błąd konwersji</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-154"/>
+        <source>Test block sent: %1 bytes, 0x00 to 0xFF twice.</source>
+        <translation>Wysłano blok testowy: %1 bajtów, dwa razy od 0x00 do 0xFF.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>No driver answered. Check the USB cable and press &quot;Connect&quot;.</source>
+        <translation>Żaden sterownik nie odpowiedział. Sprawdź kabel USB i naciśnij „Połącz”.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Driver %1 runs its application, which refuses page writes: a page is written only in the bootloader. Press &quot;Run Application&quot; to restart the driver in its bootloader, then write the page again.</source>
+        <translation>Sterownik %1 pracuje w trybie aplikacji, która odmawia zapisu stron: stronę zapisuje tylko bootloader. Naciśnij „Uruchom aplikację”, aby uruchomić sterownik ponownie w bootloaderze, a potem zapisz stronę jeszcze raz.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The bootloader of driver %1 refused the page.</source>
+        <translation>Bootloader sterownika %1 odrzucił stronę.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The driver refused the page.</source>
+        <translation>Sterownik odrzucił stronę.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</source>
+        <translation>Uruchom aplikację: sterownik uruchamia się ponownie i jeszcze nie odpowiada. Następne polecenie połączy się z nim ponownie.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Run Application: driver %1 runs its application.</source>
+        <translation>Uruchom aplikację: sterownik %1 pracuje w trybie aplikacji.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run Application: driver %1 waits in its bootloader.</source>
+        <translation>Uruchom aplikację: sterownik %1 czeka w swoim bootloaderze.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run Application: a driver answers again.</source>
+        <translation>Uruchom aplikację: sterownik znów odpowiada.</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Open File</source>
         <comment>a binary file to write into the external flash</comment>
         <translation>Wybierz plik do zapisania w pamięci zewnętrznej</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Write External Flash</source>
+        <translation>Zapisz w pamięci zewnętrznej</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write %1 (%2 bytes) to the start of the external flash?
+
+The first %2 bytes the external flash holds now are overwritten.</source>
+        <translation>Zapisać %1 (%2 bajtów) na początku pamięci zewnętrznej?
+
+Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpisanych.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+6"/>
@@ -1423,7 +1527,7 @@ Polecenia:
         <translation>Błąd zapisu</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-124"/>
+        <location filename="../service/serviceconsole.cpp" line="-183"/>
         <source>Fill pattern</source>
         <translation>Wzorzec wypełnienia</translation>
     </message>
@@ -1438,7 +1542,7 @@ Polecenia:
         <translation>Błąd zapisu strony</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+26"/>
+        <location filename="../service/serviceconsole.cpp" line="+67"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -1450,7 +1554,7 @@ Polecenia:
     <message>
         <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusSet(%1)</source>
-        <translation>Bit statusu ustawiony: %1</translation>
+        <translation>Bit 0 statusu ma teraz wartość 1: ustawiony maską %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
@@ -1460,7 +1564,7 @@ Polecenia:
     <message>
         <location filename="../service/serviceconsole.cpp" line="+8"/>
         <source>StatusClr(%1)</source>
-        <translation>Bit statusu wyczyszczony: %1</translation>
+        <translation>Bit 0 statusu ma teraz wartość 0: wyczyszczony maską %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+4"/>
@@ -1640,7 +1744,7 @@ Sprawdź kabel USB</translation>
         <translation>Zapis OK</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+18"/>
+        <location filename="../service/serviceconsole.cpp" line="+32"/>
         <location line="+5"/>
         <source>Length error</source>
         <translation>Błąd długości</translation>

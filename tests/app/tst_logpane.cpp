@@ -1,5 +1,6 @@
 // Appending to the log pane: big texts take another road than QTextEdit's
-// append, with the same text in the end.
+// append, with the same text in the end, and every append shows the newest
+// line.
 
 #include "app/logpane.h"
 #include "core/hexdump.h"
@@ -8,6 +9,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -19,6 +21,9 @@ private Q_SLOTS:
     void sameTextAsAppend_data();
     void sameTextAsAppend();
     void keepsTheEndInView();
+    void showsTheNewestLine_data();
+    void showsTheNewestLine();
+    void readerWhoScrollsAwayStaysThere();
 
 private:
     static QString dump(int length)
@@ -71,6 +76,59 @@ void TestLogPane::keepsTheEndInView()
     QTRY_VERIFY_WITH_TIMEOUT(pane.document()->lastBlock().layout()->lineCount() > 0, 20000);
     QTRY_VERIFY(bar->maximum() > 16000 * pane.fontMetrics().height() / 2);
     QCOMPARE(bar->value(), bar->maximum());
+}
+
+void TestLogPane::showsTheNewestLine_data()
+{
+    QTest::addColumn<int>("dumpLength");
+    QTest::addColumn<bool>("readerAtTop"); // scrolled to the top before the line
+
+    QTest::newRow("short dump, appended in place") << 4 * 1024 << false;
+    QTest::newRow("long dump, laid out in steps") << 256 * 1024 << false;
+    QTest::newRow("short dump, reader at its top") << 4 * 1024 << true;
+    QTest::newRow("long dump, reader at its top") << 256 * 1024 << true;
+}
+
+// A status line after a dump is shown, wherever the reader was in the dump.
+void TestLogPane::showsTheNewestLine()
+{
+    QFETCH(int, dumpLength);
+    QFETCH(bool, readerAtTop);
+    QTextBrowser pane;
+    pane.resize(400, 200);
+    pane.show();
+    LogPane::append(pane, dump(dumpLength));
+    QScrollBar *bar = pane.verticalScrollBar();
+    QTRY_VERIFY_WITH_TIMEOUT(pane.document()->lastBlock().layout()->lineCount() > 0, 20000);
+    QVERIFY(bar->maximum() > 0);
+    if (readerAtTop)
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    LogPane::append(pane, QStringLiteral("Status: ERROR"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(pane.document()->lastBlock().layout()->lineCount() > 0, 20000);
+    QCOMPARE(pane.document()->lastBlock().text(), QStringLiteral("Status: ERROR"));
+    QCoreApplication::processEvents();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
+    // The last line lies inside the viewport.
+    const QRect last = pane.cursorRect(QTextCursor(pane.document()->lastBlock()));
+    QVERIFY(pane.viewport()->rect().contains(last.center()));
+}
+
+// Between appends, scrolling up to read the dump is not undone by the
+// layout that is still growing the pane.
+void TestLogPane::readerWhoScrollsAwayStaysThere()
+{
+    QTextBrowser pane;
+    pane.resize(400, 200);
+    pane.show();
+    LogPane::append(pane, dump(256 * 1024));
+    QScrollBar *bar = pane.verticalScrollBar();
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    QTRY_VERIFY_WITH_TIMEOUT(pane.document()->lastBlock().layout()->lineCount() > 0, 20000);
+    QCoreApplication::processEvents();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), 0);
 }
 
 QTEST_MAIN(TestLogPane)

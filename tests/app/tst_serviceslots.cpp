@@ -9,6 +9,8 @@
 #include "tests/support/tracecapture.h"
 #include "usb/scramble.h"
 
+#include <QDir>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -67,6 +69,8 @@ private Q_SLOTS:
     void readMemory_data();
     void readMemory();
     void pageAndTestBlock();
+    void driverStateAfterwards_data();
+    void driverStateAfterwards();
     void writeExternalFlash_data();
     void writeExternalFlash();
     void writeExtFlashBin_data();
@@ -174,6 +178,12 @@ void TestServiceSlots::outcome_data()
     const QString status = QStringLiteral("%1").arg(0x80000001u, 32, 2, QLatin1Char('0'));
     const QString one = QString(31, '0') + '1';
     const QString conversion = "warning|error|Conversion error";
+    const QString inApplication = QStringLiteral(
+        "Driver 261107001 runs its application, which refuses page writes: a page is written only "
+        "in the bootloader. Press \"Run Application\" to restart the driver in its bootloader, "
+        "then write the page again.");
+    const QString restarts = QStringLiteral("Run Application: the driver restarts and does not "
+                                            "answer yet. The next command connects to it again.");
     // clang-format off
     QTest::newRow("Connect") << QByteArray("pushButtonConnect") << QVariantList{} << 0 << "earlier\nConnect OK" << "";
     QTest::newRow("Connect fails") << QByteArray("pushButtonConnect") << QVariantList{} << 255 << "earlier\nConnect ERROR" << "";
@@ -185,9 +195,13 @@ void TestServiceSlots::outcome_data()
     QTest::newRow("ReadExternalFlash: transfer fails") << QByteArray("pushButtonReadExternalFlash") << QVariantList{"0", 16} << 5 << "earlier" << "warning|error|ReadExternalFlashFromAddress error";
     QTest::newRow("WriteExternalFlash: address not hexadecimal") << QByteArray("pushButtonWriteExternalFlash") << QVariantList{"0x"} << 0 << "earlier" << conversion;
     QTest::newRow("WriteExternalFlash: data too big") << QByteArray("pushButtonWriteExternalFlash") << QVariantList{"0", 1, "0x100000000"} << 0 << "earlier" << conversion;
-    QTest::newRow("WritePage in the application: logged") << QByteArray("pushButtonWritePage") << QVariantList{170} << 0 << "earlier\npage write ERROR" << "";
+    QTest::newRow("Disconnect") << QByteArray("pushButtonDisconnect") << QVariantList{} << 0 << "earlier\nDisconnected from the driver. The next command connects again." << "";
+    QTest::newRow("WritePage in the application: why") << QByteArray("pushButtonWritePage") << QVariantList{170} << 0 << "earlier\npage write ERROR\n" + inApplication << "";
+    QTest::newRow("WritePage with no driver: why") << QByteArray("pushButtonWritePage") << QVariantList{170} << 255 << "earlier\npage write ERROR\nNo driver answered. Check the USB cable and press \"Connect\"." << "";
+    QTest::newRow("test block sent: logged") << QByteArray("pushButtonWrite") << QVariantList{} << 0 << "earlier\nTest block sent: 512 bytes, 0x00 to 0xFF twice." << "";
     QTest::newRow("test block refused: logged") << QByteArray("pushButtonWrite") << QVariantList{} << 2 << "earlier\nWrite ERROR" << "";
-    QTest::newRow("RunApplication fails: silent") << QByteArray("pushButtonRunApplication") << QVariantList{} << 4 << "earlier" << "";
+    QTest::newRow("RunApplication refused: where the driver is") << QByteArray("pushButtonRunApplication") << QVariantList{} << 4 << "earlier\nRun Application: driver 261107001 runs its application." << "";
+    QTest::newRow("RunApplication with no driver") << QByteArray("pushButtonRunApplication") << QVariantList{} << 255 << "earlier\n" + restarts << "";
     QTest::newRow("StatusGet: bits 31 and 0") << QByteArray("pushButtonStatusGet") << QVariantList{} << 0 << "earlier\nStatus: " + status << "";
     QTest::newRow("StatusGet fails") << QByteArray("pushButtonStatusGet") << QVariantList{} << 9 << "earlier\nStatus: ERROR" << "";
     QTest::newRow("StatusSet") << QByteArray("pushButtonStatusSet") << QVariantList{} << 0 << "earlier\nStatusSet(" + one + ")" << "";
@@ -293,12 +307,48 @@ void TestServiceSlots::pageAndTestBlock()
     for (int i = 0; i < 512; ++i)
         block[i] = char(i);
     QCOMPARE(driver().lastTestBlock(), block);
-    // Success shows only on the trace: the test block as one quoted dump.
-    QCOMPARE(log(), QString());
+    // The page's success shows only on the trace; the test block says it was
+    // sent, and the trace holds it as one quoted dump.
+    QCOMPARE(log(), QStringLiteral("Test block sent: 512 bytes, 0x00 to 0xFF twice."));
     const QStringList lines = trace.lines();
     QVERIFY(lines.contains("page write OK"));
     QVERIFY(lines.last().startsWith("\"\n src address: 0x"));
     QCOMPARE(rows(lines.last().chopped(1)), rowsOf(block));
+}
+
+void TestServiceSlots::driverStateAfterwards_data()
+{
+    QTest::addColumn<bool>("bootloader");
+    QTest::addColumn<int>("resetMs");
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<int>("failing"); // a request the driver fails, or 0
+    QTest::addColumn<QString>("line");
+
+    // clang-format off
+    QTest::newRow("the bootloader refuses the page") << true << 1000 << QByteArray("pushButtonWritePage") << 3 << "The bootloader of driver 261107001 refused the page.";
+    QTest::newRow("application resets into the bootloader") << false << 0 << QByteArray("pushButtonRunApplication") << 0 << "Run Application: driver 261107001 waits in its bootloader.";
+    QTest::newRow("bootloader starts the application") << true << 0 << QByteArray("pushButtonRunApplication") << 0 << "Run Application: driver 261107001 runs its application.";
+    QTest::newRow("the driver is still off the bus") << false << 1000 << QByteArray("pushButtonRunApplication") << 0 << "Run Application: the driver restarts and does not answer yet. The next command connects to it again.";
+    // clang-format on
+}
+
+// The last log line names the driver by its nine digits and says its mode.
+void TestServiceSlots::driverStateAfterwards()
+{
+    QFETCH(bool, bootloader);
+    QFETCH(int, resetMs);
+    QFETCH(QByteArray, button);
+    QFETCH(int, failing);
+    QFETCH(QString, line);
+    if (bootloader)
+        driver().setMode(Lc420Model::Mode::Bootloader);
+    driver().setResetTimeMs(resetMs);
+    if (failing)
+        driver().failNextTransfers(1000, Lc420Model::Match::vendor(quint8(failing)), EPIPE);
+    dialogs->answers = {170};
+    click(button);
+
+    QCOMPARE(log().section(QLatin1Char('\n'), -1), line);
 }
 
 void TestServiceSlots::writeExternalFlash_data()
@@ -350,26 +400,32 @@ void TestServiceSlots::writeExtFlashBin_data()
 {
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("corrupt");
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("answer");   // to the question before writing; 0: no question
+    QTest::addColumn<QString>("kind"); // the box afterwards, if any
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<int>>("writeBar");
     QTest::addColumn<QList<int>>("readBar");
     QTest::addColumn<QString>("trace"); // the length error's trace line, if any
 
-    QTest::newRow("1024 bytes") << 1024 << false << "information"
+    const int ok = QMessageBox::Ok;
+    const int cancel = QMessageBox::Cancel;
+    QTest::newRow("1024 bytes") << 1024 << false << ok << "information"
                                 << "Write OK" << QList<int>{25, 50, 75, 100} << QList<int>{50, 100}
                                 << "";
+    QTest::newRow("1024 bytes, cancelled at the question")
+        << 1024 << false << cancel << ""
+        << "" << QList<int>{} << QList<int>{} << "";
     QTest::newRow("read back differs")
-        << 1024 << true << "critical"
+        << 1024 << true << ok << "critical"
         << "memcmp" << QList<int>{25, 50, 75, 100} << QList<int>{50, 100} << "";
-    QTest::newRow("1022 bytes") << 1022 << false << "critical"
+    QTest::newRow("1022 bytes") << 1022 << false << 0 << "critical"
                                 << "Length should be aligned to 4" << QList<int>{} << QList<int>{}
                                 << "length error 1022";
-    QTest::newRow("empty file") << 0 << false << "critical"
+    QTest::newRow("empty file") << 0 << false << 0 << "critical"
                                 << "Length should be aligned to 4" << QList<int>{} << QList<int>{}
                                 << "length error 0";
     QTest::newRow("larger than the external flash")
-        << 1048580 << false << "critical"
+        << 1048580 << false << 0 << "critical"
         << "The file is larger than the external flash (1048576 bytes)" << QList<int>{}
         << QList<int>{} << "length error 1048580";
 }
@@ -378,6 +434,7 @@ void TestServiceSlots::writeExtFlashBin()
 {
     QFETCH(int, size);
     QFETCH(bool, corrupt);
+    QFETCH(int, answer);
     QFETCH(QString, kind);
     QFETCH(QString, text);
     QFETCH(QList<int>, writeBar);
@@ -396,14 +453,32 @@ void TestServiceSlots::writeExtFlashBin()
     QSignalSpy reads(window->findChild<QProgressBar *>("progressBarExtFlashRd"),
                      &QProgressBar::valueChanged);
     dialogs->answers = {file};
+    if (answer)
+        dialogs->answers.append(answer);
     TraceCapture lines;
     click("pushButtonWriteExtFlashBin");
 
+    // Asked before anything is sent, with the file and its size, Cancel the default.
+    const Questions questions = dialogs->askedOf("question");
+    QCOMPARE(questions.size(), answer ? 1 : 0);
+    if (answer) {
+        QCOMPARE(questions[0].title, QStringLiteral("Write External Flash"));
+        QCOMPARE(questions[0].label,
+                 QStringLiteral("Write %1 (1024 bytes) to the start of the external flash?\n\n"
+                                "The first 1024 bytes the external flash holds now are "
+                                "overwritten.")
+                     .arg(QDir::toNativeSeparators(file)));
+        QCOMPARE(questions[0].defaultButton, int(QMessageBox::Cancel));
+        QCOMPARE(questions[0].parent, window.get());
+    }
     QCOMPARE(lines.lines().filter("length error"),
              trace.isEmpty() ? QStringList() : QStringList{trace});
-    const Questions boxes = dialogs->askedOf(kind);
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].label, text);
+    QStringList boxes;
+    for (const ScriptedDialogs::Question &q : dialogs->asked) {
+        if (q.kind != "open" && q.kind != "question")
+            boxes.append(q.kind + '|' + q.label);
+    }
+    QCOMPARE(boxes, kind.isEmpty() ? QStringList() : QStringList{kind + '|' + text});
     QCOMPARE(values(writes), writeBar);
     QCOMPARE(values(reads), readBar);
     if (writeBar.isEmpty()) {

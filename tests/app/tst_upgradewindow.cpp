@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSemaphore>
@@ -69,6 +71,8 @@ private Q_SLOTS:
     void upgradeEndsWithOneSummary_data();
     void upgradeEndsWithOneSummary();
     void cancelledDialogStartsAWorkerThatSaysNothing();
+    void questionNamesTheDriver_data();
+    void questionNamesTheDriver();
     void actionsAreRefusedDuringTheRun();
 
 private:
@@ -142,7 +146,7 @@ void TestUpgradeWindow::settingsTabKeepsOneConnectionPerBar()
 void TestUpgradeWindow::upgradeRunsFromTheButton()
 {
     bar("progressBarFlash")->setValue(33);
-    dialogs->answers = {upgradeFile};
+    dialogs->answers = {upgradeFile, int(QMessageBox::Ok)};
     button("pushButtonCHF")->click();
 
     const QList<ScriptedDialogs::Question> asked = dialogs->askedOf(QStringLiteral("open"));
@@ -219,15 +223,18 @@ void TestUpgradeWindow::upgradeEndsWithOneSummary()
     case Fault::NeverBack:
         driver.setResetTimeMs(1000000);
         break;
-    case Fault::ReconnectFails: // the first connect, the poll that finds it, then this one
-        driver.failTransfer(3, Lc420Model::Match::vendor(255));
+    case Fault::ReconnectFails: // the question's connect, the upgrade's first, the poll that
+                                // finds the bootloader, then this one
+        driver.failTransfer(4, Lc420Model::Match::vendor(255));
         break;
     }
 
-    dialogs->answers = {upgradeFile};
+    dialogs->answers = {upgradeFile, int(QMessageBox::Ok)};
     button("pushButtonCHF")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
     QTRY_VERIFY(button("pushButtonCHF")->isEnabled());
+    // Asked only when a driver answered before the upgrade.
+    QCOMPARE(dialogs->askedOf(QStringLiteral("question")).size(), fault == Fault::NoDriver ? 0 : 1);
 
     const QStringList lines = log()->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.last(), summary);
@@ -255,6 +262,70 @@ void TestUpgradeWindow::cancelledDialogStartsAWorkerThatSaysNothing()
     QCOMPARE(bus->device().transferLog().size(), 0);
 }
 
+void TestUpgradeWindow::questionNamesTheDriver_data()
+{
+    QTest::addColumn<bool>("bootloader");
+    QTest::addColumn<int>("answer");
+
+    QTest::newRow("application, cancelled") << false << int(QMessageBox::Cancel);
+    QTest::newRow("bootloader, cancelled") << true << int(QMessageBox::Cancel);
+    QTest::newRow("closed without an answer") << false << 0;
+    QTest::newRow("application, confirmed") << false << int(QMessageBox::Ok);
+}
+
+// Before flashing, the question names the driver by its nine digits, its
+// mode, its bootloader's version texts and the file, and warns not to unplug
+// it. Anything but OK leaves the window and the driver as they were.
+void TestUpgradeWindow::questionNamesTheDriver()
+{
+    QFETCH(bool, bootloader);
+    QFETCH(int, answer);
+    Lc420Model &driver = bus->device();
+    if (bootloader)
+        driver.setMode(Lc420Model::Mode::Bootloader);
+    const QByteArray flashBefore = driver.read(Lc420Model::Memory::Internal, 0x08004000, 0x1C000);
+    bar("progressBarFlash")->setValue(33);
+    bar("progressBarExtFlashWr")->setValue(44);
+    bar("progressBarExtFlashRd")->setValue(55);
+    log()->append(QStringLiteral("earlier"));
+    dialogs->answers = {upgradeFile};
+    if (answer)
+        dialogs->answers.append(answer);
+    button("pushButtonCHF")->click();
+
+    const QList<ScriptedDialogs::Question> asked = dialogs->askedOf(QStringLiteral("question"));
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].title, QStringLiteral("Firmware Change"));
+    QCOMPARE(
+        asked[0].label,
+        QStringLiteral("Upgrade the firmware of driver 261107001 with %1?\n\n"
+                       "The driver %2. Its bootloader version:\nLC420 BOOT 2.10\n2026-11-02\n\n"
+                       "Do not unplug the driver until the upgrade has ended.")
+            .arg(QDir::toNativeSeparators(upgradeFile),
+                 bootloader ? QStringLiteral("waits in its bootloader")
+                            : QStringLiteral("runs its application")));
+    QCOMPARE(asked[0].defaultButton, int(QMessageBox::Cancel));
+    QCOMPARE(asked[0].parent, static_cast<QWidget *>(window.get()));
+
+    if (answer == int(QMessageBox::Ok)) {
+        QVERIFY(window->upgradeInProgress() || bar("progressBarFlash")->value() != 33);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
+        QTRY_VERIFY(log()->toPlainText().endsWith(
+            QStringLiteral("Upgrade finished: driver 261107001 runs the new firmware.")));
+        return;
+    }
+    QVERIFY(!window->upgradeInProgress());
+    QVERIFY(button("pushButtonCHF")->isEnabled());
+    QCOMPARE(bar("progressBarFlash")->value(), 33);
+    QCOMPARE(bar("progressBarExtFlashWr")->value(), 44);
+    QCOMPARE(bar("progressBarExtFlashRd")->value(), 55);
+    QCoreApplication::processEvents();
+    QCOMPARE(log()->toPlainText(), QStringLiteral("earlier"));
+    QCOMPARE(driver.mode(),
+             bootloader ? Lc420Model::Mode::Bootloader : Lc420Model::Mode::Application);
+    QCOMPARE(driver.read(Lc420Model::Memory::Internal, 0x08004000, 0x1C000), flashBefore);
+}
+
 void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
 {
     // Hold the worker in its first wait (after telling the driver to reset).
@@ -268,7 +339,7 @@ void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
         }
     });
 
-    dialogs->answers = {upgradeFile};
+    dialogs->answers = {upgradeFile, int(QMessageBox::Ok)};
     button("pushButtonCHF")->click();
     QVERIFY(reached.tryAcquire(1, 60000));
     QVERIFY(window->upgradeInProgress());
