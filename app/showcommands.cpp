@@ -102,14 +102,27 @@ QString TableCommand::name(TableChange change)
     return {};
 }
 
+void TableCommand::setFileName(const QString &fileName)
+{
+    changesFile = true;
+    fileBefore = document ? document->fileName(kind) : QString();
+    fileAfter = fileName;
+}
+
 void TableCommand::redo()
 {
-    if (document)
-        document->setTable(kind, after);
+    if (!document)
+        return;
+    document->setTable(kind, after);
+    if (changesFile)
+        document->setFileName(kind, fileAfter);
 }
 
 void TableCommand::undo()
 {
-    if (document)
-        document->setTable(kind, before);
+    if (!document)
+        return;
+    document->setTable(kind, before);
+    if (changesFile)
+        document->setFileName(kind, fileBefore);
 }

@@ -79,6 +79,11 @@ public:
     // menu show it.
     [[nodiscard]] static QString name(TableChange change);
 
+    // A Load names the table's file, a Get leaves it without one: the
+    // command carries the name too, so that an undo brings the old one back
+    // and Save never writes one file's table into another. Before the push.
+    void setFileName(const QString &fileName);
+
     void redo() override;
     void undo() override;
 
@@ -87,4 +92,7 @@ private:
     Show::Kind kind;
     QByteArray before;
     QByteArray after;
+    bool changesFile = false;
+    QString fileBefore;
+    QString fileAfter;
 };

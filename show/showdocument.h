@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 
 namespace Show {
 
@@ -41,16 +42,25 @@ public:
     [[nodiscard]] bool isModified() const;
     void setModified(Kind kind, bool modified);
 
+    // The file a table was last loaded from or saved to, as a full path;
+    // empty when it has none (never loaded or saved, or replaced by a Get).
+    // Save writes back here; the title names it.
+    [[nodiscard]] QString fileName(Kind kind) const;
+    void setFileName(Kind kind, const QString &fileName);
+
 Q_SIGNALS:
     void recordChanged(Show::Kind kind, int index);
     void tableReset(Show::Kind kind);
     void modifiedChanged(Show::Kind kind, bool modified);
+    void fileNameChanged(Show::Kind kind);
 
 private:
     QByteArray programs;
     QByteArray scenes;
     bool programsModified = false;
     bool scenesModified = false;
+    QString programsFile;
+    QString scenesFile;
 };
 
 } // namespace Show

@@ -138,12 +138,43 @@
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+29"/>
+        <location filename="../app/filemenu.cpp" line="+53"/>
+        <source>&amp;Open…</source>
+        <translation>&amp;Otwórz…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Recent Files</source>
+        <translation>Ostatnie p&amp;liki</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Save</source>
+        <translation>Zapi&amp;sz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save &amp;As…</source>
+        <translation>Zapisz &amp;jako…</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+30"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
     <message>
-        <location line="+281"/>
+        <location line="+25"/>
+        <source>Open Programs or Scenes File</source>
+        <translation>Wybierz plik programów lub scen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programs and Scenes Files (*.pgm *.scn);;All Files (*)</source>
+        <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <location filename="../app/lc460_bootloader.cpp" line="+284"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+249"/>
         <source>Info</source>
@@ -160,12 +191,12 @@
         <translation>Sterownik jest zajęty przesyłaniem danych. Spróbuj ponownie, gdy się zakończy.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+26"/>
         <source>The window closes when the transfer has ended.</source>
         <translation>Okno zamknie się po zakończeniu przesyłania.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
@@ -191,7 +222,7 @@
         <location line="+11"/>
         <location line="+57"/>
         <location line="+70"/>
-        <location filename="../app/showpage.cpp" line="+150"/>
+        <location filename="../app/showpage.cpp" line="+156"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
@@ -228,8 +259,8 @@
     <message>
         <location line="-75"/>
         <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+107"/>
-        <location line="+30"/>
+        <location filename="../app/showpage.cpp" line="+120"/>
+        <location line="+59"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
@@ -443,7 +474,7 @@
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-196"/>
+        <location filename="../app/showpage.cpp" line="-238"/>
         <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
@@ -524,23 +555,23 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+16"/>
+        <location line="+53"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Pliki programów (*.pgm)</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+16"/>
+        <location line="-53"/>
+        <location line="+53"/>
         <source>Scens Files (*.scn)</source>
         <translation>Pliki scen (*.scn)</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-27"/>
         <source>Loaded %1.</source>
         <translation>Wczytano %1.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+37"/>
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
@@ -550,12 +581,12 @@ Sprawdź kabel USB</translation>
         <translation>Plik %1 już istnieje. Zastąpić go?</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Saved %1.</source>
         <translation>Zapisano %1.</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-33"/>
         <source>Save Programs File</source>
         <translation>Zapisz programy do pliku</translation>
     </message>
@@ -611,7 +642,7 @@ Sprawdź kabel USB</translation>
         <translation>&amp;Ponów</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="+72"/>
+        <location filename="../app/showpage.cpp" line="+80"/>
         <source>Steps copied: %1.</source>
         <translation>Skopiowane kroki: %1.</translation>
     </message>
@@ -1046,7 +1077,7 @@ Sprawdź kabel USB</translation>
         <translation>bajty zarezerwowane</translation>
     </message>
     <message>
-        <location filename="../show/showfile.cpp" line="+104"/>
+        <location filename="../show/showfile.cpp" line="+125"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>
