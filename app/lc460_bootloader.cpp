@@ -1,6 +1,7 @@
 #include "app/lc460_bootloader.h"
 
 #include "app/editmenu.h"
+#include "app/filemenu.h"
 #include "app/firmwarepage.h"
 #include "app/information.h"
 #include "app/showpage.h"
@@ -203,6 +204,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
         jobProgress->setValue(0);
         jobProgress->setVisible(busy);
         editMenu->update();
+        fileMenu->update();
         // A close asked for during the job happens once it has ended.
         if (!busy && std::exchange(closeAfterJob, false))
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -260,6 +262,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                              ui->actionInsertBlank, ui->actionDelete, ui->actionRotateLampsLeft,
                              ui->actionRotateLampsRight, ui->actionCompareWithDriver},
                             ui->tabWidget, undoGroup, {programsPage.get(), scenesPage.get()}, this);
+    fileMenu = new FileMenu(ui->menuFile, ui->actionCompareWithDriver, ui->tabWidget,
+                            {programsPage.get(), scenesPage.get()}, dialogsNow, this);
     bindDocument(std::make_unique<Show::ShowDocument>());
 
     // Esc clears the slider marks of the tab in view (the lamp editors' tool
@@ -327,15 +331,8 @@ void Lc460_bootloader::bindDocument(std::unique_ptr<Show::ShowDocument> document
     showDocument = std::move(document);
     programsPage->bind(*showDocument);
     scenesPage->bind(*showDocument);
-    // The title carries Qt's modified mark only while something is unsaved,
-    // so it reads exactly "Lc420 ver. 1.03" otherwise.
-    const auto showModified = [this] {
-        const bool modified = showDocument->isModified();
-        setWindowTitle(modified ? versionTitle() + QStringLiteral("[*]") : versionTitle());
-        setWindowModified(modified);
-    };
-    connect(showDocument.get(), &Show::ShowDocument::modifiedChanged, this, showModified);
-    showModified();
+    // The title names the current tab's file and carries the modified mark.
+    fileMenu->bind(*showDocument);
 }
 
 void Lc460_bootloader::closeEvent(QCloseEvent *event)
@@ -354,9 +351,10 @@ void Lc460_bootloader::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // Unsaved programs or scenes: Save keeps them in files (a cancelled Save
-    // dialog cancels the close), Discard closes, and Enter never throws
-    // anything away.
+    // Unsaved programs or scenes: Save keeps them in files, each table in the
+    // file it came from or, without one, where its Save dialog says (a
+    // cancelled dialog cancels the close); Discard closes, and Enter never
+    // throws anything away.
     if (showDocument->isModified()) {
         const QMessageBox::StandardButton answer = feedback().question(
             tr("Close"),
@@ -367,7 +365,7 @@ void Lc460_bootloader::closeEvent(QCloseEvent *event)
         if (answer == QMessageBox::Save) {
             close = true;
             for (ShowPage *page : {programsPage.get(), scenesPage.get()})
-                close = close && (!showDocument->isModified(page->kind()) || page->saveToFile());
+                close = close && (!showDocument->isModified(page->kind()) || page->save());
         }
         if (!close) {
             event->ignore();

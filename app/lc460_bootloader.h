@@ -11,6 +11,7 @@
 
 class ArthurStyle;
 class EditMenu;
+class FileMenu;
 class FirmwarePage;
 class QCloseEvent;
 class QUndoGroup;
@@ -26,7 +27,8 @@ class Lc460_bootloaderClass;
 // work to the page that owns it: the show pages (app/showpage.h, one per show
 // tab), the firmware page (app/firmwarepage.h) and the service console
 // (service/serviceconsole.h); the Edit menu routes to the current show page
-// (app/editmenu.h). A language choice ends the event loop with ExitCodePolish
+// (app/editmenu.h), the File menu's show files to the show pages
+// (app/filemenu.h). A language choice ends the event loop with ExitCodePolish
 // or ExitCodeEnglish; the entry function then throws the window away and
 // builds a new one under the chosen translation (see app/startup.h).
 class Lc460_bootloader : public QMainWindow
@@ -146,6 +148,7 @@ private:
     std::unique_ptr<FirmwarePage> firmwarePage;
     std::unique_ptr<ServiceConsole> serviceConsole;
     EditMenu *editMenu = nullptr;    // a child of the window
+    FileMenu *fileMenu = nullptr;    // a child of the window
     bool accessProblemShown = false; // the log told about a driver this user may not open
     bool closeAfterJob = false;      // the user closed the window during a show transfer
 };

@@ -12,6 +12,10 @@ int main(int argc, char *argv[])
     // The installed desktop entry (lc420.desktop): Wayland compositors take
     // the window's icon and name from it.
     QApplication::setDesktopFileName(QStringLiteral("lc420"));
+    // Where QSettings keeps the recent files and the folders last used
+    // (~/.config/lc420/lc420.conf).
+    QApplication::setOrganizationName(QStringLiteral("lc420"));
+    QApplication::setApplicationName(QStringLiteral("lc420"));
     QStringList arguments = QApplication::arguments();
     Trace::enableFromArguments(arguments);
 

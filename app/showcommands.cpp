@@ -127,11 +127,23 @@ QString TableCommand::name(TableChange change)
     return {};
 }
 
+void TableCommand::setFileName(const QString &fileName)
+{
+    changesFile = true;
+    fileBefore = document ? document->fileName(kind) : QString();
+    fileAfter = fileName;
+    // The same table from another file still changes which file Save writes.
+    if (fileAfter != fileBefore)
+        setObsolete(false);
+}
+
 void TableCommand::redo()
 {
     if (!document)
         return;
     document->setTable(kind, after);
+    if (changesFile)
+        document->setFileName(kind, fileAfter);
     if (pushed)
         document->requestShowRecord(kind, firstChanged);
     pushed = true;
@@ -142,5 +154,7 @@ void TableCommand::undo()
     if (!document)
         return;
     document->setTable(kind, before);
+    if (changesFile)
+        document->setFileName(kind, fileBefore);
     document->requestShowRecord(kind, firstChanged);
 }

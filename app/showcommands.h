@@ -100,6 +100,11 @@ public:
     // menu show it.
     [[nodiscard]] static QString name(TableChange change);
 
+    // A Load names the table's file, a Get leaves it without one: the
+    // command carries the name too, so that an undo brings the old one back
+    // and Save never writes one file's table into another. Before the push.
+    void setFileName(const QString &fileName);
+
     void redo() override;
     void undo() override;
 
@@ -114,4 +119,7 @@ private:
     QByteArray after;
     int firstChanged = -1;
     bool pushed = false;
+    bool changesFile = false;
+    QString fileBefore;
+    QString fileAfter;
 };

@@ -1,5 +1,6 @@
 #include "app/showpage.h"
 
+#include "app/filehistory.h"
 #include "app/showcommands.h"
 #include "show/overviewmodel.h"
 #include "show/recordclipboard.h"
@@ -122,9 +123,14 @@ void ShowPage::showSelected()
     markDifferences();
 }
 
-void ShowPage::replaceTable(const QByteArray &table, TableChange change)
+// A Get leaves the table without a file: what the driver holds is not what
+// the file holds, and Save must not write it there unasked.
+void ShowPage::replaceTable(const QByteArray &table, TableChange change, const QString &fileName)
 {
-    undo->push(new TableCommand(document, tableKind, table, change));
+    auto *command = new TableCommand(document, tableKind, table, change);
+    if (change == TableChange::Load || change == TableChange::Get)
+        command->setFileName(fileName);
+    undo->push(command);
     undo->setClean();
 }
 
@@ -308,8 +314,21 @@ void ShowPage::loadFromFile()
     const QString fileName = dialogs().getOpenFileName(
         services.window, programs() ? tr("Open Programs File") : tr("Open Scenes File"),
         fileDirectory, programs() ? tr("Programs Files (*.pgm)") : tr("Scens Files (*.scn)"));
-    if (fileName.isEmpty())
-        return;
+    if (!fileName.isEmpty())
+        load(fileName, false);
+}
+
+bool ShowPage::open(const QString &fileName)
+{
+    if (jobRunning()) {
+        services.refuseBusy();
+        return false;
+    }
+    return load(fileName, true);
+}
+
+bool ShowPage::load(const QString &fileName, bool askFirst)
+{
     const Show::FileContents contents = Show::readFile(fileName, tableKind);
     if (!contents.ok()) {
         // The specified reason first, then which file and what to do.
@@ -320,17 +339,41 @@ void ShowPage::loadFromFile()
                     + (*other == Show::Kind::Scenes ? tr("Open it on the Scenes tab.")
                                                     : tr("Open it on the Programs tab."));
         feedback().errorBox(tr("File error"), text);
-        return;
+        return false;
     }
-    replaceTable(contents.table, TableChange::Load);
+    if (askFirst && !mayReplace())
+        return false;
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    replaceTable(contents.table, TableChange::Load, path);
+    FileHistory::noteUsed(tableKind, path);
     feedback().statusMessage(tr("Loaded %1.").arg(QFileInfo(fileName).fileName()));
+    return true;
 }
 
 bool ShowPage::saveToFile()
 {
+    return saveThroughDialog(fileDirectory);
+}
+
+bool ShowPage::save()
+{
+    const QString fileName = document->fileName(tableKind);
+    return fileName.isEmpty() ? saveAs() : writeTo(fileName);
+}
+
+bool ShowPage::saveAs()
+{
+    QString start = document->fileName(tableKind);
+    if (start.isEmpty())
+        start = FileHistory::folder(tableKind);
+    return saveThroughDialog(start.isEmpty() ? fileDirectory : start);
+}
+
+bool ShowPage::saveThroughDialog(const QString &start)
+{
     QString fileName = dialogs().getSaveFileName(
-        services.window, programs() ? tr("Save Programs File") : tr("Save Scenes File"),
-        fileDirectory, programs() ? tr("Programs Files (*.pgm)") : tr("Scens Files (*.scn)"));
+        services.window, programs() ? tr("Save Programs File") : tr("Save Scenes File"), start,
+        programs() ? tr("Programs Files (*.pgm)") : tr("Scens Files (*.scn)"));
     if (fileName.isEmpty())
         return false;
     // A name typed without an extension gets the table's own, or the Load
@@ -346,6 +389,11 @@ bool ShowPage::saveToFile()
                    != QMessageBox::Yes)
             return false;
     }
+    return writeTo(fileName);
+}
+
+bool ShowPage::writeTo(const QString &fileName)
+{
     const QString why = Show::saveFile(fileName, tableKind, document->table(tableKind));
     if (!why.isEmpty()) {
         feedback().errorBox(
@@ -353,7 +401,10 @@ bool ShowPage::saveToFile()
             tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(fileName), why));
         return false;
     }
+    const QString path = QFileInfo(fileName).absoluteFilePath();
     undo->setClean();
+    document->setFileName(tableKind, path);
+    FileHistory::noteUsed(tableKind, path);
     feedback().statusMessage(tr("Saved %1.").arg(QFileInfo(fileName).fileName()));
     return true;
 }

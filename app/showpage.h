@@ -90,12 +90,23 @@ public:
     // The record shown: program * 20 + step, or the scene.
     [[nodiscard]] int shownRecord() const;
 
-    // The buttons of the tab.
+    // The buttons of the tab. Load and Save open their dialogs in the
+    // working directory with no name proposed, whatever was used before.
     void getFromDriver();
     void setInDriver();
     void loadFromFile();
     // False when the user cancelled the dialog or the file was not written.
     bool saveToFile();
+
+    // The File menu. open() loads a file whose header says it holds this
+    // tab's table, asking first when unsaved changes would go; false when
+    // nothing was loaded. save() writes the table back to its file, without
+    // a dialog; a table without a file is saved as saveAs() does, whose
+    // dialog opens in the folder last used for this kind of file and
+    // proposes the current file's name. Both false when nothing was written.
+    bool open(const QString &fileName);
+    bool save();
+    bool saveAs();
     // Reads the driver's table without replacing the page's, lists where
     // the two differ and frames those steps in the overview.
     void compareWithDriver();
@@ -128,7 +139,14 @@ private:
     [[nodiscard]] bool programs() const { return tableKind == Show::Kind::Programs; }
     // Replaces the whole table (a Get or a Load) as one undo step, and marks
     // it unchanged.
-    void replaceTable(const QByteArray &table, TableChange change);
+    void replaceTable(const QByteArray &table, TableChange change, const QString &fileName = {});
+    // Reads fileName and shows its table; a file that cannot be loaded is
+    // reported and changes nothing. With askFirst, unsaved changes are only
+    // dropped once the file has been read and the user agreed.
+    bool load(const QString &fileName, bool askFirst);
+    // The save dialog, opening at start; then the table goes to the file.
+    bool saveThroughDialog(const QString &start);
+    bool writeTo(const QString &fileName);
     void reportTransfer(const Show::TransferResult &result, Show::Direction direction);
     void reportWrite(const Show::TransferResult &result);
     void reportComparison(const Show::TransferResult &result, const QByteArray &driverTable);

@@ -15,7 +15,8 @@ function(lc420_add_test name)
         add_test(NAME ${name} COMMAND ${name})
     endif()
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        # A test that reaches QSettings never touches the user's own settings.
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-settings"
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
         TIMEOUT 600)
 endfunction()

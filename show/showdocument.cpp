@@ -98,4 +98,18 @@ void ShowDocument::setModified(Kind kind, bool modified)
     Q_EMIT modifiedChanged(kind, modified);
 }
 
+QString ShowDocument::fileName(Kind kind) const
+{
+    return kind == Kind::Programs ? programsFile : scenesFile;
+}
+
+void ShowDocument::setFileName(Kind kind, const QString &fileName)
+{
+    QString &stored = kind == Kind::Programs ? programsFile : scenesFile;
+    if (stored == fileName)
+        return;
+    stored = fileName;
+    Q_EMIT fileNameChanged(kind);
+}
+
 } // namespace Show

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 
 namespace Show {
 
@@ -47,6 +48,12 @@ public:
     [[nodiscard]] bool isModified() const;
     void setModified(Kind kind, bool modified);
 
+    // The file a table was last loaded from or saved to, as a full path;
+    // empty when it has none (never loaded or saved, or replaced by a Get).
+    // Save writes back here; the title names it.
+    [[nodiscard]] QString fileName(Kind kind) const;
+    void setFileName(Kind kind, const QString &fileName);
+
 Q_SIGNALS:
     // Every change of a table's bytes, by range (first..last inclusive): the
     // one signal a view needs. The table keeps its size, always.
@@ -58,12 +65,15 @@ Q_SIGNALS:
     void tableReset(Show::Kind kind);
     void showRecordRequested(Show::Kind kind, int index);
     void modifiedChanged(Show::Kind kind, bool modified);
+    void fileNameChanged(Show::Kind kind);
 
 private:
     QByteArray programs;
     QByteArray scenes;
     bool programsModified = false;
     bool scenesModified = false;
+    QString programsFile;
+    QString scenesFile;
 };
 
 } // namespace Show

@@ -7,8 +7,6 @@
 #include <QDataStream>
 #include <QFile>
 
-#include <optional>
-
 namespace Show {
 
 QString fileHeader(Kind kind)
@@ -91,6 +89,29 @@ FileContents readFile(const QString &fileName, Kind kind)
         return contents;
     }
     return readFile(file, kind);
+}
+
+std::optional<Kind> fileKind(QIODevice &device)
+{
+    QDataStream stream(&device);
+    stream.setVersion(QDataStream::Qt_4_8);
+    quint32 claimed = 0;
+    QString header;
+    if (StreamRead::readText(stream, header, claimed) != StreamRead::TextResult::Ok)
+        return std::nullopt;
+    for (const Kind kind : {Kind::Programs, Kind::Scenes}) {
+        if (header == fileHeader(kind))
+            return kind;
+    }
+    return std::nullopt;
+}
+
+std::optional<Kind> fileKind(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!SafeFile::openForReading(file).isEmpty())
+        return std::nullopt;
+    return fileKind(file);
 }
 
 QString describe(const FileContents &contents)

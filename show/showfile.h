@@ -72,4 +72,11 @@ struct FileContents
 [[nodiscard]] FileContents readFile(QIODevice &device, Kind kind);
 [[nodiscard]] FileContents readFile(const QString &fileName, Kind kind);
 
+// Which table a show file holds, told by its header text alone, whatever its
+// name; none when the header is neither (or cannot be read: a file that is
+// not a regular one is never opened). Reads the header only, so a file whose
+// kind is known may still be damaged further on: readFile has the last word.
+[[nodiscard]] std::optional<Kind> fileKind(QIODevice &device);
+[[nodiscard]] std::optional<Kind> fileKind(const QString &fileName);
+
 } // namespace Show

@@ -1189,12 +1189,43 @@ Commands:
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+29"/>
+        <location filename="../app/filemenu.cpp" line="+53"/>
+        <source>&amp;Open…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Recent Files</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save &amp;As…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+30"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
     <message>
-        <location line="+281"/>
+        <location line="+25"/>
+        <source>Open Programs or Scenes File</source>
+        <translation>Choose a Programs or Scenes File</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programs and Scenes Files (*.pgm *.scn);;All Files (*)</source>
+        <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../app/lc460_bootloader.cpp" line="+284"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1211,12 +1242,12 @@ Commands:
         <translation>The driver is busy with a transfer. Try again when it has ended.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+26"/>
         <source>The window closes when the transfer has ended.</source>
         <translation>The window closes when the transfer has ended.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -1242,7 +1273,7 @@ Commands:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+150"/>
+        <location filename="../app/showpage.cpp" line="+156"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
@@ -1279,8 +1310,8 @@ Commands:
     <message>
         <location line="-72"/>
         <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+114"/>
-        <location line="+30"/>
+        <location filename="../app/showpage.cpp" line="+127"/>
+        <location line="+59"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
@@ -1598,7 +1629,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-203"/>
+        <location filename="../app/showpage.cpp" line="-245"/>
         <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
@@ -1679,18 +1710,18 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+23"/>
+        <location line="+60"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Programs files (*.pgm)</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+23"/>
+        <location line="-60"/>
+        <location line="+60"/>
         <source>Scens Files (*.scn)</source>
         <translation>Scenes files (*.scn)</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-37"/>
         <source>Open it on the Scenes tab.</source>
         <translation>Open it on the Scenes tab.</translation>
     </message>
@@ -1700,12 +1731,12 @@ Check USB Cable</translation>
         <translation>Open it on the Programs tab.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Loaded %1.</source>
         <translation>Loaded %1.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+37"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
@@ -1715,12 +1746,12 @@ Check USB Cable</translation>
         <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Saved %1.</source>
         <translation>Saved %1.</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-33"/>
         <source>Save Programs File</source>
         <translation>Save Programs To File</translation>
     </message>
@@ -1776,7 +1807,7 @@ Check USB Cable</translation>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="+72"/>
+        <location filename="../app/showpage.cpp" line="+80"/>
         <source>Steps copied: %1.</source>
         <translation>Steps copied: %1.</translation>
     </message>
@@ -2234,7 +2265,7 @@ Check USB Cable</translation>
         <translation>reserved bytes</translation>
     </message>
     <message>
-        <location filename="../show/showfile.cpp" line="+104"/>
+        <location filename="../show/showfile.cpp" line="+125"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>

@@ -1193,12 +1193,43 @@ Polecenia:
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+29"/>
+        <location filename="../app/filemenu.cpp" line="+53"/>
+        <source>&amp;Open…</source>
+        <translation>&amp;Otwórz…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Recent Files</source>
+        <translation>Ostatnie p&amp;liki</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Save</source>
+        <translation>Zapi&amp;sz</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save &amp;As…</source>
+        <translation>Zapisz &amp;jako…</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+30"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
     <message>
-        <location line="+281"/>
+        <location line="+25"/>
+        <source>Open Programs or Scenes File</source>
+        <translation>Wybierz plik programów lub scen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Programs and Scenes Files (*.pgm *.scn);;All Files (*)</source>
+        <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <location filename="../app/lc460_bootloader.cpp" line="+284"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1215,12 +1246,12 @@ Polecenia:
         <translation>Sterownik jest zajęty przesyłaniem danych. Spróbuj ponownie, gdy się zakończy.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+26"/>
         <source>The window closes when the transfer has ended.</source>
         <translation>Okno zamknie się po zakończeniu przesyłania.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
@@ -1246,7 +1277,7 @@ Polecenia:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+150"/>
+        <location filename="../app/showpage.cpp" line="+156"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
@@ -1283,8 +1314,8 @@ Polecenia:
     <message>
         <location line="-72"/>
         <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+114"/>
-        <location line="+30"/>
+        <location filename="../app/showpage.cpp" line="+127"/>
+        <location line="+59"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
@@ -1602,7 +1633,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-203"/>
+        <location filename="../app/showpage.cpp" line="-245"/>
         <location line="+49"/>
         <source>USB Timeout
 Check USB Cable</source>
@@ -1683,18 +1714,18 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+23"/>
+        <location line="+60"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Pliki programów (*.pgm)</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+23"/>
+        <location line="-60"/>
+        <location line="+60"/>
         <source>Scens Files (*.scn)</source>
         <translation>Pliki scen (*.scn)</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-37"/>
         <source>Open it on the Scenes tab.</source>
         <translation>Otwórz go na karcie „Sceny”.</translation>
     </message>
@@ -1704,12 +1735,12 @@ Sprawdź kabel USB</translation>
         <translation>Otwórz go na karcie „Programy”.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Loaded %1.</source>
         <translation>Wczytano %1.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+37"/>
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
@@ -1719,12 +1750,12 @@ Sprawdź kabel USB</translation>
         <translation>Plik %1 już istnieje. Zastąpić go?</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Saved %1.</source>
         <translation>Zapisano %1.</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-33"/>
         <source>Save Programs File</source>
         <translation>Zapisz programy do pliku</translation>
     </message>
@@ -1780,7 +1811,7 @@ Sprawdź kabel USB</translation>
         <translation>&amp;Ponów</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="+72"/>
+        <location filename="../app/showpage.cpp" line="+80"/>
         <source>Steps copied: %1.</source>
         <translation>Skopiowane kroki: %1.</translation>
     </message>
@@ -2238,7 +2269,7 @@ Sprawdź kabel USB</translation>
         <translation>bajty zarezerwowane</translation>
     </message>
     <message>
-        <location filename="../show/showfile.cpp" line="+104"/>
+        <location filename="../show/showfile.cpp" line="+125"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>

@@ -474,6 +474,11 @@ void TestLc460Bootloader::menus()
                 entries.append(QStringLiteral("-"));
                 continue;
             }
+            // Entries belong to the window; a submenu is named by its menu.
+            if (QMenu *submenu = action->menu()) {
+                entries.append(submenu->objectName() + QLatin1Char('=') + action->text());
+                continue;
+            }
             QCOMPARE(action->parent(), &window);
             entries.append(action->objectName() + QLatin1Char('=') + action->text());
         }
@@ -481,7 +486,9 @@ void TestLc460Bootloader::menus()
                       + entries.join(QLatin1String(", ")));
     }
     const QStringList expected = {
-        "menuFile=File: actionCompareWithDriver=Compare With Driver, -, actionClose=Close",
+        "menuFile=File: actionOpen=&Open…, menuRecentFiles=&Recent Files, actionSave=&Save, "
+        "actionSaveAs=Save &As…, -, actionCompareWithDriver=Compare With Driver, -, "
+        "actionClose=Close",
         "menuEdit=Edit: actionUndo=Undo, actionRedo=Redo, -, actionCopy=Copy, actionPaste=Paste, "
         "-, actionDuplicate=Duplicate, actionInsertBlank=Insert Blank, actionDelete=Delete, -, "
         "actionRotateLampsLeft=Rotate Lamps Left, actionRotateLampsRight=Rotate Lamps Right",

@@ -25,6 +25,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -53,7 +54,12 @@ class TestShowSlots : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(dir.isValid()); }
+    void initTestCase()
+    {
+        // Loads and saves go into the recent files: settings of our own.
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+    }
     void init();
     void cleanup();
 

@@ -62,6 +62,8 @@ private Q_SLOTS:
     void failedSaveKeepsThePreviousFile();
     void errorsNameTheFile_data();
     void errorsNameTheFile();
+    void kindFromHeader_data();
+    void kindFromHeader();
 };
 
 void TestShowFile::exactLayout_data()
@@ -271,6 +273,63 @@ void TestShowFile::errorsNameTheFile()
              qPrintable(describe(contents, QStringLiteral("show.x"), Kind(kind))));
     const std::optional<Kind> found = otherKind(contents, Kind(kind));
     QCOMPARE(found ? int(*found) : -1, other);
+}
+
+void TestShowFile::kindFromHeader_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("path"); // read from this file instead of the bytes
+    QTest::addColumn<std::optional<Kind>>("kind");
+
+    const QByteArray scenes = fileBytes(Kind::Scenes, patternTable(Kind::Scenes));
+    const QByteArray programs = fileBytes(Kind::Programs, patternTable(Kind::Programs));
+    QByteArray lowerCase = programs;
+    lowerCase[5] = 'l'; // "lc420 Programs File"
+    const std::optional<Kind> none;
+
+    QTest::newRow("programs file") << programs << QString() << std::optional(Kind::Programs);
+    QTest::newRow("scenes file") << scenes << QString() << std::optional(Kind::Scenes);
+    // The rest of the file is readFile's business.
+    QTest::newRow("scenes header, wrong version")
+        << scenes.left(42) + be32(4) + utf16be("V2") << QString() << std::optional(Kind::Scenes);
+    QTest::newRow("programs header only")
+        << programs.left(42) << QString() << std::optional(Kind::Programs);
+    QTest::newRow("empty") << QByteArray() << QString() << none;
+    QTest::newRow("cut inside the header") << programs.left(30) << QString() << none;
+    QTest::newRow("header differs in case") << lowerCase << QString() << none;
+    QTest::newRow("upgrade-like header")
+        << be32(10) + utf16be("Lc420") + scenes.mid(38) << QString() << none;
+    QTest::newRow("header as plain text")
+        << QByteArray("Lc420 Programs File\n") << QString() << none;
+    QTest::newRow("header length lies") << be32(0x7FFFFFF0) + programs.mid(4) << QString() << none;
+
+    // Named files: the name never decides, and a FIFO is never opened.
+    QVERIFY(m_dir.isValid());
+    const QString renamed = m_dir.filePath(QStringLiteral("scenes-renamed.pgm"));
+    QFile file(renamed);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(scenes) == scenes.size());
+    file.close();
+    QTest::newRow("scenes file named .pgm")
+        << QByteArray() << renamed << std::optional(Kind::Scenes);
+    const QString fifo = m_dir.filePath(QStringLiteral("kind-fifo.scn"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QTest::newRow("FIFO") << QByteArray() << fifo << none;
+    QTest::newRow("missing file") << QByteArray() << m_dir.filePath(QStringLiteral("none.pgm"))
+                                  << none;
+}
+
+void TestShowFile::kindFromHeader()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, path);
+    QFETCH(std::optional<Kind>, kind);
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QCOMPARE(path.isEmpty() ? fileKind(buffer) : fileKind(path), kind);
+    // The header is all it reads.
+    QVERIFY2(buffer.pos() <= 4 + 1024, qPrintable(QString::number(buffer.pos())));
 }
 
 QTEST_GUILESS_MAIN(TestShowFile)
