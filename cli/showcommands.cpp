@@ -25,10 +25,20 @@ namespace {
 // Reports a failed transfer in the core's words, then what to do about a
 // lock it may have left; Success when it went through and the lock was
 // released.
-int transferExit(const Show::TransferResult &result, Show::Kind kind, Show::Direction direction)
+int transferExit(const Show::TransferResult &result, Show::Kind kind, Show::Direction direction,
+                 const UsbDevice &device)
 {
     if (result.ok())
         return Success;
+    // A driver that was never reached (none attached, no permission, several
+    // and none chosen) holds nothing of this transfer: its cause alone.
+    const Connection::Outcome cause = device.lastResult().outcome;
+    if (result.error == Show::TransferResult::Error::Handshake
+        && cause != Connection::Outcome::Connected && cause != Connection::Outcome::TimedOut
+        && cause != Connection::Outcome::Unplugged && cause != Connection::Outcome::Refused) {
+        reportConnection(device);
+        return DeviceFailure;
+    }
     err() << Show::describe(result, kind, direction) << Qt::endl;
     if (result.error == Show::TransferResult::Error::Verify && !result.differences.isEmpty())
         err() << tr("First difference (written → read back): %1")
@@ -95,7 +105,7 @@ int getTable(Show::Kind kind, const QString &fileName)
     // A failed release fails the command, so no file is written for it: a
     // command that exits 1 leaves an existing file as it was.
     if (!result.ok())
-        return transferExit(result, kind, Show::Direction::Read);
+        return transferExit(result, kind, Show::Direction::Read, device);
     const QString why = Show::saveFile(fileName, kind, table);
     if (!why.isEmpty()) {
         err() << tr("Cannot write %1: %2").arg(fileName, why) << Qt::endl;
@@ -122,7 +132,7 @@ int setTable(Show::Kind kind, const QString &fileName)
     TransferProgress progress(device, kind);
     const Show::TransferResult result = Show::writeTable(device, kind, input.table);
     progress.finish();
-    const int exit = transferExit(result, kind, Show::Direction::Write);
+    const int exit = transferExit(result, kind, Show::Direction::Write, device);
     if (result.error == Show::TransferResult::Error::None)
         out() << tr("Wrote %1 to the driver.").arg(fileName) << Qt::endl;
     if (logged) {
@@ -185,7 +195,7 @@ int verifyTable(Show::Kind kind, const QString &fileName)
     progress.finish();
     device.disconnect();
     if (!result.ok())
-        return transferExit(result, kind, Show::Direction::Read);
+        return transferExit(result, kind, Show::Direction::Read, device);
 
     const QList<Show::RecordDifference> differences
         = Show::compareTables(kind, contents.table, table);
