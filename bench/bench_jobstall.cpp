@@ -1,0 +1,90 @@
+// The window during a Get and a Set against a slow simulated driver (5 ms
+// before every answer, on the real clock): the longest time the GUI thread
+// goes without turning its event loop while the transfer runs on its worker.
+// The aim is under 50 ms. Runs offscreen under umockdev:
+//     QT_QPA_PLATFORM=offscreen umockdev-wrapper build/bench/bench_jobstall
+// Each iteration's time is that longest stall, not the transfer's length.
+
+#include "app/lc460_bootloader.h"
+#include "sim/simulatedbus.h"
+#include "tests/support/scripteddialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// Presses the button and turns the event loop until the job has ended; the
+// longest gap between two turns, in seconds, or a negative value when the
+// job did not end within 30 s.
+double longestStall(Lc460_bootloader &window, const char *button)
+{
+    auto *job = window.findChild<QProgressBar *>(QStringLiteral("progressBarJob"));
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setInterval(0);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    tick.start();
+    window.findChild<QPushButton *>(QLatin1String(button))->click();
+    last = clock.nsecsElapsed();
+    while (!job->isHidden() && clock.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    tick.stop();
+    return job->isHidden() ? double(longest) / 1e9 : -1.0;
+}
+
+void stallDuring(benchmark::State &state, const char *button)
+{
+    SimulatedBus::Options options;
+    options.virtualClock = false;
+    SimulatedBus bus(options);
+    bus.device().setLatencyMs(5);
+    Lc460_bootloader window;
+    window.setUserDialogs(std::make_unique<ScriptedDialogs>());
+    window.show();
+    for (auto _ : state) {
+        const double seconds = longestStall(window, button);
+        if (seconds < 0) {
+            state.SkipWithError("the transfer did not end within 30 s");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+
+void BM_LongestStallDuringGet(benchmark::State &state)
+{
+    stallDuring(state, "pushButtonGetProgramsFormLc460");
+}
+BENCHMARK(BM_LongestStallDuringGet)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_LongestStallDuringSet(benchmark::State &state)
+{
+    stallDuring(state, "pushButtonSetProgramsInLc460");
+}
+BENCHMARK(BM_LongestStallDuringSet)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
