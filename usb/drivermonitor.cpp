@@ -184,7 +184,7 @@ private:
 
     std::optional<DriverInfo::BootloaderVersions> readVersions()
     {
-        QByteArray texts(2 * Driver::VersionTextLength, '\0');
+        QByteArray texts(qsizetype(2) * Driver::VersionTextLength, '\0');
         const quint32 address = Driver::VersionTextsAddress;
         // A failed transfer closes the device: the lock-held form must never
         // connect anew, which would take whichever driver the buses list first.
