@@ -76,7 +76,7 @@ protected:
         m_failed = m_failed || n < 0;
         return n;
     }
-    qint64 writeData(const char *, qint64) override { return -1; }
+    qint64 writeData(const char * /*data*/, qint64 /*size*/) override { return -1; }
 
 private:
     QIODevice &m_source;
@@ -412,7 +412,7 @@ int upgradeAllDrivers(const QString &fileName)
 QString readUpgradeInput(const QString &fileName, Upgrade::FileContents &file)
 {
     QFile input(fileName);
-    if (const QString why = SafeFile::openForReading(input); !why.isEmpty())
+    if (QString why = SafeFile::openForReading(input); !why.isEmpty())
         return why;
     file = Upgrade::readFile(input);
     if (!file.headerMatches() || !file.versionMatches() || !file.complete

@@ -152,7 +152,8 @@ int readExternal(const Command &command, const QStringList &arguments)
         return DeviceFailure;
     std::optional<QByteArray> bytes;
     {
-        Progress write(tr("Write")), read(tr("Read"));
+        Progress write(tr("Write"));
+        Progress read(tr("Read"));
         const QObject context;
         // Progress lines would end up inside a dump piped to a file.
         if (!region->rawFile.isEmpty() || isatty(fileno(stdout)) != 0)
@@ -182,7 +183,8 @@ int writeExternal(const Command &command, const QStringList &arguments)
         return DeviceFailure;
     bool written = false;
     {
-        Progress write(tr("Write")), read(tr("Read"));
+        Progress write(tr("Write"));
+        Progress read(tr("Read"));
         const QObject context;
         showProgress(device, write, read, context);
         written = Service::writeExternal(device, *address,
@@ -225,7 +227,8 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
         return DeviceFailure;
     Service::ImageResult result;
     {
-        Progress write(QStringLiteral("Write")), read(QStringLiteral("Verify"));
+        Progress write(QStringLiteral("Write"));
+        Progress read(QStringLiteral("Verify"));
         const QObject context;
         showProgress(device, write, read, context);
         result = Service::writeExternalImage(device, image);

@@ -18,7 +18,9 @@ Rgb hue(double degrees, double brightness = 1.0)
 {
     const double h = std::fmod(degrees, 360.0) / 60.0;
     const double x = 1.0 - std::fabs(std::fmod(h, 2.0) - 1.0);
-    double r = 0, g = 0, b = 0;
+    double r = 0;
+    double g = 0;
+    double b = 0;
     switch (int(h)) {
     case 0:
         r = 1, g = x;
@@ -96,7 +98,8 @@ QByteArray demoScenes()
         lamps.fill(plain[scene]);
         Show::setRecordAt(table, Show::sceneRecordOffset(scene), record(lamps, 50, 5000));
     }
-    std::array<Rgb, Show::LampCount> rainbow{}, police{};
+    std::array<Rgb, Show::LampCount> rainbow{};
+    std::array<Rgb, Show::LampCount> police{};
     for (int lamp = 0; lamp < Show::LampCount; ++lamp) {
         rainbow[lamp] = hue(lamp * 30.0);
         police[lamp] = lamp % 2 == 0 ? Rgb{255, 0, 0} : Rgb{0, 0, 255};
@@ -111,7 +114,7 @@ QByteArray demoScenes()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments().mid(1);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
     QTextStream err(stderr);
     if (arguments.size() != 2) {
         err << "usage: lc420-show-samples OUT.pgm OUT.scn" << Qt::endl;

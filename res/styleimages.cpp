@@ -20,7 +20,7 @@ QImage blank(int width, int height)
 
 // A rounded body filled with a gradient along the given line, a 1-pixel
 // outline and a soft highlight along its upper half.
-void roundedBody(QImage &image, const QRectF &rect, qreal radius, QLinearGradient gradient,
+void roundedBody(QImage &image, const QRectF &rect, qreal radius, const QLinearGradient &gradient,
                  const QColor &border, int highlightAlpha = 80)
 {
     QPainter painter(&image);

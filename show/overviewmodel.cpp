@@ -6,12 +6,6 @@
 
 namespace Show {
 
-namespace {
-
-constexpr int EndMarkerOffset = 44;
-
-} // namespace
-
 OverviewModel::OverviewModel(ShowDocument *document, Kind kind, QObject *parent)
     : QAbstractTableModel(parent)
     , document(document)

@@ -160,7 +160,9 @@ Rgb hueColour(double degrees)
         h += 360.0;
     h /= 60.0;
     const double x = 1.0 - std::fabs(std::fmod(h, 2.0) - 1.0);
-    double r = 0, g = 0, b = 0;
+    double r = 0;
+    double g = 0;
+    double b = 0;
     switch (int(h)) {
     case 0:
         r = 1, g = x;

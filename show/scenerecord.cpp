@@ -6,11 +6,6 @@ namespace Show {
 
 namespace {
 
-constexpr int RiseTimeOffset = 36;
-constexpr int StaticTimeOffset = 40;
-constexpr int EndMarkerOffset = 44;
-constexpr int ReservedOffset = 45;
-
 bool holdsRecord(const QByteArray &table, int offset)
 {
     return offset >= 0 && qsizetype(offset) + RecordSize <= table.size();
@@ -23,13 +18,13 @@ SceneRecord SceneRecord::fromBytes(const char *bytes)
     const auto *b = reinterpret_cast<const uchar *>(bytes);
     SceneRecord record;
     for (int lamp = 0; lamp < LampCount; ++lamp) {
-        const uchar *rgb = b + std::ptrdiff_t(3) * lamp;
+        const uchar *rgb = b + std::ptrdiff_t(BytesPerLamp) * lamp;
         record.lamps[lamp] = {rgb[0], rgb[1], rgb[2]};
     }
     record.riseTime = qFromLittleEndian<qint32>(b + RiseTimeOffset);
     record.staticTime = qFromLittleEndian<qint32>(b + StaticTimeOffset);
     record.endMarker = b[EndMarkerOffset];
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < ReservedSize; ++i)
         record.reserved[i] = b[ReservedOffset + i];
     return record;
 }
@@ -38,7 +33,7 @@ void SceneRecord::toBytes(char *bytes) const
 {
     auto *b = reinterpret_cast<uchar *>(bytes);
     for (int lamp = 0; lamp < LampCount; ++lamp) {
-        uchar *rgb = b + std::ptrdiff_t(3) * lamp;
+        uchar *rgb = b + std::ptrdiff_t(BytesPerLamp) * lamp;
         rgb[0] = lamps[lamp].red;
         rgb[1] = lamps[lamp].green;
         rgb[2] = lamps[lamp].blue;
@@ -46,7 +41,7 @@ void SceneRecord::toBytes(char *bytes) const
     qToLittleEndian<qint32>(riseTime, b + RiseTimeOffset);
     qToLittleEndian<qint32>(staticTime, b + StaticTimeOffset);
     b[EndMarkerOffset] = endMarker;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < ReservedSize; ++i)
         b[ReservedOffset + i] = reserved[i];
 }
 

@@ -11,7 +11,19 @@
 namespace Show {
 
 inline constexpr int LampCount = 12;
-inline constexpr int RecordSize = 48;
+
+// The layout of one 48-byte record (see SceneRecord), the only place its
+// offsets are written down.
+inline constexpr int BytesPerLamp = 3;                       // red, green, blue
+inline constexpr int LampBytes = BytesPerLamp * LampCount;   // lamps at 0..35
+inline constexpr int RiseTimeOffset = LampBytes;             // 36, qint32 LE
+inline constexpr int StaticTimeOffset = RiseTimeOffset + 4;  // 40, qint32 LE
+inline constexpr int EndMarkerOffset = StaticTimeOffset + 4; // 44, one byte
+inline constexpr int ReservedOffset = EndMarkerOffset + 1;   // 45
+inline constexpr int ReservedSize = 3;
+inline constexpr int RecordSize = ReservedOffset + ReservedSize;
+static_assert(RecordSize == 48, "the driver's record is 48 bytes");
+
 inline constexpr int ProgramCount = 8;
 inline constexpr int StepsPerProgram = 20;
 inline constexpr int SceneCount = 8;
@@ -52,17 +64,17 @@ struct Rgb
     friend bool operator!=(const Rgb &a, const Rgb &b) { return !(a == b); }
 };
 
-// One program step or one scene. In its 48 bytes: red, green, blue of lamps
-// 0..11 (bytes 0..35), riseTime (36, the "XFade"), staticTime (40, the scene
-// time in ms), both signed 32-bit little-endian, endMarker (44) and three
-// reserved bytes that are carried unchanged.
+// One program step or one scene, at the offsets above: red, green, blue of
+// each lamp, riseTime (the "XFade") and staticTime (the scene time in ms),
+// both signed 32-bit little-endian, endMarker and three reserved bytes that
+// are carried unchanged.
 struct SceneRecord
 {
     std::array<Rgb, LampCount> lamps{};
     qint32 riseTime = 0;
     qint32 staticTime = 0;
     quint8 endMarker = 0;
-    std::array<quint8, 3> reserved{};
+    std::array<quint8, ReservedSize> reserved{};
 
     // From and to RecordSize bytes.
     [[nodiscard]] static SceneRecord fromBytes(const char *bytes);

@@ -6,10 +6,6 @@ namespace Show {
 
 namespace {
 
-constexpr int LampBytes = 3 * LampCount;
-constexpr int EndMarkerOffset = 44;
-constexpr int ReservedOffset = 45;
-
 bool fits(const QByteArray &table, Kind kind)
 {
     return table.size() == tableSize(kind);
@@ -73,9 +69,9 @@ bool rotateLamps(QByteArray &table, Kind kind, int index, Rotation rotation)
         return false;
     char *lamps = recordBytes(table, index);
     if (rotation == Rotation::Left)
-        std::rotate(lamps, lamps + 3, lamps + LampBytes);
+        std::rotate(lamps, lamps + BytesPerLamp, lamps + LampBytes);
     else
-        std::rotate(lamps, lamps + LampBytes - 3, lamps + LampBytes);
+        std::rotate(lamps, lamps + LampBytes - BytesPerLamp, lamps + LampBytes);
     return true;
 }
 
@@ -87,7 +83,7 @@ bool setLampColours(QByteArray &table, Kind kind, const QList<LampCell> &cells, 
     for (const LampCell &cell : cells) {
         if (recordGroup(kind, cell.record).count == 0 || cell.lamp < 0 || cell.lamp >= LampCount)
             continue;
-        char *lamp = recordBytes(table, cell.record) + qsizetype(3) * cell.lamp;
+        char *lamp = recordBytes(table, cell.record) + qsizetype(BytesPerLamp) * cell.lamp;
         lamp[0] = char(colour.red);
         lamp[1] = char(colour.green);
         lamp[2] = char(colour.blue);
@@ -124,7 +120,7 @@ int pasteRecords(QByteArray &table, Kind kind, int index, const RecordClip &clip
         if (takeEndMarker)
             to[EndMarkerOffset] = from[EndMarkerOffset];
         if (clip.hasReserved)
-            std::copy_n(from + ReservedOffset, RecordSize - ReservedOffset, to + ReservedOffset);
+            std::copy_n(from + ReservedOffset, ReservedSize, to + ReservedOffset);
     }
     return clip.count() - pasted;
 }

@@ -215,7 +215,8 @@ void FillStepsDialog::updateControls()
     if (m_updating)
         return;
     const Pattern pattern = Patterns.at(qMax(0, m_pattern->currentIndex()));
-    QString first, second;
+    QString first;
+    QString second;
     switch (pattern) {
     case Pattern::Chase:
         first = tr("&Light:");
