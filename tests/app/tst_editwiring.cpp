@@ -45,6 +45,7 @@ private Q_SLOTS:
     void fillSteps();
     void keysWorkInAFocusedSpinBox_data();
     void keysWorkInAFocusedSpinBox();
+    void gridTakesTheTableKeys();
 
 private:
     QSpinBox *spin(const char *name) const { return window->findChild<QSpinBox *>(name); }
@@ -243,6 +244,30 @@ void TestEditWiring::keysWorkInAFocusedSpinBox()
     QTest::keySequence(sceneTime, key);
     QCOMPARE(this->undoText(), undoText);
     QCOMPARE(int(quint8(programs().at(0))), lamp1Red);
+}
+
+// Ctrl+C, Ctrl+V and Delete act on the steps while the grid has the focus.
+void TestEditWiring::gridTakesTheTableKeys()
+{
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    lampEditors(*window, Kind::Programs)[0]->setRedColor(99);
+    overview()->setFocus();
+    QTRY_VERIFY(overview()->hasFocus());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(overview(), Qt::Key_C, Qt::ControlModifier);
+    const std::optional<Show::RecordClip> copied
+        = Show::recordsFromMimeData(QGuiApplication::clipboard()->mimeData());
+    QVERIFY(copied);
+    QCOMPARE(copied->records, programs().left(Show::RecordSize));
+    select(1, 2);
+    QTest::keyClick(overview(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(undoText(), QStringLiteral("Undo Paste"));
+    QCOMPARE(int(quint8(programs().at(Show::RecordSize))), 99);
+    QTest::keyClick(overview(), Qt::Key_Delete);
+    QCOMPARE(undoText(), QStringLiteral("Undo Delete"));
+    QCOMPARE(int(quint8(programs().at(Show::RecordSize))), 0);
 }
 
 QTEST_MAIN(TestEditWiring)
