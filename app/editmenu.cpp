@@ -5,7 +5,10 @@
 #include "widgets/overviewview.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -30,16 +33,36 @@ EditMenu::EditMenu(Actions actions, QTabWidget *tabs, QUndoGroup *undoGroup,
     actions.menu->insertActions(actions.copy, {undo, redo});
     actions.menu->insertSeparator(actions.copy);
 
-    // A channel field or spin box with the focus keeps these keys for its
-    // own text; elsewhere they act on the shown step.
-    actions.copy->setShortcuts(QKeySequence::Copy);
-    actions.paste->setShortcuts(QKeySequence::Paste);
-    actions.duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    actions.insertBlank->setShortcut(QKeySequence(Qt::Key_Insert));
-    // Only the Delete key: the platform's Delete sequences may include Ctrl+D.
-    actions.remove->setShortcut(QKeySequence(Qt::Key_Delete));
-    actions.rotateLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left));
-    actions.rotateRight->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right));
+    // Set Colour and Fill Steps belong to the window, like the form's actions.
+    setColour = new QAction(tr("Set Colour…"), parent);
+    setColour->setObjectName(QStringLiteral("actionSetColour"));
+    fillSteps = new QAction(tr("Fill Steps…"), parent);
+    fillSteps->setObjectName(QStringLiteral("actionFillSteps"));
+    actions.menu->addSeparator();
+    actions.menu->addActions({setColour, fillSteps});
+
+    // None of these is a text-editing key of a channel field or spin box, so
+    // they act on the shown step wherever the focus is on the tab.
+    actions.copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    actions.paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    actions.duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    actions.insertBlank->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Insert));
+    actions.remove->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+    actions.rotateLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
+    actions.rotateRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
+    setColour->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    fillSteps->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(setColour, &QAction::triggered, this, [this] {
+        if (ShowPage *page = currentPage())
+            page->setColour();
+    });
+    connect(fillSteps, &QAction::triggered, this, [this] {
+        if (ShowPage *page = currentPage())
+            page->fillSteps();
+    });
+    // A focused field would take these keys for itself; on a show tab the
+    // window's actions win.
+    qApp->installEventFilter(this);
 
     connect(actions.copy, &QAction::triggered, this, [this] {
         if (ShowPage *page = currentPage())
@@ -64,6 +87,14 @@ EditMenu::EditMenu(Actions actions, QTabWidget *tabs, QUndoGroup *undoGroup,
         OverviewView *view = page->tab()->findChild<OverviewView *>();
         view->addActions(actions.menu->actions());
         view->setContextMenuPolicy(Qt::ActionsContextMenu);
+        // The grid itself also takes the usual keys of a table.
+        for (auto [key, action] : {std::pair{QKeySequence(QKeySequence::Copy), actions.copy},
+                                   std::pair{QKeySequence(QKeySequence::Paste), actions.paste},
+                                   std::pair{QKeySequence(Qt::Key_Delete), actions.remove}}) {
+            auto *shortcut
+                = new QShortcut(key, view, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+            connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
+        }
     }
     connect(tabs, &QTabWidget::currentChanged, this, &EditMenu::update);
     update();
@@ -86,6 +117,26 @@ void EditMenu::update()
     undoGroup->setActiveStack(page ? &page->undoStack() : nullptr);
     for (QAction *action :
          {actions.copy, actions.paste, actions.duplicate, actions.insertBlank, actions.remove,
-          actions.rotateLeft, actions.rotateRight, actions.compareWithDriver})
+          actions.rotateLeft, actions.rotateRight, actions.compareWithDriver, setColour, fillSteps})
         action->setEnabled(page != nullptr);
+}
+
+bool EditMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    ShowPage *page = currentPage();
+    if (page == nullptr || !page->tab()->isAncestorOf(widget))
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (QAction *action : actions.menu->actions()) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+            // Not accepted: the shortcut goes to the window's action.
+            key->ignore();
+            return true;
+        }
+    }
+    return false;
 }

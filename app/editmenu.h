@@ -11,7 +11,9 @@ class QUndoGroup;
 class ShowPage;
 
 // The Edit menu: Undo and Redo of the current tab's history, and the step
-// operations, Copy and Paste on its shown step. Also the context menu of
+// operations, Copy and Paste on its shown step, Set Colour on the cells
+// selected in the overview, and Fill Steps. Its keys work wherever the
+// focus is on a show tab: a focused field never keeps them. Also the context menu of
 // each tab's overview grid. On the Settings tab everything but the history
 // of no tab is off.
 class EditMenu : public QObject
@@ -42,9 +44,14 @@ public:
     // on the current page while it runs no job.
     void update();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     const Actions actions;
     QTabWidget *tabs;
     QUndoGroup *undoGroup;
     const QList<ShowPage *> pages;
+    QAction *setColour = nullptr; // children of the window
+    QAction *fillSteps = nullptr;
 };

@@ -123,6 +123,8 @@ QString TableCommand::name(TableChange change)
         return tr("Get");
     case TableChange::SetColour:
         return tr("Set Colour");
+    case TableChange::FillSteps:
+        return tr("Fill Steps");
     }
     return {};
 }

@@ -83,6 +83,7 @@ enum class TableChange {
     Load,
     Get,
     SetColour,
+    FillSteps,
 };
 
 // A whole table replaced: a step operation, a Paste or a Set Colour on a

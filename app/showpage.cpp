@@ -11,12 +11,14 @@
 #include "show/stepoperations.h"
 #include "usb/usblc350.h"
 #include "widgets/dialogs/feedback.h"
+#include "widgets/dialogs/fillstepsdialog.h"
 #include "widgets/dialogs/userdialogs.h"
 #include "widgets/overviewview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QSpinBox>
@@ -44,9 +46,14 @@ ShowPage::ShowPage(Show::Kind kind, Widgets widgets, Services services, QUndoGro
         if (document)
             document->setModified(tableKind, !clean);
     });
-    // A column of the overview works like its number in the spin box.
-    connect(this->widgets.overview, &OverviewView::columnActivated, this,
-            [this](int column) { this->widgets.number->setValue(column + 1); });
+    // The overview's current column is the shown step: the step box and the
+    // lamp editors follow it, and the step box moves it (showSelected).
+    connect(this->widgets.overview, &OverviewView::shownColumnChanged, this, [this](int column) {
+        if (column < 0 || model == nullptr)
+            return;
+        this->widgets.number->setValue(column + 1);
+        binder->showRecord(model->recordIndex(column));
+    });
 }
 
 ShowPage::~ShowPage()
@@ -82,19 +89,23 @@ void ShowPage::bind(Show::ShowDocument &shown)
     binder = new ShowBinder(shown, tableKind, widgets.controls, this);
     model = new Show::OverviewModel(&shown, tableKind, this);
     widgets.overview->setModel(model);
-    binder->setWriter([this](int index, const Show::SceneRecord &record, RecordControl control) {
-        undo->push(new RecordEditCommand(document, tableKind, index, control, record));
-    });
+    // One gesture (a slider drag, a value typed, a colour chosen) is one
+    // undo step.
+    binder->setUndoStack(undo);
     if (shown.isModified(tableKind))
         undo->resetClean();
     showSelected();
     // A comparison with the driver holds until the table changes.
-    const auto forget = [this](Show::Kind changed) {
+    connect(&shown, &Show::ShowDocument::recordsChanged, this, [this](Show::Kind changed) {
         if (changed == tableKind)
             forgetDifferences();
-    };
-    connect(&shown, &Show::ShowDocument::recordChanged, this, forget);
-    connect(&shown, &Show::ShowDocument::tableReset, this, forget);
+    });
+    // Undo and redo bring the step they changed into view.
+    connect(&shown, &Show::ShowDocument::showRecordRequested, this,
+            [this](Show::Kind changed, int index) {
+                if (changed == tableKind)
+                    showRecord(index);
+            });
     forgetDifferences();
 }
 
@@ -116,11 +127,23 @@ int ShowPage::shownRecord() const
 // shows another record, with nothing left to commit.
 void ShowPage::showSelected()
 {
-    binder->showRecord(shownRecord());
     if (programs())
         model->setProgram(widgets.program->value() - 1);
     widgets.overview->setShownColumn(widgets.number->value() - 1);
+    binder->showRecord(shownRecord());
     markDifferences();
+}
+
+void ShowPage::showRecord(int index)
+{
+    if (index < 0 || index >= Show::ShowDocument::recordCount(tableKind))
+        return;
+    if (programs()) {
+        widgets.program->setValue(index / Show::StepsPerProgram + 1);
+        widgets.overview->setShownColumn(index % Show::StepsPerProgram);
+    } else {
+        widgets.overview->setShownColumn(index);
+    }
 }
 
 // A Get leaves the table without a file: what the driver holds is not what
@@ -439,7 +462,8 @@ void ShowPage::changeTable(TableChange change)
     // The copy is shown next, so that the next key press works on it: a
     // chase grows by Duplicate and Rotate, two presses a step.
     if (change == TableChange::Duplicate)
-        widgets.number->setValue(widgets.number->value() + 1);
+        widgets.overview->setShownColumn(
+            std::min(widgets.overview->shownColumn() + 1, model->columnCount() - 1));
 }
 
 void ShowPage::copySelected()
@@ -476,4 +500,41 @@ void ShowPage::paste()
                "%2.")
                 .arg(dropped)
                 .arg(clip->count()));
+}
+
+void ShowPage::setColour()
+{
+    const QList<Show::LampCell> cells = widgets.overview->selectedLampCells();
+    if (cells.isEmpty())
+        return;
+    const Show::LampCell &first = cells.first();
+    const Show::Rgb initial = document->record(tableKind, first.record).lamps.at(first.lamp);
+    const QColor chosen
+        = dialogs().getColor(QColor(initial.red, initial.green, initial.blue), services.window);
+    if (!chosen.isValid())
+        return;
+    QByteArray table = document->table(tableKind);
+    const Show::Rgb colour{quint8(chosen.red()), quint8(chosen.green()), quint8(chosen.blue())};
+    if (Show::setLampColours(table, tableKind, cells, colour))
+        undo->push(new TableCommand(document, tableKind, table, TableChange::SetColour));
+}
+
+// The overview shows the pattern while the dialog is open: the preview goes
+// into the document without the undo stack, and the table as it was comes
+// back before OK pushes the filled one as one undo step.
+void ShowPage::fillSteps()
+{
+    const QByteArray original = document->table(tableKind);
+    const bool wasModified = document->isModified(tableKind);
+    const int program = programs() ? widgets.program->value() - 1 : 0;
+    FillStepsDialog dialog(original, tableKind, program, dialogs(), services.window);
+    dialog.setObjectName(QStringLiteral("FillStepsDialog"));
+    connect(&dialog, &FillStepsDialog::previewChanged, this,
+            [this](const QByteArray &preview) { document->setTable(tableKind, preview); });
+    const bool accepted = dialogs().exec(dialog) == QDialog::Accepted;
+    const QByteArray filled = dialog.filledTable();
+    document->setTable(tableKind, original);
+    document->setModified(tableKind, wasModified);
+    if (accepted)
+        undo->push(new TableCommand(document, tableKind, filled, TableChange::FillSteps));
 }

@@ -89,6 +89,9 @@ public:
     void showSelected();
     // The record shown: program * 20 + step, or the scene.
     [[nodiscard]] int shownRecord() const;
+    // Makes the record of that index (programs: program * 20 + step) the
+    // shown one, scrolled into view.
+    void showRecord(int index);
 
     // The buttons of the tab. Load and Save open their dialogs in the
     // working directory with no name proposed, whatever was used before.
@@ -115,6 +118,11 @@ public:
     void changeTable(TableChange change);
     void copySelected();
     void paste();
+    // Asks for a colour and gives it to the cells selected in the overview.
+    void setColour();
+    // The Fill Steps dialog on the shown program (or the scenes), previewed
+    // in the overview; OK applies it as one undo step, Cancel changes nothing.
+    void fillSteps();
 
     // True when the table holds no unsaved changes, or the user agreed to
     // discard them.

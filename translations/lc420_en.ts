@@ -1273,7 +1273,7 @@ Commands:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+156"/>
+        <location filename="../app/showpage.cpp" line="+179"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
@@ -1797,7 +1797,7 @@ Check USB Cable</translation>
         <translation>The external flash does not hold what was written.</translation>
     </message>
     <message>
-        <location filename="../app/editmenu.cpp" line="+23"/>
+        <location filename="../app/editmenu.cpp" line="+26"/>
         <source>Undo</source>
         <translation>&amp;Undo</translation>
     </message>
@@ -1807,7 +1807,17 @@ Check USB Cable</translation>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="+80"/>
+        <location line="+8"/>
+        <source>Set Colour…</source>
+        <translation>&amp;Set Colour…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fill Steps…</source>
+        <translation>&amp;Fill Steps…</translation>
+    </message>
+    <message>
+        <location filename="../app/showpage.cpp" line="+81"/>
         <source>Steps copied: %1.</source>
         <translation>Steps copied: %1.</translation>
     </message>
@@ -2659,6 +2669,11 @@ Check USB Cable</translation>
         <location line="+2"/>
         <source>Set Colour</source>
         <translation>Set Colour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fill Steps</source>
+        <translation>Fill Steps</translation>
     </message>
 </context>
 <context>

@@ -1277,7 +1277,7 @@ Polecenia:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+156"/>
+        <location filename="../app/showpage.cpp" line="+179"/>
         <location line="+3"/>
         <location line="+5"/>
         <location line="+41"/>
@@ -1801,7 +1801,7 @@ Sprawdź kabel USB</translation>
         <translation>Pamięć zewnętrzna nie zawiera tego, co zapisano.</translation>
     </message>
     <message>
-        <location filename="../app/editmenu.cpp" line="+23"/>
+        <location filename="../app/editmenu.cpp" line="+26"/>
         <source>Undo</source>
         <translation>&amp;Cofnij</translation>
     </message>
@@ -1811,7 +1811,17 @@ Sprawdź kabel USB</translation>
         <translation>&amp;Ponów</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="+80"/>
+        <location line="+8"/>
+        <source>Set Colour…</source>
+        <translation>Ustaw k&amp;olor…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fill Steps…</source>
+        <translation>Wypełn&amp;ij kroki…</translation>
+    </message>
+    <message>
+        <location filename="../app/showpage.cpp" line="+81"/>
         <source>Steps copied: %1.</source>
         <translation>Skopiowane kroki: %1.</translation>
     </message>
@@ -2663,6 +2673,11 @@ Sprawdź kabel USB</translation>
         <location line="+2"/>
         <source>Set Colour</source>
         <translation>ustawienie koloru</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fill Steps</source>
+        <translation>wypełnienie kroków</translation>
     </message>
 </context>
 <context>

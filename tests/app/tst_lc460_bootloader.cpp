@@ -491,7 +491,8 @@ void TestLc460Bootloader::menus()
         "actionClose=Close",
         "menuEdit=Edit: actionUndo=Undo, actionRedo=Redo, -, actionCopy=Copy, actionPaste=Paste, "
         "-, actionDuplicate=Duplicate, actionInsertBlank=Insert Blank, actionDelete=Delete, -, "
-        "actionRotateLampsLeft=Rotate Lamps Left, actionRotateLampsRight=Rotate Lamps Right",
+        "actionRotateLampsLeft=Rotate Lamps Left, actionRotateLampsRight=Rotate Lamps Right, -, "
+        "actionSetColour=Set Colour…, actionFillSteps=Fill Steps…",
         "menuLanguage=Language: actionPolish=Polish, actionEnglish=English",
         "menuHelp=Help: actionLc460_info=Lc420 - info",
     };
