@@ -966,6 +966,94 @@ Commands:
     </message>
 </context>
 <context>
+    <name>DriverIndicator</name>
+    <message>
+        <location filename="../app/driverindicator.cpp" line="+76"/>
+        <source>Bus %1 device %2: this user may not open it</source>
+        <translation>Bus %1 device %2: this user may not open it</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bus %1 device %2: not read yet</source>
+        <translation>Bus %1 device %2: not read yet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, waiting in its bootloader</source>
+        <translation>%1, waiting in its bootloader</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, application</source>
+        <translation>%1, application</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No driver attached</source>
+        <translation>No driver attached</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An Lc420 is attached, but this user may not open it: %1</source>
+        <translation>An Lc420 is attached, but this user may not open it: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 is not attached</source>
+        <translation>Driver %1 is not attached</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Several drivers are attached: choose one</source>
+        <translation>Several drivers are attached: choose one</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Driver %1</source>
+        <translation>Driver %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver %1 was left locked by an interrupted Get or Set</source>
+        <translation>Driver %1 was left locked by an interrupted Get or Set</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver %1 waits in its bootloader: press &quot;Firmware Change&quot; to finish the upgrade</source>
+        <translation>Driver %1 waits in its bootloader: press &quot;Firmware Change&quot; to finish the upgrade</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Driver %1: application</source>
+        <translation>Driver %1: application</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1: application, firmware %2 %3</source>
+        <translation>Driver %1: application, firmware %2 %3</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Release the lock</source>
+        <translation>Release the lock</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Driver %1 was not released: %2</source>
+        <translation>Driver %1 was not released: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 was released.</source>
+        <translation>Driver %1 was released.</translation>
+    </message>
+</context>
+<context>
     <name>FillStepsDialog</name>
     <message>
         <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
@@ -1210,7 +1298,7 @@ Commands:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+30"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -1225,7 +1313,7 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+284"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1273,10 +1361,10 @@ Commands:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+156"/>
-        <location line="+3"/>
+        <location filename="../app/showpage.cpp" line="+168"/>
+        <location line="+4"/>
         <location line="+5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+4"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="-35"/>
@@ -1629,26 +1717,25 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-245"/>
-        <location line="+49"/>
+        <location filename="../app/showpage.cpp" line="-377"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+134"/>
         <source>slotUpdateProgramScene</source>
         <translation>Reading the show data from the driver failed. The editor still shows what it showed before.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showpage.cpp" line="+50"/>
+        <location filename="../app/showpage.cpp" line="+51"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>Writing to the driver failed; nothing was lost. Check the USB cable and try again.</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-67"/>
+        <location filename="../app/showpage.cpp" line="-70"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>The programs have changes that are not saved. Discard them?</translation>
     </message>
@@ -1663,7 +1750,17 @@ Check USB Cable</translation>
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+14"/>
+        <source>The window&apos;s programs and scenes are unchanged.</source>
+        <translation>The window&apos;s programs and scenes are unchanged.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Nothing was sent to the driver.</source>
+        <translation>Nothing was sent to the driver.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <location line="+27"/>
         <source>Warning</source>
         <translation>Warning</translation>
@@ -2140,7 +2237,7 @@ Check USB Cable</translation>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../app/startup.cpp" line="+32"/>
+        <location filename="../app/startup.cpp" line="+33"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>

@@ -970,6 +970,94 @@ Polecenia:
     </message>
 </context>
 <context>
+    <name>DriverIndicator</name>
+    <message>
+        <location filename="../app/driverindicator.cpp" line="+76"/>
+        <source>Bus %1 device %2: this user may not open it</source>
+        <translation>Szyna %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bus %1 device %2: not read yet</source>
+        <translation>Szyna %1, urządzenie %2: jeszcze nie odczytano</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, waiting in its bootloader</source>
+        <translation>%1, czeka w bootloaderze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, application</source>
+        <translation>%1, aplikacja</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No driver attached</source>
+        <translation>Nie podłączono sterownika</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An Lc420 is attached, but this user may not open it: %1</source>
+        <translation>Podłączono Lc420, ale ten użytkownik nie może go otworzyć: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 is not attached</source>
+        <translation>Sterownik %1 nie jest podłączony</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Several drivers are attached: choose one</source>
+        <translation>Podłączono kilka sterowników: wybierz jeden</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Driver %1</source>
+        <translation>Sterownik %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver %1 was left locked by an interrupted Get or Set</source>
+        <translation>Sterownik %1 pozostał zablokowany po przerwanym pobraniu lub wysłaniu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver %1 waits in its bootloader: press &quot;Firmware Change&quot; to finish the upgrade</source>
+        <translation>Sterownik %1 czeka w bootloaderze: naciśnij „Aktualizuj oprogramowanie”, aby dokończyć aktualizację oprogramowania</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Driver %1: application</source>
+        <translation>Sterownik %1: aplikacja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1: application, firmware %2 %3</source>
+        <translation>Sterownik %1: aplikacja, oprogramowanie %2 %3</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Release the lock</source>
+        <translation>Zwolnij blokadę</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Driver %1 was not released: %2</source>
+        <translation>Sterownik %1 nie został zwolniony: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 was released.</source>
+        <translation>Sterownik %1 został zwolniony.</translation>
+    </message>
+</context>
+<context>
     <name>FillStepsDialog</name>
     <message>
         <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
@@ -1214,7 +1302,7 @@ Polecenia:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+30"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -1229,7 +1317,7 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+284"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1277,10 +1365,10 @@ Polecenia:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+156"/>
-        <location line="+3"/>
+        <location filename="../app/showpage.cpp" line="+168"/>
+        <location line="+4"/>
         <location line="+5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+4"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="-35"/>
@@ -1633,26 +1721,25 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-245"/>
-        <location line="+49"/>
+        <location filename="../app/showpage.cpp" line="-377"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+134"/>
         <source>slotUpdateProgramScene</source>
         <translation>Pobranie danych pokazu ze sterownika nie powiodło się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showpage.cpp" line="+50"/>
+        <location filename="../app/showpage.cpp" line="+51"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i spróbuj ponownie.</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-67"/>
+        <location filename="../app/showpage.cpp" line="-70"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>Programy mają niezapisane zmiany. Odrzucić je?</translation>
     </message>
@@ -1667,7 +1754,17 @@ Sprawdź kabel USB</translation>
         <translation>Niezapisane zmiany</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+14"/>
+        <source>The window&apos;s programs and scenes are unchanged.</source>
+        <translation>Programy i sceny w oknie pozostały bez zmian.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Nothing was sent to the driver.</source>
+        <translation>Nic nie zostało wysłane do sterownika.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <location line="+27"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
@@ -2144,7 +2241,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../app/startup.cpp" line="+32"/>
+        <location filename="../app/startup.cpp" line="+33"/>
         <source>&amp;Save</source>
         <translation>&amp;Zapisz</translation>
     </message>
