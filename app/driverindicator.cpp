@@ -44,8 +44,9 @@ DriverIndicator::DriverIndicator(USBLC350 &device, Feedback &feedback, QStatusBa
 
     connect(&watcher, &DriverMonitor::driversChanged, this, &DriverIndicator::update);
     connect(&watcher, &DriverMonitor::choiceChanged, this, [this](const DriverChoice &choice) {
-        if (choice.result.ok())
-            this->device.setSerialFilter(choice.serial);
+        // Unpinned, the single driver is the choice; when a second one comes,
+        // the device goes back to refusing until one is chosen.
+        this->device.setSerialFilter(choice.result.ok() ? choice.serial : watcher.pinned());
         update();
     });
     update();
@@ -141,7 +142,11 @@ void DriverIndicator::update()
         action->setEnabled(driver.mayOpen() && !serial.isEmpty());
         action->setCheckable(true);
         action->setChecked(!serial.isEmpty() && serial == choice.serial);
-        connect(action, &QAction::triggered, this, [this, serial] { choose(serial); });
+        connect(action, &QAction::triggered, this, [this, serial] {
+            // A transfer keeps the driver it started with.
+            if (!refuse || !refuse())
+                choose(serial);
+        });
     }
     const AttachedDriver *chosen
         = choice.result.ok() ? findDriver(drivers, choice.serial) : nullptr;

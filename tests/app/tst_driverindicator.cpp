@@ -62,41 +62,46 @@ void TestDriverIndicator::indicatorAndGet_data()
     QTest::addColumn<bool>("locked");       // the first has status bit 0 set
     QTest::addColumn<QByteArray>("serial"); // --serial
     QTest::addColumn<QByteArray>("menuChoice");
+    QTest::addColumn<bool>("secondLater"); // 261107002 comes once 261107001 is shown
     QTest::addColumn<QString>("text");
     QTest::addColumn<Get>("get");
     QTest::addColumn<QString>("box"); // part of the error box of a refused Get
 
     const QByteArray none;
-    QTest::newRow("no driver") << false << false << false << false << false << none << none
+    QTest::newRow("no driver") << false << false << false << false << false << none << none << false
                                << "No driver attached" << Get::Refused
                                << "No Lc420 driver is attached.";
-    QTest::newRow("one driver") << true << false << false << false << false << none << none
+    QTest::newRow("one driver") << true << false << false << false << false << none << none << false
                                 << "Driver 261107001: application, " + firmware << Get::Reads
                                 << QString();
     QTest::newRow("bootloader")
-        << true << false << false << true << false << none << none
+        << true << false << false << true << false << none << none << false
         << "Driver 261107001 waits in its bootloader: press \"Firmware Change\" to finish the "
            "upgrade"
         << Get::NotTried << QString();
-    QTest::newRow("locked") << true << false << false << false << true << none << none
+    QTest::newRow("locked") << true << false << false << false << true << none << none << false
                             << "Driver 261107001 was left locked by an interrupted Get or Set"
                             << Get::NotTried << QString();
-    QTest::newRow("refused") << true << false << true << false << false << none << none
+    QTest::newRow("refused") << true << false << true << false << false << none << none << false
                              << "An Lc420 is attached, but this user may not open it: Found an "
                                 "Lc420 on bus"
                              << Get::Refused << "udev rule";
     QTest::newRow("two, none chosen")
-        << true << true << false << false << false << none << none
+        << true << true << false << false << false << none << none << false
+        << "Several drivers are attached: choose one" << Get::Refused
+        << "2 Lc420 drivers are attached and none is chosen; nothing was sent to any of them.";
+    QTest::newRow("a second comes, none chosen")
+        << true << false << false << false << false << none << none << true
         << "Several drivers are attached: choose one" << Get::Refused
         << "2 Lc420 drivers are attached and none is chosen; nothing was sent to any of them.";
     QTest::newRow("two, --serial")
-        << true << true << false << false << false << QByteArray("261107002") << none
+        << true << true << false << false << false << QByteArray("261107002") << none << false
         << "Driver 261107002: application, " + firmware << Get::Reads << QString();
     QTest::newRow("two, chosen in the menu")
-        << true << true << false << false << false << none << QByteArray("261107002")
+        << true << true << false << false << false << none << QByteArray("261107002") << false
         << "Driver 261107002: application, " + firmware << Get::Reads << QString();
     QTest::newRow("chosen one gone")
-        << true << false << false << false << false << QByteArray("261107009") << none
+        << true << false << false << false << false << QByteArray("261107009") << none << false
         << "Driver 261107009 is not attached" << Get::Refused
         << "Driver 261107009 is not attached.";
 }
@@ -110,6 +115,7 @@ void TestDriverIndicator::indicatorAndGet()
     QFETCH(bool, locked);
     QFETCH(QByteArray, serial);
     QFETCH(QByteArray, menuChoice);
+    QFETCH(bool, secondLater);
     QFETCH(QString, text);
     QFETCH(Get, get);
     QFETCH(QString, box);
@@ -137,6 +143,11 @@ void TestDriverIndicator::indicatorAndGet()
     window->driverIndicator().monitor().setIntervals(50, 0);
     window->driverIndicator().start(serial);
 
+    if (secondLater) {
+        QTRY_VERIFY(indicator()->text().startsWith(QLatin1String("Driver 261107001: application")));
+        bus->host().addDevice(*second);
+        bus->host().sync();
+    }
     if (!menuChoice.isEmpty()) {
         QTRY_COMPARE(indicator()->text(),
                      QStringLiteral("Several drivers are attached: choose one"));
@@ -152,13 +163,13 @@ void TestDriverIndicator::indicatorAndGet()
     QTRY_VERIFY2(indicator()->text().startsWith(text), qPrintable(indicator()->text()));
     QVERIFY(indicator()->isVisible() || !window->isVisible());
     QVERIFY(!indicator()->text().contains(QLatin1String("261107001b")));
-    if (secondToo) {
+    if (secondToo || secondLater) {
         QVERIFY(indicator()->accessibleName().contains(QLatin1String("261107001")));
         QVERIFY(indicator()->accessibleName().contains(QLatin1String("261107002")));
     }
 
     // The monitor has read every driver it may open: it sends nothing more.
-    const auto allRead = [this, count = int(plugged) + int(secondToo)] {
+    const auto allRead = [this, count = int(plugged) + int(secondToo) + int(secondLater)] {
         const QList<AttachedDriver> drivers = window->driverIndicator().monitor().drivers();
         return drivers.size() == count
                && std::all_of(drivers.begin(), drivers.end(), [](const AttachedDriver &driver) {
