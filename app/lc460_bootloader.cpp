@@ -1,5 +1,6 @@
 #include "app/lc460_bootloader.h"
 
+#include "app/driverindicator.h"
 #include "app/editmenu.h"
 #include "app/filemenu.h"
 #include "app/firmwarepage.h"
@@ -277,6 +278,10 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                 }
             });
 
+    // Which driver the window talks to, on every tab.
+    indicator = std::make_unique<DriverIndicator>(*device, feedback(), ui->statusBar,
+                                                  [this] { return refuseWhileBusy(); });
+
     // The Settings tab is current now; from here on slotTabChange keeps the
     // external-flash bars following the device while it is.
     firmwarePage->followExternalFlash(true);
@@ -383,6 +388,7 @@ Lc460_bootloader::Handover Lc460_bootloader::handOver()
     handover.programNumber = ui->spinBoxProgramNumber->value();
     handover.stepNumber = ui->spinBoxSceneNumber->value();
     handover.sceneNumber = ui->spinBoxSceneSceneNumber->value();
+    handover.driver = indicator->monitor().pinned();
     programsPage->unbind();
     scenesPage->unbind();
     showDocument->disconnect(this);
@@ -395,6 +401,8 @@ void Lc460_bootloader::takeOver(Handover handover)
     if (!handover.geometry.isEmpty())
         restoreGeometry(handover.geometry);
     ui->tabWidget->setCurrentIndex(handover.tab);
+    if (!handover.driver.isEmpty())
+        indicator->choose(handover.driver);
     for (auto [box, value] : {std::pair{ui->spinBoxProgramNumber, handover.programNumber},
                               std::pair{ui->spinBoxSceneNumber, handover.stepNumber},
                               std::pair{ui->spinBoxSceneSceneNumber, handover.sceneNumber}}) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class ArthurStyle;
+class DriverIndicator;
 class EditMenu;
 class FileMenu;
 class FirmwarePage;
@@ -54,6 +55,10 @@ public:
     // The driver, shared by the slots and the upgrade worker.
     [[nodiscard]] USBLC350 &usbDevice() { return *device; }
 
+    // The status bar's word on the driver; it chooses the driver the device
+    // talks to. Startup starts it (with --serial pinned).
+    [[nodiscard]] DriverIndicator &driverIndicator() { return *indicator; }
+
     // True while the firmware upgrade runs: every action that uses the driver
     // is refused then (its slot returns without touching the device).
     [[nodiscard]] bool upgradeInProgress() const;
@@ -72,6 +77,7 @@ public:
         int programNumber = 1;
         int stepNumber = 1;
         int sceneNumber = 1;
+        QByteArray driver; // the chosen serial; empty when none was chosen
     };
     // Leaves the window without a show: only its destruction may follow.
     [[nodiscard]] Handover handOver();
@@ -135,6 +141,8 @@ private:
     std::unique_ptr<UserDialogs> userDialogs;
     std::unique_ptr<Feedback> userFeedback;
     std::unique_ptr<Ui::Lc460_bootloaderClass> ui;
+    // Before the device goes, its monitor stops.
+    std::unique_ptr<DriverIndicator> indicator;
     // The window's style, also given to every lamp editor. A child of the
     // window: the widgets that use it are destroyed before it.
     ArthurStyle *arthurStyle = nullptr;

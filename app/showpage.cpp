@@ -30,6 +30,17 @@ namespace {
 
 const QString fileDirectory = QStringLiteral(".");
 
+// The box for a failed handshake: the old words for a real time-out, else the
+// cause the device found (no driver, no permission, the chosen one gone,
+// several and none chosen) and what was kept.
+QString handshakeFailure(const USBLC350 &device, const QString &kept)
+{
+    const Connection::Result cause = device.lastResult();
+    if (cause.outcome == Connection::Outcome::TimedOut || cause.ok())
+        return ShowPage::tr("USB Timeout\nCheck USB Cable");
+    return Connection::describe(cause) + QLatin1Char('\n') + kept;
+}
+
 } // namespace
 
 ShowPage::ShowPage(Show::Kind kind, Widgets widgets, Services services, QUndoGroup *undoGroup,
@@ -176,7 +187,9 @@ bool ShowPage::readWorked(const Show::TransferResult &result)
     case Error::None:
         return true;
     case Error::Handshake:
-        feedback().errorBox(tr("Error"), tr("USB Timeout\nCheck USB Cable"));
+        feedback().errorBox(
+            tr("Error"), handshakeFailure(*services.device,
+                                          tr("The window's programs and scenes are unchanged.")));
         break;
     case Error::Read:
         feedback().errorBox(tr("Error"), tr("slotUpdateProgramScene"));
@@ -225,7 +238,8 @@ void ShowPage::reportWrite(const Show::TransferResult &result)
 {
     using Error = Show::TransferResult::Error;
     if (result.error == Error::Handshake) {
-        feedback().errorBox(tr("Error"), tr("USB Timeout\nCheck USB Cable"));
+        feedback().errorBox(
+            tr("Error"), handshakeFailure(*services.device, tr("Nothing was sent to the driver.")));
         return;
     }
     if (result.error == Error::Write) {

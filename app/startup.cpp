@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/driverindicator.h"
 #include "app/lc460_bootloader.h"
 #include "core/trace.h"
 #include "core/translation.h"
@@ -94,7 +95,7 @@ int runMainWindowLoop(const QString &localeName, bool serviceButtons, const QByt
         auto window = std::make_unique<Lc460_bootloader>();
         if (serviceButtons)
             window->showServiceButtons();
-        window->usbDevice().setSerialFilter(serial);
+        window->driverIndicator().start(serial);
         window->markLanguage(loaded
                              && QFileInfo(translator.filePath()).completeBaseName()
                                     == QLatin1String("lc420_pl"));

@@ -73,7 +73,7 @@
     </message>
     <message>
         <location line="+34"/>
-        <location filename="../cli/showcommands.cpp" line="+66"/>
+        <location filename="../cli/showcommands.cpp" line="+76"/>
         <source>Writing programs</source>
         <translation>Writing programs</translation>
     </message>
@@ -568,24 +568,24 @@ Commands:
     </message>
     <message>
         <location line="+3"/>
-        <location line="+71"/>
+        <location line="+72"/>
         <source>the length must be 1 to %1</source>
         <translation>the length must be 1 to %1</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+30"/>
+        <location line="-25"/>
+        <location line="+31"/>
         <source>Write</source>
         <translation>Write</translation>
     </message>
     <message>
         <location line="-30"/>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Read</source>
         <translation>Read</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>expected an address, a length and a data byte</source>
         <translation>expected an address, a length and a data byte</translation>
     </message>
@@ -595,7 +595,7 @@ Commands:
         <translation>address and data are hexadecimal numbers</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Wrote %1 bytes of 0x%2 at 0x%3</source>
         <translation>Wrote %1 bytes of 0x%2 at 0x%3</translation>
     </message>
@@ -615,7 +615,7 @@ Commands:
         <translation>(the file has %1 bytes)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>expected a fill pattern of 0 to 255</source>
         <translation>expected a fill pattern of 0 to 255</translation>
     </message>
@@ -966,6 +966,94 @@ Commands:
     </message>
 </context>
 <context>
+    <name>DriverIndicator</name>
+    <message>
+        <location filename="../app/driverindicator.cpp" line="+77"/>
+        <source>Bus %1 device %2: this user may not open it</source>
+        <translation>Bus %1 device %2: this user may not open it</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bus %1 device %2: not read yet</source>
+        <translation>Bus %1 device %2: not read yet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, waiting in its bootloader</source>
+        <translation>%1, waiting in its bootloader</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, application</source>
+        <translation>%1, application</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No driver attached</source>
+        <translation>No driver attached</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An Lc420 is attached, but this user may not open it: %1</source>
+        <translation>An Lc420 is attached, but this user may not open it: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 is not attached</source>
+        <translation>Driver %1 is not attached</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Several drivers are attached: choose one</source>
+        <translation>Several drivers are attached: choose one</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Driver %1</source>
+        <translation>Driver %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver %1 was left locked by an interrupted Get or Set</source>
+        <translation>Driver %1 was left locked by an interrupted Get or Set</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver %1 waits in its bootloader: press &quot;Firmware Change&quot; to finish the upgrade</source>
+        <translation>Driver %1 waits in its bootloader: press &quot;Firmware Change&quot; to finish the upgrade</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Driver %1: application</source>
+        <translation>Driver %1: application</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1: application, firmware %2 %3</source>
+        <translation>Driver %1: application, firmware %2 %3</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Release the lock</source>
+        <translation>Release the lock</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Driver %1 was not released: %2</source>
+        <translation>Driver %1 was not released: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 was released.</source>
+        <translation>Driver %1 was released.</translation>
+    </message>
+</context>
+<context>
     <name>FillStepsDialog</name>
     <message>
         <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
@@ -1058,7 +1146,7 @@ Commands:
         <translation>&amp;End Marker on the last step</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>&amp;Light:</source>
         <translation>&amp;Light:</translation>
     </message>
@@ -1210,7 +1298,7 @@ Commands:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+30"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -1225,7 +1313,7 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+284"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1273,10 +1361,10 @@ Commands:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+179"/>
-        <location line="+3"/>
+        <location filename="../app/showpage.cpp" line="+191"/>
+        <location line="+4"/>
         <location line="+5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+4"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="-35"/>
@@ -1629,26 +1717,25 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-245"/>
-        <location line="+49"/>
+        <location filename="../app/showpage.cpp" line="-398"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+155"/>
         <source>slotUpdateProgramScene</source>
         <translation>Reading the show data from the driver failed. The editor still shows what it showed before.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showpage.cpp" line="+50"/>
+        <location filename="../app/showpage.cpp" line="+51"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>Writing to the driver failed; nothing was lost. Check the USB cable and try again.</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-67"/>
+        <location filename="../app/showpage.cpp" line="-70"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>The programs have changes that are not saved. Discard them?</translation>
     </message>
@@ -1663,7 +1750,17 @@ Check USB Cable</translation>
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+14"/>
+        <source>The window&apos;s programs and scenes are unchanged.</source>
+        <translation>The window&apos;s programs and scenes are unchanged.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Nothing was sent to the driver.</source>
+        <translation>Nothing was sent to the driver.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <location line="+27"/>
         <source>Warning</source>
         <translation>Warning</translation>
@@ -2150,7 +2247,7 @@ Check USB Cable</translation>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../app/startup.cpp" line="+32"/>
+        <location filename="../app/startup.cpp" line="+33"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
@@ -2535,7 +2632,7 @@ Check USB Cable</translation>
         <translation>The XFade must be 0 to %1.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Chase</source>
         <translation>Chase</translation>
     </message>
@@ -2563,7 +2660,7 @@ Check USB Cable</translation>
 <context>
     <name>Show::OverviewModel</name>
     <message>
-        <location filename="../show/overviewmodel.cpp" line="+108"/>
+        <location filename="../show/overviewmodel.cpp" line="+102"/>
         <source>Step %1, lamp %2: %3</source>
         <translation>Step %1, lamp %2: %3</translation>
     </message>

@@ -74,7 +74,7 @@
     </message>
     <message>
         <location line="+34"/>
-        <location filename="../cli/showcommands.cpp" line="+66"/>
+        <location filename="../cli/showcommands.cpp" line="+76"/>
         <source>Writing programs</source>
         <translation>Zapis programów</translation>
     </message>
@@ -570,24 +570,24 @@ Polecenia:
     </message>
     <message>
         <location line="+3"/>
-        <location line="+71"/>
+        <location line="+72"/>
         <source>the length must be 1 to %1</source>
         <translation>długość musi wynosić od 1 do %1</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+30"/>
+        <location line="-25"/>
+        <location line="+31"/>
         <source>Write</source>
         <translation>Zapis</translation>
     </message>
     <message>
         <location line="-30"/>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Read</source>
         <translation>Odczyt</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>expected an address, a length and a data byte</source>
         <translation>oczekiwano adresu, długości i bajtu danych</translation>
     </message>
@@ -597,7 +597,7 @@ Polecenia:
         <translation>adres i dane są liczbami szesnastkowymi</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Wrote %1 bytes of 0x%2 at 0x%3</source>
         <translation>Zapisano %1 bajtów 0x%2 pod adresem 0x%3</translation>
     </message>
@@ -617,7 +617,7 @@ Polecenia:
         <translation>(plik ma %1 bajtów)</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>expected a fill pattern of 0 to 255</source>
         <translation>oczekiwano wzoru wypełnienia od 0 do 255</translation>
     </message>
@@ -970,6 +970,94 @@ Polecenia:
     </message>
 </context>
 <context>
+    <name>DriverIndicator</name>
+    <message>
+        <location filename="../app/driverindicator.cpp" line="+77"/>
+        <source>Bus %1 device %2: this user may not open it</source>
+        <translation>Szyna %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bus %1 device %2: not read yet</source>
+        <translation>Szyna %1, urządzenie %2: jeszcze nie odczytano</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, waiting in its bootloader</source>
+        <translation>%1, czeka w bootloaderze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, application</source>
+        <translation>%1, aplikacja</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No driver attached</source>
+        <translation>Nie podłączono sterownika</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An Lc420 is attached, but this user may not open it: %1</source>
+        <translation>Podłączono Lc420, ale ten użytkownik nie może go otworzyć: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 is not attached</source>
+        <translation>Sterownik %1 nie jest podłączony</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Several drivers are attached: choose one</source>
+        <translation>Podłączono kilka sterowników: wybierz jeden</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Driver %1</source>
+        <translation>Sterownik %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver %1 was left locked by an interrupted Get or Set</source>
+        <translation>Sterownik %1 pozostał zablokowany po przerwanym pobraniu lub wysłaniu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver %1 waits in its bootloader: press &quot;Firmware Change&quot; to finish the upgrade</source>
+        <translation>Sterownik %1 czeka w bootloaderze: naciśnij „Aktualizuj oprogramowanie”, aby dokończyć aktualizację oprogramowania</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Driver %1: application</source>
+        <translation>Sterownik %1: aplikacja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1: application, firmware %2 %3</source>
+        <translation>Sterownik %1: aplikacja, oprogramowanie %2 %3</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Release the lock</source>
+        <translation>Zwolnij blokadę</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Driver %1 was not released: %2</source>
+        <translation>Sterownik %1 nie został zwolniony: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1 was released.</source>
+        <translation>Sterownik %1 został zwolniony.</translation>
+    </message>
+</context>
+<context>
     <name>FillStepsDialog</name>
     <message>
         <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
@@ -1062,7 +1150,7 @@ Polecenia:
         <translation>&amp;Znacznik końca na ostatnim kroku</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>&amp;Light:</source>
         <translation>Ko&amp;lor światła:</translation>
     </message>
@@ -1214,7 +1302,7 @@ Polecenia:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+30"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -1229,7 +1317,7 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+284"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1277,10 +1365,10 @@ Polecenia:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+179"/>
-        <location line="+3"/>
+        <location filename="../app/showpage.cpp" line="+191"/>
+        <location line="+4"/>
         <location line="+5"/>
-        <location line="+41"/>
+        <location line="+42"/>
         <location line="+4"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="-35"/>
@@ -1633,26 +1721,25 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-245"/>
-        <location line="+49"/>
+        <location filename="../app/showpage.cpp" line="-398"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+155"/>
         <source>slotUpdateProgramScene</source>
         <translation>Pobranie danych pokazu ze sterownika nie powiodło się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showpage.cpp" line="+50"/>
+        <location filename="../app/showpage.cpp" line="+51"/>
         <source>WriteExternalFlashToAddress</source>
         <translation>Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i spróbuj ponownie.</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-67"/>
+        <location filename="../app/showpage.cpp" line="-70"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>Programy mają niezapisane zmiany. Odrzucić je?</translation>
     </message>
@@ -1667,7 +1754,17 @@ Sprawdź kabel USB</translation>
         <translation>Niezapisane zmiany</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+14"/>
+        <source>The window&apos;s programs and scenes are unchanged.</source>
+        <translation>Programy i sceny w oknie pozostały bez zmian.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Nothing was sent to the driver.</source>
+        <translation>Nic nie zostało wysłane do sterownika.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <location line="+27"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
@@ -2154,7 +2251,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../app/startup.cpp" line="+32"/>
+        <location filename="../app/startup.cpp" line="+33"/>
         <source>&amp;Save</source>
         <translation>&amp;Zapisz</translation>
     </message>
@@ -2539,7 +2636,7 @@ Sprawdź kabel USB</translation>
         <translation>Przenikanie musi wynosić od 0 do %1.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Chase</source>
         <translation>Wędrujące światło</translation>
     </message>
@@ -2567,7 +2664,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Show::OverviewModel</name>
     <message>
-        <location filename="../show/overviewmodel.cpp" line="+108"/>
+        <location filename="../show/overviewmodel.cpp" line="+102"/>
         <source>Step %1, lamp %2: %3</source>
         <translation>Krok %1, lampa %2: %3</translation>
     </message>

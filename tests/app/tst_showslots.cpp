@@ -229,10 +229,15 @@ void TestShowSlots::transferFailures_data()
         << QByteArray("pushButtonGetProgramsFormLc460") << "unplug"
         << " Lc460_bootloader::slotpushButtonGetProgramsFromLc460(bool t)"
         << "critical"
-        << "USB Timeout\nCheck USB Cable";
+        << "No Lc420 driver is attached.\nThe window's programs and scenes are unchanged.";
     QTest::newRow("set without a driver")
         << QByteArray("pushButtonSetScenesInLc460") << "unplug"
         << "Lc460_bootloader::slotpushButtonSetScenesInLc460(bool t)"
+        << "critical"
+        << "No Lc420 driver is attached.\nNothing was sent to the driver.";
+    QTest::newRow("get, the driver times out")
+        << QByteArray("pushButtonGetProgramsFormLc460") << "status"
+        << " Lc460_bootloader::slotpushButtonGetProgramsFromLc460(bool t)"
         << "critical"
         << "USB Timeout\nCheck USB Cable";
     QTest::newRow("read fails: released, the edit still shown")
@@ -271,7 +276,7 @@ void TestShowSlots::transferFailures()
     editors(kind)[0]->setGreenColor(200);
     const QByteArray edited = table(kind);
     QCOMPARE(edited.at(1), char(200)); // written through at once
-    const QMap<QString, quint8> requests{{"read", 5}, {"write", 6}, {"release", 8}};
+    const QMap<QString, quint8> requests{{"read", 5}, {"write", 6}, {"release", 8}, {"status", 9}};
     if (fault == QLatin1String("unplug"))
         bus->device().unplug();
     else
@@ -291,7 +296,8 @@ void TestShowSlots::transferFailures()
     QCOMPARE(window->isWindowModified(), fault != QLatin1String("release"));
     QCOMPARE(status(), QString());
     const QList<Lc420Model::Transfer> log = bus->device().commandLog();
-    QCOMPARE(!log.isEmpty() && log.last().request == 8, fault != QLatin1String("unplug"));
+    QCOMPARE(!log.isEmpty() && log.last().request == 8,
+             fault != QLatin1String("unplug") && fault != QLatin1String("status"));
     QCOMPARE(bus->device().status() & 1, fault == QLatin1String("release") ? 1u : 0u);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
