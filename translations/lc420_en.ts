@@ -1914,7 +1914,7 @@ Check USB Cable</translation>
         <translation>&amp;Fill Steps…</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="+81"/>
+        <location filename="../app/showpageedits.cpp" line="+67"/>
         <source>Steps copied: %1.</source>
         <translation>Steps copied: %1.</translation>
     </message>

@@ -1918,7 +1918,7 @@ Sprawdź kabel USB</translation>
         <translation>Wypełn&amp;ij kroki…</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="+81"/>
+        <location filename="../app/showpageedits.cpp" line="+67"/>
         <source>Steps copied: %1.</source>
         <translation>Skopiowane kroki: %1.</translation>
     </message>
