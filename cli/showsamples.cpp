@@ -1,49 +1,17 @@
 // Builds the demo programs and scenes files that `make run` offers in
 // build/samples/: lc420-show-samples OUT.pgm OUT.scn
 
+#include "show/patterns.h"
 #include "show/showfile.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cmath>
 #include <tuple>
 
 namespace {
 
 using Show::Rgb;
-
-// Fully saturated colour of a hue in degrees, at a brightness of 0..1.
-Rgb hue(double degrees, double brightness = 1.0)
-{
-    const double h = std::fmod(degrees, 360.0) / 60.0;
-    const double x = 1.0 - std::fabs(std::fmod(h, 2.0) - 1.0);
-    double r = 0;
-    double g = 0;
-    double b = 0;
-    switch (int(h)) {
-    case 0:
-        r = 1, g = x;
-        break;
-    case 1:
-        r = x, g = 1;
-        break;
-    case 2:
-        g = 1, b = x;
-        break;
-    case 3:
-        g = x, b = 1;
-        break;
-    case 4:
-        r = x, b = 1;
-        break;
-    default:
-        r = 1, b = x;
-        break;
-    }
-    const auto level = [brightness](double v) { return quint8(std::lround(v * brightness * 255)); };
-    return {level(r), level(g), level(b)};
-}
 
 Show::SceneRecord record(const std::array<Rgb, Show::LampCount> &lamps, int xfade, int timeMs)
 {
@@ -74,7 +42,7 @@ QByteArray demoPrograms()
     for (int step = 0; step < Show::StepsPerProgram; ++step) {
         std::array<Rgb, Show::LampCount> lamps{};
         for (int lamp = 0; lamp < Show::LampCount; ++lamp)
-            lamps[lamp] = hue(lamp * 30.0 + step * 18.0);
+            lamps[lamp] = Show::hueColour(lamp * 30.0 + step * 18.0);
         setStep(table, 1, step, record(lamps, 100, 250), step == Show::StepsPerProgram - 1);
     }
     // Program 3: all lamps breathing through red, green, blue and white.
@@ -101,7 +69,7 @@ QByteArray demoScenes()
     std::array<Rgb, Show::LampCount> rainbow{};
     std::array<Rgb, Show::LampCount> police{};
     for (int lamp = 0; lamp < Show::LampCount; ++lamp) {
-        rainbow[lamp] = hue(lamp * 30.0);
+        rainbow[lamp] = Show::hueColour(lamp * 30.0);
         police[lamp] = lamp % 2 == 0 ? Rgb{255, 0, 0} : Rgb{0, 0, 255};
     }
     Show::setRecordAt(table, Show::sceneRecordOffset(6), record(rainbow, 50, 5000));
