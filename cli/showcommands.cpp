@@ -32,10 +32,8 @@ int transferExit(const Show::TransferResult &result, Show::Kind kind, Show::Dire
         return Success;
     // A driver that was never reached (none attached, no permission, several
     // and none chosen) holds nothing of this transfer: its cause alone.
-    const Connection::Outcome cause = device.lastResult().outcome;
     if (result.error == Show::TransferResult::Error::Handshake
-        && cause != Connection::Outcome::Connected && cause != Connection::Outcome::TimedOut
-        && cause != Connection::Outcome::Unplugged && cause != Connection::Outcome::Refused) {
+        && !device.lastResult().reachedDriver()) {
         reportConnection(device);
         return DeviceFailure;
     }

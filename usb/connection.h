@@ -29,6 +29,14 @@ struct Result
     int drivers = 0;   // how many are attached, for SeveralNoneChosen
 
     [[nodiscard]] bool ok() const { return outcome == Outcome::Connected; }
+    // True once a driver was open: whatever failed then may have changed it.
+    // False when none was reached (none attached, no permission, in use,
+    // the chosen one gone, several and none chosen).
+    [[nodiscard]] bool reachedDriver() const
+    {
+        return ok() || outcome == Outcome::TimedOut || outcome == Outcome::Unplugged
+               || outcome == Outcome::Refused;
+    }
 };
 
 // The outcome of a failed transfer, from the negative errno libusb-0.1 gave.
