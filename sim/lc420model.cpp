@@ -148,6 +148,13 @@ int Lc420Model::control(const Setup &setup, quint8 *data)
     notifyState(changes);
     if (busChanged)
         notifyBus();
+    if (result >= 0 && flashTimed() && (setup.requestType & TypeMask) == TypeVendor
+        && !(setup.requestType & DirectionIn)) {
+        if (setup.request == WritePage)
+            Clock::sleepMs(PageWriteMs);
+        else if (setup.request == WriteExternal)
+            Clock::sleepMs(ExternalWriteMs);
+    }
     if (stalled) {
         // The driver never answers: the host gives up when its time-out has run out.
         Clock::sleepMs(int(std::min<quint32>(setup.timeoutMs, INT_MAX)));
@@ -748,6 +755,18 @@ int Lc420Model::latencyMs() const
 {
     QMutexLocker lock(&mutex);
     return latency;
+}
+
+void Lc420Model::setFlashTimed(bool timed)
+{
+    QMutexLocker lock(&mutex);
+    flashTime = timed;
+}
+
+bool Lc420Model::flashTimed() const
+{
+    QMutexLocker lock(&mutex);
+    return flashTime;
 }
 
 void Lc420Model::setResetBehaviour(ResetBehaviour behaviour)

@@ -63,6 +63,13 @@ public:
     static constexpr int TestBlockSize = 512;
     static constexpr int MaxExternalRead = 512;
     static constexpr int MaxExternalWrite = 256;
+    // How long a real controller works on a write before it completes the
+    // transfer, at the least: a 1 KiB internal flash page is erased (20 ms) and
+    // programmed as 512 half-words (40 us each); an external flash page of up to
+    // 256 bytes is programmed in under a millisecond, rounded up to one USB frame.
+    // Waited only with setFlashTimed(true).
+    static constexpr int PageWriteMs = 40;
+    static constexpr int ExternalWriteMs = 1;
 
     enum class Mode { Application, Bootloader };
     // How the driver answers a request 4 that resets it. A resetting controller
@@ -163,7 +170,8 @@ public:
 
     // Answers one control transfer. data holds setup.length bytes: read for an OUT
     // transfer, filled for an IN transfer. Returns the byte count or -errno.
-    // Waits the configured latency on Clock before answering.
+    // Waits the configured latency on Clock before answering, and (when flash
+    // timed) a write's flash time after it.
     [[nodiscard]] int control(const Setup &setup, quint8 *data);
 
     // On the bus now (not unplugged, not in the middle of a reset)? Brings the device
@@ -223,6 +231,11 @@ public:
     [[nodiscard]] ResetBehaviour resetBehaviour() const;
     void setLatencyMs(int ms); // waited on Clock before each transfer; default 0
     [[nodiscard]] int latencyMs() const;
+    // Whether writes take the flash time of a real controller (PageWriteMs,
+    // ExternalWriteMs); default off, so that a test's virtual time holds only
+    // the host's own waits and the latency it sets.
+    void setFlashTimed(bool timed);
+    [[nodiscard]] bool flashTimed() const;
 
     // ---- Fault injection ---------------------------------------------------------------
 
@@ -315,6 +328,7 @@ private:
     ResetBehaviour reset = ResetBehaviour::Drop;
     bool spoilPending = false; // the transfer being served carries a Corrupt fault
     int latency = 0;
+    bool flashTime = false;
     bool onBus = true;
     bool powerLost = false;  // unplugged rather than reset: boots anew when back
     qint64 offBusUntil = -1; // -1: until replug()

@@ -114,6 +114,9 @@ void applyModelOptions(const ModelOptions &options, Lc420Model &model)
         model.setMode(options.mode == QLatin1String("application") ? Lc420Model::Mode::Application
                                                                    : Lc420Model::Mode::Bootloader);
     model.setLatencyMs(options.latency);
+    // The simulator stands for real drivers in the demo, the command-line tests
+    // and the benchmarks: their writes take a controller's flash time.
+    model.setFlashTimed(true);
     model.setResetTimeMs(options.resetTime);
     if (options.resetAck)
         model.setResetBehaviour(Lc420Model::ResetBehaviour::Acknowledge);

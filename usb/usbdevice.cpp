@@ -15,8 +15,16 @@
 namespace {
 
 // libusb-0.1 keeps global bus lists and is not thread safe: every call that
-// enumerates or transfers happens under this one lock, shared by all objects.
-QMutex usbMutex;
+// enumerates, or opens or closes a device met on those lists, happens under
+// this one lock, shared by all objects; so does every use of heldNodes(). A
+// transfer on an open device touches only its own handle (one ioctl on the
+// device's file; on failure the library also writes its global error text,
+// which this program never reads), so it needs only its object's lock.
+QMutex &busMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
 
 // The devices an object of this process holds open, as "bus/device": how many
 // objects hold each, and the serial they read. A watcher of the buses leaves
@@ -76,36 +84,51 @@ UsbDevice::UsbDevice() = default;
 UsbDevice::~UsbDevice()
 {
     LC420_TRACE() << "UsbDevice destructor";
-    bool open;
-    {
-        QMutexLocker lock(&usbMutex);
-        open = handle != nullptr;
-    }
-    if (open)
-        disconnect();
+    QMutexLocker lock(&deviceMutex);
+    if (!handle)
+        return;
+    QMutexLocker busLock(&busMutex());
+    disconnectPrivate();
 }
 
 void UsbDevice::setUsbIds(quint16 vendor, quint16 product)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     vendorId = vendor;
     productId = product;
 }
 
 void UsbDevice::setExpectedId(quint16 id)
 {
+    QMutexLocker lock(&deviceMutex);
     expectedId = id;
 }
 
 int UsbDevice::connect()
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
+    QMutexLocker busLock(&busMutex());
     return connectPrivate();
 }
 
 void UsbDevice::disconnect()
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
+    QMutexLocker busLock(&busMutex());
+    disconnectPrivate();
+}
+
+bool UsbDevice::openForTransfer()
+{
+    if (handle)
+        return true;
+    QMutexLocker busLock(&busMutex());
+    return connectPrivate() == 0;
+}
+
+void UsbDevice::closeAfterFailure()
+{
+    QMutexLocker busLock(&busMutex());
     disconnectPrivate();
 }
 
@@ -157,6 +180,16 @@ int UsbDevice::connectPrivate()
             Found &found = connectFound.emplace_back();
             found.bus = bus->dirname;
             found.device = dev->filename;
+            // Another object of this process is in the middle of a command on
+            // a driver that is not the one wanted: left alone, so no request
+            // of this connect comes between that command's transfers.
+            if (QByteArray held; !serialFilter.isEmpty()
+                                 && heldOpenPrivate(found.bus, found.device, &held)
+                                 && !held.isEmpty() && !serialMatches(serialFilter, held)) {
+                found.serial = held;
+                found.outcome = Found::Outcome::OtherSerial;
+                continue;
+            }
             found.outcome = openAndIdentify(dev, found, !serialFilter.isEmpty());
             if (found.outcome == Found::Outcome::Connected)
                 return finish(0);
@@ -292,31 +325,32 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
 
 void UsbDevice::setSerialFilter(const QByteArray &serial)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     serialFilter = serial;
 }
 
 void UsbDevice::setRequireChoice(bool require)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     requireChoice = require;
 }
 
 Connection::Result UsbDevice::lastResult() const
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     return result;
 }
 
 void UsbDevice::setLastResult(const Connection::Result &cause)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     result = cause;
 }
 
 void UsbDevice::withTransportLock(const std::function<void()> &work)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
+    QMutexLocker busLock(&busMutex());
     work();
 }
 
@@ -356,25 +390,27 @@ bool UsbDevice::serialMatches(const QByteArray &filter, const QByteArray &serial
 
 QList<UsbDevice::Found> UsbDevice::lastConnect() const
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     return connectFound;
 }
 
 void UsbDevice::setConnectObserver(ConnectObserver observer)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     connectObserver = std::move(observer);
 }
 
 int UsbDevice::countMatchingDevices()
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
+    QMutexLocker busLock(&busMutex());
     return int(matchingDevicesPrivate().size());
 }
 
 QList<UsbDevice::Found> UsbDevice::listDrivers(bool withStatus)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
+    QMutexLocker busLock(&busMutex());
     LC420_TRACE() << "USB List";
     if (handle)
         disconnectPrivate();
@@ -435,38 +471,46 @@ int UsbDevice::control_receivePrivate(quint8 bRequest, quint16 wValue, quint16 w
 {
     if (!handle && connectPrivate() != 0)
         return -1;
+    const int received = receiveOpen(bRequest, wValue, wIndex, buffer, length);
+    if (received < 0)
+        disconnectPrivate();
+    return received;
+}
 
+int UsbDevice::receiveOpen(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer,
+                           int length)
+{
     int received = -1;
     if (buffer && length > 0) {
         received = usb_control_msg(handle, RequestTypeVendorIn, bRequest, wValue, wIndex,
                                    static_cast<char *>(buffer), length, TimeoutMs);
         noteTransfer(received, length);
-        received = checkedCount(received, length);
+        received = received < 0 ? -1 : checkedCount(received, length);
     } else {
         result.outcome = Connection::Outcome::Refused;
     }
     LC420_TRACE() << transferLine("Receive", bRequest, wValue, wIndex, length, received);
-
-    if (received < 0) {
-        disconnectPrivate();
-        return -1;
-    }
     return received;
 }
 
 int UsbDevice::control_receive(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer,
                                int length)
 {
-    QMutexLocker lock(&usbMutex);
-    return control_receivePrivate(bRequest, wValue, wIndex, buffer, length);
+    QMutexLocker lock(&deviceMutex);
+    if (!openForTransfer())
+        return -1;
+    const int received = receiveOpen(bRequest, wValue, wIndex, buffer, length);
+    if (received < 0)
+        closeAfterFailure();
+    return received;
 }
 
 int UsbDevice::control_send(quint8 bRequest, quint16 wValue, quint16 wIndex, const void *data,
                             int length)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     LC420_TRACE() << "UsbDevice::control_send()";
-    if (!handle && connectPrivate() != 0)
+    if (!openForTransfer())
         return -1;
 
     const bool empty = !data || length <= 0;
@@ -480,16 +524,14 @@ int UsbDevice::control_send(quint8 bRequest, quint16 wValue, quint16 wIndex, con
     const int count = checkedCount(raw, sent);
     LC420_TRACE() << transferLine("Send", bRequest, wValue, wIndex, sent, count);
 
-    if (count < 0) {
-        disconnectPrivate();
-        return -1;
-    }
+    if (count < 0)
+        closeAfterFailure();
     return count;
 }
 
 int UsbDevice::bulk_write(const void *data, int length)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     if (!data || length < 1 || !handle)
         return -1;
     const int result
@@ -500,7 +542,7 @@ int UsbDevice::bulk_write(const void *data, int length)
 
 int UsbDevice::bulk_read(void *buffer, int length)
 {
-    QMutexLocker lock(&usbMutex);
+    QMutexLocker lock(&deviceMutex);
     if (!buffer || length < 1 || !handle)
         return -1;
     const int result
@@ -510,10 +552,10 @@ int UsbDevice::bulk_read(void *buffer, int length)
 
 QByteArray UsbDevice::read_serial_string()
 {
-    // Taken even though this makes no transfer of its own: the upgrade thread
-    // reads the string while the GUI thread may connect or disconnect, and
-    // libusb-0.1 must never see the handle closed under a running request.
-    QMutexLocker lock(&usbMutex);
+    // The upgrade thread reads the string while the GUI thread may connect or
+    // disconnect the same object: the handle must never close under a running
+    // request.
+    QMutexLocker lock(&deviceMutex);
     return readSerialPrivate();
 }
 

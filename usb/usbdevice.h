@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 
 #include <functional>
@@ -18,9 +19,12 @@ struct usb_dev_handle;
 //
 // Every transfer opens the device by itself when it is closed, and every failed
 // transfer closes it, so the next transfer starts from a fresh enumeration.
-// One process-wide, non-recursive lock serialises every connect, disconnect and
-// single transfer of all objects; no lock spans the several transfers of a
-// command. The "Private" forms are for use while that lock is held.
+// Two non-recursive locks, always taken in this order: each object's own lock
+// serialises its connect, disconnect and single transfers; one process-wide
+// bus lock serialises every enumeration, open and close of all objects. A
+// transfer on an open device holds only its object's lock, so a slow or
+// stalled driver holds up no other. No lock spans the several transfers of a
+// command. The "Private" forms are for use while both locks are held.
 //
 // Transfers return the byte count the USB layer reported (which may be less
 // than asked for; the caller decides whether that is a failure) or -1.
@@ -94,8 +98,8 @@ public:
     [[nodiscard]] QList<Found> lastConnect() const;
 
     // Called at the end of every connect with what it met, on the thread that
-    // connects and while the transport lock is held: it must not use any
-    // device object (post the news to where it is shown instead).
+    // connects and while the bus lock is held: it must not use any device
+    // object (post the news to where it is shown instead).
     void setConnectObserver(ConnectObserver observer);
 
     // The number of devices with the driver's ids on the buses, without
@@ -125,8 +129,8 @@ protected:
                                int length);
 
     // For a watcher of the buses (DriverMonitor): work runs under one hold of
-    // the transport lock, so no other object's connect or transfer comes
-    // between its opening of a driver and its closing.
+    // this object's lock and the bus lock, so no other object opens a driver
+    // between the watcher's opening of it and its closing.
     void withTransportLock(const std::function<void()> &work);
     // Under the lock: every device with the driver's ids after a fresh
     // enumeration, in bus order.
@@ -146,6 +150,15 @@ protected:
 
 private:
     [[nodiscard]] QByteArray readSerialPrivate();
+    // Under this object's lock alone: opens the device for a transfer when it
+    // is closed (taking the bus lock for that), false when none could be.
+    bool openForTransfer();
+    // Under this object's lock alone, after a failed transfer: closes the
+    // device (taking the bus lock for that).
+    void closeAfterFailure();
+    // Under this object's lock, on an open device: one IN transfer, its trace
+    // line and its result noted; the count or -1. Closes nothing.
+    int receiveOpen(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer, int length);
     void rescan();
     // Several identified drivers and no filter: how many, each closed again;
     // 0 when the filter or a single driver settles the choice.
@@ -154,6 +167,7 @@ private:
     void noteTransfer(int result, int asked);
     void releaseNode();
 
+    mutable QMutex deviceMutex;
     quint16 productId = 0;
     quint16 vendorId = 0;
     quint16 expectedId = 0;

@@ -78,6 +78,8 @@ private Q_SLOTS:
     void bootAliasShowsInternalFlash();
     void pageWriteIsDescrambledPerPage();
     void externalFlashStoredAsGiven();
+    void writesTakeFlashTime_data();
+    void writesTakeFlashTime();
     void statusBits();
     void identificationWord();
     void stringDescriptors_data();
@@ -316,6 +318,39 @@ void TestLc420Model::externalFlashStoredAsGiven()
     QCOMPARE(transfer(model, VendorIn, Model::ReadExternal, 0x15D00, back), 512);
     QCOMPARE(back.mid(256, 256), original);
     QCOMPARE(back.left(256), QByteArray(256, char(0xFF)));
+}
+
+void TestLc420Model::writesTakeFlashTime_data()
+{
+    QTest::addColumn<bool>("timed");
+    QTest::addColumn<quint8>("request");
+    QTest::addColumn<quint32>("address");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("takesMs");
+
+    const quint8 page = Model::WritePage;
+    const quint8 external = Model::WriteExternal;
+    QTest::newRow("page") << true << page << 0x08004000u << 1024 << Model::PageWriteMs;
+    QTest::newRow("external chunk")
+        << true << external << 0x14000u << 256 << Model::ExternalWriteMs;
+    QTest::newRow("refused page costs no flash time") << true << page << 0x08000000u << 1024 << 0;
+    QTest::newRow("untimed page") << false << page << 0x08004000u << 1024 << 0;
+}
+
+void TestLc420Model::writesTakeFlashTime()
+{
+    QFETCH(bool, timed);
+    QFETCH(quint8, request);
+    QFETCH(quint32, address);
+    QFETCH(int, length);
+    QFETCH(int, takesMs);
+    Model model;
+    model.setMode(Mode::Bootloader);
+    model.setFlashTimed(timed);
+    QByteArray data(length, '\0');
+    const qint64 before = Clock::nowMs();
+    transfer(model, VendorOut, request, address, data);
+    QCOMPARE(Clock::nowMs() - before, qint64(takesMs));
 }
 
 void TestLc420Model::statusBits()

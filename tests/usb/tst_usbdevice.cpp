@@ -1,13 +1,16 @@
 #include "sim/simulatedbus.h"
 #include "tests/support/tracecapture.h"
+#include "usb/drivermap.h"
 #include "usb/usbdevice.h"
 #include "usb/usblc350.h"
 
 #include <QTest>
 #include <QThread>
 
+#include <atomic>
 #include <cerrno>
 #include <memory>
+#include <thread>
 
 using Match = Lc420Model::Match;
 
@@ -62,6 +65,7 @@ private Q_SLOTS:
     void connectNamesItsCause();
     void failedTransferNamesItsCause_data();
     void failedTransferNamesItsCause();
+    void slowDriverHoldsUpNoOther();
 
 private:
     // Declared before the bus, which serves it and must go first.
@@ -492,6 +496,44 @@ void TestUsbDevice::failedTransferNamesItsCause()
     // The next transfer reconnects, and works.
     QCOMPARE(device.StatusGet(status), 0);
     QCOMPARE(device.lastResult().outcome, Connection::Outcome::Connected);
+}
+
+void TestUsbDevice::slowDriverHoldsUpNoOther()
+{
+    // On the real clock: the slow driver's wait must cost real time.
+    SimulatedBus::Options options;
+    options.virtualClock = false;
+    bus = std::make_unique<SimulatedBus>(options);
+    second.setSerial("261107002");
+    bus->host().addDevice(second);
+    bus->host().sync();
+    USBLC350 slow;
+    USBLC350 fast;
+    slow.setSerialFilter("261107001");
+    fast.setSerialFilter("261107002");
+    QCOMPARE(slow.connect(), 0);
+    QCOMPARE(fast.connect(), 0);
+
+    bus->device().setLatencyMs(1500);
+    std::atomic<bool> slowDone{false};
+    int slowResult = 0;
+    std::thread slowTransfer([&] {
+        quint8 word[4] = {};
+        slowResult = slow.control_receive(Driver::GetStatus, 0, 0, word, 4);
+        slowDone = true;
+    });
+    QThread::msleep(200); // the slow transfer is under way
+
+    // Neither the host's locks nor the simulator make the other driver, nor a
+    // fresh connect to it, wait for the slow one.
+    quint8 word[4] = {};
+    QCOMPARE(fast.control_receive(Driver::GetStatus, 0, 0, word, 4), 4);
+    fast.disconnect();
+    QCOMPARE(fast.control_receive(Driver::GetStatus, 0, 0, word, 4), 4);
+    QCOMPARE(fast.read_serial_string(), QByteArray("261107002"));
+    QVERIFY(!slowDone);
+    slowTransfer.join();
+    QCOMPARE(slowResult, 4);
 }
 
 QTEST_GUILESS_MAIN(TestUsbDevice)
