@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace Cli {
@@ -292,15 +293,25 @@ void printSummary(const std::vector<Unit> &units)
               << Qt::flush;
         return;
     }
-    qsizetype width = 6;
+    // The table holds "ok" or "failed"; each failure's sentence follows it, so
+    // that a long one does not stretch every row past the terminal's width.
+    const auto verdict = [](const Unit &unit) { return unit.outcome.result.section(':', 0, 0); };
+    qsizetype width = tr("Result").size();
     for (const Unit &unit : units)
-        width = qMax(width, unit.outcome.result.size());
+        width = qMax(width, verdict(unit).size());
     out() << '\n'
           << tr("Serial").leftJustified(12) << ' ' << tr("Result").leftJustified(width) << ' '
           << tr("Seconds") << '\n';
     for (const Unit &unit : units)
-        out() << unit.label.leftJustified(12) << ' ' << unit.outcome.result.leftJustified(width)
-              << ' ' << QString::number(unit.seconds, 'f', 1).rightJustified(7) << '\n';
+        out() << unit.label.leftJustified(12) << ' ' << verdict(unit).leftJustified(width) << ' '
+              << QString::number(unit.seconds, 'f', 1).rightJustified(7) << '\n';
+    bool first = true;
+    for (const Unit &unit : units) {
+        const QString why = unit.outcome.result.section(':', 1).trimmed();
+        if (unit.outcome.ok || why.isEmpty())
+            continue;
+        out() << (std::exchange(first, false) ? "\n" : "") << unit.label << ": " << why << '\n';
+    }
     out().flush();
 }
 

@@ -381,6 +381,7 @@ UpgradeProcedure::Result UpgradeProcedure::runAndConfirm(const QString &fileName
         result.answer = comesBackRunning();
         result.outcome = result.answer == Answer::Application ? Outcome::Running : Outcome::NotBack;
     } else if (m_left != DriverLeft::Untouched) {
+        result.transfer = m_device.lastTransferFailure();
         result.answer = askDriver();
     }
     result.driver = m_left;
@@ -394,9 +395,13 @@ namespace {
 QString failureCause(const UpgradeProcedure::Result &result)
 {
     using Outcome = UpgradeProcedure::Outcome;
-    if (result.answer == UpgradeProcedure::Answer::Nothing)
+    if (result.answer == UpgradeProcedure::Answer::Nothing) {
+        if (result.transfer == Connection::Outcome::TimedOut)
+            return translated(QT_TRANSLATE_NOOP("Upgrader", "the driver stopped answering during "
+                                                            "the transfer"));
         return translated(QT_TRANSLATE_NOOP("Upgrader", "the driver was disconnected during the "
                                                         "transfer"));
+    }
     switch (result.outcome) {
     case Outcome::VerifyFailed:
         return translated(QT_TRANSLATE_NOOP("Upgrader", "what was written did not read back the "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "firmware/upgradefile.h"
+#include "usb/connection.h"
 
 #include <QByteArray>
 #include <QString>
@@ -65,6 +66,8 @@ public:
         DriverLeft driver = DriverLeft::Untouched;
         Answer answer = Answer::NotAsked;
         QByteArray serial; // the driver's serial without the bootloader's "b"; may be empty
+        // How the transfer that ended a failed run failed (Connected: none did).
+        Connection::Outcome transfer = Connection::Outcome::Connected;
 
         [[nodiscard]] bool succeeded() const { return outcome == Outcome::Running; }
     };

@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+229"/>
+        <location filename="../cli/alldrivers.cpp" line="+230"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>this user may not open the driver (see lc420-cli list)</translation>
     </message>
@@ -27,13 +27,14 @@
         </translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Serial</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-4"/>
+        <location line="+4"/>
         <source>Result</source>
         <translation>Result</translation>
     </message>
@@ -43,7 +44,7 @@
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+103"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>External flash write</translation>
@@ -73,7 +74,7 @@
     </message>
     <message>
         <location line="+34"/>
-        <location filename="../cli/showcommands.cpp" line="+76"/>
+        <location filename="../cli/showcommands.cpp" line="+74"/>
         <source>Writing programs</source>
         <translation>Writing programs</translation>
     </message>
@@ -2913,12 +2914,17 @@ Check USB cable</translation>
         <translation>Expected:</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+111"/>
+        <source>the driver stopped answering during the transfer</source>
+        <translation>the driver stopped answering during the transfer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>the driver was disconnected during the transfer</source>
         <translation>the driver was disconnected during the transfer</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>what was written did not read back the same</source>
         <translation>what was written did not read back the same</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+229"/>
+        <location filename="../cli/alldrivers.cpp" line="+230"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>ten użytkownik nie może otworzyć sterownika (zob. lc420-cli list)</translation>
     </message>
@@ -28,13 +28,14 @@
         </translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Numer</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-4"/>
+        <location line="+4"/>
         <source>Result</source>
         <translation>Wynik</translation>
     </message>
@@ -44,7 +45,7 @@
         <translation>Sekundy</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+103"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>Zapis pamięci zewnętrznej</translation>
@@ -74,7 +75,7 @@
     </message>
     <message>
         <location line="+34"/>
-        <location filename="../cli/showcommands.cpp" line="+76"/>
+        <location filename="../cli/showcommands.cpp" line="+74"/>
         <source>Writing programs</source>
         <translation>Zapis programów</translation>
     </message>
@@ -2917,12 +2918,17 @@ Sprawdź kabel USB</translation>
         <translation>Oczekiwane dane:</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+111"/>
+        <source>the driver stopped answering during the transfer</source>
+        <translation>sterownik przestał odpowiadać podczas transmisji</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>the driver was disconnected during the transfer</source>
         <translation>sterownik został odłączony podczas transmisji</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>what was written did not read back the same</source>
         <translation>zapisane dane odczytały się inaczej</translation>
     </message>

@@ -262,6 +262,7 @@ void UsbDevice::noteTransfer(int outcome, int asked)
     else
         result.outcome
             = outcome < 0 ? Connection::fromTransferError(outcome) : Connection::Outcome::Refused;
+    transferFailure = result.outcome;
 }
 
 UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Found &found,
@@ -388,6 +389,12 @@ bool UsbDevice::serialMatches(const QByteArray &filter, const QByteArray &serial
     return !filter.isEmpty() && plain(filter) == plain(serial);
 }
 
+Connection::Outcome UsbDevice::lastTransferFailure() const
+{
+    QMutexLocker lock(&deviceMutex);
+    return transferFailure;
+}
+
 QList<UsbDevice::Found> UsbDevice::lastConnect() const
 {
     QMutexLocker lock(&deviceMutex);
@@ -487,7 +494,7 @@ int UsbDevice::receiveOpen(quint8 bRequest, quint16 wValue, quint16 wIndex, void
         noteTransfer(received, length);
         received = received < 0 ? -1 : checkedCount(received, length);
     } else {
-        result.outcome = Connection::Outcome::Refused;
+        result.outcome = transferFailure = Connection::Outcome::Refused;
     }
     LC420_TRACE() << transferLine("Receive", bRequest, wValue, wIndex, length, received);
     return received;

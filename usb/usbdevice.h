@@ -92,6 +92,10 @@ public:
     // For a command of several transfers whose last step worked although the
     // command failed (a reconnect after a time-out): keeps the real cause.
     void setLastResult(const Connection::Result &cause);
+    // How the last transfer failed (TimedOut, Unplugged or Refused), or
+    // Connected when it worked. A connect leaves it alone, so after a failed
+    // transfer and a failed reconnect it still names the transfer's failure.
+    [[nodiscard]] Connection::Outcome lastTransferFailure() const;
 
     // What the last connect met: every device with the driver's ids, in bus
     // order, and how far it got.
@@ -176,6 +180,7 @@ private:
     bool requireChoice = true;
     QByteArray openNode; // "bus/device" while handle is open
     Connection::Result result;
+    Connection::Outcome transferFailure = Connection::Outcome::Connected;
     QList<Found> connectFound;
     ConnectObserver connectObserver;
 };

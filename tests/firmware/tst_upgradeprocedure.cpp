@@ -624,6 +624,10 @@ void TestUpgradeProcedure::summaryTellsHowTheDriverIsNow_data()
         << "unplug" << Outcome::DriverRefused << Answer::Nothing
         << "disconnected during the transfer, and no driver answered afterwards"
         << "waits in its bootloader";
+    QTest::newRow("stops answering while the pages are written")
+        << "stall" << Outcome::DriverRefused << Answer::Nothing
+        << "stopped answering during the transfer, and no driver answered afterwards"
+        << "disconnected";
     QTest::newRow("a page write refused") << "refuse page" << Outcome::DriverRefused
                                           << Answer::Bootloader << "waits in its bootloader"
                                           << "disconnected";
@@ -644,6 +648,8 @@ void TestUpgradeProcedure::summaryTellsHowTheDriverIsNow()
     Lc420Model &driver = bus->device();
     if (fault == QLatin1String("unplug")) {
         driver.unplugAfterTransfers(100); // no replug
+    } else if (fault == QLatin1String("stall")) {
+        driver.stallTransfers(100, 1000);
     } else if (fault == QLatin1String("refuse page")) {
         driver.failTransfer(3, Match::vendor(3));
     } else if (fault == QLatin1String("corrupt check word")) {
