@@ -88,9 +88,10 @@ EditMenu::EditMenu(Actions actions, QTabWidget *tabs, QUndoGroup *undoGroup,
         view->addActions(actions.menu->actions());
         view->setContextMenuPolicy(Qt::ActionsContextMenu);
         // The grid itself also takes the usual keys of a table.
-        for (auto [key, action] : {std::pair{QKeySequence(QKeySequence::Copy), actions.copy},
-                                   std::pair{QKeySequence(QKeySequence::Paste), actions.paste},
-                                   std::pair{QKeySequence(Qt::Key_Delete), actions.remove}}) {
+        for (const auto &[key, action] :
+             {std::pair{QKeySequence(QKeySequence::Copy), actions.copy},
+              std::pair{QKeySequence(QKeySequence::Paste), actions.paste},
+              std::pair{QKeySequence(Qt::Key_Delete), actions.remove}}) {
             auto *shortcut
                 = new QShortcut(key, view, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
             connect(shortcut, &QShortcut::activated, action, &QAction::trigger);

@@ -5,7 +5,7 @@
 
 namespace {
 
-const QString recentKey = QStringLiteral("recentFiles");
+constexpr QLatin1String recentKey("recentFiles");
 
 QString folderKey(Show::Kind kind)
 {

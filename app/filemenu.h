@@ -32,8 +32,8 @@ public:
     FileMenu(QMenu *menu, QAction *before, QTabWidget *tabs, QList<ShowPage *> pages,
              std::function<UserDialogs &()> dialogs, QMainWindow *window);
 
-    // The title follows document from now on.
-    void bind(Show::ShowDocument &document);
+    // The title follows shown from now on.
+    void bind(Show::ShowDocument &shown);
     // After a change of tab, or when a job starts or ends: Save and Save As
     // work on the current page while it runs no job.
     void update();

@@ -19,7 +19,7 @@ namespace {
 
 // The HEX dialog of the upgrade builder starts in the working directory, the
 // same place as every other file dialog of the window.
-const QString hexDirectory = QStringLiteral(".");
+constexpr QLatin1String hexDirectory(".");
 
 } // namespace
 

@@ -444,7 +444,7 @@ void Lc460_bootloader::slotTabChange(int index)
         firmwarePage->followExternalFlash(false);
 }
 
-void Lc460_bootloader::slotShowInfo(bool)
+void Lc460_bootloader::slotShowInfo(bool /*t*/)
 {
     LC420_TRACE() << "Lc460_bootloader::slotShowInfo(bool t)";
     Information information(this);
@@ -453,7 +453,7 @@ void Lc460_bootloader::slotShowInfo(bool)
 
 // A language change rebuilds the whole window under the other translation;
 // the entry function does that when the event loop returns these codes.
-void Lc460_bootloader::slotPolish(bool)
+void Lc460_bootloader::slotPolish(bool /*t*/)
 {
     LC420_TRACE() << "Lc460_bootloader::slotPolish(bool t)";
     if (refuseWhileBusy())
@@ -461,7 +461,7 @@ void Lc460_bootloader::slotPolish(bool)
     QApplication::exit(ExitCodePolish);
 }
 
-void Lc460_bootloader::slotEnglish(bool)
+void Lc460_bootloader::slotEnglish(bool /*t*/)
 {
     LC420_TRACE() << "Lc460_bootloader::slotEnglish(bool t)";
     if (refuseWhileBusy())

@@ -28,7 +28,7 @@
 
 namespace {
 
-const QString fileDirectory = QStringLiteral(".");
+constexpr QLatin1String fileDirectory(".");
 
 // The box for a failed handshake: the old words for a real time-out, else the
 // cause the device found (no driver, no permission, the chosen one gone,

@@ -77,10 +77,10 @@ public:
     [[nodiscard]] QWidget *tab() const { return widgets.tab; }
     [[nodiscard]] QUndoStack &undoStack() { return *undo; }
 
-    // Shows and edits document from now on; the history of the document
-    // before stays behind. A document with unsaved changes stays unsaved even
-    // when its first edit here is undone.
-    void bind(Show::ShowDocument &document);
+    // Shows and edits shown from now on; the history of the document before
+    // stays behind. A document with unsaved changes stays unsaved even when
+    // its first edit here is undone.
+    void bind(Show::ShowDocument &shown);
     // The document has left with a language switch: nothing here touches it
     // any more.
     void unbind();

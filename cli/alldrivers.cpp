@@ -34,11 +34,6 @@ namespace Cli {
 
 namespace {
 
-// After the start of the new application the driver resets and comes back on
-// the bus; how long to look for it before calling the upgrade failed.
-constexpr int ConfirmPolls = 20;
-constexpr int ConfirmWaitMs = 250;
-
 // A file read once, front to back, through the show file reader: every byte
 // that passes is hashed, so the SHA-256 and the table come from the same
 // reading. It ends where the file ended when it was opened, so a file that

@@ -112,7 +112,7 @@ void printHelp(const QList<Cli::Command> &commands)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
     Trace::enableFromArguments(arguments);
     // Every text in the user's language, from the catalogues the window
     // loads; English, mended, where none fits. Loaded before the commands

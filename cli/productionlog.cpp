@@ -96,7 +96,7 @@ QString ProductionLog::open(const QString &fileName)
     // The size is looked at under the lock: another process may be creating
     // the same log this very moment, and only the first writes the header.
     QMutexLocker threads(&m_mutex);
-    const QString why = [fd, &status] {
+    QString why = [fd, &status] {
         const FileLock lock(fd);
         if (lock.error() != 0)
             return systemError(lock.error());

@@ -433,7 +433,7 @@ Show::FileContents readEither(const QString &fileName, Show::Kind &kind)
     Show::FileContents contents = Show::readFile(fileName, kind);
     if (contents.error == Show::FileContents::Error::WrongHeader) {
         kind = Show::Kind::Scenes;
-        const Show::FileContents scenes = Show::readFile(fileName, kind);
+        Show::FileContents scenes = Show::readFile(fileName, kind);
         if (scenes.error != Show::FileContents::Error::WrongHeader)
             return scenes;
         kind = Show::Kind::Programs;

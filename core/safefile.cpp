@@ -35,10 +35,10 @@ QString write(const QString &fileName, const Writer &writer)
         // temporary file, which is discarded anyway, makes it say why.
         if (file.error() == QFileDevice::NoError)
             file.write("", 1);
-        const QString why = file.error() != QFileDevice::NoError
-                                ? file.errorString()
-                                : QCoreApplication::translate("SafeFile", "Could not write %1")
-                                      .arg(QDir::toNativeSeparators(fileName));
+        QString why = file.error() != QFileDevice::NoError
+                          ? file.errorString()
+                          : QCoreApplication::translate("SafeFile", "Could not write %1")
+                                .arg(QDir::toNativeSeparators(fileName));
         file.cancelWriting();
         return why;
     }

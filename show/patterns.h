@@ -92,13 +92,13 @@ enum class FillError {
 // "#ff8000", "ff8000", "255,128,0" or one of the colour names black, white,
 // red, green, blue, yellow, cyan, magenta, orange (any case). None for
 // anything else.
-[[nodiscard]] std::optional<Rgb> parseColour(const QString &text);
+[[nodiscard]] std::optional<Rgb> parseColour(const QString &input);
 // "#rrggbb".
 [[nodiscard]] QString colourText(const Rgb &colour);
 
 // "1-6,9,12": lamp numbers from 1 and ranges of them, or "all"; the set as
 // FillParameters::lamps takes it. None for an empty set, a number outside
 // 1..12 or anything else.
-[[nodiscard]] std::optional<quint16> parseLamps(const QString &text);
+[[nodiscard]] std::optional<quint16> parseLamps(const QString &input);
 
 } // namespace Show

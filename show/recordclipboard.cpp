@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <algorithm>
+
 namespace Show {
 
 namespace {
@@ -50,12 +52,10 @@ std::optional<int> numberFromText(QStringView text, int maximum)
 // must not be quietly dropped or cut at.
 bool plainLine(QStringView line)
 {
-    for (const QChar c : line) {
+    return std::all_of(line.cbegin(), line.cend(), [](QChar c) {
         const char16_t u = c.unicode();
-        if ((u < 0x20 || u > 0x7E) && u != u'\t')
-            return false;
-    }
-    return true;
+        return (u >= 0x20 && u <= 0x7E) || u == u'\t';
+    });
 }
 
 std::optional<EditorValues> valuesFromLine(QStringView line, bool &hasEnd)

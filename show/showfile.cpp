@@ -161,7 +161,7 @@ QString describe(const FileContents &contents, const QString &fileName, Kind kin
     case Error::WrongVersion:
         if (contents.version.isNull())
             return tr("%1 is cut short after its header.").arg(fileName);
-        return tr("%1 has the version \"%2\"; only \"%3\" can be read.")
+        return tr(R"(%1 has the version "%2"; only "%3" can be read.)")
             .arg(fileName, contents.version, QLatin1String(FileVersion));
     case Error::WrongLength:
         if (contents.blockSize >= 0)

@@ -143,7 +143,8 @@ struct SimHost::Private
     }
 
     void findWorker();
-    static void noteWorker(UMockdevIoctlBase *, UMockdevIoctlClient *, gpointer user);
+    static void noteWorker(UMockdevIoctlBase * /*handler*/, UMockdevIoctlClient * /*client*/,
+                           gpointer user);
     [[nodiscard]] bool onWorkerThread() const { return std::this_thread::get_id() == workerThread; }
     void post(std::function<void()> function);
     void onWorker(const std::function<void()> &function);
@@ -159,7 +160,8 @@ struct SimHost::Private
     void runWaker();
     void runServer(Slot &slot);
     void finish(Job *job);
-    static gboolean handleIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer user)
+    static gboolean handleIoctl(UMockdevIoctlBase * /*handler*/, UMockdevIoctlClient *client,
+                                gpointer user)
     {
         auto *attachment = static_cast<Attachment *>(user);
         return attachment->host->serve(*attachment, client);
@@ -342,7 +344,8 @@ void SimHost::Private::findWorker()
     });
 }
 
-void SimHost::Private::noteWorker(UMockdevIoctlBase *, UMockdevIoctlClient *, gpointer user)
+void SimHost::Private::noteWorker(UMockdevIoctlBase * /*handler*/, UMockdevIoctlClient * /*client*/,
+                                  gpointer user)
 {
     auto *self = static_cast<Private *>(user);
     std::lock_guard<std::mutex> lock(self->workerMutex);

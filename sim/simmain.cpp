@@ -223,9 +223,11 @@ void runUnderPreload(char *argv[])
 int runCommand(const QStringList &command)
 {
     std::vector<QByteArray> storage;
+    storage.reserve(command.size());
     for (const QString &argument : command)
         storage.push_back(QFile::encodeName(argument));
     std::vector<char *> argv;
+    argv.reserve(storage.size() + 1);
     for (QByteArray &argument : storage)
         argv.push_back(argument.data());
     argv.push_back(nullptr);

@@ -44,7 +44,7 @@ void ColorLineEdit::mousePressEvent(QMouseEvent *event)
     update();
 }
 
-void ColorLineEdit::mouseDoubleClickEvent(QMouseEvent *)
+void ColorLineEdit::mouseDoubleClickEvent(QMouseEvent * /*event*/)
 {
     chooseColor();
 }

@@ -11,6 +11,9 @@
 class ColorSlider : public QSlider
 {
     Q_OBJECT
+    // The style reads the mark when it paints, and setSelected repaints: no
+    // one waits for a change signal.
+    // clazy:excludeall=qproperty-without-notify
     Q_PROPERTY(bool selected READ isSelected WRITE setSelected)
 
 public:

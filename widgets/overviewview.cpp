@@ -125,7 +125,7 @@ public:
     [[nodiscard]] QStringList labels() const { return cornerLabels(view->model()); }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent * /*event*/) override
     {
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Button));

@@ -224,17 +224,17 @@ void SuperRGB::setBlueColor(int value)
     setChannel(Blue, value);
 }
 
-void SuperRGB::textRedChanged(QString s)
+void SuperRGB::textRedChanged(const QString &s)
 {
     textChanged(Red, s);
 }
 
-void SuperRGB::textGreenChanged(QString s)
+void SuperRGB::textGreenChanged(const QString &s)
 {
     textChanged(Green, s);
 }
 
-void SuperRGB::textBlueChanged(QString s)
+void SuperRGB::textBlueChanged(const QString &s)
 {
     textChanged(Blue, s);
 }

@@ -52,9 +52,9 @@ public Q_SLOTS:
     void setRedColor(int value);
     void setGreenColor(int value);
     void setBlueColor(int value);
-    void textRedChanged(QString s);
-    void textGreenChanged(QString s);
-    void textBlueChanged(QString s);
+    void textRedChanged(const QString &s);
+    void textGreenChanged(const QString &s);
+    void textBlueChanged(const QString &s);
     void redPlusPlus();
     void greenPlusPlus();
     void bluePlusPlus();
