@@ -249,9 +249,9 @@ void UsbDevice::releaseNode()
 {
     if (openNode.isEmpty())
         return;
-    auto node = heldNodes().find(openNode);
-    if (node != heldNodes().end() && --node->holders <= 0)
-        heldNodes().erase(node);
+    QHash<QByteArray, HeldNode> &nodes = heldNodes();
+    if (const auto node = nodes.find(openNode); node != nodes.end() && --node->holders <= 0)
+        nodes.remove(openNode);
     openNode.clear();
 }
 

@@ -168,7 +168,7 @@ private:
     // 0 when the filter or a single driver settles the choice.
     int severalWithoutChoicePrivate();
     [[nodiscard]] Connection::Result resultOfConnect() const;
-    void noteTransfer(int result, int asked);
+    void noteTransfer(int outcome, int asked);
     void releaseNode();
 
     mutable QMutex deviceMutex;
