@@ -4,7 +4,10 @@
 #include "sim/lc420model.h"
 
 #include <QDir>
+#include <QFile>
+#include <QHash>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -151,7 +154,11 @@ struct SimHost::Private
 
     void sync();
     void syncOnWorker();
-    void addNode(Slot &slot);
+    // devnum 0: the next free one.
+    void addNode(Slot &slot, int devnum = 0);
+    // count fresh device numbers, in the order this file system lists their
+    // node names.
+    [[nodiscard]] QList<int> devnumsInListingOrder(int count) const;
     void setNodeMode(const Slot &slot);
     void keepBusFolder();
     void removeNode(Slot &slot);
@@ -399,21 +406,37 @@ void SimHost::Private::syncOnWorker()
         const bool present = slot.plugged && slot.model->isOnBus();
         if (present == slot.nodePresent)
             continue;
-        if (present) {
-            addNode(slot);
+        if (present)
             added.push_back(&slot);
-        } else {
+        else
             removeNode(slot);
-        }
     }
-    if (added.size() < 2)
+    if (added.size() < 2) {
+        for (Slot *slot : added)
+            addNode(*slot);
         return;
+    }
 
     // libusb-0.1 lists the devices it finds new in one scan in directory order, and
-    // that order depends on the file system (name hash or creation order). Devices
-    // plugged in together are renamed until the listing matches the order in which
-    // they were declared, so that an impostor reliably comes first.
-    for (int attempt = 0; attempt < 64; ++attempt) {
+    // that order depends on the file system: on ext4 it is the order of the names'
+    // hashes. Devices plugged in together get names that the file system lists in
+    // their declared order, so that an impostor reliably comes first: the order of
+    // a few spare names is learnt from plain files in a scratch folder beside the
+    // nodes. Where that does not hold, all of them are added again until it does.
+    std::sort(added.begin(), added.end(),
+              [](const Slot *a, const Slot *b) { return a->order < b->order; });
+    // The nodes are made in the order the scratch files were, for file systems
+    // that list by creation.
+    const QList<int> names = devnumsInListingOrder(int(added.size()));
+    std::vector<std::pair<int, Slot *>> plan;
+    for (std::size_t i = 0; i < added.size(); ++i)
+        plan.emplace_back(names.size() == qsizetype(added.size()) ? names[qsizetype(i)] : 0,
+                          added[i]);
+    std::sort(plan.begin(), plan.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[devnum, slot] : plan)
+        addNode(*slot, devnum);
+    for (int attempt = 0; attempt < 16; ++attempt) {
         QList<int> orders;
         const QStringList listed = listedNodes();
         for (const QString &name : listed) {
@@ -422,22 +445,12 @@ void SimHost::Private::syncOnWorker()
                     orders.append(slot->order);
             }
         }
-        // Rename one of the first pair out of order, taking turns: a name that sorts
-        // last (by its hash) would otherwise never move.
-        Slot *misplaced = nullptr;
-        for (int i = 1; i < orders.size() && !misplaced; ++i) {
-            if (orders[i] < orders[i - 1]) {
-                const int rename = attempt % 2 == 0 ? orders[i - 1] : orders[i];
-                for (Slot *slot : added) {
-                    if (slot->order == rename)
-                        misplaced = slot;
-                }
-            }
-        }
-        if (!misplaced)
+        if (std::is_sorted(orders.begin(), orders.end()))
             return;
-        removeNode(*misplaced);
-        addNode(*misplaced);
+        for (Slot *slot : added)
+            removeNode(*slot);
+        for (Slot *slot : added)
+            addNode(*slot);
     }
     qWarning("lc420-sim: could not arrange the emulated devices in their declared order");
 }
@@ -456,10 +469,38 @@ QStringList SimHost::Private::listedNodes() const
     return names;
 }
 
-void SimHost::Private::addNode(Slot &slot)
+QList<int> SimHost::Private::devnumsInListingOrder(int count) const
 {
-    slot.devnum = takeDevnum();
-    const int devnum = slot.devnum;
+    QList<int> devnums;
+    const QString folder = root + QStringLiteral("/.node-names");
+    if (!QDir().mkpath(folder))
+        return devnums;
+    QHash<QString, int> byName;
+    for (int i = 0; i < count; ++i) {
+        const int devnum = takeDevnum();
+        const QString name = nodeName(devnum).section(QLatin1Char('/'), -1);
+        QFile file(folder + QLatin1Char('/') + name);
+        if (!file.open(QIODevice::WriteOnly))
+            break;
+        byName.insert(name, devnum);
+    }
+    const QByteArray path = QFile::encodeName(folder);
+    if (GDir *dir = g_dir_open(path.constData(), 0, nullptr)) {
+        while (const gchar *name = g_dir_read_name(dir)) {
+            const auto known = byName.constFind(QString::fromLocal8Bit(name));
+            if (known != byName.constEnd())
+                devnums.append(*known);
+        }
+        g_dir_close(dir);
+    }
+    QDir(folder).removeRecursively();
+    return devnums;
+}
+
+void SimHost::Private::addNode(Slot &slot, int devnum)
+{
+    slot.devnum = devnum > 0 ? devnum : takeDevnum();
+    devnum = slot.devnum;
     const QByteArray contents
         = Lc420Model::deviceDescriptor() + Lc420Model::configurationDescriptor();
     const QString node = nodeName(devnum);
