@@ -347,6 +347,9 @@ void TestHexToBin::ignoredConflicts_data()
     QTest::newRow("far apart, in other pages")
         << below + upper(0x0900) + data(0, "\x01") + data(0, "\x02") + data(0, "\x03") + end()
         << qint64(2) << 0x09000000u << 5;
+    QTest::newRow("across a page boundary of the kept bytes")
+        << upper(0x0900) + data(0x0FFE, "\x01\x02\x03\x04") + data(0x1000, "\x03\x09") + end()
+        << qint64(1) << 0x09001001u << 3;
 }
 
 // Outside the window nothing is stored, but records that disagree there are
