@@ -7,8 +7,9 @@
 // BM_Upgrade's CPU time is the upgrading thread's own (the simulated driver
 // answers on threads of its own): our code, libusb-0.1 and the preload's side
 // of each emulated ioctl, where the kernel's thread switches for the several
-// socket round trips of every transfer now cost most of it. Its "waits_ms" counter is the sum of
-// the waits the upgrade took, counted on a virtual-clock run of the same upgrade.
+// socket round trips of every transfer now cost most of it. Its "waits_ms"
+// counter is the sum of the waits the upgrade took, counted on a
+// virtual-clock run of the same upgrade.
 
 #include "core/clock.h"
 #include "firmware/upgradefile.h"
