@@ -290,7 +290,9 @@ void printSummary(const std::vector<Unit> &units)
     }
     // The table holds "ok" or "failed"; each failure's sentence follows it, so
     // that a long one does not stretch every row past the terminal's width.
-    const auto verdict = [](const Unit &unit) { return unit.outcome.result.section(':', 0, 0); };
+    const auto verdict = [](const Unit &unit) {
+        return unit.outcome.ok ? QStringLiteral("ok") : QStringLiteral("failed");
+    };
     qsizetype width = tr("Result").size();
     for (const Unit &unit : units)
         width = qMax(width, verdict(unit).size());
@@ -302,6 +304,7 @@ void printSummary(const std::vector<Unit> &units)
               << QString::number(unit.seconds, 'f', 1).rightJustified(7) << '\n';
     bool first = true;
     for (const Unit &unit : units) {
+        // A failure's result is "failed: " and its sentence.
         const QString why = unit.outcome.result.section(':', 1).trimmed();
         if (unit.outcome.ok || why.isEmpty())
             continue;

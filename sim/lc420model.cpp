@@ -50,6 +50,22 @@ QByteArray fixedText(const char *text, int size)
     return bytes;
 }
 
+// How long the controller works on a write before it completes it; 0 for
+// every other request.
+int flashTimeMs(const Lc420Model::Setup &setup)
+{
+    if ((setup.requestType & TypeMask) != TypeVendor || (setup.requestType & DirectionIn))
+        return 0;
+    switch (setup.request) {
+    case Lc420Model::WritePage:
+        return Lc420Model::PageWriteMs;
+    case Lc420Model::WriteExternal:
+        return Lc420Model::ExternalWriteMs;
+    default:
+        return 0;
+    }
+}
+
 Lc420Model::Transfer::Kind kindOf(const Lc420Model::Setup &setup)
 {
     using Kind = Lc420Model::Transfer::Kind;
@@ -146,13 +162,8 @@ int Lc420Model::control(const Setup &setup, quint8 *data)
     notifyState(changes);
     if (busChanged)
         notifyBus();
-    if (result >= 0 && flashTimed() && (setup.requestType & TypeMask) == TypeVendor
-        && !(setup.requestType & DirectionIn)) {
-        if (setup.request == WritePage)
-            Clock::sleepMs(PageWriteMs);
-        else if (setup.request == WriteExternal)
-            Clock::sleepMs(ExternalWriteMs);
-    }
+    if (const int ms = flashTimeMs(setup); result >= 0 && ms > 0 && flashTimed())
+        Clock::sleepMs(ms);
     if (stalled) {
         // The driver never answers: the host gives up when its time-out has run out.
         Clock::sleepMs(int(std::min<quint32>(setup.timeoutMs, INT_MAX)));

@@ -136,9 +136,7 @@ void TestDriverIndicator::indicatorAndGet()
         bus->device().setStatus(1);
 
     window = std::make_unique<Lc460_bootloader>();
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    ScriptedDialogs *dialogs = scripted.get();
-    window->setUserDialogs(std::move(scripted));
+    ScriptedDialogs *dialogs = scriptDialogs(*window);
     QVERIFY(indicator());
     window->driverIndicator().monitor().setIntervals(50, 0);
     window->driverIndicator().start(serial);

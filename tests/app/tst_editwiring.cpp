@@ -68,9 +68,7 @@ void TestEditWiring::init()
 {
     bus = std::make_unique<SimulatedBus>();
     window = std::make_unique<Lc460_bootloader>();
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window->setUserDialogs(std::move(scripted));
+    dialogs = scriptDialogs(*window);
     window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
 }
 

@@ -120,9 +120,7 @@ void TestFileMenu::init()
     QSettings().clear();
     bus = std::make_unique<SimulatedBus>();
     window = std::make_unique<Lc460_bootloader>();
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window->setUserDialogs(std::move(scripted));
+    dialogs = scriptDialogs(*window);
 }
 
 void TestFileMenu::cleanup()
@@ -315,9 +313,7 @@ void TestFileMenu::titleNamesTheCurrentTabsFile()
     Lc460_bootloader::Handover handover = window->handOver();
     window = std::make_unique<Lc460_bootloader>();
     window->takeOver(std::move(handover));
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window->setUserDialogs(std::move(scripted));
+    dialogs = scriptDialogs(*window);
     QCOMPARE(window->windowTitle(), QStringLiteral("odd [*][*] name.pgm[*] – ") + versionTitle());
 
     dialogs->answers = {int(QMessageBox::Discard)};
@@ -361,9 +357,7 @@ void TestFileMenu::dialogsRememberTheFolder()
 
     // Across a restart too.
     window = std::make_unique<Lc460_bootloader>();
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window->setUserDialogs(std::move(scripted));
+    dialogs = scriptDialogs(*window);
     tabs()->setCurrentIndex(ScenesTab);
     action("actionOpen")->trigger();
     tabs()->setCurrentIndex(0);

@@ -93,9 +93,7 @@ void TestFirmwareSlots::init()
     QVERIFY(QDir().mkpath(here));
     QVERIFY(QDir::setCurrent(here));
     m_window = std::make_unique<Lc460_bootloader>();
-    auto dialogs = std::make_unique<ScriptedDialogs>();
-    m_dialogs = dialogs.get();
-    m_window->setUserDialogs(std::move(dialogs));
+    m_dialogs = scriptDialogs(*m_window);
 }
 
 void TestFirmwareSlots::cleanup()

@@ -527,9 +527,7 @@ void TestLc460Bootloader::constructionWritesTrace()
 void TestLc460Bootloader::aboutBoxGoesThroughDialogSeam()
 {
     Lc460_bootloader window;
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    ScriptedDialogs &dialogs = *scripted;
-    window.setUserDialogs(std::move(scripted));
+    ScriptedDialogs &dialogs = *scriptDialogs(window);
     TraceCapture trace;
 
     widget<QAction>(window, "actionLc460_info")->trigger();

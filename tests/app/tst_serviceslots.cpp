@@ -96,9 +96,7 @@ private:
 void TestServiceSlots::newWindow()
 {
     window = std::make_unique<Lc460_bootloader>();
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window->setUserDialogs(std::move(scripted));
+    dialogs = scriptDialogs(*window);
 }
 
 void TestServiceSlots::init()

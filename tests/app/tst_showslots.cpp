@@ -137,9 +137,7 @@ void TestShowSlots::init()
 {
     bus = std::make_unique<SimulatedBus>();
     window = std::make_unique<Lc460_bootloader>();
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window->setUserDialogs(std::move(scripted));
+    dialogs = scriptDialogs(*window);
 }
 
 void TestShowSlots::cleanup()

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QVariant>
 
+#include <memory>
+
 // A UserDialogs for tests: records every question and answers from a script.
 // An answer is a QVariant: a QString for file and text dialogs, an int for
 // integer dialogs, a QString (the item) for item dialogs, a QColor for colour
@@ -60,3 +62,13 @@ private:
     QString fileName(const char *kind, QWidget *parent, const QString &caption, const QString &dir,
                      const QString &filter);
 };
+
+// Gives target (a window or page with setUserDialogs) a fresh script and
+// returns it; target owns it.
+template<typename Target> ScriptedDialogs *scriptDialogs(Target &target)
+{
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs *dialogs = scripted.get();
+    target.setUserDialogs(std::move(scripted));
+    return dialogs;
+}
