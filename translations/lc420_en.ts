@@ -191,7 +191,7 @@
         <translation>Mode:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location line="+3"/>
         <source>Bootloader:</source>
         <translation>Bootloader:</translation>
@@ -1327,7 +1327,7 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+300"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+298"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1360,32 +1360,32 @@ Commands:
     </message>
     <message>
         <location filename="../app/firmwarepage.cpp" line="+77"/>
-        <location line="+45"/>
+        <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>HEX files (*.hex)</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+68"/>
+        <location line="-33"/>
+        <location line="+67"/>
         <source>HexToBin error: %1)</source>
         <translation>The HEX file cannot be read (error %1).</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-65"/>
         <location line="+11"/>
-        <location line="+57"/>
-        <location line="+31"/>
+        <location line="+56"/>
+        <location line="+30"/>
         <location line="+86"/>
-        <location filename="../app/showpage.cpp" line="+243"/>
-        <location line="+23"/>
-        <location line="+37"/>
+        <location filename="../app/showpage.cpp" line="+244"/>
+        <location line="+22"/>
+        <location line="+35"/>
         <location filename="../service/serviceconsole.cpp" line="-35"/>
         <location line="+49"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-176"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
@@ -1403,20 +1403,20 @@ Commands:
     </message>
     <message>
         <location line="+1"/>
-        <location line="+90"/>
+        <location line="+88"/>
         <source>Upg (*.upg)</source>
         <translation>Upgrade files (*.upg)</translation>
     </message>
     <message>
-        <location line="-85"/>
-        <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+99"/>
-        <location line="+59"/>
+        <location line="-83"/>
+        <location line="+49"/>
+        <location filename="../app/showpage.cpp" line="+97"/>
+        <location line="+58"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-41"/>
         <source>Open File</source>
         <comment>a HEX file to build bootloader images from</comment>
         <translation>Choose a HEX File for the Bootloader Images</translation>
@@ -1467,7 +1467,7 @@ Commands:
         <translation>Counter</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>New bootloader + serial:</source>
         <translation>New bootloader + serial:</translation>
     </message>
@@ -1710,7 +1710,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-259"/>
+        <location filename="../app/showpage.cpp" line="-254"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
@@ -1793,8 +1793,8 @@ Check USB Cable</translation>
         <translation>Compare again when the driver answers.</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <location line="+33"/>
+        <location line="+59"/>
+        <location line="+31"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -1876,12 +1876,12 @@ Check USB Cable</translation>
         <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Saved %1.</source>
         <translation>Saved %1.</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-31"/>
         <source>Save Programs File</source>
         <translation>Save Programs To File</translation>
     </message>
@@ -2370,7 +2370,7 @@ Check USB Cable</translation>
 <context>
     <name>Show</name>
     <message>
-        <location filename="../show/showcompare.cpp" line="+37"/>
+        <location filename="../show/showcompare.cpp" line="+39"/>
         <source>scene %1</source>
         <translation>scene %1</translation>
     </message>
@@ -2380,12 +2380,17 @@ Check USB Cable</translation>
         <translation>program %1, step %2</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>lamp %1 %2 → %3</source>
-        <translation>lamp %1 %2 → %3</translation>
+        <location line="+29"/>
+        <source>lamp %1 %2</source>
+        <translation>lamp %1 %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
+        <source>lamps %1 %2</source>
+        <translation>lamps %1 %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>XFade %1 → %2</source>
         <translation>XFade %1 → %2</translation>
     </message>
@@ -2708,7 +2713,7 @@ Check USB Cable</translation>
 <context>
     <name>Show::OverviewModel</name>
     <message>
-        <location filename="../show/overviewmodel.cpp" line="+102"/>
+        <location filename="../show/overviewmodel.cpp" line="+101"/>
         <source>Step %1, lamp %2: %3</source>
         <translation>Step %1, lamp %2: %3</translation>
     </message>

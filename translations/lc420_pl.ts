@@ -192,7 +192,7 @@
         <translation>Tryb:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location line="+3"/>
         <source>Bootloader:</source>
         <translation>Bootloader:</translation>
@@ -1331,7 +1331,7 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+300"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+298"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1364,32 +1364,32 @@ Polecenia:
     </message>
     <message>
         <location filename="../app/firmwarepage.cpp" line="+77"/>
-        <location line="+45"/>
+        <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>Pliki HEX (*.hex)</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+68"/>
+        <location line="-33"/>
+        <location line="+67"/>
         <source>HexToBin error: %1)</source>
         <translation>Nie można odczytać pliku HEX (błąd %1).</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-65"/>
         <location line="+11"/>
-        <location line="+57"/>
-        <location line="+31"/>
+        <location line="+56"/>
+        <location line="+30"/>
         <location line="+86"/>
-        <location filename="../app/showpage.cpp" line="+243"/>
-        <location line="+23"/>
-        <location line="+37"/>
+        <location filename="../app/showpage.cpp" line="+244"/>
+        <location line="+22"/>
+        <location line="+35"/>
         <location filename="../service/serviceconsole.cpp" line="-35"/>
         <location line="+49"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-176"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
@@ -1407,20 +1407,20 @@ Polecenia:
     </message>
     <message>
         <location line="+1"/>
-        <location line="+90"/>
+        <location line="+88"/>
         <source>Upg (*.upg)</source>
         <translation>Pliki aktualizacji (*.upg)</translation>
     </message>
     <message>
-        <location line="-85"/>
-        <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+99"/>
-        <location line="+59"/>
+        <location line="-83"/>
+        <location line="+49"/>
+        <location filename="../app/showpage.cpp" line="+97"/>
+        <location line="+58"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-41"/>
         <source>Open File</source>
         <comment>a HEX file to build bootloader images from</comment>
         <translation>Wybierz plik HEX dla obrazów bootloadera</translation>
@@ -1471,7 +1471,7 @@ Polecenia:
         <translation>Licznik</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>New bootloader + serial:</source>
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
@@ -1714,7 +1714,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-259"/>
+        <location filename="../app/showpage.cpp" line="-254"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
@@ -1797,8 +1797,8 @@ Sprawdź kabel USB</translation>
         <translation>Porównaj ponownie, gdy sterownik będzie odpowiadał.</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <location line="+33"/>
+        <location line="+59"/>
+        <location line="+31"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
@@ -1880,12 +1880,12 @@ Sprawdź kabel USB</translation>
         <translation>Plik %1 już istnieje. Zastąpić go?</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Saved %1.</source>
         <translation>Zapisano %1.</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-31"/>
         <source>Save Programs File</source>
         <translation>Zapisz programy do pliku</translation>
     </message>
@@ -2374,7 +2374,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Show</name>
     <message>
-        <location filename="../show/showcompare.cpp" line="+37"/>
+        <location filename="../show/showcompare.cpp" line="+39"/>
         <source>scene %1</source>
         <translation>scena %1</translation>
     </message>
@@ -2384,12 +2384,17 @@ Sprawdź kabel USB</translation>
         <translation>program %1, krok %2</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>lamp %1 %2 → %3</source>
-        <translation>lampa %1 %2 → %3</translation>
+        <location line="+29"/>
+        <source>lamp %1 %2</source>
+        <translation>lampa %1 %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
+        <source>lamps %1 %2</source>
+        <translation>lampy %1 %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>XFade %1 → %2</source>
         <translation>Przenikanie %1 → %2</translation>
     </message>
@@ -2712,7 +2717,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Show::OverviewModel</name>
     <message>
-        <location filename="../show/overviewmodel.cpp" line="+102"/>
+        <location filename="../show/overviewmodel.cpp" line="+101"/>
         <source>Step %1, lamp %2: %3</source>
         <translation>Krok %1, lampa %2: %3</translation>
     </message>
