@@ -93,6 +93,11 @@ QString DriverIndicator::entry(const AttachedDriver &driver)
     if (!driver.mayOpen())
         return tr("Bus %1 device %2: this user may not open it")
             .arg(QString::fromLatin1(driver.bus), QString::fromLatin1(driver.device));
+    if (driver.access == AttachedDriver::Access::Silent)
+        return driver.serial.isEmpty()
+                   ? tr("Bus %1 device %2: not answering")
+                         .arg(QString::fromLatin1(driver.bus), QString::fromLatin1(driver.device))
+                   : tr("%1, not answering").arg(serialText(driver.serial));
     if (driver.serial.isEmpty())
         return tr("Bus %1 device %2: not read yet")
             .arg(QString::fromLatin1(driver.bus), QString::fromLatin1(driver.device));
@@ -130,6 +135,8 @@ QString DriverIndicator::text(const QList<AttachedDriver> &drivers, const Driver
     const AttachedDriver *driver = findDriver(drivers, choice.serial);
     if (!driver)
         return tr("Driver %1").arg(serial);
+    if (driver->access == AttachedDriver::Access::Silent)
+        return Connection::describe({Outcome::TimedOut, choice.serial, {}, {}, 0});
     // While a job holds the driver, its lock is the job's own.
     if (driver->locked.value_or(false) && activity == Activity::Idle)
         return tr("Driver %1 was left locked by an interrupted Get or Set").arg(serial);

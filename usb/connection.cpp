@@ -45,6 +45,9 @@ QString describe(const Result &result)
                   "them.")
             .arg(result.drivers);
     case Outcome::TimedOut:
+        if (!result.serial.isEmpty())
+            return tr("Driver %1 stopped answering (USB time-out); check the USB cable.")
+                .arg(QString::fromLatin1(result.serial));
         return tr("The driver did not answer in time (USB time-out); check the USB cable.");
     case Outcome::Unplugged:
         if (!result.serial.isEmpty())

@@ -42,6 +42,7 @@ DriverChoice chooseDriver(const QList<AttachedDriver> &drivers, const QByteArray
     choice.pinned = !pinned.isEmpty();
     const AttachedDriver *refused = nullptr;
     const AttachedDriver *unavailable = nullptr;
+    const AttachedDriver *silent = nullptr;
     QList<const AttachedDriver *> known;
     for (const AttachedDriver &driver : drivers) {
         if (!driver.serial.isEmpty())
@@ -50,6 +51,8 @@ DriverChoice chooseDriver(const QList<AttachedDriver> &drivers, const QByteArray
             refused = &driver;
         else if (driver.access == AttachedDriver::Access::Unavailable && !unavailable)
             unavailable = &driver;
+        else if (driver.access == AttachedDriver::Access::Silent && !silent)
+            silent = &driver;
     }
     const auto unknown = [&](Connection::Result otherwise) {
         // A driver whose serial cannot be read may be the one wanted.
@@ -58,6 +61,8 @@ DriverChoice chooseDriver(const QList<AttachedDriver> &drivers, const QByteArray
         if (unavailable)
             return Connection::Result{
                 Outcome::Unavailable, {}, unavailable->bus, unavailable->device, 0};
+        if (silent)
+            return Connection::Result{Outcome::TimedOut, {}, silent->bus, silent->device, 0};
         return otherwise;
     };
     if (choice.pinned) {
@@ -122,7 +127,8 @@ public:
                         node.driver.locked = *lock;
                 } else if (known != nodes.constEnd()
                            && (access == AttachedDriver::Access::Denied
-                               || access == AttachedDriver::Access::Unavailable)) {
+                               || access == AttachedDriver::Access::Unavailable
+                               || access == AttachedDriver::Access::Silent)) {
                     // Refused before: tried again only as often as the status.
                     if (statusDue || young)
                         probe(dev, node);
@@ -171,7 +177,12 @@ private:
             node.driver.access = AttachedDriver::Access::Unavailable;
             return;
         case Found::Outcome::WrongId:
-            node.lc420 = false;
+            // A driver that stopped answering is still a driver; only one
+            // that answers with another word is another kind of device.
+            if (found.identification == Connection::Outcome::TimedOut)
+                node.driver.access = AttachedDriver::Access::Silent;
+            else
+                node.lc420 = false;
             return;
         }
         AttachedDriver &driver = node.driver;

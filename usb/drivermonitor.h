@@ -18,6 +18,7 @@ struct AttachedDriver
         Denied,      // the system refuses this user the device (no udev rule)
         Unavailable, // it could not be opened (another program may hold it)
         InUse,       // a command of this process holds it open; read once it is free
+        Silent,      // it did not answer its identification in time: it stopped answering
     };
     QByteArray bus;    // "001"
     QByteArray device; // "007": a new number at every plug-in and after every reset
