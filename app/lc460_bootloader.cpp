@@ -9,6 +9,7 @@
 #include "app/windowfeedback.h"
 #include "core/trace.h"
 #include "core/version.h"
+#include "core/workerjob.h"
 #include "service/serviceconsole.h"
 #include "style/arthurstyle.h"
 #include "ui_lc460_bootloader.h"
@@ -183,12 +184,6 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
               ui->pushButtonSetScenesInLc460})
             button->setEnabled(enabled);
     };
-    firmwarePage = std::make_unique<FirmwarePage>(*device, feedback(), dialogsNow, this,
-                                                  FirmwarePage::Widgets{ui->progressBarFlash,
-                                                                        ui->progressBarExtFlashWr,
-                                                                        ui->progressBarExtFlashRd},
-                                                  setDriverActionsEnabled, nullptr);
-    serviceConsole = std::make_unique<ServiceConsole>(*device, feedback(), dialogsNow, this);
 
     // A Get, Set or comparison runs as a job: the status bar shows its
     // progress, and the driver's other actions wait for it.
@@ -210,6 +205,15 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
         if (!busy && std::exchange(closeAfterJob, false))
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     };
+
+    driverJob = std::make_unique<WorkerJob>(this, setBusy);
+    firmwarePage = std::make_unique<FirmwarePage>(*device, feedback(), dialogsNow, this,
+                                                  FirmwarePage::Widgets{ui->progressBarFlash,
+                                                                        ui->progressBarExtFlashWr,
+                                                                        ui->progressBarExtFlashRd},
+                                                  setDriverActionsEnabled, *driverJob, nullptr);
+    serviceConsole
+        = std::make_unique<ServiceConsole>(*device, feedback(), dialogsNow, this, *driverJob);
 
     undoGroup = new QUndoGroup(this);
     const ShowPage::Services services{
@@ -279,8 +283,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
             });
 
     // Which driver the window talks to, on every tab.
-    indicator = std::make_unique<DriverIndicator>(*device, feedback(), ui->statusBar,
-                                                  [this] { return refuseWhileBusy(); });
+    indicator = std::make_unique<DriverIndicator>(
+        *device, feedback(), ui->statusBar, [this] { return refuseWhileBusy(); }, *driverJob);
 
     // The Settings tab is current now; from here on slotTabChange keeps the
     // external-flash bars following the device while it is.
@@ -313,6 +317,11 @@ bool Lc460_bootloader::upgradeInProgress() const
     return firmwarePage && firmwarePage->upgradeRunning();
 }
 
+bool Lc460_bootloader::jobRunning() const
+{
+    return programsPage->jobRunning() || scenesPage->jobRunning() || driverJob->running();
+}
+
 bool Lc460_bootloader::refuseWhileBusy()
 {
     if (upgradeInProgress()) {
@@ -320,7 +329,7 @@ bool Lc460_bootloader::refuseWhileBusy()
                           tr("Firmware upgrade in progress"), QMessageBox::Ok);
         return true;
     }
-    if (programsPage->jobRunning() || scenesPage->jobRunning()) {
+    if (jobRunning()) {
         dialogs().message(QMessageBox::Information, this, tr("Info"),
                           tr("The driver is busy with a transfer. Try again when it has ended."),
                           QMessageBox::Ok);
@@ -346,7 +355,7 @@ void Lc460_bootloader::closeEvent(QCloseEvent *event)
     // Closing in the middle of an upgrade would leave the driver half
     // written; a transfer of the show is short, and the window closes when
     // it has ended.
-    if (programsPage->jobRunning() || scenesPage->jobRunning()) {
+    if (jobRunning()) {
         closeAfterJob = true;
         feedback().statusMessage(tr("The window closes when the transfer has ended."));
         event->ignore();

@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+230"/>
+        <location filename="../cli/alldrivers.cpp" line="+225"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>this user may not open the driver (see lc420-cli list)</translation>
     </message>
@@ -27,7 +27,7 @@
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Serial</translation>
@@ -44,7 +44,7 @@
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>External flash write</translation>
@@ -969,7 +969,7 @@ Commands:
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+77"/>
+        <location filename="../app/driverindicator.cpp" line="+80"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Bus %1 device %2: this user may not open it</translation>
     </message>
@@ -1039,17 +1039,17 @@ Commands:
         <translation>Release the lock</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Driver %1 was not released: %2</source>
         <translation>Driver %1 was not released: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>Driver %1 was released.</source>
         <translation>Driver %1 was released.</translation>
     </message>
@@ -1299,7 +1299,7 @@ Commands:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+32"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -1314,9 +1314,9 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+296"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="+308"/>
+        <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -1346,7 +1346,7 @@ Commands:
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+75"/>
+        <location filename="../app/firmwarepage.cpp" line="+77"/>
         <location line="+45"/>
         <source>Hex (*.hex)</source>
         <translation>HEX files (*.hex)</translation>
@@ -1361,20 +1361,21 @@ Commands:
         <location line="-66"/>
         <location line="+11"/>
         <location line="+57"/>
-        <location line="+111"/>
+        <location line="+124"/>
         <location filename="../app/showpage.cpp" line="+191"/>
         <location line="+4"/>
         <location line="+5"/>
         <location line="+42"/>
         <location line="+4"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="-35"/>
-        <location line="+49"/>
+        <location filename="../service/serviceconsole.cpp" line="-56"/>
+        <location line="+39"/>
+        <location line="+21"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-172"/>
+        <location line="-185"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
@@ -1476,7 +1477,7 @@ Commands:
         <translation>Choose an Upgrade File</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+46"/>
         <source>(could not be read)</source>
         <translation>(could not be read)</translation>
     </message>
@@ -1516,64 +1517,64 @@ Do not unplug the driver until the upgrade has ended.</translation>
         <translation>Firmware Change</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-270"/>
+        <location filename="../service/serviceconsole.cpp" line="-316"/>
         <source>Connect OK</source>
         <translation>Connect OK</translation>
     </message>
     <message>
-        <location filename="../usb/servicecommands.cpp" line="+143"/>
+        <location filename="../usb/servicecommands.cpp" line="+165"/>
         <source>Connect ERROR</source>
         <translation>Connect ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+14"/>
         <source>Disconnected from the driver. The next command connects again.</source>
         <translation>Disconnected from the driver. The next command connects again.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Read From Lc350</source>
         <translation>Read From Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+137"/>
-        <location line="+31"/>
+        <location line="+154"/>
+        <location line="+33"/>
         <source>Address (hex)</source>
         <translation>Address (hex)</translation>
     </message>
     <message>
-        <location line="-164"/>
-        <location line="+137"/>
-        <location line="+37"/>
+        <location line="-183"/>
+        <location line="+154"/>
+        <location line="+39"/>
         <source>Length (dec)</source>
         <translation>Length (dec)</translation>
     </message>
     <message>
-        <location line="-166"/>
-        <location line="+7"/>
-        <location line="+130"/>
-        <location line="+6"/>
+        <location line="-185"/>
+        <location line="+10"/>
+        <location line="+144"/>
+        <location line="+8"/>
         <location line="+20"/>
         <location line="+15"/>
         <source>error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-178"/>
-        <location line="+137"/>
-        <location line="+26"/>
+        <location line="-197"/>
+        <location line="+154"/>
+        <location line="+28"/>
         <location line="+15"/>
         <source>Conversion error</source>
         <translation>Conversion error</translation>
     </message>
     <message>
-        <location line="-154"/>
+        <location line="-167"/>
         <source>Test block sent: %1 bytes, 0x00 to 0xFF twice.</source>
         <translation>Test block sent: %1 bytes, 0x00 to 0xFF twice.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+35"/>
         <source>No driver answered. Check the USB cable and press &quot;Connect&quot;.</source>
         <translation>No driver answered. Check the USB cable and press &quot;Connect&quot;.</translation>
     </message>
@@ -1593,42 +1594,42 @@ Do not unplug the driver until the upgrade has ended.</translation>
         <translation>The driver refused the page.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</source>
         <translation>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Run Application: driver %1 runs its application.</source>
         <translation>Run Application: driver %1 runs its application.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Run Application: driver %1 waits in its bootloader.</source>
         <translation>Run Application: driver %1 waits in its bootloader.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Run Application: a driver answers again.</source>
         <translation>Run Application: a driver answers again.</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+127"/>
         <source>Open File</source>
         <comment>a binary file to write into the external flash</comment>
         <translation>Choose a File for the External Flash</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+36"/>
         <source>Write External Flash</source>
         <translation>Write External Flash</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write %1 (%2 bytes) to the start of the external flash?
+        <source>Write %1 (%2 bytes) to the start of the external flash of driver %3?
 
 The first %2 bytes the external flash holds now are overwritten.</source>
-        <translation>Write %1 (%2 bytes) to the start of the external flash?
+        <translation>Write %1 (%2 bytes) to the start of the external flash of driver %3?
 
 The first %2 bytes the external flash holds now are overwritten.</translation>
     </message>
@@ -1643,7 +1644,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-183"/>
+        <location filename="../service/serviceconsole.cpp" line="-225"/>
         <source>Fill pattern</source>
         <translation>Fill pattern</translation>
     </message>
@@ -1658,7 +1659,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>page write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+67"/>
+        <location filename="../service/serviceconsole.cpp" line="+71"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -1668,7 +1669,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Status: ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusSet(%1)</source>
         <translation>Status bit 0 is now 1: set with the mask %1</translation>
     </message>
@@ -1678,7 +1679,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Setting the status bit failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusClr(%1)</source>
         <translation>Status bit 0 is now 0: cleared with the mask %1</translation>
     </message>
@@ -1688,7 +1689,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Clearing the status bit failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+9"/>
         <source>Read External Flash From Lc350</source>
         <translation>Read External Flash From Lc420</translation>
     </message>
@@ -1698,7 +1699,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Reading the external flash failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+31"/>
+        <location filename="../service/serviceconsole.cpp" line="+33"/>
         <source>Write To External Flash Lc350</source>
         <translation>Write To External Flash Lc420</translation>
     </message>
@@ -1708,7 +1709,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Data (hex)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>lenght: %1</source>
         <translation>length: %1</translation>
     </message>
@@ -1859,7 +1860,7 @@ Check USB Cable</translation>
         <translation>Save Scenes To File</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+11"/>
+        <location filename="../service/serviceconsole.cpp" line="+16"/>
         <source>Bin (*.bin)</source>
         <translation>Binary files (*.bin)</translation>
     </message>
@@ -1869,8 +1870,7 @@ Check USB Cable</translation>
         <translation>Write OK</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+32"/>
-        <location line="+5"/>
+        <location filename="../service/serviceconsole.cpp" line="+20"/>
         <source>Length error</source>
         <translation>Length error</translation>
     </message>
@@ -1884,8 +1884,21 @@ Check USB Cable</translation>
         <source>The file is larger than the external flash (%1 bytes)</source>
         <translation>The file is larger than the external flash (%1 bytes)</translation>
     </message>
+    <message numerus="yes">
+        <location line="-22"/>
+        <source>Wrote %n byte(s) to the external flash at 0x%1; the read-back matched.</source>
+        <translation>
+            <numerusform>Wrote %n byte to the external flash at 0x%1; the read-back matched.</numerusform>
+            <numerusform>Wrote %n bytes to the external flash at 0x%1; the read-back matched.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Wrote the page at 0x%1 with every byte 0x%2.</source>
+        <translation>Wrote the page at 0x%1 with every byte 0x%2.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>ReadExternalFlashFromAddress</source>
         <translation>Reading back the external flash failed.</translation>
     </message>
@@ -2777,7 +2790,7 @@ Check USB Cable</translation>
 <context>
     <name>Upgrade</name>
     <message>
-        <location filename="../firmware/upgradefile.cpp" line="+115"/>
+        <location filename="../firmware/upgradefile.cpp" line="+125"/>
         <source>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</source>
         <translation>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+230"/>
+        <location filename="../cli/alldrivers.cpp" line="+225"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>ten użytkownik nie może otworzyć sterownika (zob. lc420-cli list)</translation>
     </message>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Numer</translation>
@@ -45,7 +45,7 @@
         <translation>Sekundy</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>Zapis pamięci zewnętrznej</translation>
@@ -973,7 +973,7 @@ Polecenia:
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+77"/>
+        <location filename="../app/driverindicator.cpp" line="+80"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Szyna %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
     </message>
@@ -1043,17 +1043,17 @@ Polecenia:
         <translation>Zwolnij blokadę</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Driver %1 was not released: %2</source>
         <translation>Sterownik %1 nie został zwolniony: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>Driver %1 was released.</source>
         <translation>Sterownik %1 został zwolniony.</translation>
     </message>
@@ -1303,7 +1303,7 @@ Polecenia:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+32"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -1318,9 +1318,9 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+296"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="+308"/>
+        <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
@@ -1350,7 +1350,7 @@ Polecenia:
         <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+75"/>
+        <location filename="../app/firmwarepage.cpp" line="+77"/>
         <location line="+45"/>
         <source>Hex (*.hex)</source>
         <translation>Pliki HEX (*.hex)</translation>
@@ -1365,20 +1365,21 @@ Polecenia:
         <location line="-66"/>
         <location line="+11"/>
         <location line="+57"/>
-        <location line="+111"/>
+        <location line="+124"/>
         <location filename="../app/showpage.cpp" line="+191"/>
         <location line="+4"/>
         <location line="+5"/>
         <location line="+42"/>
         <location line="+4"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="-35"/>
-        <location line="+49"/>
+        <location filename="../service/serviceconsole.cpp" line="-56"/>
+        <location line="+39"/>
+        <location line="+21"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-172"/>
+        <location line="-185"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
@@ -1480,7 +1481,7 @@ Polecenia:
         <translation>Wybierz plik aktualizacji</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+46"/>
         <source>(could not be read)</source>
         <translation>(nie udało się jej odczytać)</translation>
     </message>
@@ -1520,64 +1521,64 @@ Nie odłączaj sterownika, dopóki aktualizacja oprogramowania się nie zakończ
         <translation>Aktualizuj oprogramowanie</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-270"/>
+        <location filename="../service/serviceconsole.cpp" line="-316"/>
         <source>Connect OK</source>
         <translation>Połączenie OK</translation>
     </message>
     <message>
-        <location filename="../usb/servicecommands.cpp" line="+143"/>
+        <location filename="../usb/servicecommands.cpp" line="+165"/>
         <source>Connect ERROR</source>
         <translation>Błąd połączenia</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+14"/>
         <source>Disconnected from the driver. The next command connects again.</source>
         <translation>Rozłączono ze sterownikiem. Następne polecenie połączy się ponownie.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Read From Lc350</source>
         <translation>Odczyt z Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+137"/>
-        <location line="+31"/>
+        <location line="+154"/>
+        <location line="+33"/>
         <source>Address (hex)</source>
         <translation>Adres (hex)</translation>
     </message>
     <message>
-        <location line="-164"/>
-        <location line="+137"/>
-        <location line="+37"/>
+        <location line="-183"/>
+        <location line="+154"/>
+        <location line="+39"/>
         <source>Length (dec)</source>
         <translation>Długość (dec)</translation>
     </message>
     <message>
-        <location line="-166"/>
-        <location line="+7"/>
-        <location line="+130"/>
-        <location line="+6"/>
+        <location line="-185"/>
+        <location line="+10"/>
+        <location line="+144"/>
+        <location line="+8"/>
         <location line="+20"/>
         <location line="+15"/>
         <source>error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-178"/>
-        <location line="+137"/>
-        <location line="+26"/>
+        <location line="-197"/>
+        <location line="+154"/>
+        <location line="+28"/>
         <location line="+15"/>
         <source>Conversion error</source>
         <translation>Błąd konwersji</translation>
     </message>
     <message>
-        <location line="-154"/>
+        <location line="-167"/>
         <source>Test block sent: %1 bytes, 0x00 to 0xFF twice.</source>
         <translation>Wysłano blok testowy: %1 bajtów, dwa razy od 0x00 do 0xFF.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+35"/>
         <source>No driver answered. Check the USB cable and press &quot;Connect&quot;.</source>
         <translation>Żaden sterownik nie odpowiedział. Sprawdź kabel USB i naciśnij „Połącz”.</translation>
     </message>
@@ -1597,42 +1598,42 @@ Nie odłączaj sterownika, dopóki aktualizacja oprogramowania się nie zakończ
         <translation>Sterownik odrzucił stronę.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</source>
         <translation>Uruchom aplikację: sterownik uruchamia się ponownie i jeszcze nie odpowiada. Następne polecenie połączy się z nim ponownie.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Run Application: driver %1 runs its application.</source>
         <translation>Uruchom aplikację: sterownik %1 pracuje w trybie aplikacji.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Run Application: driver %1 waits in its bootloader.</source>
         <translation>Uruchom aplikację: sterownik %1 czeka w swoim bootloaderze.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Run Application: a driver answers again.</source>
         <translation>Uruchom aplikację: sterownik znów odpowiada.</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+127"/>
         <source>Open File</source>
         <comment>a binary file to write into the external flash</comment>
         <translation>Wybierz plik do zapisania w pamięci zewnętrznej</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+36"/>
         <source>Write External Flash</source>
         <translation>Zapisz w pamięci zewnętrznej</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write %1 (%2 bytes) to the start of the external flash?
+        <source>Write %1 (%2 bytes) to the start of the external flash of driver %3?
 
 The first %2 bytes the external flash holds now are overwritten.</source>
-        <translation>Zapisać %1 (%2 bajtów) na początku pamięci zewnętrznej?
+        <translation>Zapisać %1 (%2 bajtów) na początku pamięci zewnętrznej sterownika %3?
 
 Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpisanych.</translation>
     </message>
@@ -1647,7 +1648,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Błąd zapisu</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-183"/>
+        <location filename="../service/serviceconsole.cpp" line="-225"/>
         <source>Fill pattern</source>
         <translation>Wzorzec wypełnienia</translation>
     </message>
@@ -1662,7 +1663,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Błąd zapisu strony</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+67"/>
+        <location filename="../service/serviceconsole.cpp" line="+71"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -1672,7 +1673,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Status: BŁĄD</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusSet(%1)</source>
         <translation>Bit 0 statusu ma teraz wartość 1: ustawiony maską %1</translation>
     </message>
@@ -1682,7 +1683,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Ustawienie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusClr(%1)</source>
         <translation>Bit 0 statusu ma teraz wartość 0: wyczyszczony maską %1</translation>
     </message>
@@ -1692,7 +1693,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Wyczyszczenie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+9"/>
         <source>Read External Flash From Lc350</source>
         <translation>Odczyt pamięci zewnętrznej z Lc420</translation>
     </message>
@@ -1702,7 +1703,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Odczyt pamięci zewnętrznej nie powiódł się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+31"/>
+        <location filename="../service/serviceconsole.cpp" line="+33"/>
         <source>Write To External Flash Lc350</source>
         <translation>Zapis do pamięci zewnętrznej Lc420</translation>
     </message>
@@ -1712,7 +1713,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Dane (hex)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>lenght: %1</source>
         <translation>długość: %1</translation>
     </message>
@@ -1863,7 +1864,7 @@ Sprawdź kabel USB</translation>
         <translation>Zapisz sceny do pliku</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+11"/>
+        <location filename="../service/serviceconsole.cpp" line="+16"/>
         <source>Bin (*.bin)</source>
         <translation>Pliki binarne (*.bin)</translation>
     </message>
@@ -1873,8 +1874,7 @@ Sprawdź kabel USB</translation>
         <translation>Zapis OK</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+32"/>
-        <location line="+5"/>
+        <location filename="../service/serviceconsole.cpp" line="+20"/>
         <source>Length error</source>
         <translation>Błąd długości</translation>
     </message>
@@ -1888,8 +1888,22 @@ Sprawdź kabel USB</translation>
         <source>The file is larger than the external flash (%1 bytes)</source>
         <translation>Plik jest większy niż pamięć zewnętrzna (%1 bajtów)</translation>
     </message>
+    <message numerus="yes">
+        <location line="-22"/>
+        <source>Wrote %n byte(s) to the external flash at 0x%1; the read-back matched.</source>
+        <translation>
+            <numerusform>Zapisano %n bajt w pamięci zewnętrznej pod adresem 0x%1; odczyt kontrolny się zgadza.</numerusform>
+            <numerusform>Zapisano %n bajty w pamięci zewnętrznej pod adresem 0x%1; odczyt kontrolny się zgadza.</numerusform>
+            <numerusform>Zapisano %n bajtów w pamięci zewnętrznej pod adresem 0x%1; odczyt kontrolny się zgadza.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Wrote the page at 0x%1 with every byte 0x%2.</source>
+        <translation>Zapisano stronę pod adresem 0x%1, każdy bajt 0x%2.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>ReadExternalFlashFromAddress</source>
         <translation>Odczyt kontrolny pamięci zewnętrznej nie powiódł się.</translation>
     </message>
@@ -2781,7 +2795,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Upgrade</name>
     <message>
-        <location filename="../firmware/upgradefile.cpp" line="+115"/>
+        <location filename="../firmware/upgradefile.cpp" line="+125"/>
         <source>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</source>
         <translation>Ostrzeżenie: %1 zawiera %2 B danych pod adresami %3..%4, poza zakresem %5..%6; pominięto je.</translation>
     </message>
