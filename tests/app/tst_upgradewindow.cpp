@@ -341,7 +341,8 @@ void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
     dialogs->answers = {upgradeFile, int(QMessageBox::Ok)};
     button("pushButtonCHF")->click();
     // The question comes after a job, whose end this thread must see.
-    QTRY_VERIFY_WITH_TIMEOUT(reached.tryAcquire(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(reached.available() > 0, 60000);
+    reached.acquire();
     QVERIFY(window->upgradeInProgress());
 
     for (const char *name :
