@@ -93,8 +93,8 @@ void BM_LongestStallDuringWriteExtFlashFromFile(benchmark::State &state)
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("image.bin"));
     QFile out(file);
-    if (!out.open(QIODevice::WriteOnly)
-        || out.write(QByteArray(1024 * 1024, '\x5A')) != 1024 * 1024)
+    constexpr qsizetype OneMiB = qsizetype(1024) * 1024;
+    if (!out.open(QIODevice::WriteOnly) || out.write(QByteArray(OneMiB, '\x5A')) != OneMiB)
         qFatal("cannot write %s", qPrintable(file));
     out.close();
     // 6144 transfers: without the 5 ms the write takes seconds, not a minute.

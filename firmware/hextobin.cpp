@@ -406,11 +406,11 @@ QString describe(int result)
 } // namespace Hex
 
 int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex::Report *report,
-             std::vector<Hex::Watch> *watched)
+             std::vector<Hex::Watch> *watches)
 {
     std::vector<Hex::Watch> none;
-    std::vector<Hex::Watch> &watches = watched ? *watched : none;
-    for (Hex::Watch &watch : watches)
+    std::vector<Hex::Watch> &watched = watches ? *watches : none;
+    for (Hex::Watch &watch : watched)
         watch.firstLine = 0;
     Hex::Report local;
     Hex::Report &found = report ? *report : local;
@@ -517,7 +517,7 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
                     for (int i = 0; i < inside.count; ++i) {
                         const quint32 offset = inside.address - lo + quint32(i);
                         if (written.test(offset)
-                            && out[offset] != data[size_t(inside.dataAt + i)]) {
+                            && out[offset] != data[size_t(inside.dataAt) + size_t(i)]) {
                             found.address = inside.address + quint32(i);
                             return Hex::Overlap;
                         }
@@ -541,7 +541,7 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
                         found.firstStoredLine = lineNumber;
                     found.stored += inside.count;
                     found.lowestStored = qMin(found.lowestStored, inside.address);
-                    for (Hex::Watch &watch : watches) {
+                    for (Hex::Watch &watch : watched) {
                         if (watch.firstLine == 0 && inside.address <= watch.hi
                             && inside.address + quint32(inside.count - 1) >= watch.lo)
                             watch.firstLine = lineNumber;
