@@ -1,5 +1,6 @@
 #include "app/driverindicator.h"
 
+#include "core/workerjob.h"
 #include "usb/usblc350.h"
 #include "widgets/dialogs/feedback.h"
 
@@ -31,11 +32,13 @@ QString releaseActionText()
 } // namespace
 
 DriverIndicator::DriverIndicator(USBLC350 &device, Feedback &feedback, QStatusBar *statusBar,
-                                 std::function<bool()> refuseWhileBusy, QObject *parent)
+                                 std::function<bool()> refuseWhileBusy, WorkerJob &job,
+                                 QObject *parent)
     : QObject(parent)
     , device(device)
     , feedback(feedback)
     , refuse(std::move(refuseWhileBusy))
+    , job(job)
     , button(new QToolButton)
 {
     button->setObjectName(QStringLiteral("driverIndicator"));
@@ -198,13 +201,18 @@ void DriverIndicator::releaseLock()
     if (refuse && refuse())
         return;
     const QString serial = serialText(watcher.choice().serial);
-    if (device.StatusRelease() < 0) {
-        feedback.errorBox(tr("Error"), tr("Driver %1 was not released: %2")
-                                           .arg(serial, Connection::describe(device.lastResult())));
-    } else {
-        feedback.statusMessage(tr("Driver %1 was released.").arg(serial));
-    }
-    // The monitor reads no driver this process holds open.
-    device.disconnect();
-    watcher.refreshStatus();
+    job.start([this, serial]() -> WorkerJob::Report {
+        const bool released = device.StatusRelease() >= 0;
+        const QString cause = released ? QString() : Connection::describe(device.lastResult());
+        // The monitor reads no driver this process holds open.
+        device.disconnect();
+        return [this, serial, released, cause] {
+            if (released)
+                feedback.statusMessage(tr("Driver %1 was released.").arg(serial));
+            else
+                feedback.errorBox(tr("Error"),
+                                  tr("Driver %1 was not released: %2").arg(serial, cause));
+            watcher.refreshStatus();
+        };
+    });
 }

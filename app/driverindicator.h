@@ -14,6 +14,7 @@ class QMenu;
 class QStatusBar;
 class QToolButton;
 class USBLC350;
+class WorkerJob;
 
 // The status bar's word on the driver the window talks to, always in view:
 // which drivers are attached, in what mode, which one is chosen, and why none
@@ -26,9 +27,11 @@ class DriverIndicator : public QObject
 
 public:
     // refuseWhileBusy: tells the user and returns true while the driver may
-    // not be touched (an upgrade or a show transfer runs).
+    // not be touched (an upgrade or a job runs). job runs the lock release
+    // and ends before the indicator does.
     DriverIndicator(USBLC350 &device, Feedback &feedback, QStatusBar *statusBar,
-                    std::function<bool()> refuseWhileBusy, QObject *parent = nullptr);
+                    std::function<bool()> refuseWhileBusy, WorkerJob &job,
+                    QObject *parent = nullptr);
     ~DriverIndicator() override; // stops the monitor
 
     // Pins serial (empty: none) and starts watching the buses.
@@ -65,6 +68,7 @@ private:
     USBLC350 &device;
     Feedback &feedback;
     std::function<bool()> refuse;
+    WorkerJob &job;
     DriverMonitor watcher;
     QToolButton *button = nullptr; // in the status bar, which owns it
     QMenu *menu = nullptr;         // owned by the button

@@ -3,10 +3,10 @@
 #include "app/driverindicator.h"
 #include "core/safefile.h"
 #include "core/trace.h"
+#include "core/workerjob.h"
 #include "firmware/bootimage.h"
 #include "firmware/upgradefile.h"
 #include "firmware/upgrader.h"
-#include "service/driverprobe.h"
 #include "usb/usblc350.h"
 #include "widgets/dialogs/feedback.h"
 #include "widgets/dialogs/userdialogs.h"
@@ -27,7 +27,8 @@ constexpr QLatin1String hexDirectory(".");
 
 FirmwarePage::FirmwarePage(USBLC350 &device, Feedback &feedback,
                            std::function<UserDialogs &()> dialogs, QWidget *window, Widgets widgets,
-                           std::function<void(bool)> setDriverActionsEnabled, QObject *parent)
+                           std::function<void(bool)> setDriverActionsEnabled, WorkerJob &job,
+                           QObject *parent)
     : QObject(parent)
     , device(device)
     , feedback(feedback)
@@ -35,6 +36,7 @@ FirmwarePage::FirmwarePage(USBLC350 &device, Feedback &feedback,
     , window(window)
     , widgets(widgets)
     , setDriverActionsEnabled(std::move(setDriverActionsEnabled))
+    , job(job)
     , upgrader(std::make_unique<Upgrader>(&device))
 {
     connectUpgrader();
@@ -194,9 +196,14 @@ void FirmwarePage::changeFirmware()
         nullptr, tr("Open File", "the upgrade file for Firmware Change"), QStringLiteral("."),
         tr("Upg (*.upg)"));
     // A cancelled dialog still starts the worker, which ends at once.
-    if (!fileName.isEmpty() && !confirmUpgrade(fileName))
-        return;
+    if (fileName.isEmpty())
+        startUpgrade(fileName);
+    else
+        confirmUpgrade(fileName);
+}
 
+void FirmwarePage::startUpgrade(const QString &fileName)
+{
     widgets.flash->setValue(0);
     widgets.externalWrite->setValue(0);
     widgets.externalRead->setValue(0);
@@ -209,16 +216,24 @@ void FirmwarePage::changeFirmware()
     upgrader->start();
 }
 
-// A short look at the driver on the GUI thread (a connect, its serial and 32
-// bytes of memory) names it in the question. With no driver attached there is
-// nothing to confirm: the upgrade runs and says itself that no driver answered.
-bool FirmwarePage::confirmUpgrade(const QString &fileName)
+// A short look at the driver on the job's worker (a connect, its serial and
+// 32 bytes of memory) names it in the question. With no driver attached there
+// is nothing to confirm: the upgrade runs and says itself that no driver
+// answered.
+void FirmwarePage::confirmUpgrade(const QString &fileName)
 {
-    const DriverProbe::Probe found = DriverProbe::probe(device, true);
-    device.disconnect();
-    if (!found.answered)
-        return true;
+    job.start([this, fileName]() -> WorkerJob::Report {
+        const DriverProbe::Probe found = DriverProbe::probe(device, true);
+        device.disconnect();
+        return [this, fileName, found] {
+            if (!found.answered || askUpgrade(fileName, found))
+                startUpgrade(fileName);
+        };
+    });
+}
 
+bool FirmwarePage::askUpgrade(const QString &fileName, const DriverProbe::Probe &found)
+{
     QString versions;
     if (found.versions)
         versions = QString::fromLatin1(found.versions->first) + QLatin1Char('\n')

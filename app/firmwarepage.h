@@ -1,6 +1,7 @@
 #pragma once
 
 #include "firmware/upgradeprocedure.h"
+#include "service/driverprobe.h"
 #include "usb/connection.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ class QProgressBar;
 class QWidget;
 class Upgrader;
 class USBLC350;
+class WorkerJob;
 class UserDialogs;
 
 // The Settings tab's firmware work: Firmware Change (the upgrade on its
@@ -35,10 +37,12 @@ public:
     };
 
     // setDriverActionsEnabled turns the window's driver buttons off while
-    // the upgrade runs and on again after it. device outlives the page.
+    // the upgrade runs and on again after it. device outlives the page; job
+    // (the look at the driver before the question) ends before the page does.
     FirmwarePage(USBLC350 &device, Feedback &feedback, std::function<UserDialogs &()> dialogs,
                  QWidget *window, Widgets widgets,
-                 std::function<void(bool)> setDriverActionsEnabled, QObject *parent);
+                 std::function<void(bool)> setDriverActionsEnabled, WorkerJob &job,
+                 QObject *parent);
     // Waits for a running upgrade to end.
     ~FirmwarePage() override;
 
@@ -59,9 +63,12 @@ public:
 private:
     [[nodiscard]] UserDialogs &dialogs() { return dialogsOf(); }
     void connectUpgrader();
-    // Asks whether the driver attached now is to be upgraded with fileName;
-    // true also when no driver answers.
-    [[nodiscard]] bool confirmUpgrade(const QString &fileName);
+    // Looks at the driver attached now on the job's worker, then asks
+    // whether it is to be upgraded with fileName and starts the upgrade if
+    // so; starts it without a question when no driver answers.
+    void confirmUpgrade(const QString &fileName);
+    void startUpgrade(const QString &fileName);
+    [[nodiscard]] bool askUpgrade(const QString &fileName, const DriverProbe::Probe &found);
 
     USBLC350 &device;
     Feedback &feedback;
@@ -70,6 +77,7 @@ private:
     const Widgets widgets;
     std::function<void(bool)> setDriverActionsEnabled;
     std::function<Connection::Result()> driverChoice;
+    WorkerJob &job;
     std::unique_ptr<Upgrader> upgrader;
     // The last upgrade's outcome, said once its worker thread has ended.
     QString upgradeSummary;

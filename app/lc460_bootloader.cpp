@@ -9,6 +9,7 @@
 #include "app/windowfeedback.h"
 #include "core/trace.h"
 #include "core/version.h"
+#include "core/workerjob.h"
 #include "service/serviceconsole.h"
 #include "style/arthurstyle.h"
 #include "ui_lc460_bootloader.h"
@@ -183,19 +184,6 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
               ui->pushButtonSetScenesInLc460})
             button->setEnabled(enabled);
     };
-    firmwarePage = std::make_unique<FirmwarePage>(
-        *device, feedback(), dialogsNow, this,
-        FirmwarePage::Widgets{ui->progressBarFlash, ui->progressBarExtFlashWr,
-                              ui->progressBarExtFlashRd},
-        [this, setDriverActionsEnabled](bool enabled) {
-            setDriverActionsEnabled(enabled);
-            if (enabled)
-                device->disconnect();
-            indicator->setActivity(enabled ? DriverIndicator::Activity::Idle
-                                           : DriverIndicator::Activity::Upgrading);
-        },
-        nullptr);
-    serviceConsole = std::make_unique<ServiceConsole>(*device, feedback(), dialogsNow, this);
 
     // A Get, Set or comparison runs as a job: the status bar shows its
     // progress, and the driver's other actions wait for it.
@@ -209,8 +197,9 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
             &QProgressBar::setValue);
     const auto setBusy = [this, setDriverActionsEnabled, jobProgress](bool busy) {
         setDriverActionsEnabled(!busy);
-        indicator->setActivity(busy ? DriverIndicator::Activity::Busy
-                                    : DriverIndicator::Activity::Idle);
+        if (indicator)
+            indicator->setActivity(busy ? DriverIndicator::Activity::Busy
+                                        : DriverIndicator::Activity::Idle);
         jobProgress->setValue(0);
         jobProgress->setVisible(busy);
         editMenu->update();
@@ -219,6 +208,22 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
         if (!busy && std::exchange(closeAfterJob, false))
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     };
+
+    driverJob = std::make_unique<WorkerJob>(this, setBusy);
+    firmwarePage = std::make_unique<FirmwarePage>(
+        *device, feedback(), dialogsNow, this,
+        FirmwarePage::Widgets{ui->progressBarFlash, ui->progressBarExtFlashWr,
+                              ui->progressBarExtFlashRd},
+        [this, setDriverActionsEnabled](bool enabled) {
+            setDriverActionsEnabled(enabled);
+            if (enabled)
+                device->disconnect();
+            indicator->setActivity(enabled ? DriverIndicator::Activity::Idle
+                                           : DriverIndicator::Activity::Upgrading);
+        },
+        *driverJob, nullptr);
+    serviceConsole
+        = std::make_unique<ServiceConsole>(*device, feedback(), dialogsNow, this, *driverJob);
 
     undoGroup = new QUndoGroup(this);
     const ShowPage::Services services{
@@ -288,8 +293,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
             });
 
     // Which driver the window talks to, on every tab.
-    indicator = std::make_unique<DriverIndicator>(*device, feedback(), ui->statusBar,
-                                                  [this] { return refuseWhileBusy(); });
+    indicator = std::make_unique<DriverIndicator>(
+        *device, feedback(), ui->statusBar, [this] { return refuseWhileBusy(); }, *driverJob);
     firmwarePage->setDriverChoice([this] { return indicator->monitor().choice().result; });
 
     // The Settings tab is current now; from here on slotTabChange keeps the
@@ -323,6 +328,11 @@ bool Lc460_bootloader::upgradeInProgress() const
     return firmwarePage && firmwarePage->upgradeRunning();
 }
 
+bool Lc460_bootloader::jobRunning() const
+{
+    return programsPage->jobRunning() || scenesPage->jobRunning() || driverJob->running();
+}
+
 bool Lc460_bootloader::refuseWhileBusy()
 {
     if (upgradeInProgress()) {
@@ -330,7 +340,7 @@ bool Lc460_bootloader::refuseWhileBusy()
                           tr("Firmware upgrade in progress"), QMessageBox::Ok);
         return true;
     }
-    if (programsPage->jobRunning() || scenesPage->jobRunning()) {
+    if (jobRunning()) {
         dialogs().message(QMessageBox::Information, this, tr("Info"),
                           tr("The driver is busy with a transfer. Try again when it has ended."),
                           QMessageBox::Ok);
@@ -356,7 +366,7 @@ void Lc460_bootloader::closeEvent(QCloseEvent *event)
     // Closing in the middle of an upgrade would leave the driver half
     // written; a transfer of the show is short, and the window closes when
     // it has ended.
-    if (programsPage->jobRunning() || scenesPage->jobRunning()) {
+    if (jobRunning()) {
         closeAfterJob = true;
         feedback().statusMessage(tr("The window closes when the transfer has ended."));
         event->ignore();

@@ -17,6 +17,7 @@ class FirmwarePage;
 class QCloseEvent;
 class QUndoGroup;
 class ServiceConsole;
+class WorkerJob;
 class ShowPage;
 class USBLC350;
 
@@ -129,8 +130,10 @@ protected:
 
 private:
     // Refuses a device action or a window change while the upgrade or a
-    // show transfer runs: tells the user and returns true.
+    // job on the driver runs: tells the user and returns true.
     bool refuseWhileBusy();
+    // A show transfer or a service command runs on its worker.
+    [[nodiscard]] bool jobRunning() const;
     // Shows and edits document on both show tabs from now on.
     void bindDocument(std::unique_ptr<Show::ShowDocument> document);
 
@@ -159,4 +162,8 @@ private:
     FileMenu *fileMenu = nullptr;    // a child of the window
     bool accessProblemShown = false; // the log told about a driver this user may not open
     bool closeAfterJob = false;      // the user closed the window during a show transfer
+    // The service console's, the firmware question's and the lock release's
+    // work on the driver, one job at a time. Declared last, so a running job
+    // ends before anything it uses is destroyed.
+    std::unique_ptr<WorkerJob> driverJob;
 };

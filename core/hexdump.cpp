@@ -81,7 +81,7 @@ namespace {
 
 // The rows after prefix, in one buffer sized for the longest rows and cut to
 // what was written.
-QByteArray rowsAfter(const QByteArray &prefix, const void *data, int length)
+QByteArray rowsAfter(const QByteArray &prefix, const void *data, int length, quint32 first = 0)
 {
     if (length <= 0)
         return prefix;
@@ -91,7 +91,7 @@ QByteArray rowsAfter(const QByteArray &prefix, const void *data, int length)
     std::memcpy(out.data(), prefix.constData(), size_t(prefix.size()));
     char *at = out.data() + prefix.size();
     for (qsizetype offset = 0; offset < length; offset += RowLength)
-        at = putRow(at, bytes + offset, quint32(offset),
+        at = putRow(at, bytes + offset, first + quint32(offset),
                     int(qMin<qsizetype>(RowLength, length - offset)));
     out.truncate(at - out.constData());
     return out;
@@ -107,6 +107,12 @@ QByteArray hexDump(const void *data, int length)
                             static_cast<unsigned long long>(reinterpret_cast<quintptr>(data)))
               .toLatin1();
     return rowsAfter(header, data, length);
+}
+
+QByteArray hexDumpAt(const void *data, int length, quint32 address)
+{
+    const QByteArray header = QString::asprintf("\n src address: 0x%08x", address).toLatin1();
+    return rowsAfter(header, data, length, address);
 }
 
 QByteArray hexDumpRows(const void *data, int length)

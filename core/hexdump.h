@@ -8,6 +8,10 @@
 // padded so its columns line up with the full rows.
 [[nodiscard]] QByteArray hexDump(const void *data, int length);
 
+// The same for bytes read from the driver at address: the header names that
+// address and the rows count from it (a host address would mean nothing).
+[[nodiscard]] QByteArray hexDumpAt(const void *data, int length, quint32 address);
+
 // The rows of hexDump() alone, without the header line and the line break
 // before the first row: for a terminal, where a host address means nothing.
 [[nodiscard]] QByteArray hexDumpRows(const void *data, int length);

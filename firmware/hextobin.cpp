@@ -188,10 +188,70 @@ public:
     {
         return (m_words[offset / 64] >> (offset % 64)) & 1;
     }
-    void set(quint32 offset) { m_words[offset / 64] |= quint64(1) << (offset % 64); }
+    // Whether any of the count bits from offset on is set, a word at a time.
+    [[nodiscard]] bool anyIn(quint32 offset, int count) const
+    {
+        bool any = false;
+        forWords(offset, count, [&any](quint64 word, quint64 mask) { any = any || (word & mask); });
+        return any;
+    }
+    void setRange(quint32 offset, int count)
+    {
+        forWords(offset, count, [](quint64 &word, quint64 mask) { word |= mask; });
+    }
 
 private:
+    template<typename Words, typename F>
+    static void forWords(Words &words, quint32 offset, int count, F f)
+    {
+        for (quint32 bit = offset, end = offset + quint32(count); bit < end;) {
+            const quint32 low = bit % 64;
+            const quint32 take = qMin<quint32>(64 - low, end - bit);
+            const quint64 ones = take == 64 ? ~quint64(0) : (quint64(1) << take) - 1;
+            f(words[bit / 64], ones << low);
+            bit += take;
+        }
+    }
+    template<typename F> void forWords(quint32 offset, int count, F f)
+    {
+        forWords(m_words, offset, count, f);
+    }
+    template<typename F> void forWords(quint32 offset, int count, F f) const
+    {
+        forWords(m_words, offset, count, f);
+    }
     std::vector<quint64> m_words;
+};
+
+// A run of a record's bytes at consecutive addresses (none past the end of
+// the address space): its first address, where its bytes begin in the
+// record's data, and how many there are.
+struct Span
+{
+    quint32 address = 0;
+    int dataAt = 0;
+    int count = 0;
+
+    // The part of the span in the window [lo, lo + size), the parts below and
+    // above it; each may be empty.
+    [[nodiscard]] Span within(quint32 lo, quint64 size) const
+    {
+        return part(qMax<quint64>(address, lo), qMin<quint64>(end(), lo + size));
+    }
+    [[nodiscard]] Span below(quint32 lo) const { return part(address, qMin<quint64>(end(), lo)); }
+    [[nodiscard]] Span above(quint32 lo, quint64 size) const
+    {
+        return part(qMax<quint64>(address, lo + size), end());
+    }
+
+private:
+    [[nodiscard]] quint64 end() const { return quint64(address) + quint64(qMax(count, 0)); }
+    [[nodiscard]] Span part(quint64 from, quint64 to) const
+    {
+        if (from >= to)
+            return {quint32(from), dataAt, 0};
+        return {quint32(from), dataAt + int(from - address), int(to - from)};
+    }
 };
 
 // The values that records gave bytes outside the window, kept sparsely in
@@ -284,6 +344,24 @@ private:
     quint32 m_lastNumber = 0;
 };
 
+// Counts a span outside the window as ignored and follows what it says there.
+void ignore(Hex::Report &found, IgnoredBytes &ignored, const Span &span, const uchar *data,
+            int lineNumber)
+{
+    found.ignored += span.count;
+    found.lowestIgnored = qMin(found.lowestIgnored, span.address);
+    found.highestIgnored = qMax(found.highestIgnored, span.address + quint32(span.count - 1));
+    int conflict = 0;
+    if (const int conflicts
+        = ignored.put(span.address, data + span.dataAt, span.count, &conflict)) {
+        if (found.ignoredConflicts == 0) {
+            found.firstIgnoredConflict = span.address + quint32(conflict);
+            found.firstIgnoredConflictLine = lineNumber;
+        }
+        found.ignoredConflicts += conflicts;
+    }
+}
+
 } // namespace
 
 namespace Hex {
@@ -327,8 +405,13 @@ QString describe(int result)
 
 } // namespace Hex
 
-int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex::Report *report)
+int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex::Report *report,
+             std::vector<Hex::Watch> *watches)
 {
+    std::vector<Hex::Watch> none;
+    std::vector<Hex::Watch> &watched = watches ? *watches : none;
+    for (Hex::Watch &watch : watched)
+        watch.firstLine = 0;
     Hex::Report local;
     Hex::Report &found = report ? *report : local;
     found = Hex::Report();
@@ -420,55 +503,52 @@ int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi, Hex:
             return Hex::Ok;
         case 0x00: {
             // 32-bit addresses: a record that runs past a 64 KiB boundary
-            // continues in the next segment rather than wrapping. The record
-            // is checked against what earlier ones stored before any of its
-            // bytes lands, so a refused record leaves the window as it was.
+            // continues in the next segment rather than wrapping; one that
+            // runs past the end of the address space goes on at 0. The
+            // record is checked against what earlier ones stored before any
+            // of its bytes lands, so a refused record leaves the window as it
+            // was.
             const quint32 first = base + address;
-            // A record wholly outside the window (and not running past the
-            // end of the address space) has nothing to check there.
-            const quint32 last = first + quint32(count - 1);
-            const bool outside = count > 0 && last >= first
-                                 && (last < lo || (first >= lo && first - lo >= windowSize));
-            for (int i = 0; i < count && !outside; ++i) {
-                const quint32 offset = first + quint32(i) - lo;
-                if (offset < windowSize && written.test(offset) && out[offset] != data[size_t(i)]) {
-                    found.address = first + quint32(i);
-                    return Hex::Overlap;
-                }
-            }
-            // In runs of bytes on the same side of the window (and of the end
-            // of the address space), so that the bookkeeping is per run.
-            for (int i = 0; i < count;) {
-                const quint32 absolute = first + quint32(i);
-                const bool inside = absolute - lo < windowSize;
-                int n = 1;
-                while (i + n < count && (first + quint32(i + n) - lo < windowSize) == inside
-                       && first + quint32(i + n) > absolute)
-                    ++n;
-                const uchar *bytes = data.data() + i;
-                if (inside) {
-                    const quint32 offset = absolute - lo;
-                    std::copy(bytes, bytes + n, out + offset);
-                    for (int k = 0; k < n; ++k)
-                        written.set(offset + quint32(k));
-                    if (found.stored == 0)
-                        found.firstStoredLine = lineNumber;
-                    found.stored += n;
-                    found.lowestStored = qMin(found.lowestStored, absolute);
-                } else {
-                    found.ignored += n;
-                    found.lowestIgnored = qMin(found.lowestIgnored, absolute);
-                    found.highestIgnored = qMax(found.highestIgnored, absolute + quint32(n - 1));
-                    int conflict = 0;
-                    if (const int conflicts = ignored.put(absolute, bytes, n, &conflict)) {
-                        if (found.ignoredConflicts == 0) {
-                            found.firstIgnoredConflict = absolute + quint32(conflict);
-                            found.firstIgnoredConflictLine = lineNumber;
+            const int head = int(qMin<quint64>(quint64(count), (quint64(1) << 32) - first));
+            const Span spans[2] = {{first, 0, head}, {0, head, count - head}};
+            for (const Span &span : spans) {
+                const Span inside = span.within(lo, windowSize);
+                if (inside.count > 0 && written.anyIn(inside.address - lo, inside.count)) {
+                    for (int i = 0; i < inside.count; ++i) {
+                        const quint32 offset = inside.address - lo + quint32(i);
+                        if (written.test(offset)
+                            && out[offset] != data[size_t(inside.dataAt) + size_t(i)]) {
+                            found.address = inside.address + quint32(i);
+                            return Hex::Overlap;
                         }
-                        found.ignoredConflicts += conflicts;
                     }
                 }
-                i += n;
+            }
+            // Bookkeeping per run of bytes on one side of the window, in
+            // address order within each span.
+            for (const Span &span : spans) {
+                const Span inside = span.within(lo, windowSize);
+                const Span below = span.below(lo);
+                const Span above = span.above(lo, windowSize);
+                if (below.count > 0)
+                    ignore(found, ignored, below, data.data(), lineNumber);
+                if (inside.count > 0) {
+                    const quint32 offset = inside.address - lo;
+                    const uchar *bytes = data.data() + inside.dataAt;
+                    std::copy(bytes, bytes + inside.count, out + offset);
+                    written.setRange(offset, inside.count);
+                    if (found.stored == 0)
+                        found.firstStoredLine = lineNumber;
+                    found.stored += inside.count;
+                    found.lowestStored = qMin(found.lowestStored, inside.address);
+                    for (Hex::Watch &watch : watched) {
+                        if (watch.firstLine == 0 && inside.address <= watch.hi
+                            && inside.address + quint32(inside.count - 1) >= watch.lo)
+                            watch.firstLine = lineNumber;
+                    }
+                }
+                if (above.count > 0)
+                    ignore(found, ignored, above, data.data(), lineNumber);
             }
             break;
         }

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <limits>
+#include <vector>
 
 // Result codes of HexToBin. Negative codes name the first fault found; the
 // buffer then holds what the records before the faulty one stored.
@@ -49,6 +50,16 @@ struct Report
     int firstIgnoredConflictLine = 0; // likewise: the line of the later record
 };
 
+// A range [lo, hi] of the window whose first storing record is wanted:
+// HexToBin sets firstLine to that record's line, or leaves it 0 when no
+// record stored a byte there.
+struct Watch
+{
+    quint32 lo = 0;
+    quint32 hi = 0;
+    int firstLine = 0;
+};
+
 // A short English description of a result code, for command-line messages.
 [[nodiscard]] QString describe(int result);
 } // namespace Hex
@@ -64,6 +75,8 @@ struct Report
 // record's bytes are stored only once its checksum has been verified and it
 // contradicts no byte an earlier record stored in the window (the same value
 // twice is fine). Returns Hex::Ok or a negative Hex::Result; `report`, when
-// given, says where the fault is and what was stored and ignored.
+// given, says where the fault is and what was stored and ignored; `watches`,
+// when given, which record first stored a byte in each of their ranges.
 [[nodiscard]] int HexToBin(const QString &fileName, void *buffer, quint32 lo, quint32 hi,
-                           Hex::Report *report = nullptr);
+                           Hex::Report *report = nullptr,
+                           std::vector<Hex::Watch> *watches = nullptr);

@@ -12,7 +12,9 @@
 #include <QtEndian>
 
 #include <array>
+#include <iterator>
 #include <optional>
+#include <vector>
 
 namespace Upgrade {
 
@@ -51,16 +53,21 @@ namespace {
 // overwritten without a trace. Data that holds the very word computed loses
 // nothing (a file made from an image that already carried its words); any
 // other refuses the build, naming the record's line and the first byte that
-// differs. The slots are read on their own so that the record's line is
-// known; the file is small and the reads cheap.
-void checkWordSlots(const QString &hexFileName, ImageBuild &build)
+// differs. A slot that a record stored into (watched by the first reading)
+// is read again on its own, so that only its own bytes are compared; a file
+// that leaves the slots out is read once.
+void checkWordSlots(const QString &hexFileName, ImageBuild &build,
+                    const std::vector<Hex::Watch> &watches)
 {
     const struct
     {
         int offset;
         int length;
     } areas[] = {{AppOffset, AppLength}, {ExtOffset, ExtLength}};
-    for (const auto &area : areas) {
+    for (std::size_t a = 0; a < std::size(areas); ++a) {
+        const auto &area = areas[a];
+        if (watches[a].firstLine == 0)
+            continue;
         std::array<uchar, 4> computed{};
         qToLittleEndian<quint32>(checkWord(build.image, area.offset, area.length), computed.data());
         std::array<uchar, 4> slot = computed;
@@ -90,10 +97,13 @@ ImageBuild buildImage(const QString &hexFileName)
     // side in the image as in the address space, so one pass over the file
     // fills both; each area's result is that pass's result.
     static_assert(AppHi + 1 == ExtLo && AppOffset + AppLength == ExtOffset);
-    build.appResult
-        = HexToBin(hexFileName, build.image.data() + AppOffset, AppLo, ExtHi, &build.appReport);
+    const quint32 appSlot = FlashBase + quint32(AppCheckOffset);
+    const quint32 extSlot = FlashBase + quint32(ExtCheckOffset);
+    std::vector<Hex::Watch> watches{{appSlot, appSlot + 3, 0}, {extSlot, extSlot + 3, 0}};
+    build.appResult = HexToBin(hexFileName, build.image.data() + AppOffset, AppLo, ExtHi,
+                               &build.appReport, &watches);
     if (build.appResult == Hex::Ok)
-        checkWordSlots(hexFileName, build);
+        checkWordSlots(hexFileName, build, watches);
     build.extResult = build.appResult;
     build.extReport = build.appReport;
     storeCheckWords(build.image);

@@ -3,8 +3,10 @@
 #include "core/hexdump.h"
 #include "core/safefile.h"
 #include "core/trace.h"
+#include "core/workerjob.h"
 #include "service/driverprobe.h"
 #include "service/servicevalues.h"
+#include "usb/connection.h"
 #include "usb/servicecommands.h"
 #include "usb/usblc350.h"
 #include "widgets/dialogs/feedback.h"
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 
 #include <optional>
+#include <utility>
 
 ServiceValues &ServiceValues::remembered()
 {
@@ -32,34 +35,58 @@ QString hexProposal(quint32 value)
 } // namespace
 
 ServiceConsole::ServiceConsole(USBLC350 &device, Feedback &feedback,
-                               std::function<UserDialogs &()> dialogs, QWidget *window)
+                               std::function<UserDialogs &()> dialogs, QWidget *window,
+                               WorkerJob &job)
     : device(device)
     , feedback(feedback)
     , dialogs(std::move(dialogs))
     , window(window)
+    , job(job)
 {}
 
-void ServiceConsole::showDump(const QByteArray &bytes)
+void ServiceConsole::run(std::function<Report()> work)
+{
+    job.start(std::move(work));
+}
+
+void ServiceConsole::showDump(const QByteArray &bytes, quint32 address)
 {
     feedback.clearLog();
-    feedback.logLine(QString::fromLatin1(hexDump(bytes.constData(), int(bytes.size()))));
+    feedback.logLine(QString::fromLatin1(hexDumpAt(bytes.constData(), int(bytes.size()), address)));
+}
+
+QString ServiceConsole::failure(const QString &what) const
+{
+    const Connection::Result result = device.lastResult();
+    // A refusal by the system is explained once by the window itself.
+    if (result.outcome == Connection::Outcome::NoPermission)
+        return what;
+    const QString cause = Connection::describe(result);
+    return cause.isEmpty() ? what : what + QLatin1Char('\n') + cause;
 }
 
 void ServiceConsole::connectDevice()
 {
-    if (device.connect() == 0) {
-        LC420_TRACE() << "Connect OK";
-        feedback.logLine(tr("Connect OK"));
-    } else {
+    run([this]() -> Report {
+        if (device.connect() == 0) {
+            LC420_TRACE() << "Connect OK";
+            return [this] { feedback.logLine(tr("Connect OK")); };
+        }
         LC420_TRACE() << "Connect ERROR";
-        feedback.logLine(Service::describe(Service::Failure::Connect));
-    }
+        return [this, text = failure(Service::describe(Service::Failure::Connect))] {
+            feedback.logLine(text);
+        };
+    });
 }
 
 void ServiceConsole::disconnectDevice()
 {
-    device.disconnect();
-    feedback.logLine(tr("Disconnected from the driver. The next command connects again."));
+    run([this]() -> Report {
+        device.disconnect();
+        return [this] {
+            feedback.logLine(tr("Disconnected from the driver. The next command connects again."));
+        };
+    });
 }
 
 void ServiceConsole::readMemory()
@@ -85,26 +112,34 @@ void ServiceConsole::readMemory()
     }
     // A failed read is reported; a half-filled buffer is no picture of the
     // driver's memory.
-    const std::optional<QByteArray> bytes = Service::readMemory(device, *address, quint32(length));
-    if (!bytes) {
-        dialogs().message(QMessageBox::Warning, window, tr("error"),
-                          Service::describe(Service::Failure::ReadMemory));
-        return;
-    }
-    showDump(*bytes);
+    run([this, address = *address, length]() -> Report {
+        const std::optional<QByteArray> bytes
+            = Service::readMemory(device, address, quint32(length));
+        if (!bytes) {
+            return [this, text = failure(Service::describe(Service::Failure::ReadMemory))] {
+                dialogs().message(QMessageBox::Warning, window, tr("error"), text);
+            };
+        }
+        return [this, bytes = *bytes, address] { showDump(bytes, address); };
+    });
 }
 
 void ServiceConsole::sendTestBlock()
 {
-    if (!Service::sendTestBlock(device)) {
-        feedback.logLine(Service::describe(Service::Failure::TestBlock));
-        return;
-    }
-    const QByteArray block = Service::testBlock();
-    LC420_TRACE() << QLatin1Char('"')
-                         + QString::fromLatin1(hexDump(block.constData(), int(block.size())))
-                         + QLatin1Char('"');
-    feedback.logLine(tr("Test block sent: %1 bytes, 0x00 to 0xFF twice.").arg(block.size()));
+    run([this]() -> Report {
+        if (!Service::sendTestBlock(device)) {
+            return [this, text = failure(Service::describe(Service::Failure::TestBlock))] {
+                feedback.logLine(text);
+            };
+        }
+        const QByteArray block = Service::testBlock();
+        LC420_TRACE() << QLatin1Char('"')
+                             + QString::fromLatin1(hexDump(block.constData(), int(block.size())))
+                             + QLatin1Char('"');
+        return [this, size = block.size()] {
+            feedback.logLine(tr("Test block sent: %1 bytes, 0x00 to 0xFF twice.").arg(size));
+        };
+    });
 }
 
 void ServiceConsole::writePage()
@@ -116,13 +151,19 @@ void ServiceConsole::writePage()
     if (!ok)
         return;
     values.fillPattern = pattern;
-    if (Service::writePage(device, quint8(pattern))) {
-        LC420_TRACE() << "page write OK";
-    } else {
+    run([this, pattern]() -> Report {
+        if (Service::writePage(device, quint8(pattern))) {
+            LC420_TRACE() << "page write OK";
+            return [this, pattern] {
+                feedback.logLine(Service::describePageWritten(quint8(pattern)));
+            };
+        }
         LC420_TRACE() << "page write ERROR";
-        feedback.logLine(Service::describe(Service::Failure::PageWrite));
-        feedback.logLine(whyPageWriteFailed());
-    }
+        return [this, why = whyPageWriteFailed()] {
+            feedback.logLine(Service::describe(Service::Failure::PageWrite));
+            feedback.logLine(why);
+        };
+    });
 }
 
 // The failed transfer closed the device; a fresh connect tells whether the
@@ -131,7 +172,7 @@ QString ServiceConsole::whyPageWriteFailed()
 {
     const DriverProbe::Probe found = DriverProbe::probe(device, false);
     if (!found.answered)
-        return tr("No driver answered. Check the USB cable and press \"Connect\".");
+        return failure(tr("No driver answered. Check the USB cable and press \"Connect\"."));
     const QString serial = DriverProbe::serialForUser(found.serial);
     switch (found.mode) {
     case DriverInfo::Mode::Application:
@@ -152,51 +193,54 @@ QString ServiceConsole::whyPageWriteFailed()
 // is afterwards.
 void ServiceConsole::runApplication()
 {
-    device.RunApplication();
-    device.disconnect();
-    const DriverProbe::Probe found = DriverProbe::probe(device, false);
-    if (!found.answered) {
-        feedback.logLine(tr("Run Application: the driver restarts and does not answer yet. The "
-                            "next command connects to it again."));
-        return;
-    }
-    const QString serial = DriverProbe::serialForUser(found.serial);
-    switch (found.mode) {
-    case DriverInfo::Mode::Application:
-        feedback.logLine(tr("Run Application: driver %1 runs its application.").arg(serial));
-        return;
-    case DriverInfo::Mode::Bootloader:
-        feedback.logLine(tr("Run Application: driver %1 waits in its bootloader.").arg(serial));
-        return;
-    case DriverInfo::Mode::Unknown:
-        break;
-    }
-    feedback.logLine(tr("Run Application: a driver answers again."));
+    run([this]() -> Report {
+        device.RunApplication();
+        device.disconnect();
+        const DriverProbe::Probe found = DriverProbe::probe(device, false);
+        QString text;
+        const QString serial = DriverProbe::serialForUser(found.serial);
+        if (!found.answered)
+            text = tr("Run Application: the driver restarts and does not answer yet. The next "
+                      "command connects to it again.");
+        else if (found.mode == DriverInfo::Mode::Application)
+            text = tr("Run Application: driver %1 runs its application.").arg(serial);
+        else if (found.mode == DriverInfo::Mode::Bootloader)
+            text = tr("Run Application: driver %1 waits in its bootloader.").arg(serial);
+        else
+            text = tr("Run Application: a driver answers again.");
+        return [this, text] { feedback.logLine(text); };
+    });
 }
 
 void ServiceConsole::statusGet()
 {
-    quint32 status = 0;
-    if (device.StatusGet(status) == 0)
-        feedback.logLine(tr("Status: %1").arg(Service::binary32(status)));
-    else
-        feedback.logLine(Service::describe(Service::Failure::StatusGet));
+    run([this]() -> Report {
+        quint32 status = 0;
+        const QString text = device.StatusGet(status) == 0
+                                 ? tr("Status: %1").arg(Service::binary32(status))
+                                 : failure(Service::describe(Service::Failure::StatusGet));
+        return [this, text] { feedback.logLine(text); };
+    });
 }
 
 void ServiceConsole::statusSet()
 {
-    if (device.StatusSet(Service::StatusBit) == 0)
-        feedback.logLine(tr("StatusSet(%1)").arg(Service::binary32(Service::StatusBit)));
-    else
-        feedback.logLine(Service::describe(Service::Failure::StatusSet));
+    run([this]() -> Report {
+        const QString text = device.StatusSet(Service::StatusBit) == 0
+                                 ? tr("StatusSet(%1)").arg(Service::binary32(Service::StatusBit))
+                                 : failure(Service::describe(Service::Failure::StatusSet));
+        return [this, text] { feedback.logLine(text); };
+    });
 }
 
 void ServiceConsole::statusClear()
 {
-    if (device.StatusClr(Service::StatusBit) == 0)
-        feedback.logLine(tr("StatusClr(%1)").arg(Service::binary32(Service::StatusBit)));
-    else
-        feedback.logLine(Service::describe(Service::Failure::StatusClear));
+    run([this]() -> Report {
+        const QString text = device.StatusClr(Service::StatusBit) == 0
+                                 ? tr("StatusClr(%1)").arg(Service::binary32(Service::StatusBit))
+                                 : failure(Service::describe(Service::Failure::StatusClear));
+        return [this, text] { feedback.logLine(text); };
+    });
 }
 
 void ServiceConsole::readExternalFlash()
@@ -220,14 +264,16 @@ void ServiceConsole::readExternalFlash()
         dialogs().message(QMessageBox::Warning, window, tr("error"), tr("Conversion error"));
         return;
     }
-    const std::optional<QByteArray> bytes
-        = Service::readExternal(device, *address, quint32(length));
-    if (!bytes) {
-        dialogs().message(QMessageBox::Warning, window, tr("error"),
-                          Service::describe(Service::Failure::ReadExternal));
-        return;
-    }
-    showDump(*bytes);
+    run([this, address = *address, length]() -> Report {
+        const std::optional<QByteArray> bytes
+            = Service::readExternal(device, address, quint32(length));
+        if (!bytes) {
+            return [this, text = failure(Service::describe(Service::Failure::ReadExternal))] {
+                dialogs().message(QMessageBox::Warning, window, tr("error"), text);
+            };
+        }
+        return [this, bytes = *bytes, address] { showDump(bytes, address); };
+    });
 }
 
 void ServiceConsole::writeExternalFlash()
@@ -262,15 +308,27 @@ void ServiceConsole::writeExternalFlash()
         return;
     }
 
-    const QByteArray sent = Service::encodedFill(quint8(*data & 0xFF), length);
-    const bool written = Service::writeExternal(device, *address, sent);
-    feedback.clearLog();
-    feedback.logLine(tr("lenght: %1").arg(length, 8));
-    feedback.logLine(tr("address: 0x%1").arg(*address, 8, 16, QLatin1Char(' ')));
-    feedback.logLine(QString::fromLatin1(hexDump(sent.constData(), int(sent.size()))));
-    // The pieces alone look the same after a failure.
-    if (!written)
-        feedback.errorBox(tr("Error"), Service::describe(Service::Failure::WriteExternal));
+    const quint8 value = quint8(*data & 0xFF);
+    run([this, address = *address, length, value]() -> Report {
+        const Service::ImageResult result
+            = Service::writeExternalChecked(device, address, QByteArray(length, char(value)));
+        const QString why = result == Service::ImageResult::Written
+                                ? Service::describeWritten(length, address)
+                                : failure(Service::describe(result));
+        return [this, address, length, value, result, why] {
+            const QByteArray sent = Service::encodedFill(value, length);
+            feedback.clearLog();
+            feedback.logLine(tr("lenght: %1").arg(length, 8));
+            feedback.logLine(tr("address: 0x%1").arg(address, 8, 16, QLatin1Char(' ')));
+            feedback.logLine(
+                QString::fromLatin1(hexDumpAt(sent.constData(), int(sent.size()), address)));
+            // The pieces alone look the same after a failure.
+            if (result == Service::ImageResult::Written)
+                feedback.logLine(why);
+            else
+                feedback.errorBox(tr("Error"), why);
+        };
+    });
 }
 
 void ServiceConsole::writeExternalFlashFromFile()
@@ -287,39 +345,50 @@ void ServiceConsole::writeExternalFlashFromFile()
     QByteArray image;
     if (SafeFile::openForReading(file).isEmpty())
         image = file.read(qint64(Service::ExternalFlashSize) + 1);
+    const qint64 fileSize = file.size();
 
-    // An image the write refuses anyway is refused below without a question.
-    const bool writable
-        = !image.isEmpty() && image.size() % 4 == 0 && image.size() <= Service::ExternalFlashSize;
-    if (writable
-        && feedback.question(
-               tr("Write External Flash"),
-               tr("Write %1 (%2 bytes) to the start of the external flash?\n\n"
-                  "The first %2 bytes the external flash holds now are "
-                  "overwritten.")
-                   .arg(QDir::toNativeSeparators(fileName), QString::number(image.size())),
-               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
-               != QMessageBox::Ok)
-        return;
-
-    const Service::ImageResult result = Service::writeExternalImage(device, image);
-    switch (result) {
-    case Service::ImageResult::Written:
-        dialogs().message(QMessageBox::Information, window, tr("Info"), Service::describe(result));
-        break;
-    case Service::ImageResult::BadLength:
-        LC420_TRACE() << "length error" << image.size();
-        feedback.errorBox(tr("Length error"), Service::describe(result));
-        break;
-    case Service::ImageResult::TooLarge:
+    // An image the write refuses anyway is refused without a question.
+    const Service::ImageResult refusal
+        = image.size() > Service::ExternalFlashSize  ? Service::ImageResult::TooLarge
+          : image.isEmpty() || image.size() % 4 != 0 ? Service::ImageResult::BadLength
+                                                     : Service::ImageResult::Written;
+    if (refusal != Service::ImageResult::Written) {
         // Only one byte past the limit was read; the trace names the file's size.
-        LC420_TRACE() << "length error" << file.size();
-        feedback.errorBox(tr("Length error"), Service::describe(result));
-        break;
-    case Service::ImageResult::WriteFailed:
-    case Service::ImageResult::ReadFailed:
-    case Service::ImageResult::Mismatch:
-        feedback.errorBox(tr("Error"), Service::describe(result));
-        break;
+        LC420_TRACE() << "length error" << fileSize;
+        feedback.errorBox(tr("Length error"), Service::describe(refusal));
+        return;
     }
+
+    // The question names the driver that would be overwritten: a short look
+    // first, then the write once the user agreed.
+    run([this, fileName, image]() -> Report {
+        const DriverProbe::Probe found = DriverProbe::probe(device, false);
+        if (!found.answered) {
+            return [this, text = failure(Service::describe(Service::Failure::Connect))] {
+                feedback.errorBox(tr("Error"), text);
+            };
+        }
+        return [this, fileName, image, serial = DriverProbe::serialForUser(found.serial)] {
+            if (feedback.question(
+                    tr("Write External Flash"),
+                    tr("Write %1 (%2 bytes) to the start of the external flash of driver %3?\n\n"
+                       "The first %2 bytes the external flash holds now are overwritten.")
+                        .arg(QDir::toNativeSeparators(fileName), QString::number(image.size()),
+                             serial),
+                    QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+                != QMessageBox::Ok)
+                return;
+            run([this, image]() -> Report {
+                const Service::ImageResult result = Service::writeExternalImage(device, image);
+                if (result == Service::ImageResult::Written) {
+                    return [this, text = Service::describeWritten(int(image.size()), 0)] {
+                        dialogs().message(QMessageBox::Information, window, tr("Info"), text);
+                    };
+                }
+                return [this, text = failure(Service::describe(result))] {
+                    feedback.errorBox(tr("Error"), text);
+                };
+            });
+        };
+    });
 }

@@ -9,12 +9,15 @@ class Feedback;
 class QWidget;
 class USBLC350;
 class UserDialogs;
+class WorkerJob;
 
 // The service console behind the Settings tab's service buttons: connection,
 // controller memory, test block, page, status word and external flash, for
-// technicians. Each command asks through the dialog seam, calls one command of
-// usb/ and reports through Feedback. The window keeps the buttons, their slots
-// and the refusal while an upgrade runs; it hands every press to one function
+// technicians. Each command asks through the dialog seam on the GUI thread,
+// then runs its transfers as a job on a thread of its own (with the driver's
+// other actions off, through setBusy) and reports through Feedback once the
+// job has ended. The window keeps the buttons, their slots and the refusal
+// while an upgrade or another job runs; it hands every press to one function
 // here. Its texts belong to the window's translation context.
 class ServiceConsole
 {
@@ -23,8 +26,10 @@ class ServiceConsole
 public:
     // dialogs is looked up at every question, since tests replace the
     // window's dialogs after it is built; window parents the boxes.
+    // job runs the commands' transfers, one at a time for the whole window,
+    // and must end before the console does.
     ServiceConsole(USBLC350 &device, Feedback &feedback, std::function<UserDialogs &()> dialogs,
-                   QWidget *window);
+                   QWidget *window, WorkerJob &job);
 
     void connectDevice();
     void disconnectDevice();
@@ -40,13 +45,21 @@ public:
     void writeExternalFlashFromFile();
 
 private:
-    // Clears the log and shows a hex dump of bytes in it.
-    void showDump(const QByteArray &bytes);
-    // Why the driver refused a page, in plain words (a transfer or two).
+    using Report = std::function<void()>;
+    void run(std::function<Report()> work);
+    // Clears the log and shows a hex dump of bytes read from the driver at
+    // address.
+    void showDump(const QByteArray &bytes, quint32 address);
+    // A failure's sentence and, on the next line, its cause as the device
+    // last saw it. On the worker, right after the failure.
+    [[nodiscard]] QString failure(const QString &what) const;
+    // Why the driver refused a page, in plain words (a transfer or two). On
+    // the worker.
     [[nodiscard]] QString whyPageWriteFailed();
 
     USBLC350 &device;
     Feedback &feedback;
     std::function<UserDialogs &()> dialogs;
     QWidget *window;
+    WorkerJob &job;
 };

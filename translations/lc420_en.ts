@@ -880,7 +880,12 @@ Commands:
         <translation>%1 Lc420 drivers are attached and none is chosen; nothing was sent to any of them.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>Driver %1 stopped answering (USB time-out); check the USB cable.</source>
+        <translation>Driver %1 stopped answering (USB time-out); check the USB cable.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The driver did not answer in time (USB time-out); check the USB cable.</source>
         <translation>The driver did not answer in time (USB time-out); check the USB cable.</translation>
     </message>
@@ -944,12 +949,22 @@ Commands:
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+94"/>
+        <location filename="../app/driverindicator.cpp" line="+97"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Bus %1 device %2: this user may not open it</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>Bus %1 device %2: not answering</source>
+        <translation>Bus %1 device %2: not answering</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, not answering</source>
+        <translation>%1, not answering</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Bus %1 device %2: not read yet</source>
         <translation>Bus %1 device %2: not read yet</translation>
     </message>
@@ -979,7 +994,7 @@ Commands:
         <translation>Driver %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Driver %1 was left locked by an interrupted Get or Set</source>
         <translation>Driver %1 was left locked by an interrupted Get or Set</translation>
     </message>
@@ -1004,12 +1019,12 @@ Commands:
         <translation>Driver %1: application, firmware %2 %3</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-125"/>
         <source>Release the lock</source>
         <translation>Release the lock</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</source>
         <translation>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</translation>
     </message>
@@ -1019,17 +1034,17 @@ Commands:
         <translation>Choose one: click the driver indicator in the status bar.</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+122"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Driver %1 was not released: %2</source>
         <translation>Driver %1 was not released: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>Driver %1 was released.</source>
         <translation>Driver %1 was released.</translation>
     </message>
@@ -1312,7 +1327,7 @@ Commands:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+32"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -1327,9 +1342,9 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+298"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+309"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="+308"/>
+        <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
@@ -1359,7 +1374,7 @@ Commands:
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+77"/>
+        <location filename="../app/firmwarepage.cpp" line="+79"/>
         <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>HEX files (*.hex)</translation>
@@ -1375,17 +1390,18 @@ Commands:
         <location line="+11"/>
         <location line="+56"/>
         <location line="+30"/>
-        <location line="+86"/>
+        <location line="+99"/>
         <location filename="../app/showpage.cpp" line="+244"/>
         <location line="+22"/>
         <location line="+35"/>
-        <location filename="../service/serviceconsole.cpp" line="-35"/>
-        <location line="+49"/>
+        <location filename="../service/serviceconsole.cpp" line="-56"/>
+        <location line="+39"/>
+        <location line="+21"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-176"/>
+        <location line="-189"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
@@ -1478,7 +1494,7 @@ Commands:
         <translation>Choose an Upgrade File</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+46"/>
         <source>(could not be read)</source>
         <translation>(could not be read)</translation>
     </message>
@@ -1508,64 +1524,64 @@ Do not unplug the driver until the upgrade has ended.</translation>
         <translation>Firmware Change</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-270"/>
+        <location filename="../service/serviceconsole.cpp" line="-316"/>
         <source>Connect OK</source>
         <translation>Connect OK</translation>
     </message>
     <message>
-        <location filename="../usb/servicecommands.cpp" line="+143"/>
+        <location filename="../usb/servicecommands.cpp" line="+165"/>
         <source>Connect ERROR</source>
         <translation>Connect ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+14"/>
         <source>Disconnected from the driver. The next command connects again.</source>
         <translation>Disconnected from the driver. The next command connects again.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Read From Lc350</source>
         <translation>Read From Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+137"/>
-        <location line="+31"/>
+        <location line="+154"/>
+        <location line="+33"/>
         <source>Address (hex)</source>
         <translation>Address (hex)</translation>
     </message>
     <message>
-        <location line="-164"/>
-        <location line="+137"/>
-        <location line="+37"/>
+        <location line="-183"/>
+        <location line="+154"/>
+        <location line="+39"/>
         <source>Length (dec)</source>
         <translation>Length (dec)</translation>
     </message>
     <message>
-        <location line="-166"/>
-        <location line="+7"/>
-        <location line="+130"/>
-        <location line="+6"/>
+        <location line="-185"/>
+        <location line="+10"/>
+        <location line="+144"/>
+        <location line="+8"/>
         <location line="+20"/>
         <location line="+15"/>
         <source>error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-178"/>
-        <location line="+137"/>
-        <location line="+26"/>
+        <location line="-197"/>
+        <location line="+154"/>
+        <location line="+28"/>
         <location line="+15"/>
         <source>Conversion error</source>
         <translation>Conversion error</translation>
     </message>
     <message>
-        <location line="-154"/>
+        <location line="-167"/>
         <source>Test block sent: %1 bytes, 0x00 to 0xFF twice.</source>
         <translation>Test block sent: %1 bytes, 0x00 to 0xFF twice.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+35"/>
         <source>No driver answered. Check the USB cable and press &quot;Connect&quot;.</source>
         <translation>No driver answered. Check the USB cable and press &quot;Connect&quot;.</translation>
     </message>
@@ -1585,42 +1601,42 @@ Do not unplug the driver until the upgrade has ended.</translation>
         <translation>The driver refused the page.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</source>
         <translation>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Run Application: driver %1 runs its application.</source>
         <translation>Run Application: driver %1 runs its application.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Run Application: driver %1 waits in its bootloader.</source>
         <translation>Run Application: driver %1 waits in its bootloader.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Run Application: a driver answers again.</source>
         <translation>Run Application: a driver answers again.</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+127"/>
         <source>Open File</source>
         <comment>a binary file to write into the external flash</comment>
         <translation>Choose a File for the External Flash</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+36"/>
         <source>Write External Flash</source>
         <translation>Write External Flash</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write %1 (%2 bytes) to the start of the external flash?
+        <source>Write %1 (%2 bytes) to the start of the external flash of driver %3?
 
 The first %2 bytes the external flash holds now are overwritten.</source>
-        <translation>Write %1 (%2 bytes) to the start of the external flash?
+        <translation>Write %1 (%2 bytes) to the start of the external flash of driver %3?
 
 The first %2 bytes the external flash holds now are overwritten.</translation>
     </message>
@@ -1635,7 +1651,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-183"/>
+        <location filename="../service/serviceconsole.cpp" line="-225"/>
         <source>Fill pattern</source>
         <translation>Fill pattern</translation>
     </message>
@@ -1650,7 +1666,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>page write ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+67"/>
+        <location filename="../service/serviceconsole.cpp" line="+71"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -1660,7 +1676,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Status: ERROR</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusSet(%1)</source>
         <translation>Status bit 0 is now 1: set with the mask %1</translation>
     </message>
@@ -1670,7 +1686,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Setting the status bit failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusClr(%1)</source>
         <translation>Status bit 0 is now 0: cleared with the mask %1</translation>
     </message>
@@ -1680,7 +1696,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Clearing the status bit failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+9"/>
         <source>Read External Flash From Lc350</source>
         <translation>Read External Flash From Lc420</translation>
     </message>
@@ -1690,7 +1706,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Reading the external flash failed.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+31"/>
+        <location filename="../service/serviceconsole.cpp" line="+33"/>
         <source>Write To External Flash Lc350</source>
         <translation>Write To External Flash Lc420</translation>
     </message>
@@ -1700,7 +1716,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>Data (hex)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>lenght: %1</source>
         <translation>length: %1</translation>
     </message>
@@ -1891,7 +1907,7 @@ Check USB Cable</translation>
         <translation>Save Scenes To File</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+11"/>
+        <location filename="../service/serviceconsole.cpp" line="+16"/>
         <source>Bin (*.bin)</source>
         <translation>Binary files (*.bin)</translation>
     </message>
@@ -1901,8 +1917,7 @@ Check USB Cable</translation>
         <translation>Write OK</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+32"/>
-        <location line="+5"/>
+        <location filename="../service/serviceconsole.cpp" line="+20"/>
         <source>Length error</source>
         <translation>Length error</translation>
     </message>
@@ -1916,8 +1931,21 @@ Check USB Cable</translation>
         <source>The file is larger than the external flash (%1 bytes)</source>
         <translation>The file is larger than the external flash (%1 bytes)</translation>
     </message>
+    <message numerus="yes">
+        <location line="-22"/>
+        <source>Wrote %n byte(s) to the external flash at 0x%1; the read-back matched.</source>
+        <translation>
+            <numerusform>Wrote %n byte to the external flash at 0x%1; the read-back matched.</numerusform>
+            <numerusform>Wrote %n bytes to the external flash at 0x%1; the read-back matched.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Wrote the page at 0x%1 with every byte 0x%2.</source>
+        <translation>Wrote the page at 0x%1 with every byte 0x%2.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>ReadExternalFlashFromAddress</source>
         <translation>Reading back the external flash failed.</translation>
     </message>
@@ -2829,7 +2857,7 @@ Check USB Cable</translation>
 <context>
     <name>Upgrade</name>
     <message>
-        <location filename="../firmware/upgradefile.cpp" line="+115"/>
+        <location filename="../firmware/upgradefile.cpp" line="+125"/>
         <source>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</source>
         <translation>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</translation>
     </message>

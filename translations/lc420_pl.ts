@@ -884,7 +884,12 @@ Polecenia:
         <translation>Podłączono sterowniki Lc420 (%1), ale żaden nie jest wybrany; do żadnego nic nie wysłano.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>Driver %1 stopped answering (USB time-out); check the USB cable.</source>
+        <translation>Sterownik %1 przestał odpowiadać (przekroczony czas USB); sprawdź kabel USB.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The driver did not answer in time (USB time-out); check the USB cable.</source>
         <translation>Sterownik nie odpowiedział na czas (przekroczony czas USB); sprawdź kabel USB.</translation>
     </message>
@@ -948,12 +953,22 @@ Polecenia:
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+94"/>
+        <location filename="../app/driverindicator.cpp" line="+97"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Szyna %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>Bus %1 device %2: not answering</source>
+        <translation>Magistrala %1, urządzenie %2: nie odpowiada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, not answering</source>
+        <translation>%1, nie odpowiada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Bus %1 device %2: not read yet</source>
         <translation>Szyna %1, urządzenie %2: jeszcze nie odczytano</translation>
     </message>
@@ -983,7 +998,7 @@ Polecenia:
         <translation>Sterownik %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Driver %1 was left locked by an interrupted Get or Set</source>
         <translation>Sterownik %1 pozostał zablokowany po przerwanym pobraniu lub wysłaniu</translation>
     </message>
@@ -1008,12 +1023,12 @@ Polecenia:
         <translation>Sterownik %1: aplikacja, oprogramowanie %2 %3</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-125"/>
         <source>Release the lock</source>
         <translation>Zwolnij blokadę</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</source>
         <translation>Aby pokaz sterownika znów działał, zwolnij jego blokadę: kliknij wskaźnik sterownika na pasku stanu i wybierz „%1”.</translation>
     </message>
@@ -1023,17 +1038,17 @@ Polecenia:
         <translation>Wybierz jeden: kliknij wskaźnik sterownika na pasku stanu.</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+122"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Driver %1 was not released: %2</source>
         <translation>Sterownik %1 nie został zwolniony: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>Driver %1 was released.</source>
         <translation>Sterownik %1 został zwolniony.</translation>
     </message>
@@ -1316,7 +1331,7 @@ Polecenia:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+32"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -1331,9 +1346,9 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+298"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+309"/>
         <location line="+5"/>
-        <location filename="../service/serviceconsole.cpp" line="+308"/>
+        <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
         <translation>Informacja</translation>
     </message>
@@ -1363,7 +1378,7 @@ Polecenia:
         <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+77"/>
+        <location filename="../app/firmwarepage.cpp" line="+79"/>
         <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>Pliki HEX (*.hex)</translation>
@@ -1379,17 +1394,18 @@ Polecenia:
         <location line="+11"/>
         <location line="+56"/>
         <location line="+30"/>
-        <location line="+86"/>
+        <location line="+99"/>
         <location filename="../app/showpage.cpp" line="+244"/>
         <location line="+22"/>
         <location line="+35"/>
-        <location filename="../service/serviceconsole.cpp" line="-35"/>
-        <location line="+49"/>
+        <location filename="../service/serviceconsole.cpp" line="-56"/>
+        <location line="+39"/>
+        <location line="+21"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-176"/>
+        <location line="-189"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
@@ -1482,7 +1498,7 @@ Polecenia:
         <translation>Wybierz plik aktualizacji</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+46"/>
         <source>(could not be read)</source>
         <translation>(nie udało się jej odczytać)</translation>
     </message>
@@ -1512,64 +1528,64 @@ Nie odłączaj sterownika, dopóki aktualizacja oprogramowania się nie zakończ
         <translation>Aktualizuj oprogramowanie</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-270"/>
+        <location filename="../service/serviceconsole.cpp" line="-316"/>
         <source>Connect OK</source>
         <translation>Połączenie OK</translation>
     </message>
     <message>
-        <location filename="../usb/servicecommands.cpp" line="+143"/>
+        <location filename="../usb/servicecommands.cpp" line="+165"/>
         <source>Connect ERROR</source>
         <translation>Błąd połączenia</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+10"/>
+        <location filename="../service/serviceconsole.cpp" line="+14"/>
         <source>Disconnected from the driver. The next command connects again.</source>
         <translation>Rozłączono ze sterownikiem. Następne polecenie połączy się ponownie.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Read From Lc350</source>
         <translation>Odczyt z Lc420</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+137"/>
-        <location line="+31"/>
+        <location line="+154"/>
+        <location line="+33"/>
         <source>Address (hex)</source>
         <translation>Adres (hex)</translation>
     </message>
     <message>
-        <location line="-164"/>
-        <location line="+137"/>
-        <location line="+37"/>
+        <location line="-183"/>
+        <location line="+154"/>
+        <location line="+39"/>
         <source>Length (dec)</source>
         <translation>Długość (dec)</translation>
     </message>
     <message>
-        <location line="-166"/>
-        <location line="+7"/>
-        <location line="+130"/>
-        <location line="+6"/>
+        <location line="-185"/>
+        <location line="+10"/>
+        <location line="+144"/>
+        <location line="+8"/>
         <location line="+20"/>
         <location line="+15"/>
         <source>error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-178"/>
-        <location line="+137"/>
-        <location line="+26"/>
+        <location line="-197"/>
+        <location line="+154"/>
+        <location line="+28"/>
         <location line="+15"/>
         <source>Conversion error</source>
         <translation>Błąd konwersji</translation>
     </message>
     <message>
-        <location line="-154"/>
+        <location line="-167"/>
         <source>Test block sent: %1 bytes, 0x00 to 0xFF twice.</source>
         <translation>Wysłano blok testowy: %1 bajtów, dwa razy od 0x00 do 0xFF.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+35"/>
         <source>No driver answered. Check the USB cable and press &quot;Connect&quot;.</source>
         <translation>Żaden sterownik nie odpowiedział. Sprawdź kabel USB i naciśnij „Połącz”.</translation>
     </message>
@@ -1589,42 +1605,42 @@ Nie odłączaj sterownika, dopóki aktualizacja oprogramowania się nie zakończ
         <translation>Sterownik odrzucił stronę.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Run Application: the driver restarts and does not answer yet. The next command connects to it again.</source>
         <translation>Uruchom aplikację: sterownik uruchamia się ponownie i jeszcze nie odpowiada. Następne polecenie połączy się z nim ponownie.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Run Application: driver %1 runs its application.</source>
         <translation>Uruchom aplikację: sterownik %1 pracuje w trybie aplikacji.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Run Application: driver %1 waits in its bootloader.</source>
         <translation>Uruchom aplikację: sterownik %1 czeka w swoim bootloaderze.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Run Application: a driver answers again.</source>
         <translation>Uruchom aplikację: sterownik znów odpowiada.</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+127"/>
         <source>Open File</source>
         <comment>a binary file to write into the external flash</comment>
         <translation>Wybierz plik do zapisania w pamięci zewnętrznej</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+36"/>
         <source>Write External Flash</source>
         <translation>Zapisz w pamięci zewnętrznej</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Write %1 (%2 bytes) to the start of the external flash?
+        <source>Write %1 (%2 bytes) to the start of the external flash of driver %3?
 
 The first %2 bytes the external flash holds now are overwritten.</source>
-        <translation>Zapisać %1 (%2 bajtów) na początku pamięci zewnętrznej?
+        <translation>Zapisać %1 (%2 bajtów) na początku pamięci zewnętrznej sterownika %3?
 
 Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpisanych.</translation>
     </message>
@@ -1639,7 +1655,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Błąd zapisu</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="-183"/>
+        <location filename="../service/serviceconsole.cpp" line="-225"/>
         <source>Fill pattern</source>
         <translation>Wzorzec wypełnienia</translation>
     </message>
@@ -1654,7 +1670,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Błąd zapisu strony</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+67"/>
+        <location filename="../service/serviceconsole.cpp" line="+71"/>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -1664,7 +1680,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Status: BŁĄD</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusSet(%1)</source>
         <translation>Bit 0 statusu ma teraz wartość 1: ustawiony maską %1</translation>
     </message>
@@ -1674,7 +1690,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Ustawienie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusClr(%1)</source>
         <translation>Bit 0 statusu ma teraz wartość 0: wyczyszczony maską %1</translation>
     </message>
@@ -1684,7 +1700,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Wyczyszczenie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+8"/>
+        <location filename="../service/serviceconsole.cpp" line="+9"/>
         <source>Read External Flash From Lc350</source>
         <translation>Odczyt pamięci zewnętrznej z Lc420</translation>
     </message>
@@ -1694,7 +1710,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Odczyt pamięci zewnętrznej nie powiódł się.</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+31"/>
+        <location filename="../service/serviceconsole.cpp" line="+33"/>
         <source>Write To External Flash Lc350</source>
         <translation>Zapis do pamięci zewnętrznej Lc420</translation>
     </message>
@@ -1704,7 +1720,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>Dane (hex)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>lenght: %1</source>
         <translation>długość: %1</translation>
     </message>
@@ -1895,7 +1911,7 @@ Sprawdź kabel USB</translation>
         <translation>Zapisz sceny do pliku</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+11"/>
+        <location filename="../service/serviceconsole.cpp" line="+16"/>
         <source>Bin (*.bin)</source>
         <translation>Pliki binarne (*.bin)</translation>
     </message>
@@ -1905,8 +1921,7 @@ Sprawdź kabel USB</translation>
         <translation>Zapis OK</translation>
     </message>
     <message>
-        <location filename="../service/serviceconsole.cpp" line="+32"/>
-        <location line="+5"/>
+        <location filename="../service/serviceconsole.cpp" line="+20"/>
         <source>Length error</source>
         <translation>Błąd długości</translation>
     </message>
@@ -1920,8 +1935,22 @@ Sprawdź kabel USB</translation>
         <source>The file is larger than the external flash (%1 bytes)</source>
         <translation>Plik jest większy niż pamięć zewnętrzna (%1 bajtów)</translation>
     </message>
+    <message numerus="yes">
+        <location line="-22"/>
+        <source>Wrote %n byte(s) to the external flash at 0x%1; the read-back matched.</source>
+        <translation>
+            <numerusform>Zapisano %n bajt w pamięci zewnętrznej pod adresem 0x%1; odczyt kontrolny się zgadza.</numerusform>
+            <numerusform>Zapisano %n bajty w pamięci zewnętrznej pod adresem 0x%1; odczyt kontrolny się zgadza.</numerusform>
+            <numerusform>Zapisano %n bajtów w pamięci zewnętrznej pod adresem 0x%1; odczyt kontrolny się zgadza.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Wrote the page at 0x%1 with every byte 0x%2.</source>
+        <translation>Zapisano stronę pod adresem 0x%1, każdy bajt 0x%2.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>ReadExternalFlashFromAddress</source>
         <translation>Odczyt kontrolny pamięci zewnętrznej nie powiódł się.</translation>
     </message>
@@ -2833,7 +2862,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Upgrade</name>
     <message>
-        <location filename="../firmware/upgradefile.cpp" line="+115"/>
+        <location filename="../firmware/upgradefile.cpp" line="+125"/>
         <source>Warning: %1 holds %2 B of data at %3..%4, outside %5..%6; it was ignored.</source>
         <translation>Ostrzeżenie: %1 zawiera %2 B danych pod adresami %3..%4, poza zakresem %5..%6; pominięto je.</translation>
     </message>

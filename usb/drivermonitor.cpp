@@ -86,8 +86,9 @@ DriverChoice chooseDriver(const QList<AttachedDriver> &drivers, const QByteArray
 
 namespace {
 
-// The monitor's own device object: used only inside withTransportLock,
-// through the lock-held forms, on the worker thread.
+// The monitor's own device object, on the worker thread: it enumerates under
+// the bus lock and reads each driver under its own lock alone, so a driver
+// that stalls holds up no connect of another object.
 class Probe : public USBLC350
 {
 public:
@@ -96,7 +97,8 @@ public:
     QList<AttachedDriver> pass(bool statusDue, const QHash<QByteArray, bool> &noted = {})
     {
         QHash<QByteArray, Node> seen;
-        QList<AttachedDriver> drivers;
+        QList<QByteArray> order;
+        QList<QByteArray> due;
         withTransportLock([&] {
             for (struct usb_device *dev : matchingDevicesPrivate()) {
                 const QByteArray bus = dev->bus->dirname;
@@ -117,11 +119,8 @@ public:
                 if (heldOpenPrivate(bus, device, &heldSerial)) {
                     // Between a command's transfers: what was read stands,
                     // and what the command itself saw of the lock.
-                    if (!node.read) {
-                        node.driver.access = AttachedDriver::Access::InUse;
-                        node.driver.serial = Connection::plainSerial(heldSerial);
-                        node.driver.mode = DriverInfo::modeFromSerial(heldSerial);
-                    }
+                    if (!node.read)
+                        markInUse(node, heldSerial);
                     if (const auto lock = noted.constFind(node.driver.serial);
                         lock != noted.constEnd())
                         node.driver.locked = *lock;
@@ -131,19 +130,29 @@ public:
                                || access == AttachedDriver::Access::Silent)) {
                     // Refused before: tried again only as often as the status.
                     if (statusDue || young)
-                        probe(dev, node);
+                        due.append(key);
                 } else if (node.lc420
                            && (!node.read || access == AttachedDriver::Access::InUse
                                || statusDue)) {
-                    probe(dev, node);
+                    due.append(key);
                 }
                 seen.insert(key, node);
-                const bool refused = node.driver.access == AttachedDriver::Access::Denied
-                                     || node.driver.access == AttachedDriver::Access::Unavailable;
-                if (node.lc420 && !(refused && young))
-                    drivers.append(node.driver);
+                order.append(key);
             }
         });
+        withDeviceLock([&] {
+            for (const QByteArray &key : std::as_const(due))
+                probe(seen[key]);
+        });
+        QList<AttachedDriver> drivers;
+        for (const QByteArray &key : std::as_const(order)) {
+            const Node &node = seen[key];
+            const bool young = !node.age.hasExpired(SettleMs);
+            const bool refused = node.driver.access == AttachedDriver::Access::Denied
+                                 || node.driver.access == AttachedDriver::Access::Unavailable;
+            if (node.lc420 && !(refused && young))
+                drivers.append(node.driver);
+        }
         nodes = seen;
         return drivers;
     }
@@ -158,15 +167,34 @@ private:
     };
     static constexpr int SettleMs = 500;
 
+    static void markInUse(Node &node, const QByteArray &heldSerial)
+    {
+        node.driver.access = AttachedDriver::Access::InUse;
+        node.driver.serial = Connection::plainSerial(heldSerial);
+        node.driver.mode = DriverInfo::modeFromSerial(heldSerial);
+    }
+
     // Opens the device, reads what is not known yet (the status bit always),
-    // and closes it again.
-    void probe(struct usb_device *dev, Node &node)
+    // and closes it again; under this object's lock.
+    void probe(Node &node)
     {
         LC420_TRACE() << "Driver monitor: bus" << node.driver.bus << "device" << node.driver.device;
         UsbDevice::Found found;
         found.bus = node.driver.bus;
         found.device = node.driver.device;
-        switch (openAndIdentify(dev, found, true)) {
+        bool gone = false;
+        bool held = false;
+        const Found::Outcome outcome = openAndIdentify(found, true, &gone, &held);
+        // Gone since the enumeration: the next pass drops it. Opened by a
+        // command meanwhile: what was read stands.
+        if (gone)
+            return;
+        if (held) {
+            if (!node.read)
+                markInUse(node, {});
+            return;
+        }
+        switch (outcome) {
         case Found::Outcome::Connected:
         case Found::Outcome::OtherSerial:
             break;
@@ -196,7 +224,8 @@ private:
         }
         driver.access = AttachedDriver::Access::Open;
         driver.locked = readLocked();
-        disconnectPrivate();
+        if (isOpenPrivate())
+            closeAfterFailure();
     }
 
     std::optional<DriverInfo::BootloaderVersions> readVersions()

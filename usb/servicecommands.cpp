@@ -104,14 +104,36 @@ ImageResult writeExternalImage(USBLC350 &device, const QByteArray &image)
         return ImageResult::TooLarge;
     if (image.isEmpty() || image.size() % 4 != 0)
         return ImageResult::BadLength;
-    QByteArray encoded = image;
+    return writeExternalChecked(device, 0, image);
+}
+
+ImageResult writeExternalChecked(USBLC350 &device, quint32 address, const QByteArray &plain)
+{
+    QByteArray encoded = plain;
     encodeWords(encoded.data(), qint32(encoded.size()));
-    if (!writeExternal(device, 0, encoded))
+    if (!writeExternal(device, address, encoded))
         return ImageResult::WriteFailed;
-    const std::optional<QByteArray> readBack = readExternal(device, 0, quint32(image.size()));
+    const std::optional<QByteArray> readBack = readExternal(device, address, quint32(plain.size()));
     if (!readBack)
         return ImageResult::ReadFailed;
-    return *readBack == image ? ImageResult::Written : ImageResult::Mismatch;
+    return *readBack == plain ? ImageResult::Written : ImageResult::Mismatch;
+}
+
+QString describeWritten(int bytes, quint32 address)
+{
+    return QCoreApplication::translate("Lc460_bootloader",
+                                       "Wrote %n byte(s) to the external flash at 0x%1; the "
+                                       "read-back matched.",
+                                       nullptr, bytes)
+        .arg(address, 8, 16, QLatin1Char('0'));
+}
+
+QString describePageWritten(quint8 pattern)
+{
+    return translated(QT_TRANSLATE_NOOP("Lc460_bootloader",
+                                        "Wrote the page at 0x%1 with every byte 0x%2."))
+        .arg(PageAddress, 8, 16, QLatin1Char('0'))
+        .arg(pattern, 2, 16, QLatin1Char('0'));
 }
 
 QString describe(ImageResult result)

@@ -66,8 +66,16 @@ enum class ImageResult {
 };
 constexpr int ExternalFlashSize = MaxLength;
 [[nodiscard]] ImageResult writeExternalImage(USBLC350 &device, const QByteArray &image);
+// plain written to the external flash at address, encoded as one buffer, and
+// read back: Written, WriteFailed, ReadFailed or Mismatch.
+[[nodiscard]] ImageResult writeExternalChecked(USBLC350 &device, quint32 address,
+                                               const QByteArray &plain);
 // The translated sentence of a result.
 [[nodiscard]] QString describe(ImageResult result);
+// What a write that was read back equal did: how many bytes, where.
+[[nodiscard]] QString describeWritten(int bytes, quint32 address);
+// What the fill-pattern command did when the driver took the page.
+[[nodiscard]] QString describePageWritten(quint8 pattern);
 
 // The commands above that failed, and the connect before them.
 enum class Failure {

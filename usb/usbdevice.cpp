@@ -15,11 +15,13 @@
 namespace {
 
 // libusb-0.1 keeps global bus lists and is not thread safe: every call that
-// enumerates, or opens or closes a device met on those lists, happens under
-// this one lock, shared by all objects; so does every use of heldNodes(). A
-// transfer on an open device touches only its own handle (one ioctl on the
-// device's file; on failure the library also writes its global error text,
-// which this program never reads), so it needs only its object's lock.
+// enumerates, or opens, configures, claims or closes a device met on those
+// lists, happens under this one lock, shared by all objects; so does every
+// use of heldNodes(). A transfer on an open device touches only its own handle
+// (one ioctl on the device's file; on failure the library also writes its
+// global error text, which this program never reads), so it needs only its
+// object's lock: no transfer runs under this lock, so a driver that stalls
+// delays no other object's connect.
 QMutex &busMutex()
 {
     static QMutex mutex;
@@ -39,6 +41,17 @@ QHash<QByteArray, HeldNode> &heldNodes()
 {
     static QHash<QByteArray, HeldNode> nodes;
     return nodes;
+}
+
+// The serial each device node answered with when an object of this process
+// last read it. The kernel numbers a device anew at every plug-in and reset,
+// so a node keeps its driver while it is on the buses: a connect for another
+// serial need not ask it again, and a driver that stalls holds up no connect
+// meant for another. Forgotten once an enumeration no longer lists the node.
+QHash<QByteArray, QByteArray> &nodeSerials()
+{
+    static QHash<QByteArray, QByteArray> serials;
+    return serials;
 }
 
 QByteArray nodeKey(const QByteArray &bus, const QByteArray &device)
@@ -107,7 +120,6 @@ void UsbDevice::setExpectedId(quint16 id)
 int UsbDevice::connect()
 {
     QMutexLocker lock(&deviceMutex);
-    QMutexLocker busLock(&busMutex());
     return connectPrivate();
 }
 
@@ -120,10 +132,7 @@ void UsbDevice::disconnect()
 
 bool UsbDevice::openForTransfer()
 {
-    if (handle)
-        return true;
-    QMutexLocker busLock(&busMutex());
-    return connectPrivate() == 0;
+    return handle || connectPrivate() == 0;
 }
 
 void UsbDevice::closeAfterFailure()
@@ -137,18 +146,51 @@ void UsbDevice::rescan()
     usb_init();
     usb_find_busses();
     usb_find_devices();
+    QHash<QByteArray, QByteArray> stillThere;
+    for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
+        for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
+            const QByteArray key = nodeKey(bus->dirname, dev->filename);
+            if (const auto known = nodeSerials().constFind(key); known != nodeSerials().constEnd())
+                stillThere.insert(key, *known);
+        }
+    }
+    nodeSerials() = stillThere;
 }
 
 int UsbDevice::connectPrivate()
 {
     LC420_TRACE() << "USB Connect";
-    if (handle) {
-        usb_close(handle);
-        handle = nullptr;
-        releaseNode();
+    // The buses as they are now; each device is opened later under the bus
+    // lock by its name and identified outside it.
+    QList<Found> onBuses;
+    {
+        QMutexLocker busLock(&busMutex());
+        if (handle) {
+            usb_close(handle);
+            handle = nullptr;
+            releaseNode();
+        }
+        rescan();
+        for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
+            LC420_TRACE() << "bus: " << bus->dirname;
+            for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
+                LC420_TRACE() << "bus->devices: " << bus->devices->filename;
+                LC420_TRACE() << "dev->descriptor.idVendor: " << Qt::hex
+                              << dev->descriptor.idVendor;
+                LC420_TRACE() << "dev->descriptor.idProduct: " << Qt::hex
+                              << dev->descriptor.idProduct;
+                LC420_TRACE() << "dev->descriptor.iSerialNumber: " << Qt::hex
+                              << dev->descriptor.iSerialNumber;
+                LC420_TRACE() << "dev->descriptor.bMaxPacketSize0: " << Qt::hex
+                              << dev->descriptor.bMaxPacketSize0;
+                if (dev->descriptor.idVendor != vendorId || dev->descriptor.idProduct != productId)
+                    continue;
+                Found &found = onBuses.emplace_back();
+                found.bus = bus->dirname;
+                found.device = dev->filename;
+            }
+        }
     }
-
-    rescan();
 
     const QByteArray wanted = wantedSerialPrivate();
     connectFound.clear();
@@ -158,67 +200,54 @@ int UsbDevice::connectPrivate()
             connectObserver(connectFound);
         return outcome;
     };
-    if (const int several = severalWithoutChoicePrivate(); several > 1) {
+    if (const int several = severalWithoutChoicePrivate(onBuses); several > 1) {
         LC420_TRACE() << "several drivers, none chosen: " << several;
         const int outcome = finish(-1);
         result = {Connection::Outcome::SeveralNoneChosen, {}, {}, {}, several};
         return outcome;
     }
-    for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
-        LC420_TRACE() << "bus: " << bus->dirname;
-        for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
-            LC420_TRACE() << "bus->devices: " << bus->devices->filename;
-            LC420_TRACE() << "dev->descriptor.idVendor: " << Qt::hex << dev->descriptor.idVendor;
-            LC420_TRACE() << "dev->descriptor.idProduct: " << Qt::hex << dev->descriptor.idProduct;
-            LC420_TRACE() << "dev->descriptor.iSerialNumber: " << Qt::hex
-                          << dev->descriptor.iSerialNumber;
-            LC420_TRACE() << "dev->descriptor.bMaxPacketSize0: " << Qt::hex
-                          << dev->descriptor.bMaxPacketSize0;
-
-            if (dev->descriptor.idVendor != vendorId || dev->descriptor.idProduct != productId)
-                continue;
-
-            Found &found = connectFound.emplace_back();
-            found.bus = bus->dirname;
-            found.device = dev->filename;
-            // Another object of this process is in the middle of a command on
-            // a driver that is not the one wanted: left alone, so no request
-            // of this connect comes between that command's transfers.
-            if (QByteArray held; !wanted.isEmpty()
-                                 && heldOpenPrivate(found.bus, found.device, &held)
-                                 && !held.isEmpty() && !serialMatches(wanted, held)) {
-                found.serial = held;
-                found.outcome = Found::Outcome::OtherSerial;
-                continue;
-            }
-            found.outcome = openAndIdentify(dev, found, !wanted.isEmpty() || commandDepth > 0);
-            if (found.outcome == Found::Outcome::Connected) {
-                if (commandDepth > 0 && pinnedSerial.isEmpty())
-                    pinnedSerial = Connection::plainSerial(found.serial);
-                return finish(0);
-            }
+    for (const Found &listed : std::as_const(onBuses)) {
+        Found &found = connectFound.emplace_back(listed);
+        // Another object of this process is in the middle of a command on
+        // a driver that is not the one wanted, or the node is known to be
+        // another driver: left alone, so no request of this connect comes
+        // between that command's transfers or waits on that driver.
+        if (QByteArray known; !wanted.isEmpty() && knownSerial(found.bus, found.device, &known)
+                              && !serialMatches(wanted, known)) {
+            found.serial = known;
+            found.outcome = Found::Outcome::OtherSerial;
+            continue;
+        }
+        bool gone = false;
+        found.outcome = openAndIdentify(found, !wanted.isEmpty() || commandDepth > 0, &gone);
+        if (gone) {
+            connectFound.removeLast();
+            continue;
+        }
+        if (found.outcome == Found::Outcome::Connected) {
+            if (commandDepth > 0 && pinnedSerial.isEmpty())
+                pinnedSerial = Connection::plainSerial(found.serial);
+            return finish(0);
         }
     }
     return finish(-1);
 }
 
-int UsbDevice::severalWithoutChoicePrivate()
+int UsbDevice::severalWithoutChoicePrivate(const QList<Found> &onBuses)
 {
-    if (!wantedSerialPrivate().isEmpty() || !requireChoice)
-        return 0;
-    const QList<struct usb_device *> devices = matchingDevicesPrivate();
-    if (devices.size() < 2)
+    if (!wantedSerialPrivate().isEmpty() || !requireChoice || onBuses.size() < 2)
         return 0;
     QList<Found> found;
     int identified = 0;
-    for (struct usb_device *dev : devices) {
-        Found &one = found.emplace_back();
-        one.bus = dev->bus->dirname;
-        one.device = dev->filename;
-        one.outcome = openAndIdentify(dev, one, false);
+    for (const Found &listed : onBuses) {
+        Found &one = found.emplace_back(listed);
+        bool gone = false;
+        one.outcome = openAndIdentify(one, false, &gone);
         if (handle)
-            disconnectPrivate();
-        if (one.outcome == Found::Outcome::Connected)
+            closeAfterFailure();
+        if (gone)
+            found.removeLast();
+        else if (one.outcome == Found::Outcome::Connected)
             ++identified;
     }
     connectFound = found;
@@ -281,8 +310,8 @@ void UsbDevice::noteTransfer(int outcome, int asked)
     transferFailure = result.outcome;
 }
 
-UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Found &found,
-                                                     bool wantSerial)
+UsbDevice::Found::Outcome UsbDevice::openAndIdentify(Found &found, bool wantSerial, bool *gone,
+                                                     bool *held)
 {
     // libusb-0.1 returns the system's error as a negative errno. Without the
     // udev rule a user's open falls back to read-only and the kernel then
@@ -292,28 +321,44 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
                                                  : Found::Outcome::Failed;
     };
 
-    errno = 0;
-    handle = usb_open(dev);
-    if (!handle)
-        return refused(errno);
-    openNode = nodeKey(found.bus, found.device);
-    ++heldNodes()[openNode].holders;
-    LC420_TRACE() << "usb_opened ";
+    {
+        QMutexLocker busLock(&busMutex());
+        struct usb_device *dev = deviceOnBusesPrivate(found.bus, found.device);
+        if (gone)
+            *gone = dev == nullptr;
+        if (!dev)
+            return Found::Outcome::Failed;
+        if (held) {
+            *held = heldOpenPrivate(found.bus, found.device, nullptr);
+            if (*held)
+                return Found::Outcome::Failed;
+        }
+        errno = 0;
+        handle = usb_open(dev);
+        if (!handle)
+            return refused(errno);
+        openNode = nodeKey(found.bus, found.device);
+        ++heldNodes()[openNode].holders;
+        LC420_TRACE() << "usb_opened ";
 
-    if (const int result = usb_set_configuration(handle, Configuration); result < 0) {
-        disconnectPrivate();
-        return refused(-result);
+        if (const int result = usb_set_configuration(handle, Configuration); result < 0) {
+            disconnectPrivate();
+            return refused(-result);
+        }
+        LC420_TRACE() << "usb_set_configuration ";
+
+        if (const int result = usb_claim_interface(handle, Interface); result < 0) {
+            disconnectPrivate();
+            return refused(-result);
+        }
+        LC420_TRACE() << "usb_claim_interface ";
     }
-    LC420_TRACE() << "usb_set_configuration ";
 
-    if (const int result = usb_claim_interface(handle, Interface); result < 0) {
-        disconnectPrivate();
-        return refused(-result);
-    }
-    LC420_TRACE() << "usb_claim_interface ";
-
+    // The identification and the serial under this object's lock alone.
     unsigned char reply[2] = {0, 0};
-    const int count = control_receivePrivate(IdentificationRequest, 0, 0, reply, sizeof reply);
+    const int count = receiveOpen(IdentificationRequest, 0, 0, reply, sizeof reply);
+    if (count < 0)
+        closeAfterFailure();
     LC420_TRACE() << "control_receivePrivate( " << int(IdentificationRequest) << 0
                   << 0
                   // As numbers: a raw 0 byte would cut the line short.
@@ -326,12 +371,17 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
             if (!wantSerial)
                 return Found::Outcome::Connected;
             found.serial = readSerialPrivate();
-            heldNodes()[openNode].serial = found.serial;
+            {
+                QMutexLocker busLock(&busMutex());
+                heldNodes()[openNode].serial = found.serial;
+                if (!found.serial.isEmpty())
+                    nodeSerials().insert(openNode, found.serial);
+            }
             LC420_TRACE() << "serial: " << found.serial;
             if (const QByteArray wanted = wantedSerialPrivate();
                 wanted.isEmpty() || serialMatches(wanted, found.serial))
                 return Found::Outcome::Connected;
-            disconnectPrivate();
+            closeAfterFailure();
             return Found::Outcome::OtherSerial;
         }
     }
@@ -339,7 +389,7 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
         found.identification = transferFailure;
     // A failed identification transfer has closed the device already.
     if (handle)
-        disconnectPrivate();
+        closeAfterFailure();
     return Found::Outcome::WrongId;
 }
 
@@ -362,14 +412,19 @@ void UsbDevice::beginCommand()
     // A driver left open by an earlier command goes on when the filter still
     // allows it; one the user has chosen away from is closed, so the first
     // connect finds the chosen one.
-    QMutexLocker busLock(&busMutex());
-    QByteArray serial = heldNodes().value(openNode).serial;
+    QByteArray serial;
+    {
+        QMutexLocker busLock(&busMutex());
+        serial = heldNodes().value(openNode).serial;
+    }
     if (serial.isEmpty())
         serial = readSerialPrivate();
-    if (serial.isEmpty() || (!serialFilter.isEmpty() && !serialMatches(serialFilter, serial)))
-        disconnectPrivate();
-    else
+    if (!serial.isEmpty() && (serialFilter.isEmpty() || serialMatches(serialFilter, serial))) {
         pinnedSerial = Connection::plainSerial(serial);
+        return;
+    }
+    QMutexLocker busLock(&busMutex());
+    disconnectPrivate();
 }
 
 void UsbDevice::endCommand()
@@ -413,6 +468,35 @@ void UsbDevice::withTransportLock(const std::function<void()> &work)
     QMutexLocker lock(&deviceMutex);
     QMutexLocker busLock(&busMutex());
     work();
+}
+
+void UsbDevice::withDeviceLock(const std::function<void()> &work)
+{
+    QMutexLocker lock(&deviceMutex);
+    work();
+}
+
+struct usb_device *UsbDevice::deviceOnBusesPrivate(const QByteArray &bus, const QByteArray &device)
+{
+    for (struct usb_bus *onBus = usb_get_busses(); onBus; onBus = onBus->next) {
+        if (bus != onBus->dirname)
+            continue;
+        for (struct usb_device *dev = onBus->devices; dev; dev = dev->next) {
+            if (device == dev->filename && dev->descriptor.idVendor == vendorId
+                && dev->descriptor.idProduct == productId)
+                return dev;
+        }
+    }
+    return nullptr;
+}
+
+bool UsbDevice::knownSerial(const QByteArray &bus, const QByteArray &device, QByteArray *serial)
+{
+    QMutexLocker busLock(&busMutex());
+    if (heldOpenPrivate(bus, device, serial) && !serial->isEmpty())
+        return true;
+    *serial = nodeSerials().value(nodeKey(bus, device));
+    return !serial->isEmpty();
 }
 
 QList<struct usb_device *> UsbDevice::matchingDevicesPrivate()
@@ -477,32 +561,35 @@ int UsbDevice::countMatchingDevices()
 QList<UsbDevice::Found> UsbDevice::listDrivers(bool withStatus)
 {
     QMutexLocker lock(&deviceMutex);
-    QMutexLocker busLock(&busMutex());
     LC420_TRACE() << "USB List";
-    if (handle)
-        disconnectPrivate();
-    rescan();
+    QList<Found> listed;
+    {
+        QMutexLocker busLock(&busMutex());
+        if (handle)
+            disconnectPrivate();
+        for (struct usb_device *dev : matchingDevicesPrivate()) {
+            Found &found = listed.emplace_back();
+            found.bus = dev->bus->dirname;
+            found.device = dev->filename;
+        }
+    }
     // Every driver is wanted here, not only the one the filter names.
     const QByteArray filter = std::exchange(serialFilter, QByteArray());
     const QByteArray pinned = std::exchange(pinnedSerial, QByteArray());
     QList<Found> drivers;
-    for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
-        for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
-            if (dev->descriptor.idVendor != vendorId || dev->descriptor.idProduct != productId)
-                continue;
-            Found &found = drivers.emplace_back();
-            found.bus = bus->dirname;
-            found.device = dev->filename;
-            found.outcome = openAndIdentify(dev, found, true);
-            if (withStatus && found.outcome == Found::Outcome::Connected) {
-                uchar word[4] = {};
-                if (control_receivePrivate(Driver::GetStatus, 0, 0, word, sizeof word)
-                    == int(sizeof word))
-                    found.status = quint32(word[0] | word[1] << 8 | word[2] << 16 | word[3] << 24);
-            }
-            if (handle)
-                disconnectPrivate();
+    for (const Found &one : std::as_const(listed)) {
+        Found &found = drivers.emplace_back(one);
+        bool gone = false;
+        found.outcome = openAndIdentify(found, true, &gone);
+        if (withStatus && found.outcome == Found::Outcome::Connected) {
+            uchar word[4] = {};
+            if (receiveOpen(Driver::GetStatus, 0, 0, word, sizeof word) == int(sizeof word))
+                found.status = quint32(word[0] | word[1] << 8 | word[2] << 16 | word[3] << 24);
         }
+        if (handle)
+            closeAfterFailure();
+        if (gone)
+            drivers.removeLast();
     }
     serialFilter = filter;
     pinnedSerial = pinned;
@@ -542,7 +629,7 @@ int UsbDevice::control_receivePrivate(quint8 bRequest, quint16 wValue, quint16 w
         return -1;
     const int received = receiveOpen(bRequest, wValue, wIndex, buffer, length);
     if (received < 0)
-        disconnectPrivate();
+        closeAfterFailure();
     return received;
 }
 

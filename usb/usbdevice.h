@@ -21,10 +21,13 @@ struct usb_dev_handle;
 // transfer closes it, so the next transfer starts from a fresh enumeration.
 // Two non-recursive locks, always taken in this order: each object's own lock
 // serialises its connect, disconnect and single transfers; one process-wide
-// bus lock serialises every enumeration, open and close of all objects. A
-// transfer on an open device holds only its object's lock, so a slow or
-// stalled driver holds up no other. No lock spans the several transfers of a
-// command. The "Private" forms are for use while both locks are held.
+// bus lock serialises every enumeration, open and close of all objects, and
+// is never held across a transfer. Every transfer (the identification, serial
+// and status reads of a connect included) holds only its object's lock, so a
+// slow or stalled driver holds up no other's connect or command. No lock spans
+// the several transfers of a command. The "Private" forms are for use while
+// this object's lock is held (and the bus lock not, unless a comment says so);
+// they take the bus lock themselves where they touch the buses.
 //
 // Transfers return the byte count the USB layer reported (which may be less
 // than asked for; the caller decides whether that is a failure) or -1.
@@ -133,8 +136,8 @@ public:
     [[nodiscard]] QList<Found> lastConnect() const;
 
     // Called at the end of every connect with what it met, on the thread that
-    // connects and while the bus lock is held: it must not use any device
-    // object (post the news to where it is shown instead).
+    // connects and while this object's lock is held: it must not use any
+    // device object (post the news to where it is shown instead).
     void setConnectObserver(ConnectObserver observer);
 
     // The number of devices with the driver's ids on the buses, without
@@ -164,40 +167,58 @@ protected:
                                int length);
 
     // For a watcher of the buses (DriverMonitor): work runs under one hold of
-    // this object's lock and the bus lock, so no other object opens a driver
-    // between the watcher's opening of it and its closing.
+    // this object's lock and the bus lock, for an enumeration; no transfer.
     void withTransportLock(const std::function<void()> &work);
-    // Under the lock: every device with the driver's ids after a fresh
+    // work runs under this object's lock alone: opening, reading and closing
+    // through the Private forms.
+    void withDeviceLock(const std::function<void()> &work);
+    // Under both locks: every device with the driver's ids after a fresh
     // enumeration, in bus order.
     [[nodiscard]] QList<struct usb_device *> matchingDevicesPrivate();
-    // Under the lock: whether another object of this process holds the device
-    // bus/device open (a command between its transfers); then the serial that
-    // object read, if any.
+    // Under the bus lock: whether another object of this process holds the
+    // device bus/device open (a command between its transfers); then the
+    // serial that object read, if any.
     [[nodiscard]] static bool heldOpenPrivate(const QByteArray &bus, const QByteArray &device,
                                               QByteArray *serial);
+    // Takes the bus lock: the serial the node bus/device answered with, as
+    // the object holding it open or an earlier read found it; false when
+    // unknown.
+    [[nodiscard]] static bool knownSerial(const QByteArray &bus, const QByteArray &device,
+                                          QByteArray *serial);
     [[nodiscard]] bool isOpenPrivate() const { return handle != nullptr; }
+    // Under this object's lock alone (after a failed transfer, or when done):
+    // closes the device, taking the bus lock for that.
+    void closeAfterFailure();
 
-    // Opens, configures and claims dev and checks its identification word,
-    // tracing every step; leaves handle open only for Connected. With
-    // wantSerial the driver's serial is read into found.serial, and with a
-    // serial filter set a driver it does not name is closed again.
-    Found::Outcome openAndIdentify(struct usb_device *dev, Found &found, bool wantSerial);
+    // Opens, configures and claims the device found names (under the bus
+    // lock, as the last enumeration left the buses) and checks its
+    // identification word (under this object's lock alone), tracing every
+    // step; leaves handle open only for Connected. With wantSerial the
+    // driver's serial is read into found.serial, and with a serial filter set
+    // a driver it does not name is closed again. gone, when given, tells
+    // whether the device has left the buses since (then Failed). held, when
+    // given, leaves alone a device another object of this process holds open
+    // and tells so (then Failed).
+    Found::Outcome openAndIdentify(Found &found, bool wantSerial, bool *gone = nullptr,
+                                   bool *held = nullptr);
 
 private:
     [[nodiscard]] QByteArray readSerialPrivate();
     // Under this object's lock alone: opens the device for a transfer when it
-    // is closed (taking the bus lock for that), false when none could be.
+    // is closed (taking the bus lock for the enumeration and the open), false
+    // when none could be.
     bool openForTransfer();
-    // Under this object's lock alone, after a failed transfer: closes the
-    // device (taking the bus lock for that).
-    void closeAfterFailure();
     // Under this object's lock, on an open device: one IN transfer, its trace
     // line and its result noted; the count or -1. Closes nothing.
     int receiveOpen(quint8 bRequest, quint16 wValue, quint16 wIndex, void *buffer, int length);
     void rescan();
-    // Several identified drivers and no filter: how many, each closed again;
-    // 0 when the filter or a single driver settles the choice.
-    int severalWithoutChoicePrivate();
+    // Several identified drivers among onBuses and no filter: how many, each
+    // closed again; 0 when the filter or a single driver settles the choice.
+    int severalWithoutChoicePrivate(const QList<Found> &onBuses);
+    // Under the bus lock: the device of that name with the driver's ids on
+    // the buses the last enumeration left, or null.
+    [[nodiscard]] struct usb_device *deviceOnBusesPrivate(const QByteArray &bus,
+                                                          const QByteArray &device);
     [[nodiscard]] Connection::Result resultOfConnect() const;
     // The serial a connect must find: the running command's, else the filter.
     [[nodiscard]] QByteArray wantedSerialPrivate() const;

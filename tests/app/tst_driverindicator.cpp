@@ -181,7 +181,7 @@ void TestDriverIndicator::indicatorAndGet()
         QAction *release = indicator()->menu()->findChild<QAction *>("actionReleaseLock");
         QVERIFY(release);
         release->trigger();
-        QCOMPARE(bus->device().status() & 1u, 0u);
+        QTRY_COMPARE(bus->device().status() & 1u, 0u);
         QTRY_COMPARE(indicator()->text(), "Driver 261107001: application, " + firmware);
     }
     if (get == Get::NotTried)

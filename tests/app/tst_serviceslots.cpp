@@ -7,7 +7,9 @@
 #include "sim/simulatedbus.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tracecapture.h"
+#include "usb/connection.h"
 #include "usb/scramble.h"
+#include "usb/servicecommands.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -33,6 +35,17 @@ QString rows(const QString &dump)
 QString rowsOf(const QByteArray &bytes)
 {
     return rows(QString::fromLatin1(hexDump(bytes.constData(), int(bytes.size()))));
+}
+
+// A dump of the driver's bytes at address, as the log shows it.
+QString dumpAt(const QByteArray &bytes, quint32 address)
+{
+    return QString::fromLatin1(hexDumpAt(bytes.constData(), int(bytes.size()), address));
+}
+
+QString cause(Connection::Outcome outcome)
+{
+    return Connection::describe({outcome, {}, {}, {}, 0});
 }
 
 QByteArray counting(int length)
@@ -80,9 +93,13 @@ private Q_SLOTS:
 
 private:
     QString log() const { return window->findChild<QTextBrowser *>("txt")->toPlainText(); }
+    // Presses the button and waits until the job it started has ended and
+    // reported.
     void click(const char *name) const
     {
         Q_EMIT window->findChild<QPushButton *>(QLatin1String(name))->clicked(false);
+        const auto *job = window->findChild<QProgressBar *>(QStringLiteral("progressBarJob"));
+        QTRY_VERIFY_WITH_TIMEOUT(job->isHidden(), 20000);
     }
     Lc420Model &driver() const { return bus->device(); }
     void newWindow();
@@ -182,30 +199,32 @@ void TestServiceSlots::outcome_data()
         "then write the page again.");
     const QString restarts = QStringLiteral("Run Application: the driver restarts and does not "
                                             "answer yet. The next command connects to it again.");
+    const QString refused = '\n' + cause(Connection::Outcome::Refused);
+    const QString noDriver = '\n' + cause(Connection::Outcome::NoDriver);
     // clang-format off
     QTest::newRow("Connect") << QByteArray("pushButtonConnect") << QVariantList{} << 0 << "earlier\nConnect OK" << "";
-    QTest::newRow("Connect fails") << QByteArray("pushButtonConnect") << QVariantList{} << 255 << "earlier\nConnect ERROR" << "";
+    QTest::newRow("Connect fails") << QByteArray("pushButtonConnect") << QVariantList{} << 255 << "earlier\nConnect ERROR" + noDriver << "";
     QTest::newRow("Read: not hexadecimal") << QByteArray("pushButtonRead") << QVariantList{"0x8000g00", 16} << 0 << "earlier" << conversion;
-    QTest::newRow("Read: unmapped address") << QByteArray("pushButtonRead") << QVariantList{"0x30000000", 16} << 0 << "earlier" << "warning|error|ReadMemoryFromAddress error";
-    QTest::newRow("Read: past the end of flash") << QByteArray("pushButtonRead") << QVariantList{"0x801fff0", 32} << 0 << "earlier" << "warning|error|ReadMemoryFromAddress error";
-    QTest::newRow("Read: transfer fails") << QByteArray("pushButtonRead") << QVariantList{"0x8000000", 16} << 1 << "earlier" << "warning|error|ReadMemoryFromAddress error";
+    QTest::newRow("Read: unmapped address") << QByteArray("pushButtonRead") << QVariantList{"0x30000000", 16} << 0 << "earlier" << "warning|error|ReadMemoryFromAddress error" + refused;
+    QTest::newRow("Read: past the end of flash") << QByteArray("pushButtonRead") << QVariantList{"0x801fff0", 32} << 0 << "earlier" << "warning|error|ReadMemoryFromAddress error" + refused;
+    QTest::newRow("Read: transfer fails") << QByteArray("pushButtonRead") << QVariantList{"0x8000000", 16} << 1 << "earlier" << "warning|error|ReadMemoryFromAddress error" + refused;
     QTest::newRow("ReadExternalFlash: not hexadecimal") << QByteArray("pushButtonReadExternalFlash") << QVariantList{"-1", 16} << 0 << "earlier" << conversion;
-    QTest::newRow("ReadExternalFlash: transfer fails") << QByteArray("pushButtonReadExternalFlash") << QVariantList{"0", 16} << 5 << "earlier" << "warning|error|ReadExternalFlashFromAddress error";
+    QTest::newRow("ReadExternalFlash: transfer fails") << QByteArray("pushButtonReadExternalFlash") << QVariantList{"0", 16} << 5 << "earlier" << "warning|error|ReadExternalFlashFromAddress error" + refused;
     QTest::newRow("WriteExternalFlash: address not hexadecimal") << QByteArray("pushButtonWriteExternalFlash") << QVariantList{"0x"} << 0 << "earlier" << conversion;
     QTest::newRow("WriteExternalFlash: data too big") << QByteArray("pushButtonWriteExternalFlash") << QVariantList{"0", 1, "0x100000000"} << 0 << "earlier" << conversion;
     QTest::newRow("Disconnect") << QByteArray("pushButtonDisconnect") << QVariantList{} << 0 << "earlier\nDisconnected from the driver. The next command connects again." << "";
     QTest::newRow("WritePage in the application: why") << QByteArray("pushButtonWritePage") << QVariantList{170} << 0 << "earlier\npage write ERROR\n" + inApplication << "";
-    QTest::newRow("WritePage with no driver: why") << QByteArray("pushButtonWritePage") << QVariantList{170} << 255 << "earlier\npage write ERROR\nNo driver answered. Check the USB cable and press \"Connect\"." << "";
+    QTest::newRow("WritePage with no driver: why") << QByteArray("pushButtonWritePage") << QVariantList{170} << 255 << "earlier\npage write ERROR\nNo driver answered. Check the USB cable and press \"Connect\"." + noDriver << "";
     QTest::newRow("test block sent: logged") << QByteArray("pushButtonWrite") << QVariantList{} << 0 << "earlier\nTest block sent: 512 bytes, 0x00 to 0xFF twice." << "";
-    QTest::newRow("test block refused: logged") << QByteArray("pushButtonWrite") << QVariantList{} << 2 << "earlier\nWrite ERROR" << "";
+    QTest::newRow("test block refused: logged") << QByteArray("pushButtonWrite") << QVariantList{} << 2 << "earlier\nWrite ERROR" + refused << "";
     QTest::newRow("RunApplication refused: where the driver is") << QByteArray("pushButtonRunApplication") << QVariantList{} << 4 << "earlier\nRun Application: driver 261107001 runs its application." << "";
     QTest::newRow("RunApplication with no driver") << QByteArray("pushButtonRunApplication") << QVariantList{} << 255 << "earlier\n" + restarts << "";
     QTest::newRow("StatusGet: bits 31 and 0") << QByteArray("pushButtonStatusGet") << QVariantList{} << 0 << "earlier\nStatus: " + status << "";
-    QTest::newRow("StatusGet fails") << QByteArray("pushButtonStatusGet") << QVariantList{} << 9 << "earlier\nStatus: ERROR" << "";
+    QTest::newRow("StatusGet fails") << QByteArray("pushButtonStatusGet") << QVariantList{} << 9 << "earlier\nStatus: ERROR" + refused << "";
     QTest::newRow("StatusSet") << QByteArray("pushButtonStatusSet") << QVariantList{} << 0 << "earlier\nStatusSet(" + one + ")" << "";
-    QTest::newRow("StatusSet fails") << QByteArray("pushButtonStatusSet") << QVariantList{} << 7 << "earlier\nStatusSet() ERROR" << "";
+    QTest::newRow("StatusSet fails") << QByteArray("pushButtonStatusSet") << QVariantList{} << 7 << "earlier\nStatusSet() ERROR" + refused << "";
     QTest::newRow("StatusClr") << QByteArray("pushButtonStatusClr") << QVariantList{} << 0 << "earlier\nStatusClr(" + one + ")" << "";
-    QTest::newRow("StatusClr fails") << QByteArray("pushButtonStatusClr") << QVariantList{} << 8 << "earlier\nStatusClr() ERROR" << "";
+    QTest::newRow("StatusClr fails") << QByteArray("pushButtonStatusClr") << QVariantList{} << 8 << "earlier\nStatusClr() ERROR" + refused << "";
     // clang-format on
 }
 
@@ -265,13 +284,15 @@ void TestServiceSlots::readMemory_data()
     QTest::addColumn<QString>("address");
     QTest::addColumn<int>("length");
     QTest::addColumn<quint32>("flashAddress"); // where the bytes are; 0: the RAM's zeros
+    QTest::addColumn<quint32>("readAt");       // the address the dump names
 
     QTest::newRow("20 bytes from the proposal: full row and a padded row")
-        << "0x8000000" << 20 << 0x08000000u;
+        << "0x8000000" << 20 << 0x08000000u << 0x08000000u;
     QTest::newRow("boot alias at 0x0, as proposed after a conversion error")
-        << "0x0" << 48 << 0x08000000u;
-    QTest::newRow("two chunks, without the prefix") << "08004000" << 2100 << 0x08004000u;
-    QTest::newRow("RAM") << "0x20000000" << 16 << 0u;
+        << "0x0" << 48 << 0x08000000u << 0u;
+    QTest::newRow("two chunks, without the prefix")
+        << "08004000" << 2100 << 0x08004000u << 0x08004000u;
+    QTest::newRow("RAM") << "0x20000000" << 16 << 0u << 0x20000000u;
 }
 
 void TestServiceSlots::readMemory()
@@ -279,6 +300,7 @@ void TestServiceSlots::readMemory()
     QFETCH(QString, address);
     QFETCH(int, length);
     QFETCH(quint32, flashAddress);
+    QFETCH(quint32, readAt);
     window->findChild<QTextBrowser *>("txt")->append("earlier");
     TraceCapture trace;
     dialogs->answers = {address, length};
@@ -289,7 +311,8 @@ void TestServiceSlots::readMemory()
     const QByteArray expected = flashAddress == 0
                                     ? QByteArray(length, '\0')
                                     : driver().read(Memory::Internal, flashAddress, length);
-    QCOMPARE(rows(log()), rowsOf(expected));
+    // The driver's address, never the host's; the earlier lines cleared.
+    QCOMPARE(log(), dumpAt(expected, readAt));
 }
 
 void TestServiceSlots::pageAndTestBlock()
@@ -305,9 +328,10 @@ void TestServiceSlots::pageAndTestBlock()
     for (int i = 0; i < 512; ++i)
         block[i] = char(i);
     QCOMPARE(driver().lastTestBlock(), block);
-    // The page's success shows only on the trace; the test block says it was
-    // sent, and the trace holds it as one quoted dump.
-    QCOMPARE(log(), QStringLiteral("Test block sent: 512 bytes, 0x00 to 0xFF twice."));
+    // Both say what they did; the trace holds the test block as one quoted
+    // dump.
+    QCOMPARE(log(), Service::describePageWritten(0xAA)
+                        + QStringLiteral("\nTest block sent: 512 bytes, 0x00 to 0xFF twice."));
     const QStringList lines = trace.lines();
     QVERIFY(lines.contains("page write OK"));
     QVERIFY(lines.last().startsWith("\"\n src address: 0x"));
@@ -382,15 +406,19 @@ void TestServiceSlots::writeExternalFlash()
     dialogs->answers = answers;
     click("pushButtonWriteExternalFlash");
 
-    QCOMPARE(log().section('\n', 0, 1), header);
-    QCOMPARE(log().section('\n', 4), rowsOf(sent));
+    // The dump counts from the driver's address; a write read back equal
+    // says so.
+    QCOMPARE(log(), header + '\n' + dumpAt(sent, address)
+                        + (fails ? QString()
+                                 : '\n' + Service::describeWritten(int(sent.size()), address)));
     QCOMPARE(driver().read(Memory::External, address, int(sent.size())),
              fails ? QByteArray(sent.size(), char(0xFF)) : sent);
     const Questions boxes = dialogs->askedOf("critical");
     QCOMPARE(boxes.size(), fails ? 1 : 0);
     if (fails) {
         QCOMPARE(boxes[0].title, QStringLiteral("Error"));
-        QCOMPARE(boxes[0].label, QStringLiteral("WriteExternalFlashToAddress"));
+        QCOMPARE(boxes[0].label, QStringLiteral("WriteExternalFlashToAddress\n")
+                                     + cause(Connection::Outcome::TimedOut));
     }
 }
 
@@ -408,8 +436,8 @@ void TestServiceSlots::writeExtFlashBin_data()
     const int ok = QMessageBox::Ok;
     const int cancel = QMessageBox::Cancel;
     QTest::newRow("1024 bytes") << 1024 << false << ok << "information"
-                                << "Write OK" << QList<int>{25, 50, 75, 100} << QList<int>{50, 100}
-                                << "";
+                                << Service::describeWritten(1024, 0) << QList<int>{25, 50, 75, 100}
+                                << QList<int>{50, 100} << "";
     QTest::newRow("1024 bytes, cancelled at the question")
         << 1024 << false << cancel << ""
         << "" << QList<int>{} << QList<int>{} << "";
@@ -462,7 +490,8 @@ void TestServiceSlots::writeExtFlashBin()
     if (answer) {
         QCOMPARE(questions[0].title, QStringLiteral("Write External Flash"));
         QCOMPARE(questions[0].label,
-                 QStringLiteral("Write %1 (1024 bytes) to the start of the external flash?\n\n"
+                 QStringLiteral("Write %1 (1024 bytes) to the start of the external flash of "
+                                "driver 261107001?\n\n"
                                 "The first 1024 bytes the external flash holds now are "
                                 "overwritten.")
                      .arg(QDir::toNativeSeparators(file)));
@@ -519,12 +548,13 @@ void TestServiceSlots::refusedDriverIsExplainedOnce()
                          "plug the driver in again.")
               .arg(bus->host().deviceNode(driver()).section(QLatin1Char('/'), -1));
 
+    // The connect runs on the job's worker: the window's explanation comes
+    // first, the console's line after it.
     click("pushButtonConnect");
-    QTRY_COMPARE(log(), QStringLiteral("Connect ERROR\n") + explanation);
+    QTRY_COMPARE(log(), explanation + QStringLiteral("\nConnect ERROR"));
     click("pushButtonConnect");
     QCoreApplication::processEvents();
-    QCOMPARE(log(),
-             QStringLiteral("Connect ERROR\n") + explanation + QStringLiteral("\nConnect ERROR"));
+    QCOMPARE(log(), explanation + QStringLiteral("\nConnect ERROR\nConnect ERROR"));
 }
 
 QTEST_MAIN(TestServiceSlots)

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void characterColumn_data();
     void characterColumn();
     void offsetsGrowPastFourDigits();
+    void driverAddress_data();
+    void driverAddress();
 };
 
 void TestHexDump::layout_data()
@@ -92,6 +94,25 @@ void TestHexDump::offsetsGrowPastFourDigits()
     QCOMPARE(lines.size(), 1 + 1 + 0x1001); // leading empty piece, header, rows
     QVERIFY(lines.at(lines.size() - 2).startsWith("0xfff0: "));
     QVERIFY(lines.last().startsWith("0x10000: 41 41"));
+}
+
+// A dump of the driver's memory names the driver's address and counts from
+// it, eight digits once the address needs them.
+void TestHexDump::driverAddress_data()
+{
+    QTest::addColumn<quint32>("address");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray tail
+        = QByteArray(" 41 42") + QByteArray(42, ' ') + " < AB" + QByteArray(14, ' ') + " >";
+    QTest::newRow("flash") << 0x08003FF0u << "\n src address: 0x08003ff0\n0x8003ff0:" + tail;
+    QTest::newRow("external flash start") << 0u << "\n src address: 0x00000000\n0x0000:" + tail;
+}
+
+void TestHexDump::driverAddress()
+{
+    QFETCH(quint32, address);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(hexDumpAt("AB", 2, address), expected);
 }
 
 QTEST_GUILESS_MAIN(TestHexDump)

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void report();
     void ignoredConflicts_data();
     void ignoredConflicts();
+    void watches_data();
+    void watches();
 };
 
 void TestHexToBin::resultCodes_data()
@@ -310,6 +312,9 @@ void TestHexToBin::report_data()
     QTest::newRow("type 02 base is the value x 16")
         << record(0x02, 0, QByteArray::fromHex("1234")) + data(5, "\x01\x02") + end() << 0
         << qint64(0) << none << qint64(2) << QList<quint32>{0x12345, 0x12346};
+    QTest::newRow("past the end of the address space goes on at 0")
+        << upper(0xFFFF) + data(0xFFFE, counting(4)) + end() << 0 << qint64(0) << none << qint64(4)
+        << QList<quint32>{0, 0xFFFFFFFF};
     QTest::newRow("overlap names the second record's line")
         << records + data(4, "\x07") + end() << 4 << qint64(3) << quint32(0x08000001) << qint64(0)
         << QList<quint32>{none, 0};
@@ -367,6 +372,38 @@ void TestHexToBin::ignoredConflicts()
     QCOMPARE(found.ignoredConflicts, conflicts);
     QCOMPARE(found.firstIgnoredConflict, first);
     QCOMPARE(found.firstIgnoredConflictLine, line);
+}
+
+void TestHexToBin::watches_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QList<int>>("lines");
+    // Watched: 0x08000004..0x08000007 and 0x0800000C..0x0800000F.
+    QTest::newRow("left out") << upper(0x0800) + data(0, counting(4)) + data(8, counting(4)) + end()
+                              << QList<int>{0, 0};
+    QTest::newRow("one byte of the first, by the second record")
+        << upper(0x0800) + data(0, counting(4)) + data(7, counting(2)) + end() << QList<int>{3, 0};
+    QTest::newRow("the first record to store counts, not a repeat")
+        << upper(0x0800) + data(0xC, counting(4)) + data(0xC, counting(4)) + end()
+        << QList<int>{0, 2};
+    QTest::newRow("one record across both")
+        << upper(0x0800) + data(2, counting(12)) + end() << QList<int>{2, 2};
+    QTest::newRow("outside the window never counts")
+        << upper(0x0900) + data(4, counting(4)) + end() << QList<int>{0, 0};
+}
+
+// The upgrade builder reads a file once and learns whether its check-word
+// slots hold data.
+void TestHexToBin::watches()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QList<int>, lines);
+    QByteArray buffer(16, '\0');
+    std::vector<Hex::Watch> watches{{0x08000004, 0x08000007, -1}, {0x0800000C, 0x0800000F, -1}};
+    QCOMPARE(HexToBin(m_scratch.write(contents), buffer.data(), 0x08000000, 0x0800000F, nullptr,
+                      &watches),
+             int(Hex::Ok));
+    QCOMPARE((QList<int>{watches[0].firstLine, watches[1].firstLine}), lines);
 }
 
 QTEST_GUILESS_MAIN(TestHexToBin)

@@ -1,9 +1,11 @@
 #include "sim/simulatedbus.h"
 #include "tests/support/tracecapture.h"
 #include "usb/drivermap.h"
+#include "usb/drivermonitor.h"
 #include "usb/usbdevice.h"
 #include "usb/usblc350.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
@@ -68,6 +70,8 @@ private Q_SLOTS:
     void slowDriverHoldsUpNoOther();
     void commandKeepsItsDriver_data();
     void commandKeepsItsDriver();
+    void slowDriverHoldsUpNoConnectWhileWatched();
+    void knownOtherDriverIsNotAskedAgain();
 
 private:
     // Declared before the bus, which serves it and must go first.
@@ -593,6 +597,58 @@ void TestUsbDevice::commandKeepsItsDriver()
     device.disconnect();
     QCOMPARE(device.StatusGet(status), 0);
     QCOMPARE(device.read_serial_string(), QByteArray("261107002"));
+}
+
+// The monitor reads a new driver's identification, serial, versions and
+// status; with the first driver slow, a connect to the other one, from a
+// fresh enumeration, ends while the monitor still waits on the slow one.
+void TestUsbDevice::slowDriverHoldsUpNoConnectWhileWatched()
+{
+    SimulatedBus::Options options;
+    options.virtualClock = false;
+    bus = std::make_unique<SimulatedBus>(options);
+    second.setSerial("261107002");
+    bus->host().addDevice(second);
+    bus->host().sync();
+    bus->device().setLatencyMs(1000);
+
+    DriverMonitor monitor;
+    QSignalSpy listed(&monitor, &DriverMonitor::driversChanged);
+    monitor.setIntervals(50, 0);
+    monitor.start();
+    QThread::msleep(200); // the monitor waits on the slow driver's identification
+
+    USBLC350 fast;
+    fast.setSerialFilter("261107002");
+    QCOMPARE(fast.connect(), 0);
+    quint8 word[4] = {};
+    QCOMPARE(fast.control_receive(Driver::GetStatus, 0, 0, word, 4), 4);
+    // The first list comes only once the slow driver has been read.
+    QCoreApplication::processEvents();
+    QCOMPARE(listed.count(), 0);
+    QVERIFY(monitor.drivers().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(monitor.drivers().size(), 2, 15000);
+    monitor.stop();
+}
+
+// Once every driver's serial was read (as lc420-cli --all does first), a
+// connect for one driver sends nothing to another, which may be stalled.
+void TestUsbDevice::knownOtherDriverIsNotAskedAgain()
+{
+    bus = std::make_unique<SimulatedBus>();
+    second.setSerial("261107002");
+    bus->host().addDevice(second);
+    bus->host().sync();
+    USBLC350 lister;
+    QCOMPARE(lister.listDrivers().size(), 2);
+    const qsizetype before = bus->device().transferLog().size();
+
+    USBLC350 other;
+    other.setSerialFilter("261107002");
+    QCOMPARE(other.connect(), 0);
+    quint8 word[4] = {};
+    QCOMPARE(other.control_receive(Driver::GetStatus, 0, 0, word, 4), 4);
+    QCOMPARE(bus->device().transferLog().size(), before);
 }
 
 QTEST_GUILESS_MAIN(TestUsbDevice)
