@@ -40,6 +40,10 @@ public:
     // The indicator's words for what the monitor saw.
     [[nodiscard]] static QString text(const QList<AttachedDriver> &drivers,
                                       const DriverChoice &choice);
+    // The chosen driver's firmware in full: both check words and the
+    // bootloader's version texts; empty when none is chosen.
+    [[nodiscard]] static QString toolTip(const QList<AttachedDriver> &drivers,
+                                         const DriverChoice &choice);
     // "261107001, application": a driver in the chooser.
     [[nodiscard]] static QString entry(const AttachedDriver &driver);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "firmware/firmwareverify.h"
 #include "firmware/upgradeprocedure.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 class Feedback;
 class QAbstractButton;
 class QProgressBar;
+class QThread;
 class QWidget;
 class Upgrader;
 class USBLC350;
@@ -38,12 +40,18 @@ public:
     FirmwarePage(USBLC350 &device, Feedback &feedback, std::function<UserDialogs &()> dialogs,
                  QWidget *window, Widgets widgets,
                  std::function<void(bool)> setDriverActionsEnabled, QObject *parent);
-    // Waits for a running upgrade to end.
+    // Waits for a running upgrade or verify to end.
     ~FirmwarePage() override;
 
     [[nodiscard]] bool upgradeRunning() const;
+    // True while Verify Firmware reads the driver back on its worker thread.
+    [[nodiscard]] bool verifyRunning() const { return verifyJob != nullptr; }
 
     void changeFirmware();
+    // Verify Firmware: asks for an upgrade file (or none), then reads the
+    // driver's firmware back as a job and says whether it is the file's (or
+    // adds up to its check words).
+    void verifyFirmware();
     void createUpgradeFile();
     void createBootImages();
 
@@ -54,6 +62,7 @@ public:
 private:
     [[nodiscard]] UserDialogs &dialogs() { return dialogsOf(); }
     void connectUpgrader();
+    void reportVerify(const FirmwareCheck::Result &result);
     // Asks whether the driver attached now is to be upgraded with fileName;
     // true also when no driver answers.
     [[nodiscard]] bool confirmUpgrade(const QString &fileName);
@@ -67,7 +76,9 @@ private:
     std::unique_ptr<Upgrader> upgrader;
     // The last upgrade's outcome, said once its worker thread has ended.
     QString upgradeSummary;
+    QString upgradeIdentity; // the check words on the driver against the file's
     bool upgradeSucceeded = false;
+    QThread *verifyJob = nullptr; // a child of the page while it runs
     // Where the last upgrade's external-flash work stands (or ended), for the
     // bars when the Settings tab is shown again.
     bool upgrading = false;
