@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+230"/>
+        <location filename="../cli/alldrivers.cpp" line="+225"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>this user may not open the driver (see lc420-cli list)</translation>
     </message>
@@ -27,7 +27,7 @@
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Serial</translation>
@@ -44,7 +44,7 @@
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>External flash write</translation>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../cli/devicecommands.cpp" line="+51"/>
+        <location filename="../cli/devicecommands.cpp" line="+79"/>
         <source>application</source>
         <translation>application</translation>
     </message>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <location line="+20"/>
-        <location filename="../cli/main.cpp" line="+145"/>
+        <location filename="../cli/main.cpp" line="+147"/>
         <source>usage: lc420-cli %1</source>
         <translation>usage: lc420-cli %1</translation>
     </message>
@@ -199,12 +199,12 @@
         <translation>list takes no arguments</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>info takes no arguments</source>
         <translation>info takes no arguments</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>Serial:</source>
         <translation>Serial:</translation>
     </message>
@@ -225,7 +225,28 @@
         <translation>the version texts could not be read</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <location line="+9"/>
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>application check word %1</source>
+        <translation>application check word %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>external flash check word %1</source>
+        <translation>external flash check word %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the check words could not be read</source>
+        <translation>the check words could not be read</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <location line="+3"/>
         <source>Status:</source>
         <translation>Status:</translation>
@@ -247,11 +268,11 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>serial, mode, bootloader version texts and status word</source>
-        <translation>serial, mode, bootloader version texts and status word</translation>
+        <source>serial, mode, bootloader version texts, firmware check words and status word</source>
+        <translation>serial, mode, bootloader version texts, firmware check words and status word</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>show the status word, or set or clear its bit 0</source>
         <translation>show the status word, or set or clear its bit 0</translation>
     </message>
@@ -435,7 +456,7 @@
         <translation>check an upgrade, programs or scenes file and summarise it</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="-111"/>
+        <location filename="../cli/main.cpp" line="-113"/>
         <source>--log needs a file name</source>
         <translation>--log needs a file name</translation>
     </message>
@@ -475,15 +496,17 @@ Commands:
                    bootloader &quot;b&quot;); needed when several drivers are attached
   --json           one JSON object on standard output instead of the text
                    (list, info, status, inspect, show-file, programs verify,
-                   scenes verify; with --all the summary as an array)
-  --all            upgrade, programs set and scenes set on every attached driver
-                   at once, one line of progress each; a summary of serial,
-                   result and seconds at the end; exit 0 only when every driver
-                   succeeded
-  --log FILE.csv   append one line per driver that upgrade, programs set or
-                   scenes set ran on, whether it succeeded or failed: UTC
-                   time, serial, command, file, the check words or SHA-256
-                   of the file as sent, result; written as each driver ends
+                   scenes verify, verify-firmware; with --all the summary as
+                   an array)
+  --all            upgrade, verify-firmware, programs set and scenes set on
+                   every attached driver at once, one line of progress each;
+                   a summary of serial, result and seconds at the end; exit 0
+                   only when every driver succeeded
+  --log FILE.csv   append one line per driver that upgrade, verify-firmware,
+                   programs set or scenes set ran on, whether it succeeded or
+                   failed: UTC time, serial, command, file, the check words or
+                   SHA-256 of the file as sent, result; written as each driver
+                   ends
   --trace          write the debug trace to standard error
   --version        the program&apos;s version
   --help           this text
@@ -493,22 +516,29 @@ Commands:
                    bootloader &quot;b&quot;); needed when several drivers are attached
   --json           one JSON object on standard output instead of the text
                    (list, info, status, inspect, show-file, programs verify,
-                   scenes verify; with --all the summary as an array)
-  --all            upgrade, programs set and scenes set on every attached driver
-                   at once, one line of progress each; a summary of serial,
-                   result and seconds at the end; exit 0 only when every driver
-                   succeeded
-  --log FILE.csv   append one line per driver that upgrade, programs set or
-                   scenes set ran on, whether it succeeded or failed: UTC
-                   time, serial, command, file, the check words or SHA-256
-                   of the file as sent, result; written as each driver ends
+                   scenes verify, verify-firmware; with --all the summary as
+                   an array)
+  --all            upgrade, verify-firmware, programs set and scenes set on
+                   every attached driver at once, one line of progress each;
+                   a summary of serial, result and seconds at the end; exit 0
+                   only when every driver succeeded
+  --log FILE.csv   append one line per driver that upgrade, verify-firmware,
+                   programs set or scenes set ran on, whether it succeeded or
+                   failed: UTC time, serial, command, file, the check words or
+                   SHA-256 of the file as sent, result; written as each driver
+                   ends
   --trace          write the debug trace to standard error
   --version        the program&apos;s version
   --help           this text
 </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+72"/>
+        <source>--log records upgrade, verify-firmware, programs set and scenes set, not %1</source>
+        <translation>--log records upgrade, verify-firmware, programs set and scenes set, not %1</translation>
+    </message>
+    <message>
+        <location line="-32"/>
         <source>%1 (see lc420-cli --help)</source>
         <translation>%1 (see lc420-cli --help)</translation>
     </message>
@@ -523,12 +553,7 @@ Commands:
         <translation>--all and --serial exclude each other</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>--log records upgrade, programs set and scenes set, not %1</source>
-        <translation>--log records upgrade, programs set and scenes set, not %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>%1 has no --json output</source>
         <translation>%1 has no --json output</translation>
     </message>
@@ -881,6 +906,26 @@ Commands:
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>upgrade the driver&apos;s firmware from an upgrade file</translation>
     </message>
+    <message>
+        <location filename="../cli/verifycommand.cpp" line="+20"/>
+        <source>Reading the application</source>
+        <translation>Reading the application</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading the external flash</source>
+        <translation>Reading the external flash</translation>
+    </message>
+    <message>
+        <location line="+115"/>
+        <source>expected at most one upgrade file</source>
+        <translation>expected at most one upgrade file</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>read the driver&apos;s firmware back: the same as the file, or without one, whether it adds up to its check words</source>
+        <translation>read the driver&apos;s firmware back: the same as the file, or without one, whether it adds up to its check words</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -1024,17 +1069,37 @@ Commands:
         <translation>Driver %1 waits in its bootloader: press &quot;Firmware Change&quot; to finish the upgrade</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Driver %1: application</source>
         <translation>Driver %1: application</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Driver %1: application, firmware %2 %3</source>
-        <translation>Driver %1: application, firmware %2 %3</translation>
+        <source>Driver %1: application %2</source>
+        <translation>Driver %1: application %2</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+3"/>
+        <source>Driver %1: application, bootloader %2</source>
+        <translation>Driver %1: application, bootloader %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1: application %2, bootloader %3</source>
+        <translation>Driver %1: application %2, bootloader %3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Firmware check words: %1</source>
+        <translation>Firmware check words: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bootloader: %1 %2</source>
+        <translation>Bootloader: %1 %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Release the lock</source>
         <translation>Release the lock</translation>
     </message>
@@ -1052,6 +1117,14 @@ Commands:
         <location line="+3"/>
         <source>Driver %1 was released.</source>
         <translation>Driver %1 was released.</translation>
+    </message>
+</context>
+<context>
+    <name>DriverInfo</name>
+    <message>
+        <location filename="../usb/driverinfo.cpp" line="+74"/>
+        <source>application %1, external flash %2</source>
+        <translation>application %1, external flash %2</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1253,85 @@ Commands:
         <location line="+3"/>
         <source>&amp;Colour:</source>
         <translation>&amp;Colour:</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareCheck</name>
+    <message>
+        <location filename="../firmware/firmwareverify.cpp" line="+76"/>
+        <source>The driver holds %1.</source>
+        <translation>The driver holds %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The driver&apos;s check words could not be read.</source>
+        <translation>The driver&apos;s check words could not be read.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The driver holds %1, the same as the file: it has this firmware.</source>
+        <translation>The driver holds %1, the same as the file: it has this firmware.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file holds %1.</source>
+        <translation>The file holds %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+89"/>
+        <source>The application differs from the file in %n page(s), first at %1.</source>
+        <translation>
+            <numerusform>The application differs from the file in %n page, first at %1.</numerusform>
+            <numerusform>The application differs from the file in %n pages, first at %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>The external flash&apos;s firmware block differs from the file in %n chunk(s) of 256 bytes, first at %1.</source>
+        <translation>
+            <numerusform>The external flash&apos;s firmware block differs from the file in %n chunk of 256 bytes, first at %1.</numerusform>
+            <numerusform>The external flash&apos;s firmware block differs from the file in %n chunks of 256 bytes, first at %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The application does not add up to its check word (%1 stored, %2 summed): the bootloader will not start it.</source>
+        <translation>The application does not add up to its check word (%1 stored, %2 summed): the bootloader will not start it.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The external flash&apos;s firmware block does not add up to its check word (%1 stored, %2 summed).</source>
+        <translation>The external flash&apos;s firmware block does not add up to its check word (%1 stored, %2 summed).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The firmware of driver %1 is the same as %2 (%3).</source>
+        <translation>The firmware of driver %1 is the same as %2 (%3).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The firmware of driver %1 is not the same as %2.</source>
+        <translation>The firmware of driver %1 is not the same as %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The firmware of driver %1 is intact: both areas add up to their check words (%2).</source>
+        <translation>The firmware of driver %1 is intact: both areas add up to their check words (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The firmware of driver %1 is damaged.</source>
+        <translation>The firmware of driver %1 is damaged.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is no usable upgrade file; nothing was read from the driver.</source>
+        <translation>%1 is no usable upgrade file; nothing was read from the driver.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Reading the firmware back from the driver failed: %1</source>
+        <translation>Reading the firmware back from the driver failed: %1</translation>
     </message>
 </context>
 <context>
@@ -1314,7 +1466,7 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+290"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1346,7 +1498,7 @@ Commands:
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+75"/>
+        <location filename="../app/firmwarepage.cpp" line="+81"/>
         <location line="+45"/>
         <source>Hex (*.hex)</source>
         <translation>HEX files (*.hex)</translation>
@@ -1361,7 +1513,7 @@ Commands:
         <location line="-66"/>
         <location line="+11"/>
         <location line="+57"/>
-        <location line="+111"/>
+        <location line="+128"/>
         <location filename="../app/showpage.cpp" line="+191"/>
         <location line="+4"/>
         <location line="+5"/>
@@ -1374,7 +1526,7 @@ Commands:
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-172"/>
+        <location line="-189"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
@@ -1393,11 +1545,12 @@ Commands:
     <message>
         <location line="+1"/>
         <location line="+77"/>
+        <location line="+126"/>
         <source>Upg (*.upg)</source>
         <translation>Upgrade files (*.upg)</translation>
     </message>
     <message>
-        <location line="-72"/>
+        <location line="-198"/>
         <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+127"/>
         <location line="+59"/>
@@ -1496,11 +1649,13 @@ Commands:
         <translation>answers in an unknown mode</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Upgrade the firmware of driver %1 with %2?
 
 The driver %3. Its bootloader version:
 %4
+
+%5
 
 Do not unplug the driver until the upgrade has ended.</source>
         <translation>Upgrade the firmware of driver %1 with %2?
@@ -1508,10 +1663,50 @@ Do not unplug the driver until the upgrade has ended.</source>
 The driver %3. Its bootloader version:
 %4
 
+%5
+
 Do not unplug the driver until the upgrade has ended.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+64"/>
+        <location line="+57"/>
+        <source>Verify Firmware</source>
+        <translation>Verify Firmware</translation>
+    </message>
+    <message>
+        <location line="-56"/>
+        <source>Compare the driver&apos;s firmware with an upgrade file?
+
+Yes: choose the file; what the driver holds must be exactly its firmware.
+No: without a file; each firmware area must add up to its check word, as the bootloader checks it.</source>
+        <translation>Compare the driver&apos;s firmware with an upgrade file?
+
+Yes: choose the file; what the driver holds must be exactly its firmware.
+No: without a file; each firmware area must add up to its check word, as the bootloader checks it.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Open File</source>
+        <comment>the upgrade file to verify the driver&apos;s firmware against</comment>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Verifying the driver&apos;s firmware ...</source>
+        <translation>Verifying the driver&apos;s firmware ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verifying the driver&apos;s firmware against %1 ...</source>
+        <translation>Verifying the driver&apos;s firmware against %1 ...</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The driver was only read. To write its firmware again, press &quot;Firmware Change&quot; and choose the upgrade file.</source>
+        <translation>The driver was only read. To write its firmware again, press &quot;Firmware Change&quot; and choose the upgrade file.</translation>
+    </message>
+    <message>
+        <location line="-118"/>
         <source>Firmware Change</source>
         <translation>Firmware Change</translation>
     </message>
@@ -2031,6 +2226,16 @@ Check USB Cable</translation>
         <location line="+7"/>
         <source>StatusSet</source>
         <translation>&amp;Set Status</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read the driver&apos;s firmware back and check it against an upgrade file, or against its own check words</source>
+        <translation>Read the driver&apos;s firmware back and check it against an upgrade file, or against its own check words</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Verify Firmware…</source>
+        <translation>&amp;Verify Firmware…</translation>
     </message>
     <message>
         <location line="+26"/>
