@@ -10,6 +10,10 @@
 // socket round trips of every transfer now cost most of it. Its "waits_ms"
 // counter is the sum of the waits the upgrade took, counted on a
 // virtual-clock run of the same upgrade.
+//
+// BM_VerifyFirmware is verify-firmware of one upgraded driver against the
+// file, next to BM_VerifyFirmwareReadsOnly, the bare reads of the same two
+// areas: what the comparison and the sums add to the transfers.
 
 #include "core/clock.h"
 #include "firmware/firmwareverify.h"

@@ -72,11 +72,11 @@ QString describe(const Identity &identity)
 {
     if (!identity.driver && !identity.file)
         return {};
-    const QString onDriver
-        = identity.driver ? translated(QT_TRANSLATE_NOOP("FirmwareCheck", "The driver holds %1."))
-                                .arg(DriverInfo::describe(*identity.driver))
-                          : translated(QT_TRANSLATE_NOOP(
-                              "FirmwareCheck", "The driver's check words could not be read."));
+    QString onDriver = identity.driver
+                           ? translated(QT_TRANSLATE_NOOP("FirmwareCheck", "The driver holds %1."))
+                                 .arg(DriverInfo::describe(*identity.driver))
+                           : translated(QT_TRANSLATE_NOOP(
+                               "FirmwareCheck", "The driver's check words could not be read."));
     if (!identity.file)
         return onDriver;
     if (identity.equal())
