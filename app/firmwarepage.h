@@ -2,6 +2,7 @@
 
 #include "firmware/firmwareverify.h"
 #include "firmware/upgradeprocedure.h"
+#include "usb/connection.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -46,6 +47,10 @@ public:
     [[nodiscard]] bool upgradeRunning() const;
     // True while Verify Firmware reads the driver back on its worker thread.
     [[nodiscard]] bool verifyRunning() const { return verifyJob != nullptr; }
+    // The driver the window's commands go to, as the driver monitor sees it:
+    // Firmware Change is refused before its file dialog when none may be
+    // upgraded (several attached and none chosen, or the chosen one gone).
+    void setDriverChoice(std::function<Connection::Result()> choice);
 
     void changeFirmware();
     // Verify Firmware: asks for an upgrade file (or none), then reads the
@@ -63,6 +68,9 @@ private:
     [[nodiscard]] UserDialogs &dialogs() { return dialogsOf(); }
     void connectUpgrader();
     void reportVerify(const FirmwareCheck::Result &result);
+    // With several drivers and none chosen, or the chosen one gone: says so
+    // and how to choose, and returns true, before any dialog.
+    [[nodiscard]] bool refuseUnchosenDriver();
     // Asks whether the driver attached now is to be upgraded with fileName;
     // true also when no driver answers.
     [[nodiscard]] bool confirmUpgrade(const QString &fileName);
@@ -73,6 +81,7 @@ private:
     QWidget *window;
     const Widgets widgets;
     std::function<void(bool)> setDriverActionsEnabled;
+    std::function<Connection::Result()> driverChoice;
     std::unique_ptr<Upgrader> upgrader;
     // The last upgrade's outcome, said once its worker thread has ended.
     QString upgradeSummary;

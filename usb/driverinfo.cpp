@@ -25,6 +25,32 @@ Mode modeFromSerial(const QByteArray &serial)
     return Mode::Unknown;
 }
 
+QString describe(Mode mode)
+{
+    switch (mode) {
+    case Mode::Application:
+        return QCoreApplication::translate("DriverInfo", "application");
+    case Mode::Bootloader:
+        return QCoreApplication::translate("DriverInfo", "bootloader");
+    case Mode::Unknown:
+        break;
+    }
+    return QCoreApplication::translate("DriverInfo", "unknown");
+}
+
+QString describeState(Mode mode)
+{
+    switch (mode) {
+    case Mode::Application:
+        return QCoreApplication::translate("DriverInfo", "runs its application");
+    case Mode::Bootloader:
+        return QCoreApplication::translate("DriverInfo", "waits in its bootloader");
+    case Mode::Unknown:
+        break;
+    }
+    return QCoreApplication::translate("DriverInfo", "answers in an unknown mode");
+}
+
 QByteArray readSerial(USBLC350 &device)
 {
     return textAt(device.read_serial_string(), 0);
