@@ -149,11 +149,36 @@ QString DriverIndicator::text(const QList<AttachedDriver> &drivers, const Driver
             .arg(serial);
     if (driver->mode == DriverInfo::Mode::Bootloader)
         return tr("Driver %1 waits in its bootloader").arg(serial);
+    // The application by its check word in short (the tool tip has both words
+    // in full), the bootloader by its own version text.
+    const QString application
+        = driver->checkWords
+              ? QStringLiteral("%1").arg(driver->checkWords->application, 8, 16, QLatin1Char('0'))
+              : QString();
     if (!driver->versions)
-        return tr("Driver %1: application").arg(serial);
-    return tr("Driver %1: application, firmware %2 %3")
-        .arg(serial, QString::fromLatin1(driver->versions->first),
-             QString::fromLatin1(driver->versions->second));
+        return application.isEmpty() ? tr("Driver %1: application").arg(serial)
+                                     : tr("Driver %1: application %2").arg(serial, application);
+    const QString bootloader = QString::fromLatin1(driver->versions->first);
+    return application.isEmpty()
+               ? tr("Driver %1: application, bootloader %2").arg(serial, bootloader)
+               : tr("Driver %1: application %2, bootloader %3")
+                     .arg(serial, application, bootloader);
+}
+
+QString DriverIndicator::toolTip(const QList<AttachedDriver> &drivers, const DriverChoice &choice)
+{
+    const AttachedDriver *driver
+        = choice.result.ok() ? findDriver(drivers, choice.serial) : nullptr;
+    if (!driver)
+        return {};
+    QStringList lines;
+    if (driver->checkWords)
+        lines.append(tr("Firmware check words: %1").arg(DriverInfo::describe(*driver->checkWords)));
+    if (driver->versions)
+        lines.append(tr("Bootloader: %1 %2")
+                         .arg(QString::fromLatin1(driver->versions->first),
+                              QString::fromLatin1(driver->versions->second)));
+    return lines.join(QLatin1Char('\n'));
 }
 
 void DriverIndicator::update()
@@ -162,6 +187,7 @@ void DriverIndicator::update()
     const DriverChoice choice = watcher.choice();
     const QString words = text(drivers, choice, activity);
     button->setText(words);
+    button->setToolTip(toolTip(drivers, choice));
     QStringList serials;
     for (const AttachedDriver &driver : drivers) {
         if (!driver.serial.isEmpty())

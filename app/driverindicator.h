@@ -53,6 +53,10 @@ public:
     [[nodiscard]] static QString text(const QList<AttachedDriver> &drivers,
                                       const DriverChoice &choice,
                                       Activity activity = Activity::Idle);
+    // The chosen driver's firmware in full: both check words and the
+    // bootloader's version texts; empty when none is chosen.
+    [[nodiscard]] static QString toolTip(const QList<AttachedDriver> &drivers,
+                                         const DriverChoice &choice);
     // The window's next steps that the indicator's menu offers, for the boxes
     // of other pages: releasing a lock left set, and choosing among drivers.
     [[nodiscard]] static QString releaseStep();

@@ -14,7 +14,9 @@
 #include <QDate>
 #include <QDir>
 #include <QProgressBar>
+#include <QThread>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -44,7 +46,11 @@ FirmwarePage::FirmwarePage(USBLC350 &device, Feedback &feedback,
 
 // The worker waits for its run to end when it is destroyed; the device it
 // uses is the window's and outlives it.
-FirmwarePage::~FirmwarePage() = default;
+FirmwarePage::~FirmwarePage()
+{
+    if (verifyJob)
+        verifyJob->wait();
+}
 
 bool FirmwarePage::upgradeRunning() const
 {
@@ -178,19 +184,23 @@ void FirmwarePage::setDriverChoice(std::function<Connection::Result()> choice)
     driverChoice = std::move(choice);
 }
 
+bool FirmwarePage::refuseUnchosenDriver()
+{
+    if (!driverChoice)
+        return false;
+    const Connection::Result chosen = driverChoice();
+    if (chosen.outcome != Connection::Outcome::SeveralNoneChosen
+        && chosen.outcome != Connection::Outcome::ChosenGone)
+        return false;
+    feedback.errorBox(tr("Error"), Connection::describe(chosen) + QLatin1Char('\n')
+                                       + DriverIndicator::chooseStep());
+    return true;
+}
+
 void FirmwarePage::changeFirmware()
 {
-    if (upgradeRunning())
+    if (upgradeRunning() || verifyRunning() || refuseUnchosenDriver())
         return;
-    if (driverChoice) {
-        const Connection::Result chosen = driverChoice();
-        if (chosen.outcome == Connection::Outcome::SeveralNoneChosen
-            || chosen.outcome == Connection::Outcome::ChosenGone) {
-            feedback.errorBox(tr("Error"), Connection::describe(chosen) + QLatin1Char('\n')
-                                               + DriverIndicator::chooseStep());
-            return;
-        }
-    }
 
     const QString fileName = dialogs().getOpenFileName(
         nullptr, tr("Open File", "the upgrade file for Firmware Change"), QStringLiteral("."),
@@ -241,11 +251,16 @@ bool FirmwarePage::askUpgrade(const QString &fileName, const DriverProbe::Probe 
     else
         versions = tr("(could not be read)");
     const QString mode = DriverInfo::describeState(found.mode);
-    const QString text = tr("Upgrade the firmware of driver %1 with %2?\n\n"
-                            "The driver %3. Its bootloader version:\n%4\n\n"
-                            "Do not unplug the driver until the upgrade has ended.")
-                             .arg(DriverProbe::serialForUser(found.serial),
-                                  QDir::toNativeSeparators(fileName), mode, versions);
+    // Which firmware the driver has, and whether it is the file's already.
+    const FirmwareCheck::Identity identity{
+        found.checkWords,
+        FirmwareCheck::imageWords(Upgrade::unscrambleImage(Upgrade::readFile(fileName).image))};
+    const QString text
+        = tr("Upgrade the firmware of driver %1 with %2?\n\n"
+             "The driver %3. Its bootloader version:\n%4\n\n%5\n\n"
+             "Do not unplug the driver until the upgrade has ended.")
+              .arg(DriverProbe::serialForUser(found.serial), QDir::toNativeSeparators(fileName),
+                   mode, versions, FirmwareCheck::describe(identity));
     if (feedback.question(tr("Firmware Change"), text, QMessageBox::Ok | QMessageBox::Cancel,
                           QMessageBox::Cancel)
         == QMessageBox::Ok)
@@ -272,6 +287,10 @@ void FirmwarePage::connectUpgrader()
     connect(upgrader.get(), &Upgrader::sendText, this,
             [this](const QString &text) { feedback.logLine(text); });
     connect(upgrader.get(), &Upgrader::sendPercent, widgets.flash, &QProgressBar::setValue);
+    connect(upgrader.get(), &Upgrader::firmwareIdentified, this,
+            [this](const FirmwareCheck::Identity &identity) {
+                upgradeIdentity = FirmwareCheck::describe(identity);
+            });
     connect(upgrader.get(), &Upgrader::upgradeEnded, this,
             [this](const UpgradeProcedure::Result &result) {
                 upgradeSummary = describe(result);
@@ -281,10 +300,90 @@ void FirmwarePage::connectUpgrader()
         upgrading = false;
         setDriverActionsEnabled(true);
         const QString summary = std::exchange(upgradeSummary, QString());
+        const QString identity = std::exchange(upgradeIdentity, QString());
         if (summary.isEmpty())
             return;
+        // A success names the firmware the driver now holds in its summary;
+        // after a failure the words come just before it, out of its box.
+        if (upgradeSucceeded) {
+            feedback.logLine(identity.isEmpty() ? summary : summary + QLatin1Char(' ') + identity);
+            return;
+        }
+        if (!identity.isEmpty())
+            feedback.logLine(identity);
         feedback.logLine(summary);
-        if (!upgradeSucceeded)
-            feedback.errorBox(tr("Error"), summary);
+        feedback.errorBox(tr("Error"), summary);
     });
+}
+
+// With a file, the driver's firmware must equal the file's image; without
+// one, each area must add up to its check word, as the bootloader checks the
+// application before it starts it. Only reads: nothing on the driver changes.
+void FirmwarePage::verifyFirmware()
+{
+    if (upgradeRunning() || verifyRunning() || refuseUnchosenDriver())
+        return;
+    const QMessageBox::StandardButton withFile = feedback.question(
+        tr("Verify Firmware"),
+        tr("Compare the driver's firmware with an upgrade file?\n\n"
+           "Yes: choose the file; what the driver holds must be exactly its firmware.\n"
+           "No: without a file; each firmware area must add up to its check word, as the "
+           "bootloader checks it."),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (withFile == QMessageBox::Cancel)
+        return;
+    QString fileName;
+    if (withFile == QMessageBox::Yes) {
+        fileName = dialogs().getOpenFileName(
+            window, tr("Open File", "the upgrade file to verify the driver's firmware against"),
+            QStringLiteral("."), tr("Upg (*.upg)"));
+        if (fileName.isEmpty())
+            return;
+    }
+
+    widgets.flash->setValue(0);
+    widgets.externalRead->setValue(0);
+    auto result = std::make_shared<FirmwareCheck::Result>();
+    // The application's progress goes to the Flash bar; the external read
+    // moves its own bar through the device's signal.
+    QProgressBar *flash = widgets.flash;
+    verifyJob = QThread::create([device = &device, fileName, result, flash] {
+        const FirmwareCheck::PercentSink percent = [flash](FirmwareCheck::Area area, int value) {
+            if (area == FirmwareCheck::Area::Application)
+                QMetaObject::invokeMethod(
+                    flash, [flash, value] { flash->setValue(value); }, Qt::QueuedConnection);
+        };
+        *result = fileName.isEmpty() ? FirmwareCheck::verify(*device, std::nullopt, percent)
+                                     : FirmwareCheck::verifyFile(*device, fileName, percent);
+        device->disconnect();
+    });
+    verifyJob->setParent(this);
+    setDriverActionsEnabled(false);
+    feedback.logLine(fileName.isEmpty() ? tr("Verifying the driver's firmware ...")
+                                        : tr("Verifying the driver's firmware against %1 ...")
+                                              .arg(QDir::toNativeSeparators(fileName)));
+    connect(verifyJob, &QThread::finished, this, [this, result] {
+        delete std::exchange(verifyJob, nullptr);
+        setDriverActionsEnabled(true);
+        reportVerify(*result);
+    });
+    verifyJob->start();
+}
+
+void FirmwarePage::reportVerify(const FirmwareCheck::Result &result)
+{
+    const QString verdict = FirmwareCheck::describe(result);
+    feedback.logLine(verdict);
+    if (result.ok()) {
+        feedback.statusMessage(verdict);
+        return;
+    }
+    using Outcome = FirmwareCheck::Result::Outcome;
+    const bool damaged
+        = result.outcome == Outcome::Differs || result.outcome == Outcome::DoesNotAddUp;
+    feedback.errorBox(tr("Verify Firmware"),
+                      damaged ? verdict + QStringLiteral("\n\n")
+                                    + tr("The driver was only read. To write its firmware again, "
+                                         "press \"Firmware Change\" and choose the upgrade file.")
+                              : verdict);
 }

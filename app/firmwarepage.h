@@ -1,5 +1,6 @@
 #pragma once
 
+#include "firmware/firmwareverify.h"
 #include "firmware/upgradeprocedure.h"
 #include "service/driverprobe.h"
 #include "usb/connection.h"
@@ -14,6 +15,7 @@
 class Feedback;
 class QAbstractButton;
 class QProgressBar;
+class QThread;
 class QWidget;
 class Upgrader;
 class USBLC350;
@@ -43,16 +45,22 @@ public:
                  QWidget *window, Widgets widgets,
                  std::function<void(bool)> setDriverActionsEnabled, WorkerJob &job,
                  QObject *parent);
-    // Waits for a running upgrade to end.
+    // Waits for a running upgrade or verify to end.
     ~FirmwarePage() override;
 
     [[nodiscard]] bool upgradeRunning() const;
+    // True while Verify Firmware reads the driver back on its worker thread.
+    [[nodiscard]] bool verifyRunning() const { return verifyJob != nullptr; }
     // The driver the window's commands go to, as the driver monitor sees it:
     // Firmware Change is refused before its file dialog when none may be
     // upgraded (several attached and none chosen, or the chosen one gone).
     void setDriverChoice(std::function<Connection::Result()> choice);
 
     void changeFirmware();
+    // Verify Firmware: asks for an upgrade file (or none), then reads the
+    // driver's firmware back as a job and says whether it is the file's (or
+    // adds up to its check words).
+    void verifyFirmware();
     void createUpgradeFile();
     void createBootImages();
 
@@ -69,6 +77,10 @@ private:
     void confirmUpgrade(const QString &fileName);
     void startUpgrade(const QString &fileName);
     [[nodiscard]] bool askUpgrade(const QString &fileName, const DriverProbe::Probe &found);
+    void reportVerify(const FirmwareCheck::Result &result);
+    // With several drivers and none chosen, or the chosen one gone: says so
+    // and how to choose, and returns true, before any dialog.
+    [[nodiscard]] bool refuseUnchosenDriver();
 
     USBLC350 &device;
     Feedback &feedback;
@@ -81,7 +93,9 @@ private:
     std::unique_ptr<Upgrader> upgrader;
     // The last upgrade's outcome, said once its worker thread has ended.
     QString upgradeSummary;
+    QString upgradeIdentity; // the check words on the driver against the file's
     bool upgradeSucceeded = false;
+    QThread *verifyJob = nullptr; // a child of the page while it runs
     // Where the last upgrade's external-flash work stands (or ended), for the
     // bars when the Settings tab is shown again.
     bool upgrading = false;

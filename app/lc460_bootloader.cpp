@@ -156,6 +156,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     connect(ui->pushButtonCreateBootBin, &QPushButton::clicked, this,
             &Lc460_bootloader::slotpushButtonCreateBootBin);
     connect(ui->pushButtonCHF, &QPushButton::clicked, this, &Lc460_bootloader::slotpushButtonCHF);
+    connect(ui->pushButtonVerifyFirmware, &QPushButton::clicked, this,
+            &Lc460_bootloader::slotpushButtonVerifyFirmware);
     connect(ui->actionLc460_info, &QAction::triggered, this, &Lc460_bootloader::slotShowInfo);
     connect(ui->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &Lc460_bootloader::slotTabChange);
@@ -179,7 +181,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // runs. The service buttons stay as the window built them.
     const auto setDriverActionsEnabled = [this](bool enabled) {
         for (QPushButton *button :
-             {ui->pushButtonCHF, ui->pushButtonGetProgramsFormLc460,
+             {ui->pushButtonCHF, ui->pushButtonVerifyFirmware, ui->pushButtonGetProgramsFormLc460,
               ui->pushButtonSetProgramsInLc460, ui->pushButtonGetScenesFormLc460,
               ui->pushButtonSetScenesInLc460})
             button->setEnabled(enabled);
@@ -340,7 +342,7 @@ bool Lc460_bootloader::refuseWhileBusy()
                           tr("Firmware upgrade in progress"), QMessageBox::Ok);
         return true;
     }
-    if (jobRunning()) {
+    if (jobRunning() || firmwarePage->verifyRunning()) {
         dialogs().message(QMessageBox::Information, this, tr("Info"),
                           tr("The driver is busy with a transfer. Try again when it has ended."),
                           QMessageBox::Ok);

@@ -108,6 +108,8 @@ public Q_SLOTS:
     void slotpushButtonStatusSet(bool t);
     void slotpushButtonStatusClr(bool t);
     void slotpushButtonCHF(bool t);
+    // Verify Firmware…: the driver's firmware read back, against a file or its check words.
+    void slotpushButtonVerifyFirmware(bool t);
     void slotUpdateProgramScene(int i);
     void slotpushButtonGetProgramsFromLc460(bool t);
     void slotpushButtonSetProgramsInLc460(bool t);

@@ -95,6 +95,13 @@ void Lc460_bootloader::slotpushButtonCHF(bool /*t*/)
     firmwarePage->changeFirmware();
 }
 
+void Lc460_bootloader::slotpushButtonVerifyFirmware(bool /*t*/)
+{
+    LC420_TRACE() << "Lc460_bootloader::slotpushButtonVerifyFirmware(bool t)";
+    if (!refuseWhileBusy())
+        firmwarePage->verifyFirmware();
+}
+
 void Lc460_bootloader::slotpushButtonConnect(bool /*t*/)
 {
     LC420_TRACE() << "Lc460_bootloader::slotpushButtonConnect(bool t)";

@@ -10,11 +10,17 @@
 // socket round trips of every transfer now cost most of it. Its "waits_ms"
 // counter is the sum of the waits the upgrade took, counted on a
 // virtual-clock run of the same upgrade.
+//
+// BM_VerifyFirmware is verify-firmware of one upgraded driver against the
+// file, next to BM_VerifyFirmwareReadsOnly, the bare reads of the same two
+// areas: what the comparison and the sums add to the transfers.
 
 #include "core/clock.h"
+#include "firmware/firmwareverify.h"
 #include "firmware/upgradefile.h"
 #include "firmware/upgradeprocedure.h"
 #include "sim/simulatedbus.h"
+#include "usb/scramble.h"
 #include "usb/usblc350.h"
 
 #include <QCoreApplication>
@@ -143,6 +149,70 @@ void BM_UpgradeTransfersOnly(benchmark::State &state)
     state.counters["transfers"] = double(f.transfers.size());
 }
 BENCHMARK(BM_UpgradeTransfersOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A driver that holds the fixture's firmware, as an upgrade leaves it.
+std::unique_ptr<SimulatedBus> upgradedBus()
+{
+    auto bus = std::make_unique<SimulatedBus>(realClock());
+    const QByteArray image = Upgrade::unscrambleImage(Upgrade::readFile(fixture().fileName).image);
+    bus->device().write(Lc420Model::Memory::Internal, Upgrade::FlashBase + Upgrade::AppOffset,
+                        image.mid(Upgrade::AppOffset, Upgrade::AppLength));
+    QByteArray external = image.mid(Upgrade::ExtOffset, Upgrade::ExtLength);
+    encodeWords(external.data(), qint32(external.size()));
+    bus->device().write(Lc420Model::Memory::External, 0, external);
+    return bus;
+}
+
+// verify-firmware of one driver against the file: its connect, both
+// read-backs, the comparison and the sums.
+void BM_VerifyFirmware(benchmark::State &state)
+{
+    const QString fileName = fixture().fileName;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto bus = upgradedBus();
+        auto device = std::make_unique<USBLC350>();
+        state.ResumeTiming();
+
+        if (FirmwareCheck::verifyFile(*device, fileName).outcome
+            != FirmwareCheck::Result::Outcome::Equal)
+            state.SkipWithError("the verify failed");
+
+        state.PauseTiming();
+        device.reset();
+        bus.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_VerifyFirmware)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The bare reads of the same two areas: a connect, the application in
+// 2048-byte memory reads, the external block in 512-byte reads.
+void BM_VerifyFirmwareReadsOnly(benchmark::State &state)
+{
+    QByteArray application(Upgrade::AppLength, '\0');
+    QByteArray external(Upgrade::ExtLength, '\0');
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto bus = upgradedBus();
+        auto device = std::make_unique<USBLC350>();
+        state.ResumeTiming();
+
+        benchmark::DoNotOptimize(device->connect());
+        benchmark::DoNotOptimize(device->read_serial_string());
+        benchmark::DoNotOptimize(device->ReadMemoryFromAddress(
+            application.data(), Upgrade::FlashBase + Upgrade::AppOffset,
+            quint32(application.size())));
+        benchmark::DoNotOptimize(
+            device->ReadExternalFlashFromAddress(external.data(), 0, quint32(external.size())));
+
+        state.PauseTiming();
+        device.reset();
+        bus.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_VerifyFirmwareReadsOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -124,6 +124,7 @@ private:
 QList<Command> deviceCommands();   // list, info, status
 QList<Command> firmwareCommands(); // build-upg, boot-images, inspect
 QList<Command> upgradeCommands();  // upgrade
+QList<Command> verifyCommands();   // verify-firmware
 QList<Command> serviceCommands();  // memory, external flash, page, test block
 QList<Command> showCommands();     // programs, scenes, show-file
 

@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <optional>
+
 namespace Cli {
 
 namespace {
@@ -19,6 +21,32 @@ QString binary32(quint32 value)
 QJsonValue orNull(bool present, const QJsonValue &value)
 {
     return present ? value : QJsonValue();
+}
+
+// A driver's check words as info and list --json give them, in the shape
+// inspect gives a file's: {"app": {"checkWord": ...}, "extFlash": {...}}.
+void insertCheckWords(QJsonObject &json, const std::optional<DriverInfo::CheckWords> &words)
+{
+    const auto area = [&words](quint32 word) {
+        return words ? QJsonValue(
+                   QJsonObject{{QStringLiteral("checkWord"), DriverInfo::checkWordText(word)}})
+                     : QJsonValue();
+    };
+    json.insert(QStringLiteral("app"), area(words ? words->application : 0));
+    json.insert(QStringLiteral("extFlash"), area(words ? words->external : 0));
+}
+
+// The check words of one listed driver, read through a device pinned to it:
+// a connect and two short reads.
+std::optional<DriverInfo::CheckWords> listedCheckWords(const UsbDevice::Found &driver)
+{
+    if (driver.outcome != UsbDevice::Found::Outcome::Connected || driver.serial.isEmpty())
+        return std::nullopt;
+    USBLC350 device;
+    device.setSerialFilter(driver.serial);
+    const auto words = DriverInfo::readCheckWords(device);
+    device.disconnect();
+    return words;
 }
 
 QString stateName(UsbDevice::Found::Outcome outcome)
@@ -53,7 +81,7 @@ int list(const Command &command, const QStringList &arguments)
         QJsonArray array;
         for (const UsbDevice::Found &driver : drivers) {
             const bool identified = driver.outcome == UsbDevice::Found::Outcome::Connected;
-            array.append(QJsonObject{
+            QJsonObject entry{
                 {QStringLiteral("bus"), QString::fromLatin1(driver.bus)},
                 {QStringLiteral("device"), QString::fromLatin1(driver.device)},
                 {QStringLiteral("serial"), orNull(identified, QString::fromLatin1(driver.serial))},
@@ -63,7 +91,9 @@ int list(const Command &command, const QStringList &arguments)
                 {QStringLiteral("locked"),
                  orNull(driver.status.has_value(),
                         driver.status && (*driver.status & Driver::StatusBit) != 0)},
-            });
+            };
+            insertCheckWords(entry, listedCheckWords(driver));
+            array.append(entry);
         }
         printJson(QJsonObject{{QStringLiteral("drivers"), array}});
     } else if (!drivers.isEmpty()) {
@@ -94,12 +124,13 @@ int info(const Command &command, const QStringList &arguments)
     const QByteArray serial = DriverInfo::readSerial(device);
     const QString mode = modeName(DriverInfo::modeFromSerial(serial));
     const auto versions = DriverInfo::readBootloaderVersions(device);
+    const auto words = DriverInfo::readCheckWords(device);
     quint32 status = 0;
     const bool statusRead = device.StatusGet(status) == 0;
     device.disconnect();
 
     if (globalOptions().json) {
-        printJson(QJsonObject{
+        QJsonObject json{
             {QStringLiteral("serial"), QString::fromLatin1(serial)},
             {QStringLiteral("mode"), mode},
             {QStringLiteral("bootloader"),
@@ -109,7 +140,9 @@ int info(const Command &command, const QStringList &arguments)
                                               : QJsonArray())},
             {QStringLiteral("status"), orNull(statusRead, binary32(status))},
             {QStringLiteral("locked"), orNull(statusRead, (status & Driver::StatusBit) != 0)},
-        });
+        };
+        insertCheckWords(json, words);
+        printJson(json);
     } else {
         out() << infoLabel(tr("Serial:")) << serial << '\n'
               << infoLabel(tr("Mode:")) << DriverInfo::describe(DriverInfo::modeFromSerial(serial))
@@ -121,6 +154,18 @@ int info(const Command &command, const QStringList &arguments)
             out() << infoLabel(tr("Bootloader:")) << tr("the version texts could not be read")
                   << '\n';
         }
+        // The firmware the driver holds, as inspect names a file's.
+        if (words)
+            out() << infoLabel(tr("Firmware:"))
+                  << tr("application check word %1")
+                         .arg(DriverInfo::checkWordText(words->application))
+                  << '\n'
+                  << infoLabel(QString())
+                  << tr("external flash check word %1")
+                         .arg(DriverInfo::checkWordText(words->external))
+                  << '\n';
+        else
+            out() << infoLabel(tr("Firmware:")) << tr("the check words could not be read") << '\n';
         if (statusRead)
             out() << infoLabel(tr("Status:")) << binary32(status) << '\n'
                   << infoLabel(QString()) << lockText(status, serial) << '\n';
@@ -128,7 +173,7 @@ int info(const Command &command, const QStringList &arguments)
             out() << infoLabel(tr("Status:")) << tr("could not be read") << '\n';
         out().flush();
     }
-    return versions && statusRead ? Success : DeviceFailure;
+    return versions && words && statusRead ? Success : DeviceFailure;
 }
 
 int status(const Command &command, const QStringList &arguments)
@@ -178,8 +223,9 @@ QList<Command> deviceCommands()
         makeCommand(QStringLiteral("list"), QStringLiteral("list"),
                     tr("every attached driver: bus, device, serial and mode"), list, Json),
         makeCommand(QStringLiteral("info"), QStringLiteral("info"),
-                    tr("serial, mode, bootloader version texts and status word"), info,
-                    UsesDriver | Json),
+                    tr("serial, mode, bootloader version texts, firmware check words and status "
+                       "word"),
+                    info, UsesDriver | Json),
         makeCommand(QStringLiteral("status"), QStringLiteral("status [get|set|clear]"),
                     tr("show the status word, or set or clear its bit 0"), status,
                     UsesDriver | Json),

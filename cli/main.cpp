@@ -14,7 +14,7 @@ namespace {
 QList<Cli::Command> allCommands()
 {
     return Cli::deviceCommands() + Cli::serviceCommands() + Cli::upgradeCommands()
-           + Cli::firmwareCommands() + Cli::showCommands();
+           + Cli::verifyCommands() + Cli::firmwareCommands() + Cli::showCommands();
 }
 
 // Takes --serial SERIAL and --json out of the arguments, wherever they stand.
@@ -92,15 +92,17 @@ void printHelp(const QList<Cli::Command> &commands)
                "                   bootloader \"b\"); needed when several drivers are attached\n"
                "  --json           one JSON object on standard output instead of the text\n"
                "                   (list, info, status, inspect, show-file, programs verify,\n"
-               "                   scenes verify; with --all the summary as an array)\n"
-               "  --all            upgrade, programs set and scenes set on every attached driver\n"
-               "                   at once, one line of progress each; a summary of serial,\n"
-               "                   result and seconds at the end; exit 0 only when every driver\n"
-               "                   succeeded\n"
-               "  --log FILE.csv   append one line per driver that upgrade, programs set or\n"
-               "                   scenes set ran on, whether it succeeded or failed: UTC\n"
-               "                   time, serial, command, file, the check words or SHA-256\n"
-               "                   of the file as sent, result; written as each driver ends\n"
+               "                   scenes verify, verify-firmware; with --all the summary as\n"
+               "                   an array)\n"
+               "  --all            upgrade, verify-firmware, programs set and scenes set on\n"
+               "                   every attached driver at once, one line of progress each;\n"
+               "                   a summary of serial, result and seconds at the end; exit 0\n"
+               "                   only when every driver succeeded\n"
+               "  --log FILE.csv   append one line per driver that upgrade, verify-firmware,\n"
+               "                   programs set or scenes set ran on, whether it succeeded or\n"
+               "                   failed: UTC time, serial, command, file, the check words or\n"
+               "                   SHA-256 of the file as sent, result; written as each driver\n"
+               "                   ends\n"
                "  --trace          write the debug trace to standard error\n"
                "  --version        the program's version\n"
                "  --help           this text\n");
@@ -155,8 +157,10 @@ int main(int argc, char *argv[])
                 return Cli::usage(command, Cli::tr("--all and --serial exclude each other"));
             if (!options.logFile.isEmpty() && !(command.traits & Cli::Logged))
                 return Cli::usage(
-                    command, Cli::tr("--log records upgrade, programs set and scenes set, not %1")
-                                 .arg(name));
+                    command,
+                    Cli::tr("--log records upgrade, verify-firmware, programs set and scenes "
+                            "set, not %1")
+                        .arg(name));
             if (options.json && !(command.traits & Cli::Json) && !allDrivers)
                 return Cli::usage(command, Cli::tr("%1 has no --json output").arg(name));
             // Never dropped silently: boot-images, for one, makes serial numbers.

@@ -2,6 +2,7 @@
 
 #include "core/trace.h"
 #include "firmware/upgradeprocedure.h"
+#include "usb/usblc350.h"
 
 Upgrader::Upgrader(USBLC350 *device)
     : device(device)
@@ -32,5 +33,18 @@ void Upgrader::run()
     UpgradeProcedure procedure(
         *device, [this](const QString &text) { Q_EMIT sendText(text); },
         [this](int percent) { Q_EMIT sendPercent(percent); });
-    Q_EMIT upgradeEnded(procedure.runAndConfirm(name));
+    // Read once: the driver gets these bytes, and the summary their check words.
+    const Upgrade::FileContents file
+        = name.isNull() ? Upgrade::FileContents() : Upgrade::readFile(name);
+    const UpgradeProcedure::Result result = procedure.runAndConfirm(name, file);
+    if (result.answer == UpgradeProcedure::Answer::Application
+        || result.answer == UpgradeProcedure::Answer::Bootloader) {
+        const FirmwareCheck::Identity identity{
+            DriverInfo::readCheckWords(*device),
+            FirmwareCheck::imageWords(Upgrade::unscrambleImage(file.image))};
+        // Free for the driver monitor, which reads no driver held open.
+        device->disconnect();
+        Q_EMIT firmwareIdentified(identity);
+    }
+    Q_EMIT upgradeEnded(result);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "firmware/firmwareverify.h"
 #include "firmware/upgradeprocedure.h"
 
 #include <QMutex>
@@ -28,6 +29,9 @@ public Q_SLOTS:
 Q_SIGNALS:
     void sendText(QString text);
     void sendPercent(int percent);
+    // After a run that reached the driver, just before upgradeEnded: the
+    // check words the driver holds now against the file's.
+    void firmwareIdentified(FirmwareCheck::Identity identity);
     // The last signal of every run, the silent one without a file too.
     void upgradeEnded(UpgradeProcedure::Result result);
 

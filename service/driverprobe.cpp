@@ -12,8 +12,10 @@ Probe probe(USBLC350 &device, bool withVersions)
     result.answered = true;
     result.serial = DriverInfo::readSerial(device);
     result.mode = DriverInfo::modeFromSerial(result.serial);
-    if (withVersions)
+    if (withVersions) {
         result.versions = DriverInfo::readBootloaderVersions(device);
+        result.checkWords = DriverInfo::readCheckWords(device);
+    }
     return result;
 }
 

@@ -151,7 +151,7 @@
     </message>
     <message>
         <location line="+20"/>
-        <location filename="../cli/main.cpp" line="+145"/>
+        <location filename="../cli/main.cpp" line="+147"/>
         <source>usage: lc420-cli %1</source>
         <translation>usage: lc420-cli %1</translation>
     </message>
@@ -171,17 +171,17 @@
         <translation>Release it with: %1</translation>
     </message>
     <message>
-        <location filename="../cli/devicecommands.cpp" line="+49"/>
+        <location filename="../cli/devicecommands.cpp" line="+77"/>
         <source>list takes no arguments</source>
         <translation>list takes no arguments</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>info takes no arguments</source>
         <translation>info takes no arguments</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>Serial:</source>
         <translation>Serial:</translation>
     </message>
@@ -202,7 +202,28 @@
         <translation>the version texts could not be read</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <location line="+9"/>
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>application check word %1</source>
+        <translation>application check word %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>external flash check word %1</source>
+        <translation>external flash check word %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the check words could not be read</source>
+        <translation>the check words could not be read</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <location line="+3"/>
         <source>Status:</source>
         <translation>Status:</translation>
@@ -224,11 +245,11 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>serial, mode, bootloader version texts and status word</source>
-        <translation>serial, mode, bootloader version texts and status word</translation>
+        <source>serial, mode, bootloader version texts, firmware check words and status word</source>
+        <translation>serial, mode, bootloader version texts, firmware check words and status word</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>show the status word, or set or clear its bit 0</source>
         <translation>show the status word, or set or clear its bit 0</translation>
     </message>
@@ -405,7 +426,7 @@
         <translation>check an upgrade, programs or scenes file and summarise it</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="-111"/>
+        <location filename="../cli/main.cpp" line="-113"/>
         <source>--log needs a file name</source>
         <translation>--log needs a file name</translation>
     </message>
@@ -445,15 +466,17 @@ Commands:
                    bootloader &quot;b&quot;); needed when several drivers are attached
   --json           one JSON object on standard output instead of the text
                    (list, info, status, inspect, show-file, programs verify,
-                   scenes verify; with --all the summary as an array)
-  --all            upgrade, programs set and scenes set on every attached driver
-                   at once, one line of progress each; a summary of serial,
-                   result and seconds at the end; exit 0 only when every driver
-                   succeeded
-  --log FILE.csv   append one line per driver that upgrade, programs set or
-                   scenes set ran on, whether it succeeded or failed: UTC
-                   time, serial, command, file, the check words or SHA-256
-                   of the file as sent, result; written as each driver ends
+                   scenes verify, verify-firmware; with --all the summary as
+                   an array)
+  --all            upgrade, verify-firmware, programs set and scenes set on
+                   every attached driver at once, one line of progress each;
+                   a summary of serial, result and seconds at the end; exit 0
+                   only when every driver succeeded
+  --log FILE.csv   append one line per driver that upgrade, verify-firmware,
+                   programs set or scenes set ran on, whether it succeeded or
+                   failed: UTC time, serial, command, file, the check words or
+                   SHA-256 of the file as sent, result; written as each driver
+                   ends
   --trace          write the debug trace to standard error
   --version        the program&apos;s version
   --help           this text
@@ -463,22 +486,29 @@ Commands:
                    bootloader &quot;b&quot;); needed when several drivers are attached
   --json           one JSON object on standard output instead of the text
                    (list, info, status, inspect, show-file, programs verify,
-                   scenes verify; with --all the summary as an array)
-  --all            upgrade, programs set and scenes set on every attached driver
-                   at once, one line of progress each; a summary of serial,
-                   result and seconds at the end; exit 0 only when every driver
-                   succeeded
-  --log FILE.csv   append one line per driver that upgrade, programs set or
-                   scenes set ran on, whether it succeeded or failed: UTC
-                   time, serial, command, file, the check words or SHA-256
-                   of the file as sent, result; written as each driver ends
+                   scenes verify, verify-firmware; with --all the summary as
+                   an array)
+  --all            upgrade, verify-firmware, programs set and scenes set on
+                   every attached driver at once, one line of progress each;
+                   a summary of serial, result and seconds at the end; exit 0
+                   only when every driver succeeded
+  --log FILE.csv   append one line per driver that upgrade, verify-firmware,
+                   programs set or scenes set ran on, whether it succeeded or
+                   failed: UTC time, serial, command, file, the check words or
+                   SHA-256 of the file as sent, result; written as each driver
+                   ends
   --trace          write the debug trace to standard error
   --version        the program&apos;s version
   --help           this text
 </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+72"/>
+        <source>--log records upgrade, verify-firmware, programs set and scenes set, not %1</source>
+        <translation>--log records upgrade, verify-firmware, programs set and scenes set, not %1</translation>
+    </message>
+    <message>
+        <location line="-32"/>
         <source>%1 (see lc420-cli --help)</source>
         <translation>%1 (see lc420-cli --help)</translation>
     </message>
@@ -493,12 +523,7 @@ Commands:
         <translation>--all and --serial exclude each other</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>--log records upgrade, programs set and scenes set, not %1</source>
-        <translation>--log records upgrade, programs set and scenes set, not %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>%1 has no --json output</source>
         <translation>%1 has no --json output</translation>
     </message>
@@ -851,6 +876,26 @@ Commands:
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>upgrade the driver&apos;s firmware from an upgrade file</translation>
     </message>
+    <message>
+        <location filename="../cli/verifycommand.cpp" line="+20"/>
+        <source>Reading the application</source>
+        <translation>Reading the application</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading the external flash</source>
+        <translation>Reading the external flash</translation>
+    </message>
+    <message>
+        <location line="+115"/>
+        <source>expected at most one upgrade file</source>
+        <translation>expected at most one upgrade file</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>read the driver&apos;s firmware back: the same as the file, or without one, whether it adds up to its check words</source>
+        <translation>read the driver&apos;s firmware back: the same as the file, or without one, whether it adds up to its check words</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -1009,17 +1054,12 @@ Commands:
         <translation>Driver %1 waits in its bootloader</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>Driver %1: application</source>
         <translation>Driver %1: application</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Driver %1: application, firmware %2 %3</source>
-        <translation>Driver %1: application, firmware %2 %3</translation>
-    </message>
-    <message>
-        <location line="-125"/>
+        <location line="-130"/>
         <source>Release the lock</source>
         <translation>Release the lock</translation>
     </message>
@@ -1034,7 +1074,32 @@ Commands:
         <translation>Choose one: click the driver indicator in the status bar.</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+69"/>
+        <source>Driver %1: application %2</source>
+        <translation>Driver %1: application %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1: application, bootloader %2</source>
+        <translation>Driver %1: application, bootloader %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1: application %2, bootloader %3</source>
+        <translation>Driver %1: application %2, bootloader %3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Firmware check words: %1</source>
+        <translation>Firmware check words: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bootloader: %1 %2</source>
+        <translation>Bootloader: %1 %2</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -1052,7 +1117,7 @@ Commands:
 <context>
     <name>DriverInfo</name>
     <message>
-        <location filename="../usb/driverinfo.cpp" line="+30"/>
+        <location filename="../usb/driverinfo.cpp" line="+32"/>
         <source>application</source>
         <translation>application</translation>
     </message>
@@ -1080,6 +1145,11 @@ Commands:
         <location line="+4"/>
         <source>answers in an unknown mode</source>
         <translation>answers in an unknown mode</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>application %1, external flash %2</source>
+        <translation>application %1, external flash %2</translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1278,85 @@ Commands:
         <location line="+3"/>
         <source>&amp;Colour:</source>
         <translation>&amp;Colour:</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareCheck</name>
+    <message>
+        <location filename="../firmware/firmwareverify.cpp" line="+76"/>
+        <source>The driver holds %1.</source>
+        <translation>The driver holds %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The driver&apos;s check words could not be read.</source>
+        <translation>The driver&apos;s check words could not be read.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The driver holds %1, the same as the file: it has this firmware.</source>
+        <translation>The driver holds %1, the same as the file: it has this firmware.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file holds %1.</source>
+        <translation>The file holds %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+89"/>
+        <source>The application differs from the file in %n page(s), first at %1.</source>
+        <translation>
+            <numerusform>The application differs from the file in %n page, first at %1.</numerusform>
+            <numerusform>The application differs from the file in %n pages, first at %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>The external flash&apos;s firmware block differs from the file in %n chunk(s) of 256 bytes, first at %1.</source>
+        <translation>
+            <numerusform>The external flash&apos;s firmware block differs from the file in %n chunk of 256 bytes, first at %1.</numerusform>
+            <numerusform>The external flash&apos;s firmware block differs from the file in %n chunks of 256 bytes, first at %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The application does not add up to its check word (%1 stored, %2 summed): the bootloader will not start it.</source>
+        <translation>The application does not add up to its check word (%1 stored, %2 summed): the bootloader will not start it.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The external flash&apos;s firmware block does not add up to its check word (%1 stored, %2 summed).</source>
+        <translation>The external flash&apos;s firmware block does not add up to its check word (%1 stored, %2 summed).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The firmware of driver %1 is the same as %2 (%3).</source>
+        <translation>The firmware of driver %1 is the same as %2 (%3).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The firmware of driver %1 is not the same as %2.</source>
+        <translation>The firmware of driver %1 is not the same as %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The firmware of driver %1 is intact: both areas add up to their check words (%2).</source>
+        <translation>The firmware of driver %1 is intact: both areas add up to their check words (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The firmware of driver %1 is damaged.</source>
+        <translation>The firmware of driver %1 is damaged.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is no usable upgrade file; nothing was read from the driver.</source>
+        <translation>%1 is no usable upgrade file; nothing was read from the driver.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Reading the firmware back from the driver failed: %1</source>
+        <translation>Reading the firmware back from the driver failed: %1</translation>
     </message>
 </context>
 <context>
@@ -1374,7 +1523,7 @@ Commands:
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+79"/>
+        <location filename="../app/firmwarepage.cpp" line="+85"/>
         <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>HEX files (*.hex)</translation>
@@ -1390,7 +1539,7 @@ Commands:
         <location line="+11"/>
         <location line="+56"/>
         <location line="+30"/>
-        <location line="+99"/>
+        <location line="+120"/>
         <location filename="../app/showpage.cpp" line="+244"/>
         <location line="+22"/>
         <location line="+35"/>
@@ -1401,7 +1550,7 @@ Commands:
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-189"/>
+        <location line="-210"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
@@ -1419,12 +1568,13 @@ Commands:
     </message>
     <message>
         <location line="+1"/>
-        <location line="+88"/>
+        <location line="+92"/>
+        <location line="+132"/>
         <source>Upg (*.upg)</source>
         <translation>Upgrade files (*.upg)</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-219"/>
         <location line="+49"/>
         <location filename="../app/showpage.cpp" line="+97"/>
         <location line="+58"/>
@@ -1488,7 +1638,7 @@ Commands:
         <translation>New bootloader + serial:</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>Open File</source>
         <comment>the upgrade file for Firmware Change</comment>
         <translation>Choose an Upgrade File</translation>
@@ -1499,16 +1649,13 @@ Commands:
         <translation>(could not be read)</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Firmware Change cancelled: nothing was sent to driver %1.</source>
-        <translation>Firmware Change cancelled: nothing was sent to driver %1.</translation>
-    </message>
-    <message>
-        <location line="-9"/>
+        <location line="+7"/>
         <source>Upgrade the firmware of driver %1 with %2?
 
 The driver %3. Its bootloader version:
 %4
+
+%5
 
 Do not unplug the driver until the upgrade has ended.</source>
         <translation>Upgrade the firmware of driver %1 with %2?
@@ -1516,10 +1663,55 @@ Do not unplug the driver until the upgrade has ended.</source>
 The driver %3. Its bootloader version:
 %4
 
+%5
+
 Do not unplug the driver until the upgrade has ended.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
+        <source>Firmware Change cancelled: nothing was sent to driver %1.</source>
+        <translation>Firmware Change cancelled: nothing was sent to driver %1.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <location line="+57"/>
+        <source>Verify Firmware</source>
+        <translation>Verify Firmware</translation>
+    </message>
+    <message>
+        <location line="-56"/>
+        <source>Compare the driver&apos;s firmware with an upgrade file?
+
+Yes: choose the file; what the driver holds must be exactly its firmware.
+No: without a file; each firmware area must add up to its check word, as the bootloader checks it.</source>
+        <translation>Compare the driver&apos;s firmware with an upgrade file?
+
+Yes: choose the file; what the driver holds must be exactly its firmware.
+No: without a file; each firmware area must add up to its check word, as the bootloader checks it.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Open File</source>
+        <comment>the upgrade file to verify the driver&apos;s firmware against</comment>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Verifying the driver&apos;s firmware ...</source>
+        <translation>Verifying the driver&apos;s firmware ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verifying the driver&apos;s firmware against %1 ...</source>
+        <translation>Verifying the driver&apos;s firmware against %1 ...</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The driver was only read. To write its firmware again, press &quot;Firmware Change&quot; and choose the upgrade file.</source>
+        <translation>The driver was only read. To write its firmware again, press &quot;Firmware Change&quot; and choose the upgrade file.</translation>
+    </message>
+    <message>
+        <location line="-122"/>
         <source>Firmware Change</source>
         <translation>Firmware Change</translation>
     </message>
@@ -2091,6 +2283,16 @@ Check USB Cable</translation>
         <location line="+7"/>
         <source>StatusSet</source>
         <translation>&amp;Set Status</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read the driver&apos;s firmware back and check it against an upgrade file, or against its own check words</source>
+        <translation>Read the driver&apos;s firmware back and check it against an upgrade file, or against its own check words</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Verify Firmware…</source>
+        <translation>&amp;Verify Firmware…</translation>
     </message>
     <message>
         <location line="+26"/>

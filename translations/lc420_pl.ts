@@ -152,7 +152,7 @@
     </message>
     <message>
         <location line="+20"/>
-        <location filename="../cli/main.cpp" line="+145"/>
+        <location filename="../cli/main.cpp" line="+147"/>
         <source>usage: lc420-cli %1</source>
         <translation>użycie: lc420-cli %1</translation>
     </message>
@@ -172,17 +172,17 @@
         <translation>Zwolnij go poleceniem: %1</translation>
     </message>
     <message>
-        <location filename="../cli/devicecommands.cpp" line="+49"/>
+        <location filename="../cli/devicecommands.cpp" line="+77"/>
         <source>list takes no arguments</source>
         <translation>list nie przyjmuje argumentów</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>info takes no arguments</source>
         <translation>info nie przyjmuje argumentów</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>Serial:</source>
         <translation>Numer seryjny:</translation>
     </message>
@@ -203,7 +203,28 @@
         <translation>nie udało się odczytać opisów wersji</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <location line="+9"/>
+        <source>Firmware:</source>
+        <translation>Oprogramowanie:</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>application check word %1</source>
+        <translation>słowo kontrolne aplikacji %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>external flash check word %1</source>
+        <translation>słowo kontrolne pamięci zewnętrznej %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the check words could not be read</source>
+        <translation>nie udało się odczytać słów kontrolnych</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <location line="+3"/>
         <source>Status:</source>
         <translation>Status:</translation>
@@ -225,11 +246,11 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>serial, mode, bootloader version texts and status word</source>
-        <translation>numer, tryb, opisy wersji bootloadera i słowo statusu</translation>
+        <source>serial, mode, bootloader version texts, firmware check words and status word</source>
+        <translation>numer, tryb, opisy wersji bootloadera, słowa kontrolne oprogramowania i słowo statusu</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>show the status word, or set or clear its bit 0</source>
         <translation>pokaż słowo statusu albo ustaw lub wyczyść jego bit 0</translation>
     </message>
@@ -406,7 +427,7 @@
         <translation>sprawdź plik aktualizacji, programów lub scen i podsumuj go</translation>
     </message>
     <message>
-        <location filename="../cli/main.cpp" line="-111"/>
+        <location filename="../cli/main.cpp" line="-113"/>
         <source>--log needs a file name</source>
         <translation>--log wymaga nazwy pliku</translation>
     </message>
@@ -446,15 +467,17 @@ Polecenia:
                    bootloader &quot;b&quot;); needed when several drivers are attached
   --json           one JSON object on standard output instead of the text
                    (list, info, status, inspect, show-file, programs verify,
-                   scenes verify; with --all the summary as an array)
-  --all            upgrade, programs set and scenes set on every attached driver
-                   at once, one line of progress each; a summary of serial,
-                   result and seconds at the end; exit 0 only when every driver
-                   succeeded
-  --log FILE.csv   append one line per driver that upgrade, programs set or
-                   scenes set ran on, whether it succeeded or failed: UTC
-                   time, serial, command, file, the check words or SHA-256
-                   of the file as sent, result; written as each driver ends
+                   scenes verify, verify-firmware; with --all the summary as
+                   an array)
+  --all            upgrade, verify-firmware, programs set and scenes set on
+                   every attached driver at once, one line of progress each;
+                   a summary of serial, result and seconds at the end; exit 0
+                   only when every driver succeeded
+  --log FILE.csv   append one line per driver that upgrade, verify-firmware,
+                   programs set or scenes set ran on, whether it succeeded or
+                   failed: UTC time, serial, command, file, the check words or
+                   SHA-256 of the file as sent, result; written as each driver
+                   ends
   --trace          write the debug trace to standard error
   --version        the program&apos;s version
   --help           this text
@@ -464,23 +487,30 @@ Polecenia:
                    bootloadera lub bez); potrzebne, gdy podłączono kilka sterowników
   --json           jeden obiekt JSON na standardowym wyjściu zamiast tekstu
                    (list, info, status, inspect, show-file, programs verify,
-                   scenes verify; z --all podsumowanie jako tablica)
-  --all            upgrade, programs set i scenes set na wszystkich podłączonych
-                   sterownikach naraz, po jednym wierszu postępu na sterownik; na
-                   końcu podsumowanie: numer, wynik i sekundy; kod 0 tylko wtedy,
-                   gdy powiodło się na każdym sterowniku
+                   scenes verify, verify-firmware; z --all podsumowanie jako
+                   tablica)
+  --all            upgrade, verify-firmware, programs set i scenes set na
+                   wszystkich podłączonych sterownikach naraz, po jednym
+                   wierszu postępu na sterownik; na końcu podsumowanie: numer,
+                   wynik i sekundy; kod 0 tylko wtedy, gdy powiodło się na
+                   każdym sterowniku
   --log PLIK.csv   dopisz po jednym wierszu na każdy sterownik, na którym
-                   działało upgrade, programs set lub scenes set, z powodzeniem
-                   lub nie: czas UTC, numer, polecenie, plik, słowa kontrolne
-                   lub SHA-256 pliku w wysłanej postaci, wynik; zapisywany, gdy
-                   kończy się praca każdego sterownika
+                   działało upgrade, verify-firmware, programs set lub scenes
+                   set, z powodzeniem lub nie: czas UTC, numer, polecenie, plik,
+                   słowa kontrolne lub SHA-256 pliku w wysłanej postaci, wynik;
+                   zapisywany, gdy kończy się praca każdego sterownika
   --trace          wypisz ślad diagnostyczny na standardowe wyjście błędów
   --version        wersja programu
   --help           ten tekst
 </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+72"/>
+        <source>--log records upgrade, verify-firmware, programs set and scenes set, not %1</source>
+        <translation>--log zapisuje upgrade, verify-firmware, programs set i scenes set, nie %1</translation>
+    </message>
+    <message>
+        <location line="-32"/>
         <source>%1 (see lc420-cli --help)</source>
         <translation>%1 (zob. lc420-cli --help)</translation>
     </message>
@@ -495,12 +525,7 @@ Polecenia:
         <translation>--all i --serial wykluczają się wzajemnie</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>--log records upgrade, programs set and scenes set, not %1</source>
-        <translation>--log zapisuje upgrade, programs set i scenes set, nie %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>%1 has no --json output</source>
         <translation>%1 nie ma wyjścia --json</translation>
     </message>
@@ -855,6 +880,26 @@ Polecenia:
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>zaktualizuj oprogramowanie sterownika z pliku aktualizacji</translation>
     </message>
+    <message>
+        <location filename="../cli/verifycommand.cpp" line="+20"/>
+        <source>Reading the application</source>
+        <translation>Odczyt aplikacji</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading the external flash</source>
+        <translation>Odczyt pamięci zewnętrznej</translation>
+    </message>
+    <message>
+        <location line="+115"/>
+        <source>expected at most one upgrade file</source>
+        <translation>oczekiwano najwyżej jednego pliku aktualizacji</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>read the driver&apos;s firmware back: the same as the file, or without one, whether it adds up to its check words</source>
+        <translation>odczytaj oprogramowanie sterownika: czy jest takie jak w pliku, a bez pliku, czy zgadza się ze swoimi słowami kontrolnymi</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -1013,17 +1058,12 @@ Polecenia:
         <translation>Sterownik %1 czeka w swoim bootloaderze</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>Driver %1: application</source>
         <translation>Sterownik %1: aplikacja</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Driver %1: application, firmware %2 %3</source>
-        <translation>Sterownik %1: aplikacja, oprogramowanie %2 %3</translation>
-    </message>
-    <message>
-        <location line="-125"/>
+        <location line="-130"/>
         <source>Release the lock</source>
         <translation>Zwolnij blokadę</translation>
     </message>
@@ -1038,7 +1078,32 @@ Polecenia:
         <translation>Wybierz jeden: kliknij wskaźnik sterownika na pasku stanu.</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+69"/>
+        <source>Driver %1: application %2</source>
+        <translation>Sterownik %1: aplikacja %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver %1: application, bootloader %2</source>
+        <translation>Sterownik %1: aplikacja, bootloader %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver %1: application %2, bootloader %3</source>
+        <translation>Sterownik %1: aplikacja %2, bootloader %3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Firmware check words: %1</source>
+        <translation>Słowa kontrolne oprogramowania: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bootloader: %1 %2</source>
+        <translation>Bootloader: %1 %2</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
@@ -1056,7 +1121,7 @@ Polecenia:
 <context>
     <name>DriverInfo</name>
     <message>
-        <location filename="../usb/driverinfo.cpp" line="+30"/>
+        <location filename="../usb/driverinfo.cpp" line="+32"/>
         <source>application</source>
         <translation>aplikacja</translation>
     </message>
@@ -1084,6 +1149,11 @@ Polecenia:
         <location line="+4"/>
         <source>answers in an unknown mode</source>
         <translation>odpowiada w nieznanym trybie</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>application %1, external flash %2</source>
+        <translation>aplikacja %1, pamięć zewnętrzna %2</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1282,87 @@ Polecenia:
         <location line="+3"/>
         <source>&amp;Colour:</source>
         <translation>Ko&amp;lor:</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareCheck</name>
+    <message>
+        <location filename="../firmware/firmwareverify.cpp" line="+76"/>
+        <source>The driver holds %1.</source>
+        <translation>Słowa kontrolne w sterowniku: %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The driver&apos;s check words could not be read.</source>
+        <translation>Nie udało się odczytać słów kontrolnych ze sterownika.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The driver holds %1, the same as the file: it has this firmware.</source>
+        <translation>Słowa kontrolne w sterowniku: %1, takie same jak w pliku: sterownik ma już to oprogramowanie.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file holds %1.</source>
+        <translation>Słowa kontrolne w pliku: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+89"/>
+        <source>The application differs from the file in %n page(s), first at %1.</source>
+        <translation>
+            <numerusform>Aplikacja różni się od pliku na %n stronie, pierwsza różnica pod adresem %1.</numerusform>
+            <numerusform>Aplikacja różni się od pliku na %n stronach, pierwsza różnica pod adresem %1.</numerusform>
+            <numerusform>Aplikacja różni się od pliku na %n stronach, pierwsza różnica pod adresem %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>The external flash&apos;s firmware block differs from the file in %n chunk(s) of 256 bytes, first at %1.</source>
+        <translation>
+            <numerusform>Blok oprogramowania w pamięci zewnętrznej różni się od pliku w %n fragmencie 256-bajtowym, pierwsza różnica pod adresem %1.</numerusform>
+            <numerusform>Blok oprogramowania w pamięci zewnętrznej różni się od pliku w %n fragmentach 256-bajtowych, pierwsza różnica pod adresem %1.</numerusform>
+            <numerusform>Blok oprogramowania w pamięci zewnętrznej różni się od pliku w %n fragmentach 256-bajtowych, pierwsza różnica pod adresem %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The application does not add up to its check word (%1 stored, %2 summed): the bootloader will not start it.</source>
+        <translation>Aplikacja nie zgadza się ze swoim słowem kontrolnym (zapisane %1, suma %2): bootloader jej nie uruchomi.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The external flash&apos;s firmware block does not add up to its check word (%1 stored, %2 summed).</source>
+        <translation>Blok oprogramowania w pamięci zewnętrznej nie zgadza się ze swoim słowem kontrolnym (zapisane %1, suma %2).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The firmware of driver %1 is the same as %2 (%3).</source>
+        <translation>Oprogramowanie sterownika %1 jest takie samo jak w %2 (%3).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The firmware of driver %1 is not the same as %2.</source>
+        <translation>Oprogramowanie sterownika %1 nie jest takie samo jak w %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The firmware of driver %1 is intact: both areas add up to their check words (%2).</source>
+        <translation>Oprogramowanie sterownika %1 jest nienaruszone: oba obszary zgadzają się ze swoimi słowami kontrolnymi (%2).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The firmware of driver %1 is damaged.</source>
+        <translation>Oprogramowanie sterownika %1 jest uszkodzone.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is no usable upgrade file; nothing was read from the driver.</source>
+        <translation>%1 nie jest poprawnym plikiem aktualizacji; niczego nie odczytano ze sterownika.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Reading the firmware back from the driver failed: %1</source>
+        <translation>Odczyt kontrolny oprogramowania ze sterownika nie powiódł się: %1</translation>
     </message>
 </context>
 <context>
@@ -1378,7 +1529,7 @@ Polecenia:
         <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+79"/>
+        <location filename="../app/firmwarepage.cpp" line="+85"/>
         <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>Pliki HEX (*.hex)</translation>
@@ -1394,7 +1545,7 @@ Polecenia:
         <location line="+11"/>
         <location line="+56"/>
         <location line="+30"/>
-        <location line="+99"/>
+        <location line="+120"/>
         <location filename="../app/showpage.cpp" line="+244"/>
         <location line="+22"/>
         <location line="+35"/>
@@ -1405,7 +1556,7 @@ Polecenia:
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-189"/>
+        <location line="-210"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
@@ -1423,12 +1574,13 @@ Polecenia:
     </message>
     <message>
         <location line="+1"/>
-        <location line="+88"/>
+        <location line="+92"/>
+        <location line="+132"/>
         <source>Upg (*.upg)</source>
         <translation>Pliki aktualizacji (*.upg)</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-219"/>
         <location line="+49"/>
         <location filename="../app/showpage.cpp" line="+97"/>
         <location line="+58"/>
@@ -1492,7 +1644,7 @@ Polecenia:
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>Open File</source>
         <comment>the upgrade file for Firmware Change</comment>
         <translation>Wybierz plik aktualizacji</translation>
@@ -1503,16 +1655,13 @@ Polecenia:
         <translation>(nie udało się jej odczytać)</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>Firmware Change cancelled: nothing was sent to driver %1.</source>
-        <translation>Zmiana oprogramowania anulowana: nic nie zostało wysłane do sterownika %1.</translation>
-    </message>
-    <message>
-        <location line="-9"/>
+        <location line="+7"/>
         <source>Upgrade the firmware of driver %1 with %2?
 
 The driver %3. Its bootloader version:
 %4
+
+%5
 
 Do not unplug the driver until the upgrade has ended.</source>
         <translation>Zaktualizować oprogramowanie sterownika %1 plikiem %2?
@@ -1520,10 +1669,55 @@ Do not unplug the driver until the upgrade has ended.</source>
 Sterownik %3. Wersja jego bootloadera:
 %4
 
+%5
+
 Nie odłączaj sterownika, dopóki aktualizacja oprogramowania się nie zakończy.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
+        <source>Firmware Change cancelled: nothing was sent to driver %1.</source>
+        <translation>Zmiana oprogramowania anulowana: nic nie zostało wysłane do sterownika %1.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <location line="+57"/>
+        <source>Verify Firmware</source>
+        <translation>Sprawdź oprogramowanie</translation>
+    </message>
+    <message>
+        <location line="-56"/>
+        <source>Compare the driver&apos;s firmware with an upgrade file?
+
+Yes: choose the file; what the driver holds must be exactly its firmware.
+No: without a file; each firmware area must add up to its check word, as the bootloader checks it.</source>
+        <translation>Porównać oprogramowanie sterownika z plikiem aktualizacji?
+
+Tak: wybierz plik; sterownik musi mieć dokładnie jego oprogramowanie.
+Nie: bez pliku; każdy obszar oprogramowania musi się zgadzać ze swoim słowem kontrolnym, tak jak sprawdza to bootloader.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Open File</source>
+        <comment>the upgrade file to verify the driver&apos;s firmware against</comment>
+        <translation>Wybierz plik aktualizacji do porównania</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Verifying the driver&apos;s firmware ...</source>
+        <translation>Weryfikacja oprogramowania sterownika ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verifying the driver&apos;s firmware against %1 ...</source>
+        <translation>Weryfikacja oprogramowania sterownika z plikiem %1 ...</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The driver was only read. To write its firmware again, press &quot;Firmware Change&quot; and choose the upgrade file.</source>
+        <translation>Sterownik był tylko odczytywany. Aby ponownie zapisać jego oprogramowanie, naciśnij „Aktualizuj oprogramowanie” i wybierz plik aktualizacji.</translation>
+    </message>
+    <message>
+        <location line="-122"/>
         <source>Firmware Change</source>
         <translation>Aktualizuj oprogramowanie</translation>
     </message>
@@ -2096,6 +2290,16 @@ Sprawdź kabel USB</translation>
         <location line="+7"/>
         <source>StatusSet</source>
         <translation>&amp;Ustaw status</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read the driver&apos;s firmware back and check it against an upgrade file, or against its own check words</source>
+        <translation>Odczytaj oprogramowanie sterownika i sprawdź je z plikiem aktualizacji albo z jego własnymi słowami kontrolnymi</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Verify Firmware…</source>
+        <translation>Sprawdź opro&amp;gramowanie…</translation>
     </message>
     <message>
         <location line="+26"/>

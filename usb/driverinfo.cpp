@@ -1,8 +1,10 @@
 #include "usb/driverinfo.h"
 
+#include "usb/scramble.h"
 #include "usb/usblc350.h"
 
 #include <QCoreApplication>
+#include <QtEndian>
 
 namespace DriverInfo {
 
@@ -60,6 +62,43 @@ std::optional<BootloaderVersions> readBootloaderVersions(USBLC350 &device)
     if (device.ReadMemoryFromAddress(texts.data(), VersionTextsAddress, quint32(texts.size())) != 0)
         return std::nullopt;
     return BootloaderVersions{textAt(texts, 0), textAt(texts, SecondVersionTextOffset)};
+}
+
+quint32 externalCheckWord(const QByteArray &storedTail)
+{
+    if (storedTail.size() != ExternalCheckTailLength)
+        return 0;
+    QByteArray plain = storedTail;
+    decodeWords(plain.data(), qint32(plain.size()));
+    return qFromLittleEndian<quint32>(plain.constData() + plain.size() - 4);
+}
+
+std::optional<CheckWords> readCheckWords(USBLC350 &device)
+{
+    uchar application[4] = {};
+    if (device.ReadMemoryFromAddress(application, Driver::ApplicationCheckWordAddress,
+                                     sizeof application)
+        != 0)
+        return std::nullopt;
+    // One transfer, outside the external-flash reads that drive progress bars.
+    QByteArray tail(ExternalCheckTailLength, '\0');
+    if (device.control_receive(Driver::ReadExternal, quint16(ExternalCheckTailAddress & 0xFFFF),
+                               quint16(ExternalCheckTailAddress >> 16), tail.data(),
+                               int(tail.size()))
+        != int(tail.size()))
+        return std::nullopt;
+    return CheckWords{qFromLittleEndian<quint32>(application), externalCheckWord(tail)};
+}
+
+QString checkWordText(quint32 word)
+{
+    return QStringLiteral("0x%1").arg(word, 8, 16, QLatin1Char('0'));
+}
+
+QString describe(const CheckWords &words)
+{
+    return QCoreApplication::translate("DriverInfo", "application %1, external flash %2")
+        .arg(checkWordText(words.application), checkWordText(words.external));
 }
 
 QByteArray textAt(const QByteArray &data, int offset)

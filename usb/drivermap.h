@@ -49,12 +49,19 @@ inline constexpr int PageSize = 1024;
 inline constexpr quint32 VersionTextsAddress = 0x08003FD0;
 inline constexpr int VersionTextLength = 16;
 inline constexpr quint32 SerialAddress = 0x08003FF0;
+// The application's check word, its last word: the sum of the area's other
+// words. The bootloader starts the application only when it is right.
+inline constexpr quint32 ApplicationCheckWordAddress = FlashBase + FlashSize - 4; // 0x0801FFFC
 inline constexpr quint32 RamBase = 0x20000000;
 inline constexpr int RamSize = 0x5000; // 20 KiB
 
 // The external flash, stored as given: the firmware's block first, then the
 // programs and the scenes, each table as one block scrambled from key index 0.
 inline constexpr int ExternalFlashSize = 0x100000; // 1 MiB
+// The firmware's block at the bottom, scrambled as one block; its last word is
+// its check word, the sum of the block's other words.
+inline constexpr int ExternalFirmwareSize = 0x14000;
+inline constexpr quint32 ExternalCheckWordAddress = ExternalFirmwareSize - 4; // 0x13FFC
 inline constexpr quint32 ProgramTableAddress = 0x14000;
 inline constexpr quint32 SceneTableAddress = 0x15E00;
 

@@ -11,6 +11,7 @@
 #include <QMutex>
 #include <QThread>
 #include <QWaitCondition>
+#include <QtEndian>
 
 #include <atomic>
 #include <usb.h>
@@ -23,7 +24,7 @@ bool AttachedDriver::operator==(const AttachedDriver &other) const
     };
     return bus == other.bus && device == other.device && serial == other.serial
            && mode == other.mode && sameVersions(versions, other.versions) && access == other.access
-           && locked == other.locked;
+           && locked == other.locked && checkWords == other.checkWords;
 }
 
 bool DriverChoice::operator==(const DriverChoice &other) const
@@ -220,6 +221,7 @@ private:
             driver.serial = serial;
             driver.mode = mode;
             driver.versions = readVersions();
+            driver.checkWords = readCheckWords();
             node.read = true;
         }
         driver.access = AttachedDriver::Access::Open;
@@ -242,6 +244,27 @@ private:
         decodeWords(texts.data(), qint32(texts.size()));
         return DriverInfo::BootloaderVersions{DriverInfo::textAt(texts, 0),
                                               DriverInfo::textAt(texts, Driver::VersionTextLength)};
+    }
+
+    std::optional<DriverInfo::CheckWords> readCheckWords()
+    {
+        uchar application[4] = {};
+        const quint32 address = Driver::ApplicationCheckWordAddress;
+        if (!isOpenPrivate()
+            || control_receivePrivate(Driver::ReadMemory, quint16(address & 0xFFFF),
+                                      quint16(address >> 16), application, sizeof application)
+                   != int(sizeof application))
+            return std::nullopt;
+        decodeWords(application, sizeof application);
+        QByteArray tail(DriverInfo::ExternalCheckTailLength, '\0');
+        const quint32 external = DriverInfo::ExternalCheckTailAddress;
+        if (!isOpenPrivate()
+            || control_receivePrivate(Driver::ReadExternal, quint16(external & 0xFFFF),
+                                      quint16(external >> 16), tail.data(), int(tail.size()))
+                   != int(tail.size()))
+            return std::nullopt;
+        return DriverInfo::CheckWords{qFromLittleEndian<quint32>(application),
+                                      DriverInfo::externalCheckWord(tail)};
     }
 
     std::optional<bool> readLocked()

@@ -25,6 +25,7 @@ struct AttachedDriver
     QByteArray serial; // the nine digits, never with the bootloader's "b"; empty when unread
     DriverInfo::Mode mode = DriverInfo::Mode::Unknown;
     std::optional<DriverInfo::BootloaderVersions> versions; // nothing when unread
+    std::optional<DriverInfo::CheckWords> checkWords;       // the firmware's; nothing when unread
     Access access = Access::Open;
     // Status bit 0, which a Get or Set sets and clears again; set while no
     // transfer runs, it was left by one that was interrupted. Nothing when
@@ -61,7 +62,8 @@ struct DriverChoice
 // Every pass enumerates under the transport lock, with an object of its own:
 // the program's device objects are never touched, and a device another object
 // of this process holds open (a command between its transfers) is not opened.
-// A device node is read in full once (serial, mode, version texts, status):
+// A device node is read in full once (serial, mode, version texts, check
+// words, status):
 // the kernel gives a driver a new node at every plug-in and reset, so a known
 // node has the same serial and mode. Only the status bit is read again, every
 // statusMs and after refreshStatus().

@@ -24,7 +24,15 @@
 
 namespace {
 
-const QString firmware = QStringLiteral("firmware LC420 BOOT 2.10 2026-11-02");
+// What the indicator says of a fresh simulated driver's firmware: its
+// application's check word in short, then its bootloader.
+QString firmwareWord()
+{
+    const Lc420Model fresh;
+    return QStringLiteral("%1").arg(Lc420Model::applicationSum(fresh.internalFlash()), 8, 16,
+                                    QLatin1Char('0'));
+}
+const QString firmware = firmwareWord() + QStringLiteral(", bootloader LC420 BOOT 2.10");
 
 } // namespace
 
@@ -75,7 +83,7 @@ void TestDriverIndicator::indicatorAndGet_data()
                                << "No Lc420 driver is attached." << Get::Refused
                                << "No Lc420 driver is attached.";
     QTest::newRow("one driver") << true << false << false << false << false << none << none << false
-                                << "Driver 261107001: application, " + firmware << Get::Reads
+                                << "Driver 261107001: application " + firmware << Get::Reads
                                 << QString();
     QTest::newRow("bootloader")
         << true << false << false << true << false << none << none << false
@@ -97,10 +105,10 @@ void TestDriverIndicator::indicatorAndGet_data()
         << "2 Lc420 drivers are attached and none is chosen; nothing was sent to any of them.";
     QTest::newRow("two, --serial")
         << true << true << false << false << false << QByteArray("261107002") << none << false
-        << "Driver 261107002: application, " + firmware << Get::Reads << QString();
+        << "Driver 261107002: application " + firmware << Get::Reads << QString();
     QTest::newRow("two, chosen in the menu")
         << true << true << false << false << false << none << QByteArray("261107002") << false
-        << "Driver 261107002: application, " + firmware << Get::Reads << QString();
+        << "Driver 261107002: application " + firmware << Get::Reads << QString();
     QTest::newRow("chosen one gone")
         << true << false << false << false << false << QByteArray("261107009") << none << false
         << "Driver 261107009 is not attached" << Get::Refused
@@ -162,6 +170,13 @@ void TestDriverIndicator::indicatorAndGet()
     QTRY_VERIFY2(indicator()->text().startsWith(text), qPrintable(indicator()->text()));
     QVERIFY(indicator()->isVisible() || !window->isVisible());
     QVERIFY(!indicator()->text().contains(QLatin1String("261107001b")));
+    // The tip names the chosen driver's firmware in full; an erased external
+    // block reads as all ones whatever its key.
+    if (indicator()->text().contains(firmware))
+        QCOMPARE(indicator()->toolTip(),
+                 QStringLiteral("Firmware check words: application 0x%1, external flash "
+                                "0xffffffff\nBootloader: LC420 BOOT 2.10 2026-11-02")
+                     .arg(firmwareWord()));
     if (secondToo || secondLater) {
         QVERIFY(indicator()->accessibleName().contains(QLatin1String("261107001")));
         QVERIFY(indicator()->accessibleName().contains(QLatin1String("261107002")));
@@ -182,7 +197,7 @@ void TestDriverIndicator::indicatorAndGet()
         QVERIFY(release);
         release->trigger();
         QTRY_COMPARE(bus->device().status() & 1u, 0u);
-        QTRY_COMPARE(indicator()->text(), "Driver 261107001: application, " + firmware);
+        QTRY_COMPARE(indicator()->text(), "Driver 261107001: application " + firmware);
     }
     if (get == Get::NotTried)
         return;
@@ -232,7 +247,7 @@ void TestDriverIndicator::getClearsALeftLock()
     window->findChild<QPushButton *>("pushButtonGetProgramsFormLc460")->click();
     QTRY_VERIFY(window->findChild<QProgressBar *>("progressBarJob")->isHidden());
     QCOMPARE(bus->device().status() & 1u, 0u);
-    QTRY_COMPARE(indicator()->text(), "Driver 261107001: application, " + firmware);
+    QTRY_COMPARE(indicator()->text(), "Driver 261107001: application " + firmware);
 }
 
 // With several drivers and none chosen, Firmware Change asks for no file:

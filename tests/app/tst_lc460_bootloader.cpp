@@ -45,7 +45,7 @@ private Q_SLOTS:
     void tabs();
     void progressBarsShowTheirFormatAtZero_data();
     void progressBarsShowTheirFormatAtZero();
-    void settingsTabOffersOnlyFirmwareChange();
+    void settingsTabOffersTheFirmwareButtonsOnly();
     void serviceButtonsHiddenAndDisabled_data();
     void serviceButtonsHiddenAndDisabled();
     void spinBoxes_data();
@@ -178,7 +178,7 @@ void TestLc460Bootloader::progressBarsShowTheirFormatAtZero()
     QCOMPARE(bar->text(), QString(text).replace(QLatin1String("0%"), QLatin1String("42%")));
 }
 
-void TestLc460Bootloader::settingsTabOffersOnlyFirmwareChange()
+void TestLc460Bootloader::settingsTabOffersTheFirmwareButtonsOnly()
 {
     Lc460_bootloader window;
     window.show();
@@ -187,14 +187,16 @@ void TestLc460Bootloader::settingsTabOffersOnlyFirmwareChange()
     auto *settings = widget<QWidget>(window, "tabSettings");
     QVERIFY(settings);
     const QList<QPushButton *> buttons = settings->findChildren<QPushButton *>();
-    QCOMPARE(buttons.size(), 15);
+    QCOMPARE(buttons.size(), 16);
     QStringList visible;
     for (QPushButton *button : buttons) {
         if (button->isVisibleTo(&window))
             visible.append(button->objectName());
     }
-    QCOMPARE(visible, QStringList{QStringLiteral("pushButtonCHF")});
+    QCOMPARE(visible, (QStringList{QStringLiteral("pushButtonCHF"),
+                                   QStringLiteral("pushButtonVerifyFirmware")}));
     QVERIFY(widget<QPushButton>(window, "pushButtonCHF")->isEnabled());
+    QVERIFY(widget<QPushButton>(window, "pushButtonVerifyFirmware")->isEnabled());
 }
 
 void TestLc460Bootloader::serviceButtonsHiddenAndDisabled_data()

@@ -7,6 +7,7 @@
 #include "sim/simulatedbus.h"
 #include "tests/support/sampleimage.h"
 #include "tests/support/scripteddialogs.h"
+#include "usb/scramble.h"
 #include "usb/usblc350.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSemaphore>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +57,26 @@ int connectionsOf(QObject *sender, const QString &signal)
     return count;
 }
 
+// What the window says of a driver that holds exactly the image's firmware.
+QString sameFirmware(const QByteArray &image)
+{
+    const Upgrade::ImageCheck check = Upgrade::checkImage(image);
+    return QStringLiteral("The driver holds application 0x%1, external flash 0x%2, the same as "
+                          "the file: it has this firmware.")
+        .arg(check.appStored, 8, 16, QLatin1Char('0'))
+        .arg(check.extStored, 8, 16, QLatin1Char('0'));
+}
+
+// The driver as an upgrade with image leaves it.
+void install(Lc420Model &driver, const QByteArray &image)
+{
+    driver.write(Lc420Model::Memory::Internal, Upgrade::FlashBase + Upgrade::AppOffset,
+                 image.mid(Upgrade::AppOffset, Upgrade::AppLength));
+    QByteArray external = image.mid(Upgrade::ExtOffset, Upgrade::ExtLength);
+    encodeWords(external.data(), qint32(external.size()));
+    driver.write(Lc420Model::Memory::External, 0, external);
+}
+
 } // namespace
 
 class TestUpgradeWindow : public QObject
@@ -74,6 +96,8 @@ private Q_SLOTS:
     void questionNamesTheDriver_data();
     void questionNamesTheDriver();
     void actionsAreRefusedDuringTheRun();
+    void verifyFirmware_data();
+    void verifyFirmware();
 
 private:
     QTextBrowser *log() const { return window->findChild<QTextBrowser *>(QStringLiteral("txt")); }
@@ -87,7 +111,9 @@ private:
     }
 
     QTemporaryDir dir;
+    QByteArray image;
     QString upgradeFile;
+    QString finished; // the summary of a successful upgrade
     std::unique_ptr<SimulatedBus> bus;
     std::unique_ptr<Lc460_bootloader> window;
     ScriptedDialogs *dialogs = nullptr; // owned by the window
@@ -95,7 +121,9 @@ private:
 
 void TestUpgradeWindow::initTestCase()
 {
-    const QByteArray image = sampleUpgradeImage(7);
+    image = sampleUpgradeImage(7);
+    finished = QStringLiteral("Upgrade finished: driver 261107001 runs the new firmware. ")
+               + sameFirmware(image);
     upgradeFile = dir.filePath(QStringLiteral("new.upg"));
     QCOMPARE(Upgrade::saveFile(upgradeFile, image), QString());
 }
@@ -160,9 +188,8 @@ void TestUpgradeWindow::upgradeRunsFromTheButton()
     tabs->setCurrentIndex(1);
     QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
     tabs->setCurrentIndex(0);
-    QTRY_VERIFY(log()->toPlainText().endsWith(
-        QStringLiteral("Verify External Flash ...  \nOK\n"
-                       "Upgrade finished: driver 261107001 runs the new firmware.")));
+    QTRY_VERIFY(log()->toPlainText().endsWith(QStringLiteral("Verify External Flash ...  \nOK\n")
+                                              + finished));
     const QStringList lines = log()->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.first(), upgradeFile);
     QVERIFY(lines.contains(QStringLiteral("Apllication mode")));
@@ -189,9 +216,7 @@ void TestUpgradeWindow::upgradeEndsWithOneSummary_data()
         "The upgrade did not finish: the driver did not answer in time after its reset. The "
         "driver waits in its bootloader (it answers in bootloader mode); its programs and scenes "
         "are kept. Choose the same file again to finish the upgrade.");
-    QTest::newRow("success") << Fault::None
-                             << "Upgrade finished: driver 261107001 runs the new firmware."
-                             << false;
+    QTest::newRow("success") << Fault::None << finished << false;
     QTest::newRow("the reconnect after the reset fails") << Fault::ReconnectFails << waits << true;
     QTest::newRow("no driver at all")
         << Fault::NoDriver
@@ -264,11 +289,13 @@ void TestUpgradeWindow::questionNamesTheDriver_data()
 {
     QTest::addColumn<bool>("bootloader");
     QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("hasFile"); // the driver holds the file's firmware already
 
-    QTest::newRow("application, cancelled") << false << int(QMessageBox::Cancel);
-    QTest::newRow("bootloader, cancelled") << true << int(QMessageBox::Cancel);
-    QTest::newRow("closed without an answer") << false << 0;
-    QTest::newRow("application, confirmed") << false << int(QMessageBox::Ok);
+    QTest::newRow("application, cancelled") << false << int(QMessageBox::Cancel) << false;
+    QTest::newRow("bootloader, cancelled") << true << int(QMessageBox::Cancel) << false;
+    QTest::newRow("closed without an answer") << false << 0 << false;
+    QTest::newRow("application, confirmed") << false << int(QMessageBox::Ok) << false;
+    QTest::newRow("this firmware already, cancelled") << false << int(QMessageBox::Cancel) << true;
 }
 
 // Before flashing, the question names the driver by its nine digits, its
@@ -278,9 +305,21 @@ void TestUpgradeWindow::questionNamesTheDriver()
 {
     QFETCH(bool, bootloader);
     QFETCH(int, answer);
+    QFETCH(bool, hasFile);
     Lc420Model &driver = bus->device();
     if (bootloader)
         driver.setMode(Lc420Model::Mode::Bootloader);
+    const Upgrade::ImageCheck file = Upgrade::checkImage(image);
+    const auto hex
+        = [](quint32 word) { return QStringLiteral("%1").arg(word, 8, 16, QLatin1Char('0')); };
+    QString words = QStringLiteral("The driver holds application 0x%1, external flash 0xffffffff. "
+                                   "The file holds application 0x%2, external flash 0x%3.")
+                        .arg(hex(Lc420Model::applicationSum(driver.internalFlash())),
+                             hex(file.appStored), hex(file.extStored));
+    if (hasFile) {
+        install(driver, image);
+        words = sameFirmware(image);
+    }
     const QByteArray flashBefore = driver.read(Lc420Model::Memory::Internal, 0x08004000, 0x1C000);
     bar("progressBarFlash")->setValue(33);
     bar("progressBarExtFlashWr")->setValue(44);
@@ -299,18 +338,18 @@ void TestUpgradeWindow::questionNamesTheDriver()
         asked[0].label,
         QStringLiteral("Upgrade the firmware of driver 261107001 with %1?\n\n"
                        "The driver %2. Its bootloader version:\nLC420 BOOT 2.10\n2026-11-02\n\n"
-                       "Do not unplug the driver until the upgrade has ended.")
+                       "%3\n\nDo not unplug the driver until the upgrade has ended.")
             .arg(QDir::toNativeSeparators(upgradeFile),
                  bootloader ? QStringLiteral("waits in its bootloader")
-                            : QStringLiteral("runs its application")));
+                            : QStringLiteral("runs its application"),
+                 words));
     QCOMPARE(asked[0].defaultButton, int(QMessageBox::Cancel));
     QCOMPARE(asked[0].parent, static_cast<QWidget *>(window.get()));
 
     if (answer == int(QMessageBox::Ok)) {
         QVERIFY(window->upgradeInProgress() || bar("progressBarFlash")->value() != 33);
         QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
-        QTRY_VERIFY(log()->toPlainText().endsWith(
-            QStringLiteral("Upgrade finished: driver 261107001 runs the new firmware.")));
+        QTRY_VERIFY(log()->toPlainText().endsWith(finished));
         return;
     }
     QVERIFY(!window->upgradeInProgress());
@@ -391,13 +430,80 @@ void TestUpgradeWindow::actionsAreRefusedDuringTheRun()
     QTRY_VERIFY_WITH_TIMEOUT(!window->upgradeInProgress(), 60000);
     Clock::removeAdvanceListener(listener);
     QTRY_VERIFY(button("pushButtonCHF")->isEnabled());
-    QTRY_VERIFY(log()->toPlainText().endsWith(QStringLiteral("\nOK\nUpgrade finished: driver "
-                                                             "261107001 runs the new firmware.")));
+    QTRY_VERIFY(log()->toPlainText().endsWith(QStringLiteral("\nOK\n") + finished));
 
     // Afterwards the window closes as usual.
     QCloseEvent later;
     QCoreApplication::sendEvent(window.get(), &later);
     QVERIFY(later.isAccepted());
+}
+
+enum class Verify { Equal, AppByteChanged, NoFileErased, Cancelled };
+Q_DECLARE_METATYPE(Verify)
+
+void TestUpgradeWindow::verifyFirmware_data()
+{
+    QTest::addColumn<Verify>("verify");
+    QTest::addColumn<QString>("verdict"); // the start of the log's last line
+    QTest::addColumn<bool>("box");
+
+    QTest::newRow("the file's firmware")
+        << Verify::Equal << "The firmware of driver 261107001 is the same as " << false;
+    QTest::newRow("an application byte changed")
+        << Verify::AppByteChanged << "The firmware of driver 261107001 is not the same as " << true;
+    // A fresh simulated driver's external block is erased: it cannot add up.
+    QTest::newRow("no file, an erased external block")
+        << Verify::NoFileErased << "The firmware of driver 261107001 is damaged. " << true;
+    QTest::newRow("cancelled") << Verify::Cancelled << QString() << false;
+}
+
+// Verify Firmware runs as a job: the window answers and the driver buttons
+// are off while it reads, and its verdict is said once.
+void TestUpgradeWindow::verifyFirmware()
+{
+    QFETCH(Verify, verify);
+    QFETCH(QString, verdict);
+    QFETCH(bool, box);
+    Lc420Model &driver = bus->device();
+    if (verify != Verify::NoFileErased)
+        install(driver, image);
+    if (verify == Verify::AppByteChanged)
+        driver.write(
+            Lc420Model::Memory::Internal, 0x0801F000,
+            QByteArray(1, char(~driver.read(Lc420Model::Memory::Internal, 0x0801F000, 1).at(0))));
+    switch (verify) {
+    case Verify::NoFileErased:
+        dialogs->answers = {int(QMessageBox::No)};
+        break;
+    case Verify::Cancelled:
+        dialogs->answers = {int(QMessageBox::Cancel)};
+        break;
+    default:
+        dialogs->answers = {int(QMessageBox::Yes), upgradeFile};
+    }
+    QPushButton *verifyButton = button("pushButtonVerifyFirmware");
+    QVERIFY(verifyButton->isVisible());
+    verifyButton->click();
+    if (verify == Verify::Cancelled) {
+        QCOMPARE(driver.commandLog().size(), 0);
+        QCOMPARE(log()->toPlainText(), QString());
+        return;
+    }
+    QVERIFY(!verifyButton->isEnabled());
+    QVERIFY(!button("pushButtonCHF")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(verifyButton->isEnabled(), 60000);
+    const QString last = log()->toPlainText().section(QLatin1Char('\n'), -1);
+    QVERIFY2(last.startsWith(verdict), qPrintable(last));
+    const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("critical"));
+    QCOMPARE(boxes.size(), box ? 1 : 0);
+    if (box)
+        QVERIFY(boxes[0].label.startsWith(last));
+    else
+        QCOMPARE(window->statusBar()->currentMessage(), last);
+    if (verify == Verify::AppByteChanged)
+        QVERIFY(last.contains(QStringLiteral("first at 0x0801f000")));
+    QTRY_COMPARE(bar("progressBarFlash")->value(), 100);
+    QTRY_COMPARE(bar("progressBarExtFlashRd")->value(), 100);
 }
 
 QTEST_MAIN(TestUpgradeWindow)

@@ -24,6 +24,7 @@ private slots:
     void oneDriverDropsOutTheOthersCarryOn();
     void everyAttemptIsLogged_data();
     void everyAttemptIsLogged();
+    void verifyFirmwareLogsEveryUnit();
 };
 
 void TestAllDrivers::oneDriverDropsOutTheOthersCarryOn_data()
@@ -202,6 +203,55 @@ void TestAllDrivers::everyAttemptIsLogged()
     }
     entries.sort();
     QCOMPARE(entries, lines);
+}
+
+// A production line checks a batch after its upgrade: one line per unit in
+// the log, and the unit whose application changed since is the one that fails.
+void TestAllDrivers::verifyFirmwareLogsEveryUnit()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("new.upg"));
+    QCOMPARE(Upgrade::saveFile(file, sampleUpgradeImage(9)), QString());
+    const QStringList drivers{"--reset-time", "200",      "--driver",
+                              "261107001",    "--driver", "261107002"};
+    QCOMPARE(runCliUnderSim(LC420_SIM_PATH, LC420_CLI_PATH, dir.path(), {"--all", "upgrade", file},
+                            drivers)
+                 .exitCode,
+             0);
+    QFile flash(dir.filePath(QStringLiteral("261107002/internal-flash.bin")));
+    QVERIFY(flash.open(QIODevice::ReadWrite));
+    QVERIFY(flash.seek(0x10000));
+    const char byte = flash.read(1).at(0);
+    QVERIFY(flash.seek(0x10000));
+    QCOMPARE(flash.write(QByteArray(1, char(byte ^ 0x80))), 1);
+    flash.close();
+
+    const QString log = dir.filePath(QStringLiteral("verify.csv"));
+    const CliRun run
+        = runCliUnderSim(LC420_SIM_PATH, LC420_CLI_PATH, dir.path(),
+                         {"--all", "--json", "--log", log, "verify-firmware", file}, drivers);
+    QCOMPARE(run.exitCode, 1);
+    QStringList summary;
+    for (const QJsonValue row : QJsonDocument::fromJson(run.out.toUtf8()).array())
+        summary << row[QLatin1String("serial")].toString() + ' '
+                       + row[QLatin1String("result")].toString();
+    QCOMPARE(summary.size(), 2);
+    QCOMPARE(summary[0], QStringLiteral("261107001 ok"));
+    QVERIFY2(summary[1].startsWith(QStringLiteral("261107002 failed: ")), qPrintable(summary[1]));
+    QVERIFY2(summary[1].contains(QStringLiteral("0x08010000")), qPrintable(summary[1]));
+
+    QFile csv(log);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList lines
+        = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts).mid(1);
+    QCOMPARE(lines.size(), 2);
+    // In the order the units ended: each found by its serial.
+    const QString good = lines.filter(QStringLiteral(",261107001,")).value(0);
+    const QString bad = lines.filter(QStringLiteral(",261107002,")).value(0);
+    QVERIFY2(good.contains(QStringLiteral(",261107001,verify-firmware,") + file + ",app 0x"),
+             qPrintable(good));
+    QVERIFY(good.endsWith(QStringLiteral(",ok")));
+    QVERIFY2(bad.contains(QStringLiteral(",\"failed: ")), qPrintable(bad));
 }
 
 QTEST_GUILESS_MAIN(TestAllDrivers)

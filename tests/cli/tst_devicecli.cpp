@@ -61,6 +61,7 @@ private Q_SLOTS:
     void noDriver();
     void upgradeTakesTheDriverToTheNewFirmware();
     void damagedUpgradeFileIsRefused();
+    void firmwareIsNamedAndVerifiedAfterAnUpgrade();
     void externalFlashRoundTrip();
     void jsonHasTheFactsOfTheText_data();
     void jsonHasTheFactsOfTheText();
@@ -136,7 +137,10 @@ void TestDeviceCli::infoOfAFreshDriver()
     QCOMPARE(lines.value(1), QStringLiteral("Mode:        application"));
     QCOMPARE(lines.value(2), QStringLiteral("Bootloader:  LC420 BOOT 2.10"));
     QCOMPARE(lines.value(3).trimmed(), QStringLiteral("2026-11-02"));
-    QCOMPARE(lines.value(4), QStringLiteral("Status:      ") + QString(32, QLatin1Char('0')));
+    QVERIFY(lines.value(4).startsWith(QStringLiteral("Firmware:    application check word 0x")));
+    // An erased external block reads as all ones.
+    QCOMPARE(lines.value(5).trimmed(), QStringLiteral("external flash check word 0xffffffff"));
+    QCOMPARE(lines.value(6), QStringLiteral("Status:      ") + QString(32, QLatin1Char('0')));
 
     const CliRun bootloader
         = run({QStringLiteral("info")}, {QStringLiteral("--mode"), QStringLiteral("bootloader")});
@@ -174,6 +178,8 @@ void TestDeviceCli::usageErrors_data()
         << QStringList{QStringLiteral("write-page"), QStringLiteral("256")};
     QTest::newRow("--json of a command without it")
         << QStringList{QStringLiteral("connect"), QStringLiteral("--json")};
+    QTest::newRow("verify-firmware with two files") << QStringList{
+        QStringLiteral("verify-firmware"), QStringLiteral("a.upg"), QStringLiteral("b.upg")};
     QTest::newRow("--serial without its value")
         << QStringList{QStringLiteral("info"), QStringLiteral("--serial")};
 }
@@ -193,6 +199,7 @@ void TestDeviceCli::noDriver_data()
     QTest::newRow("read-memory") << QStringList{QStringLiteral("read-memory"), QStringLiteral("0"),
                                                 QStringLiteral("16")};
     QTest::newRow("write-ext-bin") << QStringList{QStringLiteral("write-ext-bin"), binFile};
+    QTest::newRow("verify-firmware") << QStringList{QStringLiteral("verify-firmware"), upgradeFile};
 }
 
 void TestDeviceCli::noDriver()
@@ -249,6 +256,67 @@ void TestDeviceCli::damagedUpgradeFileIsRefused()
     QCOMPARE(upgrade.exitCode, 3);
     QCOMPARE(upgrade.out, damaged + QStringLiteral("\nDamaged upgrade file\n"));
     QVERIFY(run({QStringLiteral("info")}).out.contains(QStringLiteral("Mode:        application")));
+}
+
+// After an upgrade the driver holds the file's check words, and a read-back
+// equals the file until one byte of its application changes.
+void TestDeviceCli::firmwareIsNamedAndVerifiedAfterAnUpgrade()
+{
+    QCOMPARE(run({QStringLiteral("upgrade"), upgradeFile},
+                 {QStringLiteral("--reset-time"), QStringLiteral("300")})
+                 .exitCode,
+             0);
+    const QJsonObject file
+        = QJsonDocument::fromJson(
+              run({QStringLiteral("--json"), QStringLiteral("inspect"), upgradeFile}).out.toUtf8())
+              .object();
+    const QJsonObject driver
+        = QJsonDocument::fromJson(
+              run({QStringLiteral("--json"), QStringLiteral("info")}).out.toUtf8())
+              .object();
+    for (const QString &path :
+         {QStringLiteral("app/checkWord"), QStringLiteral("extFlash/checkWord")})
+        QCOMPARE(jsonAt(driver, path), jsonAt(file, path));
+    QVERIFY(run({QStringLiteral("info")})
+                .out.contains(QStringLiteral("external flash check word ")
+                              + jsonAt(file, QStringLiteral("extFlash/checkWord"))));
+
+    QCOMPARE(run({QStringLiteral("verify-firmware"), upgradeFile}).exitCode, 0);
+    QCOMPARE(run({QStringLiteral("verify-firmware")}).exitCode, 0);
+
+    QFile flash(stateDir + QStringLiteral("/internal-flash.bin"));
+    QVERIFY(flash.open(QIODevice::ReadWrite));
+    QVERIFY(flash.seek(0x5234));
+    const char byte = flash.read(1).at(0);
+    QVERIFY(flash.seek(0x5234));
+    QCOMPARE(flash.write(QByteArray(1, char(~byte))), 1);
+    flash.close();
+
+    const CliRun differs = run({QStringLiteral("verify-firmware"), upgradeFile});
+    QCOMPARE(differs.exitCode, 1);
+    QVERIFY2(differs.err.contains(QStringLiteral("0x08005234")), qPrintable(differs.err));
+    QCOMPARE(run({QStringLiteral("verify-firmware")}).exitCode, 1);
+    const CliRun json
+        = run({QStringLiteral("--json"), QStringLiteral("verify-firmware"), upgradeFile});
+    QCOMPARE(json.exitCode, 1);
+    QJsonParseError error;
+    const QJsonObject verdict = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(jsonAt(verdict, QStringLiteral("app/firstDifference")), QStringLiteral("0x08005234"));
+    QCOMPARE(jsonAt(verdict, QStringLiteral("app/differingPages")), QStringLiteral("1"));
+    QCOMPARE(jsonAt(verdict, QStringLiteral("extFlash/differingChunks")), QStringLiteral("0"));
+
+    // A file that does not add up is refused before the driver is read.
+    QFile good(upgradeFile);
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    QByteArray bytes = good.readAll();
+    bytes[90000] = char(bytes[90000] ^ 0x02);
+    const QString damaged = dir.filePath(QStringLiteral("verify-damaged.upg"));
+    QFile out(damaged);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QCOMPARE(out.write(bytes), bytes.size());
+    out.close();
+    QCOMPARE(run({QStringLiteral("verify-firmware"), damaged}).exitCode, 3);
 }
 
 void TestDeviceCli::externalFlashRoundTrip()

@@ -209,6 +209,10 @@ void TestDriverMonitor::driverStateIsRead()
     QVERIFY(driver.versions.has_value());
     QCOMPARE(driver.versions->first, QByteArray("LC420 BOOT 2.10"));
     QCOMPARE(driver.versions->second, QByteArray("2026-11-02"));
+    QVERIFY(driver.checkWords.has_value());
+    QCOMPARE(driver.checkWords->application,
+             Lc420Model::applicationSum(bus->device().internalFlash()));
+    QCOMPARE(driver.checkWords->external, 0xFFFFFFFFu); // an erased block
     QCOMPARE(driver.access, Access::Open);
     QVERIFY(driver.mayOpen());
     QCOMPARE(driver.locked, std::optional<bool>((status & 1) != 0));
@@ -221,7 +225,8 @@ void TestDriverMonitor::knownDriverIsReadOnlyForItsStatus()
     bus = std::make_unique<SimulatedBus>();
     startMonitor();
     QTRY_COMPARE(monitor->drivers().size(), 1);
-    QCOMPARE(requests(bus->device()), QList<int>({255, 1, 9}));
+    // Identified; version texts, the two check words and the status read once.
+    QCOMPARE(requests(bus->device()), QList<int>({255, 1, 1, 5, 9}));
 
     bus->device().clearTransferLog();
     QTest::qWait(100);
