@@ -14,6 +14,7 @@ class DriverIndicator;
 class EditMenu;
 class FileMenu;
 class FirmwarePage;
+class ProgramPlayer;
 class QCloseEvent;
 class QUndoGroup;
 class ServiceConsole;
@@ -157,6 +158,7 @@ private:
     std::unique_ptr<ServiceConsole> serviceConsole;
     EditMenu *editMenu = nullptr;    // a child of the window
     FileMenu *fileMenu = nullptr;    // a child of the window
+    ProgramPlayer *player = nullptr; // a child of the window
     bool accessProblemShown = false; // the log told about a driver this user may not open
     bool closeAfterJob = false;      // the user closed the window during a show transfer
 };
