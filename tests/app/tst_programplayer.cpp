@@ -4,6 +4,7 @@
 
 #include "app/lc460_bootloader.h"
 #include "core/clock.h"
+#include "show/programwalk.h"
 #include "tests/support/lampeditors.h"
 #include "tests/support/scripteddialogs.h"
 #include "widgets/overviewview.h"
