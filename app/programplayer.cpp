@@ -19,7 +19,7 @@ ProgramPlayer::ProgramPlayer(Widgets widgets, QWidget *parent)
     , play(new QAction(parent->style()->standardIcon(QStyle::SP_MediaPlay), tr("&Play Program"),
                        parent))
     , stop(new QAction(parent->style()->standardIcon(QStyle::SP_MediaStop), tr("&Stop"), parent))
-    , viewMenu(new QMenu(tr("&View"), parent))
+    , playbackMenu(new QMenu(tr("Pla&yback"), parent))
 {
     play->setObjectName(QStringLiteral("actionPlay"));
     play->setShortcut(QKeySequence(Qt::Key_F5));
@@ -27,8 +27,8 @@ ProgramPlayer::ProgramPlayer(Widgets widgets, QWidget *parent)
     stop->setObjectName(QStringLiteral("actionStop"));
     stop->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::SHIFT | Qt::Key_F5)});
     stop->setToolTip(tr("Stop the preview (Esc)"));
-    viewMenu->setObjectName(QStringLiteral("menuView"));
-    viewMenu->addActions({play, stop});
+    playbackMenu->setObjectName(QStringLiteral("menuPlayback"));
+    playbackMenu->addActions({play, stop});
     connect(play, &QAction::triggered, this, &ProgramPlayer::start);
     connect(stop, &QAction::triggered, this, &ProgramPlayer::halt);
 

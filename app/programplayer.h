@@ -40,10 +40,10 @@ public:
     // The actions and the menu are the window's (parent's) children.
     ProgramPlayer(Widgets widgets, QWidget *parent);
 
-    // Play (F5) and Stop (Esc, Shift+F5), and the View menu holding them.
+    // Play (F5) and Stop (Esc, Shift+F5), and the Playback menu holding them.
     [[nodiscard]] QAction *playAction() const { return play; }
     [[nodiscard]] QAction *stopAction() const { return stop; }
-    [[nodiscard]] QMenu *menu() const { return viewMenu; }
+    [[nodiscard]] QMenu *menu() const { return playbackMenu; }
 
     // Plays document's programs from now on; unbind() stops and forgets it.
     void bind(Show::ShowDocument &document);
@@ -70,5 +70,5 @@ private:
     QTimer *timer;
     QAction *play;
     QAction *stop;
-    QMenu *viewMenu;
+    QMenu *playbackMenu;
 };

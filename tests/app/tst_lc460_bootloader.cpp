@@ -494,7 +494,7 @@ void TestLc460Bootloader::menus()
         "-, actionDuplicate=Duplicate, actionInsertBlank=Insert Blank, actionDelete=Delete, -, "
         "actionRotateLampsLeft=Rotate Lamps Left, actionRotateLampsRight=Rotate Lamps Right, -, "
         "actionSetColour=Set Colour…, actionFillSteps=Fill Steps…",
-        "menuView=&View: actionPlay=&Play Program, actionStop=&Stop",
+        "menuPlayback=Pla&yback: actionPlay=&Play Program, actionStop=&Stop",
         "menuLanguage=Language: actionPolish=Polish, actionEnglish=English",
         "menuHelp=Help: actionLc460_info=Lc420 - info",
     };
