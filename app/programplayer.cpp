@@ -106,8 +106,10 @@ void ProgramPlayer::halt()
 
 void ProgramPlayer::tick()
 {
-    if (document.isNull())
-        return halt();
+    if (document.isNull()) {
+        halt();
+        return;
+    }
     if (walk.advanceTo(document->table(Show::Kind::Programs), Clock::nowMs()))
         showStep();
 }

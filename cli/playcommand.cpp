@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace Cli {
@@ -17,6 +18,10 @@ namespace Cli {
 namespace {
 
 volatile std::sig_atomic_t interrupted = 0;
+
+// Columns a coloured step takes: "Program 1, step 12 of 12:" in the longer
+// of the languages, and a space and a two-column block per lamp.
+constexpr int LineWidth = 32 + Show::LampCount * 3;
 
 void onInterrupt(int /*signal*/)
 {
@@ -125,9 +130,13 @@ QString takePlayOptions(QStringList &arguments, PlayOptions &options)
 int playProgram(const QByteArray &table, const PlayOptions &options, bool coloured)
 {
     const InterruptGuard guard;
-    // On a terminal in colour the step is drawn over the one before, in one
-    // line; otherwise each step is a line of its own, for a log or a script.
-    const bool inPlace = coloured && isatty(fileno(stdout)) != 0;
+    // On a terminal in colour, wide enough for the line, the step is drawn
+    // over the one before; otherwise each step is a line of its own, for a
+    // log, a script or a narrow window.
+    winsize size = {};
+    const bool inPlace = coloured && isatty(fileno(stdout)) != 0
+                         && (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0
+                             || size.ws_col > LineWidth);
     const int program = options.program;
     int step = 0;
     int rounds = 0;
