@@ -4,7 +4,6 @@
 
 #include "app/lc460_bootloader.h"
 #include "core/clock.h"
-#include "show/programwalk.h"
 #include "tests/support/lampeditors.h"
 #include "tests/support/scripteddialogs.h"
 #include "widgets/overviewview.h"
@@ -31,7 +30,6 @@ private Q_SLOTS:
     void cleanup();
 
     void playsTheDefaultChase();
-    void followsTheClock();
     void editWhilePlayingIsShown();
     void stops_data();
     void stops();
@@ -98,24 +96,9 @@ void TestProgramPlayer::playsTheDefaultChase()
     QCOMPARE(window->isWindowModified(), modified);
 }
 
-// On a clock the test moves: the steps follow their Scene Times and the End
-// Marker, and nothing moves while the clock stands.
-void TestProgramPlayer::followsTheClock()
-{
-    fillDefaultChase();
-    Clock::setVirtual(true);
-    action("actionPlay")->trigger();
-    QTest::qWait(3 * Show::PreviewFrameMs);
-    QCOMPARE(overview()->playingColumn(), 0);
-    for (int step = 1; step <= 12; ++step) {
-        Clock::sleepMs(500);
-        QTRY_COMPARE(overview()->playingColumn(), step % 12);
-    }
-    QCOMPARE(previewName(), QStringLiteral("Preview: program 1, step 1 of 12"));
-}
-
-// The lamp editors show the step playing (step 1, the shown one): an edit
-// there is in the preview at once, and an End Marker set shortens the round.
+// On a clock that stands still the step playing stays step 1, the one the
+// lamp editors show: an edit there is in the preview at once, and an End
+// Marker set shortens the round.
 void TestProgramPlayer::editWhilePlayingIsShown()
 {
     fillDefaultChase();
