@@ -45,8 +45,8 @@ public:
     [[nodiscard]] QAction *stopAction() const { return stop; }
     [[nodiscard]] QMenu *menu() const { return playbackMenu; }
 
-    // Plays document's programs from now on; unbind() stops and forgets it.
-    void bind(Show::ShowDocument &document);
+    // Plays shown's programs from now on; unbind() stops and forgets it.
+    void bind(Show::ShowDocument &shown);
     void unbind();
 
     [[nodiscard]] bool isPlaying() const;

@@ -46,7 +46,7 @@ void PreviewStrip::paintEvent(QPaintEvent * /*event*/)
     if (lamps.isEmpty())
         return;
     // The discs share the width, each in the middle of its share.
-    const qreal share = qreal(width()) / lamps.size();
+    const qreal share = qreal(width()) / qreal(lamps.size());
     const qreal size = std::min<qreal>(LampSize, std::min<qreal>(share, height()) - Gap);
     painter.setPen(QPen(palette().color(QPalette::Mid), 1));
     for (int lamp = 0; lamp < lamps.size(); ++lamp) {
