@@ -5,6 +5,7 @@
 #include "app/filemenu.h"
 #include "app/firmwarepage.h"
 #include "app/information.h"
+#include "app/programplayer.h"
 #include "app/showpage.h"
 #include "app/windowfeedback.h"
 #include "core/trace.h"
@@ -281,6 +282,12 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                             ui->tabWidget, undoGroup, {programsPage.get(), scenesPage.get()}, this);
     fileMenu = new FileMenu(ui->menuFile, ui->actionCompareWithDriver, ui->tabWidget,
                             {programsPage.get(), scenesPage.get()}, dialogsNow, this);
+    // Play and Stop: the shown program in a preview on the Programs tab.
+    player = new ProgramPlayer({ui->tabWidget, ui->tabPrograms, ui->spinBoxProgramNumber,
+                                ui->overviewPrograms, ui->previewPrograms},
+                               this);
+    ui->menuBar->insertMenu(ui->menuLanguage->menuAction(), player->menu());
+    ui->mainToolBar->addActions({player->playAction(), player->stopAction()});
     bindDocument(std::make_unique<Show::ShowDocument>());
 
     // Esc clears the slider marks of the tab in view (the lamp editors' tool
@@ -293,6 +300,9 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                         editor->setAll(false);
                 }
             });
+    // While a preview plays, Esc stops it instead.
+    connect(player, &ProgramPlayer::playingChanged, clearMarks,
+            [clearMarks](bool playing) { clearMarks->setEnabled(!playing); });
 
     // Which driver the window talks to, on every tab.
     indicator = std::make_unique<DriverIndicator>(
@@ -358,6 +368,7 @@ void Lc460_bootloader::bindDocument(std::unique_ptr<Show::ShowDocument> document
     showDocument = std::move(document);
     programsPage->bind(*showDocument);
     scenesPage->bind(*showDocument);
+    player->bind(*showDocument);
     // The title names the current tab's file and carries the modified mark.
     fileMenu->bind(*showDocument);
 }
@@ -413,6 +424,7 @@ Lc460_bootloader::Handover Lc460_bootloader::handOver()
     handover.driver = indicator->monitor().pinned();
     programsPage->unbind();
     scenesPage->unbind();
+    player->unbind();
     showDocument->disconnect(this);
     handover.document = std::move(showDocument);
     return handover;

@@ -14,6 +14,7 @@ class DriverIndicator;
 class EditMenu;
 class FileMenu;
 class FirmwarePage;
+class ProgramPlayer;
 class QCloseEvent;
 class QUndoGroup;
 class ServiceConsole;
@@ -162,6 +163,7 @@ private:
     std::unique_ptr<ServiceConsole> serviceConsole;
     EditMenu *editMenu = nullptr;    // a child of the window
     FileMenu *fileMenu = nullptr;    // a child of the window
+    ProgramPlayer *player = nullptr; // a child of the window
     bool accessProblemShown = false; // the log told about a driver this user may not open
     bool closeAfterJob = false;      // the user closed the window during a show transfer
     // The service console's, the firmware question's and the lock release's

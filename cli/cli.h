@@ -143,6 +143,21 @@ QList<Command> showCommands();     // programs, scenes, show-file
 // was given), as a sentence to print after a failure that may leave it set.
 [[nodiscard]] QString releaseHint(const QByteArray &serial = globalOptions().serial);
 
+// show-file --play [--program N] [--loops N]: a program played on the
+// terminal, one step per Scene Time, until Ctrl+C or `loops` rounds.
+struct PlayOptions
+{
+    bool play = false;
+    int program = 0; // zero-based
+    int loops = 0;   // rounds from step 1 to the program's end; 0: until Ctrl+C
+};
+// Takes --play, --program and --loops out of arguments; the reason for a
+// usage error, empty when they are right.
+[[nodiscard]] QString takePlayOptions(QStringList &arguments, PlayOptions &options);
+// Plays options.program of a programs table on standard output: colour
+// blocks when coloured, else #rrggbb. Ctrl+C ends it as a success.
+int playProgram(const QByteArray &table, const PlayOptions &options, bool coloured);
+
 // inspect of a programs (.pgm) or scenes (.scn) file.
 int inspectShowFile(const QString &fileName, Show::Kind kind);
 

@@ -230,19 +230,22 @@ int verifyTable(Show::Kind kind, const QString &fileName)
 // programs fill / scenes fill: a pattern written into a table, saved as a
 // file. No driver is used.
 const char FillOptions[]
-    = "PATTERN is chase, rainbow, fade, alternate or solid.\n"
+    = "PATTERN is chase, rainbow, fade, alternate, solid, bounce, stack, wipe or sparkle.\n"
       "Options (defaults in brackets):\n"
       "  --program N       the program to fill, 1 to 8 [1]; programs only\n"
       "  --first N         the first step or scene to fill [1]\n"
       "  --last N          the last step or scene to fill [12; scenes 8]\n"
       "  --lamps LIST      the lamps, such as 1-6,9 or all [all]\n"
-      "  --color COLOR     chase: the moving light; fade: the first colour; alternate:\n"
-      "                    the first colour; solid: the colour [red]\n"
-      "  --color2 COLOR    chase: the background; fade: the last colour; alternate:\n"
-      "                    the second colour [black]\n"
-      "  --direction DIR   chase and rainbow: up (from lamp 1 towards lamp 12) or down\n"
-      "                    [up]\n"
-      "  --width N         chase: how many lamps are lit at once [1]\n"
+      "  --color COLOR     chase, bounce, stack, sparkle: the light; fade: the first\n"
+      "                    colour; alternate, wipe: the first colour; solid: the\n"
+      "                    colour [red]\n"
+      "  --color2 COLOR    chase, bounce, stack, sparkle: the background; fade: the\n"
+      "                    last colour; alternate, wipe: the second colour [black]\n"
+      "  --direction DIR   chase, rainbow, bounce, stack, wipe: up (from lamp 1\n"
+      "                    towards lamp 12) or down [up]\n"
+      "  --width N         chase, bounce, sparkle: how many lamps are lit at once [1]\n"
+      "  --seed N          sparkle: where the random lamps come from, 0 to 2147483647;\n"
+      "                    the same seed gives the same steps [1]\n"
       "  --scene-time MS   the Scene Time of every filled step, 0 to 900000 [500]\n"
       "  --xfade N         the XFade of every filled step, 0 to 100000 [0]\n"
       "  --no-end-marker   programs: no End Marker on the last filled step (the others\n"
@@ -276,6 +279,7 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
     QString from;
     QStringList files;
     bool pattern = false;
+    bool seeded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString option = arguments.at(i);
         if (!option.startsWith(QLatin1String("--"))) {
@@ -327,6 +331,11 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
             if (!isNumber)
                 return needNumber();
             parameters.width = number;
+        } else if (option == QLatin1String("--seed")) {
+            if (!isNumber)
+                return needNumber();
+            parameters.seed = number;
+            seeded = true;
         } else if (option == QLatin1String("--scene-time")) {
             if (!isNumber)
                 return needNumber();
@@ -362,6 +371,8 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
     }
     if (!pattern || files.size() != 1)
         return fillUsage(kind, QStringLiteral("expected a pattern and one output file"), true);
+    if (seeded && parameters.pattern != Show::Pattern::Sparkle)
+        return fillUsage(kind, QStringLiteral("--seed goes with sparkle only"));
     if (const Show::FillError error = Show::checkFill(parameters); error != Show::FillError::None)
         return fillUsage(kind, Show::describe(error, parameters));
 
@@ -389,8 +400,13 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
                               : QStringLiteral("scenes %1 to %2")
                                     .arg(parameters.firstStep + 1)
                                     .arg(parameters.lastStep + 1);
+    // A sparkle names its seed, so the same steps can be made again.
+    const QString seed = parameters.pattern == Show::Pattern::Sparkle
+                             ? QStringLiteral(" (seed %1)").arg(parameters.seed)
+                             : QString();
     out() << "Wrote " << fileName << " (" << Show::fileSize(kind)
-          << " bytes): " << Show::patternKeyword(parameters.pattern) << " on " << range << Qt::endl;
+          << " bytes): " << Show::patternKeyword(parameters.pattern) << seed << " on " << range
+          << Qt::endl;
     return Success;
 }
 
@@ -601,6 +617,11 @@ int showFile(const Command &command, const QStringList &commandArguments)
     const std::optional<bool> coloured = takeColourOption(arguments);
     if (!coloured)
         return usage(command, tr("--color takes always, never or auto"));
+    PlayOptions play;
+    if (const QString why = takePlayOptions(arguments, play); !why.isEmpty())
+        return usage(command, why);
+    if (play.play && globalOptions().json)
+        return usage(command, tr("--json does not go with --play"));
     if (arguments.size() != 1)
         return usage(command, tr("expected one show file"));
     Show::Kind kind = Show::Kind::Programs;
@@ -612,6 +633,16 @@ int showFile(const Command &command, const QStringList &commandArguments)
                       : fileError(contents, arguments.first(), kind))
               << Qt::endl;
         return FileError;
+    }
+    if (play.play) {
+        if (kind != Show::Kind::Programs) {
+            err() << "lc420-cli: "
+                  << tr("%1 is a scenes file; --play plays a program of a programs file.")
+                         .arg(arguments.first())
+                  << Qt::endl;
+            return FileError;
+        }
+        return playProgram(contents.table, play, *coloured);
     }
     if (globalOptions().json) {
         QJsonArray records;
@@ -781,8 +812,8 @@ QList<Command> showCommands()
         // The same command again for the help's list: it runs the first.
         makeCommand(QStringLiteral("programs"),
                     QStringLiteral("programs fill PATTERN [OPTIONS] OUT.pgm"),
-                    tr("a chase, rainbow, fade, alternate or solid pattern in steps of a "
-                       "program, as a file"),
+                    tr("a chase, rainbow, fade, alternate, solid, bounce, stack, wipe or "
+                       "sparkle pattern in steps of a program, as a file"),
                     programs, UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set|verify FILE.scn"),
                     tr("scenes between the driver and a file, or compared with one"), scenes,
@@ -792,9 +823,10 @@ QList<Command> showCommands()
                     tr("the same patterns over the scenes"), scenes,
                     UsesDriver | Json | AllDrivers | Logged),
         makeCommand(QStringLiteral("show-file"),
-                    QStringLiteral("show-file [--color=always|never|auto] FILE"),
+                    QStringLiteral("show-file [--color=always|never|auto] [--play [--program N] "
+                                   "[--loops N]] FILE"),
                     tr("print a programs or scenes file as a table; on a terminal "
-                       "each lamp in its colour"),
+                       "each lamp in its colour; --play plays a program"),
                     showFile, Json),
     };
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace Show {
 
@@ -26,6 +27,49 @@ quint8 mix(quint8 from, quint8 to, int step, int steps)
     if (steps <= 1)
         return from;
     return quint8(std::lround(from + (double(to) - from) * step / (steps - 1)));
+}
+
+// A generator whose every output is fixed by its seed (splitmix64), so that a
+// sparkle does not depend on the standard library's distributions.
+class SeededRandom
+{
+public:
+    explicit SeededRandom(int seed)
+        : state(quint64(quint32(seed)))
+    {}
+    // 0..bound-1; bound at least 1.
+    int below(int bound)
+    {
+        state += 0x9e3779b97f4a7c15ULL;
+        quint64 z = state;
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        z ^= z >> 31;
+        return int((z >> 32) % quint64(bound));
+    }
+
+private:
+    quint64 state;
+};
+
+// Sparkle: which of `count` positions are lit on each of `steps` steps,
+// `width` of them a step, the steps one after the other from one seed.
+QList<QList<bool>> sparkles(int seed, int count, int width, int steps)
+{
+    SeededRandom random(seed);
+    QList<QList<bool>> lit;
+    QList<int> order(count);
+    for (int step = 0; step < steps; ++step) {
+        std::iota(order.begin(), order.end(), 0);
+        QList<bool> on(count, false);
+        // The first `width` places of a partial Fisher-Yates shuffle.
+        for (int i = 0; i < width; ++i) {
+            std::swap(order[i], order[i + random.below(count - i)]);
+            on[order[i]] = true;
+        }
+        lit.append(on);
+    }
+    return lit;
 }
 
 // The colour of the lamp at position `at` (0 = the first chosen lamp in the
@@ -50,6 +94,25 @@ Rgb patternColour(const FillParameters &p, int at, int count, int step)
                 mix(p.first.blue, p.second.blue, step, p.stepCount())};
     case Pattern::Alternate:
         return (at + step) % 2 == 0 ? p.first : p.second;
+    case Pattern::Bounce: {
+        // The lit group stands at `places` places; it runs out over all of
+        // them and back without stopping twice at either end.
+        const int places = count - p.width + 1;
+        const int round = std::max(1, 2 * (places - 1));
+        const int turn = step % round;
+        const int head = turn < places ? turn : round - turn;
+        return at >= head && at < head + p.width ? p.first : p.second;
+    }
+    case Pattern::Stack:
+        return at <= step % count ? p.first : p.second;
+    case Pattern::Wipe: {
+        // Each sweep paints over the colour the sweep before left.
+        const bool again = (step / count) % 2 == 1;
+        const Rgb &painted = again ? p.second : p.first;
+        const Rgb &under = again ? p.first : p.second;
+        return at <= step % count ? painted : under;
+    }
+    case Pattern::Sparkle: // chosen by fillSteps from its draw
     case Pattern::Solid:
         break;
     }
@@ -86,8 +149,10 @@ FillError checkFill(const FillParameters &p)
     const qsizetype chosen = p.chosenLamps().size();
     if (chosen == 0)
         return FillError::NoLamps;
-    if (p.pattern == Pattern::Chase && (p.width < 1 || p.width > chosen))
+    if (usesWidth(p.pattern) && (p.width < 1 || p.width > chosen))
         return FillError::WidthOutside;
+    if (p.pattern == Pattern::Sparkle && (p.seed < 0 || p.seed > MaxSeed))
+        return FillError::SeedOutside;
     if (p.sceneTime < 0 || p.sceneTime > MaxStaticTime)
         return FillError::TimeOutside;
     if (p.xfade < 0 || p.xfade > MaxRiseTime)
@@ -105,11 +170,17 @@ FillError fillSteps(QByteArray &table, const FillParameters &p)
     if (p.direction == LampDirection::Down)
         std::reverse(lamps.begin(), lamps.end());
     const int count = int(lamps.size());
+    const QList<QList<bool>> sparkled = p.pattern == Pattern::Sparkle
+                                            ? sparkles(p.seed, count, p.width, p.stepCount())
+                                            : QList<QList<bool>>();
     for (int step = 0; step < p.stepCount(); ++step) {
         const int offset = recordOffset(p, p.firstStep + step);
         SceneRecord record = recordAt(table, offset);
-        for (int at = 0; at < count; ++at)
-            record.lamps[lamps[at]] = patternColour(p, at, count, step);
+        for (int at = 0; at < count; ++at) {
+            record.lamps[lamps[at]] = p.pattern == Pattern::Sparkle
+                                          ? (sparkled[step][at] ? p.first : p.second)
+                                          : patternColour(p, at, count, step);
+        }
         record.staticTime = p.sceneTime;
         record.riseTime = p.xfade;
         if (p.kind == Kind::Programs)
@@ -141,9 +212,15 @@ QString describe(FillError error, const FillParameters &p)
     case FillError::NoLamps:
         return QCoreApplication::translate("Show", "Choose at least one lamp.");
     case FillError::WidthOutside:
-        return QCoreApplication::translate(
-                   "Show", "A chase can light 1 to %1 lamps at once, no more than are chosen.")
+        return (p.pattern == Pattern::Chase
+                    ? QCoreApplication::translate(
+                        "Show", "A chase can light 1 to %1 lamps at once, no more than are chosen.")
+                    : QCoreApplication::translate(
+                        "Show", "The pattern can light 1 to %1 lamps at once, no more than are "
+                                "chosen."))
             .arg(p.chosenLamps().size());
+    case FillError::SeedOutside:
+        return QCoreApplication::translate("Show", "The seed must be 0 to %1.").arg(MaxSeed);
     case FillError::TimeOutside:
         return QCoreApplication::translate("Show", "The Scene Time must be 0 to %1 ms.")
             .arg(MaxStaticTime);
@@ -187,6 +264,35 @@ Rgb hueColour(double degrees)
     return {level(r), level(g), level(b)};
 }
 
+QList<Pattern> patterns()
+{
+    return {Pattern::Chase,  Pattern::Rainbow, Pattern::Fade, Pattern::Alternate, Pattern::Solid,
+            Pattern::Bounce, Pattern::Stack,   Pattern::Wipe, Pattern::Sparkle};
+}
+
+bool usesWidth(Pattern pattern)
+{
+    return pattern == Pattern::Chase || pattern == Pattern::Bounce || pattern == Pattern::Sparkle;
+}
+
+bool usesDirection(Pattern pattern)
+{
+    switch (pattern) {
+    case Pattern::Chase:
+    case Pattern::Rainbow:
+    case Pattern::Bounce:
+    case Pattern::Stack:
+    case Pattern::Wipe:
+        return true;
+    case Pattern::Fade:
+    case Pattern::Alternate:
+    case Pattern::Solid:
+    case Pattern::Sparkle:
+        break;
+    }
+    return false;
+}
+
 QString patternKeyword(Pattern pattern)
 {
     switch (pattern) {
@@ -198,6 +304,14 @@ QString patternKeyword(Pattern pattern)
         return QStringLiteral("fade");
     case Pattern::Alternate:
         return QStringLiteral("alternate");
+    case Pattern::Bounce:
+        return QStringLiteral("bounce");
+    case Pattern::Stack:
+        return QStringLiteral("stack");
+    case Pattern::Wipe:
+        return QStringLiteral("wipe");
+    case Pattern::Sparkle:
+        return QStringLiteral("sparkle");
     case Pattern::Solid:
         break;
     }
@@ -207,16 +321,14 @@ QString patternKeyword(Pattern pattern)
 QStringList patternKeywords()
 {
     QStringList keywords;
-    for (Pattern pattern :
-         {Pattern::Chase, Pattern::Rainbow, Pattern::Fade, Pattern::Alternate, Pattern::Solid})
+    for (Pattern pattern : patterns())
         keywords.append(patternKeyword(pattern));
     return keywords;
 }
 
 std::optional<Pattern> patternFromKeyword(const QString &keyword)
 {
-    for (Pattern pattern :
-         {Pattern::Chase, Pattern::Rainbow, Pattern::Fade, Pattern::Alternate, Pattern::Solid}) {
+    for (Pattern pattern : patterns()) {
         if (keyword == patternKeyword(pattern))
             return pattern;
     }
@@ -234,6 +346,14 @@ QString patternName(Pattern pattern)
         return QCoreApplication::translate("Show", "Fade");
     case Pattern::Alternate:
         return QCoreApplication::translate("Show", "Alternate");
+    case Pattern::Bounce:
+        return QCoreApplication::translate("Show", "Bounce");
+    case Pattern::Stack:
+        return QCoreApplication::translate("Show", "Stack");
+    case Pattern::Wipe:
+        return QCoreApplication::translate("Show", "Wipe");
+    case Pattern::Sparkle:
+        return QCoreApplication::translate("Show", "Sparkle");
     case Pattern::Solid:
         break;
     }

@@ -21,6 +21,10 @@ enum class Pattern {
     Fade,      // from `first` on the first filled step to `second` on the last
     Alternate, // neighbouring lamps in `first` and `second`, swapped every step
     Solid,     // every chosen lamp in `first`
+    Bounce,    // `width` lamps of `first` run over `second` to the far end and back
+    Stack,     // one more lamp of `first` a step until all are lit, then one again
+    Wipe,      // `first` sweeps over `second` one lamp a step, then `second` over `first`
+    Sparkle,   // `width` lamps of `first` at random over `second`, drawn from `seed`
 };
 
 enum class LampDirection {
@@ -41,7 +45,10 @@ struct FillParameters
     quint16 lamps = (1u << LampCount) - 1;
     Rgb first{255, 0, 0};
     Rgb second{0, 0, 0};
-    int width = 1; // Chase: how many lamps are lit at once
+    int width = 1; // Chase, Bounce and Sparkle: how many lamps are lit at once
+    // Sparkle: the same seed gives the same steps, in every version and on
+    // every machine.
+    int seed = 1;
     LampDirection direction = LampDirection::Up;
     int sceneTime = 500; // ms, the record's staticTime as it is stored
     int xfade = 0;       // the record's riseTime as it is stored
@@ -65,10 +72,13 @@ enum class FillError {
     NoSuchProgram, // program outside 0..7
     StepsOutside,  // a step outside the program or the scenes, or last before first
     NoLamps,       // no lamp chosen
-    WidthOutside,  // Chase: width below 1 or above the chosen lamps
+    WidthOutside,  // Chase, Bounce, Sparkle: width below 1 or above the chosen lamps
     TimeOutside,   // Scene Time outside 0..900000 ms
     XFadeOutside,  // XFade outside 0..100000
+    SeedOutside,   // Sparkle: seed outside 0..MaxSeed
 };
+
+inline constexpr int MaxSeed = 2147483647;
 // The sentence a user reads (translated); empty for None.
 [[nodiscard]] QString describe(FillError error, const FillParameters &parameters);
 
@@ -82,8 +92,15 @@ enum class FillError {
 // The colour of a hue in degrees at full saturation and brightness.
 [[nodiscard]] Rgb hueColour(double degrees);
 
+// Every pattern, in the order the dialog and the help list them.
+[[nodiscard]] QList<Pattern> patterns();
+// Whether a pattern uses these choices.
+[[nodiscard]] bool usesWidth(Pattern pattern);
+[[nodiscard]] bool usesDirection(Pattern pattern);
+
 // The patterns' names as the command line takes them: "chase", "rainbow",
-// "fade", "alternate", "solid"; and their names for the user (translated).
+// "fade", "alternate", "solid", "bounce", "stack", "wipe", "sparkle"; and
+// their names for the user (translated).
 [[nodiscard]] QString patternKeyword(Pattern pattern);
 [[nodiscard]] std::optional<Pattern> patternFromKeyword(const QString &keyword);
 [[nodiscard]] QStringList patternKeywords();

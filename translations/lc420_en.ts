@@ -276,6 +276,7 @@
     </message>
     <message>
         <location line="+4"/>
+        <location filename="../cli/playcommand.cpp" line="+103"/>
         <source>%1 needs a value</source>
         <translation>%1 needs a value</translation>
     </message>
@@ -311,7 +312,7 @@
     </message>
     <message>
         <location line="+43"/>
-        <location filename="../cli/showcommands.cpp" line="+670"/>
+        <location filename="../cli/showcommands.cpp" line="+701"/>
         <source>File:</source>
         <translation>File:</translation>
     </message>
@@ -676,7 +677,7 @@ Commands:
         <translation>reset into the bootloader, or start the application</translation>
     </message>
     <message>
-        <location filename="../cli/showcommands.cpp" line="-728"/>
+        <location filename="../cli/showcommands.cpp" line="-759"/>
         <source>First difference (written → read back): %1</source>
         <translation>First difference (written → read back): %1</translation>
     </message>
@@ -737,7 +738,7 @@ Commands:
         </translation>
     </message>
     <message>
-        <location line="+183"/>
+        <location line="+199"/>
         <source>expected get, set or verify and a file</source>
         <translation>expected get, set or verify and a file</translation>
     </message>
@@ -762,6 +763,11 @@ Commands:
         <translation>--color takes always, never or auto</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>--json does not go with --play</source>
+        <translation>--json does not go with --play</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>expected one show file</source>
         <translation>expected one show file</translation>
@@ -772,7 +778,12 @@ Commands:
         <translation>%1 is neither a programs nor a scenes file.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+8"/>
+        <source>%1 is a scenes file; --play plays a program of a programs file.</source>
+        <translation>%1 is a scenes file; --play plays a program of a programs file.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>XFade</source>
         <translation>XFade</translation>
     </message>
@@ -843,11 +854,16 @@ Commands:
     </message>
     <message>
         <location line="+5"/>
-        <source>a chase, rainbow, fade, alternate or solid pattern in steps of a program, as a file</source>
-        <translation>a chase, rainbow, fade, alternate or solid pattern in steps of a program, as a file</translation>
+        <source>a chase, rainbow, fade, alternate, solid, bounce, stack, wipe or sparkle pattern in steps of a program, as a file</source>
+        <translation>a chase, rainbow, fade, alternate, solid, bounce, stack, wipe or sparkle pattern in steps of a program, as a file</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+13"/>
+        <source>print a programs or scenes file as a table; on a terminal each lamp in its colour; --play plays a program</source>
+        <translation>print a programs or scenes file as a table; on a terminal each lamp in its colour; --play plays a program</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>scenes between the driver and a file, or compared with one</source>
         <translation>scenes between the driver and a file, or compared with one</translation>
     </message>
@@ -855,11 +871,6 @@ Commands:
         <location line="+4"/>
         <source>the same patterns over the scenes</source>
         <translation>the same patterns over the scenes</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>print a programs or scenes file as a table; on a terminal each lamp in its colour</source>
-        <translation>print a programs or scenes file as a table; on a terminal each lamp in its colour</translation>
     </message>
     <message>
         <location filename="../cli/upgradecommand.cpp" line="-29"/>
@@ -895,6 +906,26 @@ Commands:
         <location line="+54"/>
         <source>read the driver&apos;s firmware back: the same as the file, or without one, whether it adds up to its check words</source>
         <translation>read the driver&apos;s firmware back: the same as the file, or without one, whether it adds up to its check words</translation>
+    </message>
+    <message>
+        <location filename="../cli/playcommand.cpp" line="+6"/>
+        <source>--program takes a program from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--program takes a program from 1 to %1, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--loops takes a number of rounds from 1 on, not &quot;%1&quot;</source>
+        <translation>--loops takes a number of rounds from 1 on, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--program and --loops go with --play</source>
+        <translation>--program and --loops go with --play</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Program %1, step %2 of %3:</source>
+        <translation>Program %1, step %2 of %3:</translation>
     </message>
 </context>
 <context>
@@ -1155,7 +1186,7 @@ Commands:
 <context>
     <name>FillStepsDialog</name>
     <message>
-        <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
+        <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+43"/>
         <source>Fill Steps</source>
         <translation>Fill Steps</translation>
     </message>
@@ -1193,6 +1224,21 @@ Commands:
         <location line="+7"/>
         <source>Lamps lit at o&amp;nce:</source>
         <translation>Lamps lit at o&amp;nce:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ne&amp;w Seed</source>
+        <translation>Ne&amp;w Seed</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Draw another seed at random, for other random lamps.</source>
+        <translation>Draw another seed at random, for other random lamps.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Seed:</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1245,7 +1291,7 @@ Commands:
         <translation>&amp;End Marker on the last step</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+117"/>
         <source>&amp;Light:</source>
         <translation>&amp;Light:</translation>
     </message>
@@ -1265,7 +1311,7 @@ Commands:
         <translation>T&amp;o:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Colour 1:</source>
         <translation>&amp;Colour 1:</translation>
     </message>
@@ -1476,7 +1522,7 @@ Commands:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+32"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+33"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -1491,7 +1537,7 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+309"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+318"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
@@ -1508,7 +1554,7 @@ Commands:
         <translation>The driver is busy with a transfer. Try again when it has ended.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>The window closes when the transfer has ended.</source>
         <translation>The window closes when the transfer has ended.</translation>
     </message>
@@ -2300,7 +2346,7 @@ Check USB Cable</translation>
         <translation>Programs</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <location line="+241"/>
         <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
         <translation>Click a step, or move with the arrow keys, to show it below. Right-click for the &quot;Edit&quot; menu.</translation>
@@ -2479,7 +2525,7 @@ Check USB Cable</translation>
 <context>
     <name>OverviewView</name>
     <message>
-        <location filename="../widgets/overviewview.cpp" line="+112"/>
+        <location filename="../widgets/overviewview.cpp" line="+113"/>
         <source>Scene</source>
         <translation>Scene</translation>
     </message>
@@ -2497,6 +2543,47 @@ Check USB Cable</translation>
         <location line="+0"/>
         <source>Scene Time (ms)</source>
         <translation>Scene Time (ms)</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStrip</name>
+    <message>
+        <location filename="../widgets/previewstrip.cpp" line="+68"/>
+        <source>The program as it plays: each step&apos;s colours held for its Scene Time. Cross-fades (XFade) are not shown, since how the driver times them is not known here.</source>
+        <translation>The program as it plays: each step&apos;s colours held for its Scene Time. Cross-fades (XFade) are not shown, since how the driver times them is not known here.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPlayer</name>
+    <message>
+        <location filename="../app/programplayer.cpp" line="+19"/>
+        <source>&amp;Play Program</source>
+        <translation>&amp;Play Program</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pla&amp;yback</source>
+        <translation>Pla&amp;yback</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Play the shown program in a preview above the overview (F5)</source>
+        <translation>Play the shown program in a preview above the overview (F5)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop the preview (Esc)</source>
+        <translation>Stop the preview (Esc)</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>Preview: program %1, step %2 of %3</source>
+        <translation>Preview: program %1, step %2 of %3</translation>
     </message>
 </context>
 <context>
@@ -2875,7 +2962,7 @@ Check USB Cable</translation>
         <translation>Wrote 8 scenes to driver %1.</translation>
     </message>
     <message>
-        <location filename="../show/patterns.cpp" line="+128"/>
+        <location filename="../show/patterns.cpp" line="+199"/>
         <source>The table has the wrong size.</source>
         <translation>The table has the wrong size.</translation>
     </message>
@@ -2900,12 +2987,22 @@ Check USB Cable</translation>
         <translation>Choose at least one lamp.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>A chase can light 1 to %1 lamps at once, no more than are chosen.</source>
         <translation>A chase can light 1 to %1 lamps at once, no more than are chosen.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>The pattern can light 1 to %1 lamps at once, no more than are chosen.</source>
+        <translation>The pattern can light 1 to %1 lamps at once, no more than are chosen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The seed must be 0 to %1.</source>
+        <translation>The seed must be 0 to %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The Scene Time must be 0 to %1 ms.</source>
         <translation>The Scene Time must be 0 to %1 ms.</translation>
     </message>
@@ -2915,7 +3012,7 @@ Check USB Cable</translation>
         <translation>The XFade must be 0 to %1.</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+114"/>
         <source>Chase</source>
         <translation>Chase</translation>
     </message>
@@ -2933,6 +3030,26 @@ Check USB Cable</translation>
         <location line="+2"/>
         <source>Alternate</source>
         <translation>Alternate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bounce</source>
+        <translation>Bounce</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stack</source>
+        <translation>Stack</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wipe</source>
+        <translation>Wipe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sparkle</source>
+        <translation>Sparkle</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -277,6 +277,7 @@
     </message>
     <message>
         <location line="+4"/>
+        <location filename="../cli/playcommand.cpp" line="+103"/>
         <source>%1 needs a value</source>
         <translation>%1 wymaga wartości</translation>
     </message>
@@ -312,7 +313,7 @@
     </message>
     <message>
         <location line="+43"/>
-        <location filename="../cli/showcommands.cpp" line="+670"/>
+        <location filename="../cli/showcommands.cpp" line="+701"/>
         <source>File:</source>
         <translation>Plik:</translation>
     </message>
@@ -678,7 +679,7 @@ Polecenia:
         <translation>uruchom ponownie w bootloaderze albo uruchom aplikację</translation>
     </message>
     <message>
-        <location filename="../cli/showcommands.cpp" line="-728"/>
+        <location filename="../cli/showcommands.cpp" line="-759"/>
         <source>First difference (written → read back): %1</source>
         <translation>Pierwsza różnica (zapisane → odczytane): %1</translation>
     </message>
@@ -741,7 +742,7 @@ Polecenia:
         </translation>
     </message>
     <message>
-        <location line="+183"/>
+        <location line="+199"/>
         <source>expected get, set or verify and a file</source>
         <translation>oczekiwano get, set lub verify oraz pliku</translation>
     </message>
@@ -766,6 +767,11 @@ Polecenia:
         <translation>--color przyjmuje always, never lub auto</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>--json does not go with --play</source>
+        <translation>--json nie łączy się z --play</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>expected one show file</source>
         <translation>oczekiwano jednego pliku pokazu</translation>
@@ -776,7 +782,12 @@ Polecenia:
         <translation>%1 nie jest ani plikiem programów, ani plikiem scen.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+8"/>
+        <source>%1 is a scenes file; --play plays a program of a programs file.</source>
+        <translation>%1 jest plikiem scen; --play odtwarza program z pliku programów.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>XFade</source>
         <translation>Przenikanie</translation>
     </message>
@@ -847,11 +858,16 @@ Polecenia:
     </message>
     <message>
         <location line="+5"/>
-        <source>a chase, rainbow, fade, alternate or solid pattern in steps of a program, as a file</source>
-        <translation>wzór (wędrujące światło, tęcza, przejście, naprzemiennie, jeden kolor) w krokach programu, zapisany do pliku</translation>
+        <source>a chase, rainbow, fade, alternate, solid, bounce, stack, wipe or sparkle pattern in steps of a program, as a file</source>
+        <translation>wzór (wędrujące światło, tęcza, przejście, naprzemiennie, jeden kolor, tam i z powrotem, narastanie, przesłanianie, iskrzenie) w krokach programu, zapisany do pliku</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+13"/>
+        <source>print a programs or scenes file as a table; on a terminal each lamp in its colour; --play plays a program</source>
+        <translation>wypisz plik programów lub scen jako tabelę; w terminalu każda lampa w swoim kolorze; --play odtwarza program</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>scenes between the driver and a file, or compared with one</source>
         <translation>sceny między sterownikiem a plikiem albo porównane z plikiem</translation>
     </message>
@@ -859,11 +875,6 @@ Polecenia:
         <location line="+4"/>
         <source>the same patterns over the scenes</source>
         <translation>te same wzory w scenach</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>print a programs or scenes file as a table; on a terminal each lamp in its colour</source>
-        <translation>wypisz plik programów lub scen jako tabelę; w terminalu każda lampa w swoim kolorze</translation>
     </message>
     <message>
         <location filename="../cli/upgradecommand.cpp" line="-29"/>
@@ -899,6 +910,26 @@ Polecenia:
         <location line="+54"/>
         <source>read the driver&apos;s firmware back: the same as the file, or without one, whether it adds up to its check words</source>
         <translation>odczytaj oprogramowanie sterownika: czy jest takie jak w pliku, a bez pliku, czy zgadza się ze swoimi słowami kontrolnymi</translation>
+    </message>
+    <message>
+        <location filename="../cli/playcommand.cpp" line="+6"/>
+        <source>--program takes a program from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--program przyjmuje numer programu od 1 do %1, a nie „%2”</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--loops takes a number of rounds from 1 on, not &quot;%1&quot;</source>
+        <translation>--loops przyjmuje liczbę powtórzeń od 1 w górę, a nie „%1”</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--program and --loops go with --play</source>
+        <translation>--program i --loops łączą się tylko z --play</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Program %1, step %2 of %3:</source>
+        <translation>Program %1, krok %2 z %3:</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1190,7 @@ Polecenia:
 <context>
     <name>FillStepsDialog</name>
     <message>
-        <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
+        <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+43"/>
         <source>Fill Steps</source>
         <translation>Wypełnij kroki</translation>
     </message>
@@ -1197,6 +1228,21 @@ Polecenia:
         <location line="+7"/>
         <source>Lamps lit at o&amp;nce:</source>
         <translation>Lampy zapalone &amp;naraz:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ne&amp;w Seed</source>
+        <translation>Lo&amp;suj ziarno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Draw another seed at random, for other random lamps.</source>
+        <translation>Wylosuj inne ziarno, aby zapalić inne losowe lampy.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Seed:</source>
+        <translation>Zi&amp;arno:</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1249,7 +1295,7 @@ Polecenia:
         <translation>&amp;Znacznik końca na ostatnim kroku</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+117"/>
         <source>&amp;Light:</source>
         <translation>Ko&amp;lor światła:</translation>
     </message>
@@ -1269,7 +1315,7 @@ Polecenia:
         <translation>Do kolor&amp;u:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Colour 1:</source>
         <translation>Kolor &amp;1:</translation>
     </message>
@@ -1482,7 +1528,7 @@ Polecenia:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+32"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+33"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -1497,7 +1543,7 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+309"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+318"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
@@ -1514,7 +1560,7 @@ Polecenia:
         <translation>Sterownik jest zajęty przesyłaniem danych. Spróbuj ponownie, gdy się zakończy.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>The window closes when the transfer has ended.</source>
         <translation>Okno zamknie się po zakończeniu przesyłania.</translation>
     </message>
@@ -2307,7 +2353,7 @@ Sprawdź kabel USB</translation>
         <translation>Programy</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <location line="+241"/>
         <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
         <translation>Kliknij krok lub przejdź do niego strzałkami, aby pokazać go poniżej. Prawy przycisk myszy otwiera menu „Edycja”.</translation>
@@ -2486,7 +2532,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>OverviewView</name>
     <message>
-        <location filename="../widgets/overviewview.cpp" line="+112"/>
+        <location filename="../widgets/overviewview.cpp" line="+113"/>
         <source>Scene</source>
         <translation>Scena</translation>
     </message>
@@ -2504,6 +2550,47 @@ Sprawdź kabel USB</translation>
         <location line="+0"/>
         <source>Scene Time (ms)</source>
         <translation>Czas sceny (ms)</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewStrip</name>
+    <message>
+        <location filename="../widgets/previewstrip.cpp" line="+68"/>
+        <source>The program as it plays: each step&apos;s colours held for its Scene Time. Cross-fades (XFade) are not shown, since how the driver times them is not known here.</source>
+        <translation>Odtwarzanie programu: kolory każdego kroku trwają przez jego czas sceny. Przenikanie nie jest pokazywane, bo nie wiadomo tu, jak sterownik je odmierza.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPlayer</name>
+    <message>
+        <location filename="../app/programplayer.cpp" line="+19"/>
+        <source>&amp;Play Program</source>
+        <translation>&amp;Odtwórz program</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pla&amp;yback</source>
+        <translation>Odtwarza&amp;nie</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Play the shown program in a preview above the overview (F5)</source>
+        <translation>Odtwórz pokazany program nad podglądem (F5)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop the preview (Esc)</source>
+        <translation>Zatrzymaj odtwarzanie (Esc)</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>Preview: program %1, step %2 of %3</source>
+        <translation>Odtwarzanie: program %1, krok %2 z %3</translation>
     </message>
 </context>
 <context>
@@ -2882,7 +2969,7 @@ Sprawdź kabel USB</translation>
         <translation>Wysłano 8 scen do sterownika %1.</translation>
     </message>
     <message>
-        <location filename="../show/patterns.cpp" line="+128"/>
+        <location filename="../show/patterns.cpp" line="+199"/>
         <source>The table has the wrong size.</source>
         <translation>Tabela ma niewłaściwy rozmiar.</translation>
     </message>
@@ -2907,12 +2994,22 @@ Sprawdź kabel USB</translation>
         <translation>Wybierz co najmniej jedną lampę.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>A chase can light 1 to %1 lamps at once, no more than are chosen.</source>
         <translation>Wędrujące światło może zapalić naraz od 1 do %1 lamp, nie więcej, niż wybrano.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>The pattern can light 1 to %1 lamps at once, no more than are chosen.</source>
+        <translation>Ten wzór może zapalić naraz od 1 do %1 lamp, nie więcej, niż wybrano.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The seed must be 0 to %1.</source>
+        <translation>Ziarno musi wynosić od 0 do %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The Scene Time must be 0 to %1 ms.</source>
         <translation>Czas sceny musi wynosić od 0 do %1 ms.</translation>
     </message>
@@ -2922,7 +3019,7 @@ Sprawdź kabel USB</translation>
         <translation>Przenikanie musi wynosić od 0 do %1.</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+114"/>
         <source>Chase</source>
         <translation>Wędrujące światło</translation>
     </message>
@@ -2940,6 +3037,26 @@ Sprawdź kabel USB</translation>
         <location line="+2"/>
         <source>Alternate</source>
         <translation>Naprzemiennie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bounce</source>
+        <translation>Tam i z powrotem</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stack</source>
+        <translation>Narastanie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wipe</source>
+        <translation>Przesłanianie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sparkle</source>
+        <translation>Iskrzenie</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -14,6 +14,7 @@ using Show::OverviewModel;
 namespace {
 
 constexpr int EndMarkWidth = 3;
+constexpr QRgb PlayingColour = 0xff14aa3c;
 // How much of a dimmed cell's colour shows through the background.
 constexpr qreal DimmedOpacity = 0.3;
 // Space between the corner's labels and the grid.
@@ -306,6 +307,14 @@ void OverviewView::setMarkedColumns(const QList<int> &columns)
     viewport()->update();
 }
 
+void OverviewView::setPlayingColumn(int column)
+{
+    if (playing == column)
+        return;
+    playing = column;
+    viewport()->update();
+}
+
 void OverviewView::paintEvent(QPaintEvent *event)
 {
     QTableView::paintEvent(event);
@@ -323,6 +332,13 @@ void OverviewView::paintEvent(QPaintEvent *event)
     for (int column : std::as_const(marked)) {
         if (column >= 0 && column < model()->columnCount())
             painter.drawRect(columnRect(column).adjusted(3, 3, -3, -3));
+    }
+    // The step playing: a solid green frame inside the shown step's.
+    if (playing >= 0 && playing < model()->columnCount()) {
+        QPen solid(QColor::fromRgb(PlayingColour), 3);
+        solid.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(solid);
+        painter.drawRect(columnRect(playing).adjusted(4, 4, -4, -4));
     }
     const int shown = shownColumn();
     if (shown < 0)

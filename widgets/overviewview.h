@@ -12,7 +12,7 @@
 // number and, in smaller text, its XFade and Scene Time, labelled in the
 // corner on the left. The columns share the view's width. The step whose End
 // Marker ends the program has a thick mark on its right edge and the steps
-// after it are dimmed.
+// after it are dimmed. The step a preview plays has a green frame.
 //
 // The shown step is the column of the selection model's current index: it
 // is outlined, and it is the one owner of "which step is shown" (the window's
@@ -55,6 +55,11 @@ public:
     [[nodiscard]] QList<int> markedColumns() const { return marked; }
     void setMarkedColumns(const QList<int> &columns);
 
+    // The column of the step a preview plays, marked apart from the shown
+    // one (which it never moves); -1 for none.
+    [[nodiscard]] int playingColumn() const { return playing; }
+    void setPlayingColumn(int column);
+
 Q_SIGNALS:
     // The user moved to another column.
     void columnActivated(int column);
@@ -73,6 +78,7 @@ private:
     QWidget *corner = nullptr;
     bool settingShown = false;
     QList<int> marked;
+    int playing = -1;
 };
 
 // Paints one cell: the lamp colour, faded into the background when the

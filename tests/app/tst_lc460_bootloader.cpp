@@ -297,9 +297,10 @@ void TestLc460Bootloader::gridCells_data()
         {"gridLayout_2", "pushButtonStatusClr", 12, 0, 1, 1},
         {"gridLayout_2", "pushButtonStatusGet", 13, 0, 1, 1},
         {"gridLayout_2", "pushButtonStatusSet", 14, 0, 1, 1},
-        {"gridLayout_4", "overviewPrograms", 0, 0, 1, 1},
-        {"gridLayout_4", "scrollArea", 1, 0, 1, 1},
-        {"gridLayout_4", "gridLayout_5", 0, 1, 2, 1},
+        {"gridLayout_4", "previewPrograms", 0, 0, 1, 1},
+        {"gridLayout_4", "overviewPrograms", 1, 0, 1, 1},
+        {"gridLayout_4", "scrollArea", 2, 0, 1, 1},
+        {"gridLayout_4", "gridLayout_5", 0, 1, 3, 1},
         {"gridLayout_5", "labelProgramNr", 0, 0, 1, 1},
         {"gridLayout_5", "spinBoxProgramNumber", 0, 1, 1, 1},
         {"gridLayout_5", "labelSceneNr", 1, 0, 1, 1},
@@ -495,6 +496,7 @@ void TestLc460Bootloader::menus()
         "-, actionDuplicate=Duplicate, actionInsertBlank=Insert Blank, actionDelete=Delete, -, "
         "actionRotateLampsLeft=Rotate Lamps Left, actionRotateLampsRight=Rotate Lamps Right, -, "
         "actionSetColour=Set Colour…, actionFillSteps=Fill Steps…",
+        "menuPlayback=Pla&yback: actionPlay=&Play Program, actionStop=&Stop",
         "menuLanguage=Language: actionPolish=Polish, actionEnglish=English",
         "menuHelp=Help: actionLc460_info=Lc420 - info",
     };

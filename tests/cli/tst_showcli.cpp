@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <sys/stat.h>
 
 using namespace Show;
@@ -49,6 +50,9 @@ private Q_SLOTS:
     void showFileColour();
     void fill_data();
     void fill();
+    void play_data();
+    void play();
+    void playUntilInterrupted();
 
 private:
     CliRun run(const QStringList &arguments, const QStringList &simOptions = {}) const;
@@ -343,7 +347,24 @@ void TestShowCli::fill_data()
     const auto refused = [](const char *name, const QStringList &arguments, int exitCode) {
         QTest::newRow(name) << arguments << exitCode << FillParameters{} << false;
     };
-    refused("unknown pattern", {"programs", "fill", "sparkle"}, 2);
+    p = programs;
+    p.pattern = Pattern::Sparkle;
+    p.width = 4;
+    p.seed = 2024;
+    QTest::newRow("sparkle from a seed: the same steps as the window's")
+        << QStringList{"programs", "fill", "sparkle", "--width", "4", "--seed", "2024"} << 0 << p
+        << false;
+    p = defaultFillParameters(Kind::Scenes);
+    p.pattern = Pattern::Bounce;
+    p.direction = LampDirection::Down;
+    p.width = 2;
+    QTest::newRow("scenes: a bounce down, two lamps wide")
+        << QStringList{"scenes", "fill", "bounce", "--direction", "down", "--width", "2"} << 0 << p
+        << false;
+
+    refused("unknown pattern", {"programs", "fill", "glitter"}, 2);
+    refused("a seed for a pattern without chance", {"programs", "fill", "wipe", "--seed", "3"}, 2);
+    refused("a negative seed", {"programs", "fill", "sparkle", "--seed", "-3"}, 2);
     refused("no pattern", {"programs", "fill"}, 2);
     refused("a chase wider than the lamps", {"programs", "fill", "chase", "--width", "13"}, 2);
     refused("program 9", {"programs", "fill", "chase", "--program", "9"}, 2);
@@ -390,6 +411,99 @@ void TestShowCli::fill()
     const FileContents written = readFile(out, parameters.kind);
     QVERIFY(written.ok());
     QCOMPARE(written.table, expected);
+}
+
+void TestShowCli::play_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // the file follows
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("program");   // from 1
+    QTest::addColumn<int>("stepCount"); // the steps of one round
+    QTest::addColumn<QString>("steps"); // the steps played, in order
+
+    QTest::newRow("two rounds of program 2 up to its End Marker")
+        << QStringList{"--play", "--program", "2", "--loops", "2"} << 0 << 2 << 3 << "1 2 3 1 2 3";
+    QTest::newRow("one round of program 1, which has no End Marker")
+        << QStringList{"--play", "--loops=1"} << 0 << 1 << 20
+        << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20";
+    const auto refused = [](const char *name, const QStringList &arguments, int exitCode) {
+        QTest::newRow(name) << arguments << exitCode << 0 << 0 << QString();
+    };
+    refused("--loops without --play", {"--loops", "1"}, 2);
+    refused("no rounds", {"--play", "--loops", "0"}, 2);
+    refused("program 9", {"--play", "--program", "9", "--loops", "1"}, 2);
+    refused("--program without a number", {"--play", "--program"}, 2);
+    refused("no --json for a play", {"--json", "--play", "--loops", "1"}, 2);
+    refused("a scenes file has no program", {"--play", "--loops", "1", "SCENES"}, 3);
+}
+
+// Steps of Scene Time 0 and 5 ms (held one frame each), so a round takes
+// well under a second.
+void TestShowCli::play()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(int, program);
+    QFETCH(int, stepCount);
+    QFETCH(QString, steps);
+
+    QByteArray table(ProgramTableSize, '\0');
+    for (int step = 0; step < StepsPerProgram; ++step) {
+        SceneRecord record;
+        record.staticTime = step % 2 == 0 ? 0 : 5;
+        record.lamps[0] = {quint8(step), 0, 255};
+        setRecordAt(table, programRecordOffset(0, step), record);
+        record.endMarker = step == 2 ? 1 : 0;
+        setRecordAt(table, programRecordOffset(1, step), record);
+    }
+    const QString file = path(QStringLiteral("play.pgm"));
+    QCOMPARE(saveFile(file, Kind::Programs, table), QString());
+    if (!arguments.contains(QStringLiteral("SCENES")))
+        arguments.append(file);
+    arguments.replaceInStrings(QStringLiteral("SCENES"), scenesFile);
+    arguments.prepend(QStringLiteral("show-file"));
+    arguments.append(QStringLiteral("--color=never"));
+
+    const CliRun result = run(arguments, {QStringLiteral("--wrong-id")});
+    QVERIFY2(result.exitCode == exitCode, qPrintable(result.err));
+    if (exitCode != 0) {
+        QVERIFY(result.out.isEmpty());
+        QVERIFY(result.err.startsWith(QStringLiteral("lc420-cli: ")));
+        return;
+    }
+    // One line a step, each naming its step and holding its lamps: lamp 1's
+    // red is the step's index.
+    static const QRegularExpression line(
+        QStringLiteral("^Program (\\d), step +(\\d+) of (\\d+): #(..)00ff( #000000){11}$"));
+    QStringList played;
+    for (const QString &text : result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = line.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(text));
+        QCOMPARE(match.captured(1).toInt(), program);
+        QCOMPARE(match.captured(3).toInt(), stepCount);
+        QCOMPARE(match.captured(4).toInt(nullptr, 16), match.captured(2).toInt() - 1);
+        played << match.captured(2);
+    }
+    QCOMPARE(played.join(QLatin1Char(' ')), steps);
+}
+
+// Ctrl+C ends a play that would go on for ever as a success, with the
+// lines written so far intact.
+void TestShowCli::playUntilInterrupted()
+{
+    QByteArray table(ProgramTableSize, '\0');
+    const QString file = path(QStringLiteral("forever.pgm"));
+    QCOMPARE(saveFile(file, Kind::Programs, table), QString());
+    QProcess process;
+    process.start(QStringLiteral(LC420_CLI_PATH),
+                  {QStringLiteral("show-file"), QStringLiteral("--play"), file});
+    QVERIFY(process.waitForStarted());
+    QByteArray output;
+    QTRY_VERIFY((output += process.readAllStandardOutput()).contains("step  3 of 20"));
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestShowCli)

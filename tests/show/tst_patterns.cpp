@@ -1,5 +1,6 @@
 #include "show/patterns.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace Show;
@@ -14,6 +15,8 @@ class TestPatterns : public QObject
 private Q_SLOTS:
     void fill_data();
     void fill();
+    void sparkle_data();
+    void sparkle();
     void parse_data();
     void parse();
 };
@@ -140,6 +143,50 @@ void TestPatterns::fill_data()
     QTest::newRow("solid yellow on lamps 1 and 12 of scenes 2 to 4")
         << p << FillError::None << QStringList{"Y..........Y", "Y..........Y", "Y..........Y"};
 
+    p = chase(0, 0, 5);
+    p.pattern = Pattern::Bounce;
+    p.lamps = 0b1111;
+    QTest::newRow("bounce over four lamps turns at each end without stopping twice")
+        << p << FillError::None << QStringList{"Rkkk........", "kRkk........", "kkRk........",
+                                               "kkkR........", "kkRk........", "kRkk........"};
+    p.width = 2;
+    p.direction = LampDirection::Down;
+    p.lastStep = 3;
+    QTest::newRow("bounce of two lamps down from lamp 4")
+        << p << FillError::None
+        << QStringList{"kkRR........", "kRRk........", "RRkk........", "kRRk........"};
+    p.width = 4;
+    p.lastStep = 1;
+    QTest::newRow("bounce as wide as the lamps stands still")
+        << p << FillError::None << QStringList{"RRRR........", "RRRR........"};
+
+    p = defaultFillParameters(Kind::Scenes);
+    p.pattern = Pattern::Stack;
+    p.lamps = 0b111;
+    p.lastStep = 4;
+    QTest::newRow("stack over three lamps fills up, then starts again with one")
+        << p << FillError::None
+        << QStringList{"Rkk.........", "RRk.........", "RRR.........", "Rkk.........",
+                       "RRk........."};
+
+    p = chase(4, 10, 14);
+    p.pattern = Pattern::Wipe;
+    p.lamps = 0b11;
+    p.second = {0, 0, 255};
+    QTest::newRow("wipe: red over blue, then blue back over red")
+        << p << FillError::None
+        << QStringList{"RB..........", "RR..........", "BR..........", "BB..........",
+                       "RB.........."};
+
+    p = chase(6, 0, 3);
+    p.pattern = Pattern::Sparkle;
+    p.width = 3;
+    p.seed = 1;
+    // Fixed here so that a seed gives the same steps in every version.
+    QTest::newRow("sparkle of three lamps from seed 1")
+        << p << FillError::None
+        << QStringList{"kkRkRkkkkRkk", "kkkkkRkkRkkR", "RkkkRkkkkkRk", "kkkkkRRRkkkk"};
+
     const auto refused = [](const char *name, FillError error, auto change) {
         FillParameters bad = defaultFillParameters(Kind::Programs);
         change(bad);
@@ -156,6 +203,12 @@ void TestPatterns::fill_data()
     refused("chase of no lamp", FillError::WidthOutside, [](FillParameters &b) { b.width = 0; });
     refused("chase wider than the chosen lamps", FillError::WidthOutside,
             [](FillParameters &b) { b.lamps = 0b11, b.width = 3; });
+    refused("bounce wider than the chosen lamps", FillError::WidthOutside,
+            [](FillParameters &b) { b.pattern = Pattern::Bounce, b.lamps = 0b1, b.width = 2; });
+    refused("sparkle of no lamp at once", FillError::WidthOutside,
+            [](FillParameters &b) { b.pattern = Pattern::Sparkle, b.width = 0; });
+    refused("sparkle from a negative seed", FillError::SeedOutside,
+            [](FillParameters &b) { b.pattern = Pattern::Sparkle, b.seed = -1; });
     refused("scene time over 900000 ms", FillError::TimeOutside,
             [](FillParameters &b) { b.sceneTime = 900001; });
     refused("negative XFade", FillError::XFadeOutside, [](FillParameters &b) { b.xfade = -1; });
@@ -207,6 +260,64 @@ void TestPatterns::fill()
                  programs ? int(parameters.endMarker && last) : int(was.endMarker));
         QCOMPARE(now.reserved, was.reserved);
     }
+}
+
+void TestPatterns::sparkle_data()
+{
+    QTest::addColumn<int>("seed");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("lamps");
+
+    QTest::newRow("seed 0, one lamp of twelve") << 0 << 1 << 0xFFF;
+    QTest::newRow("seed 42, five of twelve") << 42 << 5 << 0xFFF;
+    QTest::newRow("the largest seed, two of lamps 3 to 8") << MaxSeed << 2 << 0b11111100;
+    QTest::newRow("as many lit as chosen") << 7 << 4 << 0b100100100100;
+}
+
+// Whatever the seed: `width` of the chosen lamps lit on every step, the same
+// steps again from the same seed, other steps from the next seed.
+void TestPatterns::sparkle()
+{
+    QFETCH(int, seed);
+    QFETCH(int, width);
+    QFETCH(int, lamps);
+
+    FillParameters p = chase(0, 0, StepsPerProgram - 1);
+    p.pattern = Pattern::Sparkle;
+    p.seed = seed;
+    p.width = width;
+    p.lamps = quint16(lamps);
+    const QByteArray before = sampleTable(Kind::Programs);
+    QByteArray table = before;
+    QCOMPARE(fillSteps(table, p), FillError::None);
+    QSet<QString> different;
+    for (int step = 0; step < StepsPerProgram; ++step) {
+        const SceneRecord now = recordAt(table, programRecordOffset(0, step));
+        const SceneRecord was = recordAt(before, programRecordOffset(0, step));
+        int lit = 0;
+        QString shown;
+        for (int lamp = 0; lamp < LampCount; ++lamp) {
+            if (!(lamps & (1 << lamp))) {
+                QCOMPARE(now.lamps[lamp], was.lamps[lamp]);
+                continue;
+            }
+            QVERIFY(now.lamps[lamp] == p.first || now.lamps[lamp] == p.second);
+            lit += now.lamps[lamp] == p.first ? 1 : 0;
+            shown += now.lamps[lamp] == p.first ? QLatin1Char('R') : QLatin1Char('k');
+        }
+        QCOMPARE(lit, width);
+        different.insert(shown);
+    }
+    // Twenty steps at random are not all alike (unless every lamp is lit).
+    QCOMPARE(different.size() > 1, width < int(qPopulationCount(quint16(lamps))));
+
+    QByteArray again = before;
+    QCOMPARE(fillSteps(again, p), FillError::None);
+    QCOMPARE(again, table);
+    p.seed = seed == MaxSeed ? 0 : seed + 1;
+    QByteArray next = before;
+    QCOMPARE(fillSteps(next, p), FillError::None);
+    QCOMPARE(next == table, width == int(qPopulationCount(quint16(lamps))));
 }
 
 void TestPatterns::parse_data()

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void choicesChangeThePreview();
     void okAndCancel_data();
     void okAndCancel();
+    void sparkleShowsItsSeed();
 };
 
 namespace {
@@ -64,6 +65,11 @@ void TestFillStepsDialog::choicesChangeThePreview_data()
         << "pattern Alternate"
         << QStringList{"#000000", "#ff0000", "#000000", "#ff0000", "#000000", "#ff0000",
                        "#000000", "#ff0000", "#000000", "#ff0000", "#000000", "#ff0000"}
+        << true;
+    QTest::newRow("wipe: red over black, lamps 1 and 2 on step 2")
+        << "pattern Wipe"
+        << QStringList{"#ff0000", "#ff0000", "#000000", "#000000", "#000000", "#000000",
+                       "#000000", "#000000", "#000000", "#000000", "#000000", "#000000"}
         << true;
     QTest::newRow("a light colour from the colour dialog")
         << "colour 1" << oneLampLit(1, QStringLiteral("#00ff00")) << true;
@@ -151,6 +157,39 @@ void TestFillStepsDialog::okAndCancel()
     QCOMPARE(dialog.result(), result);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.parameters().lastStep, SceneCount - 1);
+}
+
+// The seed is shown with the sparkle alone; another seed gives other steps,
+// and the same seed the same ones again.
+void TestFillStepsDialog::sparkleShowsItsSeed()
+{
+    ScriptedDialogs dialogs;
+    FillStepsDialog dialog(QByteArray(ProgramTableSize, '\0'), Kind::Programs, 0, dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *seed = dialog.findChild<QSpinBox *>(QStringLiteral("spinBoxSeed"));
+    auto *newSeed = dialog.findChild<QPushButton *>(QStringLiteral("pushButtonNewSeed"));
+    QVERIFY(!seed->isVisible());
+    auto *pattern = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxPattern"));
+    pattern->setCurrentText(patternName(Pattern::Sparkle));
+    QVERIFY(seed->isVisible());
+    QVERIFY(newSeed->isVisible());
+    QVERIFY(dialog.findChild<QSpinBox *>(QStringLiteral("spinBoxWidth"))->isVisible());
+    QVERIFY(!dialog.findChild<QComboBox *>(QStringLiteral("comboBoxDirection"))->isVisible());
+
+    QSignalSpy preview(&dialog, &FillStepsDialog::previewChanged);
+    const int first = seed->value();
+    const QByteArray firstTable = dialog.filledTable();
+    // A draw that happens to give the same seed would prove nothing.
+    do {
+        QTest::mouseClick(newSeed, Qt::LeftButton);
+    } while (seed->value() == first);
+    QCOMPARE(dialog.parameters().seed, seed->value());
+    QVERIFY(!preview.isEmpty());
+    QVERIFY(preview.last().at(0).toByteArray() != firstTable);
+    seed->setValue(first);
+    QCOMPARE(preview.last().at(0).toByteArray(), firstTable);
+    dialog.close();
 }
 
 QTEST_MAIN(TestFillStepsDialog)

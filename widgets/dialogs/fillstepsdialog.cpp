@@ -7,9 +7,11 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -17,8 +19,11 @@ using namespace Show;
 
 namespace {
 
-constexpr std::array Patterns{Pattern::Chase, Pattern::Rainbow, Pattern::Fade, Pattern::Alternate,
-                              Pattern::Solid};
+const QList<Pattern> &dialogPatterns()
+{
+    static const QList<Pattern> all = patterns();
+    return all;
+}
 
 QColor toColor(const Rgb &rgb)
 {
@@ -45,7 +50,7 @@ FillStepsDialog::FillStepsDialog(const QByteArray &table, Kind kind, int program
 
     m_pattern = new QComboBox(this);
     m_pattern->setObjectName(QStringLiteral("comboBoxPattern"));
-    for (Pattern pattern : Patterns)
+    for (Pattern pattern : dialogPatterns())
         m_pattern->addItem(patternName(pattern));
     form->addRow(tr("&Pattern:"), m_pattern);
 
@@ -73,6 +78,23 @@ FillStepsDialog::FillStepsDialog(const QByteArray &table, Kind kind, int program
     m_widthLabel = new QLabel(tr("Lamps lit at o&nce:"), this);
     m_widthLabel->setBuddy(m_width);
     form->addRow(m_widthLabel, m_width);
+
+    // A sparkle's steps follow from its seed: the same seed, the same steps,
+    // here and in lc420-cli's --seed.
+    m_seed = new QSpinBox(this);
+    m_seed->setObjectName(QStringLiteral("spinBoxSeed"));
+    m_seed->setRange(0, MaxSeed);
+    m_newSeed = new QPushButton(tr("Ne&w Seed"), this);
+    m_newSeed->setObjectName(QStringLiteral("pushButtonNewSeed"));
+    m_newSeed->setToolTip(tr("Draw another seed at random, for other random lamps."));
+    connect(m_newSeed, &QPushButton::clicked, this,
+            [this] { m_seed->setValue(int(QRandomGenerator::global()->bounded(MaxSeed))); });
+    auto *seedRow = new QHBoxLayout;
+    seedRow->addWidget(m_seed, 1);
+    seedRow->addWidget(m_newSeed);
+    m_seedLabel = new QLabel(tr("&Seed:"), this);
+    m_seedLabel->setBuddy(m_seed);
+    form->addRow(m_seedLabel, seedRow);
 
     auto *lampGrid = new QGridLayout;
     for (int lamp = 0; lamp < LampCount; ++lamp) {
@@ -127,7 +149,7 @@ FillStepsDialog::FillStepsDialog(const QByteArray &table, Kind kind, int program
 
     connect(m_pattern, &QComboBox::currentIndexChanged, this, &FillStepsDialog::updateControls);
     connect(m_direction, &QComboBox::currentIndexChanged, this, &FillStepsDialog::updatePreview);
-    for (QSpinBox *box : {m_width, m_firstStep, m_lastStep, m_sceneTime, m_xfade})
+    for (QSpinBox *box : {m_width, m_seed, m_firstStep, m_lastStep, m_sceneTime, m_xfade})
         connect(box, &QSpinBox::valueChanged, this, &FillStepsDialog::updatePreview);
     connect(m_endMarker, &QCheckBox::toggled, this, &FillStepsDialog::updatePreview);
 
@@ -139,11 +161,12 @@ FillParameters FillStepsDialog::parameters() const
     FillParameters p;
     p.kind = m_kind;
     p.program = m_program;
-    p.pattern = Patterns.at(qMax(0, m_pattern->currentIndex()));
+    p.pattern = dialogPatterns().at(qMax(0, m_pattern->currentIndex()));
     p.first = m_colours[0];
     p.second = m_colours[1];
     p.direction = m_direction->currentIndex() == 1 ? LampDirection::Down : LampDirection::Up;
     p.width = m_width->value();
+    p.seed = m_seed->value();
     p.lamps = 0;
     for (int lamp = 0; lamp < LampCount; ++lamp) {
         if (m_lamps[lamp]->isChecked())
@@ -161,11 +184,11 @@ void FillStepsDialog::setParameters(const FillParameters &p)
 {
     // One preview for the whole change, not one per field.
     m_updating = true;
-    const auto index = std::find(Patterns.begin(), Patterns.end(), p.pattern) - Patterns.begin();
-    m_pattern->setCurrentIndex(int(index));
+    m_pattern->setCurrentIndex(int(qMax(qsizetype(0), dialogPatterns().indexOf(p.pattern))));
     m_colours = {p.first, p.second};
     m_direction->setCurrentIndex(p.direction == LampDirection::Down ? 1 : 0);
     m_width->setValue(p.width);
+    m_seed->setValue(p.seed);
     for (int lamp = 0; lamp < LampCount; ++lamp)
         m_lamps[lamp]->setChecked(p.lamps & (1u << lamp));
     m_firstStep->setValue(p.firstStep + 1);
@@ -214,11 +237,14 @@ void FillStepsDialog::updateControls()
 {
     if (m_updating)
         return;
-    const Pattern pattern = Patterns.at(qMax(0, m_pattern->currentIndex()));
+    const Pattern pattern = dialogPatterns().at(qMax(0, m_pattern->currentIndex()));
     QString first;
     QString second;
     switch (pattern) {
     case Pattern::Chase:
+    case Pattern::Bounce:
+    case Pattern::Stack:
+    case Pattern::Sparkle:
         first = tr("&Light:");
         second = tr("&Background:");
         break;
@@ -229,6 +255,7 @@ void FillStepsDialog::updateControls()
         second = tr("T&o:");
         break;
     case Pattern::Alternate:
+    case Pattern::Wipe:
         first = tr("&Colour 1:");
         second = tr("Colour &2:");
         break;
@@ -243,11 +270,13 @@ void FillStepsDialog::updateControls()
         m_colourButtons[which]->setVisible(!label.isEmpty());
         showColour(which);
     }
-    const bool moves = pattern == Pattern::Chase || pattern == Pattern::Rainbow;
-    m_directionLabel->setVisible(moves);
-    m_direction->setVisible(moves);
-    m_widthLabel->setVisible(pattern == Pattern::Chase);
-    m_width->setVisible(pattern == Pattern::Chase);
+    m_directionLabel->setVisible(usesDirection(pattern));
+    m_direction->setVisible(usesDirection(pattern));
+    m_widthLabel->setVisible(usesWidth(pattern));
+    m_width->setVisible(usesWidth(pattern));
+    const bool seeded = pattern == Pattern::Sparkle;
+    for (QWidget *seedWidget : std::initializer_list<QWidget *>{m_seedLabel, m_seed, m_newSeed})
+        seedWidget->setVisible(seeded);
     updatePreview();
 }
 

@@ -65,6 +65,9 @@ private:
     QComboBox *m_direction = nullptr;
     QLabel *m_widthLabel = nullptr;
     QSpinBox *m_width = nullptr;
+    QLabel *m_seedLabel = nullptr;
+    QSpinBox *m_seed = nullptr;
+    QPushButton *m_newSeed = nullptr;
     std::array<QCheckBox *, Show::LampCount> m_lamps{};
     QSpinBox *m_firstStep = nullptr;
     QSpinBox *m_lastStep = nullptr;
