@@ -2,10 +2,10 @@
 
 #include "usb/usblc350.h"
 #include "widgets/dialogs/feedback.h"
+#include "widgets/elidedtoolbutton.h"
 
 #include <QMenu>
 #include <QStatusBar>
-#include <QToolButton>
 
 namespace {
 
@@ -31,11 +31,10 @@ DriverIndicator::DriverIndicator(USBLC350 &device, Feedback &feedback, QStatusBa
     , device(device)
     , feedback(feedback)
     , refuse(std::move(refuseWhileBusy))
-    , button(new QToolButton)
+    , button(new ElidedToolButton)
 {
     button->setObjectName(QStringLiteral("driverIndicator"));
     button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setPopupMode(QToolButton::InstantPopup);
     menu = new QMenu(button);
     menu->setObjectName(QStringLiteral("driverMenu"));
@@ -124,7 +123,9 @@ void DriverIndicator::update()
     const QList<AttachedDriver> drivers = watcher.drivers();
     const DriverChoice choice = watcher.choice();
     const QString words = text(drivers, choice);
-    button->setText(words);
+    // Shown to the width the status bar leaves; the whole sentence is its
+    // tool tip and accessible name.
+    button->setFullText(words);
     QStringList serials;
     for (const AttachedDriver &driver : drivers) {
         if (!driver.serial.isEmpty())

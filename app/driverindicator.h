@@ -9,10 +9,10 @@
 
 #include <functional>
 
+class ElidedToolButton;
 class Feedback;
 class QMenu;
 class QStatusBar;
-class QToolButton;
 class USBLC350;
 
 // The status bar's word on the driver the window talks to, always in view:
@@ -51,6 +51,6 @@ private:
     Feedback &feedback;
     std::function<bool()> refuse;
     DriverMonitor watcher;
-    QToolButton *button = nullptr; // in the status bar, which owns it
-    QMenu *menu = nullptr;         // owned by the button
+    ElidedToolButton *button = nullptr; // in the status bar, which owns it
+    QMenu *menu = nullptr;              // owned by the button
 };

@@ -14,7 +14,9 @@ class DriverIndicator;
 class EditMenu;
 class FileMenu;
 class FirmwarePage;
+class HelpMenu;
 class QCloseEvent;
+class QShowEvent;
 class QUndoGroup;
 class ServiceConsole;
 class ShowPage;
@@ -126,6 +128,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // Refuses a device action or a window change while the upgrade or a
@@ -157,6 +160,9 @@ private:
     std::unique_ptr<ServiceConsole> serviceConsole;
     EditMenu *editMenu = nullptr;    // a child of the window
     FileMenu *fileMenu = nullptr;    // a child of the window
+    HelpMenu *helpMenu = nullptr;    // a child of the window
+    QSize formSize;                  // the window's size in its form
+    bool sizeChosen = false;         // the first size is set: fitted at a show, or handed over
     bool accessProblemShown = false; // the log told about a driver this user may not open
     bool closeAfterJob = false;      // the user closed the window during a show transfer
 };

@@ -134,7 +134,10 @@ void ArthurStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
         const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(Qt::black, frame ? frame->lineWidth : 1));
+        // The field with the keyboard focus stands out by its frame.
+        const bool focused = option->state & State_HasFocus;
+        painter->setPen(focused ? QPen(option->palette.color(QPalette::Highlight), 2)
+                                : QPen(Qt::black, frame ? frame->lineWidth : 1));
         painter->setBrush(option->palette.base());
         const QRect r = option->rect;
         painter->drawRoundedRect(QRect(QPoint(r.left() + 1, r.top() + 1),

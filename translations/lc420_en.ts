@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+230"/>
+        <location filename="../cli/alldrivers.cpp" line="+225"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>this user may not open the driver (see lc420-cli list)</translation>
     </message>
@@ -27,7 +27,7 @@
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Serial</translation>
@@ -44,7 +44,7 @@
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>External flash write</translation>
@@ -969,7 +969,7 @@ Commands:
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+77"/>
+        <location filename="../app/driverindicator.cpp" line="+76"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Bus %1 device %2: this user may not open it</translation>
     </message>
@@ -1034,7 +1034,7 @@ Commands:
         <translation>Driver %1: application, firmware %2 %3</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Release the lock</source>
         <translation>Release the lock</translation>
     </message>
@@ -1299,7 +1299,7 @@ Commands:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+36"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -1314,7 +1314,32 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+278"/>
+        <source>Clear the slider marks of the tab in view</source>
+        <translation>Clear the slider marks of the tab in view</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Open the menu bar</source>
+        <translation>Open the menu bar</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Get From Lc420</source>
+        <translation>Get From Lc420</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Set In Lc420</source>
+        <translation>Set In Lc420</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Tool Bar</source>
+        <translation>Tool Bar</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1934,6 +1959,56 @@ Check USB Cable</translation>
         <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
         <translation>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</translation>
     </message>
+    <message>
+        <location filename="../app/helpmenu.cpp" line="+57"/>
+        <source>&amp;User Guide</source>
+        <translation>&amp;User Guide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Lc420 User Guide</source>
+        <translation>Lc420 User Guide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>User guide</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Anywhere in the window</source>
+        <translation>Anywhere in the window</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>In the overview grid</source>
+        <translation>In the overview grid</translation>
+    </message>
 </context>
 <context>
     <name>Lc460_bootloaderClass</name>
@@ -2039,28 +2114,38 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+38"/>
-        <location line="+241"/>
+        <source>Overview of the program&apos;s steps</source>
+        <translation>Overview of the program&apos;s steps</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+262"/>
         <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
         <translation>Click a step, or move with the arrow keys, to show it below. Right-click for the &quot;Edit&quot; menu.</translation>
     </message>
     <message>
-        <location line="-184"/>
+        <location line="-199"/>
         <source>Program Number</source>
         <translation>Program Number</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Scene Number</source>
         <comment>the step of a program</comment>
         <translation>Step</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+176"/>
+        <source>Overview of the scenes</source>
+        <translation>Overview of the scenes</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>Scene Number</source>
         <translation>Scene Number</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+177"/>
         <source>Compare With Driver</source>
         <translation>Compare With &amp;Driver</translation>
     </message>
@@ -2100,31 +2185,31 @@ Check USB Cable</translation>
         <translation>Rotate Lamps Ri&amp;ght</translation>
     </message>
     <message>
-        <location line="-430"/>
-        <location line="+224"/>
+        <location line="-451"/>
+        <location line="+242"/>
         <source>XFade</source>
         <translation>XFade</translation>
     </message>
     <message>
-        <location line="-211"/>
-        <location line="+224"/>
+        <location line="-229"/>
+        <location line="+242"/>
         <source>%</source>
         <translation> %</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+224"/>
+        <location line="-232"/>
+        <location line="+242"/>
         <source>Scene Time</source>
         <translation>Scene Time</translation>
     </message>
     <message>
-        <location line="-211"/>
-        <location line="+224"/>
+        <location line="-229"/>
+        <location line="+242"/>
         <source>ms</source>
         <translation> ms</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-232"/>
         <source>End Marker</source>
         <translation>End Marker</translation>
     </message>
@@ -2154,7 +2239,7 @@ Check USB Cable</translation>
         <translation>Scenes</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+170"/>
         <source>Get Scenes Form Lc460</source>
         <translation>&amp;Get Scenes From Lc420</translation>
     </message>
@@ -2217,7 +2302,7 @@ Check USB Cable</translation>
 <context>
     <name>OverviewView</name>
     <message>
-        <location filename="../widgets/overviewview.cpp" line="+112"/>
+        <location filename="../widgets/overviewview.cpp" line="+113"/>
         <source>Scene</source>
         <translation>Scene</translation>
     </message>
@@ -2694,7 +2779,7 @@ Check USB Cable</translation>
         <translation>L: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+1"/>
         <source>DMX addres</source>
         <comment>no comment</comment>
@@ -2716,7 +2801,42 @@ Check USB Cable</translation>
         <translation>Double-click the colour, or right-click it, to choose one.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+38"/>
+        <source>Lamp %1</source>
+        <translation>Lamp %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 colour</source>
+        <translation>Lamp %1 colour</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lamp %1 red</source>
+        <translation>Lamp %1 red</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 green</source>
+        <translation>Lamp %1 green</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 blue</source>
+        <translation>Lamp %1 blue</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: one step up</source>
+        <translation>%1: one step up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: one step down</source>
+        <translation>%1: one step down</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (red %2, green %3, blue %4)</translation>
     </message>

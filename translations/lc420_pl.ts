@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+230"/>
+        <location filename="../cli/alldrivers.cpp" line="+225"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>ten użytkownik nie może otworzyć sterownika (zob. lc420-cli list)</translation>
     </message>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Numer</translation>
@@ -45,7 +45,7 @@
         <translation>Sekundy</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>Zapis pamięci zewnętrznej</translation>
@@ -973,7 +973,7 @@ Polecenia:
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+77"/>
+        <location filename="../app/driverindicator.cpp" line="+76"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Szyna %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
     </message>
@@ -1038,7 +1038,7 @@ Polecenia:
         <translation>Sterownik %1: aplikacja, oprogramowanie %2 %3</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Release the lock</source>
         <translation>Zwolnij blokadę</translation>
     </message>
@@ -1303,7 +1303,7 @@ Polecenia:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+31"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+36"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -1318,7 +1318,32 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+278"/>
+        <source>Clear the slider marks of the tab in view</source>
+        <translation>Usuń zaznaczenia suwaków na widocznej karcie</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Open the menu bar</source>
+        <translation>Otwórz pasek menu</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Get From Lc420</source>
+        <translation>Pobierz z Lc420</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Set In Lc420</source>
+        <translation>Wyślij do Lc420</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Tool Bar</source>
+        <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1938,6 +1963,56 @@ Sprawdź kabel USB</translation>
         <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
         <translation>Pozycje pominięte przy wklejaniu, bo nie zmieściły się za ostatnim krokiem: %1 z %2.</translation>
     </message>
+    <message>
+        <location filename="../app/helpmenu.cpp" line="+57"/>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Skróty klawiszowe</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Lc420 User Guide</source>
+        <translation>Lc420 – podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>User guide</source>
+        <translation>Podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Action</source>
+        <translation>Czynność</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Anywhere in the window</source>
+        <translation>W całym oknie</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>In the overview grid</source>
+        <translation>W siatce podglądu</translation>
+    </message>
 </context>
 <context>
     <name>Lc460_bootloaderClass</name>
@@ -2043,28 +2118,38 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+38"/>
-        <location line="+241"/>
+        <source>Overview of the program&apos;s steps</source>
+        <translation>Podgląd kroków programu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+262"/>
         <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
         <translation>Kliknij krok lub przejdź do niego strzałkami, aby pokazać go poniżej. Prawy przycisk myszy otwiera menu „Edycja”.</translation>
     </message>
     <message>
-        <location line="-184"/>
+        <location line="-199"/>
         <source>Program Number</source>
         <translation>Numer programu</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Scene Number</source>
         <comment>the step of a program</comment>
         <translation>Krok</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+176"/>
+        <source>Overview of the scenes</source>
+        <translation>Podgląd scen</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>Scene Number</source>
         <translation>Numer sceny</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+177"/>
         <source>Compare With Driver</source>
         <translation>&amp;Porównaj ze sterownikiem</translation>
     </message>
@@ -2104,31 +2189,31 @@ Sprawdź kabel USB</translation>
         <translation>Przesuń kolory lamp w p&amp;rawo</translation>
     </message>
     <message>
-        <location line="-430"/>
-        <location line="+224"/>
+        <location line="-451"/>
+        <location line="+242"/>
         <source>XFade</source>
         <translation>Przenikanie</translation>
     </message>
     <message>
-        <location line="-211"/>
-        <location line="+224"/>
+        <location line="-229"/>
+        <location line="+242"/>
         <source>%</source>
         <translation> %</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+224"/>
+        <location line="-232"/>
+        <location line="+242"/>
         <source>Scene Time</source>
         <translation>Czas sceny</translation>
     </message>
     <message>
-        <location line="-211"/>
-        <location line="+224"/>
+        <location line="-229"/>
+        <location line="+242"/>
         <source>ms</source>
         <translation> ms</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-232"/>
         <source>End Marker</source>
         <translation>Znacznik końca</translation>
     </message>
@@ -2158,7 +2243,7 @@ Sprawdź kabel USB</translation>
         <translation>Sceny</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+170"/>
         <source>Get Scenes Form Lc460</source>
         <translation>Po&amp;bierz sceny z Lc420</translation>
     </message>
@@ -2221,7 +2306,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>OverviewView</name>
     <message>
-        <location filename="../widgets/overviewview.cpp" line="+112"/>
+        <location filename="../widgets/overviewview.cpp" line="+113"/>
         <source>Scene</source>
         <translation>Scena</translation>
     </message>
@@ -2698,7 +2783,7 @@ Sprawdź kabel USB</translation>
         <translation>L: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+1"/>
         <source>DMX addres</source>
         <comment>no comment</comment>
@@ -2720,7 +2805,42 @@ Sprawdź kabel USB</translation>
         <translation>Kliknij kolor dwukrotnie lub prawym przyciskiem myszy, aby wybrać kolor.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+38"/>
+        <source>Lamp %1</source>
+        <translation>Lampa %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 colour</source>
+        <translation>Lampa %1, kolor</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lamp %1 red</source>
+        <translation>Lampa %1, czerwony</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 green</source>
+        <translation>Lampa %1, zielony</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 blue</source>
+        <translation>Lampa %1, niebieski</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: one step up</source>
+        <translation>%1: o krok w górę</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: one step down</source>
+        <translation>%1: o krok w dół</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (czerwony %2, zielony %3, niebieski %4)</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <array>
@@ -154,9 +155,12 @@ OverviewView::OverviewView(QWidget *parent)
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
     setHorizontalScrollMode(ScrollPerPixel);
-    // The columns stretch to the width; a scroll bar would only reserve an
-    // empty strip below the grid (scrollTo still scrolls a narrow grid).
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The columns stretch to the width; only a view narrower than all steps
+    // at their smallest scrolls, and then the shown step stays in view.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab leaves the grid for the next control; the arrow keys move inside.
+    setTabKeyNavigation(false);
     setSizeAdjustPolicy(AdjustToContents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -175,6 +179,11 @@ OverviewView::OverviewView(QWidget *parent)
     lamps->setSectionResizeMode(QHeaderView::Fixed);
     lamps->setDefaultAlignment(Qt::AlignCenter);
     lamps->setSectionsClickable(true);
+
+    // The view is as tall as its rows, and the scroll bar's strip when the
+    // steps do not fit its width: the layout hears when that strip comes or
+    // goes. Qt shows and hides the bar's container, not the bar.
+    horizontalScrollBar()->parentWidget()->installEventFilter(this);
 
     corner = new OverviewCorner(this);
     corner->setObjectName(QStringLiteral("overviewLabels"));
@@ -205,6 +214,21 @@ void OverviewView::changeEvent(QEvent *event)
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange)
         fitToFont();
+}
+
+bool OverviewView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == horizontalScrollBar()->parentWidget()
+        && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        updateGeometry();
+    return QTableView::eventFilter(watched, event);
+}
+
+void OverviewView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 void OverviewView::updateGeometries()
@@ -331,6 +355,15 @@ void OverviewView::paintEvent(QPaintEvent *event)
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.drawRect(columnRect(shown).adjusted(1, 1, -1, -1));
+    // With the keyboard in the grid, the current cell carries a dotted frame,
+    // white over black so that it shows on any lamp colour.
+    if (hasFocus()) {
+        const QRect cell = visualRect(currentIndex()).adjusted(4, 4, -4, -4);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRect(cell);
+        painter.setPen(QPen(Qt::white, 2, Qt::DotLine));
+        painter.drawRect(cell);
+    }
 }
 
 void OverviewDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,

@@ -64,6 +64,8 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void updateGeometries() override;
 
 private:
