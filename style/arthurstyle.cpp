@@ -13,6 +13,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <algorithm>
+
 // Outside any namespace: the resource's registration function is a global one.
 static void registerStyleImages()
 {
@@ -484,4 +486,20 @@ int ArthurStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
     if (metric == PM_SliderLength)
         return 13;
     return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QSize ArthurStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
+                                    const QSize &size, const QWidget *widget) const
+{
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type == CT_PushButton) {
+        // The caption keeps clear of the rounded caps the panel draws at both
+        // ends, with the base style's margin inside them.
+        const int caps = image("button_normal_cap_left.png").width()
+                         + image("button_normal_cap_right.png").width();
+        result.setWidth(std::max(
+            result.width(),
+            size.width() + caps + 2 * QProxyStyle::pixelMetric(PM_ButtonMargin, option, widget)));
+    }
+    return result;
 }

@@ -216,6 +216,20 @@ void OverviewView::changeEvent(QEvent *event)
         fitToFont();
 }
 
+// The headers, the rows and the frame, and the scroll bar only while it
+// shows: QAbstractScrollArea reserves room for an as-needed bar even while
+// it is hidden, an empty strip under the rows.
+QSize OverviewView::sizeHint() const
+{
+    const QHeaderView *steps = horizontalHeader();
+    const QHeaderView *lamps = verticalHeader();
+    const QWidget *bar = horizontalScrollBar()->parentWidget();
+    const int frame = 2 * frameWidth();
+    return {(lamps->isHidden() ? 0 : lamps->width()) + steps->length() + frame,
+            (steps->isHidden() ? 0 : steps->height()) + lamps->length() + frame
+                + (bar->isVisibleTo(this) ? horizontalScrollBar()->sizeHint().height() : 0)};
+}
+
 bool OverviewView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == horizontalScrollBar()->parentWidget()
