@@ -285,7 +285,8 @@ void TestWindowAccess::tabWalksEachTabInReadingOrder()
 void TestWindowAccess::focusIsVisible_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"spinBoxRiseTime", "pushButtonSetProgramsInLc460", "overviewPrograms"})
+    for (const char *name :
+         {"spinBoxRiseTime", "pushButtonSetProgramsInLc460", "overviewPrograms", "EditRed"})
         QTest::newRow(name) << name;
 }
 
