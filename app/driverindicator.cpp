@@ -3,10 +3,10 @@
 #include "core/workerjob.h"
 #include "usb/usblc350.h"
 #include "widgets/dialogs/feedback.h"
+#include "widgets/elidedtoolbutton.h"
 
 #include <QMenu>
 #include <QStatusBar>
-#include <QToolButton>
 
 namespace {
 
@@ -39,11 +39,10 @@ DriverIndicator::DriverIndicator(USBLC350 &device, Feedback &feedback, QStatusBa
     , feedback(feedback)
     , refuse(std::move(refuseWhileBusy))
     , job(job)
-    , button(new QToolButton)
+    , button(new ElidedToolButton)
 {
     button->setObjectName(QStringLiteral("driverIndicator"));
     button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setPopupMode(QToolButton::InstantPopup);
     menu = new QMenu(button);
     menu->setObjectName(QStringLiteral("driverMenu"));
@@ -186,8 +185,11 @@ void DriverIndicator::update()
     const QList<AttachedDriver> drivers = watcher.drivers();
     const DriverChoice choice = watcher.choice();
     const QString words = text(drivers, choice, activity);
-    button->setText(words);
-    button->setToolTip(toolTip(drivers, choice));
+    // Shown to the width the status bar leaves; the whole sentence leads
+    // its tool tip and is its accessible name.
+    button->setFullText(words);
+    if (const QString details = toolTip(drivers, choice); !details.isEmpty())
+        button->setToolTip(words + QLatin1Char('\n') + details);
     QStringList serials;
     for (const AttachedDriver &driver : drivers) {
         if (!driver.serial.isEmpty())

@@ -9,10 +9,10 @@
 
 #include <functional>
 
+class ElidedToolButton;
 class Feedback;
 class QMenu;
 class QStatusBar;
-class QToolButton;
 class USBLC350;
 class WorkerJob;
 
@@ -74,7 +74,7 @@ private:
     std::function<bool()> refuse;
     WorkerJob &job;
     DriverMonitor watcher;
-    QToolButton *button = nullptr; // in the status bar, which owns it
-    QMenu *menu = nullptr;         // owned by the button
+    ElidedToolButton *button = nullptr; // in the status bar, which owns it
+    QMenu *menu = nullptr;              // owned by the button
     Activity activity = Activity::Idle;
 };

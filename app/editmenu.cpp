@@ -94,6 +94,8 @@ EditMenu::EditMenu(Actions actions, QTabWidget *tabs, QUndoGroup *undoGroup,
               std::pair{QKeySequence(Qt::Key_Delete), actions.remove}}) {
             auto *shortcut
                 = new QShortcut(key, view, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+            // Help › Keyboard Shortcuts lists it under this text.
+            shortcut->setWhatsThis(action->text().remove(QLatin1Char('&')));
             connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
         }
     }

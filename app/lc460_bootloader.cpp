@@ -4,9 +4,11 @@
 #include "app/editmenu.h"
 #include "app/filemenu.h"
 #include "app/firmwarepage.h"
+#include "app/helpmenu.h"
 #include "app/information.h"
 #include "app/programplayer.h"
 #include "app/showpage.h"
+#include "app/toolbar.h"
 #include "app/windowfeedback.h"
 #include "core/trace.h"
 #include "core/version.h"
@@ -19,10 +21,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QShowEvent>
+#include <QToolBar>
 #include <QUndoGroup>
 
 namespace {
@@ -90,21 +95,50 @@ QList<SuperRGB *> addLampEditors(QHBoxLayout *row, ArthurStyle *style, UserDialo
     return editors;
 }
 
-// Large enough for the overview and all twelve lamp editors, where the screen
-// allows. A scroll area asks for less than its contents; the window asks for
-// the difference too, so that the lamp rows need not scroll.
-void fitFirstSize(QMainWindow &window, const Ui::Lc460_bootloaderClass &ui)
+// Room for the frame the system draws around the window.
+constexpr QSize FrameAllowance(16, 48);
+
+// Large enough for the overview and all twelve lamp editors, where the
+// screen's free area allows, and inside that area. A scroll area asks for
+// less than its contents; the window asks for the difference too, so that
+// the lamp rows need not scroll. On a smaller screen the lamp rows and the
+// overview scroll.
+void fitFirstSize(QMainWindow &window, const Ui::Lc460_bootloaderClass &ui, QSize formSize)
 {
     QSize missing;
     for (const QScrollArea *area : {ui.scrollArea, ui.scrollArea_2})
         missing = missing.expandedTo(area->widget()->sizeHint() + QSize(2, 2) * area->frameWidth()
                                      - area->sizeHint());
-    QSize wanted = window.sizeHint() + missing.expandedTo(QSize(0, 0));
-    if (const QScreen *shown = window.screen()) {
-        // Room for the frame the system draws around the window.
-        wanted = wanted.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+    // Never smaller than the form, where the screen has room for it.
+    QSize wanted = (window.sizeHint() + missing.expandedTo(QSize(0, 0))).expandedTo(formSize);
+    const QScreen *shown = window.screen();
+    if (!shown) {
+        window.resize(wanted);
+        return;
     }
-    window.resize(wanted.expandedTo(window.size()));
+    const QRect area = shown->availableGeometry();
+    wanted = wanted.boundedTo(area.size() - FrameAllowance).expandedTo(window.minimumSizeHint());
+    window.resize(wanted);
+    if (!area.contains(QRect(window.pos(), wanted + FrameAllowance)))
+        window.move(area.topLeft());
+}
+
+// Tab goes through a show tab in reading order: the overview, the lamp
+// editors from left to right, then the controls on the right from top to
+// bottom.
+void setReadingOrder(QWidget *overview, const QList<SuperRGB *> &editors,
+                     const QList<QWidget *> &controls)
+{
+    QList<QWidget *> order{overview};
+    for (SuperRGB *editor : editors) {
+        for (QWidget *child : editor->findChildren<QWidget *>()) {
+            if (child->focusPolicy() & Qt::TabFocus)
+                order.append(child);
+        }
+    }
+    order += controls;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
 
 } // namespace
@@ -117,6 +151,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
 {
     // The form; its setup leaves the Settings tab current.
     ui->setupUi(this);
+    formSize = size();
 
     setWindowTitle(versionTitle());
     const auto dialogsNow = [this]() -> UserDialogs & { return dialogs(); };
@@ -177,6 +212,17 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->spinBoxSceneSceneNumber->setRange(1, Show::SceneCount);
     const QList<SuperRGB *> sceneEditors
         = addLampEditors(ui->horizontalLayoutScenes, arthurStyle, userDialogs.get());
+    // A spin box's minimum width of 80 lets the layout cut "900000 ms": the
+    // column of the boxes is as wide as the largest value with its suffix.
+    for (QGridLayout *grid : {ui->gridLayout_5, ui->gridLayout_7}) {
+        int widest = 0;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            QLayoutItem *item = grid->itemAtPosition(row, 1);
+            if (auto *box = qobject_cast<QSpinBox *>(item ? item->widget() : nullptr))
+                widest = std::max(widest, box->sizeHint().width());
+        }
+        grid->setColumnMinimumWidth(1, widest);
+    }
 
     // The actions that use the driver, and that must wait while the upgrade
     // runs. The service buttons stay as the window built them.
@@ -287,22 +333,73 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                                 ui->overviewPrograms, ui->previewPrograms},
                                this);
     ui->menuBar->insertMenu(ui->menuLanguage->menuAction(), player->menu());
-    ui->mainToolBar->addActions({player->playAction(), player->stopAction()});
     bindDocument(std::make_unique<Show::ShowDocument>());
 
-    // Esc clears the slider marks of the tab in view (the lamp editors' tool
-    // tips say so).
-    auto *clearMarks = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(clearMarks, &QShortcut::activated, this,
-            [this, editors = programEditors + sceneEditors] {
-                for (SuperRGB *editor : editors) {
-                    if (ui->tabWidget->currentWidget()->isAncestorOf(editor))
-                        editor->setAll(false);
-                }
-            });
-    // While a preview plays, Esc stops it instead.
-    connect(player, &ProgramPlayer::playingChanged, clearMarks,
-            [clearMarks](bool playing) { clearMarks->setEnabled(!playing); });
+    // Esc stops a preview that plays; otherwise it clears the slider marks of
+    // the tab in view (the lamp editors' tool tips say so). One key, one
+    // shortcut, so the list of shortcuts names it once.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setWhatsThis(tr("Stop the preview, or clear the slider marks of the tab in view"));
+    connect(escape, &QShortcut::activated, this, [this, editors = programEditors + sceneEditors] {
+        if (player->isPlaying()) {
+            player->halt();
+            return;
+        }
+        for (SuperRGB *editor : editors) {
+            if (ui->tabWidget->currentWidget()->isAncestorOf(editor))
+                editor->setAll(false);
+        }
+    });
+
+    setReadingOrder(ui->overviewPrograms, programEditors,
+                    {ui->spinBoxProgramNumber, ui->spinBoxSceneNumber, ui->spinBoxRiseTime,
+                     ui->spinBoxStaticTime, ui->spinBoxEndMarker,
+                     ui->pushButtonGetProgramsFormLc460, ui->pushButtonSetProgramsInLc460,
+                     ui->pushButtonLoadProgramsFromFile, ui->pushButtonSaveProgramsToFile});
+    setReadingOrder(ui->overviewScenes, sceneEditors,
+                    {ui->spinBoxSceneSceneNumber, ui->spinBoxSceneRiseTime,
+                     ui->spinBoxSceneStaticTime, ui->pushButtonGetScenesFormLc460,
+                     ui->pushButtonSetScenesInLc460, ui->pushButtonLoadScenesFromFile,
+                     ui->pushButtonSaveScenesToFile});
+
+    // F10 opens the menu bar, as on the desktops that have no Alt key
+    // navigation; the menus' accelerators work with Alt as well.
+    auto *openMenuBar = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    openMenuBar->setWhatsThis(tr("Open the menu bar"));
+    connect(openMenuBar, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
+
+    helpMenu = new HelpMenu(ui->menuHelp, ui->actionLc460_info, this, dialogsNow);
+
+    // The common actions with icons. The Get and Set of the tool bar press the
+    // current tab's buttons.
+    auto *get = new TabButtonAction(
+        tr("Get From Lc420"), ui->tabWidget,
+        {ui->pushButtonGetProgramsFormLc460, ui->pushButtonGetScenesFormLc460}, this);
+    get->setObjectName(QStringLiteral("actionGet"));
+    auto *set = new TabButtonAction(
+        tr("Set In Lc420"), ui->tabWidget,
+        {ui->pushButtonSetProgramsInLc460, ui->pushButtonSetScenesInLc460}, this);
+    set->setObjectName(QStringLiteral("actionSet"));
+    const auto named = [this](const char *name) {
+        return findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    };
+    QToolBar *bar = ui->mainToolBar;
+    bar->setWindowTitle(tr("Tool Bar"));
+    ToolBar::add(bar, named("actionOpen"), "document-open", QStyle::SP_DialogOpenButton);
+    ToolBar::add(bar, named("actionSave"), "document-save", QStyle::SP_DialogSaveButton);
+    bar->addSeparator();
+    ToolBar::add(bar, get, "go-down", QStyle::SP_ArrowDown);
+    ToolBar::add(bar, set, "go-up", QStyle::SP_ArrowUp);
+    ToolBar::add(bar, ui->actionCompareWithDriver, "edit-find", QStyle::SP_FileDialogContentsView);
+    bar->addSeparator();
+    ToolBar::add(bar, named("actionUndo"), "edit-undo", QStyle::SP_ArrowBack);
+    ToolBar::add(bar, named("actionRedo"), "edit-redo", QStyle::SP_ArrowForward);
+    bar->addSeparator();
+    ToolBar::add(bar, player->playAction(), "media-playback-start", QStyle::SP_MediaPlay);
+    ToolBar::add(bar, player->stopAction(), "media-playback-stop", QStyle::SP_MediaStop);
 
     // Which driver the window talks to, on every tab.
     indicator = std::make_unique<DriverIndicator>(
@@ -312,7 +409,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // The Settings tab is current now; from here on slotTabChange keeps the
     // external-flash bars following the device while it is.
     firmwarePage->followExternalFlash(true);
-    fitFirstSize(*this, *ui);
+    fitFirstSize(*this, *ui, formSize);
 }
 
 Lc460_bootloader::~Lc460_bootloader()
@@ -433,7 +530,7 @@ Lc460_bootloader::Handover Lc460_bootloader::handOver()
 void Lc460_bootloader::takeOver(Handover handover)
 {
     if (!handover.geometry.isEmpty())
-        restoreGeometry(handover.geometry);
+        sizeChosen = restoreGeometry(handover.geometry);
     ui->tabWidget->setCurrentIndex(handover.tab);
     if (!handover.driver.isEmpty())
         indicator->choose(handover.driver);
@@ -451,8 +548,18 @@ void Lc460_bootloader::takeOver(Handover handover)
     }
 }
 
+void Lc460_bootloader::showEvent(QShowEvent *event)
+{
+    // Fitted again to the screen the window appears on, which may not be the
+    // one it was built for.
+    if (!event->spontaneous() && !std::exchange(sizeChosen, true))
+        fitFirstSize(*this, *ui, formSize);
+    QMainWindow::showEvent(event);
+}
+
 void Lc460_bootloader::markLanguage(bool polish)
 {
+    helpMenu->setPolish(polish);
     ui->actionPolish->setCheckable(true);
     ui->actionEnglish->setCheckable(true);
     ui->actionPolish->setChecked(polish);

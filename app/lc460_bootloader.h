@@ -15,7 +15,9 @@ class EditMenu;
 class FileMenu;
 class FirmwarePage;
 class ProgramPlayer;
+class HelpMenu;
 class QCloseEvent;
+class QShowEvent;
 class QUndoGroup;
 class ServiceConsole;
 class WorkerJob;
@@ -130,6 +132,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // Refuses a device action or a window change while the upgrade or a
@@ -164,6 +167,9 @@ private:
     EditMenu *editMenu = nullptr;    // a child of the window
     FileMenu *fileMenu = nullptr;    // a child of the window
     ProgramPlayer *player = nullptr; // a child of the window
+    HelpMenu *helpMenu = nullptr;    // a child of the window
+    QSize formSize;                  // the window's size in its form
+    bool sizeChosen = false;         // the first size is set: fitted at a show, or handed over
     bool accessProblemShown = false; // the log told about a driver this user may not open
     bool closeAfterJob = false;      // the user closed the window during a show transfer
     // The service console's, the firmware question's and the lock release's

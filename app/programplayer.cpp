@@ -25,7 +25,8 @@ ProgramPlayer::ProgramPlayer(Widgets widgets, QWidget *parent)
     play->setShortcut(QKeySequence(Qt::Key_F5));
     play->setToolTip(tr("Play the shown program in a preview above the overview (F5)"));
     stop->setObjectName(QStringLiteral("actionStop"));
-    stop->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::SHIFT | Qt::Key_F5)});
+    // Esc stops too: the window's Esc shortcut knows when a preview plays.
+    stop->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
     stop->setToolTip(tr("Stop the preview (Esc)"));
     playbackMenu->setObjectName(QStringLiteral("menuPlayback"));
     playbackMenu->addActions({play, stop});

@@ -13,6 +13,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <algorithm>
+
 // Outside any namespace: the resource's registration function is a global one.
 static void registerStyleImages()
 {
@@ -134,7 +136,10 @@ void ArthurStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
         const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(Qt::black, frame ? frame->lineWidth : 1));
+        // The field with the keyboard focus stands out by its frame.
+        const bool focused = option->state & State_HasFocus;
+        painter->setPen(focused ? QPen(option->palette.color(QPalette::Highlight), 2)
+                                : QPen(Qt::black, frame ? frame->lineWidth : 1));
         painter->setBrush(option->palette.base());
         const QRect r = option->rect;
         painter->drawRoundedRect(QRect(QPoint(r.left() + 1, r.top() + 1),
@@ -481,4 +486,20 @@ int ArthurStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
     if (metric == PM_SliderLength)
         return 13;
     return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QSize ArthurStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
+                                    const QSize &size, const QWidget *widget) const
+{
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type == CT_PushButton) {
+        // The caption keeps clear of the rounded caps the panel draws at both
+        // ends, with the base style's margin inside them.
+        const int caps = image("button_normal_cap_left.png").width()
+                         + image("button_normal_cap_right.png").width();
+        result.setWidth(std::max(
+            result.width(),
+            size.width() + caps + 2 * QProxyStyle::pixelMetric(PM_ButtonMargin, option, widget)));
+    }
+    return result;
 }

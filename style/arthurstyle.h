@@ -35,6 +35,9 @@ public:
                                        const QWidget *widget = nullptr) const override;
     [[nodiscard]] int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
                                   const QWidget *widget = nullptr) const override;
+    [[nodiscard]] QSize sizeFromContents(ContentsType type, const QStyleOption *option,
+                                         const QSize &size,
+                                         const QWidget *widget = nullptr) const override;
 
 private:
     void drawGroupBoxFrame(const QStyleOption *option, QPainter *painter) const;

@@ -1025,7 +1025,7 @@ Commands:
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+97"/>
+        <location filename="../app/driverindicator.cpp" line="+96"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Bus %1 device %2: this user may not open it</translation>
     </message>
@@ -1090,12 +1090,12 @@ Commands:
         <translation>Driver %1: application</translation>
     </message>
     <message>
-        <location line="-130"/>
+        <location line="-129"/>
         <source>Release the lock</source>
         <translation>Release the lock</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+54"/>
         <source>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</source>
         <translation>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</translation>
     </message>
@@ -1130,7 +1130,7 @@ Commands:
         <translation>Bootloader: %1 %2</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+64"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -1522,7 +1522,7 @@ Commands:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+33"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+38"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 ver. </translation>
     </message>
@@ -1537,7 +1537,32 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+318"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+305"/>
+        <source>Stop the preview, or clear the slider marks of the tab in view</source>
+        <translation>Stop the preview, or clear the slider marks of the tab in view</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Open the menu bar</source>
+        <translation>Open the menu bar</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Get From Lc420</source>
+        <translation>Get From Lc420</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Set In Lc420</source>
+        <translation>Set In Lc420</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Tool Bar</source>
+        <translation>Tool Bar</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
@@ -2232,6 +2257,56 @@ Check USB Cable</translation>
         <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
         <translation>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</translation>
     </message>
+    <message>
+        <location filename="../app/helpmenu.cpp" line="+57"/>
+        <source>&amp;User Guide</source>
+        <translation>&amp;User Guide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Lc420 User Guide</source>
+        <translation>Lc420 User Guide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>User guide</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Anywhere in the window</source>
+        <translation>Anywhere in the window</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>In the overview grid</source>
+        <translation>In the overview grid</translation>
+    </message>
 </context>
 <context>
     <name>Lc460_bootloaderClass</name>
@@ -2347,28 +2422,38 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+41"/>
-        <location line="+241"/>
+        <source>Overview of the program&apos;s steps</source>
+        <translation>Overview of the program&apos;s steps</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+262"/>
         <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
         <translation>Click a step, or move with the arrow keys, to show it below. Right-click for the &quot;Edit&quot; menu.</translation>
     </message>
     <message>
-        <location line="-184"/>
+        <location line="-199"/>
         <source>Program Number</source>
         <translation>Program Number</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Scene Number</source>
         <comment>the step of a program</comment>
         <translation>Step</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+176"/>
+        <source>Overview of the scenes</source>
+        <translation>Overview of the scenes</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>Scene Number</source>
         <translation>Scene Number</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+177"/>
         <source>Compare With Driver</source>
         <translation>Compare With &amp;Driver</translation>
     </message>
@@ -2408,31 +2493,31 @@ Check USB Cable</translation>
         <translation>Rotate Lamps Ri&amp;ght</translation>
     </message>
     <message>
-        <location line="-430"/>
-        <location line="+224"/>
+        <location line="-451"/>
+        <location line="+242"/>
         <source>XFade</source>
         <translation>XFade</translation>
     </message>
     <message>
-        <location line="-211"/>
-        <location line="+224"/>
+        <location line="-229"/>
+        <location line="+242"/>
         <source>%</source>
         <translation> %</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+224"/>
+        <location line="-232"/>
+        <location line="+242"/>
         <source>Scene Time</source>
         <translation>Scene Time</translation>
     </message>
     <message>
-        <location line="-211"/>
-        <location line="+224"/>
+        <location line="-229"/>
+        <location line="+242"/>
         <source>ms</source>
         <translation> ms</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-232"/>
         <source>End Marker</source>
         <translation>End Marker</translation>
     </message>
@@ -2462,7 +2547,7 @@ Check USB Cable</translation>
         <translation>Scenes</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+170"/>
         <source>Get Scenes Form Lc460</source>
         <translation>&amp;Get Scenes From Lc420</translation>
     </message>
@@ -2525,7 +2610,7 @@ Check USB Cable</translation>
 <context>
     <name>OverviewView</name>
     <message>
-        <location filename="../widgets/overviewview.cpp" line="+113"/>
+        <location filename="../widgets/overviewview.cpp" line="+114"/>
         <source>Scene</source>
         <translation>Scene</translation>
     </message>
@@ -2576,7 +2661,7 @@ Check USB Cable</translation>
         <translation>Play the shown program in a preview above the overview (F5)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Stop the preview (Esc)</source>
         <translation>Stop the preview (Esc)</translation>
     </message>
@@ -3093,7 +3178,7 @@ Check USB Cable</translation>
         <translation>L: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+1"/>
         <source>DMX addres</source>
         <comment>no comment</comment>
@@ -3115,7 +3200,42 @@ Check USB Cable</translation>
         <translation>Double-click the colour, or right-click it, to choose one.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+38"/>
+        <source>Lamp %1</source>
+        <translation>Lamp %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 colour</source>
+        <translation>Lamp %1 colour</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lamp %1 red</source>
+        <translation>Lamp %1 red</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 green</source>
+        <translation>Lamp %1 green</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 blue</source>
+        <translation>Lamp %1 blue</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: one step up</source>
+        <translation>%1: one step up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: one step down</source>
+        <translation>%1: one step down</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (red %2, green %3, blue %4)</translation>
     </message>

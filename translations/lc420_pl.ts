@@ -1029,7 +1029,7 @@ Polecenia:
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+97"/>
+        <location filename="../app/driverindicator.cpp" line="+96"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Szyna %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
     </message>
@@ -1094,12 +1094,12 @@ Polecenia:
         <translation>Sterownik %1: aplikacja</translation>
     </message>
     <message>
-        <location line="-130"/>
+        <location line="-129"/>
         <source>Release the lock</source>
         <translation>Zwolnij blokadę</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+54"/>
         <source>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</source>
         <translation>Aby pokaz sterownika znów działał, zwolnij jego blokadę: kliknij wskaźnik sterownika na pasku stanu i wybierz „%1”.</translation>
     </message>
@@ -1134,7 +1134,7 @@ Polecenia:
         <translation>Bootloader: %1 %2</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+64"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
@@ -1528,7 +1528,7 @@ Polecenia:
     </message>
     <message>
         <location line="+63"/>
-        <location filename="../app/lc460_bootloader.cpp" line="+33"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+38"/>
         <source>Lc420 ver. </source>
         <translation>Lc420 wer. </translation>
     </message>
@@ -1543,7 +1543,32 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+318"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+305"/>
+        <source>Stop the preview, or clear the slider marks of the tab in view</source>
+        <translation>Zatrzymaj odtwarzanie albo usuń zaznaczenia suwaków na widocznej karcie</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Open the menu bar</source>
+        <translation>Otwórz pasek menu</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Get From Lc420</source>
+        <translation>Pobierz z Lc420</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Set In Lc420</source>
+        <translation>Wyślij do Lc420</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Tool Bar</source>
+        <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
@@ -2239,6 +2264,56 @@ Sprawdź kabel USB</translation>
         <source>Records dropped by the paste, since they did not fit after the last step: %1 of %2.</source>
         <translation>Pozycje pominięte przy wklejaniu, bo nie zmieściły się za ostatnim krokiem: %1 z %2.</translation>
     </message>
+    <message>
+        <location filename="../app/helpmenu.cpp" line="+57"/>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Skróty klawiszowe</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Lc420 User Guide</source>
+        <translation>Lc420 – podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>User guide</source>
+        <translation>Podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Action</source>
+        <translation>Czynność</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Anywhere in the window</source>
+        <translation>W całym oknie</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>In the overview grid</source>
+        <translation>W siatce podglądu</translation>
+    </message>
 </context>
 <context>
     <name>Lc460_bootloaderClass</name>
@@ -2354,28 +2429,38 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+41"/>
-        <location line="+241"/>
+        <source>Overview of the program&apos;s steps</source>
+        <translation>Podgląd kroków programu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+262"/>
         <source>Click a step, or move with the arrow keys, to show it below. Right-click for the Edit menu.</source>
         <translation>Kliknij krok lub przejdź do niego strzałkami, aby pokazać go poniżej. Prawy przycisk myszy otwiera menu „Edycja”.</translation>
     </message>
     <message>
-        <location line="-184"/>
+        <location line="-199"/>
         <source>Program Number</source>
         <translation>Numer programu</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Scene Number</source>
         <comment>the step of a program</comment>
         <translation>Krok</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+176"/>
+        <source>Overview of the scenes</source>
+        <translation>Podgląd scen</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>Scene Number</source>
         <translation>Numer sceny</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+177"/>
         <source>Compare With Driver</source>
         <translation>&amp;Porównaj ze sterownikiem</translation>
     </message>
@@ -2415,31 +2500,31 @@ Sprawdź kabel USB</translation>
         <translation>Przesuń kolory lamp w p&amp;rawo</translation>
     </message>
     <message>
-        <location line="-430"/>
-        <location line="+224"/>
+        <location line="-451"/>
+        <location line="+242"/>
         <source>XFade</source>
         <translation>Przenikanie</translation>
     </message>
     <message>
-        <location line="-211"/>
-        <location line="+224"/>
+        <location line="-229"/>
+        <location line="+242"/>
         <source>%</source>
         <translation> %</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+224"/>
+        <location line="-232"/>
+        <location line="+242"/>
         <source>Scene Time</source>
         <translation>Czas sceny</translation>
     </message>
     <message>
-        <location line="-211"/>
-        <location line="+224"/>
+        <location line="-229"/>
+        <location line="+242"/>
         <source>ms</source>
         <translation> ms</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-232"/>
         <source>End Marker</source>
         <translation>Znacznik końca</translation>
     </message>
@@ -2469,7 +2554,7 @@ Sprawdź kabel USB</translation>
         <translation>Sceny</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+170"/>
         <source>Get Scenes Form Lc460</source>
         <translation>Po&amp;bierz sceny z Lc420</translation>
     </message>
@@ -2532,7 +2617,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>OverviewView</name>
     <message>
-        <location filename="../widgets/overviewview.cpp" line="+113"/>
+        <location filename="../widgets/overviewview.cpp" line="+114"/>
         <source>Scene</source>
         <translation>Scena</translation>
     </message>
@@ -2583,7 +2668,7 @@ Sprawdź kabel USB</translation>
         <translation>Odtwórz pokazany program nad podglądem (F5)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Stop the preview (Esc)</source>
         <translation>Zatrzymaj odtwarzanie (Esc)</translation>
     </message>
@@ -3100,7 +3185,7 @@ Sprawdź kabel USB</translation>
         <translation>L: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+1"/>
         <source>DMX addres</source>
         <comment>no comment</comment>
@@ -3122,7 +3207,42 @@ Sprawdź kabel USB</translation>
         <translation>Kliknij kolor dwukrotnie lub prawym przyciskiem myszy, aby wybrać kolor.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+38"/>
+        <source>Lamp %1</source>
+        <translation>Lampa %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 colour</source>
+        <translation>Lampa %1, kolor</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lamp %1 red</source>
+        <translation>Lampa %1, czerwony</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 green</source>
+        <translation>Lampa %1, zielony</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lamp %1 blue</source>
+        <translation>Lampa %1, niebieski</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: one step up</source>
+        <translation>%1: o krok w górę</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: one step down</source>
+        <translation>%1: o krok w dół</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>%1 (red %2, green %3, blue %4)</source>
         <translation>%1 (czerwony %2, zielony %3, niebieski %4)</translation>
     </message>

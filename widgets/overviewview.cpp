@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <array>
@@ -155,9 +156,12 @@ OverviewView::OverviewView(QWidget *parent)
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
     setHorizontalScrollMode(ScrollPerPixel);
-    // The columns stretch to the width; a scroll bar would only reserve an
-    // empty strip below the grid (scrollTo still scrolls a narrow grid).
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The columns stretch to the width; only a view narrower than all steps
+    // at their smallest scrolls, and then the shown step stays in view.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab leaves the grid for the next control; the arrow keys move inside.
+    setTabKeyNavigation(false);
     setSizeAdjustPolicy(AdjustToContents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -176,6 +180,11 @@ OverviewView::OverviewView(QWidget *parent)
     lamps->setSectionResizeMode(QHeaderView::Fixed);
     lamps->setDefaultAlignment(Qt::AlignCenter);
     lamps->setSectionsClickable(true);
+
+    // The view is as tall as its rows, and the scroll bar's strip when the
+    // steps do not fit its width: the layout hears when that strip comes or
+    // goes. Qt shows and hides the bar's container, not the bar.
+    horizontalScrollBar()->parentWidget()->installEventFilter(this);
 
     corner = new OverviewCorner(this);
     corner->setObjectName(QStringLiteral("overviewLabels"));
@@ -206,6 +215,35 @@ void OverviewView::changeEvent(QEvent *event)
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange)
         fitToFont();
+}
+
+// The headers, the rows and the frame, and the scroll bar only while it
+// shows: QAbstractScrollArea reserves room for an as-needed bar even while
+// it is hidden, an empty strip under the rows.
+QSize OverviewView::sizeHint() const
+{
+    const QHeaderView *steps = horizontalHeader();
+    const QHeaderView *lamps = verticalHeader();
+    const QWidget *bar = horizontalScrollBar()->parentWidget();
+    const int frame = 2 * frameWidth();
+    return {(lamps->isHidden() ? 0 : lamps->width()) + steps->length() + frame,
+            (steps->isHidden() ? 0 : steps->height()) + lamps->length() + frame
+                + (bar->isVisibleTo(this) ? horizontalScrollBar()->sizeHint().height() : 0)};
+}
+
+bool OverviewView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == horizontalScrollBar()->parentWidget()
+        && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        updateGeometry();
+    return QTableView::eventFilter(watched, event);
+}
+
+void OverviewView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 void OverviewView::updateGeometries()
@@ -347,6 +385,15 @@ void OverviewView::paintEvent(QPaintEvent *event)
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.drawRect(columnRect(shown).adjusted(1, 1, -1, -1));
+    // With the keyboard in the grid, the current cell carries a dotted frame,
+    // white over black so that it shows on any lamp colour.
+    if (hasFocus()) {
+        const QRect cell = visualRect(currentIndex()).adjusted(4, 4, -4, -4);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRect(cell);
+        painter.setPen(QPen(Qt::white, 2, Qt::DotLine));
+        painter.drawRect(cell);
+    }
 }
 
 void OverviewDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,

@@ -35,6 +35,7 @@ public:
     explicit OverviewView(QWidget *parent = nullptr);
 
     void setModel(QAbstractItemModel *model) override;
+    [[nodiscard]] QSize sizeHint() const override;
 
     // The outlined column: the current index's, -1 for none. Setting it
     // makes it current, selects it when it was not current yet, scrolls it
@@ -69,6 +70,9 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     void updateGeometries() override;
 
 private:

@@ -64,6 +64,7 @@ SuperRGB::SuperRGB(quint8 red, quint8 green, quint8 blue, quint16 lampNumber)
     ui->SliderBlue->setValue(blue);
 
     ui->LampGroupBox->setTitle(tr("L: %1").arg(lampNumber + 1));
+    nameForAccessibility();
     QLabel *const addresses[] = {ui->LabelAddress1, ui->LabelAddress2, ui->LabelAddress3};
     for (int i = 0; i < 3; ++i) {
         addresses[i]->setText(QStringLiteral("%1").arg(3 * lampNumber + i + 1));
@@ -115,6 +116,26 @@ SuperRGB::SuperRGB(quint8 red, quint8 green, quint8 blue, quint16 lampNumber)
 }
 
 SuperRGB::~SuperRGB() = default;
+
+// A screen reader reads "L: 3" and a row of numbers otherwise; each control
+// says which lamp and which channel it sets.
+void SuperRGB::nameForAccessibility()
+{
+    const int lamp = lampNumber + 1;
+    setAccessibleName(tr("Lamp %1").arg(lamp));
+    ui->EditColor->setAccessibleName(tr("Lamp %1 colour").arg(lamp));
+    QPushButton *const plus[] = {ui->ButtonRPlus, ui->ButtonGPlus, ui->ButtonBPlus};
+    QPushButton *const minus[] = {ui->ButtonRMinus, ui->ButtonGMinus, ui->ButtonBMinus};
+    for (Channel channel : {Red, Green, Blue}) {
+        const QString name = channel == Red     ? tr("Lamp %1 red").arg(lamp)
+                             : channel == Green ? tr("Lamp %1 green").arg(lamp)
+                                                : tr("Lamp %1 blue").arg(lamp);
+        field(channel)->setAccessibleName(name);
+        slider(channel)->setAccessibleName(name);
+        plus[channel]->setAccessibleName(tr("%1: one step up").arg(name));
+        minus[channel]->setAccessibleName(tr("%1: one step down").arg(name));
+    }
+}
 
 ColorLineEdit *SuperRGB::field(Channel channel) const
 {

@@ -80,6 +80,7 @@ protected:
 private:
     enum Channel { Red, Green, Blue };
 
+    void nameForAccessibility();
     ColorLineEdit *field(Channel channel) const;
     ColorSlider *slider(Channel channel) const;
     quint8 &value(Channel channel);

@@ -65,6 +65,8 @@ private Q_SLOTS:
     void radioRectsWithoutWidget();
     void paintingDecodesEachImageOnce();
     void missingImageIsNotCached();
+    void buttonCaptionClearsTheCaps_data();
+    void buttonCaptionClearsTheCaps();
 
 private:
     ArthurStyle style;
@@ -261,6 +263,28 @@ void TestArthurStyle::missingImageIsNotCached()
     QCOMPARE(StylePixmaps::decodeCount() - before, 2);
     QPixmap cached;
     QVERIFY(!QPixmapCache::find(missing, &cached));
+}
+
+void TestArthurStyle::buttonCaptionClearsTheCaps_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("short") << "OK";
+    QTest::newRow("long") << "Zapisz plik w pamięci zewnętrznej";
+}
+
+// A button asks for room for its caption between the panel's rounded caps.
+void TestArthurStyle::buttonCaptionClearsTheCaps()
+{
+    QFETCH(QString, caption);
+    ArthurStyle style;
+    QPushButton button(caption);
+    button.setStyle(&style);
+    const int caps
+        = StylePixmaps::load(QStringLiteral(":/res/images/button_normal_cap_left.png")).width()
+          + StylePixmaps::load(QStringLiteral(":/res/images/button_normal_cap_right.png")).width();
+    QVERIFY(caps > 0);
+    QVERIFY2(button.sizeHint().width() >= button.fontMetrics().horizontalAdvance(caption) + caps,
+             qPrintable(QString::number(button.sizeHint().width())));
 }
 
 QTEST_MAIN(TestArthurStyle)
