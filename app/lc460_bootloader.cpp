@@ -264,7 +264,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                              ui->actionRotateLampsRight, ui->actionCompareWithDriver},
                             ui->tabWidget, undoGroup, {programsPage.get(), scenesPage.get()}, this);
     fileMenu = new FileMenu(ui->menuFile, ui->actionCompareWithDriver, ui->tabWidget,
-                            {programsPage.get(), scenesPage.get()}, dialogsNow, this);
+                            {programsPage.get(), scenesPage.get()}, dialogsNow, feedback(), this);
     bindDocument(std::make_unique<Show::ShowDocument>());
 
     // Esc clears the slider marks of the tab in view (the lamp editors' tool

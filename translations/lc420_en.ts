@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+230"/>
+        <location filename="../cli/alldrivers.cpp" line="+177"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>this user may not open the driver (see lc420-cli list)</translation>
     </message>
@@ -27,7 +27,7 @@
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Serial</translation>
@@ -44,7 +44,7 @@
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>External flash write</translation>
@@ -68,12 +68,11 @@
     </message>
     <message>
         <location line="+8"/>
-        <location line="+7"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 cannot be read: %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+43"/>
         <location filename="../cli/showcommands.cpp" line="+74"/>
         <source>Writing programs</source>
         <translation>Writing programs</translation>
@@ -1055,6 +1054,19 @@ Commands:
     </message>
 </context>
 <context>
+    <name>FileHistory</name>
+    <message>
+        <location filename="../app/filehistory.cpp" line="+75"/>
+        <source>The settings file %1 is not a regular file and was left alone; recent files are kept only until the program ends.</source>
+        <translation>The settings file %1 is not a regular file and was left alone; recent files are kept only until the program ends.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The settings cannot be saved in %1; recent files are kept only until the program ends.</source>
+        <translation>The settings cannot be saved in %1; recent files are kept only until the program ends.</translation>
+    </message>
+</context>
+<context>
     <name>FillStepsDialog</name>
     <message>
         <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
@@ -1278,7 +1290,7 @@ Commands:
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/filemenu.cpp" line="+53"/>
+        <location filename="../app/filemenu.cpp" line="+57"/>
         <source>&amp;Open…</source>
         <translation>&amp;Open…</translation>
     </message>
@@ -1288,12 +1300,13 @@ Commands:
         <translation>&amp;Recent Files</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../app/showpage.cpp" line="+425"/>
         <source>Save &amp;As…</source>
         <translation>Save &amp;As…</translation>
     </message>
@@ -1314,7 +1327,7 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+289"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1362,7 +1375,7 @@ Commands:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+191"/>
+        <location filename="../app/showpage.cpp" line="-228"/>
         <location line="+4"/>
         <location line="+5"/>
         <location line="+42"/>
@@ -1400,7 +1413,7 @@ Commands:
         <location line="-72"/>
         <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+127"/>
-        <location line="+59"/>
+        <location line="+94"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
@@ -1718,7 +1731,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-398"/>
+        <location filename="../app/showpage.cpp" line="-433"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
@@ -1808,18 +1821,18 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+60"/>
+        <location line="+92"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Programs files (*.pgm)</translation>
     </message>
     <message>
-        <location line="-60"/>
-        <location line="+60"/>
+        <location line="-92"/>
+        <location line="+92"/>
         <source>Scens Files (*.scn)</source>
         <translation>Scenes files (*.scn)</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-69"/>
         <source>Open it on the Scenes tab.</source>
         <translation>Open it on the Scenes tab.</translation>
     </message>
@@ -1834,7 +1847,32 @@ Check USB Cable</translation>
         <translation>Loaded %1.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+20"/>
+        <source>Saved %1, which had been deleted since it was opened.</source>
+        <translation>Saved %1, which had been deleted since it was opened.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was changed by another program since you opened it. Overwrite it with the programs shown here, or save them under another name?</source>
+        <translation>%1 was changed by another program since you opened it. Overwrite it with the programs shown here, or save them under another name?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was changed by another program since you opened it. Overwrite it with the scenes shown here, or save them under another name?</source>
+        <translation>%1 was changed by another program since you opened it. Overwrite it with the scenes shown here, or save them under another name?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>File changed</source>
+        <translation>File changed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Overwrite</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
@@ -1844,12 +1882,12 @@ Check USB Cable</translation>
         <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Saved %1.</source>
         <translation>Saved %1.</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <source>Save Programs File</source>
         <translation>Save Programs To File</translation>
     </message>
@@ -2320,12 +2358,27 @@ Check USB Cable</translation>
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../core/safefile.cpp" line="+15"/>
+        <location filename="../core/safefile.cpp" line="+18"/>
         <source>%1 is not a regular file</source>
         <translation>%1 is not a regular file</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+22"/>
+        <source>%1 is a folder: nothing can be saved there</source>
+        <translation>%1 is a folder: nothing can be saved there</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is a device: nothing can be saved there</source>
+        <translation>%1 is a device: nothing can be saved there</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is a pipe or a socket: nothing can be saved there</source>
+        <translation>%1 is a pipe or a socket: nothing can be saved there</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Could not write %1</source>
         <translation>Could not write %1</translation>
     </message>
@@ -2373,7 +2426,7 @@ Check USB Cable</translation>
         <translation>reserved bytes</translation>
     </message>
     <message>
-        <location filename="../show/showfile.cpp" line="+125"/>
+        <location filename="../show/showfile.cpp" line="+168"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>

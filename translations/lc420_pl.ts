@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+230"/>
+        <location filename="../cli/alldrivers.cpp" line="+177"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>ten użytkownik nie może otworzyć sterownika (zob. lc420-cli list)</translation>
     </message>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <location filename="../cli/cli.cpp" line="+113"/>
         <source>Serial</source>
         <translation>Numer</translation>
@@ -45,7 +45,7 @@
         <translation>Sekundy</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <location filename="../cli/upgradecommand.cpp" line="+62"/>
         <source>External flash write</source>
         <translation>Zapis pamięci zewnętrznej</translation>
@@ -69,12 +69,11 @@
     </message>
     <message>
         <location line="+8"/>
-        <location line="+7"/>
         <source>%1 cannot be read: %2</source>
         <translation>Nie można odczytać %1: %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+43"/>
         <location filename="../cli/showcommands.cpp" line="+74"/>
         <source>Writing programs</source>
         <translation>Zapis programów</translation>
@@ -1059,6 +1058,19 @@ Polecenia:
     </message>
 </context>
 <context>
+    <name>FileHistory</name>
+    <message>
+        <location filename="../app/filehistory.cpp" line="+75"/>
+        <source>The settings file %1 is not a regular file and was left alone; recent files are kept only until the program ends.</source>
+        <translation>Plik ustawień %1 nie jest zwykłym plikiem i pozostał nietknięty; ostatnie pliki będą pamiętane tylko do zamknięcia narzędzia.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The settings cannot be saved in %1; recent files are kept only until the program ends.</source>
+        <translation>Nie można zapisać ustawień w %1; ostatnie pliki będą pamiętane tylko do zamknięcia narzędzia.</translation>
+    </message>
+</context>
+<context>
     <name>FillStepsDialog</name>
     <message>
         <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+38"/>
@@ -1282,7 +1294,7 @@ Polecenia:
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/filemenu.cpp" line="+53"/>
+        <location filename="../app/filemenu.cpp" line="+57"/>
         <source>&amp;Open…</source>
         <translation>&amp;Otwórz…</translation>
     </message>
@@ -1292,12 +1304,13 @@ Polecenia:
         <translation>Ostatnie p&amp;liki</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&amp;Save</source>
         <translation>Zapi&amp;sz</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../app/showpage.cpp" line="+425"/>
         <source>Save &amp;As…</source>
         <translation>Zapisz &amp;jako…</translation>
     </message>
@@ -1318,7 +1331,7 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+289"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -1366,7 +1379,7 @@ Polecenia:
         <location line="+11"/>
         <location line="+57"/>
         <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+191"/>
+        <location filename="../app/showpage.cpp" line="-228"/>
         <location line="+4"/>
         <location line="+5"/>
         <location line="+42"/>
@@ -1404,7 +1417,7 @@ Polecenia:
         <location line="-72"/>
         <location line="+51"/>
         <location filename="../app/showpage.cpp" line="+127"/>
-        <location line="+59"/>
+        <location line="+94"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
@@ -1722,7 +1735,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-398"/>
+        <location filename="../app/showpage.cpp" line="-433"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
@@ -1812,18 +1825,18 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+60"/>
+        <location line="+92"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Pliki programów (*.pgm)</translation>
     </message>
     <message>
-        <location line="-60"/>
-        <location line="+60"/>
+        <location line="-92"/>
+        <location line="+92"/>
         <source>Scens Files (*.scn)</source>
         <translation>Pliki scen (*.scn)</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-69"/>
         <source>Open it on the Scenes tab.</source>
         <translation>Otwórz go na karcie „Sceny”.</translation>
     </message>
@@ -1838,7 +1851,32 @@ Sprawdź kabel USB</translation>
         <translation>Wczytano %1.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+20"/>
+        <source>Saved %1, which had been deleted since it was opened.</source>
+        <translation>Zapisano %1, choć od otwarcia ten plik został usunięty.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was changed by another program since you opened it. Overwrite it with the programs shown here, or save them under another name?</source>
+        <translation>Od otwarcia plik %1 został zmieniony przez inny program. Nadpisać go widocznymi tu programami czy zapisać je pod inną nazwą?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was changed by another program since you opened it. Overwrite it with the scenes shown here, or save them under another name?</source>
+        <translation>Od otwarcia plik %1 został zmieniony przez inny program. Nadpisać go widocznymi tu scenami czy zapisać je pod inną nazwą?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>File changed</source>
+        <translation>Plik zmieniony</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Nadpisz</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
@@ -1848,12 +1886,12 @@ Sprawdź kabel USB</translation>
         <translation>Plik %1 już istnieje. Zastąpić go?</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Saved %1.</source>
         <translation>Zapisano %1.</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <source>Save Programs File</source>
         <translation>Zapisz programy do pliku</translation>
     </message>
@@ -2324,12 +2362,27 @@ Sprawdź kabel USB</translation>
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../core/safefile.cpp" line="+15"/>
+        <location filename="../core/safefile.cpp" line="+18"/>
         <source>%1 is not a regular file</source>
         <translation>%1 nie jest zwykłym plikiem</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+22"/>
+        <source>%1 is a folder: nothing can be saved there</source>
+        <translation>%1 to folder: nie można w nim niczego zapisać</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is a device: nothing can be saved there</source>
+        <translation>%1 to urządzenie: nie można w nim niczego zapisać</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is a pipe or a socket: nothing can be saved there</source>
+        <translation>%1 to potok lub gniazdo: nie można w nim niczego zapisać</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Could not write %1</source>
         <translation>Nie można zapisać %1</translation>
     </message>
@@ -2377,7 +2430,7 @@ Sprawdź kabel USB</translation>
         <translation>bajty zarezerwowane</translation>
     </message>
     <message>
-        <location filename="../show/showfile.cpp" line="+125"/>
+        <location filename="../show/showfile.cpp" line="+168"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "widgets/dialogs/userdialogs.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
@@ -55,6 +56,21 @@ QMessageBox::StandardButton UserDialogs::message(QMessageBox::Icon icon, QWidget
     default:
         return QMessageBox::information(parent, title, text, buttons, defaultButton);
     }
+}
+
+QMessageBox::StandardButton UserDialogs::labelledQuestion(QWidget *parent, const QString &title,
+                                                          const QString &text,
+                                                          QMessageBox::StandardButtons buttons,
+                                                          QMessageBox::StandardButton defaultButton,
+                                                          const ButtonTexts &texts)
+{
+    QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        if (QAbstractButton *button = box.button(it.key()))
+            button->setText(it.value());
+    }
+    return QMessageBox::StandardButton(box.exec());
 }
 
 int UserDialogs::exec(QDialog &dialog)
