@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QIcon>
 #include <QInputDialog>
 
 QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -67,8 +68,12 @@ QMessageBox::StandardButton UserDialogs::labelledQuestion(QWidget *parent, const
     QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
-        if (QAbstractButton *button = box.button(it.key()))
+        // The standard icon belongs to the standard meaning ("Discard"
+        // shows a bin), not to the words given here.
+        if (QAbstractButton *button = box.button(it.key())) {
             button->setText(it.value());
+            button->setIcon(QIcon());
+        }
     }
     return QMessageBox::StandardButton(box.exec());
 }
