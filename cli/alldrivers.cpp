@@ -360,7 +360,7 @@ int upgradeAllDrivers(const QString &fileName)
                 report.percent(tr("External flash verify"), percent);
             });
             UpgradeProcedure procedure(
-                device, [&report](const QString &text) { report.text(upgradeLine(text)); },
+                device, [&report](const QString &text) { report.text(text); },
                 [&report](int percent) {
                     if (percent > 0)
                         report.percent(tr("Flash"), percent);

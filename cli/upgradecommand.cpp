@@ -67,7 +67,7 @@ int upgrade(const Command &command, const QStringList &arguments)
         device,
         [&](const QString &text) {
             progress.close();
-            out() << upgradeLine(text) << Qt::endl;
+            out() << text << Qt::endl;
         },
         [&](int percent) {
             // 0 % resets the window's bar before the driver is touched; a

@@ -35,16 +35,13 @@ QString cannotSaveThere(const QString &fileName)
     };
     if (::stat(QFile::encodeName(fileName).constData(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
-    const QString name = QDir::toNativeSeparators(fileName);
+    // Said after describeFailure's "Cannot write FILE: ".
     if (S_ISDIR(info.st_mode))
-        return QCoreApplication::translate("SafeFile", "%1 is a folder: nothing can be saved there")
-            .arg(name);
+        return QCoreApplication::translate("SafeFile", "it is a folder, not a file to save to");
     if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return QCoreApplication::translate("SafeFile", "%1 is a device: nothing can be saved there")
-            .arg(name);
+        return QCoreApplication::translate("SafeFile", "it is a device, not a file to save to");
     return QCoreApplication::translate("SafeFile",
-                                       "%1 is a pipe or a socket: nothing can be saved there")
-        .arg(name);
+                                       "it is a pipe or a socket, not a file to save to");
 }
 
 QString write(const QString &fileName, const Writer &writer)
@@ -122,6 +119,12 @@ Change changeSince(const QString &fileName, const Stamp &stamp)
     if (!openForReading(file).isEmpty())
         return Change::Changed;
     return sha256(file.read(stamp.size + 1)) == stamp.sha256 ? Change::None : Change::Changed;
+}
+
+QString describeFailure(const QString &fileName, const QString &why)
+{
+    return QCoreApplication::translate("SafeFile", "Cannot write %1: %2")
+        .arg(QDir::toNativeSeparators(fileName), why);
 }
 
 } // namespace SafeFile

@@ -42,6 +42,10 @@ inline constexpr qint64 MaxHashedBytes = qint64(1) << 20;
 [[nodiscard]] QString write(const QString &fileName, const QByteArray &bytes,
                             Stamp *stamp = nullptr);
 
+// "Cannot write FILE: why", the one sentence every front end shows for a
+// file that write() refused.
+[[nodiscard]] QString describeFailure(const QString &fileName, const QString &why);
+
 // Opens `file` (its name already set) read-only, but only when the name leads
 // to a regular file: opening a FIFO blocks until some writer comes, and a
 // device node (/dev/zero, /dev/urandom) never ends. The check comes before
@@ -49,8 +53,9 @@ inline constexpr qint64 MaxHashedBytes = qint64(1) << 20;
 [[nodiscard]] QString openForReading(QFile &file);
 
 // Why nothing can be saved at fileName when it exists and is no regular file
-// (a device, a folder, a FIFO or a socket: "/dev/full is a device: nothing
-// can be saved there"); empty for a regular file or a name not taken.
+// (a device, a folder, a FIFO or a socket: "it is a device, not a file to
+// save to", for describeFailure); empty for a regular file or a name not
+// taken.
 [[nodiscard]] QString cannotSaveThere(const QString &fileName);
 
 // The stamp of a file open for reading whose whole contents are `contents`

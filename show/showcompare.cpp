@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace Show {
 
 QList<int> RecordDifference::lamps() const
@@ -43,17 +45,30 @@ QString recordPosition(Kind kind, int record)
 QString describeDifference(Kind kind, const RecordDifference &difference)
 {
     QStringList parts;
-    const QList<int> lamps = difference.lamps();
-    if (!lamps.isEmpty()) {
-        QStringList numbers;
-        for (int lamp : lamps)
-            numbers.append(QString::number(lamp + 1));
-        parts.append((lamps.size() == 1 ? QCoreApplication::translate("Show", "lamp %1")
-                                        : QCoreApplication::translate("Show", "lamps %1"))
-                         .arg(numbers.join(QLatin1String(", "))));
-    }
     const SceneRecord &a = difference.first;
     const SceneRecord &b = difference.second;
+    // Each lamp with both its colours, as the colour fields write them; lamps
+    // that changed alike share one entry.
+    const auto colour = [](const Rgb &rgb) {
+        return QStringLiteral("#%1%2%3")
+            .arg(rgb.red, 2, 16, QLatin1Char('0'))
+            .arg(rgb.green, 2, 16, QLatin1Char('0'))
+            .arg(rgb.blue, 2, 16, QLatin1Char('0'));
+    };
+    QList<std::pair<QString, QStringList>> changes; // "from → to", lamp numbers
+    for (int lamp : difference.lamps()) {
+        const QString change = colour(a.lamps.at(size_t(lamp))) + QStringLiteral(" → ")
+                               + colour(b.lamps.at(size_t(lamp)));
+        auto same = std::find_if(changes.begin(), changes.end(),
+                                 [&change](const auto &entry) { return entry.first == change; });
+        if (same == changes.end())
+            same = changes.insert(changes.end(), {change, {}});
+        same->second.append(QString::number(lamp + 1));
+    }
+    for (const auto &[change, lamps] : std::as_const(changes))
+        parts.append((lamps.size() == 1 ? QCoreApplication::translate("Show", "lamp %1 %2")
+                                        : QCoreApplication::translate("Show", "lamps %1 %2"))
+                         .arg(lamps.join(QLatin1String(", ")), change));
     if (difference.riseTimeDiffers())
         parts.append(
             QCoreApplication::translate("Show", "XFade %1 → %2").arg(a.riseTime).arg(b.riseTime));

@@ -42,6 +42,7 @@ DriverChoice chooseDriver(const QList<AttachedDriver> &drivers, const QByteArray
     choice.pinned = !pinned.isEmpty();
     const AttachedDriver *refused = nullptr;
     const AttachedDriver *unavailable = nullptr;
+    const AttachedDriver *silent = nullptr;
     QList<const AttachedDriver *> known;
     for (const AttachedDriver &driver : drivers) {
         if (!driver.serial.isEmpty())
@@ -50,6 +51,8 @@ DriverChoice chooseDriver(const QList<AttachedDriver> &drivers, const QByteArray
             refused = &driver;
         else if (driver.access == AttachedDriver::Access::Unavailable && !unavailable)
             unavailable = &driver;
+        else if (driver.access == AttachedDriver::Access::Silent && !silent)
+            silent = &driver;
     }
     const auto unknown = [&](Connection::Result otherwise) {
         // A driver whose serial cannot be read may be the one wanted.
@@ -58,6 +61,8 @@ DriverChoice chooseDriver(const QList<AttachedDriver> &drivers, const QByteArray
         if (unavailable)
             return Connection::Result{
                 Outcome::Unavailable, {}, unavailable->bus, unavailable->device, 0};
+        if (silent)
+            return Connection::Result{Outcome::TimedOut, {}, silent->bus, silent->device, 0};
         return otherwise;
     };
     if (choice.pinned) {
@@ -86,7 +91,9 @@ namespace {
 class Probe : public USBLC350
 {
 public:
-    QList<AttachedDriver> pass(bool statusDue)
+    // noted: status bits a command of this process read or wrote since the
+    // last pass, by serial; they stand for drivers it holds open.
+    QList<AttachedDriver> pass(bool statusDue, const QHash<QByteArray, bool> &noted = {})
     {
         QHash<QByteArray, Node> seen;
         QList<AttachedDriver> drivers;
@@ -108,15 +115,20 @@ public:
                 const AttachedDriver::Access access = node.driver.access;
                 QByteArray heldSerial;
                 if (heldOpenPrivate(bus, device, &heldSerial)) {
-                    // Between a command's transfers: what was read stands.
+                    // Between a command's transfers: what was read stands,
+                    // and what the command itself saw of the lock.
                     if (!node.read) {
                         node.driver.access = AttachedDriver::Access::InUse;
                         node.driver.serial = Connection::plainSerial(heldSerial);
                         node.driver.mode = DriverInfo::modeFromSerial(heldSerial);
                     }
+                    if (const auto lock = noted.constFind(node.driver.serial);
+                        lock != noted.constEnd())
+                        node.driver.locked = *lock;
                 } else if (known != nodes.constEnd()
                            && (access == AttachedDriver::Access::Denied
-                               || access == AttachedDriver::Access::Unavailable)) {
+                               || access == AttachedDriver::Access::Unavailable
+                               || access == AttachedDriver::Access::Silent)) {
                     // Refused before: tried again only as often as the status.
                     if (statusDue || young)
                         probe(dev, node);
@@ -165,7 +177,12 @@ private:
             node.driver.access = AttachedDriver::Access::Unavailable;
             return;
         case Found::Outcome::WrongId:
-            node.lc420 = false;
+            // A driver that stopped answering is still a driver; only one
+            // that answers with another word is another kind of device.
+            if (found.identification == Connection::Outcome::TimedOut)
+                node.driver.access = AttachedDriver::Access::Silent;
+            else
+                node.lc420 = false;
             return;
         }
         AttachedDriver &driver = node.driver;
@@ -241,6 +258,14 @@ public:
         wake.wakeAll();
     }
 
+    void noteLock(const QByteArray &serial, bool locked)
+    {
+        QMutexLocker lock(&mutex);
+        notedLocks.insert(serial, locked);
+        statusWanted = true;
+        wake.wakeAll();
+    }
+
 protected:
     void run() override
     {
@@ -261,7 +286,12 @@ protected:
             }
             if (statusDue)
                 sinceStatus.restart();
-            const QList<AttachedDriver> drivers = probe.pass(statusDue);
+            QHash<QByteArray, bool> noted;
+            {
+                QMutexLocker lock(&mutex);
+                noted = std::exchange(notedLocks, {});
+            }
+            const QList<AttachedDriver> drivers = probe.pass(statusDue, noted);
             if (first || drivers != published) {
                 first = false;
                 published = drivers;
@@ -283,6 +313,7 @@ private:
     QWaitCondition wake;
     bool stopping = false;
     bool statusWanted = false;
+    QHash<QByteArray, bool> notedLocks;
 };
 
 DriverMonitor::DriverMonitor(QObject *parent)
@@ -349,6 +380,13 @@ void DriverMonitor::refreshStatus()
 {
     if (worker)
         worker->requestStatus();
+}
+
+void DriverMonitor::noteLock(const QByteArray &serial, bool locked)
+{
+    const QByteArray plain = Connection::plainSerial(serial);
+    if (worker && !plain.isEmpty())
+        worker->noteLock(plain, locked);
 }
 
 void DriverMonitor::take(const QList<AttachedDriver> &drivers)

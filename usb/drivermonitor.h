@@ -18,6 +18,7 @@ struct AttachedDriver
         Denied,      // the system refuses this user the device (no udev rule)
         Unavailable, // it could not be opened (another program may hold it)
         InUse,       // a command of this process holds it open; read once it is free
+        Silent,      // it did not answer its identification in time: it stopped answering
     };
     QByteArray bus;    // "001"
     QByteArray device; // "007": a new number at every plug-in and after every reset
@@ -96,6 +97,10 @@ public:
     // Reads every driver's status bit again at once (after a Get, a Set or a
     // release of the bit).
     void refreshStatus();
+    // Status bit 0 as a command of this process found or left it on the
+    // driver with this serial: shown for a driver the process holds open,
+    // which the monitor does not read; every other one is read again.
+    void noteLock(const QByteArray &serial, bool locked);
 
 Q_SIGNALS:
     void driversChanged(const QList<AttachedDriver> &drivers);

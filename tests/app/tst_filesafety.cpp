@@ -346,7 +346,7 @@ void TestFileSafety::closeAsksBeforeOverwritingToo()
 }
 
 // "/dev/full" gets no ".pgm" added to become a rename into /dev: the name
-// as chosen is a device, and the box says that nothing can be saved there.
+// as chosen is a device, and the box says that it is no file to save to.
 void TestFileSafety::saveAsToADeviceNamesIt()
 {
     openWindow();
@@ -356,8 +356,8 @@ void TestFileSafety::saveAsToADeviceNamesIt()
     action("actionSaveAs")->trigger();
     const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("critical"));
     QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].label, QStringLiteral("Cannot write /dev/full:\n/dev/full is a device: "
-                                            "nothing can be saved there"));
+    QCOMPARE(boxes[0].label,
+             QStringLiteral("Cannot write /dev/full: it is a device, not a file to save to"));
     QVERIFY(!QFileInfo::exists(QStringLiteral("/dev/full.pgm")));
     QVERIFY(window->isWindowModified());
 }

@@ -60,7 +60,7 @@ void tst_SafeFile::writes()
 void tst_SafeFile::refusesWhatIsNoRegularFile_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("what"); // "%1 is <what>: nothing can be saved there"
+    QTest::addColumn<QString>("what"); // "it is <what>, not a file to save to"
     QTest::newRow("folder") << m_dir.path() << "a folder";
     QTest::newRow("device node") << QStringLiteral("/dev/null") << "a device";
     const QString fifo = m_dir.filePath(QStringLiteral("fifo"));
@@ -77,7 +77,7 @@ void tst_SafeFile::refusesWhatIsNoRegularFile()
     QFETCH(QString, what);
     // Saving names the cause, not what the rename over it would have said.
     QCOMPARE(SafeFile::write(path, QByteArray("data")),
-             QStringLiteral("%1 is %2: nothing can be saved there").arg(path, what));
+             QStringLiteral("it is %1, not a file to save to").arg(what));
     QCOMPARE(SafeFile::cannotSaveThere(path), SafeFile::write(path, QByteArray("data")));
     // Reading refuses it before the open, which blocks on a FIFO.
     QFile file(path);

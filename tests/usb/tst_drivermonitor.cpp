@@ -60,6 +60,7 @@ private Q_SLOTS:
     void knownDriverIsReadOnlyForItsStatus();
     void driverHeldOpenIsNotTouched();
     void refusedDriverIsListed();
+    void silentDriverIsListed();
     void pinnedDriverComesBack();
 
 private:
@@ -121,6 +122,9 @@ void TestDriverMonitor::choice_data()
     QTest::newRow("only a driver another program holds")
         << QList<AttachedDriver>{refused(Access::Unavailable, "006")} << QByteArray()
         << int(Outcome::Unavailable) << QByteArray() << QByteArray("001/006");
+    QTest::newRow("only a driver that stopped answering")
+        << QList<AttachedDriver>{refused(Access::Silent, "007")} << QByteArray()
+        << int(Outcome::TimedOut) << QByteArray() << QByteArray("001/007");
 }
 
 void TestDriverMonitor::choice()
@@ -144,6 +148,7 @@ void TestDriverMonitor::choice()
         break;
     case Outcome::NoPermission:
     case Outcome::Unavailable:
+    case Outcome::TimedOut:
         QCOMPARE(choice.result.bus + '/' + choice.result.device, detail);
         break;
     default:
@@ -247,6 +252,10 @@ void TestDriverMonitor::driverHeldOpenIsNotTouched()
     monitor->refreshStatus();
     QTest::qWait(100);
     QCOMPARE(requests(bus->device()), QList<int>());
+    // What the command saw of the lock is shown, still without a request.
+    monitor->noteLock("261107001", true);
+    QTRY_COMPARE(monitor->drivers().value(0).locked, std::optional<bool>(true));
+    QCOMPARE(requests(bus->device()), QList<int>());
 
     // Free again: read in full, and the window's object reconnects by itself.
     window.disconnect();
@@ -270,6 +279,19 @@ void TestDriverMonitor::refusedDriverIsListed()
     QCOMPARE(driver.serial, QByteArray());
     QCOMPARE(monitor->choice().result.outcome, Outcome::NoPermission);
     QCOMPARE(monitor->choice().result.device, driver.device);
+}
+
+// A driver that stops answering is still attached: listed as silent, never
+// taken for a device of another kind and dropped.
+void TestDriverMonitor::silentDriverIsListed()
+{
+    bus = std::make_unique<SimulatedBus>();
+    bus->device().failNextTransfers(1000000);
+    startMonitor();
+
+    QTRY_COMPARE(monitor->drivers().size(), 1);
+    QCOMPARE(monitor->drivers().first().access, Access::Silent);
+    QCOMPARE(monitor->choice().result.outcome, Outcome::TimedOut);
 }
 
 void TestDriverMonitor::pinnedDriverComesBack()
