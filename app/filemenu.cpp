@@ -5,6 +5,7 @@
 #include "core/version.h"
 #include "show/showdocument.h"
 #include "show/showfile.h"
+#include "widgets/dialogs/feedback.h"
 #include "widgets/dialogs/userdialogs.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
@@ -41,11 +43,12 @@ QList<std::pair<QString, Show::Kind>> droppedShowFiles(const QMimeData *data)
 } // namespace
 
 FileMenu::FileMenu(QMenu *menu, QAction *before, QTabWidget *tabs, QList<ShowPage *> pages,
-                   std::function<UserDialogs &()> dialogs, QMainWindow *window)
+                   std::function<UserDialogs &()> dialogs, Feedback &feedback, QMainWindow *window)
     : QObject(window)
     , tabs(tabs)
     , pages(std::move(pages))
     , dialogs(std::move(dialogs))
+    , feedback(feedback)
     , window(window)
 {
     // The entries belong to the window, like the form's actions, so their
@@ -57,6 +60,8 @@ FileMenu::FileMenu(QMenu *menu, QAction *before, QTabWidget *tabs, QList<ShowPag
 
     recentMenu = new QMenu(tr("&Recent Files"), menu);
     recentMenu->setObjectName(QStringLiteral("menuRecentFiles"));
+    // A shortened entry shows its whole path as its tool tip.
+    recentMenu->setToolTipsVisible(true);
 
     saveAction = new QAction(tr("&Save"), window);
     saveAction->setObjectName(QStringLiteral("actionSave"));
@@ -174,8 +179,10 @@ bool FileMenu::open(const QString &fileName)
     const bool opened = page->open(fileName);
     // A file that has gone leaves the list; one that is damaged stays, to be
     // mended and opened again.
-    if (!opened && !QFileInfo::exists(fileName))
+    if (!opened && !QFileInfo::exists(fileName)) {
         FileHistory::forget(QFileInfo(fileName).absoluteFilePath());
+        reportSettingsProblem();
+    }
     return opened;
 }
 
@@ -183,13 +190,29 @@ void FileMenu::fillRecentFiles()
 {
     recentMenu->clear();
     const QStringList files = FileHistory::recentFiles();
+    const QFontMetrics metrics(recentMenu->font());
+    const int width = metrics.averageCharWidth() * MaxEntryChars;
     for (int i = 0; i < files.size(); ++i) {
-        QString shown = QDir::toNativeSeparators(files.at(i));
+        const QString path = QDir::toNativeSeparators(files.at(i));
+        // Shortened before the ampersands are doubled, so no cut falls
+        // between the two.
+        QString shown = metrics.elidedText(path, Qt::ElideMiddle, width);
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction *entry = recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        entry->setToolTip(path);
         connect(entry, &QAction::triggered, this, [this, file = files.at(i)] { open(file); });
     }
     recentMenu->menuAction()->setEnabled(!files.isEmpty());
+    reportSettingsProblem();
+}
+
+void FileMenu::reportSettingsProblem()
+{
+    const QString problem = FileHistory::takeProblem();
+    if (problem.isEmpty())
+        return;
+    feedback.logLine(problem);
+    feedback.statusMessage(problem);
 }
 
 bool FileMenu::eventFilter(QObject *watched, QEvent *event)

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class Feedback;
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -29,8 +30,14 @@ class FileMenu : public QObject
 
 public:
     // menu: the form's File menu; the entries go before its entry `before`.
+    // feedback tells of settings that cannot be kept.
     FileMenu(QMenu *menu, QAction *before, QTabWidget *tabs, QList<ShowPage *> pages,
-             std::function<UserDialogs &()> dialogs, QMainWindow *window);
+             std::function<UserDialogs &()> dialogs, Feedback &feedback, QMainWindow *window);
+
+    // A recent file's path as its menu entry shows it: at most about
+    // MaxEntryChars wide in the menu's font, shortened in the middle, so the
+    // file's own name stays in view.
+    static constexpr int MaxEntryChars = 60;
 
     // The title follows shown from now on.
     void bind(Show::ShowDocument &shown);
@@ -51,10 +58,12 @@ private:
     void chooseAndOpen();
     void fillRecentFiles();
     void updateTitle();
+    void reportSettingsProblem();
 
     QTabWidget *tabs;
     const QList<ShowPage *> pages;
     std::function<UserDialogs &()> dialogs;
+    Feedback &feedback;
     QMainWindow *window;
     QPointer<Show::ShowDocument> document;
     QMenu *recentMenu = nullptr; // a child of the File menu

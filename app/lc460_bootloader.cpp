@@ -327,7 +327,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                              ui->actionRotateLampsRight, ui->actionCompareWithDriver},
                             ui->tabWidget, undoGroup, {programsPage.get(), scenesPage.get()}, this);
     fileMenu = new FileMenu(ui->menuFile, ui->actionCompareWithDriver, ui->tabWidget,
-                            {programsPage.get(), scenesPage.get()}, dialogsNow, this);
+                            {programsPage.get(), scenesPage.get()}, dialogsNow, feedback(), this);
     // Play and Stop: the shown program in a preview on the Programs tab.
     player = new ProgramPlayer({ui->tabWidget, ui->tabPrograms, ui->spinBoxProgramNumber,
                                 ui->overviewPrograms, ui->previewPrograms},

@@ -32,6 +32,11 @@ namespace {
 
 constexpr QLatin1String fileDirectory(".");
 
+// The answers to a file changed on disk, as the buttons whose roles fit them:
+// Overwrite throws the other program's version away.
+constexpr QMessageBox::StandardButton OverwriteButton = QMessageBox::Discard;
+constexpr QMessageBox::StandardButton SaveAsButton = QMessageBox::Save;
+
 } // namespace
 
 ShowPage::ShowPage(Show::Kind kind, Widgets widgets, Services services, QUndoGroup *undoGroup,
@@ -402,8 +407,8 @@ bool ShowPage::load(const QString &fileName, bool askFirst)
         return false;
     const QString path = QFileInfo(fileName).absoluteFilePath();
     replaceTable(contents.table, TableChange::Load, path);
-    FileHistory::noteUsed(tableKind, path);
-    feedback().statusMessage(tr("Loaded %1.").arg(QFileInfo(fileName).fileName()));
+    document->setFileStamp(path, contents.stamp);
+    noteUsed(path, tr("Loaded %1.").arg(QFileInfo(fileName).fileName()));
     return true;
 }
 
@@ -415,7 +420,40 @@ bool ShowPage::saveToFile()
 bool ShowPage::save()
 {
     const QString fileName = document->fileName(tableKind);
-    return fileName.isEmpty() ? saveAs() : writeTo(fileName);
+    if (fileName.isEmpty())
+        return saveAs();
+    // The file as it was loaded or last saved here: another program's
+    // changes since are not overwritten unasked.
+    switch (SafeFile::changeSince(fileName, document->fileStamp(fileName))) {
+    case SafeFile::Change::None:
+        break;
+    case SafeFile::Change::Gone:
+        return writeTo(fileName, tr("Saved %1, which had been deleted since it was opened.")
+                                     .arg(QFileInfo(fileName).fileName()));
+    case SafeFile::Change::Changed: {
+        const QString name = QDir::toNativeSeparators(fileName);
+        const QString text
+            = programs() ? tr("%1 was changed by another program since you opened it. Overwrite "
+                              "it with the programs shown here, or save them under another name?")
+                               .arg(name)
+                         : tr("%1 was changed by another program since you opened it. Overwrite "
+                              "it with the scenes shown here, or save them under another name?")
+                               .arg(name);
+        switch (feedback().question(
+            tr("File changed"), text, OverwriteButton | SaveAsButton | QMessageBox::Cancel,
+            QMessageBox::Cancel,
+            {{OverwriteButton, tr("&Overwrite")}, {SaveAsButton, tr("Save &As…")}})) {
+        case OverwriteButton:
+            break;
+        case SaveAsButton:
+            return saveAs();
+        default:
+            return false;
+        }
+        break;
+    }
+    }
+    return writeTo(fileName);
 }
 
 bool ShowPage::saveAs()
@@ -436,7 +474,9 @@ bool ShowPage::saveThroughDialog(const QString &start)
     // A name typed without an extension gets the table's own, or the Load
     // dialog's filter would hide the file. The dialog asked about replacing
     // the name as typed, so a file under the completed name is asked about.
-    if (QFileInfo(fileName).suffix().isEmpty()) {
+    // A name that is taken by a device, a FIFO or a folder is refused as it
+    // was chosen ("/dev/full" is no file to save to, whatever its suffix).
+    if (QFileInfo(fileName).suffix().isEmpty() && SafeFile::cannotSaveThere(fileName).isEmpty()) {
         fileName += programs() ? QStringLiteral(".pgm") : QStringLiteral(".scn");
         if (QFileInfo::exists(fileName)
             && feedback().question(
@@ -449,9 +489,10 @@ bool ShowPage::saveThroughDialog(const QString &start)
     return writeTo(fileName);
 }
 
-bool ShowPage::writeTo(const QString &fileName)
+bool ShowPage::writeTo(const QString &fileName, const QString &done)
 {
-    const QString why = Show::saveFile(fileName, tableKind, document->table(tableKind));
+    SafeFile::Stamp stamp;
+    const QString why = Show::saveFile(fileName, tableKind, document->table(tableKind), &stamp);
     if (!why.isEmpty()) {
         feedback().errorBox(tr("File error"), SafeFile::describeFailure(fileName, why));
         return false;
@@ -459,7 +500,17 @@ bool ShowPage::writeTo(const QString &fileName)
     const QString path = QFileInfo(fileName).absoluteFilePath();
     undo->setClean();
     document->setFileName(tableKind, path);
-    FileHistory::noteUsed(tableKind, path);
-    feedback().statusMessage(tr("Saved %1.").arg(QFileInfo(fileName).fileName()));
+    document->setFileStamp(path, stamp);
+    noteUsed(path, done.isEmpty() ? tr("Saved %1.").arg(QFileInfo(fileName).fileName()) : done);
     return true;
+}
+
+void ShowPage::noteUsed(const QString &path, const QString &done)
+{
+    FileHistory::noteUsed(tableKind, path);
+    // Settings that cannot be kept are told once, beside the success.
+    const QString problem = FileHistory::takeProblem();
+    if (!problem.isEmpty())
+        feedback().logLine(problem);
+    feedback().statusMessage(problem.isEmpty() ? done : done + QLatin1Char(' ') + problem);
 }

@@ -107,6 +107,9 @@ public:
     // a dialog; a table without a file is saved as saveAs() does, whose
     // dialog opens in the folder last used for this kind of file and
     // proposes the current file's name. Both false when nothing was written.
+    // save() asks first when another program has changed the file since it
+    // was loaded or saved here (Overwrite, Save As…, Cancel), and says so
+    // when the file has been deleted meanwhile and is written anew.
     bool open(const QString &fileName);
     bool save();
     bool saveAs();
@@ -158,7 +161,11 @@ private:
     bool load(const QString &fileName, bool askFirst);
     // The save dialog, opening at start; then the table goes to the file.
     bool saveThroughDialog(const QString &start);
-    bool writeTo(const QString &fileName);
+    // done: the status bar's word on success, "Saved <name>." when empty.
+    bool writeTo(const QString &fileName, const QString &done = {});
+    // A file was loaded or saved: the recent files take it, and done goes to
+    // the status bar.
+    void noteUsed(const QString &path, const QString &done);
     void reportTransfer(const Show::TransferResult &result, Show::Direction direction);
     void reportWrite(const Show::TransferResult &result);
     void reportComparison(const Show::TransferResult &result, const QByteArray &driverTable);

@@ -45,3 +45,11 @@ QMessageBox::StandardButton WindowFeedback::question(const QString &title, const
 {
     return dialogs().message(QMessageBox::Question, window, title, text, buttons, defaultButton);
 }
+
+QMessageBox::StandardButton WindowFeedback::question(const QString &title, const QString &text,
+                                                     QMessageBox::StandardButtons buttons,
+                                                     QMessageBox::StandardButton defaultButton,
+                                                     const UserDialogs::ButtonTexts &texts)
+{
+    return dialogs().labelledQuestion(window, title, text, buttons, defaultButton, texts);
+}

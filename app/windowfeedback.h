@@ -29,6 +29,10 @@ public:
     [[nodiscard]] QMessageBox::StandardButton
     question(const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
              QMessageBox::StandardButton defaultButton) override;
+    [[nodiscard]] QMessageBox::StandardButton
+    question(const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
+             QMessageBox::StandardButton defaultButton,
+             const UserDialogs::ButtonTexts &texts) override;
 
 private:
     QWidget *window;

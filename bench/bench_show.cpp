@@ -15,6 +15,8 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -141,6 +143,40 @@ void BM_ProgramsFileRoundTrip(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ProgramsFileRoundTrip)->Unit(benchmark::kMicrosecond);
+
+// Reading a programs file by name as a sender and the window read it: a
+// file of 7750 bytes next to a sparse one whose block claims 4 GiB and holds
+// it. Both should take alike: the rest of the block is skipped, not read.
+void BM_ProgramsFileByName(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("show.pgm"));
+    if (!Show::saveFile(path, Show::Kind::Programs, patternTable()).isEmpty()) {
+        state.SkipWithError("cannot write the file");
+        return;
+    }
+    if (state.range(0) != 0) {
+        QFile file(path);
+        const char claim[] = {'\xFF', '\xFF', '\xFF', '\xFE'};
+        if (!file.open(QIODevice::ReadWrite) || !file.seek(66) || file.write(claim, 4) != 4
+            || !file.resize(70 + qint64(0xFFFFFFFE))) {
+            state.SkipWithError("cannot make the sparse file");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        const Show::FileContents contents = Show::readFile(path, Show::Kind::Programs);
+        if (!contents.ok())
+            state.SkipWithError("refused");
+        benchmark::DoNotOptimize(contents);
+        benchmark::DoNotOptimize(Show::fileSha256(Show::Kind::Programs, contents.table));
+    }
+}
+BENCHMARK(BM_ProgramsFileByName)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("claims4GiB")
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

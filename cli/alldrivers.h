@@ -76,14 +76,19 @@ int setTableOnAllDrivers(Show::Kind kind, const QString &fileName);
 // is touched: what the drivers get and what the log records both come from
 // that one reading. Both paths (one driver or --all) accept exactly the same
 // files: the show file reader's rules, which skip whatever follows the table
-// as the window does. An empty text on success, else why the file cannot be
+// as the window does; the work is bounded by the table, never by what a
+// length field claims. An empty text on success, else why the file cannot be
 // used.
 struct ShowInput
 {
-    QString sha256;   // of the whole file, as sha256sum prints it
+    // With withCheck (a --log run) only: the SHA-256 of the show file as
+    // sent, its header, version and table (Show::fileSha256); for a file this
+    // program wrote, what sha256sum prints for it.
+    QString sha256;
     QByteArray table; // what is written to the driver
 };
-[[nodiscard]] QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input);
+[[nodiscard]] QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input,
+                                    bool withCheck);
 [[nodiscard]] QString readUpgradeInput(const QString &fileName, Upgrade::FileContents &file);
 
 } // namespace Cli

@@ -14,8 +14,9 @@
 //     time,serial,command,file,check,result
 //
 // time is UTC in ISO 8601 ("2026-12-07T13:45:12Z"); check is the upgrade
-// file's two check words or a show file's SHA-256, both taken from the one
-// reading of the file whose bytes were sent; serial is empty when no driver
+// file's two check words or the SHA-256 of a show file as sent (its header,
+// version and table), both taken from the one reading of the file whose
+// bytes were sent; serial is empty when no driver
 // answered and --serial named none; result is "ok" or, for a failure,
 // "failed: " and why.
 namespace Cli {

@@ -116,17 +116,17 @@ int getTable(Show::Kind kind, const QString &fileName)
 
 int setTable(Show::Kind kind, const QString &fileName)
 {
-    // The file is read whole, once, before the driver is touched; the table
-    // written and the log's SHA-256 both come from that reading.
+    // The file is read once, before the driver is touched; the table written
+    // and the log's SHA-256 both come from that reading.
+    const bool logged = productionLog().isOpen();
     ShowInput input;
-    if (const QString why = readShowInput(fileName, kind, input); !why.isEmpty()) {
+    if (const QString why = readShowInput(fileName, kind, input, logged); !why.isEmpty()) {
         err() << "lc420-cli: " << why << Qt::endl;
         return FileError;
     }
     Device device;
     // Asked before the transfer: a driver that goes away during it still
     // has its line in the log.
-    const bool logged = productionLog().isOpen();
     QByteArray serial = logged ? unitSerial(device) : QByteArray();
     TransferProgress progress(device, kind);
     const Show::TransferResult result = Show::writeTable(device, kind, input.table);

@@ -1,10 +1,13 @@
 #include "core/safefile.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <sys/stat.h>
 
 namespace SafeFile {
 
@@ -16,15 +19,35 @@ QString notRegular(const QString &fileName)
         .arg(QDir::toNativeSeparators(fileName));
 }
 
+QByteArray sha256(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
 } // namespace
+
+QString cannotSaveThere(const QString &fileName)
+{
+    // stat() follows symbolic links: a link to a regular file is written
+    // through, a link to a device node is refused like the node itself.
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    // Said after describeFailure's "Cannot write FILE: ".
+    if (S_ISDIR(info.st_mode))
+        return QCoreApplication::translate("SafeFile", "it is a folder, not a file to save to");
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return QCoreApplication::translate("SafeFile", "it is a device, not a file to save to");
+    return QCoreApplication::translate("SafeFile",
+                                       "it is a pipe or a socket, not a file to save to");
+}
 
 QString write(const QString &fileName, const Writer &writer)
 {
-    const QFileInfo target(fileName);
-    // QFileInfo follows symbolic links: a link to a regular file is written
-    // through, a link to a device node is refused like the node itself.
-    if (target.exists() && !target.isFile())
-        return notRegular(fileName);
+    if (QString why = cannotSaveThere(fileName); !why.isEmpty())
+        return why;
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -47,10 +70,15 @@ QString write(const QString &fileName, const Writer &writer)
     return {};
 }
 
-QString write(const QString &fileName, const QByteArray &bytes)
+QString write(const QString &fileName, const QByteArray &bytes, Stamp *stamp)
 {
-    return write(fileName,
-                 [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+    QString why = write(
+        fileName, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+    if (why.isEmpty() && stamp) {
+        *stamp = Stamp{bytes.size(), QFileInfo(fileName).lastModified(),
+                       bytes.size() <= MaxHashedBytes ? sha256(bytes) : QByteArray()};
+    }
+    return why;
 }
 
 QString openForReading(QFile &file)
@@ -62,6 +90,35 @@ QString openForReading(QFile &file)
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     return {};
+}
+
+Stamp stamp(const QFile &file, const QByteArray &contents)
+{
+    Stamp result;
+    result.modified = file.fileTime(QFileDevice::FileModificationTime);
+    // What was read is what the stamp stands for, even when the file grew or
+    // shrank meanwhile: the next comparison then sees the difference.
+    result.size = contents.isNull() ? file.size() : contents.size();
+    if (!contents.isNull() && contents.size() <= MaxHashedBytes)
+        result.sha256 = sha256(contents);
+    return result;
+}
+
+Change changeSince(const QString &fileName, const Stamp &stamp)
+{
+    if (stamp.isNull())
+        return Change::None;
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return Change::Gone;
+    if (!info.isFile() || info.size() != stamp.size)
+        return Change::Changed;
+    if (stamp.sha256.isEmpty())
+        return info.lastModified() == stamp.modified ? Change::None : Change::Changed;
+    QFile file(fileName);
+    if (!openForReading(file).isEmpty())
+        return Change::Changed;
+    return sha256(file.read(stamp.size + 1)) == stamp.sha256 ? Change::None : Change::Changed;
 }
 
 QString describeFailure(const QString &fileName, const QString &why)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -21,10 +22,25 @@ namespace SafeFile {
 // everything it meant to.
 using Writer = std::function<bool(QIODevice &)>;
 
+// What a file held when the program last read or wrote it, to tell later
+// whether another program has changed it since. Files up to MaxHashedBytes
+// carry the SHA-256 of their whole contents; a larger one is known by its
+// size and modification time alone.
+struct Stamp
+{
+    qint64 size = -1;
+    QDateTime modified;
+    QByteArray sha256; // empty for a file above MaxHashedBytes
+    [[nodiscard]] bool isNull() const { return size < 0; }
+};
+inline constexpr qint64 MaxHashedBytes = qint64(1) << 20;
+
 // An empty text on success, else why the file was not written, in the
-// system's own words where the system said why.
+// system's own words where the system said why. The bytes overload can hand
+// back the stamp of the file it wrote.
 [[nodiscard]] QString write(const QString &fileName, const Writer &writer);
-[[nodiscard]] QString write(const QString &fileName, const QByteArray &bytes);
+[[nodiscard]] QString write(const QString &fileName, const QByteArray &bytes,
+                            Stamp *stamp = nullptr);
 
 // "Cannot write FILE: why", the one sentence every front end shows for a
 // file that write() refused.
@@ -35,5 +51,25 @@ using Writer = std::function<bool(QIODevice &)>;
 // device node (/dev/zero, /dev/urandom) never ends. The check comes before
 // the open. An empty text on success, else why, as write() says it.
 [[nodiscard]] QString openForReading(QFile &file);
+
+// Why nothing can be saved at fileName when it exists and is no regular file
+// (a device, a folder, a FIFO or a socket: "it is a device, not a file to
+// save to", for describeFailure); empty for a regular file or a name not
+// taken.
+[[nodiscard]] QString cannotSaveThere(const QString &fileName);
+
+// The stamp of a file open for reading whose whole contents are `contents`
+// (a null array when it was not read whole, or is above MaxHashedBytes).
+[[nodiscard]] Stamp stamp(const QFile &file, const QByteArray &contents);
+
+enum class Change {
+    None,    // the file holds what the stamp recorded (or the stamp is null)
+    Changed, // another size, other contents, or no longer a regular file
+    Gone,    // there is no file by that name any more
+};
+// Compares the file on disk with its stamp: by the hash when the stamp has
+// one (a file touched but not changed is unchanged), else by size and time.
+// Reads at most the stamp's size and one byte more.
+[[nodiscard]] Change changeSince(const QString &fileName, const Stamp &stamp);
 
 } // namespace SafeFile

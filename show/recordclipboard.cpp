@@ -32,18 +32,20 @@ std::optional<Rgb> colourFromText(const QString &text)
 }
 
 // Plain decimal digits only: no sign, no blanks, no digits of other scripts.
+// Leading zeros are allowed ("0000000005" is 5); the value is checked
+// against the maximum at every digit, so no count of digits can overflow it.
 std::optional<int> numberFromText(QStringView text, int maximum)
 {
-    if (text.isEmpty() || text.size() > 9)
+    if (text.isEmpty())
         return std::nullopt;
     int value = 0;
     for (const QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
         value = value * 10 + (c.unicode() - '0');
+        if (value > maximum)
+            return std::nullopt;
     }
-    if (value > maximum)
-        return std::nullopt;
     return value;
 }
 

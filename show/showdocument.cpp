@@ -110,4 +110,14 @@ void ShowDocument::setFileName(Kind kind, const QString &fileName)
     Q_EMIT fileNameChanged(kind);
 }
 
+SafeFile::Stamp ShowDocument::fileStamp(const QString &path) const
+{
+    return stamps.value(path);
+}
+
+void ShowDocument::setFileStamp(const QString &path, const SafeFile::Stamp &stamp)
+{
+    stamps.insert(path, stamp);
+}
+
 } // namespace Show

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/safefile.h"
 #include "show/scenerecord.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -54,6 +56,14 @@ public:
     [[nodiscard]] QString fileName(Kind kind) const;
     void setFileName(Kind kind, const QString &fileName);
 
+    // What each file held when the show was last loaded from or saved to it,
+    // by full path: Save tells from it whether another program has changed
+    // the file since. Kept by path rather than with a table's file name, so
+    // that an undo that brings an older file name back finds that file's
+    // latest stamp. Null for a file never loaded or saved.
+    [[nodiscard]] SafeFile::Stamp fileStamp(const QString &path) const;
+    void setFileStamp(const QString &path, const SafeFile::Stamp &stamp);
+
 Q_SIGNALS:
     // Every change of a table's bytes, by range (first..last inclusive): the
     // one signal a view needs. The table keeps its size, always.
@@ -69,6 +79,7 @@ private:
     bool scenesModified = false;
     QString programsFile;
     QString scenesFile;
+    QHash<QString, SafeFile::Stamp> stamps;
 };
 
 } // namespace Show

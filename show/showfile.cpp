@@ -3,7 +3,9 @@
 #include "core/safefile.h"
 #include "core/streamread.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
 
@@ -24,12 +26,32 @@ bool writeFile(QIODevice &device, Kind kind, const QByteArray &table)
     return stream.status() == QDataStream::Ok;
 }
 
-QString saveFile(const QString &fileName, Kind kind, const QByteArray &table)
+namespace {
+
+QByteArray fileBytes(Kind kind, const QByteArray &table)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeFile(buffer, kind, table))
+        return {};
+    return buffer.data();
+}
+
+} // namespace
+
+QString saveFile(const QString &fileName, Kind kind, const QByteArray &table,
+                 SafeFile::Stamp *stamp)
 {
     if (table.size() != tableSize(kind))
         return QStringLiteral("Wrong table size %1").arg(table.size());
-    return SafeFile::write(
-        fileName, [kind, &table](QIODevice &device) { return writeFile(device, kind, table); });
+    return SafeFile::write(fileName, fileBytes(kind, table), stamp);
+}
+
+QByteArray fileSha256(Kind kind, const QByteArray &table)
+{
+    if (table.size() != tableSize(kind))
+        return {};
+    return QCryptographicHash::hash(fileBytes(kind, table), QCryptographicHash::Sha256).toHex();
 }
 
 FileContents readFile(QIODevice &device, Kind kind)
@@ -88,7 +110,28 @@ FileContents readFile(const QString &fileName, Kind kind)
         contents.why = why;
         return contents;
     }
-    return readFile(file, kind);
+    // A file of a size a show file may have is read whole, once: the table
+    // and the stamp's hash come from the same bytes. A larger one is read
+    // only as far as its table (seeking past the rest of a long block), and
+    // its stamp is its size and time.
+    if (file.size() <= SafeFile::MaxHashedBytes) {
+        QByteArray bytes = file.read(SafeFile::MaxHashedBytes + 1);
+        if (bytes.size() <= SafeFile::MaxHashedBytes) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            FileContents contents = readFile(buffer, kind);
+            contents.stamp = SafeFile::stamp(file, bytes);
+            return contents;
+        }
+        if (!file.seek(0)) {
+            FileContents contents;
+            contents.why = file.errorString();
+            return contents;
+        }
+    }
+    FileContents contents = readFile(file, kind);
+    contents.stamp = SafeFile::stamp(file, QByteArray());
+    return contents;
 }
 
 std::optional<Kind> fileKind(QIODevice &device)

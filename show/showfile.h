@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/safefile.h"
 #include "show/scenerecord.h"
 
 #include <QByteArray>
@@ -33,8 +34,16 @@ inline constexpr qint64 ScenesFileSize = 450;
 [[nodiscard]] bool writeFile(QIODevice &device, Kind kind, const QByteArray &table);
 
 // writeFile through SafeFile: the previous file stays intact unless the whole
-// new one was written. An empty text on success, else why it failed.
-[[nodiscard]] QString saveFile(const QString &fileName, Kind kind, const QByteArray &table);
+// new one was written. An empty text on success, else why it failed; stamp,
+// when given, receives the written file's stamp.
+[[nodiscard]] QString saveFile(const QString &fileName, Kind kind, const QByteArray &table,
+                               SafeFile::Stamp *stamp = nullptr);
+
+// The SHA-256 (lower-case hex, as sha256sum prints it) of the show file that
+// writeFile makes of table: for a file this program saved, that file's own
+// hash. What a file held after its table is not part of it; empty for a table
+// of the wrong size.
+[[nodiscard]] QByteArray fileSha256(Kind kind, const QByteArray &table);
 
 // What reading a show file found. The checks run in file order and the first
 // that fails decides: the header, the version, then a block that holds at
@@ -51,6 +60,9 @@ struct FileContents
     qint64 blockSize = -1; // the block's length as read, -1 when it could not be read
     qint64 fileSize = 0;
     QByteArray table; // tableSize(kind) bytes, only when error is None
+    // What the file held as it was read (by name only), to tell at the next
+    // save whether another program has changed it since.
+    SafeFile::Stamp stamp;
 
     [[nodiscard]] bool ok() const { return error == Error::None; }
 };
@@ -69,6 +81,8 @@ struct FileContents
 // The other kind of show file, when the header read names that one.
 [[nodiscard]] std::optional<Kind> otherKind(const FileContents &contents, Kind kind);
 
+// Reads a bounded amount whatever the length fields claim: a block longer
+// than the table is skipped over, never read or held.
 [[nodiscard]] FileContents readFile(QIODevice &device, Kind kind);
 [[nodiscard]] FileContents readFile(const QString &fileName, Kind kind);
 

@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+225"/>
+        <location filename="../cli/alldrivers.cpp" line="+177"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>this user may not open the driver (see lc420-cli list)</translation>
     </message>
@@ -68,12 +68,11 @@
     </message>
     <message>
         <location line="+8"/>
-        <location line="+7"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 cannot be read: %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+43"/>
         <location filename="../cli/showcommands.cpp" line="+75"/>
         <source>Writing programs</source>
         <translation>Writing programs</translation>
@@ -1184,6 +1183,19 @@ Commands:
     </message>
 </context>
 <context>
+    <name>FileHistory</name>
+    <message>
+        <location filename="../app/filehistory.cpp" line="+74"/>
+        <source>The settings file %1 is not a regular file and was left alone; recent files are kept only until the program ends.</source>
+        <translation>The settings file %1 is not a regular file and was left alone; recent files are kept only until the program ends.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The settings cannot be saved in %1; recent files are kept only until the program ends.</source>
+        <translation>The settings cannot be saved in %1; recent files are kept only until the program ends.</translation>
+    </message>
+</context>
+<context>
     <name>FillStepsDialog</name>
     <message>
         <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+43"/>
@@ -1501,7 +1513,7 @@ Commands:
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/filemenu.cpp" line="+53"/>
+        <location filename="../app/filemenu.cpp" line="+56"/>
         <source>&amp;Open…</source>
         <translation>&amp;Open…</translation>
     </message>
@@ -1511,12 +1523,13 @@ Commands:
         <translation>&amp;Recent Files</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../app/showpage.cpp" line="+445"/>
         <source>Save &amp;As…</source>
         <translation>Save &amp;As…</translation>
     </message>
@@ -1537,7 +1550,7 @@ Commands:
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+305"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+304"/>
         <source>Stop the preview, or clear the slider marks of the tab in view</source>
         <translation>Stop the preview, or clear the slider marks of the tab in view</translation>
     </message>
@@ -1562,7 +1575,7 @@ Commands:
         <translation>Tool Bar</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+58"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
@@ -1611,7 +1624,7 @@ Commands:
         <location line="+56"/>
         <location line="+30"/>
         <location line="+120"/>
-        <location filename="../app/showpage.cpp" line="+244"/>
+        <location filename="../app/showpage.cpp" line="-196"/>
         <location line="+22"/>
         <location line="+35"/>
         <location filename="../service/serviceconsole.cpp" line="-56"/>
@@ -1648,7 +1661,7 @@ Commands:
         <location line="-219"/>
         <location line="+49"/>
         <location filename="../app/showpage.cpp" line="+97"/>
-        <location line="+58"/>
+        <location line="+94"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
@@ -1989,7 +2002,7 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-254"/>
+        <location filename="../app/showpage.cpp" line="-290"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
@@ -2119,18 +2132,18 @@ Check USB Cable</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+60"/>
+        <location line="+93"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Programs files (*.pgm)</translation>
     </message>
     <message>
-        <location line="-60"/>
-        <location line="+60"/>
+        <location line="-93"/>
+        <location line="+93"/>
         <source>Scens Files (*.scn)</source>
         <translation>Scenes files (*.scn)</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-70"/>
         <source>Open it on the Scenes tab.</source>
         <translation>Open it on the Scenes tab.</translation>
     </message>
@@ -2145,7 +2158,32 @@ Check USB Cable</translation>
         <translation>Loaded %1.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+20"/>
+        <source>Saved %1, which had been deleted since it was opened.</source>
+        <translation>Saved %1, which had been deleted since it was opened.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was changed by another program since you opened it. Overwrite it with the programs shown here, or save them under another name?</source>
+        <translation>%1 was changed by another program since you opened it. Overwrite it with the programs shown here, or save them under another name?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was changed by another program since you opened it. Overwrite it with the scenes shown here, or save them under another name?</source>
+        <translation>%1 was changed by another program since you opened it. Overwrite it with the scenes shown here, or save them under another name?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>File changed</source>
+        <translation>File changed</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Overwrite</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
@@ -2155,12 +2193,12 @@ Check USB Cable</translation>
         <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Saved %1.</source>
         <translation>Saved %1.</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-34"/>
         <source>Save Programs File</source>
         <translation>Save Programs To File</translation>
     </message>
@@ -2754,17 +2792,32 @@ Check USB Cable</translation>
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../core/safefile.cpp" line="+15"/>
+        <location filename="../core/safefile.cpp" line="+18"/>
         <source>%1 is not a regular file</source>
         <translation>%1 is not a regular file</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+22"/>
+        <source>it is a folder, not a file to save to</source>
+        <translation>it is a folder, not a file to save to</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is a device, not a file to save to</source>
+        <translation>it is a device, not a file to save to</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is a pipe or a socket, not a file to save to</source>
+        <translation>it is a pipe or a socket, not a file to save to</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Could not write %1</source>
         <translation>Could not write %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+63"/>
         <source>Cannot write %1: %2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
@@ -2812,7 +2865,7 @@ Check USB Cable</translation>
         <translation>reserved bytes</translation>
     </message>
     <message>
-        <location filename="../show/showfile.cpp" line="+125"/>
+        <location filename="../show/showfile.cpp" line="+168"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>

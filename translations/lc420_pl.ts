@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+225"/>
+        <location filename="../cli/alldrivers.cpp" line="+177"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>ten użytkownik nie może otworzyć sterownika (zob. lc420-cli list)</translation>
     </message>
@@ -69,12 +69,11 @@
     </message>
     <message>
         <location line="+8"/>
-        <location line="+7"/>
         <source>%1 cannot be read: %2</source>
         <translation>Nie można odczytać %1: %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+43"/>
         <location filename="../cli/showcommands.cpp" line="+75"/>
         <source>Writing programs</source>
         <translation>Zapis programów</translation>
@@ -1188,6 +1187,19 @@ Polecenia:
     </message>
 </context>
 <context>
+    <name>FileHistory</name>
+    <message>
+        <location filename="../app/filehistory.cpp" line="+74"/>
+        <source>The settings file %1 is not a regular file and was left alone; recent files are kept only until the program ends.</source>
+        <translation>Plik ustawień %1 nie jest zwykłym plikiem i pozostał nietknięty; ostatnie pliki będą pamiętane tylko do zamknięcia narzędzia.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The settings cannot be saved in %1; recent files are kept only until the program ends.</source>
+        <translation>Nie można zapisać ustawień w %1; ostatnie pliki będą pamiętane tylko do zamknięcia narzędzia.</translation>
+    </message>
+</context>
+<context>
     <name>FillStepsDialog</name>
     <message>
         <location filename="../widgets/dialogs/fillstepsdialog.cpp" line="+43"/>
@@ -1507,7 +1519,7 @@ Polecenia:
 <context>
     <name>Lc460_bootloader</name>
     <message>
-        <location filename="../app/filemenu.cpp" line="+53"/>
+        <location filename="../app/filemenu.cpp" line="+56"/>
         <source>&amp;Open…</source>
         <translation>&amp;Otwórz…</translation>
     </message>
@@ -1517,12 +1529,13 @@ Polecenia:
         <translation>Ostatnie p&amp;liki</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&amp;Save</source>
         <translation>Zapi&amp;sz</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../app/showpage.cpp" line="+445"/>
         <source>Save &amp;As…</source>
         <translation>Zapisz &amp;jako…</translation>
     </message>
@@ -1543,7 +1556,7 @@ Polecenia:
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+305"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+304"/>
         <source>Stop the preview, or clear the slider marks of the tab in view</source>
         <translation>Zatrzymaj odtwarzanie albo usuń zaznaczenia suwaków na widocznej karcie</translation>
     </message>
@@ -1568,7 +1581,7 @@ Polecenia:
         <translation>Pasek narzędzi</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+58"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+385"/>
         <source>Info</source>
@@ -1617,7 +1630,7 @@ Polecenia:
         <location line="+56"/>
         <location line="+30"/>
         <location line="+120"/>
-        <location filename="../app/showpage.cpp" line="+244"/>
+        <location filename="../app/showpage.cpp" line="-196"/>
         <location line="+22"/>
         <location line="+35"/>
         <location filename="../service/serviceconsole.cpp" line="-56"/>
@@ -1654,7 +1667,7 @@ Polecenia:
         <location line="-219"/>
         <location line="+49"/>
         <location filename="../app/showpage.cpp" line="+97"/>
-        <location line="+58"/>
+        <location line="+94"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
@@ -1995,7 +2008,7 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-254"/>
+        <location filename="../app/showpage.cpp" line="-290"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
@@ -2125,18 +2138,18 @@ Sprawdź kabel USB</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+60"/>
+        <location line="+93"/>
         <source>Programs Files (*.pgm)</source>
         <translation>Pliki programów (*.pgm)</translation>
     </message>
     <message>
-        <location line="-60"/>
-        <location line="+60"/>
+        <location line="-93"/>
+        <location line="+93"/>
         <source>Scens Files (*.scn)</source>
         <translation>Pliki scen (*.scn)</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-70"/>
         <source>Open it on the Scenes tab.</source>
         <translation>Otwórz go na karcie „Sceny”.</translation>
     </message>
@@ -2151,7 +2164,32 @@ Sprawdź kabel USB</translation>
         <translation>Wczytano %1.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+20"/>
+        <source>Saved %1, which had been deleted since it was opened.</source>
+        <translation>Zapisano %1, choć od otwarcia ten plik został usunięty.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 was changed by another program since you opened it. Overwrite it with the programs shown here, or save them under another name?</source>
+        <translation>Od otwarcia plik %1 został zmieniony przez inny program. Nadpisać go widocznymi tu programami czy zapisać je pod inną nazwą?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was changed by another program since you opened it. Overwrite it with the scenes shown here, or save them under another name?</source>
+        <translation>Od otwarcia plik %1 został zmieniony przez inny program. Nadpisać go widocznymi tu scenami czy zapisać je pod inną nazwą?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>File changed</source>
+        <translation>Plik zmieniony</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Nadpisz</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
@@ -2161,12 +2199,12 @@ Sprawdź kabel USB</translation>
         <translation>Plik %1 już istnieje. Zastąpić go?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Saved %1.</source>
         <translation>Zapisano %1.</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-34"/>
         <source>Save Programs File</source>
         <translation>Zapisz programy do pliku</translation>
     </message>
@@ -2761,17 +2799,32 @@ Sprawdź kabel USB</translation>
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../core/safefile.cpp" line="+15"/>
+        <location filename="../core/safefile.cpp" line="+18"/>
         <source>%1 is not a regular file</source>
         <translation>%1 nie jest zwykłym plikiem</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+22"/>
+        <source>it is a folder, not a file to save to</source>
+        <translation>to folder, nie plik</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is a device, not a file to save to</source>
+        <translation>to urządzenie, nie plik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is a pipe or a socket, not a file to save to</source>
+        <translation>to potok lub gniazdo, nie plik</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Could not write %1</source>
         <translation>Nie można zapisać %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+63"/>
         <source>Cannot write %1: %2</source>
         <translation>Nie można zapisać %1: %2</translation>
     </message>
@@ -2819,7 +2872,7 @@ Sprawdź kabel USB</translation>
         <translation>bajty zarezerwowane</translation>
     </message>
     <message>
-        <location filename="../show/showfile.cpp" line="+125"/>
+        <location filename="../show/showfile.cpp" line="+168"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>

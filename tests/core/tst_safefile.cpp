@@ -1,5 +1,6 @@
 #include "core/safefile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(SafeFile::Change)
+
 class tst_SafeFile : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,8 @@ private slots:
     void writes();
     void refusesWhatIsNoRegularFile_data();
     void refusesWhatIsNoRegularFile();
+    void stampTellsAChangeOnDisk_data();
+    void stampTellsAChangeOnDisk();
     void fullDiskLeavesOldFile_data();
     void fullDiskLeavesOldFile();
 
@@ -55,27 +60,96 @@ void tst_SafeFile::writes()
 void tst_SafeFile::refusesWhatIsNoRegularFile_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("folder") << m_dir.path();
-    QTest::newRow("device node") << QStringLiteral("/dev/null");
+    QTest::addColumn<QString>("what"); // "it is <what>, not a file to save to"
+    QTest::newRow("folder") << m_dir.path() << "a folder";
+    QTest::newRow("device node") << QStringLiteral("/dev/null") << "a device";
     const QString fifo = m_dir.filePath(QStringLiteral("fifo"));
     QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-    QTest::newRow("fifo") << fifo;
+    QTest::newRow("fifo") << fifo << "a pipe or a socket";
+    const QString link = m_dir.filePath(QStringLiteral("link-to-full"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), link));
+    QTest::newRow("link to a device") << link << "a device";
 }
 
 void tst_SafeFile::refusesWhatIsNoRegularFile()
 {
     QFETCH(QString, path);
-    const QString why = SafeFile::write(path, QByteArray("data"));
-    QCOMPARE(why, QStringLiteral("%1 is not a regular file").arg(path));
+    QFETCH(QString, what);
+    // Saving names the cause, not what the rename over it would have said.
+    QCOMPARE(SafeFile::write(path, QByteArray("data")),
+             QStringLiteral("it is %1, not a file to save to").arg(what));
+    QCOMPARE(SafeFile::cannotSaveThere(path), SafeFile::write(path, QByteArray("data")));
     // Reading refuses it before the open, which blocks on a FIFO.
     QFile file(path);
-    QCOMPARE(SafeFile::openForReading(file), why);
+    QCOMPARE(SafeFile::openForReading(file), QStringLiteral("%1 is not a regular file").arg(path));
     QVERIFY(!file.isOpen());
     struct stat info
     {
     };
     QCOMPARE(stat(QFile::encodeName(path).constData(), &info), 0);
     QVERIFY(!S_ISREG(info.st_mode));
+}
+
+// What Save asks before it overwrites: whether the file still holds what
+// was written (or read) there. A file only touched is unchanged; one of the
+// same size with other bytes is changed, whatever its time says.
+void tst_SafeFile::stampTellsAChangeOnDisk_data()
+{
+    QTest::addColumn<qint64>("size");       // written first
+    QTest::addColumn<QByteArray>("change"); // "touch", "rewrite", "grow", "delete", "fifo", "none"
+    QTest::addColumn<SafeFile::Change>("expected");
+
+    constexpr qint64 small = 7750;
+    constexpr qint64 large = SafeFile::MaxHashedBytes + 1;
+    QTest::newRow("untouched") << small << QByteArray("none") << SafeFile::Change::None;
+    QTest::newRow("touched, same bytes") << small << QByteArray("touch") << SafeFile::Change::None;
+    QTest::newRow("same size, other bytes, old time")
+        << small << QByteArray("rewrite") << SafeFile::Change::Changed;
+    QTest::newRow("grown") << small << QByteArray("grow") << SafeFile::Change::Changed;
+    QTest::newRow("deleted") << small << QByteArray("delete") << SafeFile::Change::Gone;
+    QTest::newRow("replaced by a FIFO") << small << QByteArray("fifo") << SafeFile::Change::Changed;
+    QTest::newRow("large file untouched") << large << QByteArray("none") << SafeFile::Change::None;
+    QTest::newRow("large file touched: known by its time alone")
+        << large << QByteArray("touch") << SafeFile::Change::Changed;
+}
+
+void tst_SafeFile::stampTellsAChangeOnDisk()
+{
+    QFETCH(qint64, size);
+    QFETCH(QByteArray, change);
+    QFETCH(SafeFile::Change, expected);
+    const QString path = m_dir.filePath(QStringLiteral("stamped-") + QTest::currentDataTag());
+    const QByteArray bytes(size, 's');
+    SafeFile::Stamp stamp;
+    QCOMPARE(SafeFile::write(path, bytes, &stamp), QString());
+    QCOMPARE(stamp.size, size);
+    QCOMPARE(stamp.sha256.isEmpty(), size > SafeFile::MaxHashedBytes);
+    // Reading the file gives the stamp writing it gave.
+    QFile read(path);
+    QVERIFY(read.open(QIODevice::ReadOnly));
+    const SafeFile::Stamp readStamp
+        = SafeFile::stamp(read, size <= SafeFile::MaxHashedBytes ? read.readAll() : QByteArray());
+    QCOMPARE(readStamp.sha256, stamp.sha256);
+    QCOMPARE(readStamp.modified, stamp.modified);
+
+    const QDateTime later = stamp.modified.addSecs(10);
+    QFile file(path);
+    if (change == "touch" || change == "rewrite") {
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (change == "rewrite")
+            QCOMPARE(file.write(QByteArray(size, 'o')), size);
+        // The other program keeps the time: only the bytes can tell.
+        QVERIFY(file.setFileTime(change == "touch" ? later : stamp.modified,
+                                 QFileDevice::FileModificationTime));
+    } else if (change == "grow") {
+        QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
+    } else if (change == "delete" || change == "fifo") {
+        QVERIFY(file.remove());
+        if (change == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    file.close();
+    QCOMPARE(SafeFile::changeSince(path, stamp), expected);
 }
 
 void tst_SafeFile::fullDiskLeavesOldFile_data()

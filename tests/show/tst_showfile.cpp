@@ -117,12 +117,18 @@ void TestShowFile::roundTripKeepsEveryByte()
     QFETCH(Kind, kind);
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("show"));
-    QCOMPARE(saveFile(name, kind, patternTable(kind)), QString());
-
+    SafeFile::Stamp written;
+    QCOMPARE(saveFile(name, kind, patternTable(kind), &written), QString());
     const FileContents contents = readFile(name, kind);
     QCOMPARE(contents.error, Error::None);
     QCOMPARE(contents.fileSize, fileSize(kind));
     QCOMPARE(contents.table, patternTable(kind));
+    // Reading finds the file as writing left it, by the same hash: the
+    // hash a sender logs for that table.
+    QCOMPARE(contents.stamp.size, written.size);
+    QCOMPARE(contents.stamp.sha256, written.sha256);
+    QCOMPARE(contents.stamp.sha256.toHex(), fileSha256(kind, contents.table));
+    QCOMPARE(SafeFile::changeSince(name, contents.stamp), SafeFile::Change::None);
 }
 
 void TestShowFile::hostileFiles_data()
@@ -191,6 +197,20 @@ void TestShowFile::hostileFiles_data()
             && sparse.resize(qint64(2) << 30));
     QTest::newRow("2 GB sparse file with a lying header length")
         << Kind::Programs << QByteArray() << Error::WrongHeader << sparse.fileName();
+
+    // A block that claims 4 GiB: its table is read and the rest skipped
+    // unread when the file holds it all, refused when it does not; either
+    // way as fast as a file of the table's size. A sender reads it so too.
+    const QByteArray claims4GiB = programs.left(66) + be32(0xFFFFFFFE) + programs.mid(70);
+    QFile holds(m_dir.filePath(QStringLiteral("holds-4GiB.pgm")));
+    QVERIFY(holds.open(QIODevice::WriteOnly) && holds.write(claims4GiB) == claims4GiB.size()
+            && holds.resize(70 + qint64(0xFFFFFFFE)));
+    QTest::newRow("sparse file whose block claims 4 GiB and holds it")
+        << Kind::Programs << QByteArray() << Error::None << holds.fileName();
+    QFile lies(m_dir.filePath(QStringLiteral("claims-4GiB.pgm")));
+    QVERIFY(lies.open(QIODevice::WriteOnly) && lies.write(claims4GiB) == claims4GiB.size());
+    QTest::newRow("block claims 4 GiB in a file of 7750 bytes")
+        << Kind::Programs << QByteArray() << Error::WrongLength << lies.fileName();
 }
 
 void TestShowFile::hostileFiles()

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void operations();
     void text_data();
     void text();
+    void leadingZeros_data();
+    void leadingZeros();
     void setLampColours_data();
     void setLampColours();
 };
@@ -186,6 +188,37 @@ void TestStepOperations::text()
     // Within one program: what does not fit its 20 steps is dropped.
     QCOMPARE(pasteRecords(table, Kind::Programs, 0, *clip), qMax(0, records - StepsPerProgram));
     QCOMPARE(table.mid(45, 3).toHex(), QByteArray("a0b0c0"));
+}
+
+// A spreadsheet may pad numbers with zeros; the value decides, not the width.
+void TestStepOperations::leadingZeros_data()
+{
+    QTest::addColumn<QString>("numbers");  // XFade, Scene Time, End Marker
+    QTest::addColumn<QString>("readBack"); // empty: refused
+
+    QTest::newRow("XFade of ten digits") << "0000000005 2000 1"
+                                         << "5\t2000\t1";
+    QTest::newRow("Scene Time of 21 digits at its maximum") << "0 000000000000000900000 0"
+                                                            << "0\t900000\t0";
+    QTest::newRow("End Marker 01") << "7 7 01"
+                                   << "7\t7\t1";
+    QTest::newRow("all zeros") << "0000 00000 00"
+                               << "0\t0\t0";
+    QTest::newRow("padded XFade above its range refused") << "0000000100001 0 0" << QString();
+    QTest::newRow("padded End Marker 2 refused") << "0 0 0002" << QString();
+    QTest::newRow("twenty digits above any range refused")
+        << "99999999999999999999 0 0" << QString();
+}
+
+void TestStepOperations::leadingZeros()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QString, readBack);
+    const QString lamps = QStringLiteral("#ff8000 ").repeated(LampCount);
+    const std::optional<RecordClip> clip = recordsFromText(lamps + numbers + '\n');
+    QCOMPARE(clip.has_value(), !readBack.isEmpty());
+    if (clip)
+        QCOMPARE(recordsToText(*clip).section('\t', LampCount), readBack + '\n');
 }
 
 void TestStepOperations::setLampColours_data()

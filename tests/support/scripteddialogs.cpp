@@ -127,6 +127,23 @@ QMessageBox::StandardButton ScriptedDialogs::message(QMessageBox::Icon icon, QWi
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton
+ScriptedDialogs::labelledQuestion(QWidget *parent, const QString &title, const QString &text,
+                                  QMessageBox::StandardButtons buttons,
+                                  QMessageBox::StandardButton defaultButton,
+                                  const ButtonTexts &texts)
+{
+    Question q = question("question", parent, title, text);
+    q.value = int(buttons);
+    q.defaultButton = int(defaultButton);
+    q.items = texts.values();
+    asked.append(q);
+    const QVariant answer = next();
+    if (answer.isValid())
+        return QMessageBox::StandardButton(answer.toInt());
+    return buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
+}
+
 int ScriptedDialogs::exec(QDialog &dialog)
 {
     Question q = question("exec", dialog.parentWidget(), dialog.windowTitle(), dialog.objectName());

@@ -51,6 +51,13 @@ public:
                                         const QString &title, const QString &text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    // Recorded as a "question" whose items are the buttons' own words, in the
+    // order of their StandardButton values.
+    QMessageBox::StandardButton labelledQuestion(QWidget *parent, const QString &title,
+                                                 const QString &text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton,
+                                                 const ButtonTexts &texts) override;
     // Records the dialog without showing it.
     int exec(QDialog &dialog) override;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/dialogs/userdialogs.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -34,5 +36,10 @@ public:
     [[nodiscard]] virtual QMessageBox::StandardButton
     question(const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
              QMessageBox::StandardButton defaultButton)
+        = 0;
+    // The same, with buttons that carry words of their own.
+    [[nodiscard]] virtual QMessageBox::StandardButton
+    question(const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
+             QMessageBox::StandardButton defaultButton, const UserDialogs::ButtonTexts &texts)
         = 0;
 };

@@ -1,8 +1,10 @@
 #include "widgets/dialogs/userdialogs.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QIcon>
 #include <QInputDialog>
 
 QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -55,6 +57,25 @@ QMessageBox::StandardButton UserDialogs::message(QMessageBox::Icon icon, QWidget
     default:
         return QMessageBox::information(parent, title, text, buttons, defaultButton);
     }
+}
+
+QMessageBox::StandardButton UserDialogs::labelledQuestion(QWidget *parent, const QString &title,
+                                                          const QString &text,
+                                                          QMessageBox::StandardButtons buttons,
+                                                          QMessageBox::StandardButton defaultButton,
+                                                          const ButtonTexts &texts)
+{
+    QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        // The standard icon belongs to the standard meaning ("Discard"
+        // shows a bin), not to the words given here.
+        if (QAbstractButton *button = box.button(it.key())) {
+            button->setText(it.value());
+            button->setIcon(QIcon());
+        }
+    }
+    return QMessageBox::StandardButton(box.exec());
 }
 
 int UserDialogs::exec(QDialog &dialog)

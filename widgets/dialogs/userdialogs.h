@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -42,6 +43,18 @@ public:
     message(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+    // Words of the caller's own for some buttons of a question, in place of
+    // their standard texts.
+    using ButtonTexts = QMap<QMessageBox::StandardButton, QString>;
+    // A question whose buttons say what they do ("Overwrite", "Save As…"):
+    // each of buttons shows its text in texts, or else its standard one.
+    // Returns the button chosen; Escape answers Cancel where offered.
+    virtual QMessageBox::StandardButton labelledQuestion(QWidget *parent, const QString &title,
+                                                         const QString &text,
+                                                         QMessageBox::StandardButtons buttons,
+                                                         QMessageBox::StandardButton defaultButton,
+                                                         const ButtonTexts &texts);
 
     // Runs a dialog the caller built (the about box) modally; returns its result.
     virtual int exec(QDialog &dialog);
