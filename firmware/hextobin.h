@@ -49,7 +49,7 @@ struct Report
     int firstIgnoredConflictLine = 0; // likewise: the line of the later record
 };
 
-// A short English description of a result code, for command-line messages.
+// A short description of a result code, for command-line messages (translated).
 [[nodiscard]] QString describe(int result);
 } // namespace Hex
 

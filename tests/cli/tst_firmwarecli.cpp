@@ -42,6 +42,10 @@ private:
     {
         QProcess process;
         process.setWorkingDirectory(m_dir.path());
+        // Plain digits and the (mended) English texts, whatever the host's locale.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(LC420_CLI_PATH), arguments);
         Run run;
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -128,7 +132,7 @@ void TestFirmwareCli::buildUpgFromSrecCatIsConsistent()
                                      "Image:     262144 bytes\n"
                                      "App:       check word %2, areas add up to %2: match\n"
                                      "Ext flash: check word %3, areas add up to %3: match\n"
-                                     "Consistent\n")
+                                     "The file is consistent.\n")
                           .arg(m_upg, app, ext));
 }
 
@@ -265,7 +269,7 @@ void TestFirmwareCli::inspectFindsDamage()
 
     const Run run = cli({QStringLiteral("inspect"), damaged});
     QCOMPARE(run.exitCode, 3);
-    QVERIFY2(run.out.endsWith(QStringLiteral("Damaged\n")), qPrintable(run.out));
+    QVERIFY2(run.out.endsWith(QStringLiteral("The file is damaged.\n")), qPrintable(run.out));
     const QStringList lines = run.out.split('\n');
     const auto found = std::find_if(lines.begin(), lines.end(),
                                     [&](const QString &l) { return l.startsWith(finding); });

@@ -219,7 +219,7 @@ void TestShowCli::inspectAndShowFile()
                                                  "Version:   Version 01\n"
                                                  "Block:     384 bytes\n"
                                                  "Scenes:    8 of 8 in use\n"
-                                                 "Consistent\n")),
+                                                 "The file is consistent.\n")),
              qPrintable(inspect.out));
 
     const CliRun show = run({QStringLiteral("show-file"), scenesFile});
@@ -242,8 +242,8 @@ void TestShowCli::inspectAndShowFile()
     cut.close();
     const CliRun damaged = run({QStringLiteral("inspect"), cut.fileName()});
     QCOMPARE(damaged.exitCode, 3);
-    QVERIFY2(damaged.out.contains(
-                 QStringLiteral("Block:     Wrong file length (cut short, needs 7680)\nDamaged\n")),
+    QVERIFY2(damaged.out.contains(QStringLiteral(
+                 "Block:     Wrong file length (cut short, needs 7680)\nThe file is damaged.\n")),
              qPrintable(damaged.out));
 }
 
