@@ -132,7 +132,15 @@ public:
         redraw(newStage);
     }
 
-    void finish(int unit, const UnitOutcome &outcome) { text(unit, outcome.result); }
+    // The result as the summary words it; the log keeps the plain "ok" and
+    // "failed: " of outcome.result.
+    void finish(int unit, const UnitOutcome &outcome)
+    {
+        const QString why = outcome.result.section(QLatin1Char(':'), 1).trimmed();
+        text(unit, outcome.ok ? Cli::tr("ok", "a driver's result")
+                              : Cli::tr("failed", "a driver's result")
+                                    + (why.isEmpty() ? QString() : QStringLiteral(": ") + why));
+    }
 
     // A message that is no one driver's (a log that cannot be written).
     void note(const QString &message)

@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+218"/>
+        <location filename="../cli/alldrivers.cpp" line="+226"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>this user may not open the driver (see lc420-cli list)</translation>
     </message>
@@ -39,13 +39,15 @@
         <translation>Result</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-161"/>
+        <location line="+155"/>
         <source>ok</source>
         <comment>a driver&apos;s result</comment>
         <translation>ok</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-154"/>
+        <location line="+154"/>
         <source>failed</source>
         <comment>a driver&apos;s result</comment>
         <translation>failed</translation>

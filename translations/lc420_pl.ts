@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+218"/>
+        <location filename="../cli/alldrivers.cpp" line="+226"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>ten użytkownik nie może otworzyć sterownika (zob. lc420-cli list)</translation>
     </message>
@@ -40,13 +40,15 @@
         <translation>Wynik</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-161"/>
+        <location line="+155"/>
         <source>ok</source>
         <comment>a driver&apos;s result</comment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-154"/>
+        <location line="+154"/>
         <source>failed</source>
         <comment>a driver&apos;s result</comment>
         <translation>błąd</translation>
