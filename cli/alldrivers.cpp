@@ -309,7 +309,8 @@ void printSummary(const std::vector<Unit> &units, const QStringList &rerun)
         const QString why = unit.outcome.result.section(':', 1).trimmed();
         if (unit.outcome.ok || why.isEmpty())
             continue;
-        out() << (std::exchange(first, false) ? "\n" : "") << unit.label << ": " << why << '\n';
+        out() << (std::exchange(first, false) ? "\n" : "")
+              << wrapText(unit.label + QStringLiteral(": ") + why, 2) << '\n';
     }
     // What to type to try again, each failed driver on its own.
     QStringList again;

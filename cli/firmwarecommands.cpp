@@ -333,8 +333,8 @@ int inspectHex(const QString &fileName)
         return damaged ? FileError : Success;
     }
 
-    QStringList labels{tr("File:"),      tr("Records:"), tr("Outside:"),
-                       tr("Conflicts:"), tr("App:"),     tr("Ext flash:")};
+    QStringList labels{tr("File:"), tr("Records:"), tr("Outside:"), tr("Conflicts:"),
+                       tr("Check words:")};
     for (const Area &area : areas)
         labels.append(area.label);
     qsizetype width = 11;
@@ -368,12 +368,10 @@ int inspectHex(const QString &fileName)
                    .arg(bytes(report.ignoredConflicts), hex32(report.firstIgnoredConflict),
                         QString::number(report.firstIgnoredConflictLine))
              : tr("none"));
-    if (build.hasApplication()) {
-        line(labels.at(4), tr("build-upg writes check word %1").arg(hex32(check.appStored)));
-        line(labels.at(5), tr("build-upg writes check word %1").arg(hex32(check.extStored)));
-    } else {
-        line(labels.at(4), tr("no application data: build-upg writes no upgrade file"));
-    }
+    line(labels.at(4), build.hasApplication()
+                           ? tr("application %1, external flash %2, as build-upg writes them")
+                                 .arg(hex32(check.appStored), hex32(check.extStored))
+                           : tr("no application data: build-upg writes no upgrade file"));
     out() << tr("The file is consistent.") << Qt::endl;
     return Success;
 }

@@ -58,7 +58,7 @@
         <translation>Seconds</translation>
     </message>
     <message numerus="yes">
-        <location line="+24"/>
+        <location line="+25"/>
         <source>To run it again on the driver that failed:</source>
         <comment>followed by one command a line</comment>
         <translation>
@@ -435,13 +435,13 @@
     </message>
     <message>
         <location line="+12"/>
-        <location line="+123"/>
+        <location line="+121"/>
         <location filename="../cli/showcommands.cpp" line="+471"/>
         <source>The file is consistent.</source>
         <translation>The file is consistent.</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-121"/>
         <location line="+100"/>
         <location filename="../cli/showcommands.cpp" line="+0"/>
         <source>The file is damaged.</source>
@@ -473,9 +473,14 @@
         <translation>Outside:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Conflicts:</source>
         <translation>Conflicts:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check words:</source>
+        <translation>Check words:</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -506,18 +511,12 @@
         <translation>none</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+1"/>
-        <source>build-upg writes check word %1</source>
-        <translation>build-upg writes check word %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>no application data: build-upg writes no upgrade file</source>
         <translation>no application data: build-upg writes no upgrade file</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>cannot inspect &quot;%1&quot;: not an upgrade (.upg), Intel HEX (.hex), programs (.pgm) or scenes (.scn) file</source>
         <translation>cannot inspect &quot;%1&quot;: not an upgrade (.upg), Intel HEX (.hex), programs (.pgm) or scenes (.scn) file</translation>
     </message>
@@ -577,7 +576,7 @@
         <translation>check an upgrade, Intel HEX, programs or scenes file and summarise it</translation>
     </message>
     <message>
-        <location line="-273"/>
+        <location line="-271"/>
         <source>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</source>
         <translation>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</translation>
     </message>
@@ -622,19 +621,17 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+115"/>
         <source>App:</source>
         <translation>App:</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="+0"/>
         <location line="+62"/>
-        <location line="+53"/>
         <source>Ext flash:</source>
         <translation>Ext flash:</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-52"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>
@@ -664,7 +661,12 @@
         <translation>MISMATCH</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+123"/>
+        <source>application %1, external flash %2, as build-upg writes them</source>
+        <translation>application %1, external flash %2, as build-upg writes them</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>expected one file</source>
         <translation>expected one file</translation>
     </message>
@@ -2177,7 +2179,7 @@
     </message>
     <message>
         <location line="+23"/>
-        <location filename="../cli/firmwarecommands.cpp" line="-241"/>
+        <location filename="../cli/firmwarecommands.cpp" line="-239"/>
         <source>New bootloader + serial:</source>
         <translation>New bootloader + serial:</translation>
     </message>

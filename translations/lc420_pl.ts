@@ -59,7 +59,7 @@
         <translation>Sekundy</translation>
     </message>
     <message numerus="yes">
-        <location line="+24"/>
+        <location line="+25"/>
         <source>To run it again on the driver that failed:</source>
         <comment>followed by one command a line</comment>
         <translation>
@@ -438,13 +438,13 @@
     </message>
     <message>
         <location line="+12"/>
-        <location line="+123"/>
+        <location line="+121"/>
         <location filename="../cli/showcommands.cpp" line="+471"/>
         <source>The file is consistent.</source>
         <translation>Plik jest spójny.</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-121"/>
         <location line="+100"/>
         <location filename="../cli/showcommands.cpp" line="+0"/>
         <source>The file is damaged.</source>
@@ -476,9 +476,14 @@
         <translation>Poza:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Conflicts:</source>
         <translation>Sprzeczności:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check words:</source>
+        <translation>Słowa kontrolne:</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -510,18 +515,12 @@
         <translation>brak</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+1"/>
-        <source>build-upg writes check word %1</source>
-        <translation>build-upg zapisze słowo kontrolne %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>no application data: build-upg writes no upgrade file</source>
         <translation>brak danych aplikacji: build-upg nie zapisze pliku aktualizacji</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>cannot inspect &quot;%1&quot;: not an upgrade (.upg), Intel HEX (.hex), programs (.pgm) or scenes (.scn) file</source>
         <translation>nie można sprawdzić „%1”: to nie jest plik aktualizacji (.upg), Intel HEX (.hex), programów (.pgm) ani scen (.scn)</translation>
     </message>
@@ -581,7 +580,7 @@
         <translation>sprawdź plik aktualizacji, Intel HEX, programów lub scen i podsumuj go</translation>
     </message>
     <message>
-        <location line="-273"/>
+        <location line="-271"/>
         <source>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</source>
         <translation>--date musi mieć postać RRMMDD (rok 00-99, miesiąc 01-12, dzień 01-31)</translation>
     </message>
@@ -626,19 +625,17 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+115"/>
         <source>App:</source>
         <translation>Aplikacja:</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="+0"/>
         <location line="+62"/>
-        <location line="+53"/>
         <source>Ext flash:</source>
         <translation>Pamięć zewn.:</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-52"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>
@@ -668,7 +665,12 @@
         <translation>NIEZGODNE</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+123"/>
+        <source>application %1, external flash %2, as build-upg writes them</source>
+        <translation>aplikacja %1, pamięć zewnętrzna %2, tak jak zapisze je build-upg</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>expected one file</source>
         <translation>oczekiwano jednego pliku</translation>
     </message>
@@ -2186,7 +2188,7 @@
     </message>
     <message>
         <location line="+23"/>
-        <location filename="../cli/firmwarecommands.cpp" line="-241"/>
+        <location filename="../cli/firmwarecommands.cpp" line="-239"/>
         <source>New bootloader + serial:</source>
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>

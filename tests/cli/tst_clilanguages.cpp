@@ -10,6 +10,7 @@
 #include "tests/support/simcli.h"
 
 #include <QJsonDocument>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void everyCommand();
     void patternsInEitherLanguage_data();
     void patternsInEitherLanguage();
+    void windowHelpInPolish();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -268,6 +270,42 @@ void TestCliLanguages::patternsInEitherLanguage()
     const Show::SceneRecord first = Show::recordAt(contents.table, 0);
     QCOMPARE(first.lamps[11].blue, quint8(255));
     QCOMPARE(first.lamps[0].blue, quint8(0));
+}
+
+namespace {
+
+// lc420 --help under language: its lines.
+QStringList windowHelp(const QString &language)
+{
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), language);
+    window.setProcessEnvironment(environment);
+    window.start(QStringLiteral(LC420_GUI_PATH), {QStringLiteral("--help")});
+    if (!window.waitForFinished(30000) || window.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(window.readAllStandardOutput()).split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+// The window's --help (answered before any window exists) speaks the
+// user's language: no text of the English help is left in the Polish one
+// but the program's and the options' names.
+void TestCliLanguages::windowHelpInPolish()
+{
+    const QStringList english = windowHelp(Languages.at(0));
+    const QStringList polish = windowHelp(Languages.at(1));
+    QVERIFY(english.size() > 5);
+    QVERIFY(polish.size() > 5);
+    static const QRegularExpression names(QStringLiteral("^\\s*((-\\S+|<\\S+>),?\\s*)*"));
+    for (QString line : english) {
+        line.remove(names);
+        if (line.contains(QRegularExpression(QStringLiteral("[a-z]{3}"))))
+            QVERIFY2(!polish.join('\n').contains(line), qPrintable(line));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliLanguages)
