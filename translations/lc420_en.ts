@@ -1521,6 +1521,22 @@
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>upgrade the driver&apos;s firmware from an upgrade file</translation>
     </message>
+    <message>
+        <location filename="../cli/productionlog.cpp" line="+82"/>
+        <location line="+11"/>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the log is not open</source>
+        <translation>the log is not open</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>cannot record %1 in %2: %3</source>
+        <translation>cannot record %1 in %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>

@@ -1530,6 +1530,22 @@
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>zaktualizuj oprogramowanie sterownika z pliku aktualizacji</translation>
     </message>
+    <message>
+        <location filename="../cli/productionlog.cpp" line="+82"/>
+        <location line="+11"/>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the log is not open</source>
+        <translation>dziennik nie jest otwarty</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>cannot record %1 in %2: %3</source>
+        <translation>nie można zapisać %1 w %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
