@@ -23,6 +23,11 @@ const AttachedDriver *findDriver(const QList<AttachedDriver> &drivers, const QBy
     return nullptr;
 }
 
+QString releaseActionText()
+{
+    return DriverIndicator::tr("Release the lock");
+}
+
 } // namespace
 
 DriverIndicator::DriverIndicator(USBLC350 &device, Feedback &feedback, QStatusBar *statusBar,
@@ -66,9 +71,21 @@ void DriverIndicator::start(const QByteArray &serial)
 
 void DriverIndicator::choose(const QByteArray &serial)
 {
+    // The device follows the choice through choiceChanged alone.
     watcher.pin(serial);
-    device.setSerialFilter(Connection::plainSerial(serial));
     update();
+}
+
+QString DriverIndicator::releaseStep()
+{
+    return tr("To let the driver's show run again, release its lock: click the driver indicator "
+              "in the status bar and choose \"%1\".")
+        .arg(releaseActionText());
+}
+
+QString DriverIndicator::chooseStep()
+{
+    return tr("Choose one: click the driver indicator in the status bar.");
 }
 
 QString DriverIndicator::entry(const AttachedDriver &driver)
@@ -84,34 +101,44 @@ QString DriverIndicator::entry(const AttachedDriver &driver)
                : tr("%1, application").arg(serialText(driver.serial));
 }
 
-QString DriverIndicator::text(const QList<AttachedDriver> &drivers, const DriverChoice &choice)
+void DriverIndicator::setActivity(Activity now)
+{
+    if (std::exchange(activity, now) == now)
+        return;
+    // What a job or an upgrade left is read from the driver once it ends.
+    if (now == Activity::Idle)
+        watcher.refreshStatus();
+    update();
+}
+
+QString DriverIndicator::text(const QList<AttachedDriver> &drivers, const DriverChoice &choice,
+                              Activity activity)
 {
     using Connection::Outcome;
     const QString serial = serialText(choice.serial);
     switch (choice.result.outcome) {
-    case Outcome::NoDriver:
-        return tr("No driver attached");
-    case Outcome::NoPermission:
-        return tr("An Lc420 is attached, but this user may not open it: %1")
-            .arg(Connection::describe(choice.result));
-    case Outcome::ChosenGone:
-        return tr("Driver %1 is not attached").arg(serialText(choice.result.serial));
     case Outcome::SeveralNoneChosen:
+        // A state, not a refused command: the indicator's own next step.
         return tr("Several drivers are attached: choose one");
     case Outcome::Connected:
         break;
     default:
         return Connection::describe(choice.result);
     }
+    if (activity == Activity::Upgrading)
+        return tr("Driver %1: the firmware upgrade is running").arg(serial);
     const AttachedDriver *driver = findDriver(drivers, choice.serial);
     if (!driver)
         return tr("Driver %1").arg(serial);
-    if (driver->locked.value_or(false))
+    // While a job holds the driver, its lock is the job's own.
+    if (driver->locked.value_or(false) && activity == Activity::Idle)
         return tr("Driver %1 was left locked by an interrupted Get or Set").arg(serial);
-    if (driver->mode == DriverInfo::Mode::Bootloader)
+    if (driver->mode == DriverInfo::Mode::Bootloader && activity == Activity::Idle)
         return tr("Driver %1 waits in its bootloader: press \"Firmware Change\" to finish the "
                   "upgrade")
             .arg(serial);
+    if (driver->mode == DriverInfo::Mode::Bootloader)
+        return tr("Driver %1 waits in its bootloader").arg(serial);
     if (!driver->versions)
         return tr("Driver %1: application").arg(serial);
     return tr("Driver %1: application, firmware %2 %3")
@@ -123,7 +150,7 @@ void DriverIndicator::update()
 {
     const QList<AttachedDriver> drivers = watcher.drivers();
     const DriverChoice choice = watcher.choice();
-    const QString words = text(drivers, choice);
+    const QString words = text(drivers, choice, activity);
     button->setText(words);
     QStringList serials;
     for (const AttachedDriver &driver : drivers) {
@@ -150,9 +177,9 @@ void DriverIndicator::update()
     }
     const AttachedDriver *chosen
         = choice.result.ok() ? findDriver(drivers, choice.serial) : nullptr;
-    if (chosen && chosen->locked.value_or(false)) {
+    if (chosen && chosen->locked.value_or(false) && activity == Activity::Idle) {
         menu->addSeparator();
-        QAction *release = menu->addAction(tr("Release the lock"));
+        QAction *release = menu->addAction(releaseActionText());
         release->setObjectName(QStringLiteral("actionReleaseLock"));
         connect(release, &QAction::triggered, this, &DriverIndicator::releaseLock);
     }

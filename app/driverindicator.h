@@ -37,9 +37,24 @@ public:
     void choose(const QByteArray &serial);
     [[nodiscard]] DriverMonitor &monitor() { return watcher; }
 
+    // What the window is doing with the driver: the indicator never asks for
+    // a button that is off meanwhile.
+    enum class Activity {
+        Idle,
+        Upgrading, // Firmware Change runs
+        Busy,      // another job on the driver runs
+    };
+    void setActivity(Activity now);
+
     // The indicator's words for what the monitor saw.
     [[nodiscard]] static QString text(const QList<AttachedDriver> &drivers,
-                                      const DriverChoice &choice);
+                                      const DriverChoice &choice,
+                                      Activity activity = Activity::Idle);
+    // The window's next steps that the indicator's menu offers, for the boxes
+    // of other pages: releasing a lock left set, and choosing among drivers.
+    [[nodiscard]] static QString releaseStep();
+    [[nodiscard]] static QString chooseStep();
+
     // "261107001, application": a driver in the chooser.
     [[nodiscard]] static QString entry(const AttachedDriver &driver);
 
@@ -53,4 +68,5 @@ private:
     DriverMonitor watcher;
     QToolButton *button = nullptr; // in the status bar, which owns it
     QMenu *menu = nullptr;         // owned by the button
+    Activity activity = Activity::Idle;
 };

@@ -1,5 +1,7 @@
 #include "app/firmwarepage.h"
 
+#include "app/driverindicator.h"
+#include "core/safefile.h"
 #include "core/trace.h"
 #include "firmware/bootimage.h"
 #include "firmware/upgradefile.h"
@@ -107,8 +109,7 @@ void FirmwarePage::createUpgradeFile()
         return;
     const QString why = Upgrade::saveFile(upgFile, build.image);
     if (!why.isEmpty())
-        feedback.errorBox(tr("File error"),
-                          tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(upgFile), why));
+        feedback.errorBox(tr("File error"), SafeFile::describeFailure(upgFile, why));
 }
 
 void FirmwarePage::createBootImages()
@@ -157,10 +158,8 @@ void FirmwarePage::createBootImages()
             return;
         }
         if (!outcome.writeError.isEmpty()) {
-            feedback.errorBox(
-                tr("File error"),
-                tr("Cannot write %1:\n%2")
-                    .arg(QDir::toNativeSeparators(outcome.absolutePath), outcome.writeError));
+            feedback.errorBox(tr("File error"),
+                              SafeFile::describeFailure(outcome.absolutePath, outcome.writeError));
             return;
         }
         feedback.logLine(outcome.absolutePath);
@@ -172,10 +171,24 @@ void FirmwarePage::createBootImages()
 // Firmware Change: the upgrade runs on the worker thread; the window only
 // hands it the file and shows what it reports. Before a chosen file is
 // flashed, the user confirms which driver is upgraded with what.
+void FirmwarePage::setDriverChoice(std::function<Connection::Result()> choice)
+{
+    driverChoice = std::move(choice);
+}
+
 void FirmwarePage::changeFirmware()
 {
     if (upgradeRunning())
         return;
+    if (driverChoice) {
+        const Connection::Result chosen = driverChoice();
+        if (chosen.outcome == Connection::Outcome::SeveralNoneChosen
+            || chosen.outcome == Connection::Outcome::ChosenGone) {
+            feedback.errorBox(tr("Error"), Connection::describe(chosen) + QLatin1Char('\n')
+                                               + DriverIndicator::chooseStep());
+            return;
+        }
+    }
 
     const QString fileName = dialogs().getOpenFileName(
         nullptr, tr("Open File", "the upgrade file for Firmware Change"), QStringLiteral("."),
@@ -212,26 +225,19 @@ bool FirmwarePage::confirmUpgrade(const QString &fileName)
                    + QString::fromLatin1(found.versions->second);
     else
         versions = tr("(could not be read)");
-    QString mode;
-    switch (found.mode) {
-    case DriverInfo::Mode::Application:
-        mode = tr("runs its application");
-        break;
-    case DriverInfo::Mode::Bootloader:
-        mode = tr("waits in its bootloader");
-        break;
-    case DriverInfo::Mode::Unknown:
-        mode = tr("answers in an unknown mode");
-        break;
-    }
+    const QString mode = DriverInfo::describeState(found.mode);
     const QString text = tr("Upgrade the firmware of driver %1 with %2?\n\n"
                             "The driver %3. Its bootloader version:\n%4\n\n"
                             "Do not unplug the driver until the upgrade has ended.")
                              .arg(DriverProbe::serialForUser(found.serial),
                                   QDir::toNativeSeparators(fileName), mode, versions);
-    return feedback.question(tr("Firmware Change"), text, QMessageBox::Ok | QMessageBox::Cancel,
-                             QMessageBox::Cancel)
-           == QMessageBox::Ok;
+    if (feedback.question(tr("Firmware Change"), text, QMessageBox::Ok | QMessageBox::Cancel,
+                          QMessageBox::Cancel)
+        == QMessageBox::Ok)
+        return true;
+    feedback.logLine(tr("Firmware Change cancelled: nothing was sent to driver %1.")
+                         .arg(DriverProbe::serialForUser(found.serial)));
+    return false;
 }
 
 // The worker's lines and bar while it runs; its outcome is kept until the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "firmware/upgradeprocedure.h"
+#include "usb/connection.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -42,6 +43,10 @@ public:
     ~FirmwarePage() override;
 
     [[nodiscard]] bool upgradeRunning() const;
+    // The driver the window's commands go to, as the driver monitor sees it:
+    // Firmware Change is refused before its file dialog when none may be
+    // upgraded (several attached and none chosen, or the chosen one gone).
+    void setDriverChoice(std::function<Connection::Result()> choice);
 
     void changeFirmware();
     void createUpgradeFile();
@@ -64,6 +69,7 @@ private:
     QWidget *window;
     const Widgets widgets;
     std::function<void(bool)> setDriverActionsEnabled;
+    std::function<Connection::Result()> driverChoice;
     std::unique_ptr<Upgrader> upgrader;
     // The last upgrade's outcome, said once its worker thread has ended.
     QString upgradeSummary;

@@ -183,11 +183,18 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
               ui->pushButtonSetScenesInLc460})
             button->setEnabled(enabled);
     };
-    firmwarePage = std::make_unique<FirmwarePage>(*device, feedback(), dialogsNow, this,
-                                                  FirmwarePage::Widgets{ui->progressBarFlash,
-                                                                        ui->progressBarExtFlashWr,
-                                                                        ui->progressBarExtFlashRd},
-                                                  setDriverActionsEnabled, nullptr);
+    firmwarePage = std::make_unique<FirmwarePage>(
+        *device, feedback(), dialogsNow, this,
+        FirmwarePage::Widgets{ui->progressBarFlash, ui->progressBarExtFlashWr,
+                              ui->progressBarExtFlashRd},
+        [this, setDriverActionsEnabled](bool enabled) {
+            setDriverActionsEnabled(enabled);
+            if (enabled)
+                device->disconnect();
+            indicator->setActivity(enabled ? DriverIndicator::Activity::Idle
+                                           : DriverIndicator::Activity::Upgrading);
+        },
+        nullptr);
     serviceConsole = std::make_unique<ServiceConsole>(*device, feedback(), dialogsNow, this);
 
     // A Get, Set or comparison runs as a job: the status bar shows its
@@ -202,6 +209,8 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
             &QProgressBar::setValue);
     const auto setBusy = [this, setDriverActionsEnabled, jobProgress](bool busy) {
         setDriverActionsEnabled(!busy);
+        indicator->setActivity(busy ? DriverIndicator::Activity::Busy
+                                    : DriverIndicator::Activity::Idle);
         jobProgress->setValue(0);
         jobProgress->setVisible(busy);
         editMenu->update();
@@ -281,6 +290,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // Which driver the window talks to, on every tab.
     indicator = std::make_unique<DriverIndicator>(*device, feedback(), ui->statusBar,
                                                   [this] { return refuseWhileBusy(); });
+    firmwarePage->setDriverChoice([this] { return indicator->monitor().choice().result; });
 
     // The Settings tab is current now; from here on slotTabChange keeps the
     // external-flash bars following the device while it is.

@@ -41,11 +41,12 @@ bool typesText(const QObject *watched, const QKeyEvent &key)
 } // namespace
 
 ShowBinder::ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls controls,
-                       QObject *parent)
+                       ShownRecord shownRecord, QObject *parent)
     : QObject(parent)
     , document(document)
     , kind(kind)
     , controls(std::move(controls))
+    , shownRecord(std::move(shownRecord))
 {
     for (SuperRGB *editor : this->controls.editors) {
         connect(editor, &SuperRGB::colorChanged, this, &ShowBinder::write);
@@ -60,6 +61,7 @@ ShowBinder::ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls c
     }
     connect(&document, &Show::ShowDocument::recordsChanged, this,
             [this](Show::Kind changed, int first, int last) {
+                const int shown = this->shownRecord();
                 if (changed == this->kind && first <= shown && shown <= last && !writing)
                     load();
             });
@@ -79,14 +81,8 @@ void ShowBinder::setUndoStack(QUndoStack *stack)
     undoStack = stack;
 }
 
-void ShowBinder::setWriter(Writer writer)
+void ShowBinder::shownChanged()
 {
-    this->writer = std::move(writer);
-}
-
-void ShowBinder::showRecord(int index)
-{
-    shown = index;
     load();
 }
 
@@ -149,7 +145,7 @@ RecordControl ShowBinder::controlOf(const QObject *changed) const
 void ShowBinder::load()
 {
     ++currentGesture;
-    const Show::EditorValues values = Show::editorValues(document.record(kind, shown));
+    const Show::EditorValues values = Show::editorValues(document.record(kind, shownRecord()));
     const QScopedValueRollback<bool> guard(loading, true);
     controls.riseTime->setValue(values.riseTime);
     controls.staticTime->setValue(values.staticTime);
@@ -177,14 +173,13 @@ void ShowBinder::write()
     if (controls.endMarker)
         values.endMarker = controls.endMarker->value();
 
+    const int shown = shownRecord();
     Show::SceneRecord record = document.record(kind, shown);
     Show::commitEditorValues(record, values, kind);
     const QScopedValueRollback<bool> guard(writing, true);
     if (undoStack)
         undoStack->push(new RecordEditCommand(&document, kind, shown, controlOf(sender()), record,
                                               currentGesture));
-    else if (writer)
-        writer(shown, record, controlOf(sender()));
     else
         document.setRecord(kind, shown, record);
 }

@@ -42,31 +42,26 @@ public:
         QSpinBox *endMarker = nullptr; // null on the Scenes tab
     };
 
-    // Writes an edited record into the document. control is the one the
-    // user works: the dragged slider's lamp when a group move changes other
-    // lamps too, so that one drag is one undo step.
-    using Writer
-        = std::function<void(int index, const Show::SceneRecord &record, RecordControl control)>;
+    // The record shown (programs: program * 20 + step), read from whoever
+    // owns it whenever the binder needs it.
+    using ShownRecord = std::function<int()>;
 
     ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls controls,
-               QObject *parent = nullptr);
+               ShownRecord shownRecord, QObject *parent = nullptr);
 
     // Edits become RecordEditCommands on this stack, one undo step per
-    // gesture. Not owned; takes precedence over a writer.
+    // gesture. Not owned; without one, edits go straight into the document.
     void setUndoStack(QUndoStack *stack);
-    // Without a writer or a stack, edits go straight into the document. A
-    // writer sees no gestures: prefer setUndoStack.
-    void setWriter(Writer writer);
 
     // The number of the gesture running now; it changes at every press,
     // release, key stroke that is not typing, wheel turn after a pause,
     // drop, change of focus and change of the shown record.
     [[nodiscard]] quint64 gesture() const { return currentGesture; }
 
-    // Shows the record of that index (programs: program * 20 + step) and
-    // writes the tab's edits into it from now on.
-    void showRecord(int index);
-    [[nodiscard]] int shownIndex() const { return shown; }
+    // The shown record has changed: shows it and writes the tab's edits into
+    // it from now on.
+    void shownChanged();
+    [[nodiscard]] int shownIndex() const { return shownRecord(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -80,9 +75,8 @@ private:
     Show::ShowDocument &document;
     const Show::Kind kind;
     const Controls controls;
-    Writer writer;
+    const ShownRecord shownRecord;
     QUndoStack *undoStack = nullptr;
-    int shown = 0;
     quint64 currentGesture = 0;
     // A turn of the wheel continues the gesture of the turn just before it.
     QElapsedTimer sinceWheel;

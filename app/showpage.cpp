@@ -1,7 +1,9 @@
 #include "app/showpage.h"
 
+#include "app/driverindicator.h"
 #include "app/filehistory.h"
 #include "app/showcommands.h"
+#include "core/safefile.h"
 #include "show/overviewmodel.h"
 #include "show/recordclipboard.h"
 #include "show/showcompare.h"
@@ -30,17 +32,6 @@ namespace {
 
 constexpr QLatin1String fileDirectory(".");
 
-// The box for a failed handshake: the old words for a real time-out, else the
-// cause the device found (no driver, no permission, the chosen one gone,
-// several and none chosen) and what was kept.
-QString handshakeFailure(const USBLC350 &device, const QString &kept)
-{
-    const Connection::Result cause = device.lastResult();
-    if (cause.outcome == Connection::Outcome::TimedOut || cause.ok())
-        return ShowPage::tr("USB Timeout\nCheck USB Cable");
-    return Connection::describe(cause) + QLatin1Char('\n') + kept;
-}
-
 } // namespace
 
 ShowPage::ShowPage(Show::Kind kind, Widgets widgets, Services services, QUndoGroup *undoGroup,
@@ -63,7 +54,7 @@ ShowPage::ShowPage(Show::Kind kind, Widgets widgets, Services services, QUndoGro
         if (column < 0 || model == nullptr)
             return;
         this->widgets.number->setValue(column + 1);
-        binder->showRecord(model->recordIndex(column));
+        binder->shownChanged();
     });
 }
 
@@ -77,15 +68,22 @@ void ShowPage::startJob(std::function<JobOutcome()> work,
                         std::function<void(const JobOutcome &)> done)
 {
     auto outcome = std::make_shared<JobOutcome>();
-    job = QThread::create([work = std::move(work), outcome] { *outcome = work(); });
+    job = QThread::create([work = std::move(work), outcome, device = services.device] {
+        *outcome = work();
+        // Closed, so the driver monitor reads the driver's lock as the job
+        // left it.
+        device->disconnect();
+    });
     job->setParent(this);
     widgets.tab->setEnabled(false);
     services.setBusy(true);
     connect(job, &QThread::finished, this, [this, outcome, done = std::move(done)] {
         delete std::exchange(job, nullptr);
         widgets.tab->setEnabled(true);
-        services.setBusy(false);
+        // The job's report first: a close asked for meanwhile asks its own
+        // question only once the report has been answered.
         done(*outcome);
+        services.setBusy(false);
     });
     job->start();
 }
@@ -97,7 +95,8 @@ void ShowPage::bind(Show::ShowDocument &shown)
     delete binder;
     delete model;
     document = &shown;
-    binder = new ShowBinder(shown, tableKind, widgets.controls, this);
+    binder = new ShowBinder(
+        shown, tableKind, widgets.controls, [this] { return shownRecord(); }, this);
     model = new Show::OverviewModel(&shown, tableKind, this);
     widgets.overview->setModel(model);
     // One gesture (a slider drag, a value typed, a colour chosen) is one
@@ -129,9 +128,10 @@ void ShowPage::unbind()
 
 int ShowPage::shownRecord() const
 {
+    const int column = qMax(0, widgets.overview->shownColumn());
     if (programs())
-        return (widgets.program->value() - 1) * Show::StepsPerProgram + widgets.number->value() - 1;
-    return widgets.number->value() - 1;
+        return (widgets.program->value() - 1) * Show::StepsPerProgram + column;
+    return column;
 }
 
 // The editors write every edit through at once: changing the number only
@@ -141,7 +141,7 @@ void ShowPage::showSelected()
     if (programs())
         model->setProgram(widgets.program->value() - 1);
     widgets.overview->setShownColumn(widgets.number->value() - 1);
-    binder->showRecord(shownRecord());
+    binder->shownChanged();
     markDifferences();
 }
 
@@ -180,27 +180,50 @@ bool ShowPage::mayReplace()
            == QMessageBox::Discard;
 }
 
-bool ShowPage::readWorked(const Show::TransferResult &result)
+QString ShowPage::failureText(const Show::TransferResult &result, Show::Direction direction,
+                              Action action) const
 {
     using Error = Show::TransferResult::Error;
-    switch (result.error) {
-    case Error::None:
-        return true;
-    case Error::Handshake:
-        feedback().errorBox(
-            tr("Error"), handshakeFailure(*services.device,
-                                          tr("The window's programs and scenes are unchanged.")));
+    const Connection::Result cause{result.cause, result.serial, {}, {}, 0};
+    const bool reading = direction == Show::Direction::Read;
+    QStringList lines;
+    if (result.error == Error::Handshake && !cause.reachedDriver()) {
+        // Nothing reached a driver: the cause, what was kept, how to choose.
+        const Connection::Result refused = services.device->lastResult();
+        lines << Connection::describe(refused);
+        if (refused.outcome == Connection::Outcome::SeveralNoneChosen)
+            lines << DriverIndicator::chooseStep();
+        lines << (reading ? tr("The window's programs and scenes are unchanged.")
+                          : tr("Nothing was sent to the driver."));
+        return lines.join(QLatin1Char('\n'));
+    }
+    // The handshake timed out: the words the window always had.
+    if (result.error == Error::Handshake && result.cause == Connection::Outcome::TimedOut)
+        return tr("USB Timeout\nCheck USB Cable");
+    if (result.error == Error::Read && reading)
+        lines << tr("slotUpdateProgramScene");
+    else if (result.error == Error::Write)
+        lines << tr("WriteExternalFlashToAddress");
+    lines << Show::describe(result, tableKind, direction);
+    QStringList next;
+    next << (programs() ? tr("The editor still holds your programs.")
+                        : tr("The editor still holds your scenes."));
+    const bool locked = result.mayLeaveLocked();
+    if (locked)
+        next << DriverIndicator::releaseStep();
+    switch (action) {
+    case Action::Get:
+        next << (locked ? tr("Then press Get to read again.") : tr("Press Get to read again."));
         break;
-    case Error::Read:
-        feedback().errorBox(tr("Error"), tr("slotUpdateProgramScene"));
+    case Action::Set:
+        next << (locked ? tr("Then press Set to send again.") : tr("Press Set to send again."));
         break;
-    case Error::Write:
-    case Error::Verify:
-    case Error::Unstable:
-        feedback().errorBox(tr("Error"), Show::describe(result, tableKind, Show::Direction::Read));
+    case Action::Compare:
+        next << (locked ? tr("Then compare again.") : tr("Compare again when the driver answers."));
         break;
     }
-    return false;
+    lines << next.join(QLatin1Char(' '));
+    return lines.join(QLatin1Char('\n'));
 }
 
 // After a failed read the tab goes on showing the table as it stands, the
@@ -216,8 +239,11 @@ void ShowPage::getFromDriver()
             return outcome;
         },
         [this](const JobOutcome &outcome) {
-            if (!readWorked(outcome.result))
+            if (outcome.result.error != Show::TransferResult::Error::None) {
+                feedback().errorBox(
+                    tr("Error"), failureText(outcome.result, Show::Direction::Read, Action::Get));
                 return;
+            }
             replaceTable(outcome.table, TableChange::Get);
             reportTransfer(outcome.result, Show::Direction::Read);
         });
@@ -236,19 +262,8 @@ void ShowPage::setInDriver()
 
 void ShowPage::reportWrite(const Show::TransferResult &result)
 {
-    using Error = Show::TransferResult::Error;
-    if (result.error == Error::Handshake) {
-        feedback().errorBox(
-            tr("Error"), handshakeFailure(*services.device, tr("Nothing was sent to the driver.")));
-        return;
-    }
-    if (result.error == Error::Write) {
-        feedback().errorBox(tr("Error"), tr("WriteExternalFlashToAddress"));
-        return;
-    }
-    // The read-back after the write failed or differed.
-    if (result.error != Error::None) {
-        feedback().errorBox(tr("Error"), Show::describe(result, tableKind, Show::Direction::Write));
+    if (result.error != Show::TransferResult::Error::None) {
+        feedback().errorBox(tr("Error"), failureText(result, Show::Direction::Write, Action::Set));
         return;
     }
     // The driver holds the table even when it could not be unlocked after
@@ -258,17 +273,17 @@ void ShowPage::reportWrite(const Show::TransferResult &result)
 }
 
 // A transfer that completed: a success goes to the status bar; a lock that
-// could not be released afterwards leaves the driver unusable until it is
-// plugged in again, so that gets a box.
+// may be left set keeps the driver's show stopped, so that gets a box with
+// the way to release it.
 void ShowPage::reportTransfer(const Show::TransferResult &result, Show::Direction direction)
 {
-    if (!result.released) {
-        feedback().warningBox(tr("Warning"), Show::describe(result, tableKind, direction));
+    if (result.mayLeaveLocked()) {
+        feedback().warningBox(tr("Warning"), Show::describe(result, tableKind, direction)
+                                                 + QLatin1Char('\n')
+                                                 + DriverIndicator::releaseStep());
         return;
     }
-    // The device stays open after a transfer; its serial needs no connect.
-    feedback().statusMessage(
-        Show::describe(result, tableKind, direction, services.device->read_serial_string()));
+    feedback().statusMessage(Show::describe(result, tableKind, direction, result.serial));
 }
 
 void ShowPage::compareWithDriver()
@@ -282,23 +297,28 @@ void ShowPage::compareWithDriver()
             return outcome;
         },
         [this](const JobOutcome &outcome) {
-            if (readWorked(outcome.result))
-                reportComparison(outcome.result, outcome.table);
+            if (outcome.result.error != Show::TransferResult::Error::None) {
+                feedback().errorBox(tr("Error"), failureText(outcome.result, Show::Direction::Read,
+                                                             Action::Compare));
+                return;
+            }
+            reportComparison(outcome.result, outcome.table);
         });
 }
 
 void ShowPage::reportComparison(const Show::TransferResult &result, const QByteArray &driverTable)
 {
-    if (!result.released)
+    if (result.mayLeaveLocked())
         feedback().warningBox(tr("Warning"),
-                              Show::describe(result, tableKind, Show::Direction::Read));
+                              Show::describe(result, tableKind, Show::Direction::Read)
+                                  + QLatin1Char('\n') + DriverIndicator::releaseStep());
     const QList<Show::RecordDifference> found
         = Show::compareTables(tableKind, document->table(tableKind), driverTable);
     differences.clear();
     for (const Show::RecordDifference &difference : found)
         differences << difference.record;
     markDifferences();
-    const QString serial = QString::fromLatin1(services.device->read_serial_string());
+    const QString serial = QString::fromLatin1(result.serial);
     if (found.isEmpty()) {
         feedback().statusMessage(
             programs() ? tr("Driver %1 holds exactly the programs this window shows.").arg(serial)
@@ -433,9 +453,7 @@ bool ShowPage::writeTo(const QString &fileName)
 {
     const QString why = Show::saveFile(fileName, tableKind, document->table(tableKind));
     if (!why.isEmpty()) {
-        feedback().errorBox(
-            tr("File error"),
-            tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(fileName), why));
+        feedback().errorBox(tr("File error"), SafeFile::describeFailure(fileName, why));
         return false;
     }
     const QString path = QFileInfo(fileName).absoluteFilePath();

@@ -140,8 +140,12 @@ private:
     // its outcome to done on this thread. The requests keep their order:
     // lock, transfer, release last.
     void startJob(std::function<JobOutcome()> work, std::function<void(const JobOutcome &)> done);
-    // A read that failed is shown; true when it worked.
-    [[nodiscard]] bool readWorked(const Show::TransferResult &result);
+    enum class Action { Get, Set, Compare };
+    // The box after a transfer that did not complete: the cause, what the
+    // driver may hold and its lock (the core's words), what the editor kept,
+    // and what to do next.
+    [[nodiscard]] QString failureText(const Show::TransferResult &result, Show::Direction direction,
+                                      Action action) const;
     [[nodiscard]] UserDialogs &dialogs() { return services.dialogs(); }
     [[nodiscard]] Feedback &feedback() { return *services.feedback; }
     [[nodiscard]] bool programs() const { return tableKind == Show::Kind::Programs; }

@@ -112,17 +112,16 @@ void ShowPage::setColour()
 // back before OK pushes the filled one as one undo step.
 void ShowPage::fillSteps()
 {
-    const QByteArray original = document->table(tableKind);
-    const bool wasModified = document->isModified(tableKind);
     const int program = programs() ? widgets.program->value() - 1 : 0;
-    FillStepsDialog dialog(original, tableKind, program, dialogs(), services.window);
+    FillStepsDialog dialog(document->table(tableKind), tableKind, program, dialogs(),
+                           services.window);
     dialog.setObjectName(QStringLiteral("FillStepsDialog"));
-    connect(&dialog, &FillStepsDialog::previewChanged, this,
-            [this](const QByteArray &preview) { document->setTable(tableKind, preview); });
+    // The overview shows the preview; the document changes only by the undo
+    // command that OK pushes.
+    connect(&dialog, &FillStepsDialog::previewChanged, model, &Show::OverviewModel::setPreview);
     const bool accepted = dialogs().exec(dialog) == QDialog::Accepted;
     const QByteArray filled = dialog.filledTable();
-    document->setTable(tableKind, original);
-    document->setModified(tableKind, wasModified);
+    model->setPreview({});
     if (accepted)
         undo->push(new TableCommand(document, tableKind, filled, TableChange::FillSteps));
 }

@@ -309,8 +309,7 @@ void printSummary(const std::vector<Unit> &units, const QStringList &rerun)
         const QString why = unit.outcome.result.section(':', 1).trimmed();
         if (unit.outcome.ok || why.isEmpty())
             continue;
-        out() << (std::exchange(first, false) ? "\n" : "")
-              << wrapText(unit.label + QStringLiteral(": ") + why, 2) << '\n';
+        out() << (std::exchange(first, false) ? "\n" : "") << unit.label << ": " << why << '\n';
     }
     // What to type to try again, each failed driver on its own.
     QStringList again;
@@ -426,7 +425,7 @@ int upgradeAllDrivers(const QString &fileName)
                 report.percent(tr("External flash verify"), percent);
             });
             UpgradeProcedure procedure(
-                device, [&report](const QString &text) { report.text(upgradeLine(text)); },
+                device, [&report](const QString &text) { report.text(text); },
                 [&report](int percent) {
                     if (percent > 0)
                         report.percent(tr("Flash"), percent);

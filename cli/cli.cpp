@@ -119,6 +119,9 @@ QString &lastAccessProblem()
 Device::Device()
 {
     setSerialFilter(globalOptions().serial);
+    // One command of the tool is one command on one driver: once its first
+    // connect has found a driver, no reconnect takes another.
+    beginCommand();
     // The tool runs every transfer on its main thread, so the note can be
     // kept right here; a later connect that finds a driver clears it.
     setConnectObserver(
@@ -137,6 +140,8 @@ bool reported = false;
 void reportConnection(const Connection::Result &result)
 {
     err() << Connection::describe(result) << Qt::endl;
+    if (result.outcome == Connection::Outcome::SeveralNoneChosen)
+        err() << tr("Choose one with --serial SERIAL; lc420-cli list shows them.") << Qt::endl;
     reported = true;
     if (result.outcome != Connection::Outcome::ChosenGone)
         return;
@@ -168,9 +173,8 @@ QString lockText(quint32 status, const QByteArray &serial)
     // A Get or Set sets bit 0 while it runs and clears it at its end.
     if (!(status & Driver::StatusBit))
         return tr("bit 0 clear: no Get or Set left the driver locked");
-    return tr("bit 0 set: an interrupted Get or Set left the driver locked; release it with: "
-              "lc420-cli --serial %1 status clear")
-        .arg(QString::fromLatin1(Connection::plainSerial(serial)));
+    return tr("bit 0 set: an interrupted Get or Set left the driver locked.") + QLatin1Char(' ')
+           + releaseHint(Connection::plainSerial(serial));
 }
 
 void printJson(const QJsonObject &object)
@@ -212,17 +216,7 @@ void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers)
         switch (driver.outcome) {
         case UsbDevice::Found::Outcome::Connected:
         case UsbDevice::Found::Outcome::OtherSerial:
-            switch (DriverInfo::modeFromSerial(driver.serial)) {
-            case DriverInfo::Mode::Application:
-                mode = tr("application");
-                break;
-            case DriverInfo::Mode::Bootloader:
-                mode = tr("bootloader");
-                break;
-            case DriverInfo::Mode::Unknown:
-                mode = tr("unknown");
-                break;
-            }
+            mode = DriverInfo::describe(DriverInfo::modeFromSerial(driver.serial));
             break;
         case UsbDevice::Found::Outcome::AccessDenied:
             mode = tr("no access for this user");
@@ -547,25 +541,6 @@ QString fileError(const Show::FileContents &contents, const QString &fileName, S
                 + (*other == Show::Kind::Programs ? tr("For a programs file: %1")
                                                   : tr("For a scenes file: %1"))
                       .arg(suggestion(QStringList{kindName(*other)} + arguments));
-    return text;
-}
-
-namespace {
-
-// A line of the upgrade's log as the procedure sends it, translated.
-QString upgraderText(const char *text)
-{
-    return QCoreApplication::translate("Upgrader", text);
-}
-
-} // namespace
-
-QString upgradeLine(const QString &text)
-{
-    if (text == upgraderText("ERROR"))
-        return tr("A firmware page did not write or did not read back the same.");
-    if (text == upgraderText("Error"))
-        return tr("The external flash did not write or did not read back the same.");
     return text;
 }
 

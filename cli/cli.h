@@ -69,7 +69,8 @@ struct GlobalOptions
 };
 GlobalOptions &globalOptions();
 
-// The driver as every command opens it: limited to the --serial driver, and
+// The driver as every command opens it: limited to the --serial driver, fixed
+// to the driver its first connect found for the rest of the command, and
 // remembering why its last connect failed when the system refused this user
 // a driver (see accessProblem()).
 class Device : public USBLC350
@@ -219,9 +220,6 @@ QList<Command> showCommands();     // programs, scenes, show-file
 // The command that releases a driver's status bit 0 (with --serial when one
 // was given), as a sentence to print after a failure that may leave it set.
 [[nodiscard]] QString releaseHint(const QByteArray &serial = globalOptions().serial);
-// A line of the upgrade's log as a terminal shows it: the window's bare
-// "ERROR" and "Error" lines say there what failed; every other line as it is.
-[[nodiscard]] QString upgradeLine(const QString &text);
 
 // For a file given to upgrade that is an Intel HEX file (by its name or its
 // first byte): the build-upg command that makes an upgrade file of it.

@@ -47,20 +47,6 @@ QString infoLabel(const QString &label)
     return label.leftJustified(width);
 }
 
-// A mode in the user's words.
-QString modeText(DriverInfo::Mode mode)
-{
-    switch (mode) {
-    case DriverInfo::Mode::Application:
-        return tr("application");
-    case DriverInfo::Mode::Bootloader:
-        return tr("bootloader");
-    case DriverInfo::Mode::Unknown:
-        break;
-    }
-    return tr("unknown");
-}
-
 int list(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
@@ -130,7 +116,8 @@ int info(const Command &command, const QStringList &arguments)
         });
     } else {
         out() << infoLabel(tr("Serial:")) << serial << '\n'
-              << infoLabel(tr("Mode:")) << modeText(DriverInfo::modeFromSerial(serial)) << '\n';
+              << infoLabel(tr("Mode:")) << DriverInfo::describe(DriverInfo::modeFromSerial(serial))
+              << '\n';
         if (versions) {
             out() << infoLabel(tr("Bootloader:")) << versions->first << '\n'
                   << infoLabel(QString()) << versions->second << '\n';

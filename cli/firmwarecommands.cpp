@@ -36,7 +36,7 @@ QString hexError(const QString &fileName, int code, const Hex::Report &report)
 
 QString writeError(const QString &fileName, const QString &why)
 {
-    return tr("Cannot write %1: %2").arg(fileName, why);
+    return SafeFile::describeFailure(fileName, why);
 }
 
 // A faulty HEX file gives no upgrade file at all, as in the window: an image

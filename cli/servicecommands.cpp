@@ -71,7 +71,7 @@ int showBytes(const QByteArray &bytes, const QString &rawFile)
     }
     const QString why = SafeFile::write(rawFile, bytes);
     if (!why.isEmpty()) {
-        err() << tr("Cannot write %1: %2").arg(rawFile, why) << Qt::endl;
+        err() << SafeFile::describeFailure(rawFile, why) << Qt::endl;
         return FileError;
     }
     out() << tr("Wrote %n byte(s) to %1", nullptr, int(bytes.size())).arg(rawFile) << Qt::endl;

@@ -1,6 +1,7 @@
 #include "cli/alldrivers.h"
 #include "cli/cli.h"
 #include "cli/productionlog.h"
+#include "core/safefile.h"
 #include "show/patterns.h"
 #include "show/showcompare.h"
 #include "show/showfile.h"
@@ -106,7 +107,7 @@ int getTable(Show::Kind kind, const QString &fileName)
         return transferExit(result, kind, Show::Direction::Read, device);
     const QString why = Show::saveFile(fileName, kind, table);
     if (!why.isEmpty()) {
-        err() << tr("Cannot write %1: %2").arg(fileName, why) << Qt::endl;
+        err() << SafeFile::describeFailure(fileName, why) << Qt::endl;
         return FileError;
     }
     out() << tr("Wrote %1 (%2)").arg(fileName, bytes(Show::fileSize(kind))) << Qt::endl;
@@ -464,7 +465,7 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
         return fillUsage(kind, tr("the pattern could not be written"));
     const QString &fileName = files.first();
     if (const QString why = Show::saveFile(fileName, kind, table); !why.isEmpty()) {
-        err() << tr("Cannot write %1: %2").arg(fileName, why) << Qt::endl;
+        err() << SafeFile::describeFailure(fileName, why) << Qt::endl;
         return FileError;
     }
     const QString range

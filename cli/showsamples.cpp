@@ -1,6 +1,7 @@
 // Builds the demo programs and scenes files that `make run` offers in
 // build/samples/: lc420-show-samples OUT.pgm OUT.scn
 
+#include "core/safefile.h"
 #include "show/patterns.h"
 #include "show/showfile.h"
 
@@ -93,7 +94,7 @@ int main(int argc, char *argv[])
           std::tuple{Show::Kind::Scenes, demoScenes(), arguments.at(1)}}) {
         const QString why = Show::saveFile(fileName, kind, table);
         if (!why.isEmpty()) {
-            err << "Cannot write " << fileName << ": " << why << Qt::endl;
+            err << SafeFile::describeFailure(fileName, why) << Qt::endl;
             return 3;
         }
     }

@@ -64,7 +64,7 @@ int upgrade(const Command &command, const QStringList &arguments)
         device,
         [&](const QString &text) {
             progress.close();
-            out() << upgradeLine(text) << Qt::endl;
+            out() << text << Qt::endl;
         },
         [&](int percent) {
             // 0 % resets the window's bar before the driver is touched; a
@@ -82,7 +82,7 @@ int upgrade(const Command &command, const QStringList &arguments)
     // command that tries again when the driver was changed or not reached.
     const QString summary = describe(result);
     if (!summary.isEmpty())
-        (result.succeeded() ? out() : err()) << wrapText(summary, 0) << Qt::endl;
+        (result.succeeded() ? out() : err()) << summary << Qt::endl;
     if (!result.succeeded() && result.outcome != UpgradeProcedure::Outcome::BadFile
         && result.outcome != UpgradeProcedure::Outcome::NoFile)
         err() << upgradeAgainHint(arguments.first()) << Qt::endl;

@@ -75,4 +75,10 @@ QString openForReading(QFile &file)
     return {};
 }
 
+QString describeFailure(const QString &fileName, const QString &why)
+{
+    return QCoreApplication::translate("SafeFile", "Cannot write %1: %2")
+        .arg(QDir::toNativeSeparators(fileName), why);
+}
+
 } // namespace SafeFile

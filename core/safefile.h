@@ -26,6 +26,10 @@ using Writer = std::function<bool(QIODevice &)>;
 [[nodiscard]] QString write(const QString &fileName, const Writer &writer);
 [[nodiscard]] QString write(const QString &fileName, const QByteArray &bytes);
 
+// "Cannot write FILE: why", the one sentence every front end shows for a
+// file that write() refused.
+[[nodiscard]] QString describeFailure(const QString &fileName, const QString &why);
+
 // Opens `file` (its name already set) read-only, but only when the name leads
 // to a regular file: opening a FIFO blocks until some writer comes, and a
 // device node (/dev/zero, /dev/urandom) never ends. The check comes before

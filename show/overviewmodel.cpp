@@ -47,7 +47,7 @@ bool OverviewModel::endMarkerSet(int column) const
     // Scenes carry the byte but have no End Marker: a scene never ends anything.
     if (shownKind != Kind::Programs || document.isNull())
         return false;
-    return document->table(shownKind).at(recordIndex(column) * RecordSize + EndMarkerOffset) != 0;
+    return shownRecord(column).endMarker != 0;
 }
 
 int OverviewModel::endingColumn() const
@@ -61,7 +61,7 @@ int OverviewModel::endingColumn() const
 
 QVariant OverviewModel::columnData(int column, int role) const
 {
-    const SceneRecord record = document->record(shownKind, recordIndex(column));
+    const SceneRecord record = shownRecord(column);
     const EditorValues values = editorValues(record);
     switch (role) {
     case RiseTimeRole:
@@ -91,8 +91,7 @@ QVariant OverviewModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole: {
-        const Rgb lamp
-            = document->record(shownKind, recordIndex(index.column())).lamps[index.row()];
+        const Rgb lamp = shownRecord(index.column()).lamps[index.row()];
         const uint rgb = 0xff000000u | uint(lamp.red) << 16 | uint(lamp.green) << 8 | lamp.blue;
         if (role == ColorRole)
             return rgb;
@@ -124,7 +123,7 @@ QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int
         return section + 1;
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole: {
-        const EditorValues values = editorValues(document->record(shownKind, recordIndex(section)));
+        const EditorValues values = editorValues(shownRecord(section));
         QString text = (shownKind == Kind::Programs ? tr("Step %1: XFade %2, Scene Time %3 ms")
                                                     : tr("Scene %1: XFade %2, Scene Time %3 ms"))
                            .arg(section + 1)
@@ -157,6 +156,20 @@ void OverviewModel::columnsChanged(int first, int last)
 {
     Q_EMIT dataChanged(index(0, first), index(LampCount - 1, last));
     Q_EMIT headerDataChanged(Qt::Horizontal, first, last);
+}
+
+SceneRecord OverviewModel::shownRecord(int column) const
+{
+    const int index = recordIndex(column);
+    if (preview.isEmpty())
+        return document->record(shownKind, index);
+    return recordAt(preview, index * RecordSize);
+}
+
+void OverviewModel::setPreview(const QByteArray &table)
+{
+    preview = table;
+    columnsChanged(0, columnCount() - 1);
 }
 
 } // namespace Show

@@ -43,6 +43,11 @@ public:
     // The program shown (0..7); the scenes have none. Out of range is ignored.
     [[nodiscard]] int program() const { return shownProgram; }
     void setProgram(int program);
+    // Shows table (tableSize(kind) bytes) instead of the document's, changing
+    // nothing in the document: what a dialog would make of it. An empty
+    // table shows the document again.
+    void setPreview(const QByteArray &table);
+
     // The record of a column in the document's table, -1 outside the grid.
     [[nodiscard]] int recordIndex(int column) const;
 
@@ -61,10 +66,13 @@ private:
     [[nodiscard]] bool endMarkerSet(int column) const;
     [[nodiscard]] int endingColumn() const;
     [[nodiscard]] QVariant columnData(int column, int role) const;
+    // The record of a column as shown: the preview's while there is one.
+    [[nodiscard]] SceneRecord shownRecord(int column) const;
 
     QPointer<ShowDocument> document;
     Kind shownKind;
     int shownProgram = 0;
+    QByteArray preview;
 };
 
 } // namespace Show

@@ -43,17 +43,19 @@ QString recordPosition(Kind kind, int record)
 QString describeDifference(Kind kind, const RecordDifference &difference)
 {
     QStringList parts;
-    const QList<int> lamps = difference.lamps();
-    if (!lamps.isEmpty()) {
-        QStringList numbers;
-        for (int lamp : lamps)
-            numbers.append(QString::number(lamp + 1));
-        parts.append((lamps.size() == 1 ? QCoreApplication::translate("Show", "lamp %1")
-                                        : QCoreApplication::translate("Show", "lamps %1"))
-                         .arg(numbers.join(QLatin1String(", "))));
-    }
     const SceneRecord &a = difference.first;
     const SceneRecord &b = difference.second;
+    // Each lamp with both its colours, as the colour fields write them.
+    const auto colour = [](const Rgb &rgb) {
+        return QStringLiteral("#%1%2%3")
+            .arg(rgb.red, 2, 16, QLatin1Char('0'))
+            .arg(rgb.green, 2, 16, QLatin1Char('0'))
+            .arg(rgb.blue, 2, 16, QLatin1Char('0'));
+    };
+    for (int lamp : difference.lamps())
+        parts.append(QCoreApplication::translate("Show", "lamp %1 %2 → %3")
+                         .arg(lamp + 1)
+                         .arg(colour(a.lamps.at(size_t(lamp))), colour(b.lamps.at(size_t(lamp)))));
     if (difference.riseTimeDiffers())
         parts.append(
             QCoreApplication::translate("Show", "XFade %1 → %2").arg(a.riseTime).arg(b.riseTime));

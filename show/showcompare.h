@@ -38,7 +38,7 @@ struct RecordDifference
 [[nodiscard]] QString recordPosition(Kind kind, int record);
 
 // One difference in a line, its first table's values before the arrow:
-// "program 2, step 5: lamps 3, 4; XFade 20 → 25". Translated.
+// "program 2, step 5: lamp 3 #ff0000 → #000000; XFade 20 → 25". Translated.
 [[nodiscard]] QString describeDifference(Kind kind, const RecordDifference &difference);
 
 } // namespace Show

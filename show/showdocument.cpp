@@ -40,7 +40,6 @@ void ShowDocument::setRecord(Kind kind, int index, const SceneRecord &record)
     if (std::equal(updated, updated + RecordSize, stored))
         return;
     std::copy(updated, updated + RecordSize, stored);
-    Q_EMIT recordChanged(kind, index);
     Q_EMIT recordsChanged(kind, index, index);
 }
 
@@ -69,7 +68,6 @@ bool ShowDocument::setTable(Kind kind, const QByteArray &table)
     stored = table;
     for (const auto &[first, last] : std::as_const(runs))
         Q_EMIT recordsChanged(kind, first, last);
-    Q_EMIT tableReset(kind);
     return true;
 }
 

@@ -26,14 +26,14 @@ public:
     [[nodiscard]] static int recordCount(Kind kind);
 
     [[nodiscard]] SceneRecord record(Kind kind, int index) const;
-    // Writes one record; emits recordChanged and recordsChanged only when its
-    // bytes change. An index outside the table is ignored.
+    // Writes one record; emits recordsChanged only when its bytes change. An index outside the
+    // table is ignored.
     void setRecord(Kind kind, int index, const SceneRecord &record);
 
     // Replaces a whole table (a step operation, a Paste, a Get, a Load, an
     // undo of any of them). Compares it with the table held: emits
-    // recordsChanged once for each run of neighbouring records that differ,
-    // then tableReset; nothing at all when no byte differs. A
+    // recordsChanged once for each run of neighbouring records that differ;
+    // nothing at all when no byte differs. A
     // table of the wrong size is refused: returns false and changes nothing.
     bool setTable(Kind kind, const QByteArray &table);
 
@@ -58,11 +58,6 @@ Q_SIGNALS:
     // Every change of a table's bytes, by range (first..last inclusive): the
     // one signal a view needs. The table keeps its size, always.
     void recordsChanged(Show::Kind kind, int first, int last);
-    // A single record written by setRecord.
-    void recordChanged(Show::Kind kind, int index);
-    // After setTable changed a table (recordsChanged has said where). Nothing
-    // needs to be rebuilt: this only tells that a whole table was written.
-    void tableReset(Show::Kind kind);
     void showRecordRequested(Show::Kind kind, int index);
     void modifiedChanged(Show::Kind kind, bool modified);
     void fileNameChanged(Show::Kind kind);

@@ -70,24 +70,55 @@ Error writeVerified(USBLC350 &device, Kind kind, const QByteArray &table,
 }
 
 // The release is the last request of a transfer. When even that failed, one
-// more connect tells a driver that went away from one that refused: the
-// failed transfer closed the device, so the connect looks at the bus anew.
+// more connect, to the same driver only, tells a driver that went away from
+// one that is still there: the failed transfer closed the device, so the
+// connect looks at the bus anew. A driver that answers is asked for its
+// status bit, so what is said about the lock is what the driver holds.
 void release(USBLC350 &device, TransferResult &result)
 {
+    if (result.error != Error::None)
+        result.cause = device.lastTransferFailure();
     result.released = device.StatusRelease() == 0;
-    if (!result.released)
-        result.disconnected = device.connect() != 0;
+    if (result.released) {
+        result.locked = false;
+        return;
+    }
+    if (result.cause == Connection::Outcome::Connected)
+        result.cause = device.lastTransferFailure();
+    if (device.connect() != 0) {
+        const Connection::Outcome now = device.lastResult().outcome;
+        if (now != Connection::Outcome::TimedOut)
+            result.cause = Connection::Outcome::Unplugged;
+        else if (result.cause != Connection::Outcome::Unplugged)
+            result.cause = now;
+        return;
+    }
+    if (quint32 status = 0; device.StatusGet(status) == 0)
+        result.locked = (status & 1) != 0;
 }
 
-} // namespace
-
-TransferResult readTable(USBLC350 &device, Kind kind, QByteArray &table)
+// The handshake, on the driver the command is fixed to from here on.
+TransferResult handshake(USBLC350 &device)
 {
     TransferResult result;
     if (device.StatusSetAndWait() != 0) {
         result.error = Error::Handshake;
-        return result;
+        result.cause = device.lastResult().outcome;
     }
+    result.serial = device.commandSerial();
+    return result;
+}
+
+} // namespace
+
+// Every transfer stays on the driver it started on: a reconnect after a
+// failed chunk never opens another driver that arrived meanwhile.
+TransferResult readTable(USBLC350 &device, Kind kind, QByteArray &table)
+{
+    const UsbDevice::Command command(device);
+    TransferResult result = handshake(device);
+    if (result.error == Error::Handshake)
+        return result;
     result.error = readConfirmed(device, kind, table);
     release(device, result);
     return result;
@@ -96,11 +127,10 @@ TransferResult readTable(USBLC350 &device, Kind kind, QByteArray &table)
 TransferResult writeTable(USBLC350 &device, Kind kind, const QByteArray &table,
                           const std::function<void()> &afterHandshake)
 {
-    TransferResult result;
-    if (device.StatusSetAndWait() != 0) {
-        result.error = Error::Handshake;
+    const UsbDevice::Command command(device);
+    TransferResult result = handshake(device);
+    if (result.error == Error::Handshake)
         return result;
-    }
     if (afterHandshake)
         afterHandshake();
     // A table of the wrong size is refused rather than sent short or read
@@ -130,7 +160,7 @@ QString failure(const TransferResult &result, Kind kind, Direction direction)
 {
     using Error = TransferResult::Error;
     const bool reading = direction == Direction::Read;
-    if (result.disconnected && result.error != Error::None) {
+    if (result.disconnected() && result.error != Error::None) {
         return reading ? pick(kind,
                               QT_TRANSLATE_NOOP("Show", "The driver was disconnected during the "
                                                         "transfer, so no programs were taken."),
@@ -195,21 +225,30 @@ QString describe(const TransferResult &result, Kind kind, Direction direction,
                  const QByteArray &serial)
 {
     if (!result.ok()) {
-        QString text = failure(result, kind, direction);
         using Error = TransferResult::Error;
+        QStringList sentences{failure(result, kind, direction)};
+        // Why it failed, where the sentence before did not say it already.
+        if (result.error != Error::None && result.error != Error::Handshake
+            && result.cause != Connection::Outcome::Connected && !result.disconnected())
+            sentences << Connection::describe({result.cause, {}, {}, {}, 0});
         if (result.error == Error::Handshake)
-            text += QLatin1Char(' ') + tr("Its status bit 0 may have been left set.");
-        else if (result.disconnected && result.error == Error::None)
-            text += QLatin1Char(' ')
-                    + tr("Then the driver was disconnected before it could be "
-                         "unlocked: its status bit 0 may still be set.");
-        else if (result.disconnected)
-            text += QLatin1Char(' ') + tr("Its status bit 0 may still be set.");
-        else if (!result.released)
-            text += QLatin1Char(' ')
-                    + tr("The driver could not be unlocked afterwards: its "
-                         "status bit 0 may still be set.");
-        return text;
+            sentences << tr("Its status bit 0 may have been left set.");
+        else if (result.disconnected() && result.error == Error::None)
+            sentences << tr("Then the driver was disconnected before it could be "
+                            "unlocked: its status bit 0 may still be set.");
+        else if (result.error == Error::None && result.locked.value_or(false))
+            sentences << tr("The driver could not be unlocked afterwards: its status bit 0 is "
+                            "still set.");
+        else if (result.error == Error::None)
+            sentences << tr("The driver could not be unlocked afterwards: its "
+                            "status bit 0 may still be set.");
+        else if (!result.locked)
+            sentences << tr("Its status bit 0 may still be set.");
+        else if (*result.locked)
+            sentences << tr("Its status bit 0 is still set.");
+        else
+            sentences << tr("Its status bit 0 was cleared again.");
+        return sentences.join(QLatin1Char(' '));
     }
     const bool programs = kind == Kind::Programs;
     const bool reading = direction == Direction::Read;

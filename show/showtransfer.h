@@ -2,6 +2,7 @@
 
 #include "show/scenerecord.h"
 #include "show/showcompare.h"
+#include "usb/connection.h"
 #include "usb/drivermap.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class USBLC350;
 
@@ -59,29 +61,39 @@ struct TransferResult
     // The status bit was cleared after the transfer (false after a failed
     // handshake, when no release is sent).
     bool released = false;
-    // The driver no longer answered once the transfer had failed: it was
-    // unplugged or lost power during it, rather than refusing a request.
-    // Only looked for when the release failed (a driver that took the
-    // release was there) and never after a failed handshake.
-    bool disconnected = false;
+    // How the transfer that ended it failed: TimedOut (the driver stopped
+    // answering), Unplugged (it left the bus, or came back as another one)
+    // or Refused; Connected when none failed. After a failed release one
+    // more connect to the same driver tells a driver that left from one that
+    // is there but silent.
+    Connection::Outcome cause = Connection::Outcome::Connected;
+    // Status bit 0 as the driver last told it: clear after a release, read
+    // back after a failed one where the driver still answers; nothing when
+    // it could not be asked.
+    std::optional<bool> locked;
+    // The serial of the driver the transfer was fixed to; empty when none
+    // was reached.
+    QByteArray serial;
     // Verify: the last read-back against the table sent, sent values first.
     QList<RecordDifference> differences;
 
-    [[nodiscard]] bool ok() const { return error == Error::None && released; }
+    // Done, and the driver's lock is known to be clear.
+    [[nodiscard]] bool ok() const { return error == Error::None && locked.has_value() && !*locked; }
+    [[nodiscard]] bool disconnected() const { return cause == Connection::Outcome::Unplugged; }
     // The driver's status bit 0 may still be set: nothing released it. The
     // bit keeps the driver's show stopped, even across a power cut, until a
     // status clear releases it.
-    [[nodiscard]] bool mayLeaveLocked() const { return !released; }
+    [[nodiscard]] bool mayLeaveLocked() const { return locked.value_or(true); }
 };
 
 enum class Direction { Read, Write };
 
 // The outcome of a Get (Read) or a Set (Write) in neutral translated words
-// that any front end can show: what happened, what the driver holds, and
-// whether its status bit 0 may still be set. It names no button and no
-// command: a front end adds its own next step (mayLeaveLocked() says when a
-// release is one). The serial names the driver in a success; without one it
-// says "the driver".
+// that any front end can show: what happened, what the driver holds, why it
+// failed, and whether its status bit 0 is (or may still be) set. It names no
+// button and no command: a front end adds its own next step (mayLeaveLocked()
+// says when a release is one). The serial names the driver in a success;
+// without one it says "the driver".
 [[nodiscard]] QString describe(const TransferResult &result, Kind kind, Direction direction,
                                const QByteArray &serial = {});
 

@@ -28,7 +28,7 @@
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../cli/cli.cpp" line="+196"/>
+        <location filename="../cli/cli.cpp" line="+200"/>
         <source>Serial</source>
         <translation>Serial</translation>
     </message>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <location line="+34"/>
-        <location filename="../cli/showcommands.cpp" line="+74"/>
+        <location filename="../cli/showcommands.cpp" line="+75"/>
         <source>Writing programs</source>
         <translation>Writing programs</translation>
     </message>
@@ -108,19 +108,9 @@
         <translation>Writing scenes</translation>
     </message>
     <message>
-        <location filename="../cli/cli.cpp" line="-44"/>
-        <source>Attached drivers:</source>
-        <translation>Attached drivers:</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location filename="../cli/cli.cpp" line="-25"/>
         <source>bit 0 clear: no Get or Set left the driver locked</source>
         <translation>bit 0 clear: no Get or Set left the driver locked</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>bit 0 set: an interrupted Get or Set left the driver locked; release it with: lc420-cli --serial %1 status clear</source>
-        <translation>bit 0 set: an interrupted Get or Set left the driver locked; release it with: lc420-cli --serial %1 status clear</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -143,25 +133,22 @@
         <translation>Status bit 0</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location filename="../cli/devicecommands.cpp" line="+55"/>
-        <source>application</source>
-        <translation>application</translation>
+        <location line="-65"/>
+        <source>Choose one with --serial SERIAL; lc420-cli list shows them.</source>
+        <translation>Choose one with --serial SERIAL; lc420-cli list shows them.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../cli/devicecommands.cpp" line="+2"/>
-        <source>bootloader</source>
-        <translation>bootloader</translation>
+        <location line="+13"/>
+        <source>Attached drivers:</source>
+        <translation>Attached drivers:</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../cli/devicecommands.cpp" line="+4"/>
-        <source>unknown</source>
-        <translation>unknown</translation>
+        <location line="+19"/>
+        <source>bit 0 set: an interrupted Get or Set left the driver locked.</source>
+        <translation>bit 0 set: an interrupted Get or Set left the driver locked.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+46"/>
         <source>no access for this user</source>
         <translation>no access for this user</translation>
     </message>
@@ -253,17 +240,7 @@
         <translation>For a scenes file: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>A firmware page did not write or did not read back the same.</source>
-        <translation>A firmware page did not write or did not read back the same.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The external flash did not write or did not read back the same.</source>
-        <translation>The external flash did not write or did not read back the same.</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>%1 is an Intel HEX file; an upgrade file is built from it with: %2</source>
         <translation>%1 is an Intel HEX file; an upgrade file is built from it with: %2</translation>
     </message>
@@ -273,7 +250,7 @@
         <translation>Release it with: %1</translation>
     </message>
     <message>
-        <location filename="../cli/devicecommands.cpp" line="+6"/>
+        <location filename="../cli/devicecommands.cpp" line="+53"/>
         <source>list takes no arguments</source>
         <translation>list takes no arguments</translation>
     </message>
@@ -283,20 +260,20 @@
         <translation>info takes no arguments</translation>
     </message>
     <message>
-        <location line="-60"/>
-        <location line="+87"/>
+        <location line="-46"/>
+        <location line="+73"/>
         <source>Serial:</source>
         <translation>Serial:</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="-73"/>
+        <location line="+74"/>
         <source>Mode:</source>
         <translation>Mode:</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+90"/>
+        <location line="-74"/>
+        <location line="+77"/>
         <location line="+3"/>
         <source>Bootloader:</source>
         <translation>Bootloader:</translation>
@@ -307,8 +284,8 @@
         <translation>the version texts could not be read</translation>
     </message>
     <message>
-        <location line="-93"/>
-        <location line="+97"/>
+        <location line="-80"/>
+        <location line="+84"/>
         <location line="+3"/>
         <location line="+22"/>
         <source>Status:</source>
@@ -360,15 +337,7 @@
         <translation>%1: %2 (%3HexToBin error %4)</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../cli/servicecommands.cpp" line="+74"/>
-        <location filename="../cli/showcommands.cpp" line="-211"/>
-        <location line="+358"/>
-        <source>Cannot write %1: %2</source>
-        <translation>Cannot write %1: %2</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>expected a HEX file and an output file</source>
         <translation>expected a HEX file and an output file</translation>
     </message>
@@ -385,7 +354,7 @@
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../cli/showcommands.cpp" line="-355"/>
+        <location filename="../cli/showcommands.cpp" line="-208"/>
         <source>Wrote %1 (%2)</source>
         <translation>Wrote %1 (%2)</translation>
     </message>
@@ -401,7 +370,7 @@
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../cli/servicecommands.cpp" line="-35"/>
+        <location filename="../cli/servicecommands.cpp" line="+39"/>
         <location filename="../cli/showcommands.cpp" line="+330"/>
         <source>unknown option %1</source>
         <translation>unknown option %1</translation>
@@ -511,7 +480,12 @@
         <translation>none</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>application %1, external flash %2, as build-upg writes them</source>
+        <translation>application %1, external flash %2, as build-upg writes them</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>no application data: build-upg writes no upgrade file</source>
         <translation>no application data: build-upg writes no upgrade file</translation>
     </message>
@@ -661,12 +635,7 @@
         <translation>MISMATCH</translation>
     </message>
     <message>
-        <location line="+123"/>
-        <source>application %1, external flash %2, as build-upg writes them</source>
-        <translation>application %1, external flash %2, as build-upg writes them</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+133"/>
         <source>expected one file</source>
         <translation>expected one file</translation>
     </message>
@@ -1047,16 +1016,16 @@
         <location line="+6"/>
         <source>The driver&apos;s programs differ from %1 in %n step(s) (file → driver):</source>
         <translation>
-            <numerusform>The driver&apos;s programs differ from %1 in %n step (file → driver):</numerusform>
-            <numerusform>The driver&apos;s programs differ from %1 in %n steps (file → driver):</numerusform>
+            <numerusform>The driver&apos;s programs differ from %1 in %n step(s) (file → driver):</numerusform>
+            <numerusform>The driver&apos;s programs differ from %1 in %n step(s) (file → driver):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>The driver&apos;s scenes differ from %1 in %n scene(s) (file → driver):</source>
         <translation>
-            <numerusform>The driver&apos;s scenes differ from %1 in %n scene (file → driver):</numerusform>
-            <numerusform>The driver&apos;s scenes differ from %1 in %n scenes (file → driver):</numerusform>
+            <numerusform>The driver&apos;s scenes differ from %1 in %n scene(s) (file → driver):</numerusform>
+            <numerusform>The driver&apos;s scenes differ from %1 in %n scene(s) (file → driver):</numerusform>
         </translation>
     </message>
     <message>
@@ -1571,7 +1540,12 @@
         <translation>The driver did not answer in time (USB time-out); check the USB cable.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <source>Driver %1 went off the USB bus during the command; no other driver was used in its place.</source>
+        <translation>Driver %1 went off the USB bus during the command; no other driver was used in its place.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>The driver went off the USB bus during a transfer.</source>
         <translation>The driver went off the USB bus during a transfer.</translation>
     </message>
@@ -1625,7 +1599,7 @@
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+77"/>
+        <location filename="../app/driverindicator.cpp" line="+94"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Bus %1 device %2: this user may not open it</translation>
     </message>
@@ -1645,32 +1619,22 @@
         <translation>%1, application</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>No driver attached</source>
-        <translation>No driver attached</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>An Lc420 is attached, but this user may not open it: %1</source>
-        <translation>An Lc420 is attached, but this user may not open it: %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Driver %1 is not attached</source>
-        <translation>Driver %1 is not attached</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+21"/>
         <source>Several drivers are attached: choose one</source>
         <translation>Several drivers are attached: choose one</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Driver %1: the firmware upgrade is running</source>
+        <translation>Driver %1: the firmware upgrade is running</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Driver %1</source>
         <translation>Driver %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Driver %1 was left locked by an interrupted Get or Set</source>
         <translation>Driver %1 was left locked by an interrupted Get or Set</translation>
     </message>
@@ -1681,6 +1645,11 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>Driver %1 waits in its bootloader</source>
+        <translation>Driver %1 waits in its bootloader</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Driver %1: application</source>
         <translation>Driver %1: application</translation>
     </message>
@@ -1690,12 +1659,22 @@
         <translation>Driver %1: application, firmware %2 %3</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="-116"/>
         <source>Release the lock</source>
         <translation>Release the lock</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+53"/>
+        <source>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</source>
+        <translation>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Choose one: click the driver indicator in the status bar.</source>
+        <translation>Choose one: click the driver indicator in the status bar.</translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -1708,6 +1687,39 @@
         <location line="+3"/>
         <source>Driver %1 was released.</source>
         <translation>Driver %1 was released.</translation>
+    </message>
+</context>
+<context>
+    <name>DriverInfo</name>
+    <message>
+        <location filename="../usb/driverinfo.cpp" line="+30"/>
+        <source>application</source>
+        <translation>application</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bootloader</source>
+        <translation>bootloader</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>runs its application</source>
+        <translation>runs its application</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waits in its bootloader</source>
+        <translation>waits in its bootloader</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>answers in an unknown mode</source>
+        <translation>answers in an unknown mode</translation>
     </message>
 </context>
 <context>
@@ -2043,7 +2055,7 @@
         <translation>Programs and scenes files (*.pgm *.scn);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+298"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -2075,35 +2087,33 @@
         <translation>Programs or scenes have changed since they were last saved or sent to the driver. Save them before closing?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+75"/>
-        <location line="+45"/>
+        <location filename="../app/firmwarepage.cpp" line="+77"/>
+        <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>HEX files (*.hex)</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+68"/>
+        <location line="-33"/>
+        <location line="+67"/>
         <source>HexToBin error: %1)</source>
         <translation>The HEX file cannot be read (error %1).</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-65"/>
         <location line="+11"/>
-        <location line="+57"/>
-        <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+191"/>
-        <location line="+4"/>
-        <location line="+5"/>
-        <location line="+42"/>
-        <location line="+4"/>
-        <location line="+5"/>
+        <location line="+56"/>
+        <location line="+30"/>
+        <location line="+86"/>
+        <location filename="../app/showpage.cpp" line="+244"/>
+        <location line="+22"/>
+        <location line="+35"/>
         <location filename="../service/serviceconsole.cpp" line="-35"/>
         <location line="+49"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-172"/>
+        <location line="-176"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</translation>
     </message>
@@ -2121,29 +2131,20 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+88"/>
         <source>Upg (*.upg)</source>
         <translation>Upgrade files (*.upg)</translation>
     </message>
     <message>
-        <location line="-72"/>
-        <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+127"/>
-        <location line="+59"/>
+        <location line="-83"/>
+        <location line="+49"/>
+        <location filename="../app/showpage.cpp" line="+97"/>
+        <location line="+58"/>
         <source>File error</source>
         <translation>File error</translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+1"/>
-        <source>Cannot write %1:
-%2</source>
-        <translation>Cannot write %1:
-%2</translation>
-    </message>
-    <message>
-        <location line="-43"/>
+        <location line="-41"/>
         <source>Open File</source>
         <comment>a HEX file to build bootloader images from</comment>
         <translation>Choose a HEX File for the Bootloader Images</translation>
@@ -2194,13 +2195,13 @@
         <translation>Counter</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
         <location filename="../cli/firmwarecommands.cpp" line="-239"/>
         <source>New bootloader + serial:</source>
         <translation>New bootloader + serial:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+28"/>
         <source>Open File</source>
         <comment>the upgrade file for Firmware Change</comment>
         <translation>Choose an Upgrade File</translation>
@@ -2211,22 +2212,12 @@
         <translation>(could not be read)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>runs its application</source>
-        <translation>runs its application</translation>
+        <location line="+11"/>
+        <source>Firmware Change cancelled: nothing was sent to driver %1.</source>
+        <translation>Firmware Change cancelled: nothing was sent to driver %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>waits in its bootloader</source>
-        <translation>waits in its bootloader</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>answers in an unknown mode</source>
-        <translation>answers in an unknown mode</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="-9"/>
         <source>Upgrade the firmware of driver %1 with %2?
 
 The driver %3. Its bootloader version:
@@ -2448,25 +2439,25 @@ The first %2 bytes the external flash holds now are overwritten.</translation>
         <translation>address: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-398"/>
+        <location filename="../app/showpage.cpp" line="-254"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>USB Timeout
 Check USB Cable</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+2"/>
         <source>slotUpdateProgramScene</source>
-        <translation>Reading the show data from the driver failed. The editor still shows what it showed before.</translation>
+        <translation>Reading from the driver failed.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showpage.cpp" line="+51"/>
+        <location filename="../app/showpage.cpp" line="+2"/>
         <source>WriteExternalFlashToAddress</source>
-        <translation>Writing to the driver failed; nothing was lost. Check the USB cable and try again.</translation>
+        <translation>Writing to the driver failed.</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-70"/>
+        <location filename="../app/showpage.cpp" line="-30"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>The programs have changes that are not saved. Discard them?</translation>
     </message>
@@ -2481,23 +2472,63 @@ Check USB Cable</translation>
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>The window&apos;s programs and scenes are unchanged.</source>
         <translation>The window&apos;s programs and scenes are unchanged.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+1"/>
         <source>Nothing was sent to the driver.</source>
         <translation>Nothing was sent to the driver.</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <location line="+27"/>
+        <location line="+12"/>
+        <source>The editor still holds your programs.</source>
+        <translation>The editor still holds your programs.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The editor still holds your scenes.</source>
+        <translation>The editor still holds your scenes.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Then press Get to read again.</source>
+        <translation>Then press Get to read again.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Press Get to read again.</source>
+        <translation>Press Get to read again.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Then press Set to send again.</source>
+        <translation>Then press Set to send again.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Press Set to send again.</source>
+        <translation>Press Set to send again.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Then compare again.</source>
+        <translation>Then compare again.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compare again when the driver answers.</source>
+        <translation>Compare again when the driver answers.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <location line="+31"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Driver %1 holds exactly the programs this window shows.</source>
         <translation>Driver %1 holds exactly the programs this window shows.</translation>
     </message>
@@ -2574,12 +2605,12 @@ Check USB Cable</translation>
         <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Saved %1.</source>
         <translation>Saved %1.</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-31"/>
         <source>Save Programs File</source>
         <translation>Save Programs To File</translation>
     </message>
@@ -3168,6 +3199,11 @@ Check USB Cable</translation>
         <source>Could not write %1</source>
         <translation>Could not write %1</translation>
     </message>
+    <message>
+        <location line="+29"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Show</name>
@@ -3182,17 +3218,12 @@ Check USB Cable</translation>
         <translation>program %1, step %2</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>lamp %1</source>
-        <translation>lamp %1</translation>
+        <location line="+18"/>
+        <source>lamp %1 %2 → %3</source>
+        <translation>lamp %1 %2 → %3</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>lamps %1</source>
-        <translation>lamps %1</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>XFade %1 → %2</source>
         <translation>XFade %1 → %2</translation>
     </message>
@@ -3282,7 +3313,7 @@ Check USB Cable</translation>
         <translation>%1 is damaged: its table claims more bytes than the file holds.</translation>
     </message>
     <message>
-        <location filename="../show/showtransfer.cpp" line="+135"/>
+        <location filename="../show/showtransfer.cpp" line="+165"/>
         <source>The driver was disconnected during the transfer, so no programs were taken.</source>
         <translation>The driver was disconnected during the transfer, so no programs were taken.</translation>
     </message>
@@ -3372,27 +3403,42 @@ Check USB Cable</translation>
         <translation>The scenes were written.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Its status bit 0 may have been left set.</source>
         <translation>Its status bit 0 may have been left set.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Then the driver was disconnected before it could be unlocked: its status bit 0 may still be set.</source>
         <translation>Then the driver was disconnected before it could be unlocked: its status bit 0 may still be set.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>The driver could not be unlocked afterwards: its status bit 0 is still set.</source>
+        <translation>The driver could not be unlocked afterwards: its status bit 0 is still set.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Its status bit 0 may still be set.</source>
         <translation>Its status bit 0 may still be set.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>The driver could not be unlocked afterwards: its status bit 0 may still be set.</source>
         <translation>The driver could not be unlocked afterwards: its status bit 0 may still be set.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>Its status bit 0 is still set.</source>
+        <translation>Its status bit 0 is still set.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its status bit 0 was cleared again.</source>
+        <translation>Its status bit 0 was cleared again.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Read 8 programs from the driver.</source>
         <translation>Read 8 programs from the driver.</translation>
     </message>
@@ -3500,7 +3546,7 @@ Check USB Cable</translation>
 <context>
     <name>Show::OverviewModel</name>
     <message>
-        <location filename="../show/overviewmodel.cpp" line="+102"/>
+        <location filename="../show/overviewmodel.cpp" line="+101"/>
         <source>Step %1, lamp %2: %3</source>
         <translation>Step %1, lamp %2: %3</translation>
     </message>
@@ -3716,7 +3762,7 @@ Check USB cable</translation>
         <location line="+59"/>
         <location line="+4"/>
         <source>ERROR</source>
-        <translation>ERROR</translation>
+        <translation>A firmware page did not write or did not read back the same.</translation>
     </message>
     <message>
         <location line="-60"/>
@@ -3735,7 +3781,7 @@ Check USB cable</translation>
         <location line="+10"/>
         <location line="+6"/>
         <source>Error</source>
-        <translation>Error</translation>
+        <translation>The external flash did not write or did not read back the same.</translation>
     </message>
     <message>
         <location line="-12"/>

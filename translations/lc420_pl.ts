@@ -29,7 +29,7 @@
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../cli/cli.cpp" line="+196"/>
+        <location filename="../cli/cli.cpp" line="+200"/>
         <source>Serial</source>
         <translation>Nr seryjny</translation>
     </message>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <location line="+34"/>
-        <location filename="../cli/showcommands.cpp" line="+74"/>
+        <location filename="../cli/showcommands.cpp" line="+75"/>
         <source>Writing programs</source>
         <translation>Zapis programów</translation>
     </message>
@@ -110,19 +110,9 @@
         <translation>Zapis scen</translation>
     </message>
     <message>
-        <location filename="../cli/cli.cpp" line="-44"/>
-        <source>Attached drivers:</source>
-        <translation>Podłączone sterowniki:</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location filename="../cli/cli.cpp" line="-25"/>
         <source>bit 0 clear: no Get or Set left the driver locked</source>
         <translation>bit 0 wyzerowany: żadne pobieranie ani wysyłanie nie zostawiło sterownika zablokowanego</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>bit 0 set: an interrupted Get or Set left the driver locked; release it with: lc420-cli --serial %1 status clear</source>
-        <translation>bit 0 ustawiony: przerwane pobieranie lub wysyłanie zostawiło sterownik zablokowany; zwolnij go poleceniem: lc420-cli --serial %1 status clear</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -145,25 +135,22 @@
         <translation>Bit 0 statusu</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location filename="../cli/devicecommands.cpp" line="+55"/>
-        <source>application</source>
-        <translation>aplikacja</translation>
+        <location line="-65"/>
+        <source>Choose one with --serial SERIAL; lc420-cli list shows them.</source>
+        <translation>Wybierz jeden opcją --serial NR_SERYJNY; polecenie lc420-cli list je pokazuje.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../cli/devicecommands.cpp" line="+2"/>
-        <source>bootloader</source>
-        <translation>bootloader</translation>
+        <location line="+13"/>
+        <source>Attached drivers:</source>
+        <translation>Podłączone sterowniki:</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../cli/devicecommands.cpp" line="+4"/>
-        <source>unknown</source>
-        <translation>nieznany</translation>
+        <location line="+19"/>
+        <source>bit 0 set: an interrupted Get or Set left the driver locked.</source>
+        <translation>bit 0 ustawiony: przerwane pobieranie lub wysyłanie pozostawiło sterownik zablokowany.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+46"/>
         <source>no access for this user</source>
         <translation>brak dostępu dla tego użytkownika</translation>
     </message>
@@ -256,17 +243,7 @@
         <translation>Dla pliku scen: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>A firmware page did not write or did not read back the same.</source>
-        <translation>Strona oprogramowania sterownika nie zapisała się albo odczytała się inaczej.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The external flash did not write or did not read back the same.</source>
-        <translation>Pamięć zewnętrzna nie zapisała się albo odczytała się inaczej.</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>%1 is an Intel HEX file; an upgrade file is built from it with: %2</source>
         <translation>%1 to plik Intel HEX; plik aktualizacji tworzy się z niego poleceniem: %2</translation>
     </message>
@@ -276,7 +253,7 @@
         <translation>Zwolnij go poleceniem: %1</translation>
     </message>
     <message>
-        <location filename="../cli/devicecommands.cpp" line="+6"/>
+        <location filename="../cli/devicecommands.cpp" line="+53"/>
         <source>list takes no arguments</source>
         <translation>list nie przyjmuje argumentów</translation>
     </message>
@@ -286,20 +263,20 @@
         <translation>info nie przyjmuje argumentów</translation>
     </message>
     <message>
-        <location line="-60"/>
-        <location line="+87"/>
+        <location line="-46"/>
+        <location line="+73"/>
         <source>Serial:</source>
         <translation>Nr seryjny:</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+88"/>
+        <location line="-73"/>
+        <location line="+74"/>
         <source>Mode:</source>
         <translation>Tryb:</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+90"/>
+        <location line="-74"/>
+        <location line="+77"/>
         <location line="+3"/>
         <source>Bootloader:</source>
         <translation>Bootloader:</translation>
@@ -310,8 +287,8 @@
         <translation>nie udało się odczytać opisów wersji</translation>
     </message>
     <message>
-        <location line="-93"/>
-        <location line="+97"/>
+        <location line="-80"/>
+        <location line="+84"/>
         <location line="+3"/>
         <location line="+22"/>
         <source>Status:</source>
@@ -363,15 +340,7 @@
         <translation>%1: %2 (%3błąd HexToBin %4)</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../cli/servicecommands.cpp" line="+74"/>
-        <location filename="../cli/showcommands.cpp" line="-211"/>
-        <location line="+358"/>
-        <source>Cannot write %1: %2</source>
-        <translation>Nie można zapisać %1: %2</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>expected a HEX file and an output file</source>
         <translation>oczekiwano pliku HEX i pliku wyjściowego</translation>
     </message>
@@ -388,7 +357,7 @@
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../cli/showcommands.cpp" line="-355"/>
+        <location filename="../cli/showcommands.cpp" line="-208"/>
         <source>Wrote %1 (%2)</source>
         <translation>Zapisano %1 (%2)</translation>
     </message>
@@ -404,7 +373,7 @@
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../cli/servicecommands.cpp" line="-35"/>
+        <location filename="../cli/servicecommands.cpp" line="+39"/>
         <location filename="../cli/showcommands.cpp" line="+330"/>
         <source>unknown option %1</source>
         <translation>nieznana opcja %1</translation>
@@ -515,7 +484,12 @@
         <translation>brak</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>application %1, external flash %2, as build-upg writes them</source>
+        <translation>aplikacja %1, pamięć zewnętrzna %2, tak jak zapisze je build-upg</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>no application data: build-upg writes no upgrade file</source>
         <translation>brak danych aplikacji: build-upg nie zapisze pliku aktualizacji</translation>
     </message>
@@ -665,12 +639,7 @@
         <translation>NIEZGODNE</translation>
     </message>
     <message>
-        <location line="+123"/>
-        <source>application %1, external flash %2, as build-upg writes them</source>
-        <translation>aplikacja %1, pamięć zewnętrzna %2, tak jak zapisze je build-upg</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+133"/>
         <source>expected one file</source>
         <translation>oczekiwano jednego pliku</translation>
     </message>
@@ -702,7 +671,7 @@
     <message>
         <location line="+28"/>
         <source>Pick one with --serial SERIAL:</source>
-        <translation>Wybierz jeden opcją --serial NUMER:</translation>
+        <translation>Wybierz jeden opcją --serial NR_SERYJNY:</translation>
     </message>
     <message>
         <location line="+129"/>
@@ -717,7 +686,7 @@
     <message>
         <location line="-64"/>
         <source>lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv] COMMAND [ARGS...]</source>
-        <translation>lc420-cli [--trace] [--serial NUMER | --all] [--json] [--log PLIK.csv] POLECENIE [ARGUMENTY...]</translation>
+        <translation>lc420-cli [--trace] [--serial NR_SERYJNY | --all] [--json] [--log PLIK.csv] POLECENIE [ARGUMENTY...]</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -742,7 +711,7 @@
     <message>
         <location line="+5"/>
         <source>--serial SERIAL</source>
-        <translation>--serial NUMER</translation>
+        <translation>--serial NR_SERYJNY</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1580,7 +1549,12 @@
         <translation>Sterownik nie odpowiedział na czas (przekroczony czas USB); sprawdź kabel USB.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <source>Driver %1 went off the USB bus during the command; no other driver was used in its place.</source>
+        <translation>Sterownik %1 zniknął z magistrali USB w trakcie polecenia; żaden inny sterownik nie został użyty w jego miejsce.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>The driver went off the USB bus during a transfer.</source>
         <translation>Sterownik odłączył się od magistrali USB w trakcie transmisji.</translation>
     </message>
@@ -1634,7 +1608,7 @@
 <context>
     <name>DriverIndicator</name>
     <message>
-        <location filename="../app/driverindicator.cpp" line="+77"/>
+        <location filename="../app/driverindicator.cpp" line="+94"/>
         <source>Bus %1 device %2: this user may not open it</source>
         <translation>Magistrala %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
     </message>
@@ -1654,32 +1628,22 @@
         <translation>%1, aplikacja</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>No driver attached</source>
-        <translation>Nie podłączono sterownika</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>An Lc420 is attached, but this user may not open it: %1</source>
-        <translation>Podłączono Lc420, ale ten użytkownik nie może go otworzyć: %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Driver %1 is not attached</source>
-        <translation>Sterownik %1 nie jest podłączony</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+21"/>
         <source>Several drivers are attached: choose one</source>
         <translation>Podłączono kilka sterowników: wybierz jeden</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Driver %1: the firmware upgrade is running</source>
+        <translation>Sterownik %1: trwa aktualizacja oprogramowania</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Driver %1</source>
         <translation>Sterownik %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Driver %1 was left locked by an interrupted Get or Set</source>
         <translation>Sterownik %1 pozostał zablokowany po przerwanym pobraniu lub wysłaniu</translation>
     </message>
@@ -1690,6 +1654,11 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>Driver %1 waits in its bootloader</source>
+        <translation>Sterownik %1 czeka w swoim bootloaderze</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Driver %1: application</source>
         <translation>Sterownik %1: aplikacja</translation>
     </message>
@@ -1699,12 +1668,22 @@
         <translation>Sterownik %1: aplikacja, oprogramowanie %2 %3</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="-116"/>
         <source>Release the lock</source>
         <translation>Zwolnij blokadę</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+53"/>
+        <source>To let the driver&apos;s show run again, release its lock: click the driver indicator in the status bar and choose &quot;%1&quot;.</source>
+        <translation>Aby pokaz sterownika znów działał, zwolnij jego blokadę: kliknij wskaźnik sterownika na pasku stanu i wybierz „%1”.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Choose one: click the driver indicator in the status bar.</source>
+        <translation>Wybierz jeden: kliknij wskaźnik sterownika na pasku stanu.</translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
@@ -1717,6 +1696,39 @@
         <location line="+3"/>
         <source>Driver %1 was released.</source>
         <translation>Sterownik %1 został zwolniony.</translation>
+    </message>
+</context>
+<context>
+    <name>DriverInfo</name>
+    <message>
+        <location filename="../usb/driverinfo.cpp" line="+30"/>
+        <source>application</source>
+        <translation>aplikacja</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bootloader</source>
+        <translation>bootloader</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown</source>
+        <translation>nieznany</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>runs its application</source>
+        <translation>pracuje w trybie aplikacji</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>waits in its bootloader</source>
+        <translation>czeka w swoim bootloaderze</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>answers in an unknown mode</source>
+        <translation>odpowiada w nieznanym trybie</translation>
     </message>
 </context>
 <context>
@@ -2052,7 +2064,7 @@
         <translation>Pliki programów i scen (*.pgm *.scn);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <location filename="../app/lc460_bootloader.cpp" line="+288"/>
+        <location filename="../app/lc460_bootloader.cpp" line="+298"/>
         <location line="+5"/>
         <location filename="../service/serviceconsole.cpp" line="+308"/>
         <source>Info</source>
@@ -2084,35 +2096,33 @@
         <translation>Programy lub sceny zmieniły się od ostatniego zapisu lub wysłania do sterownika. Zapisać je przed zamknięciem?</translation>
     </message>
     <message>
-        <location filename="../app/firmwarepage.cpp" line="+75"/>
-        <location line="+45"/>
+        <location filename="../app/firmwarepage.cpp" line="+77"/>
+        <location line="+44"/>
         <source>Hex (*.hex)</source>
         <translation>Pliki HEX (*.hex)</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+68"/>
+        <location line="-33"/>
+        <location line="+67"/>
         <source>HexToBin error: %1)</source>
         <translation>Nie można odczytać pliku HEX (błąd %1).</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-65"/>
         <location line="+11"/>
-        <location line="+57"/>
-        <location line="+111"/>
-        <location filename="../app/showpage.cpp" line="+191"/>
-        <location line="+4"/>
-        <location line="+5"/>
-        <location line="+42"/>
-        <location line="+4"/>
-        <location line="+5"/>
+        <location line="+56"/>
+        <location line="+30"/>
+        <location line="+86"/>
+        <location filename="../app/showpage.cpp" line="+244"/>
+        <location line="+22"/>
+        <location line="+35"/>
         <location filename="../service/serviceconsole.cpp" line="-35"/>
         <location line="+49"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="-172"/>
+        <location line="-176"/>
         <source>No application data (0x08004000..0x0801FFFB) in %1; no upgrade file written.</source>
         <translation>Brak danych aplikacji (0x08004000..0x0801FFFB) w %1; plik aktualizacji nie został zapisany.</translation>
     </message>
@@ -2130,29 +2140,20 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+77"/>
+        <location line="+88"/>
         <source>Upg (*.upg)</source>
         <translation>Pliki aktualizacji (*.upg)</translation>
     </message>
     <message>
-        <location line="-72"/>
-        <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+127"/>
-        <location line="+59"/>
+        <location line="-83"/>
+        <location line="+49"/>
+        <location filename="../app/showpage.cpp" line="+97"/>
+        <location line="+58"/>
         <source>File error</source>
         <translation>Błąd pliku</translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+51"/>
-        <location filename="../app/showpage.cpp" line="+1"/>
-        <source>Cannot write %1:
-%2</source>
-        <translation>Nie można zapisać %1:
-%2</translation>
-    </message>
-    <message>
-        <location line="-43"/>
+        <location line="-41"/>
         <source>Open File</source>
         <comment>a HEX file to build bootloader images from</comment>
         <translation>Wybierz plik HEX dla obrazów bootloadera</translation>
@@ -2203,13 +2204,13 @@
         <translation>Licznik</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
         <location filename="../cli/firmwarecommands.cpp" line="-239"/>
         <source>New bootloader + serial:</source>
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+28"/>
         <source>Open File</source>
         <comment>the upgrade file for Firmware Change</comment>
         <translation>Wybierz plik aktualizacji</translation>
@@ -2220,22 +2221,12 @@
         <translation>(nie udało się jej odczytać)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>runs its application</source>
-        <translation>pracuje w trybie aplikacji</translation>
+        <location line="+11"/>
+        <source>Firmware Change cancelled: nothing was sent to driver %1.</source>
+        <translation>Zmiana oprogramowania anulowana: nic nie zostało wysłane do sterownika %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>waits in its bootloader</source>
-        <translation>czeka w swoim bootloaderze</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>answers in an unknown mode</source>
-        <translation>odpowiada w nieznanym trybie</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="-9"/>
         <source>Upgrade the firmware of driver %1 with %2?
 
 The driver %3. Its bootloader version:
@@ -2457,25 +2448,25 @@ Dotychczasowa zawartość pierwszych %2 B pamięci zewnętrznej zostanie nadpisa
         <translation>adres: 0x%1</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-398"/>
+        <location filename="../app/showpage.cpp" line="-254"/>
         <source>USB Timeout
 Check USB Cable</source>
         <translation>Przekroczony czas oczekiwania USB
 Sprawdź kabel USB</translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+2"/>
         <source>slotUpdateProgramScene</source>
-        <translation>Pobranie danych pokazu ze sterownika nie powiodło się. Edytor pokazuje to, co pokazywał wcześniej.</translation>
+        <translation>Odczyt ze sterownika nie powiódł się.</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+2"/>
-        <location filename="../app/showpage.cpp" line="+51"/>
+        <location filename="../app/showpage.cpp" line="+2"/>
         <source>WriteExternalFlashToAddress</source>
-        <translation>Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i spróbuj ponownie.</translation>
+        <translation>Zapis do sterownika nie powiódł się.</translation>
     </message>
     <message>
-        <location filename="../app/showpage.cpp" line="-70"/>
+        <location filename="../app/showpage.cpp" line="-30"/>
         <source>The programs have changes that are not saved. Discard them?</source>
         <translation>Programy mają niezapisane zmiany. Odrzucić je?</translation>
     </message>
@@ -2490,23 +2481,63 @@ Sprawdź kabel USB</translation>
         <translation>Niezapisane zmiany</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>The window&apos;s programs and scenes are unchanged.</source>
         <translation>Programy i sceny w oknie pozostały bez zmian.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+1"/>
         <source>Nothing was sent to the driver.</source>
         <translation>Nic nie zostało wysłane do sterownika.</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <location line="+27"/>
+        <location line="+12"/>
+        <source>The editor still holds your programs.</source>
+        <translation>Edytor nadal przechowuje Twoje programy.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The editor still holds your scenes.</source>
+        <translation>Edytor nadal przechowuje Twoje sceny.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Then press Get to read again.</source>
+        <translation>Następnie naciśnij Pobierz, aby odczytać ponownie.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Press Get to read again.</source>
+        <translation>Naciśnij Pobierz, aby odczytać ponownie.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Then press Set to send again.</source>
+        <translation>Następnie naciśnij Wyślij, aby wysłać ponownie.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Press Set to send again.</source>
+        <translation>Naciśnij Wyślij, aby wysłać ponownie.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Then compare again.</source>
+        <translation>Następnie porównaj ponownie.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compare again when the driver answers.</source>
+        <translation>Porównaj ponownie, gdy sterownik będzie odpowiadał.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <location line="+31"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Driver %1 holds exactly the programs this window shows.</source>
         <translation>Sterownik %1 zawiera dokładnie te programy, które pokazuje to okno.</translation>
     </message>
@@ -2583,12 +2614,12 @@ Sprawdź kabel USB</translation>
         <translation>Plik %1 już istnieje. Zastąpić go?</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Saved %1.</source>
         <translation>Zapisano %1.</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-31"/>
         <source>Save Programs File</source>
         <translation>Zapisz programy do pliku</translation>
     </message>
@@ -2968,7 +2999,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+3"/>
         <source>SERIAL</source>
-        <translation>NUMER</translation>
+        <translation>NR_SERYJNY</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3177,6 +3208,11 @@ Sprawdź kabel USB</translation>
         <source>Could not write %1</source>
         <translation>Nie można zapisać %1</translation>
     </message>
+    <message>
+        <location line="+29"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Show</name>
@@ -3191,17 +3227,12 @@ Sprawdź kabel USB</translation>
         <translation>program %1, krok %2</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>lamp %1</source>
-        <translation>lampa %1</translation>
+        <location line="+18"/>
+        <source>lamp %1 %2 → %3</source>
+        <translation>lampa %1 %2 → %3</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>lamps %1</source>
-        <translation>lampy %1</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>XFade %1 → %2</source>
         <translation>Przenikanie %1 → %2</translation>
     </message>
@@ -3291,7 +3322,7 @@ Sprawdź kabel USB</translation>
         <translation>%1 jest uszkodzony: jego tabela podaje więcej bajtów, niż zawiera plik.</translation>
     </message>
     <message>
-        <location filename="../show/showtransfer.cpp" line="+135"/>
+        <location filename="../show/showtransfer.cpp" line="+165"/>
         <source>The driver was disconnected during the transfer, so no programs were taken.</source>
         <translation>Sterownik został odłączony podczas transmisji, więc nie pobrano żadnych programów.</translation>
     </message>
@@ -3381,27 +3412,42 @@ Sprawdź kabel USB</translation>
         <translation>Sceny zostały zapisane.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Its status bit 0 may have been left set.</source>
         <translation>Jego bit 0 statusu mógł pozostać ustawiony.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Then the driver was disconnected before it could be unlocked: its status bit 0 may still be set.</source>
         <translation>Potem sterownik został odłączony, zanim udało się go zwolnić: jego bit 0 statusu może być nadal ustawiony.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <source>The driver could not be unlocked afterwards: its status bit 0 is still set.</source>
+        <translation>Nie udało się potem zwolnić sterownika: jego bit 0 statusu jest nadal ustawiony.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Its status bit 0 may still be set.</source>
         <translation>Jego bit 0 statusu może być nadal ustawiony.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>The driver could not be unlocked afterwards: its status bit 0 may still be set.</source>
         <translation>Nie udało się potem zwolnić sterownika: jego bit 0 statusu może być nadal ustawiony.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>Its status bit 0 is still set.</source>
+        <translation>Jego bit 0 statusu jest nadal ustawiony.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its status bit 0 was cleared again.</source>
+        <translation>Jego bit 0 statusu został ponownie wyzerowany.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Read 8 programs from the driver.</source>
         <translation>Pobrano 8 programów ze sterownika.</translation>
     </message>
@@ -3509,7 +3555,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>Show::OverviewModel</name>
     <message>
-        <location filename="../show/overviewmodel.cpp" line="+102"/>
+        <location filename="../show/overviewmodel.cpp" line="+101"/>
         <source>Step %1, lamp %2: %3</source>
         <translation>Krok %1, lampa %2: %3</translation>
     </message>
@@ -3725,7 +3771,7 @@ Sprawdź kabel USB</translation>
         <location line="+59"/>
         <location line="+4"/>
         <source>ERROR</source>
-        <translation>BŁĄD</translation>
+        <translation>Strona oprogramowania sterownika nie zapisała się albo odczytała się inaczej.</translation>
     </message>
     <message>
         <location line="-60"/>
@@ -3744,7 +3790,7 @@ Sprawdź kabel USB</translation>
         <location line="+10"/>
         <location line="+6"/>
         <source>Error</source>
-        <translation>Błąd</translation>
+        <translation>Pamięć zewnętrzna nie zapisała się albo odczytała się inaczej.</translation>
     </message>
     <message>
         <location line="-12"/>

@@ -47,6 +47,10 @@ QString describe(const Result &result)
     case Outcome::TimedOut:
         return tr("The driver did not answer in time (USB time-out); check the USB cable.");
     case Outcome::Unplugged:
+        if (!result.serial.isEmpty())
+            return tr("Driver %1 went off the USB bus during the command; no other driver was "
+                      "used in its place.")
+                .arg(QString::fromLatin1(result.serial));
         return tr("The driver went off the USB bus during a transfer.");
     case Outcome::Refused:
         return tr("The driver refused a USB transfer.");

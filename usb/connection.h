@@ -23,7 +23,9 @@ enum class Outcome {
 struct Result
 {
     Outcome outcome = Outcome::Connected;
-    QByteArray serial; // the chosen driver's nine digits, for ChosenGone
+    // The driver's nine digits: the chosen one for ChosenGone, the command's
+    // for Unplugged and TimedOut once a command was fixed to it.
+    QByteArray serial;
     QByteArray bus;    // the refused device, for NoPermission and Unavailable: "001"
     QByteArray device; // "007"
     int drivers = 0;   // how many are attached, for SeveralNoneChosen

@@ -2,6 +2,8 @@
 
 #include "usb/usblc350.h"
 
+#include <QCoreApplication>
+
 namespace DriverInfo {
 
 namespace {
@@ -19,6 +21,32 @@ Mode modeFromSerial(const QByteArray &serial)
     if (serial.size() == 10 && serial.at(9) == 'b')
         return Mode::Bootloader;
     return Mode::Unknown;
+}
+
+QString describe(Mode mode)
+{
+    switch (mode) {
+    case Mode::Application:
+        return QCoreApplication::translate("DriverInfo", "application");
+    case Mode::Bootloader:
+        return QCoreApplication::translate("DriverInfo", "bootloader");
+    case Mode::Unknown:
+        break;
+    }
+    return QCoreApplication::translate("DriverInfo", "unknown");
+}
+
+QString describeState(Mode mode)
+{
+    switch (mode) {
+    case Mode::Application:
+        return QCoreApplication::translate("DriverInfo", "runs its application");
+    case Mode::Bootloader:
+        return QCoreApplication::translate("DriverInfo", "waits in its bootloader");
+    case Mode::Unknown:
+        break;
+    }
+    return QCoreApplication::translate("DriverInfo", "answers in an unknown mode");
 }
 
 QByteArray readSerial(USBLC350 &device)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 
@@ -15,6 +16,11 @@ namespace DriverInfo {
 enum class Mode { Application, Bootloader, Unknown };
 
 [[nodiscard]] Mode modeFromSerial(const QByteArray &serial);
+// The mode in the user's words: "application", "bootloader" or "unknown".
+[[nodiscard]] QString describe(Mode mode);
+// What a driver in that mode does, to follow "Driver 261107001": "runs its
+// application", "waits in its bootloader", "answers in an unknown mode".
+[[nodiscard]] QString describeState(Mode mode);
 
 // The driver's serial-number string up to its first zero byte; empty when the
 // device is closed.

@@ -86,7 +86,9 @@ namespace {
 class Probe : public USBLC350
 {
 public:
-    QList<AttachedDriver> pass(bool statusDue)
+    // noted: status bits a command of this process read or wrote since the
+    // last pass, by serial; they stand for drivers it holds open.
+    QList<AttachedDriver> pass(bool statusDue, const QHash<QByteArray, bool> &noted = {})
     {
         QHash<QByteArray, Node> seen;
         QList<AttachedDriver> drivers;
@@ -108,12 +110,16 @@ public:
                 const AttachedDriver::Access access = node.driver.access;
                 QByteArray heldSerial;
                 if (heldOpenPrivate(bus, device, &heldSerial)) {
-                    // Between a command's transfers: what was read stands.
+                    // Between a command's transfers: what was read stands,
+                    // and what the command itself saw of the lock.
                     if (!node.read) {
                         node.driver.access = AttachedDriver::Access::InUse;
                         node.driver.serial = Connection::plainSerial(heldSerial);
                         node.driver.mode = DriverInfo::modeFromSerial(heldSerial);
                     }
+                    if (const auto lock = noted.constFind(node.driver.serial);
+                        lock != noted.constEnd())
+                        node.driver.locked = *lock;
                 } else if (known != nodes.constEnd()
                            && (access == AttachedDriver::Access::Denied
                                || access == AttachedDriver::Access::Unavailable)) {
@@ -241,6 +247,14 @@ public:
         wake.wakeAll();
     }
 
+    void noteLock(const QByteArray &serial, bool locked)
+    {
+        QMutexLocker lock(&mutex);
+        notedLocks.insert(serial, locked);
+        statusWanted = true;
+        wake.wakeAll();
+    }
+
 protected:
     void run() override
     {
@@ -261,7 +275,12 @@ protected:
             }
             if (statusDue)
                 sinceStatus.restart();
-            const QList<AttachedDriver> drivers = probe.pass(statusDue);
+            QHash<QByteArray, bool> noted;
+            {
+                QMutexLocker lock(&mutex);
+                noted = std::exchange(notedLocks, {});
+            }
+            const QList<AttachedDriver> drivers = probe.pass(statusDue, noted);
             if (first || drivers != published) {
                 first = false;
                 published = drivers;
@@ -283,6 +302,7 @@ private:
     QWaitCondition wake;
     bool stopping = false;
     bool statusWanted = false;
+    QHash<QByteArray, bool> notedLocks;
 };
 
 DriverMonitor::DriverMonitor(QObject *parent)
@@ -349,6 +369,13 @@ void DriverMonitor::refreshStatus()
 {
     if (worker)
         worker->requestStatus();
+}
+
+void DriverMonitor::noteLock(const QByteArray &serial, bool locked)
+{
+    const QByteArray plain = Connection::plainSerial(serial);
+    if (worker && !plain.isEmpty())
+        worker->noteLock(plain, locked);
 }
 
 void DriverMonitor::take(const QList<AttachedDriver> &drivers)

@@ -96,6 +96,10 @@ public:
     // Reads every driver's status bit again at once (after a Get, a Set or a
     // release of the bit).
     void refreshStatus();
+    // Status bit 0 as a command of this process found or left it on the
+    // driver with this serial: shown for a driver the process holds open,
+    // which the monitor does not read; every other one is read again.
+    void noteLock(const QByteArray &serial, bool locked);
 
 Q_SIGNALS:
     void driversChanged(const QList<AttachedDriver> &drivers);

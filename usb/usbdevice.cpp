@@ -150,6 +150,7 @@ int UsbDevice::connectPrivate()
 
     rescan();
 
+    const QByteArray wanted = wantedSerialPrivate();
     connectFound.clear();
     const auto finish = [this](int outcome) {
         result = outcome == 0 ? Connection::Result() : resultOfConnect();
@@ -183,16 +184,19 @@ int UsbDevice::connectPrivate()
             // Another object of this process is in the middle of a command on
             // a driver that is not the one wanted: left alone, so no request
             // of this connect comes between that command's transfers.
-            if (QByteArray held; !serialFilter.isEmpty()
+            if (QByteArray held; !wanted.isEmpty()
                                  && heldOpenPrivate(found.bus, found.device, &held)
-                                 && !held.isEmpty() && !serialMatches(serialFilter, held)) {
+                                 && !held.isEmpty() && !serialMatches(wanted, held)) {
                 found.serial = held;
                 found.outcome = Found::Outcome::OtherSerial;
                 continue;
             }
-            found.outcome = openAndIdentify(dev, found, !serialFilter.isEmpty());
-            if (found.outcome == Found::Outcome::Connected)
+            found.outcome = openAndIdentify(dev, found, !wanted.isEmpty() || commandDepth > 0);
+            if (found.outcome == Found::Outcome::Connected) {
+                if (commandDepth > 0 && pinnedSerial.isEmpty())
+                    pinnedSerial = Connection::plainSerial(found.serial);
                 return finish(0);
+            }
         }
     }
     return finish(-1);
@@ -200,7 +204,7 @@ int UsbDevice::connectPrivate()
 
 int UsbDevice::severalWithoutChoicePrivate()
 {
-    if (!serialFilter.isEmpty() || !requireChoice)
+    if (!wantedSerialPrivate().isEmpty() || !requireChoice)
         return 0;
     const QList<struct usb_device *> devices = matchingDevicesPrivate();
     if (devices.size() < 2)
@@ -226,6 +230,7 @@ Connection::Result UsbDevice::resultOfConnect() const
     using Outcome = Connection::Outcome;
     const Found *refused = nullptr;
     const Found *failed = nullptr;
+    const Found *silent = nullptr;
     for (const Found &device : connectFound) {
         if (device.outcome == Found::Outcome::Connected)
             return {};
@@ -233,6 +238,9 @@ Connection::Result UsbDevice::resultOfConnect() const
             refused = &device;
         if (device.outcome == Found::Outcome::Failed && !failed)
             failed = &device;
+        if (device.outcome == Found::Outcome::WrongId
+            && device.identification == Connection::Outcome::TimedOut && !silent)
+            silent = &device;
     }
     // A device this user may not open, or that cannot be opened, may be the
     // chosen one: its serial cannot be read to tell.
@@ -240,6 +248,14 @@ Connection::Result UsbDevice::resultOfConnect() const
         return {Outcome::NoPermission, {}, refused->bus, refused->device, 0};
     if (failed)
         return {Outcome::Unavailable, {}, failed->bus, failed->device, 0};
+    // A device with the driver's ids that did not answer its identification
+    // is a driver that stopped answering, not one that is missing.
+    if (silent)
+        return {silent->identification, Connection::plainSerial(pinnedSerial), silent->bus,
+                silent->device, 0};
+    // The command's driver left the bus between its transfers.
+    if (!pinnedSerial.isEmpty())
+        return {Outcome::Unplugged, pinnedSerial, {}, {}, 0};
     if (!serialFilter.isEmpty())
         return {Outcome::ChosenGone, Connection::plainSerial(serialFilter), {}, {}, 0};
     return {Outcome::NoDriver, {}, {}, {}, 0};
@@ -312,12 +328,15 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(struct usb_device *dev, Fou
             found.serial = readSerialPrivate();
             heldNodes()[openNode].serial = found.serial;
             LC420_TRACE() << "serial: " << found.serial;
-            if (serialFilter.isEmpty() || serialMatches(serialFilter, found.serial))
+            if (const QByteArray wanted = wantedSerialPrivate();
+                wanted.isEmpty() || serialMatches(wanted, found.serial))
                 return Found::Outcome::Connected;
             disconnectPrivate();
             return Found::Outcome::OtherSerial;
         }
     }
+    if (count < 0)
+        found.identification = transferFailure;
     // A failed identification transfer has closed the device already.
     if (handle)
         disconnectPrivate();
@@ -328,6 +347,47 @@ void UsbDevice::setSerialFilter(const QByteArray &serial)
 {
     QMutexLocker lock(&deviceMutex);
     serialFilter = serial;
+}
+
+void UsbDevice::beginCommand()
+{
+    QMutexLocker lock(&deviceMutex);
+    // A command inside another (a show transfer within a command of the
+    // terminal tool) keeps the outer one's driver.
+    if (commandDepth++ > 0)
+        return;
+    pinnedSerial.clear();
+    if (!handle)
+        return;
+    // A driver left open by an earlier command goes on when the filter still
+    // allows it; one the user has chosen away from is closed, so the first
+    // connect finds the chosen one.
+    QMutexLocker busLock(&busMutex());
+    QByteArray serial = heldNodes().value(openNode).serial;
+    if (serial.isEmpty())
+        serial = readSerialPrivate();
+    if (serial.isEmpty() || (!serialFilter.isEmpty() && !serialMatches(serialFilter, serial)))
+        disconnectPrivate();
+    else
+        pinnedSerial = Connection::plainSerial(serial);
+}
+
+void UsbDevice::endCommand()
+{
+    QMutexLocker lock(&deviceMutex);
+    if (commandDepth > 0 && --commandDepth == 0)
+        pinnedSerial.clear();
+}
+
+QByteArray UsbDevice::commandSerial() const
+{
+    QMutexLocker lock(&deviceMutex);
+    return pinnedSerial;
+}
+
+QByteArray UsbDevice::wantedSerialPrivate() const
+{
+    return pinnedSerial.isEmpty() ? serialFilter : pinnedSerial;
 }
 
 void UsbDevice::setRequireChoice(bool require)
@@ -424,6 +484,7 @@ QList<UsbDevice::Found> UsbDevice::listDrivers(bool withStatus)
     rescan();
     // Every driver is wanted here, not only the one the filter names.
     const QByteArray filter = std::exchange(serialFilter, QByteArray());
+    const QByteArray pinned = std::exchange(pinnedSerial, QByteArray());
     QList<Found> drivers;
     for (struct usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
         for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
@@ -444,6 +505,7 @@ QList<UsbDevice::Found> UsbDevice::listDrivers(bool withStatus)
         }
     }
     serialFilter = filter;
+    pinnedSerial = pinned;
     return drivers;
 }
 

@@ -47,7 +47,10 @@ public:
         QByteArray bus;    // the bus's folder name, "001"
         QByteArray device; // the device's file name, "007"
         Outcome outcome = Outcome::Failed;
-        QByteArray serial;             // read only with a serial filter set, and by listDrivers()
+        // How the identification transfer failed, for WrongId: a driver that
+        // stopped answering is not a device of another kind.
+        Connection::Outcome identification = Connection::Outcome::Connected;
+        QByteArray serial; // read with a serial filter set, in a command, and by listDrivers()
         std::optional<quint32> status; // the status word, read by listDrivers(true) only
     };
     using ConnectObserver = std::function<void(const QList<Found> &found)>;
@@ -78,6 +81,34 @@ public:
     // the serial of each identified driver before it keeps one.
     void setSerialFilter(const QByteArray &serial);
     [[nodiscard]] static bool serialMatches(const QByteArray &filter, const QByteArray &serial);
+
+    // A command of several transfers keeps the driver it started on. Between
+    // beginCommand() and endCommand() the first connect (or the driver already
+    // open, when the serial filter allows it) fixes the serial; every later
+    // connect and reconnect of the command opens that serial only, whatever
+    // the serial filter says meanwhile, or fails as Unplugged. Another driver
+    // that arrives while this one is off the bus is never taken instead.
+    void beginCommand();
+    void endCommand();
+    // Commands nest: an inner one keeps the outer one's driver. The serial
+    // the running command is fixed to; empty before its first connect and
+    // outside a command.
+    [[nodiscard]] QByteArray commandSerial() const;
+    class Command
+    {
+    public:
+        explicit Command(UsbDevice &device)
+            : device(device)
+        {
+            device.beginCommand();
+        }
+        ~Command() { device.endCommand(); }
+        Command(const Command &) = delete;
+        Command &operator=(const Command &) = delete;
+
+    private:
+        UsbDevice &device;
+    };
 
     // With no serial filter set and several identified drivers on the buses, a
     // connect refuses (SeveralNoneChosen) instead of taking the first one, and
@@ -168,6 +199,8 @@ private:
     // 0 when the filter or a single driver settles the choice.
     int severalWithoutChoicePrivate();
     [[nodiscard]] Connection::Result resultOfConnect() const;
+    // The serial a connect must find: the running command's, else the filter.
+    [[nodiscard]] QByteArray wantedSerialPrivate() const;
     void noteTransfer(int outcome, int asked);
     void releaseNode();
 
@@ -177,6 +210,8 @@ private:
     quint16 expectedId = 0;
     usb_dev_handle *handle = nullptr;
     QByteArray serialFilter;
+    int commandDepth = 0;    // commands begun and not ended
+    QByteArray pinnedSerial; // the running command's driver, nine digits
     bool requireChoice = true;
     QByteArray openNode; // "bus/device" while handle is open
     Connection::Result result;

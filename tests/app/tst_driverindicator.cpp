@@ -9,6 +9,7 @@
 #include "sim/simulatedbus.h"
 #include "tests/support/scripteddialogs.h"
 #include "usb/connection.h"
+#include "usb/drivermap.h"
 
 #include <QAction>
 #include <QMenu>
@@ -41,6 +42,8 @@ private Q_SLOTS:
     }
     void indicatorAndGet_data();
     void indicatorAndGet();
+    void getClearsALeftLock();
+    void firmwareChangeNeedsAChoice();
 
 private:
     QToolButton *indicator() const { return window->findChild<QToolButton *>("driverIndicator"); }
@@ -69,7 +72,7 @@ void TestDriverIndicator::indicatorAndGet_data()
 
     const QByteArray none;
     QTest::newRow("no driver") << false << false << false << false << false << none << none << false
-                               << "No driver attached" << Get::Refused
+                               << "No Lc420 driver is attached." << Get::Refused
                                << "No Lc420 driver is attached.";
     QTest::newRow("one driver") << true << false << false << false << false << none << none << false
                                 << "Driver 261107001: application, " + firmware << Get::Reads
@@ -83,9 +86,7 @@ void TestDriverIndicator::indicatorAndGet_data()
                             << "Driver 261107001 was left locked by an interrupted Get or Set"
                             << Get::NotTried << QString();
     QTest::newRow("refused") << true << false << true << false << false << none << none << false
-                             << "An Lc420 is attached, but this user may not open it: Found an "
-                                "Lc420 on bus"
-                             << Get::Refused << "udev rule";
+                             << "Found an Lc420 on bus 001 device" << Get::Refused << "udev rule";
     QTest::newRow("two, none chosen")
         << true << true << false << false << false << none << none << false
         << "Several drivers are attached: choose one" << Get::Refused
@@ -186,8 +187,16 @@ void TestDriverIndicator::indicatorAndGet()
     if (get == Get::NotTried)
         return;
 
-    const qsizetype firstBefore = bus->device().commandLog().size();
-    const qsizetype secondBefore = second->commandLog().size();
+    // What the Get sent; the monitor reads each driver's status bit again
+    // once a job has ended, which changes nothing.
+    const auto sent = [](const Lc420Model &driver) {
+        const QList<Lc420Model::Transfer> log = driver.commandLog();
+        return std::count_if(log.begin(), log.end(), [](const Lc420Model::Transfer &t) {
+            return t.request != Driver::GetStatus;
+        });
+    };
+    const qsizetype firstBefore = sent(bus->device());
+    const qsizetype secondBefore = sent(*second);
     window->findChild<QPushButton *>("pushButtonGetProgramsFormLc460")->click();
     QTRY_VERIFY_WITH_TIMEOUT(window->findChild<QProgressBar *>("progressBarJob")->isHidden(),
                              30000);
@@ -195,18 +204,60 @@ void TestDriverIndicator::indicatorAndGet()
     const bool readSecond = serial == "261107002" || menuChoice == "261107002";
     if (get == Get::Reads) {
         QCOMPARE(boxes.size(), 0);
-        QVERIFY(readSecond ? second->commandLog().size() > secondBefore
-                           : bus->device().commandLog().size() > firstBefore);
-        QCOMPARE(readSecond ? bus->device().commandLog().size() : second->commandLog().size(),
+        QVERIFY(readSecond ? sent(*second) > secondBefore : sent(bus->device()) > firstBefore);
+        QCOMPARE(readSecond ? sent(bus->device()) : sent(*second),
                  readSecond ? firstBefore : secondBefore);
     } else {
         QCOMPARE(boxes.size(), 1);
         QVERIFY2(boxes[0].label.contains(box), qPrintable(boxes[0].label));
         QVERIFY(boxes[0].label.contains(QLatin1String("programs and scenes are unchanged")));
         QVERIFY(!boxes[0].label.contains(QLatin1String("USB Timeout")));
-        QCOMPARE(bus->device().commandLog().size(), firstBefore);
-        QCOMPARE(second->commandLog().size(), secondBefore);
+        QCOMPARE(sent(bus->device()), firstBefore);
+        QCOMPARE(sent(*second), secondBefore);
     }
+}
+
+// The lock shown is the driver's: a Get that took and released the bit
+// leaves an indicator that no longer calls the driver locked.
+void TestDriverIndicator::getClearsALeftLock()
+{
+    bus = std::make_unique<SimulatedBus>();
+    bus->device().setStatus(1);
+    window = std::make_unique<Lc460_bootloader>();
+    scriptDialogs(*window);
+    window->driverIndicator().monitor().setIntervals(50, 0);
+    window->driverIndicator().start({});
+    QTRY_VERIFY(indicator()->text().contains(QLatin1String("left locked")));
+
+    window->findChild<QPushButton *>("pushButtonGetProgramsFormLc460")->click();
+    QTRY_VERIFY(window->findChild<QProgressBar *>("progressBarJob")->isHidden());
+    QCOMPARE(bus->device().status() & 1u, 0u);
+    QTRY_COMPARE(indicator()->text(), "Driver 261107001: application, " + firmware);
+}
+
+// With several drivers and none chosen, Firmware Change asks for no file:
+// it says how to choose, and blames no cable.
+void TestDriverIndicator::firmwareChangeNeedsAChoice()
+{
+    second = std::make_unique<Lc420Model>();
+    second->setSerial("261107002");
+    bus = std::make_unique<SimulatedBus>();
+    bus->host().addDevice(*second);
+    bus->host().sync();
+    window = std::make_unique<Lc460_bootloader>();
+    ScriptedDialogs *dialogs = scriptDialogs(*window);
+    window->driverIndicator().monitor().setIntervals(50, 0);
+    window->driverIndicator().start({});
+    QTRY_COMPARE(indicator()->text(), QStringLiteral("Several drivers are attached: choose one"));
+
+    window->findChild<QPushButton *>("pushButtonCHF")->click();
+    QCOMPARE(dialogs->askedOf(QStringLiteral("open")).size(), 0);
+    const QList<ScriptedDialogs::Question> boxes = dialogs->askedOf(QStringLiteral("critical"));
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes[0].label.contains(QLatin1String("none is chosen"))
+                 && boxes[0].label.contains(QLatin1String("driver indicator"))
+                 && !boxes[0].label.contains(QLatin1String("cable")),
+             qPrintable(boxes[0].label));
 }
 
 QTEST_MAIN(TestDriverIndicator)

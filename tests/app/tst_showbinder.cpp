@@ -52,14 +52,16 @@ void TestShowBinder::editsAreWrittenThroughAtOnce()
         controls.editors.append(new SuperRGB(0, 0, 0, lamp));
         controls.editors.last()->setParent(&tab);
     }
-    ShowBinder binder(document, kind, controls);
+    int shown = 0;
+    ShowBinder binder(document, kind, controls, [&shown] { return shown; });
 
     // Stored values beyond the ranges are shown limited, and showing writes nothing.
     Show::SceneRecord stored;
     stored.riseTime = 200000;
     stored.endMarker = 7;
     document.setRecord(kind, index, stored);
-    binder.showRecord(index);
+    shown = index;
+    binder.shownChanged();
     QCOMPARE(controls.riseTime->value(), Show::MaxRiseTime);
     QCOMPARE(document.record(kind, index).riseTime, 200000);
 
@@ -69,9 +71,11 @@ void TestShowBinder::editsAreWrittenThroughAtOnce()
     QCOMPARE(document.record(kind, index).riseTime, Show::MaxRiseTime);
     QCOMPARE(document.record(kind, index).endMarker, quint8(kind == Kind::Programs ? 1 : 7));
 
-    binder.showRecord(index == 0 ? 1 : 0); // away ...
+    shown = index == 0 ? 1 : 0; // away ...
+    binder.shownChanged();
     QCOMPARE(controls.editors[3]->color(), QColor(0, 0, 0));
-    binder.showRecord(index); // ... and back
+    shown = index; // ... and back
+    binder.shownChanged();
     QCOMPARE(controls.editors[3]->color(), QColor(255, 0, 0));
 
     // A change made elsewhere (an undo, a step operation) shows at once.
@@ -122,10 +126,12 @@ void TestShowBinder::oneGestureIsOneUndoStep()
         controls.editors.last()->setParent(&tab);
         controls.editors.last()->setUserDialogs(&dialogs);
     }
-    ShowBinder binder(document, Kind::Scenes, controls);
+    int shown = 0;
+    ShowBinder binder(document, Kind::Scenes, controls, [&shown] { return shown; });
     QUndoStack stack;
     binder.setUndoStack(&stack);
-    binder.showRecord(2);
+    shown = 2;
+    binder.shownChanged();
 
     auto *slider = controls.editors[2]->findChild<ColorSlider *>(QStringLiteral("SliderRed"));
     auto *strip = controls.editors[2]->findChild<ColorLineEdit *>(QStringLiteral("EditColor"));

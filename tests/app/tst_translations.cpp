@@ -258,12 +258,9 @@ void TestTranslations::mended_data()
         {"a program's step", "lc420_en", form, "Scene Number", step, "Step"},
         {"a program's step in Polish", "lc420_pl", form, "Scene Number", step, "Krok"},
         {"failed Get names a slot", "lc420_en", window, "slotUpdateProgramScene", "",
-         "Reading the show data from the driver failed. The editor still shows what it showed "
-         "before."},
+         "Reading from the driver failed."},
         {"failed write names a function in Polish too", "lc420_pl", window,
-         "WriteExternalFlashToAddress", "",
-         "Zapis do sterownika nie powiódł się; nic nie zostało utracone. Sprawdź kabel USB i "
-         "spróbuj ponownie."},
+         "WriteExternalFlashToAddress", "", "Zapis do sterownika nie powiódł się."},
         {"another model", "lc420_en", window, "Read From Lc350", "", "Read From Lc420"},
         {"misspelt upgrade mode", "lc420_en", "Upgrader", "Apllication mode", "",
          "Application mode"},

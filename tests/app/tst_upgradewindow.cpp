@@ -318,7 +318,10 @@ void TestUpgradeWindow::questionNamesTheDriver()
     QCOMPARE(bar("progressBarExtFlashWr")->value(), 44);
     QCOMPARE(bar("progressBarExtFlashRd")->value(), 55);
     QCoreApplication::processEvents();
-    QCOMPARE(log()->toPlainText(), QStringLiteral("earlier"));
+    // Nothing but the refusal itself is said.
+    QCOMPARE(log()->toPlainText(),
+             QStringLiteral("earlier\nFirmware Change cancelled: nothing was sent to driver "
+                            "261107001."));
     QCOMPARE(driver.mode(),
              bootloader ? Lc420Model::Mode::Bootloader : Lc420Model::Mode::Application);
     QCOMPARE(driver.read(Lc420Model::Memory::Internal, 0x08004000, 0x1C000), flashBefore);

@@ -501,7 +501,7 @@ void TestDeviceCli::lockedDriverIsNamed()
     const CliRun info = run({QStringLiteral("info")});
     QCOMPARE(info.exitCode, 0);
     QVERIFY2(info.out.contains(QStringLiteral("\n             bit 0 set: an interrupted Get or Set "
-                                              "left the driver locked; release it with: ")
+                                              "left the driver locked. Release it with: ")
                                + release + '\n'),
              qPrintable(info.out));
     const CliRun list = run({QStringLiteral("list")});

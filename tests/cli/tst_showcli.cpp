@@ -161,16 +161,17 @@ void TestShowCli::checkedTransfers_data()
 
     const QString file = QStringLiteral("FILE");
     const QString scenes = QStringLiteral("scenes");
-    // Scenes: identification, status get, set, get, then the table transfers.
+    // Scenes: identification, serial, status get, set, get, then the table
+    // transfers.
     QTest::newRow("set stored wrong twice names the scene")
         << QStringList{scenes, QStringLiteral("set"), file}
-        << QStringList{QStringLiteral("--corrupt-at"), QStringLiteral("5"),
+        << QStringList{QStringLiteral("--corrupt-at"), QStringLiteral("6"),
                        QStringLiteral("--count"), QStringLiteral("4")}
-        << 1 << QStringLiteral("(written → read back): scene 3: lamps 11, 12\n");
+        << 1 << QStringLiteral("(written → read back): scene 3: lamp 11 ");
     QTest::newRow("get whose release fails keeps the old file")
         << QStringList{scenes, QStringLiteral("get"), QStringLiteral("OLD")}
-        << QStringList{QStringLiteral("--fail-transfer"), QStringLiteral("7")} << 1
-        << QStringLiteral("its status bit 0 may still be set.\nRelease it with: lc420-cli status "
+        << QStringList{QStringLiteral("--fail-transfer"), QStringLiteral("8")} << 1
+        << QStringLiteral("its status bit 0 is still set.\nRelease it with: lc420-cli status "
                           "clear\n");
     QTest::newRow("verify equal") << QStringList{scenes, QStringLiteral("verify"), file}
                                   << QStringList{} << 0 << QStringLiteral("holds exactly");

@@ -24,12 +24,13 @@ void TestShowCompare::differences_data()
     // 6..11, XFade starts at 36.
     QTest::newRow("lamps and XFade")
         << Kind::Programs << QList<int>{1152 + 7, 1152 + 9, 1152 + 36}
-        << QStringList{QStringLiteral("program 2, step 5: lamps 3, 4; XFade 20 → 21")};
+        << QStringList{QStringLiteral("program 2, step 5: lamp 3 #000000 → #000100; lamp 4 "
+                                      "#000000 → #010000; XFade 20 → 21")};
     QTest::newRow("scene time, end marker and reserved bytes, two scenes")
         << Kind::Scenes << QList<int>{40, 44, 47, 7 * 48 + 35}
         << QStringList{
                QStringLiteral("scene 1: Scene Time 1000 → 1001; End Marker 0 → 1; reserved bytes"),
-               QStringLiteral("scene 8: lamp 12")};
+               QStringLiteral("scene 8: lamp 12 #000000 → #000001")};
 }
 
 void TestShowCompare::differences()

@@ -227,7 +227,7 @@ void TestShowTransfer::goneOrStalled_data()
     QTest::newRow("the release stalls")
         << false << Error::None
         << "The scenes were written. The driver could not be unlocked afterwards: its status "
-           "bit 0 may still be set.";
+           "bit 0 is still set.";
 }
 
 void TestShowTransfer::goneOrStalled()
@@ -241,8 +241,9 @@ void TestShowTransfer::goneOrStalled()
         // Where the write is in a clean run, then the same run cut right after it.
         QCOMPARE(writeTable(*device, kind, table).error, Error::None);
         const QList<Lc420Model::Transfer> clean = bus->device().transferLog();
-        const auto write = std::find_if(clean.begin(), clean.end(),
-                                        [](const auto &t) { return t.request == 6; });
+        const auto write = std::find_if(clean.begin(), clean.end(), [](const auto &t) {
+            return t.kind == Lc420Model::Transfer::Kind::Command && t.request == 6;
+        });
         QVERIFY(write != clean.end());
         const int cut = int(write - clean.begin()) + 1;
         cleanup();
@@ -254,7 +255,7 @@ void TestShowTransfer::goneOrStalled()
     const TransferResult result = writeTable(*device, kind, table);
     QCOMPARE(result.error, error);
     QCOMPARE(result.released, false);
-    QCOMPARE(result.disconnected, gone);
+    QCOMPARE(result.disconnected(), gone);
     QVERIFY(result.mayLeaveLocked());
     QCOMPARE(Show::describe(result, kind, Direction::Write), says);
 }
@@ -264,46 +265,55 @@ void TestShowTransfer::goneOrStalled()
 void TestShowTransfer::describe_data()
 {
     QTest::addColumn<Error>("error");
-    QTest::addColumn<bool>("released");
-    QTest::addColumn<bool>("disconnected");
+    QTest::addColumn<Connection::Outcome>("cause");
+    QTest::addColumn<int>("locked"); // -1: the driver could not be asked
     QTest::addColumn<int>("direction");
     QTest::addColumn<QString>("says");
 
+    using O = Connection::Outcome;
     const int read = int(Direction::Read);
     const int write = int(Direction::Write);
-    QTest::newRow("handshake failed") << Error::Handshake << false << false << read
+    QTest::newRow("handshake failed") << Error::Handshake << O::TimedOut << -1 << read
                                       << "nothing was transferred. Its status bit 0 may have "
                                          "been left set.";
     QTest::newRow("read failed, lock released")
-        << Error::Read << true << false << read << "so none were taken.";
+        << Error::Read << O::Refused << 0 << read
+        << "so none were taken. The driver refused a USB transfer. Its status bit 0 was cleared "
+           "again.";
     QTest::newRow("read failed, driver gone")
-        << Error::Read << false << true << read
+        << Error::Read << O::Unplugged << -1 << read
         << "disconnected during the transfer, so no programs were taken. Its status bit 0 may "
            "still be set.";
+    QTest::newRow("write timed out, the bit read back set")
+        << Error::Write << O::TimedOut << 1 << write
+        << "it may hold them only in part. The driver did not answer in time (USB time-out); "
+           "check the USB cable. Its status bit 0 is still set.";
     QTest::newRow("verify names the first step")
-        << Error::Verify << true << false << write << "(first at program 1, step 2)";
+        << Error::Verify << O::Connected << 0 << write << "(first at program 1, step 2)";
     QTest::newRow("read, then gone before the release")
-        << Error::None << false << true << read
+        << Error::None << O::Unplugged << -1 << read
         << "The programs were read. Then the driver was disconnected before it could be "
            "unlocked";
     QTest::newRow("written, but not released")
-        << Error::None << false << false << write
+        << Error::None << O::Refused << -1 << write
         << "The programs were written. The driver could not be unlocked afterwards";
     QTest::newRow("success names the driver")
-        << Error::None << true << false << write << "Wrote 8 programs to driver 261107001.";
+        << Error::None << O::Connected << 0 << write << "Wrote 8 programs to driver 261107001.";
 }
 
 void TestShowTransfer::describe()
 {
     QFETCH(Error, error);
-    QFETCH(bool, released);
-    QFETCH(bool, disconnected);
+    QFETCH(Connection::Outcome, cause);
+    QFETCH(int, locked);
     QFETCH(int, direction);
     QFETCH(QString, says);
     TransferResult result;
     result.error = error;
-    result.released = released;
-    result.disconnected = disconnected;
+    result.cause = cause;
+    result.released = locked == 0;
+    if (locked >= 0)
+        result.locked = locked == 1;
     if (error == Error::Verify)
         result.differences.append(RecordDifference{1, {}, {}});
     const QString text = Show::describe(result, Kind::Programs, Direction(direction), "261107001");

@@ -66,6 +66,8 @@ private Q_SLOTS:
     void failedTransferNamesItsCause_data();
     void failedTransferNamesItsCause();
     void slowDriverHoldsUpNoOther();
+    void commandKeepsItsDriver_data();
+    void commandKeepsItsDriver();
 
 private:
     // Declared before the bus, which serves it and must go first.
@@ -534,6 +536,63 @@ void TestUsbDevice::slowDriverHoldsUpNoOther()
     QVERIFY(!slowDone);
     slowTransfer.join();
     QCOMPARE(slowResult, 4);
+}
+
+// Once a command has found its driver, no reconnect of that command opens
+// another: not one that arrives while it is off the bus, not one chosen
+// meanwhile. After the command, the filter decides again.
+void TestUsbDevice::commandKeepsItsDriver_data()
+{
+    QTest::addColumn<bool>("swap"); // the first driver leaves and the second arrives
+    QTest::addColumn<QByteArray>("filter");
+    QTest::newRow("none chosen, another arrives while it is away") << true << QByteArray();
+    QTest::newRow("chosen, another chosen meanwhile") << false << QByteArray("261107001");
+}
+
+void TestUsbDevice::commandKeepsItsDriver()
+{
+    QFETCH(bool, swap);
+    QFETCH(QByteArray, filter);
+    bus = std::make_unique<SimulatedBus>();
+    second.setSerial("261107002");
+    second.clearTransferLog();
+    if (!swap) {
+        bus->host().addDevice(second);
+        bus->host().sync();
+    }
+    USBLC350 device;
+    device.setSerialFilter(filter);
+    quint32 status = 0;
+    {
+        const UsbDevice::Command command(device);
+        QCOMPARE(device.StatusGet(status), 0);
+        QCOMPARE(device.commandSerial(), QByteArray("261107001"));
+        if (swap) {
+            bus->device().unplug();
+            bus->host().addDevice(second);
+            bus->host().sync();
+        } else {
+            device.setSerialFilter("261107002");
+        }
+        device.disconnect(); // as a failed transfer leaves it
+        const int result = device.StatusGet(status);
+        QCOMPARE(second.commandLog().size(), 0);
+        if (swap) {
+            QCOMPARE(result, -1);
+            QCOMPARE(device.lastResult().outcome, Connection::Outcome::Unplugged);
+            QVERIFY(Connection::describe(device.lastResult()).contains("261107001"));
+            // Back on the bus, it is the command's driver again.
+            bus->device().replug();
+            bus->host().sync();
+        }
+        QCOMPARE(device.StatusGet(status), 0);
+        QCOMPARE(device.read_serial_string(), QByteArray("261107001"));
+        QCOMPARE(second.commandLog().size(), 0);
+    }
+    device.setSerialFilter("261107002");
+    device.disconnect();
+    QCOMPARE(device.StatusGet(status), 0);
+    QCOMPARE(device.read_serial_string(), QByteArray("261107002"));
 }
 
 QTEST_GUILESS_MAIN(TestUsbDevice)
