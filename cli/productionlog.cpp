@@ -179,7 +179,7 @@ QString logUnit(const ProductionLog::Entry &entry)
         return {};
     return QStringLiteral("lc420-cli: ")
            + QCoreApplication::translate("Cli", "cannot record %1 in %2: %3")
-        .arg(QString::fromLatin1(entry.serial), log.fileName(), why);
+                 .arg(QString::fromLatin1(entry.serial), log.fileName(), why);
 }
 
 } // namespace Cli
