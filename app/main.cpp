@@ -1,31 +1,52 @@
 #include "app/startup.h"
 #include "core/trace.h"
+#include "core/translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTranslator>
 
 namespace {
+
+// The help's texts of QCommandLineParser itself, worded by our catalogues so
+// that "lc420 --help" speaks one language whether or not Qt's own catalogue
+// is installed.
+[[maybe_unused]] constexpr const char *qtWords[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
 
 struct Options
 {
     QCommandLineOption service{
         QStringLiteral("service"),
-        QStringLiteral(
-            "Show the service console's buttons on the Settings tab (for technicians).")};
+        QCoreApplication::translate(
+            "Main", "Show the service console's buttons on the Settings tab (for technicians).")};
     QCommandLineOption serial{
         QStringLiteral("serial"),
-        QStringLiteral("Use the driver with this serial number (in either mode) when several are "
-                       "attached; without it, the first driver found."),
-        QStringLiteral("SERIAL")};
-    QCommandLineOption trace{QStringLiteral("trace"),
-                             QStringLiteral("Write the debug trace to standard error.")};
+        QCoreApplication::translate("Main",
+                                    "Use the driver with this serial number (in either mode) when "
+                                    "several are attached; without it, the first driver found."),
+        QCoreApplication::translate("Main", "SERIAL")};
+    QCommandLineOption trace{
+        QStringLiteral("trace"),
+        QCoreApplication::translate("Main", "Write the debug trace to standard error.")};
 };
 
 void declare(QCommandLineParser &parser, const Options &options)
 {
-    parser.setApplicationDescription(QStringLiteral("The Lc420 driver's configuration tool."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("Main", "The Lc420 driver's configuration tool."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(options.service);
@@ -41,6 +62,10 @@ void declare(QCommandLineParser &parser, const Options &options)
 void answerHelpAndVersion(int argc, char *argv[])
 {
     const QCoreApplication probe(argc, argv);
+    // In the user's language, from the catalogue the window loads.
+    QTranslator translator;
+    if (Translation::loadForLocale(translator, QLocale::system().name()))
+        QCoreApplication::installTranslator(&translator);
     QCommandLineParser parser;
     const Options options;
     declare(parser, options);
@@ -74,8 +99,15 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     const Options options;
-    declare(parser, options);
-    parser.process(arguments);
+    {
+        // A wrong option is told in the user's language too; the window
+        // loop installs its own translator.
+        QTranslator translator;
+        if (Translation::loadForLocale(translator, localeName))
+            QCoreApplication::installTranslator(&translator);
+        declare(parser, options);
+        parser.process(arguments);
+    }
 
     return Startup::runMainWindowLoop(localeName, parser.isSet(options.service),
                                       parser.value(options.serial).toLatin1());

@@ -15,7 +15,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutex>
 #include <QTextStream>
@@ -23,9 +22,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <memory>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -44,9 +41,10 @@ struct Unit
     double seconds = 0;
 };
 
-// Progress of every driver at once. On a terminal each driver has one line,
-// redrawn in place; in a log or a pipe each driver's texts and stages appear
-// as lines of their own, prefixed with its serial. Thread safe.
+// Progress of every driver at once, on standard error. On a terminal each
+// driver has one line, redrawn in place; in a log or a pipe each driver's
+// texts appear as lines of their own, prefixed with its serial, and its
+// progress not at all. Thread safe.
 class Board
 {
 public:
@@ -83,12 +81,18 @@ public:
         const bool newStage = row.stage != stage;
         row.stage = stage;
         row.percent = qBound(0, percent, 100);
-        if (!m_terminal && newStage)
-            m_stream << row.label << ": " << stage << Qt::endl;
         redraw(newStage);
     }
 
-    void finish(int unit, const UnitOutcome &outcome) { text(unit, outcome.result); }
+    // The result as the summary words it; the log keeps the plain "ok" and
+    // "failed: " of outcome.result.
+    void finish(int unit, const UnitOutcome &outcome)
+    {
+        const QString why = outcome.result.section(QLatin1Char(':'), 1).trimmed();
+        text(unit, outcome.ok ? Cli::tr("ok", "a driver's result")
+                              : Cli::tr("failed", "a driver's result")
+                                    + (why.isEmpty() ? QString() : QStringLiteral(": ") + why));
+    }
 
     // A message that is no one driver's (a log that cannot be written).
     void note(const QString &message)
@@ -130,15 +134,12 @@ private:
         m_stream << "\x1b[" << m_rows.size() << 'A';
         for (const Row &row : m_rows) {
             m_stream << '\r' << row.label.leftJustified(12) << ' ';
-            if (row.percent >= 0) {
-                constexpr int Width = 30;
-                const int filled = row.percent * Width / 100;
-                m_stream << '[' << QString(filled, QLatin1Char('#'))
-                         << QString(Width - filled, QLatin1Char('.')) << "] "
-                         << QString::number(row.percent).rightJustified(3) << "% " << row.stage;
-            } else {
-                m_stream << row.text;
-            }
+            // Each line fits the help's width: a longer one would wrap, and
+            // the cursor-up count that redraws the board would be wrong.
+            if (row.percent >= 0)
+                m_stream << Progress::bar(row.stage, row.percent, HelpWidth - 13);
+            else
+                m_stream << row.text.left(HelpWidth - 14);
             m_stream << "\x1b[K\n";
         }
         m_stream.flush();
@@ -227,7 +228,8 @@ std::vector<Unit> findUnits()
     return units;
 }
 
-void printSummary(const std::vector<Unit> &units)
+// rerun: the command and its arguments, as one driver runs them again.
+void printSummary(const std::vector<Unit> &units, const QStringList &rerun)
 {
     if (globalOptions().json) {
         QJsonArray rows;
@@ -236,14 +238,13 @@ void printSummary(const std::vector<Unit> &units)
                                     {QStringLiteral("ok"), unit.outcome.ok},
                                     {QStringLiteral("result"), unit.outcome.result},
                                     {QStringLiteral("seconds"), qRound(unit.seconds * 10) / 10.0}});
-        out() << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented))
-              << Qt::flush;
+        printJsonArray(rows);
         return;
     }
     // The table holds "ok" or "failed"; each failure's sentence follows it, so
     // that a long one does not stretch every row past the terminal's width.
     const auto verdict = [](const Unit &unit) {
-        return unit.outcome.ok ? QStringLiteral("ok") : QStringLiteral("failed");
+        return unit.outcome.ok ? tr("ok", "a driver's result") : tr("failed", "a driver's result");
     };
     qsizetype width = tr("Result").size();
     for (const Unit &unit : units)
@@ -253,7 +254,7 @@ void printSummary(const std::vector<Unit> &units)
           << tr("Seconds") << '\n';
     for (const Unit &unit : units)
         out() << unit.label.leftJustified(12) << ' ' << verdict(unit).leftJustified(width) << ' '
-              << QString::number(unit.seconds, 'f', 1).rightJustified(7) << '\n';
+              << seconds(unit.seconds).rightJustified(7) << '\n';
     bool first = true;
     for (const Unit &unit : units) {
         // A failure's result is "failed: " and its sentence.
@@ -262,6 +263,22 @@ void printSummary(const std::vector<Unit> &units)
             continue;
         out() << (std::exchange(first, false) ? "\n" : "") << unit.label << ": " << why << '\n';
     }
+    // What to type to try again, each failed driver on its own.
+    QStringList again;
+    for (const Unit &unit : units) {
+        if (unit.outcome.ok || unit.serial.isEmpty())
+            continue;
+        QStringList words{QStringLiteral("--serial"), QString::fromLatin1(unit.serial)};
+        if (!globalOptions().logFile.isEmpty())
+            words << QStringLiteral("--log") << globalOptions().logFile;
+        again.append(QStringLiteral("  ") + suggestion(words + rerun, false));
+    }
+    if (!again.isEmpty())
+        out() << '\n'
+              << tr("To run it again on the driver that failed:", "followed by one command a line",
+                    int(again.size()))
+              << '\n'
+              << again.join(QLatin1Char('\n')) << '\n';
     out().flush();
 }
 
@@ -291,10 +308,8 @@ int runOnAllDrivers(const QString &command, const QString &fileName, const QStri
         reportConnection(Connection::Result{Connection::Outcome::NoDriver, {}, {}, {}, 0});
         return DeviceFailure;
     }
-    // With --json the summary alone goes to standard output.
-    QTextStream &stream = globalOptions().json ? err() : out();
-    const bool terminal = isatty(fileno(globalOptions().json ? stderr : stdout)) != 0;
-    Board board(stream, terminal, units);
+    // The summary alone goes to standard output.
+    Board board(err(), Progress::shown(), units);
     std::atomic<bool> logged{true};
 
     std::vector<std::unique_ptr<QThread>> threads;
@@ -332,7 +347,7 @@ int runOnAllDrivers(const QString &command, const QString &fileName, const QStri
     for (auto &thread : threads)
         thread->wait();
     board.close();
-    printSummary(units);
+    printSummary(units, command.split(QLatin1Char(' ')) + QStringList{fileName});
 
     const bool allOk
         = std::all_of(units.begin(), units.end(), [](const Unit &unit) { return unit.outcome.ok; });
@@ -348,6 +363,8 @@ int upgradeAllDrivers(const QString &fileName)
     Upgrade::FileContents file;
     if (const QString why = readUpgradeInput(fileName, file); !why.isEmpty()) {
         err() << fileName << ": " << why << Qt::endl;
+        if (const QString hint = hexFileHint(fileName); !hint.isEmpty())
+            err() << hint << Qt::endl;
         return FileError;
     }
     return runOnAllDrivers(
@@ -392,7 +409,7 @@ QString readShowInput(const QString &fileName, Show::Kind kind, ShowInput &input
     // nothing, and the file is accepted or refused as the window does.
     const Show::FileContents contents = Show::readFile(file, kind);
     if (!contents.ok())
-        return fileError(contents, fileName, kind);
+        return fileError(contents, fileName, kind, {QStringLiteral("set"), fileName});
     input.table = contents.table;
     if (withCheck)
         input.sha256 = QString::fromLatin1(Show::fileSha256(kind, input.table));

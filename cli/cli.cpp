@@ -1,12 +1,19 @@
 #include "cli/cli.h"
 
+#include "core/safefile.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <unistd.h>
 
@@ -18,10 +25,66 @@ QTextStream &out()
     return stream;
 }
 
+namespace {
+
+// Standard error, with a copy of what was written kept for errorLines().
+class ErrorOutput : public QIODevice
+{
+public:
+    ErrorOutput() { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    [[nodiscard]] bool isSequential() const override { return true; }
+    QByteArray kept;
+
+protected:
+    qint64 readData(char * /*data*/, qint64 /*maxSize*/) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        // A bar redrawn in place (a carriage return, an escape sequence)
+        // is a terminal's business only.
+        const QByteArrayView bytes(data, size);
+        if (!bytes.contains('\r') && !bytes.contains('\x1b') && kept.size() < 65536)
+            kept.append(bytes);
+        qint64 written = 0;
+        while (written < size) {
+            const ssize_t n = ::write(STDERR_FILENO, data + written, std::size_t(size - written));
+            if (n <= 0)
+                return written > 0 ? written : -1;
+            written += n;
+        }
+        return written;
+    }
+};
+
+ErrorOutput &errorOutput()
+{
+    static ErrorOutput device;
+    return device;
+}
+
+bool printedJson = false;
+
+} // namespace
+
 QTextStream &err()
 {
-    static QTextStream stream(stderr);
+    static QTextStream stream(&errorOutput());
     return stream;
+}
+
+QStringList errorLines()
+{
+    err().flush();
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(errorOutput().kept).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines.append(line);
+    }
+    return lines;
+}
+
+bool jsonPrinted()
+{
+    return printedJson;
 }
 
 QString modeName(DriverInfo::Mode mode)
@@ -80,6 +143,19 @@ void reportConnection(const Connection::Result &result)
     if (result.outcome == Connection::Outcome::SeveralNoneChosen)
         err() << tr("Choose one with --serial SERIAL; lc420-cli list shows them.") << Qt::endl;
     reported = true;
+    if (result.outcome != Connection::Outcome::ChosenGone)
+        return;
+    // The serial given may hold a typing mistake: the ones there are.
+    USBLC350 probe;
+    QList<UsbDevice::Found> drivers = probe.listDrivers();
+    drivers.removeIf([](const UsbDevice::Found &found) {
+        return found.outcome != UsbDevice::Found::Outcome::Connected
+               && found.outcome != UsbDevice::Found::Outcome::OtherSerial;
+    });
+    if (drivers.isEmpty())
+        return;
+    err() << tr("Attached drivers:") << '\n';
+    printDrivers(err(), drivers);
 }
 
 void reportConnection(const UsbDevice &device)
@@ -104,6 +180,13 @@ QString lockText(quint32 status, const QByteArray &serial)
 void printJson(const QJsonObject &object)
 {
     out() << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)) << Qt::flush;
+    printedJson = true;
+}
+
+void printJsonArray(const QJsonArray &array)
+{
+    out() << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)) << Qt::flush;
+    printedJson = true;
 }
 
 void printDrivers(QTextStream &stream, const QList<UsbDevice::Found> &drivers)
@@ -174,22 +257,83 @@ Command makeCommand(const QString &name, const QString &synopsis, const QString 
                     int (*handler)(const Command &command, const QStringList &arguments),
                     int traits)
 {
-    Command command{name, synopsis, summary, {}, traits};
+    Command command{name, synopsis, summary, {}, traits, {}, {}};
     command.run
         = [command, handler](const QStringList &arguments) { return handler(command, arguments); };
     return command;
 }
 
+Command withOptions(Command command, QList<HelpEntry> options, QString variant)
+{
+    command.options = std::move(options);
+    command.variant = std::move(variant);
+    return command;
+}
+
 int usage(const Command &command, const QString &message)
 {
-    err() << "lc420-cli: " << message << '\n'
-          << tr("usage: lc420-cli %1").arg(command.synopsis) << Qt::endl;
+    const QString usageLabel = tr("usage:") + QLatin1Char(' ');
+    err() << "lc420-cli: " << wrapText(message, 2, 11) << '\n'
+          << usageLabel
+          << wrapText(QStringLiteral("lc420-cli ") + command.synopsis, 4, int(usageLabel.size()))
+          << Qt::endl;
     return UsageError;
+}
+
+QString wrapText(const QString &text, int indent, int firstColumn, int width)
+{
+    QString wrapped;
+    const QString margin(indent, QLatin1Char(' '));
+    const QStringList paragraphs = text.split(QLatin1Char('\n'));
+    for (qsizetype p = 0; p < paragraphs.size(); ++p) {
+        int column = p == 0 ? firstColumn : indent;
+        if (p > 0)
+            wrapped += QLatin1Char('\n') + margin;
+        bool lineEmpty = true;
+        for (const QString &word : paragraphs.at(p).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            // A word longer than a line stands alone on its line.
+            if (!lineEmpty && column + 1 + word.size() > width) {
+                wrapped += QLatin1Char('\n') + margin;
+                column = indent;
+                lineEmpty = true;
+            }
+            if (!lineEmpty) {
+                wrapped += QLatin1Char(' ');
+                ++column;
+            }
+            wrapped += word;
+            column += int(word.size());
+            lineEmpty = false;
+        }
+    }
+    return wrapped;
+}
+
+void printHelpEntries(QTextStream &stream, const QList<HelpEntry> &entries)
+{
+    for (const HelpEntry &entry : entries) {
+        stream << "  " << wrapText(entry.term, 4, 2) << '\n';
+        if (!entry.text.isEmpty())
+            stream << "      " << wrapText(entry.text, 6, 6) << '\n';
+    }
+}
+
+void printCommandHelp(QTextStream &stream, const Command &command)
+{
+    const QString usageLabel = tr("usage:") + QLatin1Char(' ');
+    stream << usageLabel
+           << wrapText(QStringLiteral("lc420-cli ") + command.synopsis, 4, int(usageLabel.size()))
+           << "\n  " << wrapText(command.summary, 2, 2) << '\n';
+    if (!command.options.isEmpty()) {
+        stream << '\n' << tr("Options:") << '\n';
+        printHelpEntries(stream, command.options);
+    }
+    stream.flush();
 }
 
 Progress::Progress(QString label)
     : m_label(std::move(label))
-    , m_terminal(isatty(fileno(stdout)) != 0)
+    , m_terminal(shown())
 {}
 
 Progress::~Progress()
@@ -197,34 +341,188 @@ Progress::~Progress()
     finish();
 }
 
+bool Progress::shown()
+{
+    return isatty(fileno(stderr)) != 0;
+}
+
+QString Progress::bar(const QString &label, int percent, int width)
+{
+    percent = qBound(0, percent, 100);
+    // label, " [", the bar, "] ", "100 %", and the column a terminal keeps
+    // free so that the cursor does not wrap.
+    const int room = qBound(10, width - 1 - int(label.size()) - 4 - 5, 40);
+    const int filled = percent * room / 100;
+    return label + QStringLiteral(" [") + QString(filled, QLatin1Char('#'))
+           + QString(room - filled, QLatin1Char('.')) + QStringLiteral("] ")
+           + QString::number(percent).rightJustified(3) + QStringLiteral(" %");
+}
+
 void Progress::setPercent(int percent)
 {
     percent = qBound(0, percent, 100);
-    if (percent == m_percent)
+    if (percent == m_percent || !m_terminal)
         return;
     m_percent = percent;
-    if (!m_terminal) {
-        // A log or a pipe gets one line per tenth, not a line per chunk.
-        if (percent / 10 != m_loggedTenth || percent == 100) {
-            m_loggedTenth = percent / 10;
-            out() << m_label << ": " << percent << '%' << Qt::endl;
-        }
-        return;
-    }
-    constexpr int Width = 40;
-    const int filled = percent * Width / 100;
-    out() << '\r' << m_label << " [" << QString(filled, QLatin1Char('#'))
-          << QString(Width - filled, QLatin1Char('.')) << "] " << qSetFieldWidth(3) << percent
-          << qSetFieldWidth(0) << '%' << Qt::flush;
+    err() << '\r' << bar(m_label, percent) << Qt::flush;
     m_open = true;
 }
 
 void Progress::finish()
 {
     if (m_open) {
-        out() << Qt::endl;
+        err() << Qt::endl;
         m_open = false;
     }
+}
+
+namespace {
+
+// The user's locale without group separators: "7680" reads as a count in
+// every language, and stays one word for a script that cuts it out.
+QLocale userLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
+QString number(qint64 value)
+{
+    return userLocale().toString(value);
+}
+
+QString bytes(qint64 size)
+{
+    // The plural form follows the count; sizes past what an int holds
+    // (no file this tool reads) take the form of the largest.
+    const int n = int(qBound(qint64(0), size, qint64(std::numeric_limits<int>::max())));
+    return tr("%1 byte(s)", nullptr, n).arg(number(size));
+}
+
+QString seconds(double value)
+{
+    return userLocale().toString(value, 'f', 1);
+}
+
+namespace {
+
+// An argument as a shell takes it back: as it is when it holds nothing a
+// shell would read, else in single quotes.
+QString shellWord(const QString &argument)
+{
+    static const QString plain = QStringLiteral("_-./:=,@%+");
+    const bool safe
+        = !argument.isEmpty() && std::all_of(argument.begin(), argument.end(), [](QChar c) {
+              return c.isLetterOrNumber() || plain.contains(c);
+          });
+    if (safe)
+        return argument;
+    return QLatin1Char('\'') + QString(argument).replace(QLatin1Char('\''), QStringLiteral("'\\''"))
+           + QLatin1Char('\'');
+}
+
+QString joined(const QStringList &words)
+{
+    QStringList quoted;
+    for (const QString &word : words)
+        quoted.append(shellWord(word));
+    return quoted.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+QString suggestion(const QStringList &arguments, bool withOptions)
+{
+    QStringList words{QStringLiteral("lc420-cli")};
+    const GlobalOptions &options = globalOptions();
+    if (withOptions) {
+        if (!options.serial.isEmpty())
+            words << QStringLiteral("--serial") << QString::fromLatin1(options.serial);
+        if (options.all)
+            words << QStringLiteral("--all");
+        if (options.json)
+            words << QStringLiteral("--json");
+        if (!options.logFile.isEmpty())
+            words << QStringLiteral("--log") << options.logFile;
+    }
+    return joined(words + arguments);
+}
+
+QString suggestionFor(const QByteArray &serial, const QStringList &arguments)
+{
+    QStringList words{QStringLiteral("lc420-cli")};
+    if (!serial.isEmpty())
+        words << QStringLiteral("--serial") << QString::fromLatin1(serial);
+    return joined(words + arguments);
+}
+
+QString keywordText(const char *english)
+{
+    return QCoreApplication::translate("Cli", english, KeywordComment);
+}
+
+QString englishKeyword(const QString &input, const QList<const char *> &words)
+{
+    for (const char *word : words) {
+        if (input.compare(QLatin1String(word), Qt::CaseInsensitive) == 0
+            || input.compare(keywordText(word), Qt::CaseInsensitive) == 0)
+            return QLatin1String(word);
+    }
+    return {};
+}
+
+namespace {
+
+struct PatternKeyword
+{
+    Show::Pattern pattern;
+    struct
+    {
+        const char *source;
+        const char *comment;
+    } word;
+};
+
+// One line a pattern: its English name (Show::patternKeyword) for the
+// catalogue.
+const PatternKeyword patternKeywords[] = {
+    {Show::Pattern::Chase, QT_TRANSLATE_NOOP3("Cli", "chase", "command-line word")},
+    {Show::Pattern::Rainbow, QT_TRANSLATE_NOOP3("Cli", "rainbow", "command-line word")},
+    {Show::Pattern::Fade, QT_TRANSLATE_NOOP3("Cli", "fade", "command-line word")},
+    {Show::Pattern::Alternate, QT_TRANSLATE_NOOP3("Cli", "alternate", "command-line word")},
+    {Show::Pattern::Solid, QT_TRANSLATE_NOOP3("Cli", "solid", "command-line word")},
+    {Show::Pattern::Bounce, QT_TRANSLATE_NOOP3("Cli", "bounce", "command-line word")},
+    {Show::Pattern::Stack, QT_TRANSLATE_NOOP3("Cli", "stack", "command-line word")},
+    {Show::Pattern::Wipe, QT_TRANSLATE_NOOP3("Cli", "wipe", "command-line word")},
+    {Show::Pattern::Sparkle, QT_TRANSLATE_NOOP3("Cli", "sparkle", "command-line word")},
+};
+
+} // namespace
+
+QString patternWord(Show::Pattern pattern)
+{
+    return keywordText(Show::patternKeyword(pattern).toLatin1().constData());
+}
+
+QStringList patternWords()
+{
+    QStringList words;
+    for (const PatternKeyword &keyword : patternKeywords)
+        words.append(keywordText(keyword.word.source));
+    return words;
+}
+
+std::optional<Show::Pattern> patternFromWord(const QString &word)
+{
+    for (const PatternKeyword &keyword : patternKeywords) {
+        if (word.compare(QLatin1String(keyword.word.source), Qt::CaseInsensitive) == 0
+            || word.compare(keywordText(keyword.word.source), Qt::CaseInsensitive) == 0)
+            return keyword.pattern;
+    }
+    return std::nullopt;
 }
 
 QString tr(const char *text, const char *disambiguation, int n)
@@ -237,24 +535,41 @@ QString kindName(Show::Kind kind)
     return kind == Show::Kind::Programs ? QStringLiteral("programs") : QStringLiteral("scenes");
 }
 
-QString fileError(const Show::FileContents &contents, const QString &fileName, Show::Kind kind)
+QString fileError(const Show::FileContents &contents, const QString &fileName, Show::Kind kind,
+                  const QStringList &arguments)
 {
     QString text = Show::describe(contents, fileName, kind);
-    if (const std::optional<Show::Kind> other = Show::otherKind(contents, kind))
+    const std::optional<Show::Kind> other = Show::otherKind(contents, kind);
+    if (other && !arguments.isEmpty())
         text += QLatin1Char(' ')
-                + (*other == Show::Kind::Programs
-                       ? tr("The programs command takes it: lc420-cli programs set %1")
-                       : tr("The scenes command takes it: lc420-cli scenes set %1"))
-                      .arg(fileName);
+                + (*other == Show::Kind::Programs ? tr("For a programs file: %1")
+                                                  : tr("For a scenes file: %1"))
+                      .arg(suggestion(QStringList{kindName(*other)} + arguments));
     return text;
+}
+
+QString hexFileHint(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    bool hex = info.suffix().compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
+    if (!hex) {
+        QFile file(fileName);
+        hex = SafeFile::openForReading(file).isEmpty() && file.read(1) == ":";
+    }
+    if (!hex)
+        return {};
+    const QString upgradeFile
+        = info.path() == QLatin1String(".")
+              ? info.completeBaseName() + QStringLiteral(".upg")
+              : info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".upg");
+    return tr("%1 is an Intel HEX file; an upgrade file is built from it with: %2")
+        .arg(fileName, suggestion({QStringLiteral("build-upg"), fileName, upgradeFile}, false));
 }
 
 QString releaseHint(const QByteArray &serial)
 {
-    const QString command = serial.isEmpty() ? QStringLiteral("lc420-cli status clear")
-                                             : QStringLiteral("lc420-cli --serial %1 status clear")
-                                                   .arg(QString::fromLatin1(serial));
-    return tr("Release it with: %1").arg(command);
+    return tr("Release it with: %1")
+        .arg(suggestionFor(serial, {QStringLiteral("status"), QStringLiteral("clear")}));
 }
 
 } // namespace Cli

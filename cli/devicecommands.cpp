@@ -65,10 +65,14 @@ QString stateName(UsbDevice::Found::Outcome outcome)
     return QStringLiteral("ok");
 }
 
-// info's labels, padded to one column in any language.
+// info's labels, padded to one column in any language, with at least one
+// space after the longest.
 QString infoLabel(const QString &label)
 {
-    return label.leftJustified(13);
+    qsizetype width = 13;
+    for (const QString &each : {tr("Serial:"), tr("Mode:"), tr("Bootloader:"), tr("Status:")})
+        width = qMax(width, each.size() + 1);
+    return label.leftJustified(width);
 }
 
 int list(const Command &command, const QStringList &arguments)
@@ -192,23 +196,24 @@ int status(const Command &command, const QStringList &arguments)
         if (json)
             printJson({{QStringLiteral("status"), orNull(ok, binary32(word))}});
         else
-            out() << (ok ? QStringLiteral("Status: ") + binary32(word)
-                         : Service::describe(Service::Failure::StatusGet))
-                  << Qt::endl;
+            (ok ? out() : err()) << (ok ? tr("Status:") + QLatin1Char(' ') + binary32(word)
+                                        : Service::describe(Service::Failure::StatusGet))
+                                 << Qt::endl;
         return ok ? Success : DeviceFailure;
     }
     // Bit 0 is the only bit this tool sets or clears.
     constexpr quint32 Bit0 = 1;
     const bool set = action == QLatin1String("set");
     const bool ok = (set ? device.StatusSet(Bit0) : device.StatusClr(Bit0)) == 0;
-    const char *name = set ? "StatusSet" : "StatusClr";
     if (json) {
         printJson(
             {{QLatin1String(set ? "set" : "clear"), binary32(Bit0)}, {QStringLiteral("ok"), ok}});
     } else if (ok) {
-        out() << name << "(" << binary32(Bit0) << ")" << Qt::endl;
+        out()
+            << (set ? tr("Status bits set: %1") : tr("Status bits cleared: %1")).arg(binary32(Bit0))
+            << Qt::endl;
     } else {
-        out() << Service::describe(set ? Service::Failure::StatusSet
+        err() << Service::describe(set ? Service::Failure::StatusSet
                                        : Service::Failure::StatusClear)
               << Qt::endl;
     }

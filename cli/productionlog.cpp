@@ -2,6 +2,7 @@
 
 #include "firmware/upgradefile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -78,7 +79,7 @@ QString ProductionLog::open(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("Cli", "not a regular file");
     // O_NONBLOCK: a FIFO put there after the check would otherwise hold the
     // open until a reader comes; it is refused below like any file that is
     // not regular.
@@ -89,7 +90,7 @@ QString ProductionLog::open(const QString &fileName)
     struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("Cli", "not a regular file");
     }
     ::fcntl(fd, F_SETFL, O_APPEND); // blocking again for the writes
 
@@ -147,7 +148,7 @@ QString ProductionLog::writeLine(const QByteArray &line)
     // so flock() alone would not), the file lock other processes.
     QMutexLocker threads(&m_mutex);
     if (m_fd < 0)
-        return QStringLiteral("the log is not open");
+        return QCoreApplication::translate("Cli", "the log is not open");
     const FileLock lock(m_fd);
     if (lock.error() != 0)
         return systemError(lock.error());
@@ -176,8 +177,9 @@ QString logUnit(const ProductionLog::Entry &entry)
     const QString why = log.append(entry);
     if (why.isEmpty())
         return {};
-    return QStringLiteral("lc420-cli: cannot record %1 in %2: %3")
-        .arg(QString::fromLatin1(entry.serial), log.fileName(), why);
+    return QStringLiteral("lc420-cli: ")
+           + QCoreApplication::translate("Cli", "cannot record %1 in %2: %3")
+                 .arg(QString::fromLatin1(entry.serial), log.fileName(), why);
 }
 
 } // namespace Cli

@@ -9,10 +9,8 @@
 #include <QObject>
 #include <QTextStream>
 
-#include <cstdio>
 #include <functional>
 #include <optional>
-#include <unistd.h>
 
 namespace Cli {
 
@@ -76,7 +74,7 @@ int showBytes(const QByteArray &bytes, const QString &rawFile)
         err() << SafeFile::describeFailure(rawFile, why) << Qt::endl;
         return FileError;
     }
-    out() << tr("Wrote %1 bytes to %2").arg(bytes.size()).arg(rawFile) << Qt::endl;
+    out() << tr("Wrote %n byte(s) to %1", nullptr, int(bytes.size())).arg(rawFile) << Qt::endl;
     return Success;
 }
 
@@ -155,9 +153,7 @@ int readExternal(const Command &command, const QStringList &arguments)
         Progress write(tr("Write"));
         Progress read(tr("Read"));
         const QObject context;
-        // Progress lines would end up inside a dump piped to a file.
-        if (!region->rawFile.isEmpty() || isatty(fileno(stdout)) != 0)
-            showProgress(device, write, read, context);
+        showProgress(device, write, read, context);
         bytes = Service::readExternal(device, region->address, quint32(region->length));
     }
     if (!bytes) {
@@ -194,8 +190,7 @@ int writeExternal(const Command &command, const QStringList &arguments)
         err() << Service::describe(Service::Failure::WriteExternal) << Qt::endl;
         return DeviceFailure;
     }
-    out() << tr("Wrote %1 bytes of 0x%2 at 0x%3")
-                 .arg(*length)
+    out() << tr("Wrote %n byte(s) of 0x%1 at 0x%2", nullptr, *length)
                  .arg(*data & 0xFF, 2, 16, QLatin1Char('0'))
                  .arg(*address, 0, 16)
           << Qt::endl;
@@ -219,7 +214,7 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
     }
     if (image.isEmpty() || image.size() % 4 != 0) {
         err() << Service::describe(Service::ImageResult::BadLength) << ' '
-              << tr("(the file has %1 bytes)").arg(image.size()) << Qt::endl;
+              << tr("(the file has %n byte(s))", nullptr, int(image.size())) << Qt::endl;
         return FileError;
     }
     Device device;
@@ -227,8 +222,8 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
         return DeviceFailure;
     Service::ImageResult result;
     {
-        Progress write(QStringLiteral("Write"));
-        Progress read(QStringLiteral("Verify"));
+        Progress write(tr("Write"));
+        Progress read(tr("Verify"));
         const QObject context;
         showProgress(device, write, read, context);
         result = Service::writeExternalImage(device, image);
@@ -239,14 +234,14 @@ int writeExternalImage(const Command &command, const QStringList &arguments)
 }
 
 // Connects, runs one command on the driver and reports it in the window's words.
-int reportOnDriver(const std::function<bool(Device &)> &action, const char *okText,
+int reportOnDriver(const std::function<bool(Device &)> &action, const QString &okText,
                    Service::Failure failure)
 {
     Device device;
     if (!connected(device))
         return DeviceFailure;
     const bool ok = action(device);
-    out() << (ok ? QString::fromLatin1(okText) : Service::describe(failure)) << Qt::endl;
+    (ok ? out() : err()) << (ok ? okText : Service::describe(failure)) << Qt::endl;
     return ok ? Success : DeviceFailure;
 }
 
@@ -255,17 +250,18 @@ int writePage(const Command &command, const QStringList &arguments)
     bool ok = false;
     const int pattern = arguments.value(0).toInt(&ok, 10);
     if (arguments.size() != 1 || !ok || pattern < 0 || pattern > 255)
-        return usage(command, tr("expected a fill pattern of 0 to 255"));
+        return usage(command, tr("expected a fill byte of 0 to 255"));
     return reportOnDriver(
         [pattern](Device &device) { return Service::writePage(device, quint8(pattern)); },
-        "page write OK", Service::Failure::PageWrite);
+        tr("The page was written."), Service::Failure::PageWrite);
 }
 
 int writeTestBlock(const Command &command, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usage(command, tr("write-test-block takes no arguments"));
-    return reportOnDriver(Service::sendTestBlock, "Write OK", Service::Failure::TestBlock);
+    return reportOnDriver(Service::sendTestBlock, Service::describe(Service::ImageResult::Written),
+                          Service::Failure::TestBlock);
 }
 
 int runApplication(const Command &command, const QStringList &arguments)
@@ -288,12 +284,22 @@ int connectCommand(const Command &command, const QStringList &arguments)
         return usage(command, tr("connect takes no arguments"));
     Device device;
     if (device.connect() != 0) {
-        out() << Service::describe(Service::Failure::Connect) << Qt::endl;
+        err() << Service::describe(Service::Failure::Connect) << Qt::endl;
+        reportConnection(device);
         return DeviceFailure;
     }
-    out() << "Connect OK" << Qt::endl;
+    out() << tr("Connected: the driver answers.") << Qt::endl;
     device.disconnect();
     return Success;
+}
+
+} // namespace
+
+namespace {
+
+HelpEntry rawOption()
+{
+    return {tr("--raw OUT.bin"), tr("write the bytes to OUT.bin instead of the hex dump")};
 }
 
 } // namespace
@@ -303,19 +309,25 @@ QList<Command> serviceCommands()
     return {
         makeCommand(QStringLiteral("connect"), QStringLiteral("connect"),
                     tr("check that an Lc420 driver answers"), connectCommand, UsesDriver),
-        makeCommand(QStringLiteral("read-memory"),
-                    QStringLiteral("read-memory ADDR LEN [--raw OUT.bin]"),
-                    tr("hex dump of controller memory (ADDR in hex)"), readMemory, UsesDriver),
-        makeCommand(QStringLiteral("read-ext"), QStringLiteral("read-ext ADDR LEN [--raw OUT.bin]"),
-                    tr("hex dump of external flash, decoded (ADDR in hex)"), readExternal,
-                    UsesDriver),
-        makeCommand(QStringLiteral("write-ext"), QStringLiteral("write-ext ADDR LEN DATA"),
+        withOptions(makeCommand(QStringLiteral("read-memory"),
+                                tr("read-memory ADDR LEN [--raw OUT.bin]"),
+                                tr("hex dump of controller memory (ADDR in hex, LEN 1 to %1)")
+                                    .arg(Service::MaxLength),
+                                readMemory, UsesDriver),
+                    {rawOption()}),
+        withOptions(makeCommand(QStringLiteral("read-ext"), tr("read-ext ADDR LEN [--raw OUT.bin]"),
+                                tr("hex dump of external flash, decoded (ADDR in hex, LEN 1 to "
+                                   "%1)")
+                                    .arg(Service::MaxLength),
+                                readExternal, UsesDriver),
+                    {rawOption()}),
+        makeCommand(QStringLiteral("write-ext"), tr("write-ext ADDR LEN DATA"),
                     tr("fill external flash with one byte (ADDR, DATA in hex)"), writeExternal,
                     UsesDriver),
-        makeCommand(QStringLiteral("write-ext-bin"), QStringLiteral("write-ext-bin FILE"),
+        makeCommand(QStringLiteral("write-ext-bin"), tr("write-ext-bin FILE"),
                     tr("write a raw image to the external flash and verify it"), writeExternalImage,
                     UsesDriver),
-        makeCommand(QStringLiteral("write-page"), QStringLiteral("write-page PATTERN"),
+        makeCommand(QStringLiteral("write-page"), tr("write-page BYTE"),
                     tr("fill the page at 0x08005000 (bootloader only)"), writePage, UsesDriver),
         makeCommand(QStringLiteral("write-test-block"), QStringLiteral("write-test-block"),
                     tr("send the 512-byte test block"), writeTestBlock, UsesDriver),

@@ -110,7 +110,7 @@ int getTable(Show::Kind kind, const QString &fileName)
         err() << SafeFile::describeFailure(fileName, why) << Qt::endl;
         return FileError;
     }
-    out() << tr("Wrote %1 (%2 bytes)").arg(fileName).arg(Show::fileSize(kind)) << Qt::endl;
+    out() << tr("Wrote %1 (%2)").arg(fileName, bytes(Show::fileSize(kind))) << Qt::endl;
     return Success;
 }
 
@@ -184,7 +184,9 @@ int verifyTable(Show::Kind kind, const QString &fileName)
 {
     const Show::FileContents contents = Show::readFile(fileName, kind);
     if (!contents.ok()) {
-        err() << "lc420-cli: " << fileError(contents, fileName, kind) << Qt::endl;
+        err() << "lc420-cli: "
+              << fileError(contents, fileName, kind, {QStringLiteral("verify"), fileName})
+              << Qt::endl;
         return FileError;
     }
     Device device;
@@ -229,30 +231,90 @@ int verifyTable(Show::Kind kind, const QString &fileName)
 
 // programs fill / scenes fill: a pattern written into a table, saved as a
 // file. No driver is used.
-const char FillOptions[]
-    = "PATTERN is chase, rainbow, fade, alternate, solid, bounce, stack, wipe or sparkle.\n"
-      "Options (defaults in brackets):\n"
-      "  --program N       the program to fill, 1 to 8 [1]; programs only\n"
-      "  --first N         the first step or scene to fill [1]\n"
-      "  --last N          the last step or scene to fill [12; scenes 8]\n"
-      "  --lamps LIST      the lamps, such as 1-6,9 or all [all]\n"
-      "  --color COLOR     chase, bounce, stack, sparkle: the light; fade: the first\n"
-      "                    colour; alternate, wipe: the first colour; solid: the\n"
-      "                    colour [red]\n"
-      "  --color2 COLOR    chase, bounce, stack, sparkle: the background; fade: the\n"
-      "                    last colour; alternate, wipe: the second colour [black]\n"
-      "  --direction DIR   chase, rainbow, bounce, stack, wipe: up (from lamp 1\n"
-      "                    towards lamp 12) or down [up]\n"
-      "  --width N         chase, bounce, sparkle: how many lamps are lit at once [1]\n"
-      "  --seed N          sparkle: where the random lamps come from, 0 to 2147483647;\n"
-      "                    the same seed gives the same steps [1]\n"
-      "  --scene-time MS   the Scene Time of every filled step, 0 to 900000 [500]\n"
-      "  --xfade N         the XFade of every filled step, 0 to 100000 [0]\n"
-      "  --no-end-marker   programs: no End Marker on the last filled step (the others\n"
-      "                    get none either) [End Marker on the last step]\n"
-      "  --from FILE       start from the table in FILE instead of an all-black one\n"
-      "COLOR is #rrggbb, R,G,B or black, white, red, green, blue, yellow, cyan,\n"
-      "magenta, orange.\n";
+
+// The words of the fill options, each as the catalogue holds it (see
+// keywordText()).
+struct Word
+{
+    const char *source;
+    const char *comment;
+};
+const Word colourNames[] = {
+    QT_TRANSLATE_NOOP3("Cli", "black", "command-line word"),
+    QT_TRANSLATE_NOOP3("Cli", "white", "command-line word"),
+    QT_TRANSLATE_NOOP3("Cli", "red", "command-line word"),
+    QT_TRANSLATE_NOOP3("Cli", "green", "command-line word"),
+    QT_TRANSLATE_NOOP3("Cli", "blue", "command-line word"),
+    QT_TRANSLATE_NOOP3("Cli", "yellow", "command-line word"),
+    QT_TRANSLATE_NOOP3("Cli", "cyan", "command-line word"),
+    QT_TRANSLATE_NOOP3("Cli", "magenta", "command-line word"),
+    QT_TRANSLATE_NOOP3("Cli", "orange", "command-line word"),
+};
+const Word Up = QT_TRANSLATE_NOOP3("Cli", "up", "command-line word");
+const Word Down = QT_TRANSLATE_NOOP3("Cli", "down", "command-line word");
+const Word AllLamps = QT_TRANSLATE_NOOP3("Cli", "all", "command-line word");
+
+QList<const char *> colourWords()
+{
+    QList<const char *> words;
+    for (const Word &word : colourNames)
+        words.append(word.source);
+    return words;
+}
+
+QStringList keywordTexts(const QList<const char *> &words)
+{
+    QStringList texts;
+    for (const char *word : words)
+        texts.append(keywordText(word));
+    return texts;
+}
+
+// The options of programs fill (and, without the programs-only ones, of
+// scenes fill), for its help and its usage errors.
+QList<HelpEntry> fillOptions(Show::Kind kind)
+{
+    const bool programs = kind == Show::Kind::Programs;
+    QList<HelpEntry> options;
+    options.append(
+        {tr("PATTERN"), tr("one of: %1").arg(patternWords().join(QStringLiteral(", ")))});
+    if (programs)
+        options.append({tr("--program N"), tr("the program to fill, 1 to 8 [1]")});
+    options.append({tr("--first N"), programs ? tr("the first step to fill [1]")
+                                              : tr("the first scene to fill [1]")});
+    options.append({tr("--last N"), programs ? tr("the last step to fill [12]")
+                                             : tr("the last scene to fill [8]")});
+    options.append({tr("--lamps LIST"),
+                    tr("the lamps, such as 1-6,9, or %1 [%1]").arg(keywordText(AllLamps.source))});
+    options.append({tr("--color COLOR"),
+                    tr("chase, bounce, stack, sparkle: the light; fade: the first colour; "
+                       "alternate, wipe: the first colour; solid: the colour [%1]")
+                        .arg(keywordText("red"))});
+    options.append({tr("--color2 COLOR"), tr("chase, bounce, stack, sparkle: the background; "
+                                             "fade: the last colour; alternate, wipe: the "
+                                             "second colour [%1]")
+                                              .arg(keywordText("black"))});
+    options.append(
+        {tr("--direction DIR"), tr("chase, rainbow, bounce, stack, wipe: %1 (from lamp 1 towards "
+                                   "lamp 12) or %2 [%1]")
+                                    .arg(keywordText(Up.source), keywordText(Down.source))});
+    options.append(
+        {tr("--width N"), tr("chase, bounce, sparkle: how many lamps are lit at once [1]")});
+    options.append({tr("--seed N"), tr("sparkle: where the random lamps come from, 0 to "
+                                       "2147483647; the same seed gives the same steps [1]")});
+    options.append(
+        {tr("--scene-time MS"), tr("the Scene Time of every filled step, 0 to 900000 [500]")});
+    options.append({tr("--xfade N"), tr("the XFade of every filled step, 0 to 100000 [0]")});
+    if (programs)
+        options.append({QStringLiteral("--no-end-marker"),
+                        tr("no End Marker on the last filled step (the others get none either) "
+                           "[End Marker on the last step]")});
+    options.append({tr("--from FILE"), tr("start from the table in FILE instead of an all-black "
+                                          "one")});
+    options.append({tr("COLOR"), tr("#rrggbb, R,G,B or one of: %1")
+                                     .arg(keywordTexts(colourWords()).join(QStringLiteral(", ")))});
+    return options;
+}
 
 // The whole options text goes with a fill that names no pattern or file; a
 // single mistake gets its message and the synopsis.
@@ -260,11 +322,29 @@ int fillUsage(Show::Kind kind, const QString &message, bool withOptions = false)
 {
     const Command fill = showCommands().at(kind == Show::Kind::Programs ? 1 : 3);
     const int exit = usage(fill, message);
-    if (withOptions)
-        err() << FillOptions << Qt::flush;
-    else
-        err() << "(the options: lc420-cli " << fill.name << " fill)" << Qt::endl;
+    if (withOptions) {
+        err() << '\n' << tr("Options:") << '\n';
+        printHelpEntries(err(), fill.options);
+        err().flush();
+    } else {
+        err() << wrapText(
+            tr("(the options: %1)")
+                .arg(suggestion({fill.name, fill.variant, QStringLiteral("--help")}, false)),
+            0) << Qt::endl;
+    }
     return exit;
+}
+
+// The output file of a fill as the other kind's fill would name it.
+QStringList argumentsForKind(QStringList arguments, Show::Kind other)
+{
+    const QString from
+        = other == Show::Kind::Programs ? QStringLiteral(".scn") : QStringLiteral(".pgm");
+    const QString to
+        = other == Show::Kind::Programs ? QStringLiteral(".pgm") : QStringLiteral(".scn");
+    if (!arguments.isEmpty() && arguments.last().endsWith(from, Qt::CaseInsensitive))
+        arguments.last() = arguments.last().chopped(from.size()) + to;
+    return arguments;
 }
 
 int fillTable(Show::Kind kind, const QStringList &commandArguments)
@@ -272,8 +352,7 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
     // --serial is let through: with several drivers attached the tool asks
     // for one before any command runs, although this one uses none.
     if (globalOptions().all || globalOptions().json || !globalOptions().logFile.isEmpty())
-        return fillUsage(kind, QStringLiteral("fill uses no driver; --all, --json and --log do "
-                                              "not apply"));
+        return fillUsage(kind, tr("fill uses no driver; --all, --json and --log do not apply"));
     QStringList arguments = commandArguments.mid(1); // after "fill"
     Show::FillParameters parameters = Show::defaultFillParameters(kind);
     QString from;
@@ -287,16 +366,17 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
                 files.append(option);
                 continue;
             }
-            const std::optional<Show::Pattern> chosen = Show::patternFromKeyword(option);
+            const std::optional<Show::Pattern> chosen = patternFromWord(option);
             if (!chosen)
-                return fillUsage(kind, QStringLiteral("unknown pattern \"%1\"").arg(option));
+                return fillUsage(kind, tr("unknown pattern \"%1\"; the patterns: %2")
+                                           .arg(option, patternWords().join(QStringLiteral(", "))));
             parameters.pattern = *chosen;
             pattern = true;
             continue;
         }
         if (option == QLatin1String("--no-end-marker")) {
             if (kind == Show::Kind::Scenes)
-                return fillUsage(kind, QStringLiteral("scenes have no End Marker"));
+                return fillUsage(kind, tr("scenes have no End Marker"));
             parameters.endMarker = false;
             continue;
         }
@@ -308,17 +388,16 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
         } else if (i + 1 < arguments.size()) {
             value = arguments.at(++i);
         } else {
-            return fillUsage(kind, QStringLiteral("%1 needs a value").arg(option));
+            return fillUsage(kind, tr("%1 needs a value").arg(option));
         }
         bool isNumber = false;
         const int number = value.toInt(&isNumber, 10);
         const auto needNumber = [&]() {
-            return fillUsage(kind,
-                             QStringLiteral("%1 takes a number, not \"%2\"").arg(option, value));
+            return fillUsage(kind, tr("%1 takes a number, not \"%2\"").arg(option, value));
         };
         if (option == QLatin1String("--program")) {
             if (kind == Show::Kind::Scenes)
-                return fillUsage(kind, QStringLiteral("--program goes with programs fill only"));
+                return fillUsage(kind, tr("--program goes with programs fill only"));
             if (!isNumber)
                 return needNumber();
             parameters.program = number - 1;
@@ -345,34 +424,40 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
                 return needNumber();
             parameters.xfade = number;
         } else if (option == QLatin1String("--lamps")) {
-            const std::optional<quint16> lamps = Show::parseLamps(value);
+            const QString all = englishKeyword(value, {AllLamps.source});
+            const std::optional<quint16> lamps = Show::parseLamps(all.isEmpty() ? value : all);
             if (!lamps)
-                return fillUsage(kind, QStringLiteral("--lamps takes lamp numbers 1 to 12 such as "
-                                                      "1-6,9, or all; not \"%1\"")
-                                           .arg(value));
+                return fillUsage(kind, tr("--lamps takes lamp numbers 1 to 12 such as 1-6,9, or "
+                                          "%1; not \"%2\"")
+                                           .arg(keywordText(AllLamps.source), value));
             parameters.lamps = *lamps;
         } else if (option == QLatin1String("--color") || option == QLatin1String("--color2")) {
-            const std::optional<Show::Rgb> colour = Show::parseColour(value);
+            const QString name = englishKeyword(value, colourWords());
+            const std::optional<Show::Rgb> colour
+                = Show::parseColour(name.isEmpty() ? value : name);
             if (!colour)
-                return fillUsage(kind, QStringLiteral("%1 takes #rrggbb, R,G,B or a colour name; "
-                                                      "not \"%2\"")
-                                           .arg(option, value));
+                return fillUsage(
+                    kind,
+                    tr("%1 takes #rrggbb, R,G,B or a colour name; not \"%2\"").arg(option, value));
             (option == QLatin1String("--color") ? parameters.first : parameters.second) = *colour;
         } else if (option == QLatin1String("--direction")) {
-            if (value != QLatin1String("up") && value != QLatin1String("down"))
-                return fillUsage(kind, QStringLiteral("--direction takes up or down"));
-            parameters.direction = value == QLatin1String("up") ? Show::LampDirection::Up
-                                                                : Show::LampDirection::Down;
+            const QString direction = englishKeyword(value, {Up.source, Down.source});
+            if (direction.isEmpty())
+                return fillUsage(kind, tr("--direction takes %1 or %2")
+                                           .arg(keywordText(Up.source), keywordText(Down.source)));
+            parameters.direction = direction == QLatin1String(Up.source)
+                                       ? Show::LampDirection::Up
+                                       : Show::LampDirection::Down;
         } else if (option == QLatin1String("--from")) {
             from = value;
         } else {
-            return fillUsage(kind, QStringLiteral("unknown option %1").arg(option));
+            return fillUsage(kind, tr("unknown option %1").arg(option));
         }
     }
     if (!pattern || files.size() != 1)
-        return fillUsage(kind, QStringLiteral("expected a pattern and one output file"), true);
+        return fillUsage(kind, tr("expected a pattern and one output file"), true);
     if (seeded && parameters.pattern != Show::Pattern::Sparkle)
-        return fillUsage(kind, QStringLiteral("--seed goes with sparkle only"));
+        return fillUsage(kind, tr("--seed goes with sparkle only"));
     if (const Show::FillError error = Show::checkFill(parameters); error != Show::FillError::None)
         return fillUsage(kind, Show::describe(error, parameters));
 
@@ -380,32 +465,35 @@ int fillTable(Show::Kind kind, const QStringList &commandArguments)
     if (!from.isEmpty()) {
         const Show::FileContents contents = Show::readFile(from, kind);
         if (!contents.ok()) {
-            err() << "lc420-cli: " << fileError(contents, from, kind) << Qt::endl;
+            const Show::Kind other
+                = kind == Show::Kind::Programs ? Show::Kind::Scenes : Show::Kind::Programs;
+            err() << "lc420-cli: "
+                  << fileError(contents, from, kind, argumentsForKind(commandArguments, other))
+                  << Qt::endl;
             return FileError;
         }
         table = contents.table;
     }
     if (Show::fillSteps(table, parameters) != Show::FillError::None)
-        return fillUsage(kind, QStringLiteral("the pattern could not be written"));
+        return fillUsage(kind, tr("the pattern could not be written"));
     const QString &fileName = files.first();
     if (const QString why = Show::saveFile(fileName, kind, table); !why.isEmpty()) {
         err() << SafeFile::describeFailure(fileName, why) << Qt::endl;
         return FileError;
     }
-    const QString range = kind == Show::Kind::Programs
-                              ? QStringLiteral("program %1, steps %2 to %3")
-                                    .arg(parameters.program + 1)
-                                    .arg(parameters.firstStep + 1)
-                                    .arg(parameters.lastStep + 1)
-                              : QStringLiteral("scenes %1 to %2")
-                                    .arg(parameters.firstStep + 1)
-                                    .arg(parameters.lastStep + 1);
+    const QString range
+        = kind == Show::Kind::Programs
+              ? tr("program %1, steps %2 to %3")
+                    .arg(parameters.program + 1)
+                    .arg(parameters.firstStep + 1)
+                    .arg(parameters.lastStep + 1)
+              : tr("scenes %1 to %2").arg(parameters.firstStep + 1).arg(parameters.lastStep + 1);
     // A sparkle names its seed, so the same steps can be made again.
-    const QString seed = parameters.pattern == Show::Pattern::Sparkle
-                             ? QStringLiteral(" (seed %1)").arg(parameters.seed)
-                             : QString();
-    out() << "Wrote " << fileName << " (" << Show::fileSize(kind)
-          << " bytes): " << Show::patternKeyword(parameters.pattern) << seed << " on " << range
+    const QString filled
+        = parameters.pattern == Show::Pattern::Sparkle
+              ? tr("%1 (seed %2)").arg(patternWord(parameters.pattern)).arg(parameters.seed)
+              : patternWord(parameters.pattern);
+    out() << tr("Wrote %1 (%2): %3 on %4").arg(fileName, bytes(Show::fileSize(kind)), filled, range)
           << Qt::endl;
     return Success;
 }
@@ -781,53 +869,63 @@ int inspectShowFile(const QString &fileName, Show::Kind kind)
     const auto line = [&labels, width](int label, const QString &text) {
         out() << labels.at(label).leftJustified(width) << text << '\n';
     };
-    line(0, tr("%1 (%2 bytes, %3 expected)")
-                .arg(fileName)
-                .arg(contents.fileSize)
-                .arg(Show::fileSize(kind)));
+    line(0, tr("%1 (%2, %3 expected)")
+                .arg(fileName, bytes(contents.fileSize), number(Show::fileSize(kind))));
     line(1, contents.error == Error::WrongHeader ? Show::describe(contents) : contents.header);
     if (contents.error != Error::WrongHeader)
         line(2,
              contents.error == Error::WrongVersion ? Show::describe(contents) : contents.version);
     if (contents.error == Error::WrongLength) {
-        line(3, contents.blockSize < 0
-                    ? tr("Wrong file length (cut short, needs %1)").arg(Show::tableSize(kind))
-                    : tr("Wrong file length (%1 bytes, needs %2)")
-                          .arg(contents.blockSize)
-                          .arg(Show::tableSize(kind)));
+        line(3,
+             contents.blockSize < 0
+                 ? tr("Wrong file length (cut short, needs %1)").arg(number(Show::tableSize(kind)))
+                 : tr("Wrong file length (%1, needs %2)")
+                       .arg(bytes(contents.blockSize), number(Show::tableSize(kind))));
     } else if (contents.ok()) {
-        line(3, tr("%1 bytes").arg(contents.blockSize));
-        line(4, tr("%1 of %2 in use").arg(used).arg(records));
+        line(3, bytes(contents.blockSize));
+        line(4, tr("%1 of %2 in use").arg(number(used), number(records)));
     }
-    out() << (contents.ok() ? tr("Consistent") : tr("Damaged")) << Qt::endl;
+    out() << (contents.ok() ? tr("The file is consistent.") : tr("The file is damaged."))
+          << Qt::endl;
     return contents.ok() ? Success : FileError;
 }
 
 QList<Command> showCommands()
 {
+    const QString patterns = patternWords().join(QStringLiteral(", "));
+    const int traits = UsesDriver | Json | AllDrivers | Logged;
     return {
-        makeCommand(QStringLiteral("programs"), QStringLiteral("programs get|set|verify FILE.pgm"),
+        makeCommand(QStringLiteral("programs"), tr("programs get|set|verify FILE.pgm"),
                     tr("programs between the driver and a file, or compared with one"), programs,
-                    UsesDriver | Json | AllDrivers | Logged),
+                    traits),
         // The same command again for the help's list: it runs the first.
-        makeCommand(QStringLiteral("programs"),
-                    QStringLiteral("programs fill PATTERN [OPTIONS] OUT.pgm"),
-                    tr("a chase, rainbow, fade, alternate, solid, bounce, stack, wipe or "
-                       "sparkle pattern in steps of a program, as a file"),
-                    programs, UsesDriver | Json | AllDrivers | Logged),
-        makeCommand(QStringLiteral("scenes"), QStringLiteral("scenes get|set|verify FILE.scn"),
+        withOptions(makeCommand(QStringLiteral("programs"),
+                                tr("programs fill PATTERN [OPTIONS] OUT.pgm"),
+                                tr("a pattern (%1) in steps of a program, as a file; no driver "
+                                   "is used")
+                                    .arg(patterns),
+                                programs, traits),
+                    fillOptions(Show::Kind::Programs), QStringLiteral("fill")),
+        makeCommand(QStringLiteral("scenes"), tr("scenes get|set|verify FILE.scn"),
                     tr("scenes between the driver and a file, or compared with one"), scenes,
-                    UsesDriver | Json | AllDrivers | Logged),
-        makeCommand(QStringLiteral("scenes"),
-                    QStringLiteral("scenes fill PATTERN [OPTIONS] OUT.scn"),
-                    tr("the same patterns over the scenes"), scenes,
-                    UsesDriver | Json | AllDrivers | Logged),
-        makeCommand(QStringLiteral("show-file"),
-                    QStringLiteral("show-file [--color=always|never|auto] [--play [--program N] "
+                    traits),
+        withOptions(makeCommand(QStringLiteral("scenes"),
+                                tr("scenes fill PATTERN [OPTIONS] OUT.scn"),
+                                tr("the same patterns over the scenes"), scenes, traits),
+                    fillOptions(Show::Kind::Scenes), QStringLiteral("fill")),
+        withOptions(makeCommand(QStringLiteral("show-file"),
+                                tr("show-file [--color=always|never|auto] [--play [--program N] "
                                    "[--loops N]] FILE"),
-                    tr("print a programs or scenes file as a table; on a terminal "
-                       "each lamp in its colour; --play plays a program"),
-                    showFile, Json),
+                                tr("print a programs or scenes file as a table; on a terminal "
+                                   "each lamp in its colour; --play plays a program"),
+                                showFile, Json),
+                    {{QStringLiteral("--color=always|never|auto"),
+                      tr("lamps in colour always, never, or only on a terminal when NO_COLOR is "
+                         "unset [auto]")},
+                     {QStringLiteral("--play"),
+                      tr("play a program, one step per Scene Time, until Ctrl+C")},
+                     {tr("--program N"), tr("with --play: the program to play, 1 to 8 [1]")},
+                     {tr("--loops N"), tr("with --play: stop after N rounds [until Ctrl+C]")}}),
     };
 }
 

@@ -40,11 +40,8 @@ private:
 // The command that runs the same upgrade again, on the same driver.
 QString upgradeAgainHint(const QString &fileName)
 {
-    const QByteArray serial = globalOptions().serial;
-    const QString command = serial.isEmpty() ? QStringLiteral("lc420-cli upgrade %1").arg(fileName)
-                                             : QStringLiteral("lc420-cli --serial %1 upgrade %2")
-                                                   .arg(QString::fromLatin1(serial), fileName);
-    return tr("To run the upgrade again: %1").arg(command);
+    return tr("To run the upgrade again: %1")
+        .arg(suggestion({QStringLiteral("upgrade"), fileName}));
 }
 
 int upgrade(const Command &command, const QStringList &arguments)
@@ -89,6 +86,11 @@ int upgrade(const Command &command, const QStringList &arguments)
     if (!result.succeeded() && result.outcome != UpgradeProcedure::Outcome::BadFile
         && result.outcome != UpgradeProcedure::Outcome::NoFile)
         err() << upgradeAgainHint(arguments.first()) << Qt::endl;
+    if (result.outcome == UpgradeProcedure::Outcome::BadFile
+        || result.outcome == UpgradeProcedure::Outcome::NoFile) {
+        if (const QString hint = hexFileHint(arguments.first()); !hint.isEmpty())
+            err() << hint << Qt::endl;
+    }
     const int exit = [&] {
         switch (result.outcome) {
         case UpgradeProcedure::Outcome::Running:
@@ -126,7 +128,7 @@ int upgrade(const Command &command, const QStringList &arguments)
 
 QList<Command> upgradeCommands()
 {
-    return {makeCommand(QStringLiteral("upgrade"), QStringLiteral("upgrade FILE.upg"),
+    return {makeCommand(QStringLiteral("upgrade"), tr("upgrade FILE.upg"),
                         tr("upgrade the driver's firmware from an upgrade file"), upgrade,
                         UsesDriver | AllDrivers | Logged)};
 }

@@ -13,6 +13,17 @@ namespace SafeFile {
 
 namespace {
 
+// Qt's words for the commonest system errors (QFileDevice::errorString()),
+// worded by our catalogues, so that a file error reads in the user's
+// language whether or not Qt's own catalogue is installed.
+[[maybe_unused]] constexpr const char *systemErrors[] = {
+    QT_TRANSLATE_NOOP("QIODevice", "No such file or directory"),
+    QT_TRANSLATE_NOOP("QIODevice", "Permission denied"),
+    QT_TRANSLATE_NOOP("QIODevice", "Too many open files"),
+    QT_TRANSLATE_NOOP("QIODevice", "No space left on device"),
+    QT_TRANSLATE_NOOP("QIODevice", "Unknown error"),
+};
+
 QString notRegular(const QString &fileName)
 {
     return QCoreApplication::translate("SafeFile", "%1 is not a regular file")

@@ -2,6 +2,7 @@
 
 #include "core/safefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -370,36 +371,39 @@ QString describe(int result)
 {
     switch (result) {
     case Ok:
-        return QStringLiteral("read");
+        return QCoreApplication::translate("Hex", "read");
     case ShortLine:
-        return QStringLiteral("line too short for a record");
+        return QCoreApplication::translate("Hex", "line too short for a record");
     case NoColon:
-        return QStringLiteral("line does not begin with ':'");
+        return QCoreApplication::translate("Hex", "line does not begin with ':'");
     case BadCount:
-        return QStringLiteral("byte count is not hexadecimal");
+        return QCoreApplication::translate("Hex", "byte count is not hexadecimal");
     case BadAddress:
-        return QStringLiteral("address is not hexadecimal");
+        return QCoreApplication::translate("Hex", "address is not hexadecimal");
     case BadType:
-        return QStringLiteral("record type is not hexadecimal");
+        return QCoreApplication::translate("Hex", "record type is not hexadecimal");
     case BadData:
-        return QStringLiteral("the record does not match its line");
+        return QCoreApplication::translate("Hex", "the record does not match its line");
     case BadRecord:
-        return QStringLiteral("unsupported record type, a byte count or address that does not fit "
-                              "it, or a second start address");
+        return QCoreApplication::translate(
+            "Hex", "unsupported record type, a byte count or address that does not fit "
+                   "it, or a second start address");
     case BadChecksum:
-        return QStringLiteral("checksum mismatch");
+        return QCoreApplication::translate("Hex", "checksum mismatch");
     case CannotOpen:
-        return QStringLiteral("cannot open the file");
+        return QCoreApplication::translate("Hex", "cannot open the file");
     case NoEndRecord:
-        return QStringLiteral("no end-of-file record: the file is cut short");
+        return QCoreApplication::translate("Hex", "no end-of-file record: the file is cut short");
     case Overlap:
-        return QStringLiteral("this record gives an address a different value than an earlier "
-                              "record");
+        return QCoreApplication::translate(
+            "Hex", "this record gives an address a different value than an earlier "
+                   "record");
     case CheckWordData:
-        return QStringLiteral("this record's data on a check word differs from the word "
-                              "computed");
+        return QCoreApplication::translate(
+            "Hex", "this record's data on a check word differs from the word "
+                   "computed");
     default:
-        return QStringLiteral("unknown error");
+        return QCoreApplication::translate("Hex", "unknown error");
     }
 }
 

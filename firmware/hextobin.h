@@ -60,7 +60,7 @@ struct Watch
     int firstLine = 0;
 };
 
-// A short English description of a result code, for command-line messages.
+// A short description of a result code, for command-line messages (translated).
 [[nodiscard]] QString describe(int result);
 } // namespace Hex
 

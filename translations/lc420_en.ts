@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+177"/>
+        <location filename="../cli/alldrivers.cpp" line="+178"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>this user may not open the driver (see lc420-cli list)</translation>
     </message>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../cli/cli.cpp" line="+117"/>
+        <location filename="../cli/cli.cpp" line="+200"/>
         <source>Serial</source>
         <translation>Serial</translation>
     </message>
@@ -39,13 +39,36 @@
         <translation>Result</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-161"/>
+        <location line="+155"/>
+        <source>ok</source>
+        <comment>a driver&apos;s result</comment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <location line="-154"/>
+        <location line="+154"/>
+        <source>failed</source>
+        <comment>a driver&apos;s result</comment>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Seconds</source>
         <translation>Seconds</translation>
     </message>
+    <message numerus="yes">
+        <location line="+24"/>
+        <source>To run it again on the driver that failed:</source>
+        <comment>followed by one command a line</comment>
+        <translation>
+            <numerusform>To run it again on the driver that failed:</numerusform>
+            <numerusform>To run it again on the drivers that failed:</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+104"/>
-        <location filename="../cli/upgradecommand.cpp" line="+62"/>
+        <location line="+96"/>
+        <location filename="../cli/upgradecommand.cpp" line="+59"/>
         <source>External flash write</source>
         <translation>External flash write</translation>
     </message>
@@ -84,12 +107,12 @@
         <translation>Writing scenes</translation>
     </message>
     <message>
-        <location filename="../cli/cli.cpp" line="-18"/>
+        <location filename="../cli/cli.cpp" line="-25"/>
         <source>bit 0 clear: no Get or Set left the driver locked</source>
         <translation>bit 0 clear: no Get or Set left the driver locked</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Bus</source>
         <translation>Bus</translation>
     </message>
@@ -109,9 +132,14 @@
         <translation>Status bit 0</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-65"/>
         <source>Choose one with --serial SERIAL; lc420-cli list shows them.</source>
         <translation>Choose one with --serial SERIAL; lc420-cli list shows them.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Attached drivers:</source>
+        <translation>Attached drivers:</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -119,7 +147,7 @@
         <translation>bit 0 set: an interrupted Get or Set left the driver locked.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+46"/>
         <source>no access for this user</source>
         <translation>no access for this user</translation>
     </message>
@@ -149,28 +177,103 @@
         <translation>Driver %1 was left locked by an interrupted Get or Set (status bit 0 set); release it with: lc420-cli --serial %1 status clear</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../cli/main.cpp" line="+147"/>
-        <source>usage: lc420-cli %1</source>
-        <translation>usage: lc420-cli %1</translation>
+        <location line="+26"/>
+        <location line="+48"/>
+        <location filename="../cli/main.cpp" line="+101"/>
+        <source>usage:</source>
+        <translation>usage:</translation>
     </message>
     <message>
-        <location line="+60"/>
-        <source>The programs command takes it: lc420-cli programs set %1</source>
-        <translation>The programs command takes it: lc420-cli programs set %1</translation>
+        <location line="+5"/>
+        <location filename="../cli/main.cpp" line="+22"/>
+        <location filename="../cli/showcommands.cpp" line="+251"/>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+74"/>
+        <source>%1 byte(s)</source>
+        <translation>
+            <numerusform>%1 byte</numerusform>
+            <numerusform>%1 bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>chase</source>
+        <comment>command-line word</comment>
+        <translation>chase</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The scenes command takes it: lc420-cli scenes set %1</source>
-        <translation>The scenes command takes it: lc420-cli scenes set %1</translation>
+        <source>rainbow</source>
+        <comment>command-line word</comment>
+        <translation>rainbow</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
+        <source>fade</source>
+        <comment>command-line word</comment>
+        <translation>fade</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>alternate</source>
+        <comment>command-line word</comment>
+        <translation>alternate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>solid</source>
+        <comment>command-line word</comment>
+        <translation>solid</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bounce</source>
+        <comment>command-line word</comment>
+        <translation>bounce</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stack</source>
+        <comment>command-line word</comment>
+        <translation>stack</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>wipe</source>
+        <comment>command-line word</comment>
+        <translation>wipe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sparkle</source>
+        <comment>command-line word</comment>
+        <translation>sparkle</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>For a programs file: %1</source>
+        <translation>For a programs file: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>For a scenes file: %1</source>
+        <translation>For a scenes file: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 is an Intel HEX file; an upgrade file is built from it with: %2</source>
+        <translation>%1 is an Intel HEX file; an upgrade file is built from it with: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Release it with: %1</source>
         <translation>Release it with: %1</translation>
     </message>
     <message>
-        <location filename="../cli/devicecommands.cpp" line="+77"/>
+        <location filename="../cli/devicecommands.cpp" line="+81"/>
         <source>list takes no arguments</source>
         <translation>list takes no arguments</translation>
     </message>
@@ -180,17 +283,20 @@
         <translation>info takes no arguments</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="-48"/>
+        <location line="+78"/>
         <source>Serial:</source>
         <translation>Serial:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-78"/>
+        <location line="+79"/>
         <source>Mode:</source>
         <translation>Mode:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-79"/>
+        <location line="+82"/>
         <location line="+3"/>
         <source>Bootloader:</source>
         <translation>Bootloader:</translation>
@@ -222,13 +328,15 @@
         <translation>the check words could not be read</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-99"/>
+        <location line="+101"/>
         <location line="+3"/>
+        <location line="+22"/>
         <source>Status:</source>
         <translation>Status:</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-22"/>
         <source>could not be read</source>
         <translation>could not be read</translation>
     </message>
@@ -238,7 +346,17 @@
         <translation>expected get, set or clear</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+24"/>
+        <source>Status bits set: %1</source>
+        <translation>Status bits set: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Status bits cleared: %1</source>
+        <translation>Status bits cleared: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>every attached driver: bus, device, serial and mode</source>
         <translation>every attached driver: bus, device, serial and mode</translation>
     </message>
@@ -253,7 +371,7 @@
         <translation>show the status word, or set or clear its bit 0</translation>
     </message>
     <message>
-        <location filename="../cli/firmwarecommands.cpp" line="+26"/>
+        <location filename="../cli/firmwarecommands.cpp" line="+32"/>
         <source>address %1, </source>
         <translation>address %1, </translation>
     </message>
@@ -268,14 +386,43 @@
         <translation>expected a HEX file and an output file</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <location filename="../cli/servicecommands.cpp" line="+41"/>
+        <location line="+11"/>
+        <location line="+12"/>
+        <source>No upgrade file written.</source>
+        <translation>No upgrade file written.</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>%1: no application data in 0x08004000..0x0801FFFB; an upgrade file of zeros would leave the driver dark.</source>
+        <translation>%1: no application data in 0x08004000..0x0801FFFB; an upgrade file of zeros would leave the driver dark.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../cli/showcommands.cpp" line="-213"/>
+        <source>Wrote %1 (%2)</source>
+        <translation>Wrote %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Application check word:</source>
+        <translation>Application check word:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>External flash check word:</source>
+        <translation>External flash check word:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location filename="../cli/servicecommands.cpp" line="+39"/>
+        <location filename="../cli/showcommands.cpp" line="+341"/>
         <source>unknown option %1</source>
         <translation>unknown option %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../cli/playcommand.cpp" line="+103"/>
+        <location filename="../cli/showcommands.cpp" line="-63"/>
         <source>%1 needs a value</source>
         <translation>%1 needs a value</translation>
     </message>
@@ -286,11 +433,169 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>--%1 is required</source>
-        <translation>--%1 is required</translation>
+        <source>the option --%1 is missing</source>
+        <translation>the option --%1 is missing</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+91"/>
+        <location line="+124"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="-110"/>
+        <source>%1, too short (needs %2)</source>
+        <translation>%1, too short (needs %2)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+121"/>
+        <location filename="../cli/showcommands.cpp" line="+499"/>
+        <source>The file is consistent.</source>
+        <translation>The file is consistent.</translation>
+    </message>
+    <message>
+        <location line="-121"/>
+        <location line="+100"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>The file is damaged.</source>
+        <translation>The file is damaged.</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>%1..%2 (%3)</source>
+        <translation>%1..%2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Application:</source>
+        <translation>Application:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1: the file changed while it was read</source>
+        <translation>%1: the file changed while it was read</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Records:</source>
+        <translation>Records:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outside:</source>
+        <translation>Outside:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Conflicts:</source>
+        <translation>Conflicts:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check words:</source>
+        <translation>Check words:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no data</source>
+        <translation>no data</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n record(s), %1 with data</source>
+        <translation>
+            <numerusform>%n record, %1 with data</numerusform>
+            <numerusform>%n records, %1 with data</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>left out of an upgrade file</source>
+        <translation>left out of an upgrade file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 outside the areas differ between records, the first at %2 (line %3)</source>
+        <translation>%1 outside the areas differ between records, the first at %2 (line %3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>application %1, external flash %2, as build-upg writes them</source>
+        <translation>application %1, external flash %2, as build-upg writes them</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no application data: build-upg writes no upgrade file</source>
+        <translation>no application data: build-upg writes no upgrade file</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>cannot inspect &quot;%1&quot;: not an upgrade (.upg), Intel HEX (.hex), programs (.pgm) or scenes (.scn) file</source>
+        <translation>cannot inspect &quot;%1&quot;: not an upgrade (.upg), Intel HEX (.hex), programs (.pgm) or scenes (.scn) file</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>build-upg IN.hex OUT.upg</source>
+        <translation>build-upg IN.hex OUT.upg</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--date YYMMDD</source>
+        <translation>--date YYMMDD</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the production date: year 00-99, month 01-12, day 01-31</source>
+        <translation>the production date: year 00-99, month 01-12, day 01-31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--number N</source>
+        <translation>--number N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the running number of the first image, 0 to 999</source>
+        <translation>the running number of the first image, 0 to 999</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--count C</source>
+        <translation>--count C</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>how many images, numbered on from N</source>
+        <translation>how many images, numbered on from N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--out DIR</source>
+        <translation>--out DIR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the folder to write them to [the current folder]</source>
+        <translation>the folder to write them to [the current folder]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inspect FILE</source>
+        <translation>inspect FILE</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>check an upgrade, Intel HEX, programs or scenes file and summarise it</source>
+        <translation>check an upgrade, Intel HEX, programs or scenes file and summarise it</translation>
+    </message>
+    <message>
+        <location line="-271"/>
         <source>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</source>
         <translation>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</translation>
     </message>
@@ -311,12 +616,13 @@
     </message>
     <message>
         <location line="+43"/>
-        <location filename="../cli/showcommands.cpp" line="+701"/>
+        <location line="+115"/>
+        <location filename="../cli/showcommands.cpp" line="-24"/>
         <source>File:</source>
         <translation>File:</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-115"/>
         <location filename="../cli/showcommands.cpp" line="+0"/>
         <source>Header:</source>
         <translation>Header:</translation>
@@ -339,16 +645,12 @@
     </message>
     <message>
         <location line="+0"/>
+        <location line="+62"/>
         <source>Ext flash:</source>
         <translation>Ext flash:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>%1 (%2 bytes)</source>
-        <translation>%1 (%2 bytes)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="-52"/>
         <source>Wrong file header</source>
         <translation>Wrong file header</translation>
     </message>
@@ -363,18 +665,7 @@
         <translation>damaged: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 bytes, too short (needs %2)</source>
-        <translation>%1 bytes, too short (needs %2)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../cli/showcommands.cpp" line="+23"/>
-        <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>check word %1, areas add up to %2: %3</source>
         <translation>check word %1, areas add up to %2: %3</translation>
     </message>
@@ -389,44 +680,27 @@
         <translation>MISMATCH</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../cli/showcommands.cpp" line="+3"/>
-        <source>Consistent</source>
-        <translation>Consistent</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <location filename="../cli/showcommands.cpp" line="+0"/>
-        <source>Damaged</source>
-        <translation>Damaged</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+133"/>
         <source>expected one file</source>
         <translation>expected one file</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>cannot inspect &quot;%1&quot;: not an upgrade (.upg), programs (.pgm) or scenes (.scn) file</source>
-        <translation>cannot inspect &quot;%1&quot;: not an upgrade (.upg), programs (.pgm) or scenes (.scn) file</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+21"/>
         <source>build an upgrade file from an Intel HEX file</source>
         <translation>build an upgrade file from an Intel HEX file</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>boot-images IN.hex --date YYMMDD --number N --count C [--out DIR]</source>
+        <translation>boot-images IN.hex --date YYMMDD --number N --count C [--out DIR]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>bootloader images with serial numbers</source>
         <translation>bootloader images with serial numbers</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>check an upgrade, programs or scenes file and summarise it</source>
-        <translation>check an upgrade, programs or scenes file and summarise it</translation>
-    </message>
-    <message>
-        <location filename="../cli/main.cpp" line="-113"/>
+        <location filename="../cli/main.cpp" line="-64"/>
         <source>--log needs a file name</source>
         <translation>--log needs a file name</translation>
     </message>
@@ -441,104 +715,112 @@
         <translation>Pick one with --serial SERIAL:</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]
-                 COMMAND [ARGS...]
-
-The Lc420 driver&apos;s configuration tool for terminals and scripts.
-Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.
-
-Commands:
-</source>
-        <translation>usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]
-                 COMMAND [ARGS...]
-
-The Lc420 driver&apos;s configuration tool for terminals and scripts.
-Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.
-
-Commands:
-</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Options:
-  --serial SERIAL  use the driver with this serial number (with or without its
-                   bootloader &quot;b&quot;); needed when several drivers are attached
-  --json           one JSON object on standard output instead of the text
-                   (list, info, status, inspect, show-file, programs verify,
-                   scenes verify, verify-firmware; with --all the summary as
-                   an array)
-  --all            upgrade, verify-firmware, programs set and scenes set on
-                   every attached driver at once, one line of progress each;
-                   a summary of serial, result and seconds at the end; exit 0
-                   only when every driver succeeded
-  --log FILE.csv   append one line per driver that upgrade, verify-firmware,
-                   programs set or scenes set ran on, whether it succeeded or
-                   failed: UTC time, serial, command, file, the check words or
-                   SHA-256 of the file as sent, result; written as each driver
-                   ends
-  --trace          write the debug trace to standard error
-  --version        the program&apos;s version
-  --help           this text
-</source>
-        <translation>Options:
-  --serial SERIAL  use the driver with this serial number (with or without its
-                   bootloader &quot;b&quot;); needed when several drivers are attached
-  --json           one JSON object on standard output instead of the text
-                   (list, info, status, inspect, show-file, programs verify,
-                   scenes verify, verify-firmware; with --all the summary as
-                   an array)
-  --all            upgrade, verify-firmware, programs set and scenes set on
-                   every attached driver at once, one line of progress each;
-                   a summary of serial, result and seconds at the end; exit 0
-                   only when every driver succeeded
-  --log FILE.csv   append one line per driver that upgrade, verify-firmware,
-                   programs set or scenes set ran on, whether it succeeded or
-                   failed: UTC time, serial, command, file, the check words or
-                   SHA-256 of the file as sent, result; written as each driver
-                   ends
-  --trace          write the debug trace to standard error
-  --version        the program&apos;s version
-  --help           this text
-</translation>
-    </message>
-    <message>
-        <location line="+72"/>
+        <location line="+83"/>
         <source>--log records upgrade, verify-firmware, programs set and scenes set, not %1</source>
         <translation>--log records upgrade, verify-firmware, programs set and scenes set, not %1</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="+50"/>
         <source>%1 (see lc420-cli --help)</source>
         <translation>%1 (see lc420-cli --help)</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-56"/>
         <source>%1 does not run on every driver; --all does not apply</source>
         <translation>%1 does not run on every driver; --all does not apply</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-67"/>
+        <source>lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv] COMMAND [ARGS...]</source>
+        <translation>lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv] COMMAND [ARGS...]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The Lc420 driver&apos;s configuration tool for terminals and scripts.</source>
+        <translation>The Lc420 driver&apos;s configuration tool for terminals and scripts.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.</source>
+        <translation>Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Commands:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each command&apos;s own options: lc420-cli COMMAND --help</source>
+        <translation>Each command&apos;s own options: lc420-cli COMMAND --help</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--serial SERIAL</source>
+        <translation>--serial SERIAL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>use the driver with this serial number (with or without its bootloader &quot;b&quot;); needed when several drivers are attached</source>
+        <translation>use the driver with this serial number (with or without its bootloader &quot;b&quot;); needed when several drivers are attached</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>one JSON document on standard output and nothing else (list, info, status, inspect, show-file, programs verify, scenes verify, verify-firmware; with --all the summary as an array); messages and progress go to standard error</source>
+        <translation>one JSON document on standard output and nothing else (list, info, status, inspect, show-file, programs verify, scenes verify, verify-firmware; with --all the summary as an array); messages and progress go to standard error</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>upgrade, verify-firmware, programs set and scenes set on every attached driver at once, one line of progress each; a summary of serial, result and seconds at the end; exit 0 only when every driver succeeded</source>
+        <translation>upgrade, verify-firmware, programs set and scenes set on every attached driver at once, one line of progress each; a summary of serial, result and seconds at the end; exit 0 only when every driver succeeded</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--log FILE.csv</source>
+        <translation>--log FILE.csv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>append one line per driver that upgrade, verify-firmware, programs set or scenes set ran on, whether it succeeded or failed: UTC time, serial, command, file, the check words or SHA-256 of the file as sent, result; written as each driver ends</source>
+        <translation>append one line per driver that upgrade, verify-firmware, programs set or scenes set ran on, whether it succeeded or failed: UTC time, serial, command, file, the check words or SHA-256 of the file as sent, result; written as each driver ends</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>write the debug trace to standard error</source>
+        <translation>write the debug trace to standard error</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the program&apos;s version</source>
+        <translation>the program&apos;s version</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this text</source>
+        <translation>this text</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>--all and --serial exclude each other</source>
         <translation>--all and --serial exclude each other</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>%1 has no --json output</source>
         <translation>%1 has no --json output</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1 uses no driver; --serial does not apply</source>
         <translation>%1 uses no driver; --serial does not apply</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>cannot open the log %1: %2</source>
         <translation>cannot open the log %1: %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+69"/>
         <source>unknown command &quot;%1&quot; (see lc420-cli --help)</source>
         <translation>unknown command &quot;%1&quot; (see lc420-cli --help)</translation>
     </message>
@@ -547,10 +829,13 @@ Commands:
         <source>--raw takes one output file</source>
         <translation>--raw takes one output file</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+43"/>
-        <source>Wrote %1 bytes to %2</source>
-        <translation>Wrote %1 bytes to %2</translation>
+        <source>Wrote %n byte(s) to %1</source>
+        <translation>
+            <numerusform>Wrote %n byte to %1</numerusform>
+            <numerusform>Wrote %n bytes to %1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+23"/>
@@ -564,19 +849,20 @@ Commands:
     </message>
     <message>
         <location line="+3"/>
-        <location line="+72"/>
+        <location line="+70"/>
         <source>the length must be 1 to %1</source>
         <translation>the length must be 1 to %1</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <location line="+31"/>
+        <location line="-23"/>
+        <location line="+29"/>
+        <location line="+43"/>
         <source>Write</source>
         <translation>Write</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+31"/>
+        <location line="-71"/>
+        <location line="+29"/>
         <source>Read</source>
         <translation>Read</translation>
     </message>
@@ -590,13 +876,64 @@ Commands:
         <source>address and data are hexadecimal numbers</source>
         <translation>address and data are hexadecimal numbers</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+19"/>
-        <source>Wrote %1 bytes of 0x%2 at 0x%3</source>
-        <translation>Wrote %1 bytes of 0x%2 at 0x%3</translation>
+        <source>Wrote %n byte(s) of 0x%1 at 0x%2</source>
+        <translation>
+            <numerusform>Wrote %n byte of 0x%1 at 0x%2</numerusform>
+            <numerusform>Wrote %n bytes of 0x%1 at 0x%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+24"/>
+        <source>(the file has %n byte(s))</source>
+        <translation>
+            <numerusform>(the file has %n byte)</numerusform>
+            <numerusform>(the file has %n bytes)</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>expected a fill byte of 0 to 255</source>
+        <translation>expected a fill byte of 0 to 255</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The page was written.</source>
+        <translation>The page was written.</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>read-memory ADDR LEN [--raw OUT.bin]</source>
+        <translation>read-memory ADDR LEN [--raw OUT.bin]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hex dump of controller memory (ADDR in hex, LEN 1 to %1)</source>
+        <translation>hex dump of controller memory (ADDR in hex, LEN 1 to %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>read-ext ADDR LEN [--raw OUT.bin]</source>
+        <translation>read-ext ADDR LEN [--raw OUT.bin]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hex dump of external flash, decoded (ADDR in hex, LEN 1 to %1)</source>
+        <translation>hex dump of external flash, decoded (ADDR in hex, LEN 1 to %1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write-ext ADDR LEN DATA</source>
+        <translation>write-ext ADDR LEN DATA</translation>
+    </message>
+    <message>
+        <location line="-121"/>
         <source>expected one binary file</source>
         <translation>expected one binary file</translation>
     </message>
@@ -606,22 +943,12 @@ Commands:
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>(the file has %1 bytes)</source>
-        <translation>(the file has %1 bytes)</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>expected a fill pattern of 0 to 255</source>
-        <translation>expected a fill pattern of 0 to 255</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+56"/>
         <source>write-test-block takes no arguments</source>
         <translation>write-test-block takes no arguments</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>run-application takes no arguments</source>
         <translation>run-application takes no arguments</translation>
     </message>
@@ -636,32 +963,47 @@ Commands:
         <translation>connect takes no arguments</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Connected: the driver answers.</source>
+        <translation>Connected: the driver answers.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--raw OUT.bin</source>
+        <translation>--raw OUT.bin</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>write the bytes to OUT.bin instead of the hex dump</source>
+        <translation>write the bytes to OUT.bin instead of the hex dump</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>check that an Lc420 driver answers</source>
         <translation>check that an Lc420 driver answers</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>hex dump of controller memory (ADDR in hex)</source>
-        <translation>hex dump of controller memory (ADDR in hex)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>hex dump of external flash, decoded (ADDR in hex)</source>
-        <translation>hex dump of external flash, decoded (ADDR in hex)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+14"/>
         <source>fill external flash with one byte (ADDR, DATA in hex)</source>
         <translation>fill external flash with one byte (ADDR, DATA in hex)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>write-ext-bin FILE</source>
+        <translation>write-ext-bin FILE</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>write a raw image to the external flash and verify it</source>
         <translation>write a raw image to the external flash and verify it</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>write-page BYTE</source>
+        <translation>write-page BYTE</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>fill the page at 0x08005000 (bootloader only)</source>
         <translation>fill the page at 0x08005000 (bootloader only)</translation>
     </message>
@@ -676,7 +1018,7 @@ Commands:
         <translation>reset into the bootloader, or start the application</translation>
     </message>
     <message>
-        <location filename="../cli/showcommands.cpp" line="-759"/>
+        <location filename="../cli/showcommands.cpp" line="-823"/>
         <source>First difference (written → read back): %1</source>
         <translation>First difference (written → read back): %1</translation>
     </message>
@@ -701,17 +1043,12 @@ Commands:
         <translation>Reading scenes</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>Wrote %1 (%2 bytes)</source>
-        <translation>Wrote %1 (%2 bytes)</translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location line="+58"/>
         <source>Wrote %1 to the driver.</source>
         <translation>Wrote %1 to the driver.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+76"/>
         <source>The driver holds exactly the programs of %1.</source>
         <translation>The driver holds exactly the programs of %1.</translation>
     </message>
@@ -737,7 +1074,315 @@ Commands:
         </translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+22"/>
+        <source>black</source>
+        <comment>command-line word</comment>
+        <translation>black</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>white</source>
+        <comment>command-line word</comment>
+        <translation>white</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>red</source>
+        <comment>command-line word</comment>
+        <translation>red</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>green</source>
+        <comment>command-line word</comment>
+        <translation>green</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>blue</source>
+        <comment>command-line word</comment>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yellow</source>
+        <comment>command-line word</comment>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cyan</source>
+        <comment>command-line word</comment>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>magenta</source>
+        <comment>command-line word</comment>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>orange</source>
+        <comment>command-line word</comment>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>up</source>
+        <comment>command-line word</comment>
+        <translation>up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>down</source>
+        <comment>command-line word</comment>
+        <translation>down</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>all</source>
+        <comment>command-line word</comment>
+        <translation>all</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>PATTERN</source>
+        <translation>PATTERN</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>one of: %1</source>
+        <translation>one of: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+647"/>
+        <source>--program N</source>
+        <translation>--program N</translation>
+    </message>
+    <message>
+        <location line="-647"/>
+        <source>the program to fill, 1 to 8 [1]</source>
+        <translation>the program to fill, 1 to 8 [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--first N</source>
+        <translation>--first N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the first step to fill [1]</source>
+        <translation>the first step to fill [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the first scene to fill [1]</source>
+        <translation>the first scene to fill [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--last N</source>
+        <translation>--last N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the last step to fill [12]</source>
+        <translation>the last step to fill [12]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the last scene to fill [8]</source>
+        <translation>the last scene to fill [8]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--lamps LIST</source>
+        <translation>--lamps LIST</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the lamps, such as 1-6,9, or %1 [%1]</source>
+        <translation>the lamps, such as 1-6,9, or %1 [%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--color COLOR</source>
+        <translation>--color COLOR</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>chase, bounce, stack, sparkle: the light; fade: the first colour; alternate, wipe: the first colour; solid: the colour [%1]</source>
+        <translation>chase, bounce, stack, sparkle: the light; fade: the first colour; alternate, wipe: the first colour; solid: the colour [%1]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--color2 COLOR</source>
+        <translation>--color2 COLOR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>chase, bounce, stack, sparkle: the background; fade: the last colour; alternate, wipe: the second colour [%1]</source>
+        <translation>chase, bounce, stack, sparkle: the background; fade: the last colour; alternate, wipe: the second colour [%1]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--direction DIR</source>
+        <translation>--direction DIR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>chase, rainbow, bounce, stack, wipe: %1 (from lamp 1 towards lamp 12) or %2 [%1]</source>
+        <translation>chase, rainbow, bounce, stack, wipe: %1 (from lamp 1 towards lamp 12) or %2 [%1]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--width N</source>
+        <translation>--width N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>chase, bounce, sparkle: how many lamps are lit at once [1]</source>
+        <translation>chase, bounce, sparkle: how many lamps are lit at once [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--seed N</source>
+        <translation>--seed N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>sparkle: where the random lamps come from, 0 to 2147483647; the same seed gives the same steps [1]</source>
+        <translation>sparkle: where the random lamps come from, 0 to 2147483647; the same seed gives the same steps [1]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--scene-time MS</source>
+        <translation>--scene-time MS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the Scene Time of every filled step, 0 to 900000 [500]</source>
+        <translation>the Scene Time of every filled step, 0 to 900000 [500]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--xfade N</source>
+        <translation>--xfade N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the XFade of every filled step, 0 to 100000 [0]</source>
+        <translation>the XFade of every filled step, 0 to 100000 [0]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no End Marker on the last filled step (the others get none either) [End Marker on the last step]</source>
+        <translation>no End Marker on the last filled step (the others get none either) [End Marker on the last step]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--from FILE</source>
+        <translation>--from FILE</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>start from the table in FILE instead of an all-black one</source>
+        <translation>start from the table in FILE instead of an all-black one</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>COLOR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>#rrggbb, R,G,B or one of: %1</source>
+        <translation>#rrggbb, R,G,B or one of: %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>(the options: %1)</source>
+        <translation>(the options: %1)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>fill uses no driver; --all, --json and --log do not apply</source>
+        <translation>fill uses no driver; --all, --json and --log do not apply</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>unknown pattern &quot;%1&quot;; the patterns: %2</source>
+        <translation>unknown pattern &quot;%1&quot;; the patterns: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>scenes have no End Marker</source>
+        <translation>scenes have no End Marker</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 takes a number, not &quot;%2&quot;</source>
+        <translation>%1 takes a number, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--program goes with programs fill only</source>
+        <translation>--program goes with programs fill only</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>--lamps takes lamp numbers 1 to 12 such as 1-6,9, or %1; not &quot;%2&quot;</source>
+        <translation>--lamps takes lamp numbers 1 to 12 such as 1-6,9, or %1; not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 takes #rrggbb, R,G,B or a colour name; not &quot;%2&quot;</source>
+        <translation>%1 takes #rrggbb, R,G,B or a colour name; not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--direction takes %1 or %2</source>
+        <translation>--direction takes %1 or %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>expected a pattern and one output file</source>
+        <translation>expected a pattern and one output file</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--seed goes with sparkle only</source>
+        <translation>--seed goes with sparkle only</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the pattern could not be written</source>
+        <translation>the pattern could not be written</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>program %1, steps %2 to %3</source>
+        <translation>program %1, steps %2 to %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>scenes %1 to %2</source>
+        <translation>scenes %1 to %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (seed %2)</source>
+        <translation>%1 (seed %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrote %1 (%2): %3 on %4</source>
+        <translation>Wrote %1 (%2): %3 on %4</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>expected get, set or verify and a file</source>
         <translation>expected get, set or verify and a file</translation>
     </message>
@@ -827,19 +1472,39 @@ Commands:
         <translation>Scenes:</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>%1 (%2 bytes, %3 expected)</source>
-        <translation>%1 (%2 bytes, %3 expected)</translation>
+        <location line="+52"/>
+        <source>show-file [--color=always|never|auto] [--play [--program N] [--loops N]] FILE</source>
+        <translation>show-file [--color=always|never|auto] [--play [--program N] [--loops N]] FILE</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Wrong file length (cut short, needs %1)</source>
-        <translation>Wrong file length (cut short, needs %1)</translation>
+        <location line="+6"/>
+        <source>lamps in colour always, never, or only on a terminal when NO_COLOR is unset [auto]</source>
+        <translation>lamps in colour always, never, or only on a terminal when NO_COLOR is unset [auto]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>play a program, one step per Scene Time, until Ctrl+C</source>
+        <translation>play a program, one step per Scene Time, until Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Wrong file length (%1 bytes, needs %2)</source>
-        <translation>Wrong file length (%1 bytes, needs %2)</translation>
+        <source>with --play: the program to play, 1 to 8 [1]</source>
+        <translation>with --play: the program to play, 1 to 8 [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--loops N</source>
+        <translation>--loops N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>with --play: stop after N rounds [until Ctrl+C]</source>
+        <translation>with --play: stop after N rounds [until Ctrl+C]</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <source>Wrong file length (cut short, needs %1)</source>
+        <translation>Wrong file length (cut short, needs %1)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -847,17 +1512,12 @@ Commands:
         <translation>%1 of %2 in use</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>programs between the driver and a file, or compared with one</source>
         <translation>programs between the driver and a file, or compared with one</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>a chase, rainbow, fade, alternate, solid, bounce, stack, wipe or sparkle pattern in steps of a program, as a file</source>
-        <translation>a chase, rainbow, fade, alternate, solid, bounce, stack, wipe or sparkle pattern in steps of a program, as a file</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+20"/>
         <source>print a programs or scenes file as a table; on a terminal each lamp in its colour; --play plays a program</source>
         <translation>print a programs or scenes file as a table; on a terminal each lamp in its colour; --play plays a program</translation>
     </message>
@@ -867,22 +1527,62 @@ Commands:
         <translation>scenes between the driver and a file, or compared with one</translation>
     </message>
     <message>
+        <location line="-38"/>
+        <source>%1 (%2, %3 expected)</source>
+        <translation>%1 (%2, %3 expected)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Wrong file length (%1, needs %2)</source>
+        <translation>Wrong file length (%1, needs %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>programs get|set|verify FILE.pgm</source>
+        <translation>programs get|set|verify FILE.pgm</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>programs fill PATTERN [OPTIONS] OUT.pgm</source>
+        <translation>programs fill PATTERN [OPTIONS] OUT.pgm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a pattern (%1) in steps of a program, as a file; no driver is used</source>
+        <translation>a pattern (%1) in steps of a program, as a file; no driver is used</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>scenes get|set|verify FILE.scn</source>
+        <translation>scenes get|set|verify FILE.scn</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>scenes fill PATTERN [OPTIONS] OUT.scn</source>
+        <translation>scenes fill PATTERN [OPTIONS] OUT.scn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>the same patterns over the scenes</source>
         <translation>the same patterns over the scenes</translation>
     </message>
     <message>
-        <location filename="../cli/upgradecommand.cpp" line="-29"/>
+        <location filename="../cli/upgradecommand.cpp" line="-30"/>
         <source>To run the upgrade again: %1</source>
         <translation>To run the upgrade again: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>expected one upgrade file</source>
         <translation>expected one upgrade file</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+81"/>
+        <source>upgrade FILE.upg</source>
+        <translation>upgrade FILE.upg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>upgrade the driver&apos;s firmware from an upgrade file</translation>
     </message>
@@ -925,6 +1625,22 @@ Commands:
         <location line="+19"/>
         <source>Program %1, step %2 of %3:</source>
         <translation>Program %1, step %2 of %3:</translation>
+    </message>
+    <message>
+        <location filename="../cli/productionlog.cpp" line="+82"/>
+        <location line="+11"/>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the log is not open</source>
+        <translation>the log is not open</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>cannot record %1 in %2: %3</source>
+        <translation>cannot record %1 in %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +2134,79 @@ Commands:
     </message>
 </context>
 <context>
+    <name>Hex</name>
+    <message>
+        <location filename="../firmware/hextobin.cpp" line="+374"/>
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line too short for a record</source>
+        <translation>line too short for a record</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line does not begin with &apos;:&apos;</source>
+        <translation>line does not begin with &apos;:&apos;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>byte count is not hexadecimal</source>
+        <translation>byte count is not hexadecimal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>address is not hexadecimal</source>
+        <translation>address is not hexadecimal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>record type is not hexadecimal</source>
+        <translation>record type is not hexadecimal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record does not match its line</source>
+        <translation>the record does not match its line</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unsupported record type, a byte count or address that does not fit it, or a second start address</source>
+        <translation>unsupported record type, a byte count or address that does not fit it, or a second start address</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>checksum mismatch</source>
+        <translation>checksum mismatch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot open the file</source>
+        <translation>cannot open the file</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no end-of-file record: the file is cut short</source>
+        <translation>no end-of-file record: the file is cut short</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this record gives an address a different value than an earlier record</source>
+        <translation>this record gives an address a different value than an earlier record</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>this record&apos;s data on a check word differs from the word computed</source>
+        <translation>this record&apos;s data on a check word differs from the word computed</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+</context>
+<context>
     <name>Lamp</name>
     <message>
         <location filename="../widgets/superrgb.ui" line="+38"/>
@@ -1718,6 +2507,7 @@ Commands:
     </message>
     <message>
         <location line="+21"/>
+        <location filename="../cli/firmwarecommands.cpp" line="-239"/>
         <source>New bootloader + serial:</source>
         <translation>New bootloader + serial:</translation>
     </message>
@@ -2646,6 +3436,34 @@ Check USB Cable</translation>
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <location filename="../app/main.cpp" line="+33"/>
+        <source>Show the service console&apos;s buttons on the Settings tab (for technicians).</source>
+        <translation>Show the service console&apos;s buttons on the Settings tab (for technicians).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Use the driver with this serial number (in either mode) when several are attached; without it, the first driver found.</source>
+        <translation>Use the driver with this serial number (in either mode) when several are attached; without it, the first driver found.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>SERIAL</source>
+        <translation>SERIAL</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Write the debug trace to standard error.</source>
+        <translation>Write the debug trace to standard error.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The Lc420 driver&apos;s configuration tool.</source>
+        <translation>The Lc420 driver&apos;s configuration tool.</translation>
+    </message>
+</context>
+<context>
     <name>OverviewView</name>
     <message>
         <location filename="../widgets/overviewview.cpp" line="+114"/>
@@ -2710,6 +3528,59 @@ Check USB Cable</translation>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <location filename="../app/main.cpp" line="-32"/>
+        <source>Usage: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Displays help on commandline options.</source>
+        <translation>Displays help on commandline options.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Displays help including Qt specific options.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Displays version information.</source>
+        <translation>Displays version information.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unknown option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown options: %1.</source>
+        <translation>Unknown options: %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Missing value after &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unexpected value after &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <location filename="../app/information.cpp" line="+12"/>
@@ -2749,9 +3620,37 @@ Check USB Cable</translation>
     </message>
 </context>
 <context>
+    <name>QIODevice</name>
+    <message>
+        <location filename="../core/safefile.cpp" line="+20"/>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Too many open files</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No space left on device</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location line="-5"/>
+        <location filename="../app/startup.cpp" line="-5"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
@@ -2792,7 +3691,7 @@ Check USB Cable</translation>
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../core/safefile.cpp" line="+18"/>
+        <location filename="../core/safefile.cpp" line="+5"/>
         <source>%1 is not a regular file</source>
         <translation>%1 is not a regular file</translation>
     </message>

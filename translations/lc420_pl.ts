@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/alldrivers.cpp" line="+177"/>
+        <location filename="../cli/alldrivers.cpp" line="+178"/>
         <source>this user may not open the driver (see lc420-cli list)</source>
         <translation>ten użytkownik nie może otworzyć sterownika (zob. lc420-cli list)</translation>
     </message>
@@ -29,9 +29,9 @@
     </message>
     <message>
         <location line="+30"/>
-        <location filename="../cli/cli.cpp" line="+117"/>
+        <location filename="../cli/cli.cpp" line="+200"/>
         <source>Serial</source>
-        <translation>Numer</translation>
+        <translation>Nr seryjny</translation>
     </message>
     <message>
         <location line="-4"/>
@@ -40,13 +40,37 @@
         <translation>Wynik</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-161"/>
+        <location line="+155"/>
+        <source>ok</source>
+        <comment>a driver&apos;s result</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="-154"/>
+        <location line="+154"/>
+        <source>failed</source>
+        <comment>a driver&apos;s result</comment>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Seconds</source>
         <translation>Sekundy</translation>
     </message>
+    <message numerus="yes">
+        <location line="+24"/>
+        <source>To run it again on the driver that failed:</source>
+        <comment>followed by one command a line</comment>
+        <translation>
+            <numerusform>Aby uruchomić je ponownie na sterowniku, na którym się nie powiodło:</numerusform>
+            <numerusform>Aby uruchomić je ponownie na sterownikach, na których się nie powiodło:</numerusform>
+            <numerusform>Aby uruchomić je ponownie na sterownikach, na których się nie powiodło:</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+104"/>
-        <location filename="../cli/upgradecommand.cpp" line="+62"/>
+        <location line="+96"/>
+        <location filename="../cli/upgradecommand.cpp" line="+59"/>
         <source>External flash write</source>
         <translation>Zapis pamięci zewnętrznej</translation>
     </message>
@@ -85,14 +109,14 @@
         <translation>Zapis scen</translation>
     </message>
     <message>
-        <location filename="../cli/cli.cpp" line="-18"/>
+        <location filename="../cli/cli.cpp" line="-25"/>
         <source>bit 0 clear: no Get or Set left the driver locked</source>
         <translation>bit 0 wyzerowany: żadne pobieranie ani wysyłanie nie zostawiło sterownika zablokowanego</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>Bus</source>
-        <translation>Szyna</translation>
+        <translation>Magistrala</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -110,9 +134,14 @@
         <translation>Bit 0 statusu</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-65"/>
         <source>Choose one with --serial SERIAL; lc420-cli list shows them.</source>
         <translation>Wybierz jeden opcją --serial NR_SERYJNY; polecenie lc420-cli list je pokazuje.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Attached drivers:</source>
+        <translation>Podłączone sterowniki:</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -120,7 +149,7 @@
         <translation>bit 0 ustawiony: przerwane pobieranie lub wysyłanie pozostawiło sterownik zablokowany.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+46"/>
         <source>no access for this user</source>
         <translation>brak dostępu dla tego użytkownika</translation>
     </message>
@@ -147,31 +176,107 @@
     <message>
         <location line="+10"/>
         <source>Driver %1 was left locked by an interrupted Get or Set (status bit 0 set); release it with: lc420-cli --serial %1 status clear</source>
-        <translation>Sterownik %1 został zablokowany przez przerwane pobieranie lub wysyłanie (bit 0 statusu ustawiony); odblokuj go poleceniem: lc420-cli --serial %1 status clear</translation>
+        <translation>Sterownik %1 został zablokowany przez przerwane pobieranie lub wysyłanie (bit 0 statusu ustawiony); zwolnij go poleceniem: lc420-cli --serial %1 status clear</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../cli/main.cpp" line="+147"/>
-        <source>usage: lc420-cli %1</source>
-        <translation>użycie: lc420-cli %1</translation>
+        <location line="+26"/>
+        <location line="+48"/>
+        <location filename="../cli/main.cpp" line="+101"/>
+        <source>usage:</source>
+        <translation>użycie:</translation>
     </message>
     <message>
-        <location line="+60"/>
-        <source>The programs command takes it: lc420-cli programs set %1</source>
-        <translation>Przyjmuje go polecenie programs: lc420-cli programs set %1</translation>
+        <location line="+5"/>
+        <location filename="../cli/main.cpp" line="+22"/>
+        <location filename="../cli/showcommands.cpp" line="+251"/>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+74"/>
+        <source>%1 byte(s)</source>
+        <translation>
+            <numerusform>%1 bajt</numerusform>
+            <numerusform>%1 bajty</numerusform>
+            <numerusform>%1 bajtów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>chase</source>
+        <comment>command-line word</comment>
+        <translation>bieg</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>The scenes command takes it: lc420-cli scenes set %1</source>
-        <translation>Przyjmuje go polecenie scenes: lc420-cli scenes set %1</translation>
+        <source>rainbow</source>
+        <comment>command-line word</comment>
+        <translation>tęcza</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
+        <source>fade</source>
+        <comment>command-line word</comment>
+        <translation>przejście</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>alternate</source>
+        <comment>command-line word</comment>
+        <translation>naprzemienny</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>solid</source>
+        <comment>command-line word</comment>
+        <translation>jednolity</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bounce</source>
+        <comment>command-line word</comment>
+        <translation>odbicie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stack</source>
+        <comment>command-line word</comment>
+        <translation>narastanie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>wipe</source>
+        <comment>command-line word</comment>
+        <translation>przesłanianie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sparkle</source>
+        <comment>command-line word</comment>
+        <translation>iskrzenie</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>For a programs file: %1</source>
+        <translation>Dla pliku programów: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>For a scenes file: %1</source>
+        <translation>Dla pliku scen: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 is an Intel HEX file; an upgrade file is built from it with: %2</source>
+        <translation>%1 to plik Intel HEX; plik aktualizacji tworzy się z niego poleceniem: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Release it with: %1</source>
         <translation>Zwolnij go poleceniem: %1</translation>
     </message>
     <message>
-        <location filename="../cli/devicecommands.cpp" line="+77"/>
+        <location filename="../cli/devicecommands.cpp" line="+81"/>
         <source>list takes no arguments</source>
         <translation>list nie przyjmuje argumentów</translation>
     </message>
@@ -181,17 +286,20 @@
         <translation>info nie przyjmuje argumentów</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="-48"/>
+        <location line="+78"/>
         <source>Serial:</source>
-        <translation>Numer seryjny:</translation>
+        <translation>Nr seryjny:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-78"/>
+        <location line="+79"/>
         <source>Mode:</source>
         <translation>Tryb:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-79"/>
+        <location line="+82"/>
         <location line="+3"/>
         <source>Bootloader:</source>
         <translation>Bootloader:</translation>
@@ -223,13 +331,15 @@
         <translation>nie udało się odczytać słów kontrolnych</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-99"/>
+        <location line="+101"/>
         <location line="+3"/>
+        <location line="+22"/>
         <source>Status:</source>
         <translation>Status:</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-22"/>
         <source>could not be read</source>
         <translation>nie udało się odczytać</translation>
     </message>
@@ -239,9 +349,19 @@
         <translation>oczekiwano get, set lub clear</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+24"/>
+        <source>Status bits set: %1</source>
+        <translation>Ustawiono bity statusu: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Status bits cleared: %1</source>
+        <translation>Wyzerowano bity statusu: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>every attached driver: bus, device, serial and mode</source>
-        <translation>każdy podłączony sterownik: szyna, urządzenie, numer i tryb</translation>
+        <translation>każdy podłączony sterownik: magistrala, urządzenie, numer seryjny i tryb</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -251,10 +371,10 @@
     <message>
         <location line="+4"/>
         <source>show the status word, or set or clear its bit 0</source>
-        <translation>pokaż słowo statusu albo ustaw lub wyczyść jego bit 0</translation>
+        <translation>pokaż słowo statusu albo ustaw lub wyzeruj jego bit 0</translation>
     </message>
     <message>
-        <location filename="../cli/firmwarecommands.cpp" line="+26"/>
+        <location filename="../cli/firmwarecommands.cpp" line="+32"/>
         <source>address %1, </source>
         <translation>adres %1, </translation>
     </message>
@@ -269,14 +389,43 @@
         <translation>oczekiwano pliku HEX i pliku wyjściowego</translation>
     </message>
     <message>
-        <location line="+56"/>
-        <location filename="../cli/servicecommands.cpp" line="+41"/>
+        <location line="+11"/>
+        <location line="+12"/>
+        <source>No upgrade file written.</source>
+        <translation>Nie zapisano pliku aktualizacji.</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>%1: no application data in 0x08004000..0x0801FFFB; an upgrade file of zeros would leave the driver dark.</source>
+        <translation>%1: brak danych aplikacji w 0x08004000..0x0801FFFB; plik aktualizacji z samych zer pozostawiłby sterownik ciemny.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../cli/showcommands.cpp" line="-213"/>
+        <source>Wrote %1 (%2)</source>
+        <translation>Zapisano %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Application check word:</source>
+        <translation>Słowo kontrolne aplikacji:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>External flash check word:</source>
+        <translation>Słowo kontrolne pamięci zewnętrznej:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location filename="../cli/servicecommands.cpp" line="+39"/>
+        <location filename="../cli/showcommands.cpp" line="+341"/>
         <source>unknown option %1</source>
         <translation>nieznana opcja %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../cli/playcommand.cpp" line="+103"/>
+        <location filename="../cli/showcommands.cpp" line="-63"/>
         <source>%1 needs a value</source>
         <translation>%1 wymaga wartości</translation>
     </message>
@@ -287,11 +436,170 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>--%1 is required</source>
-        <translation>--%1 jest wymagane</translation>
+        <source>the option --%1 is missing</source>
+        <translation>brak opcji --%1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+91"/>
+        <location line="+124"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="-110"/>
+        <source>%1, too short (needs %2)</source>
+        <translation>%1, za krótki (potrzeba %2)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+121"/>
+        <location filename="../cli/showcommands.cpp" line="+499"/>
+        <source>The file is consistent.</source>
+        <translation>Plik jest spójny.</translation>
+    </message>
+    <message>
+        <location line="-121"/>
+        <location line="+100"/>
+        <location filename="../cli/showcommands.cpp" line="+0"/>
+        <source>The file is damaged.</source>
+        <translation>Plik jest uszkodzony.</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>%1..%2 (%3)</source>
+        <translation>%1..%2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Application:</source>
+        <translation>Aplikacja:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1: the file changed while it was read</source>
+        <translation>%1: plik zmienił się podczas odczytu</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Records:</source>
+        <translation>Rekordy:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outside:</source>
+        <translation>Poza:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Conflicts:</source>
+        <translation>Sprzeczności:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check words:</source>
+        <translation>Słowa kontrolne:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>no data</source>
+        <translation>brak danych</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n record(s), %1 with data</source>
+        <translation>
+            <numerusform>%n rekord, %1 z danymi</numerusform>
+            <numerusform>%n rekordy, %1 z danymi</numerusform>
+            <numerusform>%n rekordów, %1 z danymi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>left out of an upgrade file</source>
+        <translation>pomijane w pliku aktualizacji</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 outside the areas differ between records, the first at %2 (line %3)</source>
+        <translation>%1 poza obszarami różni się między rekordami, pierwszy pod adresem %2 (wiersz %3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>application %1, external flash %2, as build-upg writes them</source>
+        <translation>aplikacja %1, pamięć zewnętrzna %2, tak jak zapisze je build-upg</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no application data: build-upg writes no upgrade file</source>
+        <translation>brak danych aplikacji: build-upg nie zapisze pliku aktualizacji</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>cannot inspect &quot;%1&quot;: not an upgrade (.upg), Intel HEX (.hex), programs (.pgm) or scenes (.scn) file</source>
+        <translation>nie można sprawdzić „%1”: to nie jest plik aktualizacji (.upg), Intel HEX (.hex), programów (.pgm) ani scen (.scn)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>build-upg IN.hex OUT.upg</source>
+        <translation>build-upg WEJŚCIE.hex WYJŚCIE.upg</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--date YYMMDD</source>
+        <translation>--date RRMMDD</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the production date: year 00-99, month 01-12, day 01-31</source>
+        <translation>data produkcji: rok 00-99, miesiąc 01-12, dzień 01-31</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--number N</source>
+        <translation>--number N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the running number of the first image, 0 to 999</source>
+        <translation>kolejny numer pierwszego obrazu, od 0 do 999</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--count C</source>
+        <translation>--count C</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>how many images, numbered on from N</source>
+        <translation>ile obrazów, numerowanych kolejno od N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--out DIR</source>
+        <translation>--out KATALOG</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the folder to write them to [the current folder]</source>
+        <translation>katalog, do którego zostaną zapisane [bieżący katalog]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>inspect FILE</source>
+        <translation>inspect PLIK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>check an upgrade, Intel HEX, programs or scenes file and summarise it</source>
+        <translation>sprawdź plik aktualizacji, Intel HEX, programów lub scen i podsumuj go</translation>
+    </message>
+    <message>
+        <location line="-271"/>
         <source>--date must be YYMMDD (year 00-99, month 01-12, day 01-31)</source>
         <translation>--date musi mieć postać RRMMDD (rok 00-99, miesiąc 01-12, dzień 01-31)</translation>
     </message>
@@ -312,12 +620,13 @@
     </message>
     <message>
         <location line="+43"/>
-        <location filename="../cli/showcommands.cpp" line="+701"/>
+        <location line="+115"/>
+        <location filename="../cli/showcommands.cpp" line="-24"/>
         <source>File:</source>
         <translation>Plik:</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-115"/>
         <location filename="../cli/showcommands.cpp" line="+0"/>
         <source>Header:</source>
         <translation>Nagłówek:</translation>
@@ -340,16 +649,12 @@
     </message>
     <message>
         <location line="+0"/>
+        <location line="+62"/>
         <source>Ext flash:</source>
         <translation>Pamięć zewn.:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>%1 (%2 bytes)</source>
-        <translation>%1 (%2 bajtów)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="-52"/>
         <source>Wrong file header</source>
         <translation>Nieprawidłowy nagłówek pliku</translation>
     </message>
@@ -364,18 +669,7 @@
         <translation>uszkodzony: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 bytes, too short (needs %2)</source>
-        <translation>%1 bajtów, za krótki (potrzeba %2)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../cli/showcommands.cpp" line="+23"/>
-        <source>%1 bytes</source>
-        <translation>%1 bajtów</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>check word %1, areas add up to %2: %3</source>
         <translation>słowo kontrolne %1, suma obszarów %2: %3</translation>
     </message>
@@ -390,44 +684,27 @@
         <translation>NIEZGODNE</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../cli/showcommands.cpp" line="+3"/>
-        <source>Consistent</source>
-        <translation>Spójny</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <location filename="../cli/showcommands.cpp" line="+0"/>
-        <source>Damaged</source>
-        <translation>Uszkodzony</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+133"/>
         <source>expected one file</source>
         <translation>oczekiwano jednego pliku</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>cannot inspect &quot;%1&quot;: not an upgrade (.upg), programs (.pgm) or scenes (.scn) file</source>
-        <translation>nie można sprawdzić &quot;%1&quot;: to nie jest plik aktualizacji (.upg), programów (.pgm) ani scen (.scn)</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+21"/>
         <source>build an upgrade file from an Intel HEX file</source>
         <translation>zbuduj plik aktualizacji oprogramowania z pliku Intel HEX</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>boot-images IN.hex --date YYMMDD --number N --count C [--out DIR]</source>
+        <translation>boot-images WEJŚCIE.hex --date RRMMDD --number N --count C [--out KATALOG]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>bootloader images with serial numbers</source>
         <translation>obrazy bootloadera z numerami seryjnymi</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>check an upgrade, programs or scenes file and summarise it</source>
-        <translation>sprawdź plik aktualizacji, programów lub scen i podsumuj go</translation>
-    </message>
-    <message>
-        <location filename="../cli/main.cpp" line="-113"/>
+        <location filename="../cli/main.cpp" line="-64"/>
         <source>--log needs a file name</source>
         <translation>--log wymaga nazwy pliku</translation>
     </message>
@@ -439,108 +716,115 @@
     <message>
         <location line="+28"/>
         <source>Pick one with --serial SERIAL:</source>
-        <translation>Wybierz jeden opcją --serial NUMER:</translation>
+        <translation>Wybierz jeden opcją --serial NR_SERYJNY:</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>usage: lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv]
-                 COMMAND [ARGS...]
-
-The Lc420 driver&apos;s configuration tool for terminals and scripts.
-Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.
-
-Commands:
-</source>
-        <translation>użycie: lc420-cli [--trace] [--serial NUMER | --all] [--json] [--log PLIK.csv]
-                 POLECENIE [ARGUMENTY...]
-
-Narzędzie konfiguracyjne sterownika Lc420 dla terminali i skryptów.
-Kody wyjścia: 0 sukces, 1 błąd urządzenia, 2 błąd użycia, 3 zły lub nieczytelny plik.
-
-Polecenia:
-</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Options:
-  --serial SERIAL  use the driver with this serial number (with or without its
-                   bootloader &quot;b&quot;); needed when several drivers are attached
-  --json           one JSON object on standard output instead of the text
-                   (list, info, status, inspect, show-file, programs verify,
-                   scenes verify, verify-firmware; with --all the summary as
-                   an array)
-  --all            upgrade, verify-firmware, programs set and scenes set on
-                   every attached driver at once, one line of progress each;
-                   a summary of serial, result and seconds at the end; exit 0
-                   only when every driver succeeded
-  --log FILE.csv   append one line per driver that upgrade, verify-firmware,
-                   programs set or scenes set ran on, whether it succeeded or
-                   failed: UTC time, serial, command, file, the check words or
-                   SHA-256 of the file as sent, result; written as each driver
-                   ends
-  --trace          write the debug trace to standard error
-  --version        the program&apos;s version
-  --help           this text
-</source>
-        <translation>Opcje:
-  --serial NUMER   użyj sterownika o tym numerze seryjnym (z końcowym &quot;b&quot;
-                   bootloadera lub bez); potrzebne, gdy podłączono kilka sterowników
-  --json           jeden obiekt JSON na standardowym wyjściu zamiast tekstu
-                   (list, info, status, inspect, show-file, programs verify,
-                   scenes verify, verify-firmware; z --all podsumowanie jako
-                   tablica)
-  --all            upgrade, verify-firmware, programs set i scenes set na
-                   wszystkich podłączonych sterownikach naraz, po jednym
-                   wierszu postępu na sterownik; na końcu podsumowanie: numer,
-                   wynik i sekundy; kod 0 tylko wtedy, gdy powiodło się na
-                   każdym sterowniku
-  --log PLIK.csv   dopisz po jednym wierszu na każdy sterownik, na którym
-                   działało upgrade, verify-firmware, programs set lub scenes
-                   set, z powodzeniem lub nie: czas UTC, numer, polecenie, plik,
-                   słowa kontrolne lub SHA-256 pliku w wysłanej postaci, wynik;
-                   zapisywany, gdy kończy się praca każdego sterownika
-  --trace          wypisz ślad diagnostyczny na standardowe wyjście błędów
-  --version        wersja programu
-  --help           ten tekst
-</translation>
-    </message>
-    <message>
-        <location line="+72"/>
+        <location line="+83"/>
         <source>--log records upgrade, verify-firmware, programs set and scenes set, not %1</source>
         <translation>--log zapisuje upgrade, verify-firmware, programs set i scenes set, nie %1</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="+50"/>
         <source>%1 (see lc420-cli --help)</source>
         <translation>%1 (zob. lc420-cli --help)</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-56"/>
         <source>%1 does not run on every driver; --all does not apply</source>
         <translation>%1 nie działa na wszystkich sterownikach naraz; --all nie ma tu zastosowania</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-67"/>
+        <source>lc420-cli [--trace] [--serial SERIAL | --all] [--json] [--log FILE.csv] COMMAND [ARGS...]</source>
+        <translation>lc420-cli [--trace] [--serial NR_SERYJNY | --all] [--json] [--log PLIK.csv] POLECENIE [ARGUMENTY...]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The Lc420 driver&apos;s configuration tool for terminals and scripts.</source>
+        <translation>Narzędzie do konfiguracji sterownika Lc420 dla terminala i skryptów.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Exit codes: 0 success, 1 device failure, 2 usage error, 3 bad or unreadable file.</source>
+        <translation>Kody wyjścia: 0 powodzenie, 1 błąd urządzenia, 2 błąd użycia, 3 błędny lub nieczytelny plik.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Commands:</source>
+        <translation>Polecenia:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each command&apos;s own options: lc420-cli COMMAND --help</source>
+        <translation>Opcje każdego polecenia: lc420-cli POLECENIE --help</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--serial SERIAL</source>
+        <translation>--serial NR_SERYJNY</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>use the driver with this serial number (with or without its bootloader &quot;b&quot;); needed when several drivers are attached</source>
+        <translation>użyj sterownika o tym numerze seryjnym (z końcowym „b” bootloadera lub bez niego); potrzebne, gdy podłączono kilka sterowników</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>one JSON document on standard output and nothing else (list, info, status, inspect, show-file, programs verify, scenes verify, verify-firmware; with --all the summary as an array); messages and progress go to standard error</source>
+        <translation>jeden dokument JSON na standardowym wyjściu i nic poza nim (list, info, status, inspect, show-file, programs verify, scenes verify, verify-firmware; z --all podsumowanie jako tablica); komunikaty i postęp trafiają na standardowe wyjście błędów</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>upgrade, verify-firmware, programs set and scenes set on every attached driver at once, one line of progress each; a summary of serial, result and seconds at the end; exit 0 only when every driver succeeded</source>
+        <translation>upgrade, verify-firmware, programs set i scenes set na wszystkich podłączonych sterownikach naraz, po jednym wierszu postępu na każdy; na końcu podsumowanie: numer seryjny, wynik i sekundy; kod wyjścia 0 tylko wtedy, gdy powiodło się na każdym sterowniku</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--log FILE.csv</source>
+        <translation>--log PLIK.csv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>append one line per driver that upgrade, verify-firmware, programs set or scenes set ran on, whether it succeeded or failed: UTC time, serial, command, file, the check words or SHA-256 of the file as sent, result; written as each driver ends</source>
+        <translation>dopisz po jednym wierszu na każdy sterownik, na którym działało upgrade, verify-firmware, programs set lub scenes set, z powodzeniem lub bez: czas UTC, numer seryjny, polecenie, plik, słowa kontrolne lub SHA-256 wysłanego pliku, wynik; zapisywany, gdy dany sterownik skończy</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>write the debug trace to standard error</source>
+        <translation>wypisz ślad diagnostyczny na standardowe wyjście błędów</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the program&apos;s version</source>
+        <translation>wersja programu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this text</source>
+        <translation>ten tekst</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>--all and --serial exclude each other</source>
         <translation>--all i --serial wykluczają się wzajemnie</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>%1 has no --json output</source>
         <translation>%1 nie ma wyjścia --json</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1 uses no driver; --serial does not apply</source>
         <translation>%1 nie używa sterownika; --serial nie ma tu zastosowania</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>cannot open the log %1: %2</source>
         <translation>nie można otworzyć dziennika %1: %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+69"/>
         <source>unknown command &quot;%1&quot; (see lc420-cli --help)</source>
         <translation>nieznane polecenie &quot;%1&quot; (zob. lc420-cli --help)</translation>
     </message>
@@ -549,10 +833,14 @@ Polecenia:
         <source>--raw takes one output file</source>
         <translation>--raw przyjmuje jeden plik wyjściowy</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+43"/>
-        <source>Wrote %1 bytes to %2</source>
-        <translation>Zapisano %1 bajtów do %2</translation>
+        <source>Wrote %n byte(s) to %1</source>
+        <translation>
+            <numerusform>Zapisano %n bajt do %1</numerusform>
+            <numerusform>Zapisano %n bajty do %1</numerusform>
+            <numerusform>Zapisano %n bajtów do %1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+23"/>
@@ -566,19 +854,20 @@ Polecenia:
     </message>
     <message>
         <location line="+3"/>
-        <location line="+72"/>
+        <location line="+70"/>
         <source>the length must be 1 to %1</source>
         <translation>długość musi wynosić od 1 do %1</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <location line="+31"/>
+        <location line="-23"/>
+        <location line="+29"/>
+        <location line="+43"/>
         <source>Write</source>
         <translation>Zapis</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+31"/>
+        <location line="-71"/>
+        <location line="+29"/>
         <source>Read</source>
         <translation>Odczyt</translation>
     </message>
@@ -592,13 +881,66 @@ Polecenia:
         <source>address and data are hexadecimal numbers</source>
         <translation>adres i dane są liczbami szesnastkowymi</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+19"/>
-        <source>Wrote %1 bytes of 0x%2 at 0x%3</source>
-        <translation>Zapisano %1 bajtów 0x%2 pod adresem 0x%3</translation>
+        <source>Wrote %n byte(s) of 0x%1 at 0x%2</source>
+        <translation>
+            <numerusform>Zapisano %n bajt o wartości 0x%1 pod adresem 0x%2</numerusform>
+            <numerusform>Zapisano %n bajty o wartości 0x%1 pod adresem 0x%2</numerusform>
+            <numerusform>Zapisano %n bajtów o wartości 0x%1 pod adresem 0x%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+24"/>
+        <source>(the file has %n byte(s))</source>
+        <translation>
+            <numerusform>(plik ma %n bajt)</numerusform>
+            <numerusform>(plik ma %n bajty)</numerusform>
+            <numerusform>(plik ma %n bajtów)</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
+        <source>Verify</source>
+        <translation>Weryfikacja</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>expected a fill byte of 0 to 255</source>
+        <translation>oczekiwano bajtu wypełnienia od 0 do 255</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The page was written.</source>
+        <translation>Strona została zapisana.</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>read-memory ADDR LEN [--raw OUT.bin]</source>
+        <translation>read-memory ADRES DŁUGOŚĆ [--raw WYJŚCIE.bin]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hex dump of controller memory (ADDR in hex, LEN 1 to %1)</source>
+        <translation>zrzut szesnastkowy pamięci mikrokontrolera (ADRES szesnastkowo, DŁUGOŚĆ od 1 do %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>read-ext ADDR LEN [--raw OUT.bin]</source>
+        <translation>read-ext ADRES DŁUGOŚĆ [--raw WYJŚCIE.bin]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hex dump of external flash, decoded (ADDR in hex, LEN 1 to %1)</source>
+        <translation>zrzut szesnastkowy pamięci zewnętrznej, zdekodowany (ADRES szesnastkowo, DŁUGOŚĆ od 1 do %1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write-ext ADDR LEN DATA</source>
+        <translation>write-ext ADRES DŁUGOŚĆ DANE</translation>
+    </message>
+    <message>
+        <location line="-121"/>
         <source>expected one binary file</source>
         <translation>oczekiwano jednego pliku binarnego</translation>
     </message>
@@ -608,22 +950,12 @@ Polecenia:
         <translation>Nie można odczytać %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>(the file has %1 bytes)</source>
-        <translation>(plik ma %1 bajtów)</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>expected a fill pattern of 0 to 255</source>
-        <translation>oczekiwano wzoru wypełnienia od 0 do 255</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+56"/>
         <source>write-test-block takes no arguments</source>
         <translation>write-test-block nie przyjmuje argumentów</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>run-application takes no arguments</source>
         <translation>run-application nie przyjmuje argumentów</translation>
     </message>
@@ -638,32 +970,47 @@ Polecenia:
         <translation>connect nie przyjmuje argumentów</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+7"/>
+        <source>Connected: the driver answers.</source>
+        <translation>Połączono: sterownik odpowiada.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--raw OUT.bin</source>
+        <translation>--raw WYJŚCIE.bin</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>write the bytes to OUT.bin instead of the hex dump</source>
+        <translation>zapisz bajty do pliku WYJŚCIE.bin zamiast zrzutu szesnastkowego</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>check that an Lc420 driver answers</source>
         <translation>sprawdź, czy sterownik Lc420 odpowiada</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>hex dump of controller memory (ADDR in hex)</source>
-        <translation>zrzut szesnastkowy pamięci kontrolera (ADDR szesnastkowo)</translation>
+        <location line="+14"/>
+        <source>fill external flash with one byte (ADDR, DATA in hex)</source>
+        <translation>wypełnij pamięć zewnętrzną jednym bajtem (ADRES, DANE szesnastkowo)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>hex dump of external flash, decoded (ADDR in hex)</source>
-        <translation>zrzut szesnastkowy pamięci zewnętrznej, odkodowany (ADDR szesnastkowo)</translation>
+        <source>write-ext-bin FILE</source>
+        <translation>write-ext-bin PLIK</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>fill external flash with one byte (ADDR, DATA in hex)</source>
-        <translation>wypełnij pamięć zewnętrzną jednym bajtem (ADDR, DATA szesnastkowo)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>write a raw image to the external flash and verify it</source>
         <translation>zapisz surowy obraz do pamięci zewnętrznej i zweryfikuj go</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>write-page BYTE</source>
+        <translation>write-page BAJT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>fill the page at 0x08005000 (bootloader only)</source>
         <translation>wypełnij stronę pod 0x08005000 (tylko bootloader)</translation>
     </message>
@@ -678,7 +1025,7 @@ Polecenia:
         <translation>uruchom ponownie w bootloaderze albo uruchom aplikację</translation>
     </message>
     <message>
-        <location filename="../cli/showcommands.cpp" line="-759"/>
+        <location filename="../cli/showcommands.cpp" line="-823"/>
         <source>First difference (written → read back): %1</source>
         <translation>Pierwsza różnica (zapisane → odczytane): %1</translation>
     </message>
@@ -703,17 +1050,12 @@ Polecenia:
         <translation>Odczyt scen</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>Wrote %1 (%2 bytes)</source>
-        <translation>Zapisano %1 (%2 bajtów)</translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location line="+58"/>
         <source>Wrote %1 to the driver.</source>
         <translation>Wysłano %1 do sterownika.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+76"/>
         <source>The driver holds exactly the programs of %1.</source>
         <translation>Sterownik zawiera dokładnie programy z %1.</translation>
     </message>
@@ -741,7 +1083,315 @@ Polecenia:
         </translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+22"/>
+        <source>black</source>
+        <comment>command-line word</comment>
+        <translation>czarny</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>white</source>
+        <comment>command-line word</comment>
+        <translation>biały</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>red</source>
+        <comment>command-line word</comment>
+        <translation>czerwony</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>green</source>
+        <comment>command-line word</comment>
+        <translation>zielony</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>blue</source>
+        <comment>command-line word</comment>
+        <translation>niebieski</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yellow</source>
+        <comment>command-line word</comment>
+        <translation>żółty</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cyan</source>
+        <comment>command-line word</comment>
+        <translation>cyjan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>magenta</source>
+        <comment>command-line word</comment>
+        <translation>purpurowy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>orange</source>
+        <comment>command-line word</comment>
+        <translation>pomarańczowy</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>up</source>
+        <comment>command-line word</comment>
+        <translation>rosnąco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>down</source>
+        <comment>command-line word</comment>
+        <translation>malejąco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>all</source>
+        <comment>command-line word</comment>
+        <translation>wszystkie</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>PATTERN</source>
+        <translation>WZÓR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>one of: %1</source>
+        <translation>jeden z: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+647"/>
+        <source>--program N</source>
+        <translation>--program N</translation>
+    </message>
+    <message>
+        <location line="-647"/>
+        <source>the program to fill, 1 to 8 [1]</source>
+        <translation>program do wypełnienia, od 1 do 8 [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--first N</source>
+        <translation>--first N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the first step to fill [1]</source>
+        <translation>pierwszy wypełniany krok [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the first scene to fill [1]</source>
+        <translation>pierwsza wypełniana scena [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--last N</source>
+        <translation>--last N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the last step to fill [12]</source>
+        <translation>ostatni wypełniany krok [12]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the last scene to fill [8]</source>
+        <translation>ostatnia wypełniana scena [8]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--lamps LIST</source>
+        <translation>--lamps LISTA</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the lamps, such as 1-6,9, or %1 [%1]</source>
+        <translation>lampy, np. 1-6,9, albo %1 [%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--color COLOR</source>
+        <translation>--color KOLOR</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>chase, bounce, stack, sparkle: the light; fade: the first colour; alternate, wipe: the first colour; solid: the colour [%1]</source>
+        <translation>bieg, odbicie, narastanie, iskrzenie: światło; przejście: pierwszy kolor; naprzemienny, przesłanianie: pierwszy kolor; jednolity: kolor [%1]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--color2 COLOR</source>
+        <translation>--color2 KOLOR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>chase, bounce, stack, sparkle: the background; fade: the last colour; alternate, wipe: the second colour [%1]</source>
+        <translation>bieg, odbicie, narastanie, iskrzenie: tło; przejście: ostatni kolor; naprzemienny, przesłanianie: drugi kolor [%1]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--direction DIR</source>
+        <translation>--direction KIERUNEK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>chase, rainbow, bounce, stack, wipe: %1 (from lamp 1 towards lamp 12) or %2 [%1]</source>
+        <translation>bieg, tęcza, odbicie, narastanie, przesłanianie: %1 (od lampy 1 ku lampie 12) albo %2 [%1]</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--width N</source>
+        <translation>--width N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>chase, bounce, sparkle: how many lamps are lit at once [1]</source>
+        <translation>bieg, odbicie, iskrzenie: ile lamp świeci naraz [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--seed N</source>
+        <translation>--seed N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>sparkle: where the random lamps come from, 0 to 2147483647; the same seed gives the same steps [1]</source>
+        <translation>iskrzenie: skąd biorą się losowe lampy, od 0 do 2147483647; to samo ziarno daje te same kroki [1]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--scene-time MS</source>
+        <translation>--scene-time MS</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the Scene Time of every filled step, 0 to 900000 [500]</source>
+        <translation>czas sceny każdego wypełnianego kroku, od 0 do 900000 [500]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--xfade N</source>
+        <translation>--xfade N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the XFade of every filled step, 0 to 100000 [0]</source>
+        <translation>przenikanie każdego wypełnianego kroku, od 0 do 100000 [0]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no End Marker on the last filled step (the others get none either) [End Marker on the last step]</source>
+        <translation>bez znacznika końca na ostatnim wypełnianym kroku (pozostałe też go nie dostają) [znacznik końca na ostatnim kroku]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--from FILE</source>
+        <translation>--from PLIK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>start from the table in FILE instead of an all-black one</source>
+        <translation>zacznij od tabeli z pliku PLIK zamiast od całkiem czarnej</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>COLOR</source>
+        <translation>KOLOR</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>#rrggbb, R,G,B or one of: %1</source>
+        <translation>#rrggbb, R,G,B lub jeden z: %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>(the options: %1)</source>
+        <translation>(opcje: %1)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>fill uses no driver; --all, --json and --log do not apply</source>
+        <translation>fill nie używa sterownika; --all, --json i --log nie mają zastosowania</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>unknown pattern &quot;%1&quot;; the patterns: %2</source>
+        <translation>nieznany wzór „%1”; wzory: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>scenes have no End Marker</source>
+        <translation>sceny nie mają znacznika końca</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 takes a number, not &quot;%2&quot;</source>
+        <translation>%1 przyjmuje liczbę, nie „%2”</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--program goes with programs fill only</source>
+        <translation>--program dotyczy tylko programs fill</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>--lamps takes lamp numbers 1 to 12 such as 1-6,9, or %1; not &quot;%2&quot;</source>
+        <translation>--lamps przyjmuje numery lamp od 1 do 12, np. 1-6,9, albo %1; nie „%2”</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 takes #rrggbb, R,G,B or a colour name; not &quot;%2&quot;</source>
+        <translation>%1 przyjmuje #rrggbb, R,G,B lub nazwę koloru; nie „%2”</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--direction takes %1 or %2</source>
+        <translation>--direction przyjmuje %1 albo %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>expected a pattern and one output file</source>
+        <translation>oczekiwano wzoru i jednego pliku wyjściowego</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--seed goes with sparkle only</source>
+        <translation>--seed działa tylko z wzorem iskrzenie</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the pattern could not be written</source>
+        <translation>nie udało się zapisać wzoru</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>program %1, steps %2 to %3</source>
+        <translation>program %1, kroki od %2 do %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>scenes %1 to %2</source>
+        <translation>sceny od %1 do %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (seed %2)</source>
+        <translation>%1 (ziarno %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrote %1 (%2): %3 on %4</source>
+        <translation>Zapisano %1 (%2): %3, %4</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>expected get, set or verify and a file</source>
         <translation>oczekiwano get, set lub verify oraz pliku</translation>
     </message>
@@ -831,19 +1481,39 @@ Polecenia:
         <translation>Sceny:</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>%1 (%2 bytes, %3 expected)</source>
-        <translation>%1 (%2 bajtów, oczekiwano %3)</translation>
+        <location line="+52"/>
+        <source>show-file [--color=always|never|auto] [--play [--program N] [--loops N]] FILE</source>
+        <translation>show-file [--color=always|never|auto] [--play [--program N] [--loops N]] PLIK</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Wrong file length (cut short, needs %1)</source>
-        <translation>Nieprawidłowa długość pliku (ucięty, potrzeba %1)</translation>
+        <location line="+6"/>
+        <source>lamps in colour always, never, or only on a terminal when NO_COLOR is unset [auto]</source>
+        <translation>lampy w kolorze zawsze, nigdy albo tylko w terminalu, gdy NO_COLOR nie jest ustawione [auto]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>play a program, one step per Scene Time, until Ctrl+C</source>
+        <translation>odtwórz program, jeden krok na czas sceny, aż do Ctrl+C</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Wrong file length (%1 bytes, needs %2)</source>
-        <translation>Nieprawidłowa długość pliku (%1 bajtów, potrzeba %2)</translation>
+        <source>with --play: the program to play, 1 to 8 [1]</source>
+        <translation>z --play: program do odtworzenia, od 1 do 8 [1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--loops N</source>
+        <translation>--loops N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>with --play: stop after N rounds [until Ctrl+C]</source>
+        <translation>z --play: zatrzymaj po N przebiegach [aż do Ctrl+C]</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <source>Wrong file length (cut short, needs %1)</source>
+        <translation>Nieprawidłowa długość pliku (ucięty, potrzeba %1)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -851,17 +1521,12 @@ Polecenia:
         <translation>w użyciu %1 z %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>programs between the driver and a file, or compared with one</source>
         <translation>programy między sterownikiem a plikiem albo porównane z plikiem</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>a chase, rainbow, fade, alternate, solid, bounce, stack, wipe or sparkle pattern in steps of a program, as a file</source>
-        <translation>wzór (wędrujące światło, tęcza, przejście, naprzemiennie, jeden kolor, tam i z powrotem, narastanie, przesłanianie, iskrzenie) w krokach programu, zapisany do pliku</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+20"/>
         <source>print a programs or scenes file as a table; on a terminal each lamp in its colour; --play plays a program</source>
         <translation>wypisz plik programów lub scen jako tabelę; w terminalu każda lampa w swoim kolorze; --play odtwarza program</translation>
     </message>
@@ -871,22 +1536,62 @@ Polecenia:
         <translation>sceny między sterownikiem a plikiem albo porównane z plikiem</translation>
     </message>
     <message>
+        <location line="-38"/>
+        <source>%1 (%2, %3 expected)</source>
+        <translation>%1 (%2, oczekiwano %3)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Wrong file length (%1, needs %2)</source>
+        <translation>Zła długość pliku (%1, potrzeba %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>programs get|set|verify FILE.pgm</source>
+        <translation>programs get|set|verify PLIK.pgm</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>programs fill PATTERN [OPTIONS] OUT.pgm</source>
+        <translation>programs fill WZÓR [OPCJE] WYJŚCIE.pgm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a pattern (%1) in steps of a program, as a file; no driver is used</source>
+        <translation>wzór (%1) w krokach programu, zapisany do pliku; bez użycia sterownika</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>scenes get|set|verify FILE.scn</source>
+        <translation>scenes get|set|verify PLIK.scn</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>scenes fill PATTERN [OPTIONS] OUT.scn</source>
+        <translation>scenes fill WZÓR [OPCJE] WYJŚCIE.scn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>the same patterns over the scenes</source>
         <translation>te same wzory w scenach</translation>
     </message>
     <message>
-        <location filename="../cli/upgradecommand.cpp" line="-29"/>
+        <location filename="../cli/upgradecommand.cpp" line="-30"/>
         <source>To run the upgrade again: %1</source>
         <translation>Aby ponowić aktualizację oprogramowania: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>expected one upgrade file</source>
         <translation>oczekiwano jednego pliku aktualizacji</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+81"/>
+        <source>upgrade FILE.upg</source>
+        <translation>upgrade PLIK.upg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>upgrade the driver&apos;s firmware from an upgrade file</source>
         <translation>zaktualizuj oprogramowanie sterownika z pliku aktualizacji</translation>
     </message>
@@ -929,6 +1634,22 @@ Polecenia:
         <location line="+19"/>
         <source>Program %1, step %2 of %3:</source>
         <translation>Program %1, krok %2 z %3:</translation>
+    </message>
+    <message>
+        <location filename="../cli/productionlog.cpp" line="+82"/>
+        <location line="+11"/>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the log is not open</source>
+        <translation>dziennik nie jest otwarty</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>cannot record %1 in %2: %3</source>
+        <translation>nie można zapisać %1 w %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1030,12 +1751,12 @@ Polecenia:
     <message>
         <location filename="../app/driverindicator.cpp" line="+96"/>
         <source>Bus %1 device %2: this user may not open it</source>
-        <translation>Szyna %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
+        <translation>Magistrala %1, urządzenie %2: ten użytkownik nie może go otworzyć</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Bus %1 device %2: not answering</source>
-        <translation>Magistrala %1, urządzenie %2: nie odpowiada</translation>
+        <translation>Szyna %1, urządzenie %2: nie odpowiada</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1045,7 +1766,7 @@ Polecenia:
     <message>
         <location line="+2"/>
         <source>Bus %1 device %2: not read yet</source>
-        <translation>Szyna %1, urządzenie %2: jeszcze nie odczytano</translation>
+        <translation>Magistrala %1, urządzenie %2: jeszcze nie odczytano</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1424,6 +2145,79 @@ Polecenia:
     </message>
 </context>
 <context>
+    <name>Hex</name>
+    <message>
+        <location filename="../firmware/hextobin.cpp" line="+374"/>
+        <source>read</source>
+        <translation>odczytano</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line too short for a record</source>
+        <translation>wiersz za krótki na rekord</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>line does not begin with &apos;:&apos;</source>
+        <translation>wiersz nie zaczyna się od „:”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>byte count is not hexadecimal</source>
+        <translation>liczba bajtów nie jest szesnastkowa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>address is not hexadecimal</source>
+        <translation>adres nie jest szesnastkowy</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>record type is not hexadecimal</source>
+        <translation>typ rekordu nie jest szesnastkowy</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record does not match its line</source>
+        <translation>rekord nie zgadza się ze swoim wierszem</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unsupported record type, a byte count or address that does not fit it, or a second start address</source>
+        <translation>nieobsługiwany typ rekordu, niepasująca do niego liczba bajtów lub adres albo drugi adres startowy</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>checksum mismatch</source>
+        <translation>niezgodna suma kontrolna</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot open the file</source>
+        <translation>nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no end-of-file record: the file is cut short</source>
+        <translation>brak rekordu końca pliku: plik jest ucięty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this record gives an address a different value than an earlier record</source>
+        <translation>ten rekord nadaje adresowi inną wartość niż wcześniejszy rekord</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>this record&apos;s data on a check word differs from the word computed</source>
+        <translation>dane tego rekordu w miejscu słowa kontrolnego różnią się od obliczonego słowa</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+</context>
+<context>
     <name>Lamp</name>
     <message>
         <location filename="../widgets/superrgb.ui" line="+38"/>
@@ -1724,6 +2518,7 @@ Polecenia:
     </message>
     <message>
         <location line="+21"/>
+        <location filename="../cli/firmwarecommands.cpp" line="-239"/>
         <source>New bootloader + serial:</source>
         <translation>Nowy bootloader + numer seryjny:</translation>
     </message>
@@ -1970,12 +2765,12 @@ Pierwszych %2 bajtów, które zawiera teraz pamięć zewnętrzna, zostanie nadpi
     <message>
         <location filename="../service/serviceconsole.cpp" line="+10"/>
         <source>StatusClr(%1)</source>
-        <translation>Bit 0 statusu ma teraz wartość 0: wyczyszczony maską %1</translation>
+        <translation>Bit 0 statusu ma teraz wartość 0: wyzerowany maską %1</translation>
     </message>
     <message>
         <location filename="../usb/servicecommands.cpp" line="+4"/>
         <source>StatusClr() ERROR</source>
-        <translation>Wyczyszczenie bitu statusu nie powiodło się.</translation>
+        <translation>Wyzerowanie bitu statusu nie powiodło się.</translation>
     </message>
     <message>
         <location filename="../service/serviceconsole.cpp" line="+9"/>
@@ -2236,7 +3031,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="-4"/>
         <source>The file is larger than the external flash (%1 bytes)</source>
-        <translation>Plik jest większy niż pamięć zewnętrzna (%1 bajtów)</translation>
+        <translation>Plik jest większy niż pamięć zewnętrzna (%1 B)</translation>
     </message>
     <message numerus="yes">
         <location line="-22"/>
@@ -2653,6 +3448,34 @@ Sprawdź kabel USB</translation>
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <location filename="../app/main.cpp" line="+33"/>
+        <source>Show the service console&apos;s buttons on the Settings tab (for technicians).</source>
+        <translation>Pokaż przyciski konsoli serwisowej na karcie Ustawienia (dla techników).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Use the driver with this serial number (in either mode) when several are attached; without it, the first driver found.</source>
+        <translation>Użyj sterownika o tym numerze seryjnym (w dowolnym trybie), gdy podłączono kilka; bez tej opcji pierwszego znalezionego sterownika.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>SERIAL</source>
+        <translation>NR_SERYJNY</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Write the debug trace to standard error.</source>
+        <translation>Wypisz ślad diagnostyczny na standardowe wyjście błędów.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The Lc420 driver&apos;s configuration tool.</source>
+        <translation>Narzędzie do konfiguracji sterownika Lc420.</translation>
+    </message>
+</context>
+<context>
     <name>OverviewView</name>
     <message>
         <location filename="../widgets/overviewview.cpp" line="+114"/>
@@ -2717,6 +3540,59 @@ Sprawdź kabel USB</translation>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <location filename="../app/main.cpp" line="-32"/>
+        <source>Usage: %1</source>
+        <translation>Użycie: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[options]</source>
+        <translation>[opcje]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Wyświetla pomoc razem z opcjami Qt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Displays version information.</source>
+        <translation>Wyświetla informacje o wersji.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Nieznana opcja „%1”.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown options: %1.</source>
+        <translation>Nieznane opcje: %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Brak wartości po „%1”.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nieoczekiwana wartość po „%1”.</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <location filename="../app/information.cpp" line="+12"/>
@@ -2756,9 +3632,37 @@ Sprawdź kabel USB</translation>
     </message>
 </context>
 <context>
+    <name>QIODevice</name>
+    <message>
+        <location filename="../core/safefile.cpp" line="+20"/>
+        <source>No such file or directory</source>
+        <translation>Nie ma takiego pliku ani katalogu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Permission denied</source>
+        <translation>Brak dostępu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Too many open files</source>
+        <translation>Zbyt wiele otwartych plików</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No space left on device</source>
+        <translation>Brak miejsca na urządzeniu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location line="-5"/>
+        <location filename="../app/startup.cpp" line="-5"/>
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
@@ -2799,7 +3703,7 @@ Sprawdź kabel USB</translation>
 <context>
     <name>SafeFile</name>
     <message>
-        <location filename="../core/safefile.cpp" line="+18"/>
+        <location filename="../core/safefile.cpp" line="+5"/>
         <source>%1 is not a regular file</source>
         <translation>%1 nie jest zwykłym plikiem</translation>
     </message>
@@ -2929,12 +3833,12 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+4"/>
         <source>%1 holds %2 bytes of table where %3 are needed.</source>
-        <translation>%1 zawiera %2 bajtów tabeli, a potrzeba %3.</translation>
+        <translation>%1 zawiera %2 B tabeli, a potrzeba %3 B.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is cut short: %2 of %3 bytes.</source>
-        <translation>%1 jest ucięty: %2 z %3 bajtów.</translation>
+        <translation>%1 jest ucięty: %2 B z %3 B.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3039,7 +3943,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="+2"/>
         <source>Then the driver was disconnected before it could be unlocked: its status bit 0 may still be set.</source>
-        <translation>Potem sterownik został odłączony, zanim udało się go odblokować: jego bit 0 statusu może być nadal ustawiony.</translation>
+        <translation>Potem sterownik został odłączony, zanim udało się go zwolnić: jego bit 0 statusu może być nadal ustawiony.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3054,7 +3958,7 @@ Sprawdź kabel USB</translation>
     <message>
         <location line="-3"/>
         <source>The driver could not be unlocked afterwards: its status bit 0 may still be set.</source>
-        <translation>Nie udało się potem odblokować sterownika: jego bit 0 statusu może być nadal ustawiony.</translation>
+        <translation>Nie udało się potem zwolnić sterownika: jego bit 0 statusu może być nadal ustawiony.</translation>
     </message>
     <message>
         <location line="+5"/>

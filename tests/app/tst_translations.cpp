@@ -290,7 +290,7 @@ void TestTranslations::mended_data()
         {"a cleared status bit reads as cleared", "lc420_en", window, "StatusClr(%1)", "",
          "Status bit 0 is now 0: cleared with the mask %1"},
         {"a cleared status bit reads as cleared in Polish", "lc420_pl", window, "StatusClr(%1)", "",
-         "Bit 0 statusu ma teraz wartość 0: wyczyszczony maską %1"},
+         "Bit 0 statusu ma teraz wartość 0: wyzerowany maską %1"},
     };
     for (const auto &row : rows)
         QTest::newRow(row.name) << row.qmFile << row.context << row.source << row.disambiguation

@@ -151,7 +151,8 @@ void TestDeviceCli::infoOfAFreshDriver()
 void TestDeviceCli::statusSetShowsBitZero()
 {
     QCOMPARE(run({QStringLiteral("status"), QStringLiteral("set")}).out,
-             QStringLiteral("StatusSet(") + QString(31, QLatin1Char('0')) + QStringLiteral("1)\n"));
+             QStringLiteral("Status bits set: ") + QString(31, QLatin1Char('0'))
+                 + QStringLiteral("1\n"));
     // The driver keeps its status word across runs of the launcher.
     const CliRun get = run({QStringLiteral("status")});
     QCOMPARE(get.exitCode, 0);
@@ -230,8 +231,9 @@ void TestDeviceCli::upgradeTakesTheDriverToTheNewFirmware()
                      QStringLiteral("Writing External Flash ... "), QStringLiteral("OK"),
                      QStringLiteral("Verify External Flash ...  "), QStringLiteral("OK"),
                      QStringLiteral("Upgrade finished: driver 261107001 runs the new firmware.")}));
-    QVERIFY(lines.contains(QStringLiteral("Flash: 100%")));
-    QVERIFY(lines.contains(QStringLiteral("External flash verify: 100%")));
+    // Progress is drawn on a terminal only: a pipe gets no line per step.
+    QVERIFY2(!upgrade.out.contains(QLatin1Char('%')), qPrintable(upgrade.out));
+    QVERIFY2(!upgrade.err.contains(QLatin1Char('%')), qPrintable(upgrade.err));
 
     // The new application is what the driver keeps in its flash.
     QFile flash(stateDir + QStringLiteral("/internal-flash.bin"));
@@ -361,7 +363,7 @@ void TestDeviceCli::jsonHasTheFactsOfTheText_data()
     QTest::newRow("status") << QStringList{QStringLiteral("status")}
                             << QStringList{"status=^Status: ([01]{32})$"};
     QTest::newRow("status set") << QStringList{QStringLiteral("status"), QStringLiteral("set")}
-                                << QStringList{"set=^StatusSet\\(([01]{32})\\)$"};
+                                << QStringList{"set=^Status bits set: ([01]{32})$"};
     QTest::newRow("inspect an upgrade file")
         << QStringList{QStringLiteral("inspect"), upgradeFile}
         << QStringList{"file=^File: +(\\S+) \\(",

@@ -6,6 +6,9 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -42,6 +45,10 @@ private:
     {
         QProcess process;
         process.setWorkingDirectory(m_dir.path());
+        // Plain digits and the (mended) English texts, whatever the host's locale.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(LC420_CLI_PATH), arguments);
         Run run;
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -68,6 +75,9 @@ private Q_SLOTS:
     void buildUpgCannotWrite();
     void inspectFindsDamage_data();
     void inspectFindsDamage();
+    void inspectHexFile_data();
+    void inspectHexFile();
+    void inspectHexTellsWhatBuildUpgWrites();
     void bootImages();
     void bootImagesAtTheTop();
     void bootImagesHexError();
@@ -128,7 +138,7 @@ void TestFirmwareCli::buildUpgFromSrecCatIsConsistent()
                                      "Image:     262144 bytes\n"
                                      "App:       check word %2, areas add up to %2: match\n"
                                      "Ext flash: check word %3, areas add up to %3: match\n"
-                                     "Consistent\n")
+                                     "The file is consistent.\n")
                           .arg(m_upg, app, ext));
 }
 
@@ -266,13 +276,112 @@ void TestFirmwareCli::inspectFindsDamage()
 
     const Run run = cli({QStringLiteral("inspect"), damaged});
     QCOMPARE(run.exitCode, 3);
-    QVERIFY2(run.out.endsWith(QStringLiteral("Damaged\n")), qPrintable(run.out));
+    QVERIFY2(run.out.endsWith(QStringLiteral("The file is damaged.\n")), qPrintable(run.out));
     const QStringList lines = run.out.split('\n');
     const auto found = std::find_if(lines.begin(), lines.end(),
                                     [&](const QString &l) { return l.startsWith(finding); });
     QVERIFY2(found != lines.end(), qPrintable(run.out));
     if (finding.contains(QStringLiteral("check word")))
         QVERIFY2(found->endsWith(QStringLiteral("MISMATCH")), qPrintable(*found));
+}
+
+namespace {
+
+// A list of ranges of inspect's JSON as "first-last first-last".
+QString ranges(const QJsonValue &list)
+{
+    QStringList texts;
+    for (const QJsonValue range : list.toArray())
+        texts.append(range[QLatin1String("first")].toString() + '-'
+                     + range[QLatin1String("last")].toString());
+    return texts.join(' ');
+}
+
+} // namespace
+
+void TestFirmwareCli::inspectHexFile_data()
+{
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("application"); // ranges inside the application area
+    QTest::addColumn<QString>("outside");     // ranges an upgrade file leaves out
+    QTest::addColumn<int>("conflicts");       // bytes outside on which records disagree
+
+    const QByteArray app = upper(0x0800) + data(0x4000, counting(32)) + data(0x4020, counting(16));
+    QTest::newRow("application only, two records joined")
+        << app + end() << 0 << "0x08004000-0x0800402f"
+        << "" << 0;
+    QTest::newRow("a block in the bootloader's area")
+        << app + data(0x0100, counting(8)) + end() << 0 << "0x08004000-0x0800402f"
+        << "0x08000100-0x08000107" << 0;
+    QTest::newRow("records outside that disagree")
+        << app + data(0x0100, counting(8)) + data(0x0104, counting(8, 1)) + end() << 0
+        << "0x08004000-0x0800402f"
+        << "0x08000100-0x0800010b" << 4;
+    QTest::newRow("data at the top of the address space")
+        << app + upper(0xFFFF) + data(0xFFF8, counting(8)) + end() << 0 << "0x08004000-0x0800402f"
+        << "0xfffffff8-0xffffffff" << 0;
+    QTest::newRow("a range across the application's start")
+        << upper(0x0800) + data(0x3FF0, counting(32)) + end() << 0 << "0x08004000-0x0800400f"
+        << "0x08003ff0-0x08003fff" << 0;
+    // Damage: HexToBin refuses the file, as build-upg does.
+    QTest::newRow("records inside that disagree")
+        << app + data(0x4000, counting(4, 9)) + end() << 3 << ""
+        << "" << 0;
+    QTest::newRow("cut short") << app << 3 << ""
+                               << "" << 0;
+    QTest::newRow("a bad checksum") << app + ":0400000001020304F0\n" + end() << 3 << ""
+                                    << "" << 0;
+}
+
+void TestFirmwareCli::inspectHexFile()
+{
+    QFETCH(QByteArray, hex);
+    QFETCH(int, exitCode);
+    QFETCH(QString, application);
+    QFETCH(QString, outside);
+    QFETCH(int, conflicts);
+    const QString file = path(QStringLiteral("inspect.hex"));
+    QVERIFY(writeFile(file, hex));
+
+    const Run text = cli({QStringLiteral("inspect"), file});
+    QCOMPARE(text.exitCode, exitCode);
+    const Run json = cli({QStringLiteral("--json"), QStringLiteral("inspect"), file});
+    QCOMPARE(json.exitCode, exitCode);
+    const QJsonObject summary = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QCOMPARE(summary.value(QStringLiteral("consistent")).toBool(), exitCode == 0);
+    if (exitCode != 0) {
+        // The fault is named as build-upg names it, with its line.
+        QVERIFY2(summary.value(QStringLiteral("error")).toString().contains(file + ':'),
+                 qPrintable(json.out));
+        QVERIFY2(text.out.endsWith(QStringLiteral("The file is damaged.\n")), qPrintable(text.out));
+        return;
+    }
+    QCOMPARE(ranges(summary.value(QStringLiteral("application"))), application);
+    QCOMPARE(ranges(summary.value(QStringLiteral("outside"))), outside);
+    QCOMPARE(summary.value(QStringLiteral("outsideConflicts")).toInt(), conflicts);
+    QCOMPARE(text.out.contains(QStringLiteral("left out of an upgrade file")), !outside.isEmpty());
+}
+
+// The check words inspect names are the ones the upgrade file gets.
+void TestFirmwareCli::inspectHexTellsWhatBuildUpgWrites()
+{
+    const Run hex = cli({QStringLiteral("--json"), QStringLiteral("inspect"), m_firmwareHex});
+    QCOMPARE(hex.exitCode, 0);
+    const Run upg = cli({QStringLiteral("--json"), QStringLiteral("inspect"), m_upg});
+    QCOMPARE(upg.exitCode, 0);
+    const QJsonObject fromHex = QJsonDocument::fromJson(hex.out.toUtf8()).object();
+    const QJsonObject fromUpg = QJsonDocument::fromJson(upg.out.toUtf8()).object();
+    QCOMPARE(fromHex.value(QStringLiteral("appCheckWord")).toString(),
+             fromUpg[QLatin1String("app")][QLatin1String("checkWord")].toString());
+    QCOMPARE(fromHex.value(QStringLiteral("extFlashCheckWord")).toString(),
+             fromUpg[QLatin1String("extFlash")][QLatin1String("checkWord")].toString());
+    // srec_cat left the check words out: both areas up to them, nothing outside.
+    QCOMPARE(ranges(fromHex.value(QStringLiteral("application"))),
+             QStringLiteral("0x08004000-0x0801fffb"));
+    QCOMPARE(ranges(fromHex.value(QStringLiteral("externalFlash"))),
+             QStringLiteral("0x08020000-0x08033ffb"));
+    QCOMPARE(fromHex.value(QStringLiteral("outside")).toArray().size(), 0);
 }
 
 void TestFirmwareCli::bootImages()

@@ -8,6 +8,8 @@
 #include "tests/support/simcli.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -224,7 +226,7 @@ void TestShowCli::inspectAndShowFile()
                                                  "Version:   Version 01\n"
                                                  "Block:     384 bytes\n"
                                                  "Scenes:    8 of 8 in use\n"
-                                                 "Consistent\n")),
+                                                 "The file is consistent.\n")),
              qPrintable(inspect.out));
 
     const CliRun show = run({QStringLiteral("show-file"), scenesFile});
@@ -247,8 +249,8 @@ void TestShowCli::inspectAndShowFile()
     cut.close();
     const CliRun damaged = run({QStringLiteral("inspect"), cut.fileName()});
     QCOMPARE(damaged.exitCode, 3);
-    QVERIFY2(damaged.out.contains(
-                 QStringLiteral("Block:     Wrong file length (cut short, needs 7680)\nDamaged\n")),
+    QVERIFY2(damaged.out.contains(QStringLiteral(
+                 "Block:     Wrong file length (cut short, needs 7680)\nThe file is damaged.\n")),
              qPrintable(damaged.out));
 }
 
@@ -467,7 +469,12 @@ void TestShowCli::play()
     const CliRun result = run(arguments, {QStringLiteral("--wrong-id")});
     QVERIFY2(result.exitCode == exitCode, qPrintable(result.err));
     if (exitCode != 0) {
-        QVERIFY(result.out.isEmpty());
+        // Nothing but the refusal; with --json, as the one document.
+        QVERIFY2(arguments.contains(QStringLiteral("--json"))
+                     ? QJsonDocument::fromJson(result.out.toUtf8()).object().value("ok")
+                           == QJsonValue(false)
+                     : result.out.isEmpty(),
+                 qPrintable(result.out));
         QVERIFY(result.err.startsWith(QStringLiteral("lc420-cli: ")));
         return;
     }

@@ -14,15 +14,26 @@ struct CliRun
     QString err;
 };
 
+// language: a LANG such as "pl_PL.UTF-8" that the tool then follows (its
+// catalogue, its digits), reporting every text it finds no translation for
+// on standard error ("untranslated: ..."); empty for the C locale.
 inline CliRun runCliUnderSim(const QString &simPath, const QString &cliPath,
                              const QString &stateDir, const QStringList &arguments,
-                             const QStringList &simOptions = {})
+                             const QStringList &simOptions = {}, const QString &language = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC420_SIM_DIR"), stateDir);
-    // No catalogue fits the C locale, so the tool speaks its (mended) English.
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    if (language.isEmpty()) {
+        // No catalogue fits the C locale, so the tool speaks its (mended) English.
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    } else {
+        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANG"), language);
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                           QStringLiteral("lc420.untranslated.debug=true"));
+    }
     process.setProcessEnvironment(environment);
     process.start(simPath, simOptions + QStringList{QStringLiteral("--"), cliPath} + arguments);
     CliRun result;
