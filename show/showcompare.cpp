@@ -59,11 +59,13 @@ QString describeDifference(Kind kind, const RecordDifference &difference)
     for (int lamp : difference.lamps()) {
         const QString change = colour(a.lamps.at(size_t(lamp))) + QStringLiteral(" → ")
                                + colour(b.lamps.at(size_t(lamp)));
-        auto same = std::find_if(changes.begin(), changes.end(),
-                                 [&change](const auto &entry) { return entry.first == change; });
-        if (same == changes.end())
-            same = changes.insert(changes.end(), {change, {}});
-        same->second.append(QString::number(lamp + 1));
+        const auto same
+            = std::find_if(changes.cbegin(), changes.cend(),
+                           [&change](const auto &entry) { return entry.first == change; });
+        if (same == changes.cend())
+            changes.append({change, {QString::number(lamp + 1)}});
+        else
+            changes[same - changes.cbegin()].second.append(QString::number(lamp + 1));
     }
     for (const auto &[change, lamps] : std::as_const(changes))
         parts.append((lamps.size() == 1 ? QCoreApplication::translate("Show", "lamp %1 %2")

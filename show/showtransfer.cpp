@@ -230,7 +230,7 @@ QString describe(const TransferResult &result, Kind kind, Direction direction,
         // Why it failed, where the sentence before did not say it already.
         if (result.error != Error::None && result.error != Error::Handshake
             && result.cause != Connection::Outcome::Connected && !result.disconnected())
-            sentences << Connection::describe({result.cause, {}, {}, {}, 0});
+            sentences << Connection::describe({result.cause, result.serial, {}, {}, 0});
         if (result.error == Error::Handshake)
             sentences << tr("Its status bit 0 may have been left set.");
         else if (result.disconnected() && result.error == Error::None)

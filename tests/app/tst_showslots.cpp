@@ -245,7 +245,7 @@ void TestShowSlots::transferFailures_data()
         << "Lc460_bootloader::slotpushButtonGetScenesFromLc460(bool t)"
         << "critical"
         << "slotUpdateProgramScene\n"
-        << QStringList{"did not answer in time", "status bit 0 was cleared",
+        << QStringList{"(USB time-out)", "status bit 0 was cleared",
                        "The editor still holds your scenes."};
     QTest::newRow("write fails: released")
         << QByteArray("pushButtonSetProgramsInLc460") << "write"
@@ -261,7 +261,7 @@ void TestShowSlots::transferFailures_data()
         << " Lc460_bootloader::slotpushButtonSetProgramsInLc460(bool t)"
         << "critical"
         << "WriteExternalFlashToAddress\n"
-        << QStringList{"may hold them only in part", "did not answer in time",
+        << QStringList{"may hold them only in part", "(USB time-out)",
                        "status bit 0 may still be set", "Release the lock",
                        "The editor still holds your programs."};
     QTest::newRow("get, the lock not released")
