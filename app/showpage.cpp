@@ -277,17 +277,22 @@ void ShowPage::reportWrite(const Show::TransferResult &result)
     reportTransfer(result, Show::Direction::Write);
 }
 
+bool ShowPage::warnIfLocked(const Show::TransferResult &result, Show::Direction direction)
+{
+    if (!result.mayLeaveLocked())
+        return false;
+    feedback().warningBox(tr("Warning"), Show::describe(result, tableKind, direction)
+                                             + QLatin1Char('\n') + DriverIndicator::releaseStep());
+    return true;
+}
+
 // A transfer that completed: a success goes to the status bar; a lock that
 // may be left set keeps the driver's show stopped, so that gets a box with
 // the way to release it.
 void ShowPage::reportTransfer(const Show::TransferResult &result, Show::Direction direction)
 {
-    if (result.mayLeaveLocked()) {
-        feedback().warningBox(tr("Warning"), Show::describe(result, tableKind, direction)
-                                                 + QLatin1Char('\n')
-                                                 + DriverIndicator::releaseStep());
+    if (warnIfLocked(result, direction))
         return;
-    }
     feedback().statusMessage(Show::describe(result, tableKind, direction, result.serial));
 }
 
@@ -313,10 +318,7 @@ void ShowPage::compareWithDriver()
 
 void ShowPage::reportComparison(const Show::TransferResult &result, const QByteArray &driverTable)
 {
-    if (result.mayLeaveLocked())
-        feedback().warningBox(tr("Warning"),
-                              Show::describe(result, tableKind, Show::Direction::Read)
-                                  + QLatin1Char('\n') + DriverIndicator::releaseStep());
+    warnIfLocked(result, Show::Direction::Read);
     const QList<Show::RecordDifference> found
         = Show::compareTables(tableKind, document->table(tableKind), driverTable);
     differences.clear();

@@ -166,6 +166,9 @@ private:
     // A file was loaded or saved: the recent files take it, and done goes to
     // the status bar.
     void noteUsed(const QString &path, const QString &done);
+    // A transfer that completed but may have left the driver locked: the box
+    // that says so and how to release it; true when it was shown.
+    bool warnIfLocked(const Show::TransferResult &result, Show::Direction direction);
     void reportTransfer(const Show::TransferResult &result, Show::Direction direction);
     void reportWrite(const Show::TransferResult &result);
     void reportComparison(const Show::TransferResult &result, const QByteArray &driverTable);
