@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run run-usb test test-asan package fuzz bench clean
+.PHONY: all deps build run run-usb test test-asan tsan package fuzz bench clean
 
 all: build
 
@@ -46,6 +46,18 @@ test-asan: deps
 		ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
 
+# Three drivers upgraded at once by a ThreadSanitizer build of lc420-cli,
+# TSAN_ROUNDS times; any race report fails it.
+TSAN_ROUNDS ?= 5
+tsan: build
+	scripts/install-deps --fuzz
+	cmake -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer -Wno-gnu-zero-variadic-macro-arguments" \
+		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
+	cmake --build $(BUILD)-tsan -j$(JOBS) --target lc420-cli
+	scripts/tsan-upgrade-all $(BUILD) $(BUILD)-tsan $(TSAN_ROUNDS)
+
 # Coverage-guided fuzzing of every reader (clang with libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer), FUZZ_SECONDS per target. `make test` only
 # replays the committed corpus.
@@ -69,4 +81,4 @@ bench:
 	bench/compare $(BUILD)-bench --rounds $(BENCH_ROUNDS)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench $(BUILD)-tsan

@@ -1,6 +1,7 @@
 #include "usb/usbdevice.h"
 
 #include "core/trace.h"
+#include "usb/devicefile.h"
 #include "usb/drivermap.h"
 #include "usb/replies.h"
 
@@ -17,11 +18,10 @@ namespace {
 // libusb-0.1 keeps global bus lists and is not thread safe: every call that
 // enumerates, or opens, configures, claims or closes a device met on those
 // lists, happens under this one lock, shared by all objects; so does every
-// use of heldNodes(). A transfer on an open device touches only its own handle
-// (one ioctl on the device's file; on failure the library also writes its
-// global error text, which this program never reads), so it needs only its
-// object's lock: no transfer runs under this lock, so a driver that stalls
-// delays no other object's connect.
+// use of heldNodes(). A transfer on an open device touches only its own
+// device's file (DeviceFile sends it, and the library's global error text is
+// left alone), so it needs only its object's lock: no transfer runs under
+// this lock, so a driver that stalls delays no other object's connect.
 QMutex &busMutex()
 {
     static QMutex mutex;
@@ -64,6 +64,7 @@ constexpr int Interface = 0;
 constexpr int RequestTypeVendorIn = 0xC0;
 constexpr int RequestTypeVendorOut = 0x40;
 constexpr int TimeoutMs = 2000;
+constexpr int DescriptorTimeoutMs = 1000;
 constexpr quint8 IdentificationRequest = Driver::IdentifyRequest;
 constexpr int BulkOutEndpoint = 0x02;
 constexpr int BulkInEndpoint = 0x81;
@@ -168,6 +169,7 @@ int UsbDevice::connectPrivate()
         if (handle) {
             usb_close(handle);
             handle = nullptr;
+            transfers = {};
             releaseNode();
         }
         rescan();
@@ -352,6 +354,7 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(Found &found, bool wantSeri
             return refused(-result);
         }
         LC420_TRACE() << "usb_claim_interface ";
+        transfers = DeviceFile(handle, dev);
     }
 
     // The identification and the serial under this object's lock alone.
@@ -619,6 +622,7 @@ void UsbDevice::disconnectPrivate()
     usb_release_interface(handle, Interface);
     usb_close(handle);
     handle = nullptr;
+    transfers = {};
     releaseNode();
 }
 
@@ -638,8 +642,8 @@ int UsbDevice::receiveOpen(quint8 bRequest, quint16 wValue, quint16 wIndex, void
 {
     int received = -1;
     if (buffer && length > 0) {
-        received = usb_control_msg(handle, RequestTypeVendorIn, bRequest, wValue, wIndex,
-                                   static_cast<char *>(buffer), length, TimeoutMs);
+        received = transfers.control(RequestTypeVendorIn, bRequest, wValue, wIndex,
+                                     static_cast<char *>(buffer), length, TimeoutMs);
         noteTransfer(received, length);
         received = received < 0 ? -1 : checkedCount(received, length);
     } else {
@@ -674,8 +678,8 @@ int UsbDevice::control_send(quint8 bRequest, quint16 wValue, quint16 wIndex, con
     // from it for an OUT transfer.
     char *bytes = empty ? nullptr : const_cast<char *>(static_cast<const char *>(data));
     const int sent = empty ? 0 : length;
-    const int raw = usb_control_msg(handle, RequestTypeVendorOut, bRequest, wValue, wIndex, bytes,
-                                    sent, TimeoutMs);
+    const int raw
+        = transfers.control(RequestTypeVendorOut, bRequest, wValue, wIndex, bytes, sent, TimeoutMs);
     noteTransfer(raw, sent);
     const int count = checkedCount(raw, sent);
     LC420_TRACE() << transferLine("Send", bRequest, wValue, wIndex, sent, count);
@@ -690,9 +694,8 @@ int UsbDevice::bulk_write(const void *data, int length)
     QMutexLocker lock(&deviceMutex);
     if (!data || length < 1 || !handle)
         return -1;
-    const int result
-        = usb_bulk_write(handle, BulkOutEndpoint,
-                         const_cast<char *>(static_cast<const char *>(data)), length, TimeoutMs);
+    const int result = transfers.bulk(
+        BulkOutEndpoint, const_cast<char *>(static_cast<const char *>(data)), length, TimeoutMs);
     return result < 0 ? -1 : checkedCount(result, length);
 }
 
@@ -702,7 +705,7 @@ int UsbDevice::bulk_read(void *buffer, int length)
     if (!buffer || length < 1 || !handle)
         return -1;
     const int result
-        = usb_bulk_read(handle, BulkInEndpoint, static_cast<char *>(buffer), length, TimeoutMs);
+        = transfers.bulk(BulkInEndpoint, static_cast<char *>(buffer), length, TimeoutMs);
     return result < 0 ? -1 : checkedCount(result, length);
 }
 
@@ -720,8 +723,11 @@ QByteArray UsbDevice::readSerialPrivate()
     if (!handle)
         return {};
 
+    // A standard request for string descriptor 3, as usb_get_descriptor()
+    // sends it, with the library's own 1000 ms time-out.
     unsigned char buffer[StringDescriptorBufferSize] = {};
-    const int received
-        = usb_get_descriptor(handle, USB_DT_STRING, SerialStringIndex, buffer, sizeof buffer);
+    const int received = transfers.control(
+        USB_ENDPOINT_IN, USB_REQ_GET_DESCRIPTOR, (USB_DT_STRING << 8) | SerialStringIndex, 0,
+        reinterpret_cast<char *>(buffer), sizeof buffer, DescriptorTimeoutMs);
     return Replies::serialFromDescriptor(buffer, qMin(received, StringDescriptorBufferSize));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "usb/connection.h"
+#include "usb/devicefile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,7 +25,9 @@ struct usb_dev_handle;
 // bus lock serialises every enumeration, open and close of all objects, and
 // is never held across a transfer. Every transfer (the identification, serial
 // and status reads of a connect included) holds only its object's lock, so a
-// slow or stalled driver holds up no other's connect or command. No lock spans
+// slow or stalled driver holds up no other's connect or command; and each is
+// sent on the device's own file (DeviceFile), so transfers of several objects
+// share no state of the library, even when they fail. No lock spans
 // the several transfers of a command. The "Private" forms are for use while
 // this object's lock is held (and the bus lock not, unless a comment says so);
 // they take the bus lock themselves where they touch the buses.
@@ -230,6 +233,7 @@ private:
     quint16 vendorId = 0;
     quint16 expectedId = 0;
     usb_dev_handle *handle = nullptr;
+    DeviceFile transfers; // handle's transfers, while it is open
     QByteArray serialFilter;
     int commandDepth = 0;    // commands begun and not ended
     QByteArray pinnedSerial; // the running command's driver, nine digits

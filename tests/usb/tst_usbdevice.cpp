@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <memory>
 #include <thread>
+#include <usb.h>
 
 using Match = Lc420Model::Match;
 
@@ -496,9 +497,13 @@ void TestUsbDevice::failedTransferNamesItsCause()
     QCOMPARE(device.StatusGet(status), 0);
     QCOMPARE(device.lastResult().outcome, Connection::Outcome::Connected);
 
+    // A failed transfer leaves libusb's process-wide error text alone: the
+    // transfers of several drivers failing at once write nothing in common.
+    const QByteArray libusbError = usb_strerror();
     bus->device().failNextTransfers(1, Match::commands(), error);
     QCOMPARE(device.StatusGet(status), -1);
     QCOMPARE(int(device.lastResult().outcome), outcome);
+    QCOMPARE(QByteArray(usb_strerror()), libusbError);
     // The next transfer reconnects, and works.
     QCOMPARE(device.StatusGet(status), 0);
     QCOMPARE(device.lastResult().outcome, Connection::Outcome::Connected);
