@@ -62,11 +62,12 @@ bool connected(USBLC350 &device)
     return false;
 }
 
-// The dump on standard output, or the same bytes into the --raw file.
-int showBytes(const QByteArray &bytes, const QString &rawFile)
+// The dump on standard output, its rows counted from the driver's address,
+// or the same bytes into the --raw file.
+int showBytes(const QByteArray &bytes, quint32 address, const QString &rawFile)
 {
     if (rawFile.isEmpty()) {
-        out() << hexDumpRows(bytes.constData(), int(bytes.size())) << Qt::endl;
+        out() << hexDumpRows(bytes.constData(), int(bytes.size()), address) << Qt::endl;
         return Success;
     }
     const QString why = SafeFile::write(rawFile, bytes);
@@ -136,7 +137,7 @@ int readMemory(const Command &command, const QStringList &arguments)
         err() << Service::describe(Service::Failure::ReadMemory) << Qt::endl;
         return DeviceFailure;
     }
-    return showBytes(*bytes, region->rawFile);
+    return showBytes(*bytes, region->address, region->rawFile);
 }
 
 int readExternal(const Command &command, const QStringList &arguments)
@@ -160,7 +161,7 @@ int readExternal(const Command &command, const QStringList &arguments)
         err() << Service::describe(Service::Failure::ReadExternal) << Qt::endl;
         return DeviceFailure;
     }
-    return showBytes(*bytes, region->rawFile);
+    return showBytes(*bytes, region->address, region->rawFile);
 }
 
 int writeExternal(const Command &command, const QStringList &arguments)

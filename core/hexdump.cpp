@@ -115,8 +115,8 @@ QByteArray hexDumpAt(const void *data, int length, quint32 address)
     return rowsAfter(header, data, length, address);
 }
 
-QByteArray hexDumpRows(const void *data, int length)
+QByteArray hexDumpRows(const void *data, int length, quint32 address)
 {
-    QByteArray rows = rowsAfter({}, data, length);
+    QByteArray rows = rowsAfter({}, data, length, address);
     return rows.isEmpty() ? rows : rows.mid(1);
 }

@@ -12,6 +12,6 @@
 // address and the rows count from it (a host address would mean nothing).
 [[nodiscard]] QByteArray hexDumpAt(const void *data, int length, quint32 address);
 
-// The rows of hexDump() alone, without the header line and the line break
-// before the first row: for a terminal, where a host address means nothing.
-[[nodiscard]] QByteArray hexDumpRows(const void *data, int length);
+// The rows of hexDumpAt() alone, without the header line and the line break
+// before the first row: for a terminal.
+[[nodiscard]] QByteArray hexDumpRows(const void *data, int length, quint32 address);
