@@ -405,6 +405,9 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     indicator = std::make_unique<DriverIndicator>(
         *device, feedback(), ui->statusBar, [this] { return refuseWhileBusy(); }, *driverJob);
     firmwarePage->setDriverChoice([this] { return indicator->monitor().choice().result; });
+    serviceConsole->setLockObserver([this](const QByteArray &serial, bool locked) {
+        indicator->monitor().noteLock(serial, locked);
+    });
 
     // The Settings tab is current now; from here on slotTabChange keeps the
     // external-flash bars following the device while it is.

@@ -225,21 +225,37 @@ void ServiceConsole::statusGet()
 
 void ServiceConsole::statusSet()
 {
-    run([this]() -> Report {
-        const QString text = device.StatusSet(Service::StatusBit) == 0
-                                 ? tr("StatusSet(%1)").arg(Service::binary32(Service::StatusBit))
-                                 : failure(Service::describe(Service::Failure::StatusSet));
-        return [this, text] { feedback.logLine(text); };
-    });
+    changeLock(true);
 }
 
 void ServiceConsole::statusClear()
 {
-    run([this]() -> Report {
-        const QString text = device.StatusClr(Service::StatusBit) == 0
-                                 ? tr("StatusClr(%1)").arg(Service::binary32(Service::StatusBit))
-                                 : failure(Service::describe(Service::Failure::StatusClear));
-        return [this, text] { feedback.logLine(text); };
+    changeLock(false);
+}
+
+void ServiceConsole::setLockObserver(LockObserver observer)
+{
+    lockObserver = std::move(observer);
+}
+
+void ServiceConsole::changeLock(bool locked)
+{
+    run([this, locked]() -> Report {
+        const int result = locked ? device.StatusSet(Service::StatusBit)
+                                  : device.StatusClr(Service::StatusBit);
+        if (result != 0) {
+            const QString text = failure(Service::describe(
+                locked ? Service::Failure::StatusSet : Service::Failure::StatusClear));
+            return [this, text] { feedback.logLine(text); };
+        }
+        const QString bit = Service::binary32(Service::StatusBit);
+        const QString text = locked ? tr("StatusSet(%1)").arg(bit) : tr("StatusClr(%1)").arg(bit);
+        const QByteArray serial = device.read_serial_string();
+        return [this, text, serial, locked] {
+            feedback.logLine(text);
+            if (lockObserver && !serial.isEmpty())
+                lockObserver(serial, locked);
+        };
     });
 }
 

@@ -31,6 +31,12 @@ public:
     ServiceConsole(USBLC350 &device, Feedback &feedback, std::function<UserDialogs &()> dialogs,
                    QWidget *window, WorkerJob &job);
 
+    // Told, on the console's thread, the status bit 0 a Status Set or Status
+    // Clear left on the driver with this serial: the console may hold the
+    // driver open, and a watcher of the buses reads no driver held open.
+    using LockObserver = std::function<void(const QByteArray &serial, bool locked)>;
+    void setLockObserver(LockObserver observer);
+
     void connectDevice();
     void disconnectDevice();
     void readMemory();
@@ -56,10 +62,13 @@ private:
     // Why the driver refused a page, in plain words (a transfer or two). On
     // the worker.
     [[nodiscard]] QString whyPageWriteFailed();
+    // Status Set (locked) or Status Clear of bit 0, logged, and the bit told.
+    void changeLock(bool locked);
 
     USBLC350 &device;
     Feedback &feedback;
     std::function<UserDialogs &()> dialogs;
     QWidget *window;
     WorkerJob &job;
+    LockObserver lockObserver;
 };

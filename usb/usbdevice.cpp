@@ -374,12 +374,7 @@ UsbDevice::Found::Outcome UsbDevice::openAndIdentify(Found &found, bool wantSeri
             if (!wantSerial)
                 return Found::Outcome::Connected;
             found.serial = readSerialPrivate();
-            {
-                QMutexLocker busLock(&busMutex());
-                heldNodes()[openNode].serial = found.serial;
-                if (!found.serial.isEmpty())
-                    nodeSerials().insert(openNode, found.serial);
-            }
+            noteNodeSerial(found.serial);
             LC420_TRACE() << "serial: " << found.serial;
             if (const QByteArray wanted = wantedSerialPrivate();
                 wanted.isEmpty() || serialMatches(wanted, found.serial))
@@ -715,7 +710,18 @@ QByteArray UsbDevice::read_serial_string()
     // disconnect the same object: the handle must never close under a running
     // request.
     QMutexLocker lock(&deviceMutex);
-    return readSerialPrivate();
+    const QByteArray serial = readSerialPrivate();
+    if (!serial.isEmpty())
+        noteNodeSerial(serial);
+    return serial;
+}
+
+void UsbDevice::noteNodeSerial(const QByteArray &serial)
+{
+    QMutexLocker busLock(&busMutex());
+    heldNodes()[openNode].serial = serial;
+    if (!serial.isEmpty())
+        nodeSerials().insert(openNode, serial);
 }
 
 QByteArray UsbDevice::readSerialPrivate()

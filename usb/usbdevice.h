@@ -207,6 +207,11 @@ protected:
 
 private:
     [[nodiscard]] QByteArray readSerialPrivate();
+    // Under this object's lock, with the device open: the serial the open
+    // node answered with, for the other objects of this process (the bus
+    // watcher shows it for a driver held open); an empty one is not
+    // remembered once the node is closed.
+    void noteNodeSerial(const QByteArray &serial);
     // Under this object's lock alone: opens the device for a transfer when it
     // is closed (taking the bus lock for the enumeration and the open), false
     // when none could be.

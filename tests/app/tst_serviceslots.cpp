@@ -1,6 +1,7 @@
 // The service console as a technician uses it: every question through the
 // scripted dialogs, against the simulated driver.
 
+#include "app/driverindicator.h"
 #include "app/lc460_bootloader.h"
 #include "core/hexdump.h"
 #include "service/servicevalues.h"
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void pageAndTestBlock();
     void driverStateAfterwards_data();
     void driverStateAfterwards();
+    void lockOfAHeldDriverReachesTheIndicator();
     void writeExternalFlash_data();
     void writeExternalFlash();
     void writeExtFlashBin_data();
@@ -371,6 +373,20 @@ void TestServiceSlots::driverStateAfterwards()
     click(button);
 
     QCOMPARE(log().section(QLatin1Char('\n'), -1), line);
+}
+
+// Connect holds the driver open, so the monitor never reads it: the bit the
+// console sets or clears is what the indicator shows.
+void TestServiceSlots::lockOfAHeldDriverReachesTheIndicator()
+{
+    window->driverIndicator().start({});
+    const DriverMonitor &monitor = window->driverIndicator().monitor();
+    click("pushButtonConnect");
+    for (const bool locked : {true, false, true}) {
+        click(locked ? "pushButtonStatusSet" : "pushButtonStatusClr");
+        QCOMPARE(driver().status() & 1u, locked ? 1u : 0u);
+        QTRY_COMPARE(monitor.drivers().value(0).locked, std::optional<bool>(locked));
+    }
 }
 
 void TestServiceSlots::writeExternalFlash_data()
