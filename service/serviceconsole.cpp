@@ -241,11 +241,11 @@ void ServiceConsole::setLockObserver(LockObserver observer)
 void ServiceConsole::changeLock(bool locked)
 {
     run([this, locked]() -> Report {
-        const int result = locked ? device.StatusSet(Service::StatusBit)
-                                  : device.StatusClr(Service::StatusBit);
+        const int result
+            = locked ? device.StatusSet(Service::StatusBit) : device.StatusClr(Service::StatusBit);
         if (result != 0) {
-            const QString text = failure(Service::describe(
-                locked ? Service::Failure::StatusSet : Service::Failure::StatusClear));
+            const QString text = failure(Service::describe(locked ? Service::Failure::StatusSet
+                                                                  : Service::Failure::StatusClear));
             return [this, text] { feedback.logLine(text); };
         }
         const QString bit = Service::binary32(Service::StatusBit);

@@ -44,8 +44,8 @@ DeviceFile::DeviceFile(usb_dev_handle *handle, const struct usb_device *device)
 #endif
 }
 
-int DeviceFile::control(int requestType, int request, int value, int index, char *bytes,
-                        int size, int timeoutMs) const
+int DeviceFile::control(int requestType, int request, int value, int index, char *bytes, int size,
+                        int timeoutMs) const
 {
 #ifdef __linux__
     if (file >= 0) {

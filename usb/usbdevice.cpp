@@ -710,7 +710,7 @@ QByteArray UsbDevice::read_serial_string()
     // disconnect the same object: the handle must never close under a running
     // request.
     QMutexLocker lock(&deviceMutex);
-    const QByteArray serial = readSerialPrivate();
+    QByteArray serial = readSerialPrivate();
     if (!serial.isEmpty())
         noteNodeSerial(serial);
     return serial;

@@ -343,9 +343,10 @@ void TestDeviceCli::externalFlashRoundTrip()
         = run({QStringLiteral("read-ext"), QStringLiteral("80"), QStringLiteral("20")});
     QCOMPARE(dump.exitCode, 0);
     const QByteArray expected = bin.mid(0x80, 20);
-    QCOMPARE(dump.out, QString::fromLatin1(hexDumpAt(expected.constData(), 20, 0x80))
-                               .section(QLatin1Char('\n'), 2)
-                           + QLatin1Char('\n'));
+    QCOMPARE(
+        dump.out,
+        QString::fromLatin1(hexDumpAt(expected.constData(), 20, 0x80)).section(QLatin1Char('\n'), 2)
+            + QLatin1Char('\n'));
 }
 
 void TestDeviceCli::jsonHasTheFactsOfTheText_data()
