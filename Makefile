@@ -53,7 +53,7 @@ tsan: build
 	scripts/install-deps --fuzz
 	cmake -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer -Wno-gnu-zero-variadic-macro-arguments" \
+		-DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" \
 		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
 	cmake --build $(BUILD)-tsan -j$(JOBS) --target lc420-cli
 	scripts/tsan-upgrade-all $(BUILD) $(BUILD)-tsan $(TSAN_ROUNDS)
@@ -66,7 +66,7 @@ fuzz:
 	scripts/install-deps --fuzz
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLC420_FUZZ=ON \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -Wno-gnu-zero-variadic-macro-arguments"
+		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
 	cmake --build $(BUILD)-fuzz -j$(JOBS) --target lc420_fuzzers lc420-cli
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run $(BUILD)-fuzz
 
