@@ -141,6 +141,15 @@ void setReadingOrder(QWidget *overview, const QList<SuperRGB *> &editors,
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
 
+// The Scenes tab's controls right of its lamp editors, in reading order.
+QList<QWidget *> sceneControls(const Ui::Lc460_bootloaderClass &ui)
+{
+    return {ui.spinBoxSceneSceneNumber,    ui.spinBoxSceneRiseTime,
+            ui.spinBoxSceneStaticTime,     ui.pushButtonGetScenesFormLc460,
+            ui.pushButtonSetScenesInLc460, ui.pushButtonLoadScenesFromFile,
+            ui.pushButtonSaveScenesToFile};
+}
+
 } // namespace
 
 Lc460_bootloader::Lc460_bootloader(QWidget *parent)
@@ -210,8 +219,10 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->spinBoxSceneRiseTime->setRange(0, Show::MaxRiseTime);
     ui->spinBoxSceneStaticTime->setRange(0, Show::MaxStaticTime);
     ui->spinBoxSceneSceneNumber->setRange(1, Show::SceneCount);
-    const QList<SuperRGB *> sceneEditors
-        = addLampEditors(ui->horizontalLayoutScenes, arthurStyle, userDialogs.get());
+    // The Scenes tab's lamp editors are built when the tab is first shown
+    // (ensureBuilt): the first frame shows the Settings tab, and twelve
+    // editors are a good part of the window's start.
+
     // A spin box's minimum width of 80 lets the layout cut "900000 ms": the
     // column of the boxes is as wide as the largest value with its suffix.
     for (QGridLayout *grid : {ui->gridLayout_5, ui->gridLayout_7}) {
@@ -289,13 +300,12 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
         services, undoGroup, nullptr);
     scenesPage = std::make_unique<ShowPage>(
         Show::Kind::Scenes,
-        ShowPage::Widgets{
-            ui->tabScenes,
-            ui->overviewScenes,
-            nullptr,
-            ui->spinBoxSceneSceneNumber,
-            {sceneEditors, ui->spinBoxSceneRiseTime, ui->spinBoxSceneStaticTime, nullptr},
-            {ui->pushButtonGetScenesFormLc460, ui->pushButtonSetScenesInLc460}},
+        ShowPage::Widgets{ui->tabScenes,
+                          ui->overviewScenes,
+                          nullptr,
+                          ui->spinBoxSceneSceneNumber,
+                          {{}, ui->spinBoxSceneRiseTime, ui->spinBoxSceneStaticTime, nullptr},
+                          {ui->pushButtonGetScenesFormLc460, ui->pushButtonSetScenesInLc460}},
         services, undoGroup, nullptr);
 
     connect(ui->spinBoxProgramNumber, &QSpinBox::valueChanged, this,
@@ -340,15 +350,13 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // shortcut, so the list of shortcuts names it once.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setWhatsThis(tr("Stop the preview, or clear the slider marks of the tab in view"));
-    connect(escape, &QShortcut::activated, this, [this, editors = programEditors + sceneEditors] {
+    connect(escape, &QShortcut::activated, this, [this] {
         if (player->isPlaying()) {
             player->halt();
             return;
         }
-        for (SuperRGB *editor : editors) {
-            if (ui->tabWidget->currentWidget()->isAncestorOf(editor))
-                editor->setAll(false);
-        }
+        for (SuperRGB *editor : ui->tabWidget->currentWidget()->findChildren<SuperRGB *>())
+            editor->setAll(false);
     });
 
     setReadingOrder(ui->overviewPrograms, programEditors,
@@ -356,11 +364,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
                      ui->spinBoxStaticTime, ui->spinBoxEndMarker,
                      ui->pushButtonGetProgramsFormLc460, ui->pushButtonSetProgramsInLc460,
                      ui->pushButtonLoadProgramsFromFile, ui->pushButtonSaveProgramsToFile});
-    setReadingOrder(ui->overviewScenes, sceneEditors,
-                    {ui->spinBoxSceneSceneNumber, ui->spinBoxSceneRiseTime,
-                     ui->spinBoxSceneStaticTime, ui->pushButtonGetScenesFormLc460,
-                     ui->pushButtonSetScenesInLc460, ui->pushButtonLoadScenesFromFile,
-                     ui->pushButtonSaveScenesToFile});
+    setReadingOrder(ui->overviewScenes, {}, sceneControls(*ui));
 
     // F10 opens the menu bar, as on the desktops that have no Alt key
     // navigation; the menus' accelerators work with Alt as well.
@@ -413,6 +417,26 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     // external-flash bars following the device while it is.
     firmwarePage->followExternalFlash(true);
     fitFirstSize(*this, *ui, formSize);
+
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, [this] {
+        if (ui->tabWidget->currentWidget() == ui->tabScenes)
+            ensureBuilt();
+    });
+}
+
+void Lc460_bootloader::ensureBuilt()
+{
+    if (!sceneEditors.isEmpty())
+        return;
+    sceneEditors = addLampEditors(ui->horizontalLayoutScenes, arthurStyle, userDialogs.get());
+    // On a tab in view the layout would show them only at the next pass of
+    // the event loop.
+    if (ui->scrollAreaWidgetContents_2->isVisible()) {
+        for (SuperRGB *editor : std::as_const(sceneEditors))
+            editor->show();
+    }
+    scenesPage->setLampEditors(sceneEditors);
+    setReadingOrder(ui->overviewScenes, sceneEditors, sceneControls(*ui));
 }
 
 Lc460_bootloader::~Lc460_bootloader()

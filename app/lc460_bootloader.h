@@ -5,6 +5,7 @@
 #include "widgets/dialogs/userdialogs.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QMainWindow>
 
 #include <memory>
@@ -20,6 +21,7 @@ class QCloseEvent;
 class QShowEvent;
 class QUndoGroup;
 class ServiceConsole;
+class SuperRGB;
 class WorkerJob;
 class ShowPage;
 class USBLC350;
@@ -90,6 +92,10 @@ public:
 
     // The Language menu marks the language the window's texts are in.
     void markLanguage(bool polish);
+
+    // Builds what the window leaves until it is first needed: the Scenes
+    // tab's lamp editors, which showing the tab builds too.
+    void ensureBuilt();
 
     // Shows and enables the service console's buttons (lc420 --service), for
     // technicians; the window hides and disables them otherwise.
@@ -168,6 +174,7 @@ private:
     FileMenu *fileMenu = nullptr;    // a child of the window
     ProgramPlayer *player = nullptr; // a child of the window
     HelpMenu *helpMenu = nullptr;    // a child of the window
+    QList<SuperRGB *> sceneEditors;  // empty until ensureBuilt()
     QSize formSize;                  // the window's size in its form
     bool sizeChosen = false;         // the first size is set: fitted at a show, or handed over
     bool accessProblemShown = false; // the log told about a driver this user may not open

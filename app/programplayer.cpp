@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QSpinBox>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -16,9 +15,9 @@ ProgramPlayer::ProgramPlayer(Widgets widgets, QWidget *parent)
     : QObject(parent)
     , widgets(widgets)
     , timer(new QTimer(this))
-    , play(new QAction(parent->style()->standardIcon(QStyle::SP_MediaPlay), tr("&Play Program"),
-                       parent))
-    , stop(new QAction(parent->style()->standardIcon(QStyle::SP_MediaStop), tr("&Stop"), parent))
+    // Their icons come with the tool bar (app/toolbar.h).
+    , play(new QAction(tr("&Play Program"), parent))
+    , stop(new QAction(tr("&Stop"), parent))
     , playbackMenu(new QMenu(tr("Pla&yback"), parent))
 {
     play->setObjectName(QStringLiteral("actionPlay"));

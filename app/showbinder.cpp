@@ -48,10 +48,8 @@ ShowBinder::ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls c
     , controls(std::move(controls))
     , shownRecord(std::move(shownRecord))
 {
-    for (SuperRGB *editor : this->controls.editors) {
-        connect(editor, &SuperRGB::colorChanged, this, &ShowBinder::write);
-        watch(editor);
-    }
+    for (SuperRGB *editor : this->controls.editors)
+        bindEditor(editor);
     for (QSpinBox *box :
          {this->controls.riseTime, this->controls.staticTime, this->controls.endMarker}) {
         if (box) {
@@ -65,6 +63,21 @@ ShowBinder::ShowBinder(Show::ShowDocument &document, Show::Kind kind, Controls c
                 if (changed == this->kind && first <= shown && shown <= last && !writing)
                     load();
             });
+    load();
+}
+
+void ShowBinder::bindEditor(SuperRGB *editor)
+{
+    connect(editor, &SuperRGB::colorChanged, this, &ShowBinder::write);
+    watch(editor);
+}
+
+void ShowBinder::setEditors(const QList<SuperRGB *> &editors)
+{
+    Q_ASSERT(controls.editors.isEmpty());
+    controls.editors = editors;
+    for (SuperRGB *editor : editors)
+        bindEditor(editor);
     load();
 }
 
@@ -163,7 +176,10 @@ void ShowBinder::write()
 {
     if (loading)
         return;
-    Show::EditorValues values;
+    const int shown = shownRecord();
+    Show::SceneRecord record = document.record(kind, shown);
+    // Lamps without an editor yet keep what the record holds.
+    Show::EditorValues values = Show::editorValues(record);
     for (int lamp = 0; lamp < Show::LampCount && lamp < controls.editors.size(); ++lamp) {
         const QColor colour = controls.editors.at(lamp)->color();
         values.lamps[lamp] = {quint8(colour.red()), quint8(colour.green()), quint8(colour.blue())};
@@ -173,8 +189,6 @@ void ShowBinder::write()
     if (controls.endMarker)
         values.endMarker = controls.endMarker->value();
 
-    const int shown = shownRecord();
-    Show::SceneRecord record = document.record(kind, shown);
     Show::commitEditorValues(record, values, kind);
     const QScopedValueRollback<bool> guard(writing, true);
     if (undoStack)

@@ -63,10 +63,16 @@ public:
     void shownChanged();
     [[nodiscard]] int shownIndex() const { return shownRecord(); }
 
+    // The tab's lamp editors, for a binder made before they were built: they
+    // show the record from now on, and their edits are written through.
+    // Until then the record's lamps stay as they are.
+    void setEditors(const QList<SuperRGB *> &editors);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void bindEditor(SuperRGB *editor);
     void watch(QWidget *control);
     void load();
     void write();
@@ -74,7 +80,7 @@ private:
 
     Show::ShowDocument &document;
     const Show::Kind kind;
-    const Controls controls;
+    Controls controls;
     const ShownRecord shownRecord;
     QUndoStack *undoStack = nullptr;
     quint64 currentGesture = 0;

@@ -124,6 +124,13 @@ void ShowPage::bind(Show::ShowDocument &shown)
     forgetDifferences();
 }
 
+void ShowPage::setLampEditors(const QList<SuperRGB *> &editors)
+{
+    widgets.controls.editors = editors;
+    if (binder)
+        binder->setEditors(editors);
+}
+
 void ShowPage::unbind()
 {
     if (document)

@@ -85,6 +85,10 @@ public:
     // any more.
     void unbind();
 
+    // The tab's lamp editors, for a page made before they were built (the
+    // window builds a tab's editors when it is first needed).
+    void setLampEditors(const QList<SuperRGB *> &editors);
+
     // The step (or scene) the spin boxes name becomes the shown one.
     void showSelected();
     // The record shown: program * 20 + step, or the scene.
@@ -176,7 +180,7 @@ private:
     void forgetDifferences();
 
     const Show::Kind tableKind;
-    const Widgets widgets;
+    Widgets widgets;
     const Services services;
     QUndoStack *undo; // in the window's undo group, which owns it
     QPointer<Show::ShowDocument> document;

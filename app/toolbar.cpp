@@ -7,7 +7,11 @@
 
 QIcon ToolBar::icon(const QWidget *widget, const char *themeName, QStyle::StandardPixmap fallback)
 {
-    return QIcon::fromTheme(QLatin1String(themeName), widget->style()->standardIcon(fallback));
+    // The style's icon only where the theme has none: it reads and decodes
+    // every size of its images at once.
+    const QString name = QLatin1String(themeName);
+    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name)
+                                     : widget->style()->standardIcon(fallback);
 }
 
 void ToolBar::add(QToolBar *bar, QAction *action, const char *themeName,

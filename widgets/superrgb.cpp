@@ -85,9 +85,6 @@ SuperRGB::SuperRGB(quint8 red, quint8 green, quint8 blue, quint16 lampNumber)
     ui->EditColor->addAction(choose);
     ui->EditColor->setContextMenuPolicy(Qt::ActionsContextMenu);
     ui->EditColor->setStatusTip(tr("Double-click the colour, or right-click it, to choose one."));
-    ui->EditRed->setText(threeDigits(red));
-    ui->EditGreen->setText(threeDigits(green));
-    ui->EditBlue->setText(threeDigits(blue));
 
     for (Channel channel : {Red, Green, Blue}) {
         field(channel)->installEventFilter(field(channel));
@@ -201,7 +198,9 @@ void SuperRGB::setChannel(Channel channel, int newValue)
     value(channel) = quint8(bounded);
     const QString text = threeDigits(bounded);
     updateRGBColor();
-    if (!editing)
+    // A field laid out again for the text it already shows is a good part of
+    // loading a record into twelve editors.
+    if (!editing && field(channel)->text() != text)
         field(channel)->setText(text);
     editing = false;
     setSwatch(channel, bounded);

@@ -74,6 +74,8 @@ private Q_SLOTS:
     void loadRefusals();
     void failedSaveIsReported();
     void languageSwitchCarriesTheShow();
+    void scenesTabBuiltWhenFirstShown_data();
+    void scenesTabBuiltWhenFirstShown();
     void replacingAsksFirst_data();
     void replacingAsksFirst();
     void closeAsksWhileChanged_data();
@@ -502,6 +504,52 @@ void TestShowSlots::languageSwitchCarriesTheShow()
     // The carried edit is still one the rebuilt window can be asked to keep.
     lampEditors(rebuilt, Kind::Scenes)[4]->setGreenColor(19);
     QCOMPARE(rebuilt.document().table(Kind::Scenes).at(Show::sceneRecordOffset(5) + 13), char(19));
+}
+
+void TestShowSlots::scenesTabBuiltWhenFirstShown_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::newRow("get") << QByteArray("pushButtonGetScenesFormLc460");
+    QTest::newRow("load") << QByteArray("pushButtonLoadScenesFromFile");
+}
+
+// The Scenes tab's lamp editors come with the tab: a table read or loaded,
+// and a time edited, before it was ever shown are there when it is.
+void TestShowSlots::scenesTabBuiltWhenFirstShown()
+{
+    QFETCH(QByteArray, button);
+    const QByteArray expected = patternTable(Kind::Scenes, 5);
+    QByteArray stored = expected;
+    encodeWords(stored.data(), int(stored.size()));
+    bus->device().write(Memory::External, 0x15E00, stored);
+    const QString fileName = dir.filePath(QStringLiteral("late.scn"));
+    QCOMPARE(Show::saveFile(fileName, Kind::Scenes, expected), QString());
+    if (button.startsWith("pushButtonLoad"))
+        dialogs->answers = {fileName};
+    click(button.constData());
+    QCOMPARE(table(Kind::Scenes), expected);
+
+    // Scene 3's XFade; its lamps stay as they were.
+    select(Kind::Scenes, 3, 0);
+    xfade(Kind::Scenes)->setValue(7);
+    const int record = Show::sceneRecordOffset(2);
+    QCOMPARE(table(Kind::Scenes).mid(record, Show::LampBytes),
+             expected.mid(record, Show::LampBytes));
+    QCOMPARE(table(Kind::Scenes).at(record + Show::RiseTimeOffset), char(7));
+
+    window->show();
+    window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(2);
+    const QList<SuperRGB *> shown = window->findChild<QWidget *>("scrollAreaWidgetContents_2")
+                                        ->findChildren<SuperRGB *>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(shown.size(), Show::LampCount);
+    for (int lamp = 0; lamp < Show::LampCount; ++lamp) {
+        const char *rgb = expected.constData() + record + 3 * lamp;
+        QCOMPARE(shown[lamp]->color(), QColor(uchar(rgb[0]), uchar(rgb[1]), uchar(rgb[2])));
+        QVERIFY(shown[lamp]->isVisible());
+    }
+    // Their edits are written through, as on a tab built at the start.
+    shown[4]->setGreenColor(19);
+    QCOMPARE(table(Kind::Scenes).at(record + 3 * 4 + 1), char(19));
 }
 
 void TestShowSlots::replacingAsksFirst_data()

@@ -331,6 +331,7 @@ void TestWindowAccess::everyControlHasAName()
     open(QStringLiteral("laptop"), language);
     if (QTest::currentTestFailed())
         return;
+    window->ensureBuilt();         // the Scenes tab's editors too, as when it is shown
     QHash<QString, QString> taken; // tab, role and name -> object
     int named = 0;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
