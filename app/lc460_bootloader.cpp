@@ -77,15 +77,57 @@ void hideServiceButtons(const Ui::Lc460_bootloaderClass &ui)
 // Fills one tab's row with lamp editors 0..11 and makes their marked sliders
 // move together: dragging a marked slider moves every marked slider of the
 // tab to the same value. Without marks nothing moves.
-QList<SuperRGB *> addLampEditors(QHBoxLayout *row, ArthurStyle *style, UserDialogs *dialogs)
+// Holds a lamp editor's place in its row until the editor is built: as
+// large as an editor and as willing to stretch, so the tab and the window
+// take the size the editors will have.
+class LampStandIn : public QWidget
+{
+public:
+    explicit LampStandIn(const SuperRGB &model)
+        : hint(model.sizeHint())
+        , minimum(model.minimumSizeHint())
+    {
+        setSizePolicy(model.sizePolicy());
+        setMinimumSize(model.minimumSize());
+        setMaximumSize(model.maximumSize());
+    }
+    [[nodiscard]] QSize sizeHint() const override { return hint; }
+    [[nodiscard]] QSize minimumSizeHint() const override { return minimum; }
+
+private:
+    const QSize hint;
+    const QSize minimum;
+};
+
+SuperRGB *newLampEditor(quint16 lamp, ArthurStyle *style, UserDialogs *dialogs)
+{
+    auto *editor = new SuperRGB(0, 0, 0, lamp);
+    editor->setGroupStyle(style);
+    editor->setUserDialogs(dialogs);
+    return editor;
+}
+
+// Twelve stand-ins in row, each of model's size.
+void addLampStandIns(QHBoxLayout *row, const SuperRGB &model)
+{
+    for (quint16 lamp = 0; lamp < Show::LampCount; ++lamp)
+        row->addWidget(new LampStandIn(model));
+}
+
+// The row's twelve lamp editors in place of its stand-ins, each editor's
+// slider marks followed by all the others.
+QList<SuperRGB *> replaceLampStandIns(QHBoxLayout *row, ArthurStyle *style, UserDialogs *dialogs)
 {
     QList<SuperRGB *> editors;
-    for (quint16 lamp = 0; lamp < Show::LampCount; ++lamp) {
-        auto *editor = new SuperRGB(0, 0, 0, lamp);
-        editor->setGroupStyle(style);
-        editor->setUserDialogs(dialogs);
+    quint16 lamp = 0;
+    for (int i = 0; i < row->count() && lamp < Show::LampCount; ++i) {
+        auto *standIn = dynamic_cast<LampStandIn *>(row->itemAt(i)->widget());
+        if (!standIn)
+            continue;
+        SuperRGB *editor = newLampEditor(lamp++, style, dialogs);
+        delete row->replaceWidget(standIn, editor);
+        delete standIn;
         editors.append(editor);
-        row->addWidget(editor);
     }
     for (SuperRGB *source : std::as_const(editors)) {
         for (SuperRGB *target : std::as_const(editors))
@@ -141,7 +183,20 @@ void setReadingOrder(QWidget *overview, const QList<SuperRGB *> &editors,
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
 
-// The Scenes tab's controls right of its lamp editors, in reading order.
+// The controls right of each show tab's lamp editors, in reading order.
+QList<QWidget *> programControls(const Ui::Lc460_bootloaderClass &ui)
+{
+    return {ui.spinBoxProgramNumber,
+            ui.spinBoxSceneNumber,
+            ui.spinBoxRiseTime,
+            ui.spinBoxStaticTime,
+            ui.spinBoxEndMarker,
+            ui.pushButtonGetProgramsFormLc460,
+            ui.pushButtonSetProgramsInLc460,
+            ui.pushButtonLoadProgramsFromFile,
+            ui.pushButtonSaveProgramsToFile};
+}
+
 QList<QWidget *> sceneControls(const Ui::Lc460_bootloaderClass &ui)
 {
     return {ui.spinBoxSceneSceneNumber,    ui.spinBoxSceneRiseTime,
@@ -214,14 +269,19 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     ui->spinBoxStaticTime->setRange(0, Show::MaxStaticTime);
     ui->spinBoxProgramNumber->setRange(1, Show::ProgramCount);
     ui->spinBoxSceneNumber->setRange(1, Show::StepsPerProgram);
-    const QList<SuperRGB *> programEditors
-        = addLampEditors(ui->horizontalLayout, arthurStyle, userDialogs.get());
     ui->spinBoxSceneRiseTime->setRange(0, Show::MaxRiseTime);
     ui->spinBoxSceneStaticTime->setRange(0, Show::MaxStaticTime);
     ui->spinBoxSceneSceneNumber->setRange(1, Show::SceneCount);
-    // The Scenes tab's lamp editors are built when the tab is first shown
-    // (ensureBuilt): the first frame shows the Settings tab, and twelve
-    // editors are a good part of the window's start.
+    // The lamp editors of a show tab are built when the tab is first shown
+    // (ensureBuilt): the first frame shows the Settings tab, and 24 editors
+    // are a good part of the window's start. Until then stand-ins of one
+    // editor's size keep their places, so the window's first size is the
+    // one the editors need.
+    {
+        const std::unique_ptr<SuperRGB> model(newLampEditor(0, arthurStyle, nullptr));
+        addLampStandIns(ui->horizontalLayout, *model);
+        addLampStandIns(ui->horizontalLayoutScenes, *model);
+    }
 
     // A spin box's minimum width of 80 lets the layout cut "900000 ms": the
     // column of the boxes is as wide as the largest value with its suffix.
@@ -290,13 +350,12 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
         device.get(), &feedback(), dialogsNow, this, [this] { return refuseWhileBusy(); }, setBusy};
     programsPage = std::make_unique<ShowPage>(
         Show::Kind::Programs,
-        ShowPage::Widgets{
-            ui->tabPrograms,
-            ui->overviewPrograms,
-            ui->spinBoxProgramNumber,
-            ui->spinBoxSceneNumber,
-            {programEditors, ui->spinBoxRiseTime, ui->spinBoxStaticTime, ui->spinBoxEndMarker},
-            {ui->pushButtonGetProgramsFormLc460, ui->pushButtonSetProgramsInLc460}},
+        ShowPage::Widgets{ui->tabPrograms,
+                          ui->overviewPrograms,
+                          ui->spinBoxProgramNumber,
+                          ui->spinBoxSceneNumber,
+                          {{}, ui->spinBoxRiseTime, ui->spinBoxStaticTime, ui->spinBoxEndMarker},
+                          {ui->pushButtonGetProgramsFormLc460, ui->pushButtonSetProgramsInLc460}},
         services, undoGroup, nullptr);
     scenesPage = std::make_unique<ShowPage>(
         Show::Kind::Scenes,
@@ -359,11 +418,7 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
             editor->setAll(false);
     });
 
-    setReadingOrder(ui->overviewPrograms, programEditors,
-                    {ui->spinBoxProgramNumber, ui->spinBoxSceneNumber, ui->spinBoxRiseTime,
-                     ui->spinBoxStaticTime, ui->spinBoxEndMarker,
-                     ui->pushButtonGetProgramsFormLc460, ui->pushButtonSetProgramsInLc460,
-                     ui->pushButtonLoadProgramsFromFile, ui->pushButtonSaveProgramsToFile});
+    setReadingOrder(ui->overviewPrograms, {}, programControls(*ui));
     setReadingOrder(ui->overviewScenes, {}, sceneControls(*ui));
 
     // F10 opens the menu bar, as on the desktops that have no Alt key
@@ -419,24 +474,36 @@ Lc460_bootloader::Lc460_bootloader(QWidget *parent)
     fitFirstSize(*this, *ui, formSize);
 
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, [this] {
-        if (ui->tabWidget->currentWidget() == ui->tabScenes)
-            ensureBuilt();
+        if (ui->tabWidget->currentWidget() == ui->tabPrograms)
+            buildLampEditors(Show::Kind::Programs);
+        else if (ui->tabWidget->currentWidget() == ui->tabScenes)
+            buildLampEditors(Show::Kind::Scenes);
     });
 }
 
 void Lc460_bootloader::ensureBuilt()
 {
-    if (!sceneEditors.isEmpty())
+    buildLampEditors(Show::Kind::Programs);
+    buildLampEditors(Show::Kind::Scenes);
+}
+
+void Lc460_bootloader::buildLampEditors(Show::Kind kind)
+{
+    const bool programs = kind == Show::Kind::Programs;
+    QList<SuperRGB *> &editors = programs ? programEditors : sceneEditors;
+    if (!editors.isEmpty())
         return;
-    sceneEditors = addLampEditors(ui->horizontalLayoutScenes, arthurStyle, userDialogs.get());
+    QHBoxLayout *row = programs ? ui->horizontalLayout : ui->horizontalLayoutScenes;
+    editors = replaceLampStandIns(row, arthurStyle, userDialogs.get());
     // On a tab in view the layout would show them only at the next pass of
     // the event loop.
-    if (ui->scrollAreaWidgetContents_2->isVisible()) {
-        for (SuperRGB *editor : std::as_const(sceneEditors))
+    if (row->parentWidget()->isVisible()) {
+        for (SuperRGB *editor : std::as_const(editors))
             editor->show();
     }
-    scenesPage->setLampEditors(sceneEditors);
-    setReadingOrder(ui->overviewScenes, sceneEditors, sceneControls(*ui));
+    (programs ? programsPage : scenesPage)->setLampEditors(editors);
+    setReadingOrder(programs ? ui->overviewPrograms : ui->overviewScenes, editors,
+                    programs ? programControls(*ui) : sceneControls(*ui));
 }
 
 Lc460_bootloader::~Lc460_bootloader()

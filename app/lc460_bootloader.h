@@ -93,8 +93,8 @@ public:
     // The Language menu marks the language the window's texts are in.
     void markLanguage(bool polish);
 
-    // Builds what the window leaves until it is first needed: the Scenes
-    // tab's lamp editors, which showing the tab builds too.
+    // Builds what the window leaves until it is first needed: the lamp
+    // editors of both show tabs, which showing a tab builds too.
     void ensureBuilt();
 
     // Shows and enables the service console's buttons (lc420 --service), for
@@ -141,6 +141,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The tab's lamp editors in place of their stand-ins, once.
+    void buildLampEditors(Show::Kind kind);
     // Refuses a device action or a window change while the upgrade or a
     // job on the driver runs: tells the user and returns true.
     bool refuseWhileBusy();
@@ -170,15 +172,16 @@ private:
     std::unique_ptr<ShowPage> scenesPage;
     std::unique_ptr<FirmwarePage> firmwarePage;
     std::unique_ptr<ServiceConsole> serviceConsole;
-    EditMenu *editMenu = nullptr;    // a child of the window
-    FileMenu *fileMenu = nullptr;    // a child of the window
-    ProgramPlayer *player = nullptr; // a child of the window
-    HelpMenu *helpMenu = nullptr;    // a child of the window
-    QList<SuperRGB *> sceneEditors;  // empty until ensureBuilt()
-    QSize formSize;                  // the window's size in its form
-    bool sizeChosen = false;         // the first size is set: fitted at a show, or handed over
-    bool accessProblemShown = false; // the log told about a driver this user may not open
-    bool closeAfterJob = false;      // the user closed the window during a show transfer
+    EditMenu *editMenu = nullptr;     // a child of the window
+    FileMenu *fileMenu = nullptr;     // a child of the window
+    ProgramPlayer *player = nullptr;  // a child of the window
+    HelpMenu *helpMenu = nullptr;     // a child of the window
+    QList<SuperRGB *> programEditors; // empty until the tab is first shown
+    QList<SuperRGB *> sceneEditors;   // empty until the tab is first shown
+    QSize formSize;                   // the window's size in its form
+    bool sizeChosen = false;          // the first size is set: fitted at a show, or handed over
+    bool accessProblemShown = false;  // the log told about a driver this user may not open
+    bool closeAfterJob = false;       // the user closed the window during a show transfer
     // The service console's, the firmware question's and the lock release's
     // work on the driver, one job at a time. Declared last, so a running job
     // ends before anything it uses is destroyed.

@@ -1,9 +1,9 @@
 // The main window's speed as a user meets it.
 //
 //   bench_window --first-frame       starts the program's own start-up path
-//                                    (translators, window, the lamp editors of
-//                                    the Programs tab) and ends the process
-//                                    once the first frame is painted;
+//                                    (translators, window; the lamp editors
+//                                    wait for their tabs) and ends the
+//                                    process once the first frame is painted;
 //   bench_window --first-frame-bare  the same for a bare QMainWindow;
 //   bench_window --first-frame-label a QMainWindow showing one label: the
 //                                    least window that loads the fonts.

@@ -74,8 +74,8 @@ private Q_SLOTS:
     void loadRefusals();
     void failedSaveIsReported();
     void languageSwitchCarriesTheShow();
-    void scenesTabBuiltWhenFirstShown_data();
-    void scenesTabBuiltWhenFirstShown();
+    void lampEditorsBuiltWhenTheTabIsFirstShown_data();
+    void lampEditorsBuiltWhenTheTabIsFirstShown();
     void replacingAsksFirst_data();
     void replacingAsksFirst();
     void closeAsksWhileChanged_data();
@@ -506,42 +506,50 @@ void TestShowSlots::languageSwitchCarriesTheShow()
     QCOMPARE(rebuilt.document().table(Kind::Scenes).at(Show::sceneRecordOffset(5) + 13), char(19));
 }
 
-void TestShowSlots::scenesTabBuiltWhenFirstShown_data()
+void TestShowSlots::lampEditorsBuiltWhenTheTabIsFirstShown_data()
 {
+    QTest::addColumn<Kind>("kind");
     QTest::addColumn<QByteArray>("button");
-    QTest::newRow("get") << QByteArray("pushButtonGetScenesFormLc460");
-    QTest::newRow("load") << QByteArray("pushButtonLoadScenesFromFile");
+    QTest::newRow("scenes, get") << Kind::Scenes << QByteArray("pushButtonGetScenesFormLc460");
+    QTest::newRow("scenes, load") << Kind::Scenes << QByteArray("pushButtonLoadScenesFromFile");
+    QTest::newRow("programs, load")
+        << Kind::Programs << QByteArray("pushButtonLoadProgramsFromFile");
 }
 
-// The Scenes tab's lamp editors come with the tab: a table read or loaded,
-// and a time edited, before it was ever shown are there when it is.
-void TestShowSlots::scenesTabBuiltWhenFirstShown()
+// A tab's lamp editors come with the tab: a table read or loaded, and a time
+// edited, before it was ever shown are there when it is, and the editors
+// take the room their stand-ins held, so the window's first size was right.
+void TestShowSlots::lampEditorsBuiltWhenTheTabIsFirstShown()
 {
+    QFETCH(Kind, kind);
     QFETCH(QByteArray, button);
-    const QByteArray expected = patternTable(Kind::Scenes, 5);
+    const bool scenes = kind == Kind::Scenes;
+    const QByteArray expected = patternTable(kind, 5);
     QByteArray stored = expected;
     encodeWords(stored.data(), int(stored.size()));
     bus->device().write(Memory::External, 0x15E00, stored);
-    const QString fileName = dir.filePath(QStringLiteral("late.scn"));
-    QCOMPARE(Show::saveFile(fileName, Kind::Scenes, expected), QString());
+    const QString fileName = dir.filePath(scenes ? QStringLiteral("late.scn") : "late.pgm");
+    QCOMPARE(Show::saveFile(fileName, kind, expected), QString());
     if (button.startsWith("pushButtonLoad"))
         dialogs->answers = {fileName};
     click(button.constData());
-    QCOMPARE(table(Kind::Scenes), expected);
+    QCOMPARE(table(kind), expected);
 
-    // Scene 3's XFade; its lamps stay as they were.
-    select(Kind::Scenes, 3, 0);
-    xfade(Kind::Scenes)->setValue(7);
-    const int record = Show::sceneRecordOffset(2);
-    QCOMPARE(table(Kind::Scenes).mid(record, Show::LampBytes),
-             expected.mid(record, Show::LampBytes));
-    QCOMPARE(table(Kind::Scenes).at(record + Show::RiseTimeOffset), char(7));
+    // Scene 3 or program 1 step 3: its XFade; its lamps stay as they were.
+    select(kind, scenes ? 3 : 1, 3);
+    xfade(kind)->setValue(7);
+    const int record = scenes ? Show::sceneRecordOffset(2) : Show::programRecordOffset(0, 2);
+    QCOMPARE(table(kind).mid(record, Show::LampBytes), expected.mid(record, Show::LampBytes));
+    QCOMPARE(table(kind).at(record + Show::RiseTimeOffset), char(7));
 
     window->show();
-    window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(2);
-    const QList<SuperRGB *> shown = window->findChild<QWidget *>("scrollAreaWidgetContents_2")
-                                        ->findChildren<SuperRGB *>(Qt::FindDirectChildrenOnly);
+    auto *row = window->findChild<QWidget *>(scenes ? "scrollAreaWidgetContents_2"
+                                                    : "scrollAreaWidgetContents");
+    const QSize heldRoom = row->sizeHint();
+    window->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(scenes ? 2 : 1);
+    const QList<SuperRGB *> shown = row->findChildren<SuperRGB *>(Qt::FindDirectChildrenOnly);
     QCOMPARE(shown.size(), Show::LampCount);
+    QCOMPARE(row->sizeHint(), heldRoom);
     for (int lamp = 0; lamp < Show::LampCount; ++lamp) {
         const char *rgb = expected.constData() + record + 3 * lamp;
         QCOMPARE(shown[lamp]->color(), QColor(uchar(rgb[0]), uchar(rgb[1]), uchar(rgb[2])));
@@ -549,7 +557,7 @@ void TestShowSlots::scenesTabBuiltWhenFirstShown()
     }
     // Their edits are written through, as on a tab built at the start.
     shown[4]->setGreenColor(19);
-    QCOMPARE(table(Kind::Scenes).at(record + 3 * 4 + 1), char(19));
+    QCOMPARE(table(kind).at(record + 3 * 4 + 1), char(19));
 }
 
 void TestShowSlots::replacingAsksFirst_data()
