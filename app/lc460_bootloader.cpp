@@ -74,9 +74,6 @@ void hideServiceButtons(const Ui::Lc460_bootloaderClass &ui)
     ui.pushButtonCreateUpg->hide();
 }
 
-// Fills one tab's row with lamp editors 0..11 and makes their marked sliders
-// move together: dragging a marked slider moves every marked slider of the
-// tab to the same value. Without marks nothing moves.
 // Holds a lamp editor's place in its row until the editor is built: as
 // large as an editor and as willing to stretch, so the tab and the window
 // take the size the editors will have.
@@ -114,8 +111,9 @@ void addLampStandIns(QHBoxLayout *row, const SuperRGB &model)
         row->addWidget(new LampStandIn(model));
 }
 
-// The row's twelve lamp editors in place of its stand-ins, each editor's
-// slider marks followed by all the others.
+// Puts lamp editors 0..11 in place of the row's stand-ins and makes their
+// marked sliders move together: dragging a marked slider moves every marked
+// slider of the tab to the same value. Without marks nothing moves.
 QList<SuperRGB *> replaceLampStandIns(QHBoxLayout *row, ArthurStyle *style, UserDialogs *dialogs)
 {
     QList<SuperRGB *> editors;
